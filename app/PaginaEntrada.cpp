@@ -1,0 +1,59 @@
+#include "PaginaEntrada.h"
+
+#include "PanelCampos.h"
+#include "foundation/controls/Mensajes.h"
+
+#include <nvlalotes/ClaseEntradaLotes.h>
+#include <nvlalotes/ErrorLotes.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::Banco {
+
+PaginaEntrada::PaginaEntrada(std::unique_ptr<ClaseEntradaLotes> clase, const bool *result,
+                             const std::function<void(PanelCampos &)> &enlazar,
+                             std::function<void(ClaseEntradaLotes &)> prepararContexto, QWidget *parent)
+    : QWidget(parent)
+    , m_clase(std::move(clase))
+    , m_result(result)
+    , m_prepararContexto(std::move(prepararContexto))
+    , m_campos(new PanelCampos(this))
+    , m_estado(new QLabel(this))
+{
+    auto *boton = new QPushButton(u"&Mostrar (Show 1)"_s, this);
+    boton->setObjectName(u"cmdShow"_s);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_campos);
+    layout->addWidget(boton);
+    layout->addWidget(m_estado);
+    layout->addStretch();
+    enlazar(*m_campos);
+    m_campos->mostrar();
+    connect(boton, &QPushButton::clicked, this, &PaginaEntrada::mostrarDialogo);
+}
+
+PaginaEntrada::~PaginaEntrada() = default;
+
+void PaginaEntrada::mostrarDialogo()
+{
+    QString error;
+    if (!m_campos->volcar(&error)) {
+        Mensajes::Atencion(this, error);
+        return;
+    }
+    try {
+        m_prepararContexto(*m_clase);
+        m_clase->Show(1, window());
+        m_estado->setText(*m_result ? u"Result = True: campos devueltos arriba."_s
+                                    : u"Result = False: los campos quedan como estaban."_s);
+    } catch (const ErrorLotes &e) {
+        m_estado->setText(u"Show falló: %1 (%2, %3)"_s.arg(e.Description()).arg(e.Number()).arg(e.Source()));
+    }
+    m_campos->mostrar();
+}
+
+} // namespace NVLALotes::Banco

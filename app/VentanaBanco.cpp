@@ -1,0 +1,93 @@
+#include "VentanaBanco.h"
+
+#include "PaginaEntrada.h"
+#include "PanelCampos.h"
+
+#include <nvlalotes/EmpresaMemoria.h>
+#include <nvlalotes/frmclsLotesCompras.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::Banco {
+
+VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &descripcionBaseDatos, QWidget *parent)
+    : QMainWindow(parent)
+    , m_conexion(std::move(conexion))
+{
+    setWindowTitle(u"NVLALotes: banco de pruebas"_s);
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(crearParametros());
+    layout->addWidget(new QLabel(u"Base de datos: %1"_s.arg(descripcionBaseDatos), central));
+    m_paginas = new QTabWidget(central);
+    layout->addWidget(m_paginas, 1);
+    setCentralWidget(central);
+    agregarPaginas();
+}
+
+VentanaBanco::~VentanaBanco() = default;
+
+QWidget *VentanaBanco::crearParametros()
+{
+    auto *grupo = new QGroupBox(u"Parámetros del host"_s, this);
+    auto *formulario = new QFormLayout(grupo);
+    m_modelo = new QComboBox(grupo);
+    m_modelo->setObjectName(u"Lotes_ModeloUsar"_s);
+    m_modelo->setEditable(true); // any text, to try what the host might store
+    m_modelo->addItems({u"1"_s, u"2"_s, u"3"_s, u"4"_s});
+    m_modelo->setCurrentIndex(2);
+    formulario->addRow(u"Lotes_ModeloUsar (1 sin datos, 2 tono/calibre, 3 lote, 4 lote sin stock)"_s, m_modelo);
+    m_loteObligatorio = new QCheckBox(grupo);
+    m_loteObligatorio->setObjectName(u"Lotes_NroObligatorio"_s);
+    m_loteObligatorio->setChecked(true);
+    formulario->addRow(u"Lotes_NroObligatorio"_s, m_loteObligatorio);
+    m_empresa = new QSpinBox(grupo);
+    m_empresa->setRange(1, 127);
+    formulario->addRow(u"CodigoEmpresa"_s, m_empresa);
+    return grupo;
+}
+
+void VentanaBanco::prepararContexto(ClaseEntradaLotes &clase)
+{
+    auto empresa = std::make_shared<EmpresaMemoria>(qint16(m_empresa->value()), qint16(m_empresa->value()));
+    empresa->setParametro(u"Lotes_ModeloUsar"_s, m_modelo->currentText());
+    empresa->setParametro(u"Lotes_NroObligatorio"_s, m_loteObligatorio->isChecked());
+    empresa->setParametro(u"UsuarioActual"_s, 1);
+    clase.EmpresaNuvalia(std::move(empresa));
+    clase.ConexionNuvalia(m_conexion);
+}
+
+void VentanaBanco::agregarPaginas()
+{
+    const auto contexto = [this](ClaseEntradaLotes &clase) { prepararContexto(clase); };
+
+    auto compras = std::make_unique<frmclsLotesCompras>();
+    frmclsLotesCompras *c = compras.get();
+    c->PedirCaducidad = true;
+    c->Unidades = 1;
+    m_paginas->addTab(new PaginaEntrada(
+                          std::move(compras), &c->Result,
+                          [c](PanelCampos &p) {
+                              p.texto(u"Lote"_s, &c->Lote);
+                              p.fecha(u"Caducidad"_s, &c->Caducidad);
+                              p.booleano(u"PedirCaducidad"_s, &c->PedirCaducidad);
+                              p.texto(u"Tono"_s, &c->Tono);
+                              p.texto(u"Calibre"_s, &c->Calibre);
+                              p.booleano(u"Result"_s, &c->Result);
+                              p.booleano(u"EsDevolucion"_s, &c->EsDevolucion);
+                              p.moneda(u"Unidades"_s, &c->Unidades);
+                          },
+                          contexto, m_paginas),
+                      u"Compras"_s);
+}
+
+} // namespace NVLALotes::Banco

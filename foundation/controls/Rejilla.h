@@ -1,0 +1,81 @@
+#pragma once
+
+#include <nvlalotes/nvlalotes_export.h>
+
+#include <QColor>
+#include <QTableView>
+
+namespace NVLALotes {
+
+class ModeloRejilla;
+
+// The one grid control of every list in the library. Rows are numbered as the
+// dialogs number them: row 0 is the header (the only fixed row), data rows
+// start at 1. Backed by a table model that keeps each row as its tab-separated
+// text line, so a list of 100,000 lots costs one string per row.
+class NVLA_EXPORT Rejilla final : public QTableView
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Rejilla)
+
+public:
+    enum class Alineacion { IzquierdaCentro, CentroCentro, DerechaCentro };
+
+    explicit Rejilla(QWidget *parent = nullptr);
+    ~Rejilla() override;
+
+    // Counts include the header row: an empty list has Rows() == 1.
+    int Rows() const;
+    void setRows(int rows);
+    int Cols() const;
+    void setCols(int cols);
+
+    // Current row; 0 when no data row is current.
+    int Row() const;
+    void setRow(int row);
+
+    QString TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString &text);
+
+    void setColWidth(int col, int twips);
+    int ColWidth(int col) const; // twips
+    void setColAlignment(int col, Alineacion alineacion);
+    void setColHidden(int col, bool hidden);
+    bool ColHidden(int col) const;
+
+    // Formats of a rectangle of cells, rows and columns inclusive.
+    void setCellAlignment(int row1, int col1, int row2, int col2, Alineacion alineacion);
+    void setCellFontBold(int row1, int col1, int row2, int col2, bool bold);
+    void setCellBackColor(int row1, int col1, int row2, int col2, const QColor &color);
+
+    // Appends a data row from one tab-separated line (missing cells are empty).
+    void AddItem(const QString &lineaTabulada);
+
+    // Free merging (mode 1): in a row marked with setMergeRow, adjacent cells
+    // with equal text show as one cell. Mode 0 merges nothing.
+    void setMergeCells(int modo);
+    void setMergeRow(int row, bool merge);
+
+    // While redraw is off, rows are appended without telling the view; turning
+    // it on shows them all at once.
+    void setRedraw(bool redraw);
+
+    ModeloRejilla *modelo() const { return m_modelo; }
+
+Q_SIGNALS:
+    void FocoRecibido();
+    void TeclaAbajo(int codigoTecla);
+    void TeclaPulsada(int codigoCaracter);
+    void FilaCambiada();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void aplicarUniones();
+
+    ModeloRejilla *m_modelo;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,52 @@
+#include "kxTextBox.h"
+
+#include "foundation/controls/CodigosTecla.h"
+#include "foundation/controls/Teclado.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+
+namespace NVLALotes {
+
+kxTextBox::kxTextBox(QWidget *parent)
+    : QLineEdit(parent)
+{}
+
+void kxTextBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    Q_EMIT FocoRecibido();
+}
+
+void kxTextBox::keyPressEvent(QKeyEvent *event)
+{
+    // A handler may move the focus or close the dialog: stop if this box went away
+    // or lost the focus, as the key was meant for it.
+    QPointer<kxTextBox> yo(this);
+    const int tecla = CodigosTecla::codigoTecla(event);
+    if (tecla != 0)
+        Q_EMIT TeclaAbajo(tecla);
+    if (!yo || !hasFocus())
+        return;
+    const int caracter = CodigosTecla::codigoCaracter(event);
+    if (caracter != 0)
+        Q_EMIT TeclaPulsada(caracter);
+    if (!yo || !hasFocus())
+        return;
+
+    if (keyUpChangeFocus && (tecla == CodigosTecla::FlechaArriba || tecla == CodigosTecla::FlechaAbajo)) {
+        tecla == CodigosTecla::FlechaArriba ? Teclado::instancia().FocoAnterior()
+                                            : Teclado::instancia().FocoSiguiente();
+        return;
+    }
+    if (keyEnterChangeFocus && tecla == CodigosTecla::Intro) {
+        Teclado::instancia().FocoSiguiente();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+    // Enter is the dialog's business only through its key handlers above.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->accept();
+}
+
+} // namespace NVLALotes

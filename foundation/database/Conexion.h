@@ -1,0 +1,39 @@
+#pragma once
+
+#include <nvlalotes/nvlalotes_core_export.h>
+
+#include <QString>
+
+#include <memory>
+
+namespace NVLALotes {
+
+class Registros;
+class Comando;
+class Dialecto;
+
+// The library's connection to the host database. Every statement is sent as the
+// host's own SQL text; the engine's dialect translates only what its engine
+// cannot read. Every failure raises ErrorLotes (NumeroError::BaseDatos) with
+// the driver's message; nothing is left half-written.
+class NVLA_CORE_EXPORT Conexion
+{
+public:
+    // Opens a connection from a connection string (see README), for example
+    // "Driver=SQLite;Database=/var/lib/erp/lotes.db".
+    static std::shared_ptr<Conexion> Abrir(const QString &cadenaConexion);
+
+    virtual ~Conexion();
+
+    // A forward-only, read-only result of a text command.
+    virtual std::unique_ptr<Registros> AbrirConsulta(const QString &sql) = 0;
+    // A changing statement run directly; answers the number of rows it changed.
+    virtual qint64 Ejecutar(const QString &sql) = 0;
+    // A stored-procedure call or a prepared text command with `?` placeholders;
+    // output parameters are written back into the command.
+    virtual void EjecutarComando(Comando &comando) = 0;
+
+    virtual const Dialecto &dialecto() const = 0;
+};
+
+} // namespace NVLALotes

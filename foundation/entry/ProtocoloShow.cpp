@@ -1,0 +1,68 @@
+#include "ProtocoloShow.h"
+
+#include "foundation/host/ContextoCompartido.h"
+#include "foundation/host/NVLAEMP.h"
+#include "foundation/values/Conversiones.h"
+#include "foundation/values/ErrorLotes.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+int LeerModeloLotes()
+{
+    const QVariant valor = ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s);
+    const double modelo = ValorNumerico(valor.toString());
+    // 2.5 is no model: only whole values 1 to 4 pick a dialog.
+    return modelo == std::trunc(modelo) && std::abs(modelo) < 1000 ? int(modelo) : 0;
+}
+
+namespace {
+
+void mostrar(DialogoLotes &dialogo, qint16 modal)
+{
+    if (modal == 1) {
+        dialogo.exec();
+        return;
+    }
+    // A modeless show cannot wait for the user: the dialog closes again at once.
+    dialogo.show();
+    dialogo.close();
+}
+
+} // namespace
+
+void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
+                  const std::function<PlanModelo(int)> &planDelModelo)
+{
+    const QString origen = clase + u".Show"_s;
+    if (modal != 0 && modal != 1)
+        throw ErrorLotes(NumeroError::LlamadaNoValida, u"Valor de Modal no válido: %1 (debe ser 0 o 1)."_s.arg(modal),
+                         origen);
+
+    const int modelo = LeerModeloLotes();
+    const PlanModelo plan = planDelModelo(modelo);
+    if (plan.m_responder) {
+        plan.m_responder();
+        return;
+    }
+    if (!plan.m_crear)
+        throw ErrorLotes(NumeroError::ModeloLotesNoValido,
+                         u"El modelo de lotes \"%1\" (Lotes_ModeloUsar) no es válido: debe ser 1, 2, 3 o 4."_s.arg(
+                             ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString()),
+                         origen);
+
+    std::unique_ptr<DialogoLotes> dialogo = plan.m_crear();
+    if (owner)
+        dialogo->setParent(owner, dialogo->windowFlags());
+    plan.m_copiarEntrada(*dialogo);
+    dialogo->Cargar();
+    mostrar(*dialogo, modal);
+    if (dialogo->Result)
+        plan.m_copiarSalida(*dialogo);
+    result = dialogo->Result;
+}
+
+} // namespace NVLALotes

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "foundation/entry/DialogoLotes.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace NVLALotes {
+
+// What an entry class does under one lot model: answer at once, open a dialog
+// (created fresh, fields copied in, outputs copied back only on Result True),
+// or fail because the model has no dialog.
+class PlanModelo
+{
+public:
+    static PlanModelo fallo() { return {}; }
+
+    static PlanModelo inmediato(std::function<void()> responder)
+    {
+        PlanModelo plan;
+        plan.m_responder = std::move(responder);
+        return plan;
+    }
+
+    template<class Dialogo>
+    static PlanModelo dialogo(std::function<void(Dialogo &)> copiarEntrada, std::function<void(Dialogo &)> copiarSalida)
+    {
+        PlanModelo plan;
+        plan.m_crear = [] { return std::unique_ptr<DialogoLotes>(std::make_unique<Dialogo>()); };
+        plan.m_copiarEntrada = [in = std::move(copiarEntrada)](DialogoLotes &d) { in(static_cast<Dialogo &>(d)); };
+        plan.m_copiarSalida = [out = std::move(copiarSalida)](DialogoLotes &d) { out(static_cast<Dialogo &>(d)); };
+        return plan;
+    }
+
+private:
+    friend void EjecutarShow(const QString &, qint16, QWidget *, bool &, const std::function<PlanModelo(int)> &);
+
+    std::function<void()> m_responder;
+    std::function<std::unique_ptr<DialogoLotes>()> m_crear;
+    std::function<void(DialogoLotes &)> m_copiarEntrada;
+    std::function<void(DialogoLotes &)> m_copiarSalida;
+};
+
+// The lot model of the installation: numeric value of "Lotes_ModeloUsar".
+int LeerModeloLotes();
+
+// The one Show of every entry class: validates Modal, reads the lot model,
+// asks the class for its plan, and runs it. `Result` is the class's field.
+// An unknown model or Modal value throws ErrorLotes before any field changes.
+void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
+                  const std::function<PlanModelo(int modelo)> &planDelModelo);
+
+} // namespace NVLALotes

@@ -1,0 +1,61 @@
+#include "ContextoCompartido.h"
+
+#include "foundation/values/ErrorLotes.h"
+
+#include <QString>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::ContextoCompartido {
+
+namespace {
+struct Contexto
+{
+    std::shared_ptr<NVLAEMP> empresa;
+    std::shared_ptr<Conexion> conexion;
+};
+
+Contexto &contexto()
+{
+    static Contexto instancia;
+    return instancia;
+}
+} // namespace
+
+void setEmpresa(std::shared_ptr<NVLAEMP> empresa)
+{
+    contexto().empresa = std::move(empresa);
+}
+
+void setConexion(std::shared_ptr<Conexion> conexion)
+{
+    contexto().conexion = std::move(conexion);
+}
+
+std::shared_ptr<NVLAEMP> empresa()
+{
+    return contexto().empresa;
+}
+
+std::shared_ptr<Conexion> conexion()
+{
+    return contexto().conexion;
+}
+
+NVLAEMP &empresaRequerida()
+{
+    if (!contexto().empresa)
+        throw ErrorLotes(NumeroError::ConexionNoValida, u"No se ha indicado el objeto de empresa (EmpresaNuvalia)."_s,
+                         u"NVLALotes"_s);
+    return *contexto().empresa;
+}
+
+Conexion &conexionRequerida()
+{
+    if (!contexto().conexion)
+        throw ErrorLotes(NumeroError::ConexionNoValida,
+                         u"No se ha indicado la conexión a la base de datos (ConexionNuvalia)."_s, u"NVLALotes"_s);
+    return *contexto().conexion;
+}
+
+} // namespace NVLALotes::ContextoCompartido

@@ -1,0 +1,32 @@
+#include "EmpresaMemoria.h"
+
+namespace NVLALotes {
+
+NVLAEMP::~NVLAEMP() = default;
+
+EmpresaMemoria::EmpresaMemoria(qint16 codigoEmpresa, qint16 codigoEmpresaClientes)
+    : m_empresa(codigoEmpresa)
+    , m_empresaClientes(codigoEmpresaClientes)
+{}
+
+qint16 EmpresaMemoria::CodigoEmpresa()
+{
+    return m_empresa;
+}
+
+qint16 EmpresaMemoria::CodigoEmpresaClientes()
+{
+    return m_empresaClientes;
+}
+
+QVariant EmpresaMemoria::LeerParametro(const QString &name)
+{
+    return m_parametros.value(name, QString());
+}
+
+void EmpresaMemoria::setParametro(const QString &name, const QVariant &valor)
+{
+    m_parametros.insert(name, valor);
+}
+
+} // namespace NVLALotes

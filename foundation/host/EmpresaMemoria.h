@@ -1,0 +1,32 @@
+#pragma once
+
+#include <nvlalotes/NVLAEMP.h>
+#include <nvlalotes/nvlalotes_core_export.h>
+
+#include <QHash>
+
+namespace NVLALotes {
+
+// A company object whose codes and parameters are held in memory: for hosts
+// that already have their values at hand, for the workbench and for tests.
+// An unknown parameter reads as an empty text, as the host's own does.
+class NVLA_CORE_EXPORT EmpresaMemoria : public NVLAEMP
+{
+public:
+    explicit EmpresaMemoria(qint16 codigoEmpresa = 1, qint16 codigoEmpresaClientes = 1);
+
+    qint16 CodigoEmpresa() override;
+    qint16 CodigoEmpresaClientes() override;
+    QVariant LeerParametro(const QString &name) override;
+
+    void setCodigoEmpresa(qint16 codigo) { m_empresa = codigo; }
+    void setCodigoEmpresaClientes(qint16 codigo) { m_empresaClientes = codigo; }
+    void setParametro(const QString &name, const QVariant &valor);
+
+private:
+    qint16 m_empresa;
+    qint16 m_empresaClientes;
+    QHash<QString, QVariant> m_parametros;
+};
+
+} // namespace NVLALotes

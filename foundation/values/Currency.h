@@ -1,0 +1,65 @@
+#pragma once
+
+#include <nvlalotes/nvlalotes_core_export.h>
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+#include <compare>
+#include <optional>
+
+namespace NVLALotes {
+
+// Units and amounts: 64-bit fixed point with four decimals, exact in arithmetic
+// and comparison (a stock of 4,9960 is never 4,99599999).
+class NVLA_CORE_EXPORT Currency
+{
+public:
+    static constexpr qint64 Escala = 10000;
+
+    constexpr Currency() = default;
+    // Whole units, so that a host can write `entrada.Unidades = 5;`.
+    constexpr Currency(int unidades)
+        : m_raw(qint64(unidades) * Escala)
+    {} // NOLINT(google-explicit-constructor)
+
+    static constexpr Currency fromRaw(qint64 raw)
+    {
+        Currency c;
+        c.m_raw = raw;
+        return c;
+    }
+    // Rounded half away from zero to four decimals.
+    static Currency fromDouble(double value);
+    // A decimal text with the given locale's separators ("1.234,5", "-3", "4,996").
+    // Grouping separators are optional; anything else makes the text unreadable.
+    static std::optional<Currency> parse(QStringView text, const QLocale &locale);
+    // A value read from the database: numbers, numeric text with '.' decimals, null as 0.
+    static std::optional<Currency> fromVariant(const class QVariant &value);
+
+    constexpr qint64 raw() const { return m_raw; }
+    double toDouble() const { return double(m_raw) / Escala; }
+    // Rounded half away from zero to `decimals` (0 to 4), grouped with the locale's rules.
+    QString toString(int decimals, const QLocale &locale) const;
+
+    constexpr Currency operator-() const { return fromRaw(-m_raw); }
+    constexpr Currency operator+(Currency o) const { return fromRaw(m_raw + o.m_raw); }
+    constexpr Currency operator-(Currency o) const { return fromRaw(m_raw - o.m_raw); }
+    constexpr Currency &operator+=(Currency o)
+    {
+        m_raw += o.m_raw;
+        return *this;
+    }
+    constexpr Currency &operator-=(Currency o)
+    {
+        m_raw -= o.m_raw;
+        return *this;
+    }
+    constexpr auto operator<=>(const Currency &) const = default;
+
+private:
+    qint64 m_raw = 0;
+};
+
+} // namespace NVLALotes

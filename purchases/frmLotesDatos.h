@@ -1,0 +1,56 @@
+#pragma once
+
+#include "foundation/entry/DialogoLotes.h"
+
+#include <nvlalotes/Currency.h>
+
+#include <QDate>
+#include <QString>
+
+class QLabel;
+
+namespace NVLALotes {
+
+class kxMaskEdBox;
+class kxTextBox;
+class PushButton;
+
+// What the two purchase data-entry dialogs share: their fields, the title, the
+// expiry box with its checks, and the two buttons.
+class frmLotesDatos : public DialogoLotes
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmLotesDatos)
+
+public:
+    QString Lote;
+    QDate Caducidad;
+    bool PedirCaducidad = false;
+    QString Tono;
+    QString Calibre;
+    Currency Unidades;
+
+protected:
+    explicit frmLotesDatos(QWidget *parent = nullptr);
+
+    QLabel *etiqueta(const QString &nombre, const QString &texto, const QRect &twips);
+    kxTextBox *cajaTexto(const QString &nombre, int maxLength, const QRect &twips);
+    kxMaskEdBox *cajaFecha(const QRect &twips);
+    void colocarBotones();
+
+    // Shows the stored expiry (the text it was given) and enables the box only
+    // when an expiry is asked for.
+    void cargarCaducidad(const QString &textoFecha);
+    // The expiry checks of accept. Writes Caducidad (the typed date, or the null
+    // date when none is asked for) and answers true, or shows the message, moves
+    // the focus to the date box and answers false.
+    bool aceptarCaducidad();
+
+    virtual void aceptar() = 0;
+
+    kxMaskEdBox *txtCaducidad = nullptr;
+    PushButton *cmdAceptar = nullptr;
+    PushButton *cmdCancelar = nullptr;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,55 @@
+#include "frmLotesDatos1.h"
+
+#include "foundation/controls/Anclaje.h"
+#include "foundation/controls/Mensajes.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/host/ContextoCompartido.h"
+#include "foundation/host/NVLAEMP.h"
+#include "foundation/values/Conversiones.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+frmLotesDatos1::frmLotesDatos1(QWidget *parent)
+    : frmLotesDatos(parent)
+{
+    setObjectName(u"frmLotesDatos1"_s);
+    fijarAreaCliente(5250, 975);
+    etiqueta(u"Label1"_s, u"Lote:"_s, {90, 180, 360, 195});
+    txtLote = cajaTexto(u"txtLote"_s, 15, {945, 120, 2880, 300});
+    etiqueta(u"Label2"_s, u"Caducidad:"_s, {90, 600, 810, 195});
+    cajaFecha({945, 540, 1320, 300});
+    colocarBotones();
+    setTabOrder(txtLote, txtCaducidad);
+    setTabOrder(txtCaducidad, cmdAceptar);
+    setTabOrder(cmdAceptar, cmdCancelar);
+    new Anclaje(this, {5370, 1380, false, 800, 600, {5250, 975}, {}});
+}
+
+void frmLotesDatos1::Cargar()
+{
+    txtLote->setText(Lote);
+    // The null date and dates of no real lot (up to 01/01/2000) show an empty box.
+    cargarCaducidad(Caducidad > QDate(2000, 1, 1) ? TextoDeFecha(Caducidad) : QString());
+    txtLote->setFocus(Qt::OtherFocusReason);
+}
+
+void frmLotesDatos1::aceptar()
+{
+    const bool loteObligatorio = ValorBooleano(
+        ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_NroObligatorio"_s), u"frmLotesDatos1"_s);
+    // Only the empty text is refused: blanks are a lot code the host accepts.
+    if (loteObligatorio && txtLote->text().isEmpty()) {
+        Mensajes::Atencion(this, u"Especifique el código de lote"_s);
+        txtLote->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!aceptarCaducidad())
+        return;
+    Lote = txtLote->text();
+    terminarAceptando();
+}
+
+} // namespace NVLALotes

@@ -1,0 +1,58 @@
+#include "frmLotesDatos2.h"
+
+#include "foundation/controls/Anclaje.h"
+#include "foundation/controls/Mensajes.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/values/Conversiones.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+frmLotesDatos2::frmLotesDatos2(QWidget *parent)
+    : frmLotesDatos(parent)
+{
+    setObjectName(u"frmLotesDatos2"_s);
+    fijarAreaCliente(5250, 1410);
+    etiqueta(u"lblCaducidad"_s, u"Caducidad:"_s, {90, 165, 810, 195});
+    cajaFecha({945, 120, 1320, 300});
+    etiqueta(u"lblTono"_s, u"Tono:"_s, {90, 600, 420, 195});
+    txtTono = cajaTexto(u"txtTono"_s, 20, {945, 540, 2880, 300});
+    etiqueta(u"lblCalibre"_s, u"Calibre:"_s, {90, 1035, 525, 195});
+    txtCalibre = cajaTexto(u"txtCalibre"_s, 20, {945, 975, 2880, 300});
+    colocarBotones();
+    setTabOrder(txtCaducidad, txtTono);
+    setTabOrder(txtTono, txtCalibre);
+    setTabOrder(txtCalibre, cmdAceptar);
+    setTabOrder(cmdAceptar, cmdCancelar);
+    new Anclaje(this, {5370, 1815, false, 800, 600, {5250, 1410}, {}});
+}
+
+void frmLotesDatos2::Cargar()
+{
+    txtTono->setText(Tono);
+    txtCalibre->setText(Calibre);
+    // Unlike the lot-code dialog, the stored expiry shows whatever it is, the null date included.
+    cargarCaducidad(TextoDeFecha(Caducidad));
+    if (PedirCaducidad)
+        txtCaducidad->setFocus(Qt::OtherFocusReason);
+    else
+        txtTono->setFocus(Qt::OtherFocusReason);
+}
+
+void frmLotesDatos2::aceptar()
+{
+    if (!aceptarCaducidad())
+        return;
+    if (txtTono->text().isEmpty() && txtCalibre->text().isEmpty()) {
+        Mensajes::Atencion(this, u"Debe especificar Tono y/o Calibre"_s);
+        return;
+    }
+    Lote.clear();
+    Tono = txtTono->text();
+    Calibre = txtCalibre->text();
+    terminarAceptando();
+}
+
+} // namespace NVLALotes

@@ -1,0 +1,114 @@
+// What every entry class shares: the shared context, Modal, and registration.
+#include <nvlalotes/EmpresaMemoria.h>
+#include <nvlalotes/ErrorLotes.h>
+#include <nvlalotes/RegistroComponentes.h>
+#include <nvlalotes/frmclsLotesCompras.h>
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace NVLALotes;
+
+class TstProtocolo : public QObject
+{
+    Q_OBJECT
+
+    static std::shared_ptr<EmpresaMemoria> empresa(const QString &modelo)
+    {
+        auto e = std::make_shared<EmpresaMemoria>();
+        e->setParametro(u"Lotes_ModeloUsar"_s, modelo);
+        return e;
+    }
+
+private Q_SLOTS:
+    void laUltimaEmpresaGanaParaTodas()
+    {
+        frmclsLotesCompras primera;
+        frmclsLotesCompras segunda;
+        primera.EmpresaNuvalia(empresa(u"1"_s));
+        segunda.EmpresaNuvalia(empresa(u"7"_s));
+        // The first class now runs under the second company's model 7: no dialog exists for it.
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, primera.Show(1));
+        segunda.EmpresaNuvalia(empresa(u"1"_s));
+        primera.Show(1);
+        QVERIFY(primera.Result);
+    }
+
+    void laEmpresaAnteriorSeLibera()
+    {
+        auto primera = empresa(u"1"_s);
+        std::weak_ptr<EmpresaMemoria> vigilada = primera;
+        frmclsLotesCompras clase;
+        clase.EmpresaNuvalia(std::move(primera));
+        clase.EmpresaNuvalia(empresa(u"1"_s));
+        QVERIFY(vigilada.expired());
+    }
+
+    void modalFueraDeRango()
+    {
+        frmclsLotesCompras clase;
+        clase.EmpresaNuvalia(empresa(u"1"_s));
+        try {
+            clase.Show(2);
+            QFAIL("Show accepted Modal 2");
+        } catch (const ErrorLotes &error) {
+            QCOMPARE(error.Number(), NumeroError::LlamadaNoValida);
+        }
+        QVERIFY(!clase.Result);
+    }
+
+    void errorDeLaEmpresaLlegaAlHost()
+    {
+        struct EmpresaRota : EmpresaMemoria
+        {
+            QVariant LeerParametro(const QString &) override
+            {
+                throw ErrorLotes(1234, u"sin servicio"_s, u"NVLAEMP"_s);
+            }
+        };
+        frmclsLotesCompras clase;
+        clase.EmpresaNuvalia(std::make_shared<EmpresaRota>());
+        clase.Lote = u"X"_s;
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, clase.Show(1));
+        QCOMPARE(clase.Lote, u"X"_s);
+    }
+
+    void registroCreaPorIdentificadorONombre_data()
+    {
+        QTest::addColumn<QString>("clave");
+        QTest::newRow("identificador") << u"467AEFB2-B541-4C0C-A141-D5C6100B49CA"_s;
+        QTest::newRow("con llaves y minúsculas") << u"{467aefb2-b541-4c0c-a141-d5c6100b49ca}"_s;
+        QTest::newRow("nombre") << u"frmclsLotesCompras"_s;
+    }
+    void registroCreaPorIdentificadorONombre()
+    {
+        QFETCH(QString, clave);
+        auto clase = Registro::CrearClase(clave);
+        QVERIFY(dynamic_cast<frmclsLotesCompras *>(clase.get()));
+    }
+
+    void registroRechazaLoDesconocido()
+    {
+        try {
+            Registro::CrearClase(u"00000000-0000-0000-0000-000000000000"_s);
+            QFAIL("an unknown identifier created a class");
+        } catch (const ErrorLotes &error) {
+            QCOMPARE(error.Number(), NumeroError::ClaseNoDisponible);
+        }
+    }
+
+    void registroConoceLasSeisIdentidades()
+    {
+        int cantidad = 0;
+        const IdentidadClase *tabla = Registro::Identidades(&cantidad);
+        QCOMPARE(cantidad, 6);
+        QStringList interfaces;
+        for (int i = 0; i < cantidad; ++i)
+            interfaces << QLatin1String(tabla[i].interfazId);
+        QVERIFY(interfaces.contains(u"FFD47600-630F-4DB9-A93D-E9852362C3CE"_s));
+        QCOMPARE(QSet<QString>(interfaces.begin(), interfaces.end()).size(), 6);
+    }
+};
+
+QTEST_MAIN(TstProtocolo)
+#include "tst_protocolo.moc"

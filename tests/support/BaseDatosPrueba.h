@@ -1,0 +1,2 @@
+#pragma once
+// The database engine harness of the tests (SQLite and PostgreSQL).
