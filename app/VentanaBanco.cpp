@@ -5,6 +5,7 @@
 
 #include <nvlalotes/EmpresaMemoria.h>
 #include <nvlalotes/frmclsLotesCompras.h>
+#include <nvlalotes/frmclsLotesFacturacion.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -88,6 +89,32 @@ void VentanaBanco::agregarPaginas()
                           },
                           contexto, m_paginas),
                       u"Compras"_s);
+
+    auto facturacion = std::make_unique<frmclsLotesFacturacion>();
+    frmclsLotesFacturacion *f = facturacion.get();
+    f->Cod_Almacen = 1;
+    f->Cod_Articulo = 100;
+    f->Unidades = 5;
+    f->PermitirAutomatico = true;
+    f->PermitirContinuarSinLote = true;
+    m_paginas->addTab(new PaginaEntrada(
+                          std::move(facturacion), &f->Result,
+                          [f](PanelCampos &p) {
+                              p.entero16(u"Cod_Almacen"_s, &f->Cod_Almacen);
+                              p.entero(u"Cod_Articulo"_s, &f->Cod_Articulo);
+                              p.moneda(u"Unidades"_s, &f->Unidades);
+                              p.entero(u"Cod_Lote"_s, &f->Cod_Lote);
+                              p.texto(u"Lote"_s, &f->Lote);
+                              p.fecha(u"Caducidad"_s, &f->Caducidad);
+                              p.texto(u"Tono"_s, &f->Tono);
+                              p.texto(u"Calibre"_s, &f->Calibre);
+                              p.booleano(u"ControlCaducidad"_s, &f->ControlCaducidad);
+                              p.booleano(u"Result"_s, &f->Result);
+                              p.booleano(u"PermitirAutomatico"_s, &f->PermitirAutomatico);
+                              p.booleano(u"PermitirContinuarSinLote"_s, &f->PermitirContinuarSinLote);
+                          },
+                          contexto, m_paginas),
+                      u"Facturación"_s);
 }
 
 } // namespace NVLALotes::Banco

@@ -2,6 +2,7 @@
 
 #include "foundation/values/ErrorLotes.h"
 #include "purchases/frmclsLotesCompras.h"
+#include "sales/frmclsLotesFacturacion.h"
 
 #include <functional>
 #include <iterator>
@@ -28,6 +29,8 @@ Fabrica fabricaDe(const QString &nombre)
 {
     if (nombre == u"frmclsLotesCompras")
         return [] { return std::make_unique<frmclsLotesCompras>(); };
+    if (nombre == u"frmclsLotesFacturacion")
+        return [] { return std::make_unique<frmclsLotesFacturacion>(); };
     return {};
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+namespace NVLALotes::LineaRejilla {
+
+// The tab-separated line a grid row is appended from. A tab or line break
+// inside a value would shift the row's cells, so it is shown as a blank.
+inline QString unir(std::initializer_list<QString> celdas)
+{
+    qsizetype longitud = 0;
+    for (const QString &celda : celdas)
+        longitud += celda.size() + 1;
+    QString linea;
+    linea.reserve(longitud);
+    bool primera = true;
+    for (const QString &celda : celdas) {
+        if (!primera)
+            linea += u'\t';
+        primera = false;
+        for (const QChar c : celda)
+            linea += (c == u'\t' || c == u'\n' || c == u'\r') ? QChar(u' ') : c;
+    }
+    return linea;
+}
+
+} // namespace NVLALotes::LineaRejilla

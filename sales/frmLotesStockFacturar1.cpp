@@ -1,0 +1,86 @@
+#include "frmLotesStockFacturar1.h"
+
+#include "foundation/controls/CodigosTecla.h"
+#include "foundation/controls/LineaRejilla.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/database/Registros.h"
+#include "foundation/host/Formatos.h"
+#include "foundation/values/Conversiones.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+enum Columna { Clave = 0, Stock = 1, Fecha = 2, CodigoLote = 3 };
+
+frmLotesStockFacturar::Diseno diseno()
+{
+    using A = Rejilla::Alineacion;
+    return {u"frmLotesStockFacturar1"_s,
+            u"Lotes en Stock"_s,
+            {4905, 7005},
+            {75, 45, 4740, 1230},
+            {75, 1380, 4740, 5055},
+            {2220, 6570, 1065, 365},
+            {3495, 6570, 1065, 365},
+            {{u"Stock"_s, 1200, A::DerechaCentro},
+             {u"Caducidad"_s, 1000, A::CentroCentro},
+             {u"Lote"_s, 0, A::IzquierdaCentro}},
+            u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s,
+            Stock,
+            -1};
+}
+
+} // namespace
+
+frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
+    : frmLotesStockFacturar(diseno(), parent)
+{
+    etiquetaManual(u"lblCaducidad"_s, u"Caducidad:"_s, {180, 375, 810, 195});
+    fechaManual({1035, 300, 1320, 315});
+    etiquetaManual(u"lblLote"_s, u"Lote:"_s, {180, 795, 360, 195});
+    txtLote = cajaManual(u"txtLote"_s, 20, {1035, 735, 3555, 315});
+    connect(txtLote, &kxTextBox::TeclaPulsada, this, [this](int caracter) {
+        if (caracter == CodigosTecla::Intro)
+            cmdAceptar->setFocus(Qt::OtherFocusReason);
+    });
+    setTabOrder(vsLotes, cmdAceptar);
+    setTabOrder(cmdAceptar, cmdCancelar);
+    setTabOrder(cmdCancelar, txtCaducidad);
+    setTabOrder(txtCaducidad, txtLote);
+}
+
+QString frmLotesStockFacturar1::filaDeRegistro(const Registros &registro) const
+{
+    // Read by position: the select list above fixes the order, and a list of
+    // thousands of lots should not look names up for every field.
+    const Formatos &formatos = Formatos::instancia();
+    return LineaRejilla::unir({registro.Campo(0).toString(), formatos.FormatearNumero(registro.Campo(1), 2),
+                               formatos.FormatearFecha(TextoDeFecha(registro.Campo(3))), registro.Campo(2).toString()});
+}
+
+void frmLotesStockFacturar1::tomarFila(int fila)
+{
+    terminarConLote(claveDeFila(fila), vsLotes->TextMatrix(fila, CodigoLote), fechaDeColumna(fila, Fecha), Tono,
+                    Calibre);
+}
+
+void frmLotesStockFacturar1::aceptarManual()
+{
+    txtLote->setText(txtLote->text().trimmed());
+    if (!comprobarFechaManual())
+        return;
+    const QString lote = txtLote->text();
+    const QString fecha = txtCaducidad->Valor();
+    const qint32 clave = claveDelLoteTecleado(
+        [&](int fila) {
+            return vsLotes->TextMatrix(fila, Fecha) == fecha && vsLotes->TextMatrix(fila, CodigoLote) == lote;
+        },
+        lote, QString(), QString());
+    terminarConLote(clave, lote, fechaTecleada(), QString(), QString());
+}
+
+} // namespace NVLALotes

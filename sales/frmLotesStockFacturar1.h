@@ -1,0 +1,25 @@
+#pragma once
+
+#include "sales/frmLotesStockFacturar.h"
+
+namespace NVLALotes {
+
+// The lot of a sales line under the lot-code model: lot code and expiry.
+class frmLotesStockFacturar1 final : public frmLotesStockFacturar
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmLotesStockFacturar1)
+
+public:
+    explicit frmLotesStockFacturar1(QWidget *parent = nullptr);
+
+private:
+    QString filaDeRegistro(const Registros &registro) const override;
+    void tomarFila(int fila) override;
+    void aceptarManual() override;
+    bool arribaSaleDeRejilla(int fila) const override { return fila <= 1; }
+
+    kxTextBox *txtLote = nullptr;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,125 @@
+#include "frmLotesStockFacturar2.h"
+
+#include "foundation/controls/CodigosTecla.h"
+#include "foundation/controls/LineaRejilla.h"
+#include "foundation/controls/Mensajes.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/Twips.h"
+#include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/database/Registros.h"
+#include "foundation/host/Formatos.h"
+#include "foundation/values/Conversiones.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+enum Columna { Clave = 0, Bloqueo = 1, Stock = 2, TonoLote = 3, CalibreLote = 4, Fecha = 5 };
+
+frmLotesStockFacturar::Diseno diseno()
+{
+    using A = Rejilla::Alineacion;
+    return {u"frmLotesStockFacturar2"_s,
+            u"Especifique Tono / Calibre"_s,
+            {6015, 7005},
+            {75, 45, 5865, 1230},
+            {75, 1350, 5865, 5085},
+            {3570, 6570, 1065, 365},
+            {4755, 6570, 1065, 365},
+            {{u"Blq"_s, 500, A::CentroCentro},
+             {u"Stock"_s, 1200, A::DerechaCentro},
+             {u"Tono"_s, 1300, A::CentroCentro},
+             {u"Calibre"_s, 1300, A::CentroCentro},
+             {u"Caducidad"_s, 1000, A::CentroCentro}},
+            u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s,
+            Stock,
+            Bloqueo};
+}
+
+bool bloqueado(const QVariant &valor)
+{
+    return !valor.isNull() && ValorBooleano(valor, u"frmLotesStockFacturar2"_s);
+}
+
+} // namespace
+
+frmLotesStockFacturar2::frmLotesStockFacturar2(QWidget *parent)
+    : frmLotesStockFacturar(diseno(), parent)
+{
+    etiquetaManual(u"lblCaducidad"_s, u"Caducidad:"_s, {255, 375, 810, 195});
+    fechaManual({1110, 300, 1320, 315});
+    etiquetaManual(u"lblTono"_s, u"Tono:"_s, {3555, 375, 420, 195});
+    txtTono = cajaManual(u"txtTono"_s, 20, {4140, 315, 1425, 315});
+    etiquetaManual(u"lblCalibre"_s, u"Calibre:"_s, {3555, 795, 525, 195});
+    txtCalibre = cajaManual(u"txtCalibre"_s, 20, {4140, 735, 1425, 315});
+    connect(txtCalibre, &kxTextBox::TeclaPulsada, this, [this](int caracter) {
+        if (caracter == CodigosTecla::Intro && vsLotes->Row() > 0)
+            cmdAceptar->setFocus(Qt::OtherFocusReason);
+    });
+
+    cmdContinuar = new PushButton(u"C&ontinuar sin Tono / Calibre"_s, this);
+    cmdContinuar->setObjectName(u"cmdContinuar"_s);
+    Twips::colocar(cmdContinuar, 195, 6570, 2325, 365);
+    connect(cmdContinuar, &QAbstractButton::clicked, this, &frmLotesStockFacturar2::continuarSinLote);
+
+    setTabOrder(vsLotes, cmdAceptar);
+    setTabOrder(cmdAceptar, cmdCancelar);
+    setTabOrder(cmdCancelar, txtCaducidad);
+    setTabOrder(txtCaducidad, txtTono);
+    setTabOrder(txtTono, txtCalibre);
+    setTabOrder(txtCalibre, cmdContinuar);
+}
+
+void frmLotesStockFacturar2::antesDeCargar()
+{
+    txtCaducidad->setHabilitado(ControlCaducidad);
+    cmdContinuar->setVisible(PermitirContinuarSinLote);
+}
+
+QString frmLotesStockFacturar2::filaDeRegistro(const Registros &registro) const
+{
+    // Read by position: the select list above fixes the order.
+    const Formatos &formatos = Formatos::instancia();
+    return LineaRejilla::unir({registro.Campo(0).toString(), bloqueado(registro.Campo(6)) ? u"X"_s : QString(),
+                               formatos.FormatearNumero(registro.Campo(1), 2), registro.Campo(4).toString(),
+                               registro.Campo(5).toString(), formatos.FormatearFecha(TextoDeFecha(registro.Campo(3)))});
+}
+
+void frmLotesStockFacturar2::tomarFila(int fila)
+{
+    terminarConLote(claveDeFila(fila), QString(), fechaDeColumna(fila, Fecha), vsLotes->TextMatrix(fila, TonoLote),
+                    vsLotes->TextMatrix(fila, CalibreLote));
+}
+
+void frmLotesStockFacturar2::aceptarManual()
+{
+    txtTono->setText(txtTono->text().trimmed());
+    txtCalibre->setText(txtCalibre->text().trimmed());
+    if (!comprobarFechaManual())
+        return;
+    const QString tono = txtTono->text();
+    const QString calibre = txtCalibre->text();
+    if (tono.isEmpty() && calibre.isEmpty()) {
+        Mensajes::Atencion(this, u"Debe especificar Tono y/o Calibre"_s);
+        txtTono->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QString fecha = txtCaducidad->Valor();
+    // A typed lot is taken as it is: blocked or short of stock, it is the clerk's choice.
+    const qint32 clave = claveDelLoteTecleado(
+        [&](int fila) {
+            return vsLotes->TextMatrix(fila, TonoLote) == tono && vsLotes->TextMatrix(fila, Fecha) == fecha &&
+                   vsLotes->TextMatrix(fila, CalibreLote) == calibre;
+        },
+        QString(), tono, calibre);
+    terminarConLote(clave, QString(), fechaTecleada(), tono, calibre);
+}
+
+void frmLotesStockFacturar2::continuarSinLote()
+{
+    terminarConLote(0, QString(), FechaNula(), QString(), QString());
+}
+
+} // namespace NVLALotes

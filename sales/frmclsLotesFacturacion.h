@@ -1,0 +1,35 @@
+#pragma once
+
+#include <nvlalotes/ClaseEntradaLotes.h>
+#include <nvlalotes/Currency.h>
+#include <nvlalotes/nvlalotes_export.h>
+
+#include <QDate>
+#include <QString>
+
+namespace NVLALotes {
+
+// The lot a sales line (invoice or delivery note) takes its units from: the
+// host fills the article, warehouse, units and options, calls Show, and reads
+// back the chosen lot.
+class NVLA_EXPORT frmclsLotesFacturacion : public ClaseEntradaLotes
+{
+public:
+    qint16 Cod_Almacen = 0;
+    qint32 Cod_Articulo = 0;
+    Currency Unidades;
+    qint32 Cod_Lote = 0; // 1 under lot models 1 and 4; 0 when the line goes on without a lot
+    QString Lote;
+    QDate Caducidad; // 01/01/1900 is the null date
+    QString Tono;
+    QString Calibre;
+    bool ControlCaducidad = false;
+    bool Result = false;
+    using ClaseEntradaLotes::ConexionNuvalia;
+    using ClaseEntradaLotes::EmpresaNuvalia;
+    void Show(qint16 Modal = 0, QWidget *OwnerForm = nullptr) override;
+    bool PermitirAutomatico = false;
+    bool PermitirContinuarSinLote = false;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The whole test suite on a fresh Debian 12 machine: installs what it needs,
+# builds with warnings as errors, starts a throwaway PostgreSQL on loopback,
+# runs every test on SQLite and PostgreSQL, then runs them again in a build
+# with the address and undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/dependencias.sh
+
+servidor="$PWD/build/postgres"
+NVLA_PG="$(bash scripts/postgres-pruebas.sh start "$servidor")"
+export NVLA_PG
+trap 'bash scripts/postgres-pruebas.sh stop "$servidor" >/dev/null 2>&1 || true' EXIT
+
+for preset in ci asan; do
+  echo "== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" -j2
+done
