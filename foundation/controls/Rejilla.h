@@ -3,6 +3,7 @@
 #include <nvlalotes/nvlalotes_export.h>
 
 #include <QColor>
+#include <QList>
 #include <QTableView>
 
 namespace NVLALotes {
@@ -74,8 +75,20 @@ protected:
 
 private:
     void aplicarUniones();
+    void actualizarUnion(int row);
+    void seleccionarFila(int row);
+    void avisarSiCambiaFila(int filaAntes);
+    void comprobarFila(int row) const;
+    void comprobarColumna(int col) const;
+    void comprobarRango(int row1, int col1, int row2, int col2) const;
 
     ModeloRejilla *m_modelo;
+    // Widths as the dialogs gave them, so that reading one back gives the same twips.
+    QList<int> m_anchosTwips;
+    // A current row set while redraw is off, before the views know its row.
+    int m_filaPendiente = 0;
+    // Selection changes made here report FilaCambiada themselves, once.
+    bool m_cambiandoFila = false;
 };
 
 } // namespace NVLALotes

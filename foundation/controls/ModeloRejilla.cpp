@@ -1,0 +1,361 @@
+#include "ModeloRejilla.h"
+
+#include <QBrush>
+#include <QFont>
+
+#include <algorithm>
+
+namespace NVLALotes {
+
+namespace {
+
+constexpr QChar Tabulador = u'\t';
+
+// Start and end (exclusive) of cell `col` of a tab-separated line; start -1
+// when the line has fewer cells.
+std::pair<qsizetype, qsizetype> limitesCelda(QStringView linea, int col)
+{
+    qsizetype inicio = 0;
+    for (int c = 0; c < col; ++c) {
+        const qsizetype tabulador = linea.indexOf(Tabulador, inicio);
+        if (tabulador < 0)
+            return {-1, -1};
+        inicio = tabulador + 1;
+    }
+    const qsizetype fin = linea.indexOf(Tabulador, inicio);
+    return {inicio, fin < 0 ? linea.size() : fin};
+}
+
+QStringView celda(QStringView linea, int col)
+{
+    const auto [inicio, fin] = limitesCelda(linea, col);
+    return inicio < 0 ? QStringView() : linea.sliced(inicio, fin - inicio);
+}
+
+QString primerasCeldas(const QString &linea, int columnas)
+{
+    if (columnas <= 0)
+        return {};
+    const auto [inicio, fin] = limitesCelda(linea, columnas - 1);
+    return inicio < 0 || fin == linea.size() ? linea : linea.left(fin);
+}
+
+QString conCelda(QString linea, int col, QString texto)
+{
+    // A tab inside a cell would split it in two.
+    texto.replace(Tabulador, u' ');
+    const auto [inicio, fin] = limitesCelda(linea, col);
+    if (inicio >= 0)
+        return linea.replace(inicio, fin - inicio, texto);
+    const qsizetype celdas = linea.count(Tabulador) + 1;
+    return linea + QString(col - celdas + 1, Tabulador) + texto;
+}
+
+Qt::Alignment alineacionQt(Rejilla::Alineacion alineacion)
+{
+    switch (alineacion) {
+    case Rejilla::Alineacion::CentroCentro:
+        return Qt::AlignCenter;
+    case Rejilla::Alineacion::DerechaCentro:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Rejilla::Alineacion::IzquierdaCentro:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+bool contenido(const RangoCeldas &dentro, const RangoCeldas &fuera)
+{
+    return fuera.contiene(dentro.fila1, dentro.col1) && fuera.contiene(dentro.fila2, dentro.col2);
+}
+
+// Drops what lies beyond the grid's rows and columns; true when nothing is left.
+bool recortarRango(RangoCeldas &rango, int filas, int columnas)
+{
+    rango.fila2 = std::min(rango.fila2, filas - 1);
+    rango.col2 = std::min(rango.col2, columnas - 1);
+    return rango.fila1 > rango.fila2 || rango.col1 > rango.col2;
+}
+
+} // namespace
+
+template<typename T> void CapaFormato<T>::poner(const RangoCeldas &rango, const T &valor)
+{
+    QList<Entrada> &entradas = rango.fila1 == rango.fila2 ? m_deUnaFila[rango.fila1] : m_deVariasFilas;
+    // An older rectangle inside the new one can never win again.
+    entradas.removeIf([&](const Entrada &entrada) { return contenido(entrada.rango, rango); });
+    entradas.append(Entrada{rango, valor, ++m_orden});
+}
+
+template<typename T>
+void CapaFormato<T>::masReciente(const QList<Entrada> &entradas, int fila, int col, const Entrada *&mejor)
+{
+    for (const Entrada &entrada : entradas) {
+        if (entrada.rango.contiene(fila, col) && (!mejor || entrada.orden > mejor->orden))
+            mejor = &entrada;
+    }
+}
+
+template<typename T> std::optional<T> CapaFormato<T>::en(int fila, int col) const
+{
+    const Entrada *mejor = nullptr;
+    if (const auto deLaFila = m_deUnaFila.constFind(fila); deLaFila != m_deUnaFila.cend())
+        masReciente(*deLaFila, fila, col, mejor);
+    masReciente(m_deVariasFilas, fila, col, mejor);
+    return mejor ? std::optional<T>(mejor->valor) : std::nullopt;
+}
+
+template<typename T> void CapaFormato<T>::recortar(int filas, int columnas)
+{
+    const auto recortarTodas = [&](QList<Entrada> &entradas) {
+        QList<Entrada> quedan;
+        for (Entrada entrada : std::as_const(entradas)) {
+            if (!recortarRango(entrada.rango, filas, columnas))
+                quedan.append(std::move(entrada));
+        }
+        entradas = std::move(quedan);
+    };
+    for (auto it = m_deUnaFila.begin(); it != m_deUnaFila.end();) {
+        recortarTodas(*it);
+        it = it->isEmpty() ? m_deUnaFila.erase(it) : std::next(it);
+    }
+    recortarTodas(m_deVariasFilas);
+}
+
+ModeloRejilla::ModeloRejilla(QObject *parent)
+    : QAbstractTableModel(parent)
+{}
+
+ModeloRejilla::~ModeloRejilla() = default;
+
+int ModeloRejilla::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_publicadas;
+}
+
+int ModeloRejilla::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_columnas;
+}
+
+QVariant ModeloRejilla::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_publicadas || index.column() >= m_columnas)
+        return {};
+    if (role == Qt::DisplayRole)
+        return texto(index.row() + 1, index.column());
+    return formato(index.row() + 1, index.column(), role);
+}
+
+QVariant ModeloRejilla::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columnas)
+        return {};
+    if (role == Qt::DisplayRole)
+        return texto(0, section);
+    return formato(0, section, role);
+}
+
+Qt::ItemFlags ModeloRejilla::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+QVariant ModeloRejilla::formato(int fila, int col, int role) const
+{
+    switch (role) {
+    case Qt::TextAlignmentRole:
+        return int(alineacion(fila, col));
+    case Qt::FontRole:
+        if (m_negritas.en(fila, col).value_or(false)) {
+            QFont negrita;
+            negrita.setBold(true);
+            return negrita;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        if (const QColor color = m_fondos.en(fila, col).value_or(QColor()); color.isValid())
+            return QBrush(color);
+        return {};
+    default:
+        return {};
+    }
+}
+
+Qt::Alignment ModeloRejilla::alineacion(int fila, int col) const
+{
+    if (const auto dada = m_alineaciones.en(fila, col))
+        return alineacionQt(*dada);
+    if (fila == 0)
+        return Qt::AlignCenter;
+    if (const auto [primera, ultima] = tramoUnido(fila, col); primera != ultima)
+        return Qt::AlignCenter;
+    return alineacionQt(m_alineacionColumna[col]);
+}
+
+void ModeloRejilla::fijarFilas(int filas)
+{
+    const int datos = std::max(filas, 1) - 1;
+    const int antes = int(m_filas.size());
+    if (datos < antes) {
+        if (datos < m_publicadas) {
+            beginRemoveRows({}, datos, m_publicadas - 1);
+            m_filas.resize(datos);
+            m_publicadas = datos;
+            endRemoveRows();
+        } else {
+            m_filas.resize(datos);
+        }
+        m_alineaciones.recortar(datos + 1, m_columnas);
+        m_negritas.recortar(datos + 1, m_columnas);
+        m_fondos.recortar(datos + 1, m_columnas);
+    } else if (datos > antes) {
+        if (!m_redibujar) {
+            m_filas.resize(datos);
+            return;
+        }
+        beginInsertRows({}, antes, datos - 1);
+        m_filas.resize(datos);
+        m_publicadas = datos;
+        endInsertRows();
+    }
+}
+
+void ModeloRejilla::fijarColumnas(int columnas)
+{
+    columnas = std::max(columnas, 0);
+    if (columnas > m_columnas) {
+        beginInsertColumns({}, m_columnas, columnas - 1);
+        m_columnas = columnas;
+        m_alineacionColumna.resize(columnas, Alineacion::IzquierdaCentro);
+        endInsertColumns();
+    } else if (columnas < m_columnas) {
+        beginRemoveColumns({}, columnas, m_columnas - 1);
+        m_columnas = columnas;
+        m_alineacionColumna.resize(columnas);
+        m_cabecera.linea = primerasCeldas(m_cabecera.linea, columnas);
+        for (Fila &datos : m_filas)
+            datos.linea = primerasCeldas(datos.linea, columnas);
+        m_alineaciones.recortar(filas(), columnas);
+        m_negritas.recortar(filas(), columnas);
+        m_fondos.recortar(filas(), columnas);
+        endRemoveColumns();
+    }
+}
+
+QString ModeloRejilla::texto(int fila, int col) const
+{
+    return celda(this->fila(fila).linea, col).toString();
+}
+
+void ModeloRejilla::fijarTexto(int fila, int col, const QString &texto)
+{
+    Fila &destino = this->fila(fila);
+    destino.linea = conCelda(std::move(destino.linea), col, texto);
+    // In a merging row the neighbours may join or leave the cell's band.
+    if (filaUnida(fila))
+        avisarCambio({fila, 0, fila, m_columnas - 1});
+    else
+        avisarCambio({fila, col, fila, col});
+}
+
+void ModeloRejilla::agregarFila(const QString &lineaTabulada)
+{
+    Fila nueva{primerasCeldas(lineaTabulada, m_columnas)};
+    if (!m_redibujar) {
+        m_filas.append(std::move(nueva));
+        return;
+    }
+    const int posicion = int(m_filas.size());
+    beginInsertRows({}, posicion, posicion);
+    m_filas.append(std::move(nueva));
+    m_publicadas = posicion + 1;
+    endInsertRows();
+}
+
+void ModeloRejilla::fijarAlineacionColumna(int col, Alineacion alineacion)
+{
+    m_alineacionColumna[col] = alineacion;
+    avisarCambio({1, col, filas() - 1, col});
+}
+
+void ModeloRejilla::fijarAlineacion(const RangoCeldas &rango, Alineacion alineacion)
+{
+    m_alineaciones.poner(rango, alineacion);
+    avisarCambio(rango);
+}
+
+void ModeloRejilla::fijarNegrita(const RangoCeldas &rango, bool negrita)
+{
+    m_negritas.poner(rango, negrita);
+    avisarCambio(rango);
+}
+
+void ModeloRejilla::fijarColorFondo(const RangoCeldas &rango, const QColor &color)
+{
+    m_fondos.poner(rango, color);
+    avisarCambio(rango);
+}
+
+void ModeloRejilla::fijarModoUnion(int modo)
+{
+    m_modoUnion = modo;
+    avisarCambio({0, 0, filas() - 1, m_columnas - 1});
+}
+
+void ModeloRejilla::fijarUnionFila(int fila, bool unir)
+{
+    this->fila(fila).unir = unir;
+    avisarCambio({fila, 0, fila, m_columnas - 1});
+}
+
+bool ModeloRejilla::filaUnida(int fila) const
+{
+    return m_modoUnion != 0 && this->fila(fila).unir;
+}
+
+std::pair<int, int> ModeloRejilla::tramoUnido(int fila, int col) const
+{
+    if (!filaUnida(fila))
+        return {col, col};
+    const QStringView linea = this->fila(fila).linea;
+    const QStringView propio = celda(linea, col);
+    if (propio.isEmpty())
+        return {col, col};
+    int primera = col;
+    while (primera > 0 && celda(linea, primera - 1) == propio)
+        --primera;
+    int ultima = col;
+    while (ultima + 1 < m_columnas && celda(linea, ultima + 1) == propio)
+        ++ultima;
+    return {primera, ultima};
+}
+
+void ModeloRejilla::fijarRedibujar(bool redibujar)
+{
+    if (redibujar == m_redibujar)
+        return;
+    m_redibujar = redibujar;
+    if (!redibujar)
+        return;
+    beginResetModel();
+    m_publicadas = int(m_filas.size());
+    endResetModel();
+}
+
+void ModeloRejilla::avisarCambio(const RangoCeldas &rango)
+{
+    if (!m_redibujar || m_columnas == 0)
+        return;
+    const int col2 = std::min(rango.col2, m_columnas - 1);
+    if (rango.fila1 == 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, rango.col1, col2);
+    const int primera = std::max(rango.fila1, 1) - 1;
+    const int ultima = std::min(rango.fila2, m_publicadas) - 1;
+    if (primera <= ultima && rango.col1 <= col2)
+        Q_EMIT dataChanged(index(primera, rango.col1), index(ultima, col2));
+}
+
+} // namespace NVLALotes

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "foundation/controls/Rejilla.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+namespace NVLALotes {
+
+// A rectangle of cells in the grid's numbering (row 0 is the header), inclusive.
+struct RangoCeldas
+{
+    int fila1 = 0;
+    int col1 = 0;
+    int fila2 = 0;
+    int col2 = 0;
+
+    bool contiene(int fila, int col) const { return fila >= fila1 && fila <= fila2 && col >= col1 && col <= col2; }
+};
+
+// One kind of cell format given to rectangles of cells; for a cell the last
+// rectangle given wins. Single rows (the usual case: a total row, a band) are
+// found through their row, so looking a cell up costs no more than the few
+// rectangles that touch its row.
+template<typename T> class CapaFormato
+{
+public:
+    void poner(const RangoCeldas &rango, const T &valor);
+    std::optional<T> en(int fila, int col) const;
+    // Forgets the rows from `filas` and the columns from `columnas` on.
+    void recortar(int filas, int columnas);
+
+private:
+    struct Entrada
+    {
+        RangoCeldas rango;
+        T valor;
+        quint64 orden;
+    };
+    static void masReciente(const QList<Entrada> &entradas, int fila, int col, const Entrada *&mejor);
+
+    QHash<int, QList<Entrada>> m_deUnaFila;
+    QList<Entrada> m_deVariasFilas;
+    quint64 m_orden = 0;
+};
+
+// The table behind Rejilla. Each data row is kept as its tab-separated line and
+// cut into cells only when a cell is asked for; formats are kept per column and
+// per rectangle, never per cell. Data row r of the grid is row r - 1 here; the
+// grid's row 0 is the horizontal header.
+class NVLA_EXPORT ModeloRejilla final : public QAbstractTableModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ModeloRejilla)
+
+public:
+    using Alineacion = Rejilla::Alineacion;
+
+    explicit ModeloRejilla(QObject *parent = nullptr);
+    ~ModeloRejilla() override;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // Rows of the grid, the header included, whether or not the views know them yet.
+    int filas() const { return int(m_filas.size()) + 1; }
+    // Fewer rows drops the last ones with their formats; more adds empty rows.
+    void fijarFilas(int filas);
+    int columnas() const { return m_columnas; }
+    void fijarColumnas(int columnas);
+
+    QString texto(int fila, int col) const;
+    void fijarTexto(int fila, int col, const QString &texto);
+    // Cells beyond the column count are dropped.
+    void agregarFila(const QString &lineaTabulada);
+
+    void fijarAlineacionColumna(int col, Alineacion alineacion);
+    void fijarAlineacion(const RangoCeldas &rango, Alineacion alineacion);
+    void fijarNegrita(const RangoCeldas &rango, bool negrita);
+    void fijarColorFondo(const RangoCeldas &rango, const QColor &color);
+
+    void fijarModoUnion(int modo);
+    void fijarUnionFila(int fila, bool unir);
+    bool filaUnida(int fila) const;
+    // The first and last column of the run of equal, non-empty cells around
+    // `col` in a merging row; (col, col) when the cell stands alone.
+    std::pair<int, int> tramoUnido(int fila, int col) const;
+
+    // Off: appended rows and changed cells stay unseen by the views (removals
+    // are still told at once). On again: one reset shows everything.
+    void fijarRedibujar(bool redibujar);
+    bool redibujar() const { return m_redibujar; }
+
+private:
+    struct Fila
+    {
+        QString linea;
+        bool unir = false;
+    };
+
+    Fila &fila(int fila) { return fila == 0 ? m_cabecera : m_filas[fila - 1]; }
+    const Fila &fila(int fila) const { return fila == 0 ? m_cabecera : m_filas[fila - 1]; }
+    QVariant formato(int fila, int col, int role) const;
+    Qt::Alignment alineacion(int fila, int col) const;
+    void avisarCambio(const RangoCeldas &rango);
+
+    Fila m_cabecera;
+    QList<Fila> m_filas;
+    // Data rows the views have been told of; only appends wait while redraw is off.
+    int m_publicadas = 0;
+    int m_columnas = 0;
+    QList<Alineacion> m_alineacionColumna;
+    CapaFormato<Alineacion> m_alineaciones;
+    CapaFormato<bool> m_negritas;
+    CapaFormato<QColor> m_fondos;
+    int m_modoUnion = 0;
+    bool m_redibujar = true;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,381 @@
+#include "Rejilla.h"
+
+#include "foundation/controls/CodigosTecla.h"
+#include "foundation/controls/ModeloRejilla.h"
+#include "foundation/controls/Twips.h"
+#include "foundation/values/ErrorLotes.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+// Designed row height of the lists, raised when the font needs more.
+constexpr int AltoFilaTwips = 240;
+
+// The header row is the view's horizontal header; when it is a merging row, a
+// band of equal titles is painted as one section across its columns.
+class CabeceraRejilla final : public QHeaderView
+{
+public:
+    CabeceraRejilla(const ModeloRejilla *modelo, QWidget *parent)
+        : QHeaderView(Qt::Horizontal, parent)
+        , m_modelo(modelo)
+    {}
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        const auto [primera, ultima] = m_modelo->tramoUnido(0, logicalIndex);
+        if (primera == ultima) {
+            QHeaderView::paintSection(painter, rect, logicalIndex);
+            return;
+        }
+        QRect banda = rect;
+        for (int col = primera; col <= ultima; ++col) {
+            if (!isSectionHidden(col))
+                banda = banda.united(QRect(sectionViewportPosition(col), rect.top(), sectionSize(col), rect.height()));
+        }
+        // Each section paints its own slice of the band, so partial repaints agree.
+        painter->save();
+        painter->setClipRect(rect);
+        QHeaderView::paintSection(painter, banda, primera);
+        painter->restore();
+    }
+
+private:
+    const ModeloRejilla *m_modelo;
+};
+
+bool esTeclaDeMovimiento(int tecla)
+{
+    switch (tecla) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+RangoCeldas rangoOrdenado(int row1, int col1, int row2, int col2)
+{
+    return {std::min(row1, row2), std::min(col1, col2), std::max(row1, row2), std::max(col1, col2)};
+}
+
+} // namespace
+
+Rejilla::Rejilla(QWidget *parent)
+    : QTableView(parent)
+    , m_modelo(new ModeloRejilla(this))
+{
+    auto *cabecera = new CabeceraRejilla(m_modelo, this);
+    cabecera->setSectionsClickable(false);
+    cabecera->setHighlightSections(false);
+    cabecera->setDefaultAlignment(Qt::AlignCenter);
+    cabecera->setSectionResizeMode(QHeaderView::Interactive);
+    setHorizontalHeader(cabecera);
+    setModel(m_modelo);
+
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setSortingEnabled(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+
+    // Every row has the same height: a list of 100,000 lots lays out at once.
+    QHeaderView *filas = verticalHeader();
+    filas->hide();
+    filas->setSectionResizeMode(QHeaderView::Fixed);
+    filas->setMinimumSectionSize(1);
+    filas->setDefaultSectionSize(std::max(Twips::aPixelesY(AltoFilaTwips), fontMetrics().height() + 4));
+
+    // The chosen row stays visible as chosen while the clerk types elsewhere.
+    QPalette colores = palette();
+    colores.setColor(QPalette::Inactive, QPalette::Highlight, colores.color(QPalette::Active, QPalette::Highlight));
+    colores.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colores.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(colores);
+
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!m_cambiandoFila)
+            Q_EMIT FilaCambiada();
+    });
+}
+
+Rejilla::~Rejilla() = default;
+
+int Rejilla::Rows() const
+{
+    return m_modelo->filas();
+}
+
+void Rejilla::setRows(int rows)
+{
+    const int antes = Row();
+    m_cambiandoFila = true;
+    m_modelo->fijarFilas(rows);
+    if (m_filaPendiente >= Rows())
+        m_filaPendiente = 0;
+    m_cambiandoFila = false;
+    avisarSiCambiaFila(antes);
+}
+
+int Rejilla::Cols() const
+{
+    return m_modelo->columnas();
+}
+
+void Rejilla::setCols(int cols)
+{
+    m_modelo->fijarColumnas(cols);
+    m_anchosTwips.resize(Cols(), -1);
+    aplicarUniones();
+}
+
+int Rejilla::Row() const
+{
+    if (m_filaPendiente > 0)
+        return m_filaPendiente;
+    const QModelIndex actual = currentIndex();
+    return actual.isValid() ? actual.row() + 1 : 0;
+}
+
+void Rejilla::setRow(int row)
+{
+    comprobarFila(row);
+    const int antes = Row();
+    m_cambiandoFila = true;
+    m_filaPendiente = 0;
+    if (row == 0)
+        selectionModel()->clear();
+    else if (row > m_modelo->rowCount())
+        m_filaPendiente = row; // shown when redraw is switched on again
+    else
+        seleccionarFila(row);
+    m_cambiandoFila = false;
+    avisarSiCambiaFila(antes);
+}
+
+QString Rejilla::TextMatrix(int row, int col) const
+{
+    comprobarFila(row);
+    comprobarColumna(col);
+    return m_modelo->texto(row, col);
+}
+
+void Rejilla::setTextMatrix(int row, int col, const QString &text)
+{
+    comprobarFila(row);
+    comprobarColumna(col);
+    m_modelo->fijarTexto(row, col, text);
+    actualizarUnion(row);
+}
+
+void Rejilla::setColWidth(int col, int twips)
+{
+    comprobarColumna(col);
+    m_anchosTwips[col] = twips;
+    setColumnWidth(col, Twips::aPixelesX(twips));
+}
+
+int Rejilla::ColWidth(int col) const
+{
+    comprobarColumna(col);
+    const int pixeles = columnWidth(col);
+    // Unless the clerk has dragged the column since, the width given is the width.
+    if (m_anchosTwips[col] >= 0 && Twips::aPixelesX(m_anchosTwips[col]) == pixeles)
+        return m_anchosTwips[col];
+    return Twips::dePixelesX(pixeles);
+}
+
+void Rejilla::setColAlignment(int col, Alineacion alineacion)
+{
+    comprobarColumna(col);
+    m_modelo->fijarAlineacionColumna(col, alineacion);
+}
+
+void Rejilla::setColHidden(int col, bool hidden)
+{
+    comprobarColumna(col);
+    setColumnHidden(col, hidden);
+}
+
+bool Rejilla::ColHidden(int col) const
+{
+    comprobarColumna(col);
+    return isColumnHidden(col);
+}
+
+void Rejilla::setCellAlignment(int row1, int col1, int row2, int col2, Alineacion alineacion)
+{
+    comprobarRango(row1, col1, row2, col2);
+    m_modelo->fijarAlineacion(rangoOrdenado(row1, col1, row2, col2), alineacion);
+}
+
+void Rejilla::setCellFontBold(int row1, int col1, int row2, int col2, bool bold)
+{
+    comprobarRango(row1, col1, row2, col2);
+    m_modelo->fijarNegrita(rangoOrdenado(row1, col1, row2, col2), bold);
+}
+
+void Rejilla::setCellBackColor(int row1, int col1, int row2, int col2, const QColor &color)
+{
+    comprobarRango(row1, col1, row2, col2);
+    m_modelo->fijarColorFondo(rangoOrdenado(row1, col1, row2, col2), color);
+}
+
+void Rejilla::AddItem(const QString &lineaTabulada)
+{
+    m_modelo->agregarFila(lineaTabulada);
+}
+
+void Rejilla::setMergeCells(int modo)
+{
+    m_modelo->fijarModoUnion(modo);
+    aplicarUniones();
+}
+
+void Rejilla::setMergeRow(int row, bool merge)
+{
+    comprobarFila(row);
+    m_modelo->fijarUnionFila(row, merge);
+    actualizarUnion(row);
+}
+
+void Rejilla::setRedraw(bool redraw)
+{
+    if (redraw == m_modelo->redibujar())
+        return;
+    if (!redraw) {
+        m_modelo->fijarRedibujar(false);
+        return;
+    }
+    // The reset forgets the current row; the clerk must not see it move.
+    const int antes = Row();
+    m_cambiandoFila = true;
+    m_modelo->fijarRedibujar(true);
+    m_filaPendiente = 0;
+    if (antes > 0 && antes < Rows())
+        seleccionarFila(antes);
+    m_cambiandoFila = false;
+    aplicarUniones();
+    avisarSiCambiaFila(antes);
+}
+
+void Rejilla::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    // Entering the list makes a row current; it shows chosen like any other.
+    const QModelIndex actual = currentIndex();
+    if (actual.isValid() && !selectionModel()->isRowSelected(actual.row()))
+        selectionModel()->select(actual, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Q_EMIT FocoRecibido();
+}
+
+void Rejilla::keyPressEvent(QKeyEvent *event)
+{
+    // The dialog's handlers see the key first; if one of them moved the focus
+    // away or closed the window, the key was theirs.
+    QPointer<Rejilla> yo(this);
+    const bool teniaFoco = hasFocus();
+    const auto atendida = [&] { return !yo || (teniaFoco && !hasFocus()); };
+
+    if (const int tecla = CodigosTecla::codigoTecla(event); tecla != 0)
+        Q_EMIT TeclaAbajo(tecla);
+    if (atendida())
+        return;
+    if (const int caracter = CodigosTecla::codigoCaracter(event); caracter != 0)
+        Q_EMIT TeclaPulsada(caracter);
+    if (atendida())
+        return;
+
+    // Only moving keys move; typing neither searches the list nor reaches the
+    // dialog, and Enter and Escape act only through the handlers above.
+    if (esTeclaDeMovimiento(event->key()))
+        QTableView::keyPressEvent(event);
+    else
+        event->accept();
+}
+
+void Rejilla::aplicarUniones()
+{
+    clearSpans();
+    for (int row = 1; row <= m_modelo->rowCount(); ++row) {
+        if (m_modelo->filaUnida(row))
+            actualizarUnion(row);
+    }
+}
+
+void Rejilla::actualizarUnion(int row)
+{
+    // The header merges through its own painting; rows not yet shown get their
+    // spans when redraw is switched on.
+    if (row == 0 || row > m_modelo->rowCount())
+        return;
+    const int fila = row - 1;
+    for (int col = 0; col < Cols(); col += columnSpan(fila, col)) {
+        if (columnSpan(fila, col) > 1)
+            setSpan(fila, col, 1, 1);
+    }
+    for (int col = 0; col < Cols();) {
+        const int ultima = m_modelo->tramoUnido(row, col).second;
+        if (ultima > col)
+            setSpan(fila, col, 1, ultima - col + 1);
+        col = ultima + 1;
+    }
+}
+
+void Rejilla::seleccionarFila(int row)
+{
+    int col = currentIndex().isValid() ? currentIndex().column() : 0;
+    while (col < Cols() - 1 && isColumnHidden(col))
+        ++col;
+    const QModelIndex destino = m_modelo->index(row - 1, col);
+    selectionModel()->setCurrentIndex(destino, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(destino);
+}
+
+void Rejilla::avisarSiCambiaFila(int filaAntes)
+{
+    if (Row() != filaAntes)
+        Q_EMIT FilaCambiada();
+}
+
+void Rejilla::comprobarFila(int row) const
+{
+    if (row < 0 || row >= Rows())
+        throw ErrorLotes(NumeroError::LlamadaNoValida, u"La fila %1 no existe en la lista"_s.arg(row), objectName());
+}
+
+void Rejilla::comprobarRango(int row1, int col1, int row2, int col2) const
+{
+    comprobarFila(row1);
+    comprobarFila(row2);
+    comprobarColumna(col1);
+    comprobarColumna(col2);
+}
+
+void Rejilla::comprobarColumna(int col) const
+{
+    if (col < 0 || col >= Cols())
+        throw ErrorLotes(NumeroError::LlamadaNoValida, u"La columna %1 no existe en la lista"_s.arg(col), objectName());
+}
+
+} // namespace NVLALotes
