@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nvlalotes/nvlalotes_export.h>
+
 namespace NVLALotes {
 
 // Keyboard focus moves the dialogs' key handlers ask for. One instance for the process.

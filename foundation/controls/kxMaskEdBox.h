@@ -2,11 +2,13 @@
 
 #include "foundation/controls/kxTextBox.h"
 
+#include <nvlalotes/nvlalotes_export.h>
+
 namespace NVLALotes {
 
 // Date box: mask ##/##/####, blank prompt, and a calendar popup (the button in
 // the box, or Alt+Down / F4) that fills it with the chosen day.
-class kxMaskEdBox : public kxTextBox
+class NVLA_EXPORT kxMaskEdBox : public kxTextBox
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(kxMaskEdBox)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nvlalotes/nvlalotes_export.h>
+
 #include <QLineEdit>
 
 namespace NVLALotes {
@@ -7,7 +9,7 @@ namespace NVLALotes {
 // Single-line text box of the dialogs. Besides the line edit it reports the
 // host's key events: key down (key code) before key press (character code),
 // and the focus it receives.
-class kxTextBox : public QLineEdit
+class NVLA_EXPORT kxTextBox : public QLineEdit
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(kxTextBox)

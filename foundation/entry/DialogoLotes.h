@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nvlalotes/nvlalotes_export.h>
+
 #include <QDialog>
 #include <QString>
 
@@ -13,7 +15,7 @@ namespace NVLALotes {
 // Enter and Escape do nothing by themselves: no button is a default or cancel
 // button, each dialog's key handlers decide. The close box ends it like a
 // cancel: Result stays False.
-class DialogoLotes : public QDialog
+class NVLA_EXPORT DialogoLotes : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DialogoLotes)

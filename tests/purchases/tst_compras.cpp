@@ -63,8 +63,8 @@ class TstCompras : public QObject
                                       [&](QDialog *d) {
                                           preparar(d);
                                           mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                                          if (focoTrasMensaje && QApplication::focusWidget())
-                                              *focoTrasMensaje = QApplication::focusWidget()->objectName();
+                                          if (focoTrasMensaje && d->focusWidget())
+                                              *focoTrasMensaje = d->focusWidget()->objectName();
                                           if (d->isVisible())
                                               clic(d, u"cmdCancelar"_s);
                                       });
