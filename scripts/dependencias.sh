@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquetes=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
   libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc libsqlite3-dev
   unixodbc-dev tdsodbc
   postgresql

@@ -6,12 +6,20 @@
 
 #include <QKeyEvent>
 
+using namespace Qt::StringLiterals;
+
 namespace NVLALotes {
 
 DialogoLotes::DialogoLotes(QWidget *parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The layouts in twips were drawn for a small sans-serif face of 8 points;
+    // a wider default font would cut the captions off.
+    QFont letra = font();
+    letra.setFamilies({u"MS Sans Serif"_s, u"Liberation Sans"_s, u"Arial"_s, u"DejaVu Sans Condensed"_s});
+    letra.setPointSizeF(8.25);
+    setFont(letra);
 }
 
 void DialogoLotes::fijarAreaCliente(int anchoTwips, int altoTwips)

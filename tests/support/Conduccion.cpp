@@ -1,6 +1,7 @@
 #include "Conduccion.h"
 
 #include <QAbstractButton>
+#include <QPixmap>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
@@ -37,6 +38,9 @@ bool ConDialogo(const std::function<void()> &accion, const std::function<void(QD
         if (!QTest::qWaitForWindowActive(dialogo))
             qWarning("the dialog did not become active");
         QPointer<QDialog> vigilado(dialogo);
+        // NVLA_CAPTURAS=folder keeps a picture of every dialog a test opens, for review.
+        if (const QString carpeta = qEnvironmentVariable("NVLA_CAPTURAS"); !carpeta.isEmpty())
+            dialogo->grab().save(carpeta + u'/' + dialogo->objectName() + QStringLiteral(".png"));
         guion(dialogo);
         ejecutado = true;
         if (vigilado && vigilado->isVisible()) {
