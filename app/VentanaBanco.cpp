@@ -29,6 +29,10 @@ VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &de
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(crearParametros());
     layout->addWidget(new QLabel(u"Base de datos: %1"_s.arg(descripcionBaseDatos), central));
+    layout->addWidget(new QLabel(u"Datos de demostración, almacén 1: artículo 101 con lotes de stock 3, 5, 8 y "
+                                 u"4,996 (modelos 3 y 4); artículo 200 con tonos y calibres, uno bloqueado "
+                                 u"(modelo 2)."_s,
+                                 central));
     m_paginas = new QTabWidget(central);
     layout->addWidget(m_paginas, 1);
     setCentralWidget(central);
@@ -93,7 +97,7 @@ void VentanaBanco::agregarPaginas()
     auto facturacion = std::make_unique<frmclsLotesFacturacion>();
     frmclsLotesFacturacion *f = facturacion.get();
     f->Cod_Almacen = 1;
-    f->Cod_Articulo = 100;
+    f->Cod_Articulo = 101;
     f->Unidades = 5;
     f->PermitirAutomatico = true;
     f->PermitirContinuarSinLote = true;

@@ -118,6 +118,8 @@ void frmLotesStockFacturar::prepararRejilla()
             vsLotes->setColWidth(c, columna.anchoTwips);
         vsLotes->setColAlignment(c, columna.alineacion);
     }
+    // A column without a designed width takes what is left of the grid.
+    vsLotes->horizontalHeader()->setStretchLastSection(m_diseno.columnas.constLast().anchoTwips == 0);
     vsLotes->setCellAlignment(0, 0, 0, columnas - 1, Rejilla::Alineacion::CentroCentro);
     vsLotes->setColHidden(0, true);
 }
