@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace NVLALotes {
@@ -34,6 +35,16 @@ public:
     virtual void EjecutarComando(Comando &comando) = 0;
 
     virtual const Dialecto &dialecto() const = 0;
+
+    // A unit of work on this connection. The defaults send the T-SQL statements,
+    // which every engine reads; a connection may use its engine's own way.
+    virtual void IniciarTransaccion();
+    virtual void ConfirmarTransaccion();
+    virtual void DeshacerTransaccion();
 };
+
+// Runs `trabajo` in one transaction: confirmed when it returns, undone when it
+// throws, and the exception goes on to the caller.
+NVLA_CORE_EXPORT void EnTransaccion(Conexion &conexion, const std::function<void()> &trabajo);
 
 } // namespace NVLALotes

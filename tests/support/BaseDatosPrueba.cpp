@@ -1,1 +1,192 @@
 #include "BaseDatosPrueba.h"
+
+#include "db/BaseDatosHost.h"
+#include "foundation/database/Registros.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::Pruebas {
+
+namespace {
+
+bool enCi()
+{
+    return qEnvironmentVariable("CI").compare(u"true"_s, Qt::CaseInsensitive) == 0;
+}
+
+// The PostgreSQL database of this run: created on first use, dropped when the
+// application ends.
+struct BasePostgres
+{
+    QString servidor; // NVLA_PG as given
+    QString nombre;
+    QString cadena;
+    bool creada = false;
+};
+
+BasePostgres &basePostgres()
+{
+    static BasePostgres base;
+    return base;
+}
+
+QString conBaseDatos(const QString &cadena, const QString &baseDatos)
+{
+    QStringList partes;
+    for (const QString &par : cadena.split(u';', Qt::SkipEmptyParts)) {
+        if (!par.trimmed().startsWith(u"Database="_s, Qt::CaseInsensitive))
+            partes << par;
+    }
+    return partes.join(u';') + u";Database="_s + baseDatos;
+}
+
+void borrarBasePostgres()
+{
+    BasePostgres &base = basePostgres();
+    if (!base.creada)
+        return;
+    try {
+        auto servidor = Conexion::Abrir(base.servidor);
+        servidor->Ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(base.nombre));
+    } catch (const ErrorLotes &error) {
+        qWarning("could not drop the test database: %s", qPrintable(TextoError(error)));
+    }
+    base.creada = false;
+}
+
+QString cadenaPostgres()
+{
+    BasePostgres &base = basePostgres();
+    if (base.creada)
+        return base.cadena;
+    base.servidor = qEnvironmentVariable("NVLA_PG");
+    base.nombre = u"nvla_prueba_%1"_s.arg(QCoreApplication::applicationPid());
+    auto servidor = Conexion::Abrir(base.servidor);
+    servidor->Ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(base.nombre));
+    servidor->Ejecutar(u"CREATE DATABASE %1"_s.arg(base.nombre));
+    base.cadena = conBaseDatos(base.servidor, base.nombre);
+    base.creada = true;
+    qAddPostRoutine(&borrarBasePostgres);
+    return base.cadena;
+}
+
+std::shared_ptr<Conexion> postgresNueva()
+{
+    auto conexion = Conexion::Abrir(cadenaPostgres());
+    conexion->Ejecutar(u"DROP SCHEMA IF EXISTS dbo CASCADE"_s);
+    conexion->Ejecutar(u"DROP SCHEMA IF EXISTS public CASCADE"_s);
+    conexion->Ejecutar(u"CREATE SCHEMA public"_s);
+    return conexion;
+}
+
+QString &cadenaSqlite()
+{
+    static QString cadena;
+    return cadena;
+}
+
+std::shared_ptr<Conexion> sqliteNueva()
+{
+    static QTemporaryDir carpeta;
+    static int numero = 0;
+    cadenaSqlite() = BaseDatosHost::CadenaSqlite(carpeta.filePath(u"prueba-%1.db"_s.arg(++numero)));
+    return Conexion::Abrir(cadenaSqlite());
+}
+
+} // namespace
+
+QStringList Motores()
+{
+    const QString elegidos = qEnvironmentVariable("NVLA_MOTORES", u"sqlite,postgresql"_s);
+    QStringList motores;
+    for (const QString &motor : {u"sqlite"_s, u"postgresql"_s}) {
+        if (elegidos.contains(motor, Qt::CaseInsensitive))
+            motores << motor;
+    }
+    return motores;
+}
+
+void FilasPorMotor()
+{
+    QTest::addColumn<QString>("motor");
+    for (const QString &motor : Motores())
+        QTest::newRow(qPrintable(motor)) << motor;
+}
+
+std::shared_ptr<Conexion> BaseDatosPrueba::Crear(const QString &motor, bool conDemo, QString *motivo, bool *omitir)
+{
+    *omitir = false;
+    if (motor == u"postgresql"_s && qEnvironmentVariableIsEmpty("NVLA_PG")) {
+        *omitir = !enCi();
+        *motivo = u"PostgreSQL: NVLA_PG no está definida (scripts/postgres-pruebas.sh arranca un servidor)"_s;
+        return nullptr;
+    }
+    try {
+        auto conexion = motor == u"postgresql"_s ? postgresNueva() : sqliteNueva();
+        BaseDatosHost::CrearEsquema(*conexion);
+        if (conDemo)
+            BaseDatosHost::CargarDatosDemo(*conexion);
+        return conexion;
+    } catch (const ErrorLotes &error) {
+        *motivo = motor + u": "_s + TextoError(error);
+        return nullptr;
+    }
+}
+
+std::shared_ptr<Conexion> BaseDatosPrueba::OtraConexion(const QString &motor)
+{
+    return Conexion::Abrir(Cadena(motor));
+}
+
+QString BaseDatosPrueba::Cadena(const QString &motor)
+{
+    return motor == u"postgresql"_s ? cadenaPostgres() : cadenaSqlite();
+}
+
+QString TextoValor(const QVariant &valor)
+{
+    if (valor.isNull())
+        return u"NULL"_s;
+    switch (valor.metaType().id()) {
+    case QMetaType::QDate:
+        return valor.toDate().toString(Qt::ISODate);
+    case QMetaType::QTime:
+        return valor.toTime().toString(u"HH:mm:ss"_s);
+    case QMetaType::QDateTime:
+        return valor.toDateTime().toString(u"yyyy-MM-dd HH:mm:ss"_s);
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        QString texto = QString::number(valor.toDouble(), 'f', 4);
+        while (texto.endsWith(u'0'))
+            texto.chop(1);
+        if (texto.endsWith(u'.'))
+            texto.chop(1);
+        return texto == u"-0"_s ? u"0"_s : texto;
+    }
+    default:
+        return valor.toString();
+    }
+}
+
+QStringList FilasDe(Conexion &conexion, const QString &sql)
+{
+    QStringList filas;
+    auto registros = conexion.AbrirConsulta(sql);
+    while (registros->Siguiente()) {
+        QStringList campos;
+        for (int i = 0; i < registros->NumeroCampos(); ++i)
+            campos << TextoValor(registros->Campo(i));
+        filas << campos.join(u'|');
+    }
+    return filas;
+}
+
+QString TextoError(const ErrorLotes &error)
+{
+    return u"[%1] %2 (%3)"_s.arg(error.Number()).arg(error.Description(), error.Source());
+}
+
+} // namespace NVLALotes::Pruebas

@@ -1,2 +1,74 @@
 #pragma once
-// The database engine harness of the tests (SQLite and PostgreSQL).
+
+#include "foundation/database/Conexion.h"
+#include "foundation/values/ErrorLotes.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+// The database engine harness: the same test runs on SQLite and on PostgreSQL,
+// one data row per engine, each on a fresh database with the host schema.
+//
+// Engines of a run: env NVLA_MOTORES ("sqlite", "postgresql", or both, the
+// default). PostgreSQL: env NVLA_PG, a connection string of ours; the harness
+// makes one database per test run (dropped at the end) and a fresh schema per
+// test. Without NVLA_PG its rows are skipped, except under CI=true, where an
+// unset or unreachable server fails the test.
+namespace NVLALotes::Pruebas {
+
+// The engines of this run: "sqlite", "postgresql".
+QStringList Motores();
+// Adds the column "motor" and one row per engine; for tests without cases.
+void FilasPorMotor();
+
+class BaseDatosPrueba
+{
+public:
+    // A connection to a fresh database of the engine with the schema, and the
+    // demo data when `conDemo`. Null when the engine is not available, with the
+    // reason, and whether the test should be skipped rather than failed.
+    static std::shared_ptr<Conexion> Crear(const QString &motor, bool conDemo, QString *motivo, bool *omitir);
+    // One more connection to the database of the last Crear of that engine.
+    static std::shared_ptr<Conexion> OtraConexion(const QString &motor);
+    // The connection string of that database.
+    static QString Cadena(const QString &motor);
+};
+
+// A field as the tests compare it: numbers without trailing zeros ("4.996",
+// "-2"), dates as yyyy-MM-dd, times as HH:mm:ss, null as "NULL".
+QString TextoValor(const QVariant &valor);
+// Every record of a query, fields joined by '|', in the order received.
+QStringList FilasDe(Conexion &conexion, const QString &sql);
+
+// The description of an ErrorLotes for a test message.
+QString TextoError(const ErrorLotes &error);
+
+} // namespace NVLALotes::Pruebas
+
+// Opens a fresh database of `motor` (with the demo data) into `variable`, or
+// skips / fails the test as the harness decides.
+#define NVLA_BASE_DATOS(variable, motor, conDemo)                                                                      \
+    std::shared_ptr<NVLALotes::Conexion> variable;                                                                     \
+    do {                                                                                                               \
+        QString motivo_;                                                                                               \
+        bool omitir_ = false;                                                                                          \
+        variable = NVLALotes::Pruebas::BaseDatosPrueba::Crear(motor, conDemo, &motivo_, &omitir_);                     \
+        if (!variable) {                                                                                               \
+            if (omitir_)                                                                                               \
+                QSKIP(qPrintable(motivo_));                                                                            \
+            QFAIL(qPrintable(motivo_));                                                                                \
+        }                                                                                                              \
+    } while (false)
+
+// Runs database code; a failure fails the test with the driver's message.
+#define QVERIFY_SQL(...)                                                                                               \
+    do {                                                                                                               \
+        try {                                                                                                          \
+            __VA_ARGS__;                                                                                               \
+        } catch (const NVLALotes::ErrorLotes &error_) {                                                                \
+            QFAIL(qPrintable(NVLALotes::Pruebas::TextoError(error_)));                                                 \
+        }                                                                                                              \
+    } while (false)

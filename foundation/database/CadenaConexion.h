@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <utility>
+
+namespace NVLALotes {
+
+// A connection string: "Clave=Valor" pairs separated by ';'. Keys are read
+// whatever their case; a value may be wrapped in braces to hold ';' ("{a;b}").
+//
+//   Driver=SQLite;Database=/var/lib/erp/lotes.db[;BusyTimeout=5000]
+//   Driver=PostgreSQL;Server=127.0.0.1;Port=5432;Database=erp;Uid=erp;Pwd=secreto[;Timeout=5]
+//   Driver=ODBC;DSN=erp;UID=sa;PWD=secreto        (every pair after Driver goes to the ODBC manager)
+//   Driver=FreeTDS;Server=sqlhost;Port=1433;Database=erp;Uid=sa;Pwd=secreto[;TDS_Version=7.4]
+//
+// SQLite, PostgreSQL and SQL Server (through unixODBC) are the engines; ODBC and
+// FreeTDS both reach SQL Server and send it the host's text untouched.
+class CadenaConexion
+{
+public:
+    // ErrorLotes (NumeroError::ConexionNoValida) for a text without pairs.
+    explicit CadenaConexion(const QString &texto);
+
+    QString Valor(QStringView clave, const QString &predeterminado = {}) const;
+    // The first of several accepted spellings ("Uid", "User", "User ID").
+    QString Valor(std::initializer_list<QStringView> claves, const QString &predeterminado = {}) const;
+    bool Contiene(QStringView clave) const;
+    QString Driver() const { return Valor(u"Driver"); }
+    // The pairs in their order, keys as written, braces kept.
+    const QList<std::pair<QString, QString>> &Pares() const { return m_pares; }
+    // The text with the password hidden, for messages.
+    QString TextoSinClave() const;
+
+private:
+    QList<std::pair<QString, QString>> m_pares;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <nvlalotes/nvlalotes_core_export.h>
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <QVariant>
+
+namespace NVLALotes {
+
+// The kinds of command the host's data access layer knows; the numbers are the
+// ones the host's own code uses, so a recorded command reads the same.
+enum class TipoComando { Texto = 1, ProcedimientoAlmacenado = 4 };
+
+enum class TipoDato {
+    EnteroCorto = 2,     // 16-bit integer
+    Entero = 3,          // 32-bit integer
+    Moneda = 6,          // 64-bit fixed point, 4 decimals (Currency)
+    EnteroByte = 16,     // one-byte integer
+    FechaHora = 135,     // date and time
+    TextoFijo = 129,     // fixed-length text, padded with blanks to its size
+    TextoVariable = 200, // variable-length text
+};
+
+enum class DireccionParametro { Entrada = 1, Salida = 2, EntradaSalida = 3, ValorRetorno = 4 };
+
+struct NVLA_CORE_EXPORT ParametroComando
+{
+    QString nombre;
+    TipoDato tipo = TipoDato::Entero;
+    DireccionParametro direccion = DireccionParametro::Entrada;
+    int tamano = 0;
+    QVariant valor; // null until given; output values are written back here
+
+    bool esEntrada() const;
+    bool esSalida() const;
+    // The value as the engine should receive it: integers narrowed to the
+    // declared type, Currency as its decimal value, dates as QDate, fixed texts
+    // padded, variable texts cut to their size.
+    QVariant valorParaMotor() const;
+};
+
+// A command object: a text (a statement with `?` placeholders, or the name of a
+// stored procedure), its parameters in the order they were appended, and a
+// timeout in seconds. It holds no connection: Conexion::EjecutarComando runs it.
+class NVLA_CORE_EXPORT Comando
+{
+public:
+    static constexpr int TiempoEsperaPredeterminado = 30;
+
+    void setTiempoEspera(int segundos) { m_tiempoEspera = segundos; }
+    int tiempoEspera() const { return m_tiempoEspera; }
+    void setTexto(const QString &texto) { m_texto = texto; }
+    const QString &texto() const { return m_texto; }
+    void setTipo(TipoComando tipo) { m_tipo = tipo; }
+    TipoComando tipo() const { return m_tipo; }
+    // A prepared command keeps its compiled statement on the connection, so
+    // running it again with other values costs no new compilation.
+    void setPreparado(bool preparado) { m_preparado = preparado; }
+    bool preparado() const { return m_preparado; }
+
+    // Creates a parameter by name, type, direction and size and appends it.
+    void AgregarParametro(const QString &nombre, TipoDato tipo, DireccionParametro direccion, int tamano = 0);
+    qsizetype NumeroParametros() const { return m_parametros.size(); }
+    // ErrorLotes for a position or name that the command does not have.
+    ParametroComando &Parametro(qsizetype posicion);
+    const ParametroComando &Parametro(qsizetype posicion) const;
+    ParametroComando &Parametro(QStringView nombre);
+    void setValor(qsizetype posicion, const QVariant &valor) { Parametro(posicion).valor = valor; }
+    QVariant Valor(qsizetype posicion) const { return Parametro(posicion).valor; }
+    const QList<ParametroComando> &Parametros() const { return m_parametros; }
+
+    // Rows the last run changed, as the engine reported them (-1 when unknown).
+    qint64 FilasAfectadas() const { return m_filasAfectadas; }
+    void setFilasAfectadas(qint64 filas) { m_filasAfectadas = filas; }
+
+private:
+    QString m_texto;
+    TipoComando m_tipo = TipoComando::Texto;
+    int m_tiempoEspera = TiempoEsperaPredeterminado;
+    bool m_preparado = false;
+    qint64 m_filasAfectadas = -1;
+    QList<ParametroComando> m_parametros;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <nvlalotes/nvlalotes_core_export.h>
+
+#include <QString>
+
+namespace NVLALotes {
+
+enum class Motor { SQLite, PostgreSQL, SqlServer };
+
+// What one database engine cannot read of the host's T-SQL text, and how it is
+// said instead. The library sends one text for every engine; SQL Server gets it
+// untouched.
+class NVLA_CORE_EXPORT Dialecto
+{
+public:
+    virtual ~Dialecto();
+
+    virtual Motor motor() const = 0;
+    // The engine's name for messages: "SQLite", "PostgreSQL", "SQL Server".
+    virtual QString Nombre() const = 0;
+    // The statement as this engine reads it. Text inside quotes is never changed.
+    virtual QString Traducir(const QString &sql) const = 0;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "foundation/database/Dialecto.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace NVLALotes {
+
+class CadenaConexion;
+class Comando;
+
+// How a text value of a result column is turned into a typed value, for engines
+// that store dates as text.
+enum class ConversionColumna { Ninguna, Fecha, FechaHora, Hora };
+
+// What one engine needs beyond the translation of the text: how it is opened
+// through Qt SQL, how it runs the stored procedure and how it honours a timeout.
+class DialectoQt : public Dialecto
+{
+public:
+    virtual QString DriverQt() const = 0;
+    // Host, database, user and options from the connection string, before opening.
+    virtual void Configurar(QSqlDatabase &bd, const CadenaConexion &cadena) = 0;
+    // Settings and functions of a connection just opened.
+    virtual void AlAbrir(QSqlDatabase &bd);
+    // Releases what AlAbrir took, before the connection closes.
+    virtual void AlCerrar();
+    // Whether a result read forward only leaves the connection free for other statements.
+    virtual bool LecturaSoloAvance() const { return true; }
+    virtual QList<ConversionColumna> Conversiones(const QSqlQuery &consulta) const;
+    virtual void IniciarTransaccion(QSqlDatabase &bd) const;
+    // The command timeout around one run (`segundos` > 0), and its removal after it.
+    virtual void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const;
+    virtual void QuitarTiempoEspera(QSqlDatabase &bd) const;
+    // Runs a stored-procedure command; output and return values go back into it.
+    virtual void EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const = 0;
+};
+
+} // namespace NVLALotes

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "foundation/database/DialectoQt.h"
+
+namespace NVLALotes {
+
+// The host's own engine, reached through unixODBC (a DSN, or FreeTDS without
+// one). It reads the host's text as it is: nothing is translated.
+class DialectoSqlServer final : public DialectoQt
+{
+public:
+    Motor motor() const override { return Motor::SqlServer; }
+    QString Nombre() const override;
+    QString Traducir(const QString &sql) const override { return sql; }
+
+    QString DriverQt() const override;
+    void Configurar(QSqlDatabase &bd, const CadenaConexion &cadena) override;
+    // Static cursors, so that an open result does not keep the connection busy.
+    bool LecturaSoloAvance() const override { return false; }
+    void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
+    void EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;
+
+    // The ODBC connection text that a connection string stands for.
+    static QString TextoOdbc(const CadenaConexion &cadena);
+};
+
+} // namespace NVLALotes

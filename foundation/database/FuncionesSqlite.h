@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSqlDatabase>
+
+#include <array>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace NVLALotes {
+
+// The native handle of an open SQLite connection, or nullptr.
+sqlite3 *ManejadorSqlite(const QSqlDatabase &bd);
+
+// The host's scalar functions, written as functions of one SQLite connection:
+// fn_FacturasLineasUndSuministradas, fn_AlbaranesFLineasUndSuministradas and
+// fn_DevArticuloUnidadesOSPendEntrega. Each keeps its compiled query for the
+// life of the connection; Liberar() must run before the connection closes.
+class FuncionesSqlite
+{
+public:
+    FuncionesSqlite() = default;
+    ~FuncionesSqlite();
+    FuncionesSqlite(const FuncionesSqlite &) = delete;
+    FuncionesSqlite &operator=(const FuncionesSqlite &) = delete;
+
+    // false when SQLite refused a registration.
+    bool Registrar(sqlite3 *bd);
+    void Liberar();
+
+    struct Funcion
+    {
+        const char *nombre;
+        int argumentos;
+        const char *sql;
+        sqlite3 *bd = nullptr;
+        sqlite3_stmt *sentencia = nullptr;
+    };
+
+private:
+    std::array<Funcion, 3> m_funciones = {};
+};
+
+} // namespace NVLALotes

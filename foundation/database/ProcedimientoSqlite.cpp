@@ -1,0 +1,158 @@
+#include "ProcedimientoSqlite.h"
+
+#include "foundation/database/Comando.h"
+#include "foundation/database/Dialecto.h"
+#include "foundation/database/FuncionesSqlite.h"
+#include "foundation/database/UtilSql.h"
+#include "foundation/values/Conversiones.h"
+#include "foundation/values/ErrorLotes.h"
+
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::ProcedimientoSqlite {
+
+namespace {
+
+// A write transaction, or a savepoint inside the caller's one; rolled back
+// unless confirmed.
+class Transaccion
+{
+public:
+    Transaccion(QSqlDatabase &bd, const Dialecto &dialecto)
+        : m_bd(bd)
+        , m_dialecto(dialecto)
+    {
+        sqlite3 *manejador = ManejadorSqlite(bd);
+        m_anidada = manejador && sqlite3_get_autocommit(manejador) == 0;
+        UtilSql::Ejecutar(m_bd, m_anidada ? u"SAVEPOINT nvla_procedimiento"_s : u"BEGIN IMMEDIATE"_s, m_dialecto);
+    }
+    ~Transaccion()
+    {
+        if (m_confirmada)
+            return;
+        QSqlQuery deshacer(m_bd);
+        if (m_anidada) {
+            deshacer.exec(u"ROLLBACK TO nvla_procedimiento"_s);
+            deshacer.exec(u"RELEASE nvla_procedimiento"_s);
+        } else {
+            deshacer.exec(u"ROLLBACK"_s);
+        }
+    }
+    Transaccion(const Transaccion &) = delete;
+    Transaccion &operator=(const Transaccion &) = delete;
+
+    void Confirmar()
+    {
+        UtilSql::Ejecutar(m_bd, m_anidada ? u"RELEASE nvla_procedimiento"_s : u"COMMIT"_s, m_dialecto);
+        m_confirmada = true;
+    }
+
+private:
+    QSqlDatabase &m_bd;
+    const Dialecto &m_dialecto;
+    bool m_anidada = false;
+    bool m_confirmada = false;
+};
+
+struct DatosLote
+{
+    QVariant empresa, almacen, articulo;
+    double unidades = 0;
+    QString lote, tono, calibre; // an empty text may come as null: the SQL reads it as ''
+    QVariant caducidad;          // ISO text, or null for no expiry
+};
+
+DatosLote leerArgumentos(const Comando &comando)
+{
+    const QList<int> posiciones = UtilSql::PosicionesArgumentos(comando);
+    if (posiciones.size() != 9)
+        throw ErrorLotes(NumeroError::BaseDatos,
+                         u"El procedimiento %1 espera 9 parámetros y se le han dado %2."_s.arg(comando.texto())
+                             .arg(posiciones.size()),
+                         u"NVLALotes (SQLite)"_s);
+    auto argumento = [&](int i) { return comando.Parametro(posiciones[i]).valorParaMotor(); };
+    DatosLote datos{argumento(0),
+                    argumento(1),
+                    argumento(2),
+                    argumento(3).toDouble(),
+                    argumento(4).toString(),
+                    argumento(6).toString(),
+                    argumento(7).toString(),
+                    QVariant()};
+    const QDate caducidad = argumento(5).toDate();
+    if (caducidad.isValid() && caducidad != FechaNula())
+        datos.caducidad = caducidad.toString(Qt::ISODate);
+    return datos;
+}
+
+// The lot with the same identity: lot code, tone, caliber and expiry; the null
+// date matches a lot without expiry however it was stored.
+QVariant buscarLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialecto)
+{
+    QString sql = u"SELECT Cod_Lote FROM Articulos_Lotes WHERE Cod_Empresa = ? AND Cod_Articulo = ?"
+                  " AND Lote = COALESCE(?, '') AND Tono = COALESCE(?, '') AND Calibre = COALESCE(?, '')"_s;
+    QVariantList valores{d.empresa, d.articulo, d.lote, d.tono, d.calibre};
+    if (d.caducidad.isNull()) {
+        sql += u" AND (Caducidad IS NULL OR Caducidad = '1900-01-01')"_s;
+    } else {
+        sql += u" AND Caducidad = ?"_s;
+        valores << d.caducidad;
+    }
+    return UtilSql::Escalar(bd, sql + u" ORDER BY Cod_Lote LIMIT 1"_s, valores, dialecto);
+}
+
+// Key 1 stands for "the article's only lot" where lots are not kept, so new
+// lots start at 2.
+qint32 crearLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialecto)
+{
+    const qint32 clave =
+        UtilSql::Escalar(bd, u"SELECT COALESCE(MAX(Cod_Lote), 1) + 1 FROM Articulos_Lotes WHERE Cod_Empresa = ?"_s,
+                         {d.empresa}, dialecto)
+            .toInt();
+    UtilSql::Ejecutar(
+        bd,
+        u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono,"
+        " Calibre, Bloqueado) VALUES (?, ?, ?, COALESCE(?, ''), ?, COALESCE(?, ''), COALESCE(?, ''), 0)"_s,
+        {d.empresa, clave, d.articulo, d.lote, d.caducidad, d.tono, d.calibre}, dialecto);
+    return clave;
+}
+
+void sumarExistencias(QSqlDatabase &bd, const DatosLote &d, qint32 clave, const Dialecto &dialecto)
+{
+    UtilSql::Ejecutar(bd,
+                      u"INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual)"
+                      " VALUES (?, ?, ?, 0) ON CONFLICT (Cod_Empresa, Cod_Almacen, Cod_Lote) DO NOTHING"_s,
+                      {d.empresa, d.almacen, clave}, dialecto);
+    if (d.unidades != 0)
+        UtilSql::Ejecutar(bd,
+                          u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = Stock_Actual + ?"
+                          " WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
+                          {d.unidades, d.empresa, d.almacen, clave}, dialecto);
+}
+
+void actualizarStockLote(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto)
+{
+    const DatosLote datos = leerArgumentos(comando);
+    Transaccion transaccion(bd, dialecto);
+    const QVariant existente = buscarLote(bd, datos, dialecto);
+    const qint32 clave = existente.isNull() ? crearLote(bd, datos, dialecto) : existente.toInt();
+    sumarExistencias(bd, datos, clave, dialecto);
+    transaccion.Confirmar();
+    const QList<int> posiciones = UtilSql::PosicionesArgumentos(comando);
+    comando.Parametro(posiciones.last()).valor = clave;
+    UtilSql::FijarValorRetorno(comando, 0);
+}
+
+} // namespace
+
+void Ejecutar(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto)
+{
+    if (comando.texto().compare(u"GES_Almacen_Articulo_Lotes_Update"_s, Qt::CaseInsensitive) == 0)
+        return actualizarStockLote(bd, comando, dialecto);
+    throw ErrorLotes(NumeroError::BaseDatos, u"No existe el procedimiento almacenado «%1»."_s.arg(comando.texto()),
+                     u"NVLALotes (SQLite)"_s);
+}
+
+} // namespace NVLALotes::ProcedimientoSqlite

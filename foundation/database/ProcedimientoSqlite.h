@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QSqlDatabase>
+
+namespace NVLALotes {
+
+class Comando;
+class Dialecto;
+
+// The host's stored procedures as SQLite runs them: C++ over the connection,
+// each call inside one write transaction (or a savepoint when the caller has
+// a transaction open), so it either happens whole or not at all.
+namespace ProcedimientoSqlite {
+
+// Runs the procedure named by the command's text; ErrorLotes for an unknown
+// name, a wrong number of arguments or any failure of the engine.
+void Ejecutar(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto);
+
+} // namespace ProcedimientoSqlite
+} // namespace NVLALotes

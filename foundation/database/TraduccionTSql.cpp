@@ -1,0 +1,118 @@
+#include "TraduccionTSql.h"
+
+#include <QRegularExpression>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::TraduccionTSql {
+
+namespace {
+
+// Applies `cambio` to every stretch of the text outside single-quoted literals
+// ('' inside a literal is a quote, as in T-SQL).
+QString fueraDeLiterales(const QString &sql, const std::function<QString(const QString &)> &cambio)
+{
+    QString resultado;
+    resultado.reserve(sql.size() + 16);
+    qsizetype inicio = 0;
+    qsizetype i = 0;
+    while (i < sql.size()) {
+        if (sql.at(i) != u'\'') {
+            ++i;
+            continue;
+        }
+        resultado += cambio(sql.mid(inicio, i - inicio));
+        qsizetype fin = i + 1;
+        while (fin < sql.size()) {
+            if (sql.at(fin) == u'\'' && fin + 1 < sql.size() && sql.at(fin + 1) == u'\'')
+                fin += 2;
+            else if (sql.at(fin) == u'\'')
+                break;
+            else
+                ++fin;
+        }
+        fin = qMin(fin + 1, sql.size());
+        resultado += sql.mid(i, fin - i);
+        inicio = i = fin;
+    }
+    resultado += cambio(sql.mid(inicio));
+    return resultado;
+}
+
+// The text with every quoted literal blanked out, same length, to search the code alone.
+QString literalesEnBlanco(const QString &sql)
+{
+    QString copia = sql;
+    bool enLiteral = false;
+    for (qsizetype i = 0; i < copia.size(); ++i) {
+        if (copia.at(i) == u'\'')
+            enLiteral = !enLiteral; // '' inside a literal closes and reopens it: same result
+        else if (enLiteral)
+            copia[i] = u' ';
+    }
+    return copia;
+}
+
+QString reemplazarFuera(const QString &sql, const QRegularExpression &patron, const QString &por)
+{
+    return fueraDeLiterales(sql, [&](const QString &codigo) {
+        QString copia = codigo;
+        return copia.replace(patron, por);
+    });
+}
+
+} // namespace
+
+QString QuitarEsquemaDbo(const QString &sql)
+{
+    static const QRegularExpression patron(u"\\bdbo\\.(?=\\w)"_s, QRegularExpression::CaseInsensitiveOption);
+    return reemplazarFuera(sql, patron, QString());
+}
+
+QString IsNullComoCoalesce(const QString &sql)
+{
+    static const QRegularExpression patron(u"\\bISNULL\\s*\\("_s, QRegularExpression::CaseInsensitiveOption);
+    return reemplazarFuera(sql, patron, u"COALESCE("_s);
+}
+
+QString NombreServidorDeTabla(const QString &sql)
+{
+    static const QRegularExpression patron(u"@@SERVERNAME\\b"_s, QRegularExpression::CaseInsensitiveOption);
+    return reemplazarFuera(sql, patron, u"(SELECT MAX(Nombre) FROM Servidor)"_s);
+}
+
+QString DeleteConJoinComoExists(const QString &sql)
+{
+    static const QRegularExpression patron(
+        u"^\\s*DELETE\\s+(\\w+)\\s+FROM\\s+(\\w+)\\s+(?:AS\\s+)?(\\w+)\\s+INNER\\s+JOIN\\s+(\\w+)\\s+(?:AS\\s+)?(\\w+)"
+        "\\s+ON\\s+(.+?)(?:\\s+WHERE\\s+(.+?))?\\s*;?\\s*$"_s,
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch m = patron.match(sql);
+    if (!m.hasMatch() || m.captured(1).compare(m.captured(3), Qt::CaseInsensitive) != 0)
+        return sql;
+    QString condicion = u"(%1)"_s.arg(m.captured(6));
+    if (m.hasCaptured(7) && !m.captured(7).isEmpty())
+        condicion += u" AND (%1)"_s.arg(m.captured(7));
+    return u"DELETE FROM %1 AS %2 WHERE EXISTS (SELECT 1 FROM %3 %4 WHERE %5)"_s.arg(
+        m.captured(2), m.captured(3), m.captured(4), m.captured(5), condicion);
+}
+
+QString OrdenDeUnionSinAlias(const QString &sql)
+{
+    static const QRegularExpression union_(u"\\bUNION\\b"_s, QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression orden(u"\\bORDER\\s+BY\\b"_s, QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression alias(u"\\b\\w+\\.(?=\\w)"_s);
+    // Only the code outside literals decides where the union's order starts.
+    const QString codigo = literalesEnBlanco(sql);
+    const qsizetype ultimaUnion = codigo.lastIndexOf(union_);
+    if (ultimaUnion < 0)
+        return sql;
+    const QRegularExpressionMatch m = orden.match(codigo, ultimaUnion);
+    if (!m.hasMatch())
+        return sql;
+    return sql.left(m.capturedEnd()) + reemplazarFuera(sql.mid(m.capturedEnd()), alias, QString());
+}
+
+} // namespace NVLALotes::TraduccionTSql
