@@ -62,7 +62,7 @@ arrancar() {
             -o "-p $PUERTO -c listen_addresses=127.0.0.1 -k $DIR -c fsync=off -c max_connections=200" start >/dev/null \
             || { cat "$DIR/postgres.log" >&2; exit 1; }
     fi
-    "$BIN/pg_isready" -q -h 127.0.0.1 -p "$PUERTO" -t 30
+    "$BIN/pg_isready" -q -h 127.0.0.1 -p "$PUERTO" -U postgres -d postgres -t 30
     if ! "$BIN/psql" -h 127.0.0.1 -p "$PUERTO" -U postgres -d postgres -tAc \
         "SELECT 1 FROM pg_database WHERE datname = '$BASE'" | grep -q 1; then
         "$BIN/createdb" -h 127.0.0.1 -p "$PUERTO" -U postgres "$BASE"

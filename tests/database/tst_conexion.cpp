@@ -3,6 +3,7 @@
 #include "foundation/database/Comando.h"
 #include "foundation/database/Dialecto.h"
 #include "foundation/database/Registros.h"
+#include "foundation/host/EmpresaBaseDatos.h"
 #include "tests/support/BaseDatosPrueba.h"
 
 #include <QDate>
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void conexionRota();
     void cadenasNoValidas_data();
     void cadenasNoValidas();
+    void empresaDeLaBaseDatos_data() { FilasPorMotor(); }
+    void empresaDeLaBaseDatos();
 };
 
 void TstConexion::camposPorNombre()
@@ -271,6 +274,31 @@ void TstConexion::cadenasNoValidas()
     } catch (const ErrorLotes &error) {
         QCOMPARE(error.Number(), NumeroError::ConexionNoValida);
     }
+}
+
+// The company object over the parameters table: a company's own value wins over
+// the installation's, the current user given by the host wins over the table.
+void TstConexion::empresaDeLaBaseDatos()
+{
+    QFETCH(QString, motor);
+    NVLA_BASE_DATOS(bd, motor, true);
+    QVERIFY_SQL(
+        bd->Ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (2, 'Lotes_ModeloUsar', '2')"_s));
+    QVERIFY_SQL(bd->Ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (2, 'B', 1)"_s));
+    EmpresaBaseDatos primera(bd, 1);
+    EmpresaBaseDatos segunda(bd, 2, u"7"_s);
+    EmpresaBaseDatos sinFicha(bd, 3);
+    QVERIFY_SQL({
+        QCOMPARE(primera.LeerParametro(u"Lotes_ModeloUsar"_s).toString(), u"3"_s);
+        QCOMPARE(segunda.LeerParametro(u"Lotes_ModeloUsar"_s).toString(), u"2"_s);
+        QCOMPARE(primera.LeerParametro(u"OficinaCentral"_s).toString(), u"True"_s);
+        QCOMPARE(primera.LeerParametro(u"UsuarioActual"_s).toString(), u"1"_s);
+        QCOMPARE(segunda.LeerParametro(u"UsuarioActual"_s).toString(), u"7"_s);
+        QCOMPARE(primera.LeerParametro(u"No'Existe"_s).toString(), QString());
+        QCOMPARE(segunda.CodigoEmpresa(), qint16(2));
+        QCOMPARE(segunda.CodigoEmpresaClientes(), qint16(1));
+        QCOMPARE(sinFicha.CodigoEmpresaClientes(), qint16(3));
+    });
 }
 
 QTEST_GUILESS_MAIN(TstConexion)
