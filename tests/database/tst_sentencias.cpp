@@ -1,5 +1,6 @@
 // The library's own statements, text for text, on each engine with the demo
 // data: every T-SQL construct they use must run and give the right rows.
+#include "db/GeneradorDatos.h"
 #include "tests/support/BaseDatosPrueba.h"
 
 using namespace Qt::StringLiterals;
@@ -170,6 +171,8 @@ private Q_SLOTS:
     void registroDelCatalogo();
     void servidorSinNombre_data() { FilasPorMotor(); }
     void servidorSinNombre();
+    void datosGenerados_data() { FilasPorMotor(); }
+    void datosGenerados();
 };
 
 void TstSentencias::consultas_data()
@@ -244,6 +247,34 @@ void TstSentencias::servidorSinNombre()
     NVLA_BASE_DATOS(bd, motor, false);
     QVERIFY_SQL(bd->Ejecutar(u"DELETE FROM Servidor"_s));
     QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT ISNULL(@@SERVERNAME, '')"_s), QStringList{QString()}));
+}
+
+// A generated data set: its lots come after the company's last key, and the
+// units owed that the function reports are the sum of the pending list.
+void TstSentencias::datosGenerados()
+{
+    QFETCH(QString, motor);
+    NVLA_BASE_DATOS(bd, motor, true);
+    BaseDatosHost::TamanoDatos tamano;
+    tamano.almacen = 2;
+    tamano.articulo = 9000;
+    tamano.lotes = 250;
+    tamano.lineas = 35;
+    BaseDatosHost::DatosGenerados datos;
+    QVERIFY_SQL(datos = BaseDatosHost::GenerarDatos(*bd, tamano));
+    QCOMPARE(datos.primeraClave, 18);
+    QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT COUNT(*), MIN(Cod_Lote), MAX(Cod_Lote) FROM Articulos_Lotes"
+                                      " WHERE Cod_Articulo = 9000"_s),
+                         QStringList{u"250|18|267"_s}));
+    QVERIFY_SQL(QCOMPARE(FilasDe(*bd, consultaLotes(CamposVenta, 2, 9000, true)).size(), 250 - 13 - 7));
+    QStringList pendientes;
+    QVERIFY_SQL(pendientes = FilasDe(*bd, pendientesEntrega(2, 9000)));
+    double debido = 0;
+    for (const QString &fila : std::as_const(pendientes))
+        debido += fila.section(u'|', 2, 2).toDouble();
+    QVERIFY(debido > 0);
+    QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 2, 9000) AS Und"_s),
+                         QStringList{TextoValor(debido)}));
 }
 
 QTEST_GUILESS_MAIN(TstSentencias)
