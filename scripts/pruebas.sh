@@ -8,8 +8,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/dependencias.sh
 
-servidor="$PWD/build/postgres"
-NVLA_PG="$(bash scripts/postgres-pruebas.sh start "$servidor")"
+# The server runs as user postgres, which must reach its folder.
+servidor="$(mktemp -d /tmp/nvla-pg.XXXXXX)"
+chmod 755 "$servidor"
+NVLA_PG="$(bash scripts/postgres-pruebas.sh "$servidor")"
 export NVLA_PG
 trap 'bash scripts/postgres-pruebas.sh stop "$servidor" >/dev/null 2>&1 || true' EXIT
 

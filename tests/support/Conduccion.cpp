@@ -1,9 +1,10 @@
 #include "Conduccion.h"
 
 #include <QAbstractButton>
-#include <QPixmap>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPointer>
 #include <QTimer>
 
@@ -88,8 +89,13 @@ QWidget *control(QWidget *dialogo, const QString &nombre)
 
 void clic(QWidget *dialogo, const QString &nombre)
 {
-    if (QWidget *widget = control(dialogo, nombre))
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    QWidget *widget = control(dialogo, nombre);
+    if (!widget)
+        return;
+    // A list takes its clicks on its viewport.
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        widget = area->viewport();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
 void enfocar(QWidget *dialogo, const QString &nombre)
@@ -109,7 +115,13 @@ void escribir(QWidget *dialogo, const QString &nombre, const QString &texto)
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     edit->setCursorPosition(0);
-    QTest::keyClicks(edit, texto);
+    // QTest types only ASCII by itself; other letters go as key events carrying their text.
+    for (const QChar c : texto) {
+        if (c.unicode() < 128)
+            QTest::keyClick(edit, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
 }
 
 } // namespace NVLALotes::Pruebas

@@ -1,0 +1,93 @@
+#include "EscenarioVentas.h"
+
+#include <nvlalotes/Comando.h>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::Pruebas {
+
+namespace {
+
+QString texto(const QString &valor)
+{
+    return u"'"_s + QString(valor).replace(u"'"_s, u"''"_s) + u"'"_s;
+}
+
+} // namespace
+
+void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes)
+{
+    conexion.Ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (1, 'Pruebas', 1)"_s);
+    conexion.Ejecutar(u"INSERT INTO Almacenes (Cod_Empresa, Cod_Almacen, Nombre) VALUES (1, 1, 'Central')"_s);
+    conexion.Ejecutar(u"INSERT INTO Almacenes (Cod_Empresa, Cod_Almacen, Nombre) VALUES (1, 2, 'Tienda')"_s);
+    conexion.Ejecutar(u"INSERT INTO Articulos (Cod_Empresa, Cod_Articulo, Descripcion) VALUES (1, %1, 'Prueba')"_s.arg(
+        ArticuloPrueba));
+    conexion.Ejecutar(u"INSERT INTO Articulos (Cod_Empresa, Cod_Articulo, Descripcion) VALUES (1, %1, 'Otro')"_s.arg(
+        ArticuloPrueba + 1));
+    for (const LotePrueba &lote : lotes) {
+        conexion.Ejecutar(u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono, "
+                          u"Calibre, Bloqueado) VALUES (1, %1, %2, %3, %4, %5, %6, %7)"_s.arg(lote.clave)
+                              .arg(ArticuloPrueba)
+                              .arg(texto(lote.lote), lote.caducidad.isEmpty() ? u"NULL"_s : texto(lote.caducidad),
+                                   texto(lote.tono), texto(lote.calibre))
+                              .arg(lote.bloqueado ? 1 : 0));
+        conexion.Ejecutar(u"INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual) "
+                          u"VALUES (1, %1, %2, %3)"_s.arg(AlmacenPrueba)
+                              .arg(lote.clave)
+                              .arg(lote.stock));
+    }
+}
+
+QStringList LotesEnBase(Conexion &conexion)
+{
+    return FilasDe(conexion, u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre FROM Articulos_Lotes "
+                             u"WHERE Cod_Empresa = 1 AND Cod_Articulo = %1 ORDER BY Cod_Lote"_s.arg(ArticuloPrueba));
+}
+
+QString StockEnBase(Conexion &conexion, qint32 clave)
+{
+    const QStringList filas =
+        FilasDe(conexion, u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = 1 AND "
+                          u"Cod_Almacen = %1 AND Cod_Lote = %2"_s.arg(AlmacenPrueba)
+                              .arg(clave));
+    return filas.isEmpty() ? u"sin fila"_s : filas.constFirst();
+}
+
+SesionVentas::SesionVentas(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades)
+    : grabadora(std::make_shared<ConexionGrabadora>(std::move(conexion)))
+{
+    empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
+    empresa->setParametro(u"Lotes_NroObligatorio"_s, false);
+    clase.EmpresaNuvalia(empresa);
+    clase.ConexionNuvalia(grabadora);
+    clase.Cod_Almacen = AlmacenPrueba;
+    clase.Cod_Articulo = ArticuloPrueba;
+    clase.Unidades = unidades;
+    clase.PermitirAutomatico = true;
+}
+
+bool SesionVentas::llamoAlProcedimiento() const
+{
+    for (const Comando &comando : grabadora->Comandos()) {
+        if (comando.texto() == u"GES_Almacen_Articulo_Lotes_Update")
+            return true;
+    }
+    return false;
+}
+
+void SesionVentas::marcarSalidas()
+{
+    clase.Cod_Lote = 77;
+    clase.Lote = u"L-HOST"_s;
+    clase.Caducidad = QDate(2030, 3, 3);
+    clase.Tono = u"T-HOST"_s;
+    clase.Calibre = u"C-HOST"_s;
+}
+
+bool SesionVentas::salidasIntactas() const
+{
+    return clase.Cod_Lote == 77 && clase.Lote == u"L-HOST" && clase.Caducidad == QDate(2030, 3, 3) &&
+           clase.Tono == u"T-HOST" && clase.Calibre == u"C-HOST";
+}
+
+} // namespace NVLALotes::Pruebas

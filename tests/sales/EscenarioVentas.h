@@ -1,0 +1,53 @@
+#pragma once
+
+#include "tests/support/BaseDatosPrueba.h"
+#include "tests/support/Conduccion.h"
+
+#include <nvlalotes/ConexionGrabadora.h>
+#include <nvlalotes/EmpresaMemoria.h>
+#include <nvlalotes/frmclsLotesFacturacion.h>
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// An article with its lots in warehouse 1 of company 1, on a fresh database,
+// and the invoicing entry class pointed at it through a recording connection.
+namespace NVLALotes::Pruebas {
+
+struct LotePrueba
+{
+    qint32 clave;
+    QString stock; // decimal text with '.', as the database takes it
+    QString lote;
+    QString caducidad; // yyyy-MM-dd, empty for none
+    QString tono;
+    QString calibre;
+    bool bloqueado = false;
+};
+
+inline constexpr qint32 ArticuloPrueba = 500;
+inline constexpr qint16 AlmacenPrueba = 1;
+
+void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes);
+
+// Lots of the article in the database, as "key|lot|expiry|tone|caliber", in key order.
+QStringList LotesEnBase(Conexion &conexion);
+// Stock of a lot in the test warehouse as "units" text, or "sin fila".
+QString StockEnBase(Conexion &conexion, qint32 clave);
+
+struct SesionVentas
+{
+    std::shared_ptr<EmpresaMemoria> empresa = std::make_shared<EmpresaMemoria>(1, 1);
+    std::shared_ptr<ConexionGrabadora> grabadora;
+    frmclsLotesFacturacion clase;
+
+    SesionVentas(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades);
+    // Whether the lot stock procedure was called during the session.
+    bool llamoAlProcedimiento() const;
+    // Sets the outputs to recognisable values, to see what Show changes.
+    void marcarSalidas();
+    bool salidasIntactas() const;
+};
+
+} // namespace NVLALotes::Pruebas
