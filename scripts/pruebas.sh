@@ -11,6 +11,10 @@ bash scripts/dependencias.sh
 # The server runs as user postgres, which must reach its folder.
 servidor="$(mktemp -d /tmp/nvla-pg.XXXXXX)"
 chmod 755 "$servidor"
+# A port nobody listens on, so a server left running elsewhere does not stop the run.
+NVLA_PG_PORT=55432
+while (exec 3<>"/dev/tcp/127.0.0.1/$NVLA_PG_PORT") 2>/dev/null; do NVLA_PG_PORT=$((NVLA_PG_PORT + 1)); done
+export NVLA_PG_PORT
 NVLA_PG="$(bash scripts/postgres-pruebas.sh "$servidor")"
 export NVLA_PG
 trap 'bash scripts/postgres-pruebas.sh stop "$servidor" >/dev/null 2>&1 || true' EXIT
