@@ -1,13 +1,11 @@
 #include "frmLotesDatos.h"
 
+#include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
-#include "foundation/controls/Twips.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/host/Formatos.h"
 #include "foundation/values/Conversiones.h"
-
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -19,39 +17,11 @@ frmLotesDatos::frmLotesDatos(QWidget *parent)
     setWindowTitle(u"Control de Lotes"_s);
 }
 
-QLabel *frmLotesDatos::etiqueta(const QString &nombre, const QString &texto, const QRect &twips)
+void frmLotesDatos::colocarFechaYBotones(const QRect &fechaTwips)
 {
-    auto *label = new QLabel(texto, this);
-    label->setObjectName(nombre);
-    Twips::colocar(label, twips.x(), twips.y(), twips.width(), twips.height());
-    return label;
-}
-
-kxTextBox *frmLotesDatos::cajaTexto(const QString &nombre, int maxLength, const QRect &twips)
-{
-    auto *caja = new kxTextBox(this);
-    caja->setObjectName(nombre);
-    caja->setMaxLength(maxLength);
-    Twips::colocar(caja, twips.x(), twips.y(), twips.width(), twips.height());
-    return caja;
-}
-
-kxMaskEdBox *frmLotesDatos::cajaFecha(const QRect &twips)
-{
-    txtCaducidad = new kxMaskEdBox(this);
-    txtCaducidad->setObjectName(u"txtCaducidad"_s);
-    Twips::colocar(txtCaducidad, twips.x(), twips.y(), twips.width(), twips.height());
-    return txtCaducidad;
-}
-
-void frmLotesDatos::colocarBotones()
-{
-    cmdAceptar = new PushButton(u"&Aceptar"_s, this);
-    cmdAceptar->setObjectName(u"cmdAceptar"_s);
-    Twips::colocar(cmdAceptar, 4020, 90, 1065, 360);
-    cmdCancelar = new PushButton(u"&Cancelar"_s, this);
-    cmdCancelar->setObjectName(u"cmdCancelar"_s);
-    Twips::colocar(cmdCancelar, 4020, 510, 1065, 360);
+    txtCaducidad = Formulario::cajaFecha(this, fechaTwips);
+    cmdAceptar = Formulario::boton(this, u"cmdAceptar"_s, u"&Aceptar"_s, {4020, 90, 1065, 360});
+    cmdCancelar = Formulario::boton(this, u"cmdCancelar"_s, u"&Cancelar"_s, {4020, 510, 1065, 360});
     connect(cmdAceptar, &QAbstractButton::clicked, this, [this] { protegido(u"Aceptar"_s, [this] { aceptar(); }); });
     connect(cmdCancelar, &QAbstractButton::clicked, this, &frmLotesDatos::terminarCancelando);
 }

@@ -7,8 +7,6 @@
 #include <QDate>
 #include <QString>
 
-class QLabel;
-
 namespace NVLALotes {
 
 class kxMaskEdBox;
@@ -33,10 +31,8 @@ public:
 protected:
     explicit frmLotesDatos(QWidget *parent = nullptr);
 
-    QLabel *etiqueta(const QString &nombre, const QString &texto, const QRect &twips);
-    kxTextBox *cajaTexto(const QString &nombre, int maxLength, const QRect &twips);
-    kxMaskEdBox *cajaFecha(const QRect &twips);
-    void colocarBotones();
+    // The date box and the two buttons, at the places both dialogs share.
+    void colocarFechaYBotones(const QRect &fechaTwips);
 
     // Shows the stored expiry (the text it was given) and enables the box only
     // when an expiry is asked for.

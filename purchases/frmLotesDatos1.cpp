@@ -1,6 +1,7 @@
 #include "frmLotesDatos1.h"
 
 #include "foundation/controls/Anclaje.h"
+#include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
@@ -17,14 +18,11 @@ frmLotesDatos1::frmLotesDatos1(QWidget *parent)
 {
     setObjectName(u"frmLotesDatos1"_s);
     fijarAreaCliente(5250, 975);
-    etiqueta(u"Label1"_s, u"Lote:"_s, {90, 180, 360, 195});
-    txtLote = cajaTexto(u"txtLote"_s, 15, {945, 120, 2880, 300});
-    etiqueta(u"Label2"_s, u"Caducidad:"_s, {90, 600, 810, 195});
-    cajaFecha({945, 540, 1320, 300});
-    colocarBotones();
-    setTabOrder(txtLote, txtCaducidad);
-    setTabOrder(txtCaducidad, cmdAceptar);
-    setTabOrder(cmdAceptar, cmdCancelar);
+    Formulario::etiqueta(this, u"Label1"_s, u"Lote:"_s, {90, 180, 360, 195});
+    txtLote = Formulario::cajaTexto(this, u"txtLote"_s, 15, {945, 120, 2880, 300});
+    Formulario::etiqueta(this, u"Label2"_s, u"Caducidad:"_s, {90, 600, 810, 195});
+    colocarFechaYBotones({945, 540, 1320, 300});
+    Formulario::ordenTabulacion({txtLote, txtCaducidad, cmdAceptar, cmdCancelar});
     new Anclaje(this, {5370, 1380, false, 800, 600, {5250, 975}, {}});
 }
 

@@ -1,6 +1,7 @@
 #include "frmLotesDatos2.h"
 
 #include "foundation/controls/Anclaje.h"
+#include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
@@ -15,17 +16,13 @@ frmLotesDatos2::frmLotesDatos2(QWidget *parent)
 {
     setObjectName(u"frmLotesDatos2"_s);
     fijarAreaCliente(5250, 1410);
-    etiqueta(u"lblCaducidad"_s, u"Caducidad:"_s, {90, 165, 810, 195});
-    cajaFecha({945, 120, 1320, 300});
-    etiqueta(u"lblTono"_s, u"Tono:"_s, {90, 600, 420, 195});
-    txtTono = cajaTexto(u"txtTono"_s, 20, {945, 540, 2880, 300});
-    etiqueta(u"lblCalibre"_s, u"Calibre:"_s, {90, 1035, 525, 195});
-    txtCalibre = cajaTexto(u"txtCalibre"_s, 20, {945, 975, 2880, 300});
-    colocarBotones();
-    setTabOrder(txtCaducidad, txtTono);
-    setTabOrder(txtTono, txtCalibre);
-    setTabOrder(txtCalibre, cmdAceptar);
-    setTabOrder(cmdAceptar, cmdCancelar);
+    Formulario::etiqueta(this, u"lblCaducidad"_s, u"Caducidad:"_s, {90, 165, 810, 195});
+    colocarFechaYBotones({945, 120, 1320, 300});
+    Formulario::etiqueta(this, u"lblTono"_s, u"Tono:"_s, {90, 600, 420, 195});
+    txtTono = Formulario::cajaTexto(this, u"txtTono"_s, 20, {945, 540, 2880, 300});
+    Formulario::etiqueta(this, u"lblCalibre"_s, u"Calibre:"_s, {90, 1035, 525, 195});
+    txtCalibre = Formulario::cajaTexto(this, u"txtCalibre"_s, 20, {945, 975, 2880, 300});
+    Formulario::ordenTabulacion({txtCaducidad, txtTono, txtCalibre, cmdAceptar, cmdCancelar});
     new Anclaje(this, {5370, 1815, false, 800, 600, {5250, 1410}, {}});
 }
 

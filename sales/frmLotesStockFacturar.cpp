@@ -2,6 +2,7 @@
 
 #include "foundation/controls/Anclaje.h"
 #include "foundation/controls/CodigosTecla.h"
+#include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/Teclado.h"
@@ -18,7 +19,6 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -36,11 +36,11 @@ frmLotesStockFacturar::frmLotesStockFacturar(const Diseno &diseno, QWidget *pare
 
     frmNuevoLote = new QGroupBox(u"Manual"_s, this);
     frmNuevoLote->setObjectName(u"frmNuevoLote"_s);
-    Twips::colocar(frmNuevoLote, diseno.marco.x(), diseno.marco.y(), diseno.marco.width(), diseno.marco.height());
+    Twips::colocar(frmNuevoLote, diseno.marco);
 
     vsLotes = new Rejilla(this);
     vsLotes->setObjectName(u"vsLotes"_s);
-    Twips::colocar(vsLotes, diseno.rejilla.x(), diseno.rejilla.y(), diseno.rejilla.width(), diseno.rejilla.height());
+    Twips::colocar(vsLotes, diseno.rejilla);
     connect(vsLotes, &Rejilla::FocoRecibido, this, [this] { m_entradaManual = false; });
     connect(vsLotes, &Rejilla::TeclaAbajo, this, [this](int tecla) {
         if (tecla == CodigosTecla::FlechaArriba && arribaSaleDeRejilla(vsLotes->Row()))
@@ -51,15 +51,10 @@ frmLotesStockFacturar::frmLotesStockFacturar(const Diseno &diseno, QWidget *pare
             cmdAceptar->click();
     });
 
-    cmdAceptar = new PushButton(u"&Aceptar"_s, this);
-    cmdAceptar->setObjectName(u"cmdAceptar"_s);
-    Twips::colocar(cmdAceptar, diseno.aceptar.x(), diseno.aceptar.y(), diseno.aceptar.width(), diseno.aceptar.height());
+    cmdAceptar = Formulario::boton(this, u"cmdAceptar"_s, u"&Aceptar"_s, diseno.aceptar);
     connect(cmdAceptar, &QAbstractButton::clicked, this, [this] { protegido(u"Aceptar"_s, [this] { aceptar(); }); });
 
-    cmdCancelar = new PushButton(u"&Cancelar"_s, this);
-    cmdCancelar->setObjectName(u"cmdCancelar"_s);
-    Twips::colocar(cmdCancelar, diseno.cancelar.x(), diseno.cancelar.y(), diseno.cancelar.width(),
-                   diseno.cancelar.height());
+    cmdCancelar = Formulario::boton(this, u"cmdCancelar"_s, u"&Cancelar"_s, diseno.cancelar);
     connect(cmdCancelar, &QAbstractButton::clicked, this, &frmLotesStockFacturar::terminarCancelando);
 
     // Laid out for 800 x 600 and fitted to smaller screens; no control is anchored.
@@ -67,31 +62,17 @@ frmLotesStockFacturar::frmLotesStockFacturar(const Diseno &diseno, QWidget *pare
     new Anclaje(this, {marcoVentana.width(), marcoVentana.height(), true, 800, 600, diseno.areaCliente, {}});
 }
 
-QLabel *frmLotesStockFacturar::etiquetaManual(const QString &nombre, const QString &texto, const QRect &twips)
-{
-    auto *label = new QLabel(texto, frmNuevoLote);
-    label->setObjectName(nombre);
-    Twips::colocar(label, twips.x(), twips.y(), twips.width(), twips.height());
-    return label;
-}
-
 kxTextBox *frmLotesStockFacturar::cajaManual(const QString &nombre, int maxLength, const QRect &twips)
 {
-    auto *caja = new kxTextBox(frmNuevoLote);
-    caja->setObjectName(nombre);
-    caja->setMaxLength(maxLength);
-    Twips::colocar(caja, twips.x(), twips.y(), twips.width(), twips.height());
+    kxTextBox *caja = Formulario::cajaTexto(frmNuevoLote, nombre, maxLength, twips);
     connect(caja, &kxTextBox::FocoRecibido, this, [this] { m_entradaManual = true; });
     return caja;
 }
 
-kxMaskEdBox *frmLotesStockFacturar::fechaManual(const QRect &twips)
+void frmLotesStockFacturar::fechaManual(const QRect &twips)
 {
-    txtCaducidad = new kxMaskEdBox(frmNuevoLote);
-    txtCaducidad->setObjectName(u"txtCaducidad"_s);
-    Twips::colocar(txtCaducidad, twips.x(), twips.y(), twips.width(), twips.height());
+    txtCaducidad = Formulario::cajaFecha(frmNuevoLote, twips);
     connect(txtCaducidad, &kxTextBox::FocoRecibido, this, [this] { m_entradaManual = true; });
-    return txtCaducidad;
 }
 
 void frmLotesStockFacturar::Cargar()

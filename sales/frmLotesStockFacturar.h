@@ -13,7 +13,6 @@
 #include <functional>
 
 class QGroupBox;
-class QLabel;
 
 namespace NVLALotes {
 
@@ -82,10 +81,9 @@ protected:
     // Before the grid is filled.
     virtual void antesDeCargar() {}
 
-    QLabel *etiquetaManual(const QString &nombre, const QString &texto, const QRect &twips);
     // A box of the "Manual" frame: receiving the focus sets the manual-entry flag.
     kxTextBox *cajaManual(const QString &nombre, int maxLength, const QRect &twips);
-    kxMaskEdBox *fechaManual(const QRect &twips);
+    void fechaManual(const QRect &twips);
 
     // ControlCaducidad's check of the typed expiry; shows the message and puts
     // the focus in the date box when it fails.

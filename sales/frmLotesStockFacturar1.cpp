@@ -1,12 +1,15 @@
 #include "frmLotesStockFacturar1.h"
 
 #include "foundation/controls/CodigosTecla.h"
+#include "foundation/controls/Formulario.h"
 #include "foundation/controls/LineaRejilla.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/database/Registros.h"
 #include "foundation/host/Formatos.h"
 #include "foundation/values/Conversiones.h"
+
+#include <QGroupBox>
 
 using namespace Qt::StringLiterals;
 
@@ -39,18 +42,15 @@ frmLotesStockFacturar::Diseno diseno()
 frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
     : frmLotesStockFacturar(diseno(), parent)
 {
-    etiquetaManual(u"lblCaducidad"_s, u"Caducidad:"_s, {180, 375, 810, 195});
+    Formulario::etiqueta(frmNuevoLote, u"lblCaducidad"_s, u"Caducidad:"_s, {180, 375, 810, 195});
     fechaManual({1035, 300, 1320, 315});
-    etiquetaManual(u"lblLote"_s, u"Lote:"_s, {180, 795, 360, 195});
+    Formulario::etiqueta(frmNuevoLote, u"lblLote"_s, u"Lote:"_s, {180, 795, 360, 195});
     txtLote = cajaManual(u"txtLote"_s, 20, {1035, 735, 3555, 315});
     connect(txtLote, &kxTextBox::TeclaPulsada, this, [this](int caracter) {
         if (caracter == CodigosTecla::Intro)
             cmdAceptar->setFocus(Qt::OtherFocusReason);
     });
-    setTabOrder(vsLotes, cmdAceptar);
-    setTabOrder(cmdAceptar, cmdCancelar);
-    setTabOrder(cmdCancelar, txtCaducidad);
-    setTabOrder(txtCaducidad, txtLote);
+    Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtLote});
 }
 
 QString frmLotesStockFacturar1::filaDeRegistro(const Registros &registro) const

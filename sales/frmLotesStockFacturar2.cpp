@@ -1,14 +1,16 @@
 #include "frmLotesStockFacturar2.h"
 
 #include "foundation/controls/CodigosTecla.h"
+#include "foundation/controls/Formulario.h"
 #include "foundation/controls/LineaRejilla.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
-#include "foundation/controls/Twips.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/database/Registros.h"
 #include "foundation/host/Formatos.h"
 #include "foundation/values/Conversiones.h"
+
+#include <QGroupBox>
 
 using namespace Qt::StringLiterals;
 
@@ -48,28 +50,22 @@ bool bloqueado(const QVariant &valor)
 frmLotesStockFacturar2::frmLotesStockFacturar2(QWidget *parent)
     : frmLotesStockFacturar(diseno(), parent)
 {
-    etiquetaManual(u"lblCaducidad"_s, u"Caducidad:"_s, {255, 375, 810, 195});
+    Formulario::etiqueta(frmNuevoLote, u"lblCaducidad"_s, u"Caducidad:"_s, {255, 375, 810, 195});
     fechaManual({1110, 300, 1320, 315});
-    etiquetaManual(u"lblTono"_s, u"Tono:"_s, {3555, 375, 420, 195});
+    Formulario::etiqueta(frmNuevoLote, u"lblTono"_s, u"Tono:"_s, {3555, 375, 420, 195});
     txtTono = cajaManual(u"txtTono"_s, 20, {4140, 315, 1425, 315});
-    etiquetaManual(u"lblCalibre"_s, u"Calibre:"_s, {3555, 795, 525, 195});
+    Formulario::etiqueta(frmNuevoLote, u"lblCalibre"_s, u"Calibre:"_s, {3555, 795, 525, 195});
     txtCalibre = cajaManual(u"txtCalibre"_s, 20, {4140, 735, 1425, 315});
     connect(txtCalibre, &kxTextBox::TeclaPulsada, this, [this](int caracter) {
         if (caracter == CodigosTecla::Intro && vsLotes->Row() > 0)
             cmdAceptar->setFocus(Qt::OtherFocusReason);
     });
 
-    cmdContinuar = new PushButton(u"C&ontinuar sin Tono / Calibre"_s, this);
-    cmdContinuar->setObjectName(u"cmdContinuar"_s);
-    Twips::colocar(cmdContinuar, 195, 6570, 2325, 365);
+    cmdContinuar =
+        Formulario::boton(this, u"cmdContinuar"_s, u"C&ontinuar sin Tono / Calibre"_s, {195, 6570, 2325, 365});
     connect(cmdContinuar, &QAbstractButton::clicked, this, &frmLotesStockFacturar2::continuarSinLote);
 
-    setTabOrder(vsLotes, cmdAceptar);
-    setTabOrder(cmdAceptar, cmdCancelar);
-    setTabOrder(cmdCancelar, txtCaducidad);
-    setTabOrder(txtCaducidad, txtTono);
-    setTabOrder(txtTono, txtCalibre);
-    setTabOrder(txtCalibre, cmdContinuar);
+    Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtTono, txtCalibre, cmdContinuar});
 }
 
 void frmLotesStockFacturar2::antesDeCargar()

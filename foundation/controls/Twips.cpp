@@ -51,4 +51,9 @@ void colocar(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(rect(left, top, width, height));
 }
 
+void colocar(QWidget *widget, const QRect &twips)
+{
+    colocar(widget, twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 } // namespace NVLALotes::Twips

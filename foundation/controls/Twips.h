@@ -17,5 +17,6 @@ QRect rect(int left, int top, int width, int height);
 QSize size(int width, int height);
 // Places a child widget at a rectangle in twips, relative to its parent.
 void colocar(QWidget *widget, int left, int top, int width, int height);
+void colocar(QWidget *widget, const QRect &twips);
 
 } // namespace NVLALotes::Twips
