@@ -42,6 +42,10 @@ frmLotesStockFacturar::frmLotesStockFacturar(const Diseno &diseno, QWidget *pare
     vsLotes->setObjectName(u"vsLotes"_s);
     Twips::colocar(vsLotes, diseno.rejilla);
     connect(vsLotes, &Rejilla::FocoRecibido, this, [this] { m_entradaManual = false; });
+    connect(vsLotes, &Rejilla::ErrorDeLectura, this, [this](const QString &descripcion) {
+        Mensajes::Critico(this, objectName() + u":Cargar"_s,
+                          u"No se ha podido leer el resto de la lista de lotes.\n\n"_s + descripcion);
+    });
     connect(vsLotes, &Rejilla::TeclaAbajo, this, [this](int tecla) {
         if (tecla == CodigosTecla::FlechaArriba && arribaSaleDeRejilla(vsLotes->Row()))
             Teclado::instancia().FocoAnterior();
@@ -82,7 +86,7 @@ void frmLotesStockFacturar::Cargar()
     if (PermitirAutomatico)
         agregarFilaAutomatica();
     llenarRejilla();
-    if (vsLotes->Rows() > 1)
+    if (vsLotes->TieneFilas())
         vsLotes->setRow(1);
     vsLotes->setFocus(Qt::OtherFocusReason);
 }
@@ -121,11 +125,17 @@ void frmLotesStockFacturar::llenarRejilla()
     const QString sql =
         ReglasStockLotes::Consulta(m_diseno.seleccion, ContextoCompartido::empresaRequerida().CodigoEmpresa(),
                                    Cod_Almacen, Cod_Articulo, Unidades > Currency(0));
-    const std::unique_ptr<Registros> registros = ContextoCompartido::conexionRequerida().AbrirConsulta(sql);
-    vsLotes->setRedraw(false);
-    while (registros->Siguiente())
-        vsLotes->AddItem(filaDeRegistro(*registros));
-    vsLotes->setRedraw(true);
+    // The result stays open while the list is read: the first rows now, the
+    // rest as the clerk scrolls or as soon as a choice needs every row.
+    std::shared_ptr<Registros> registros = ContextoCompartido::conexionRequerida().AbrirConsulta(sql);
+    vsLotes->AddItemsFrom([this, registros](QString &linea) mutable {
+        if (!registros->Siguiente()) {
+            registros.reset();
+            return false;
+        }
+        linea = filaDeRegistro(*registros);
+        return true;
+    });
 }
 
 bool frmLotesStockFacturar::esFilaAutomatica(int fila) const

@@ -1,6 +1,9 @@
 #include "ModeloRejilla.h"
 
+#include "foundation/values/ErrorLotes.h"
+
 #include <QBrush>
+#include <QScopedValueRollback>
 #include <QFont>
 
 #include <algorithm>
@@ -273,6 +276,57 @@ void ModeloRejilla::agregarFila(const QString &lineaTabulada)
     m_filas.append(std::move(nueva));
     m_publicadas = posicion + 1;
     endInsertRows();
+}
+
+void ModeloRejilla::fijarOrigen(OrigenFilas origen)
+{
+    m_origen = std::move(origen);
+}
+
+void ModeloRejilla::leerDelOrigen(int cuantas)
+{
+    if (m_leyendo)
+        return;
+    const QScopedValueRollback<bool> leyendo(m_leyendo, true);
+    const int antes = int(m_filas.size());
+    try {
+        QString linea;
+        for (int leidas = 0; m_origen && leidas < cuantas; ++leidas) {
+            if (!m_origen(linea)) {
+                m_origen = {};
+                break;
+            }
+            m_filas.append(Fila{primerasCeldas(linea, m_columnas)});
+        }
+    } catch (...) {
+        m_origen = {};
+        throw;
+    }
+    const int despues = int(m_filas.size());
+    if (!m_redibujar || despues == antes || m_publicadas != antes)
+        return;
+    beginInsertRows({}, antes, despues - 1);
+    m_publicadas = despues;
+    endInsertRows();
+}
+
+bool ModeloRejilla::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && quedanFilasPorLeer();
+}
+
+void ModeloRejilla::fetchMore(const QModelIndex &parent)
+{
+    constexpr int FilasPorLectura = 1000;
+    if (parent.isValid())
+        return;
+    try {
+        leerDelOrigen(FilasPorLectura);
+    } catch (const ErrorLotes &error) {
+        Q_EMIT ErrorDeLectura(error.Description());
+    } catch (const std::exception &error) {
+        Q_EMIT ErrorDeLectura(QString::fromLocal8Bit(error.what()));
+    }
 }
 
 void ModeloRejilla::fijarAlineacionColumna(int col, Alineacion alineacion)

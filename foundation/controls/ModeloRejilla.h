@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -95,10 +97,28 @@ public:
     // `col` in a merging row; (col, col) when the cell stands alone.
     std::pair<int, int> tramoUnido(int fila, int col) const;
 
+    // Rows taken from `origen` as they are needed: by the views as the list
+    // scrolls (fetchMore), or all at once by completar(). `origen` writes the
+    // next tab-separated line and answers false at the end, when it is dropped.
+    using OrigenFilas = std::function<bool(QString &linea)>;
+    void fijarOrigen(OrigenFilas origen);
+    bool quedanFilasPorLeer() const { return bool(m_origen); }
+    // Reads up to `cuantas` rows; an error of the source reaches the caller
+    // and the source is dropped, so a broken read is not tried again.
+    void leerDelOrigen(int cuantas);
+    void completar() { leerDelOrigen(std::numeric_limits<int>::max()); }
+    bool canFetchMore(const QModelIndex &parent) const override;
+    // The views' reads cannot take an exception: an error ends the list and is
+    // told through ErrorDeLectura.
+    void fetchMore(const QModelIndex &parent) override;
+
     // Off: appended rows and changed cells stay unseen by the views (removals
     // are still told at once). On again: one reset shows everything.
     void fijarRedibujar(bool redibujar);
     bool redibujar() const { return m_redibujar; }
+
+Q_SIGNALS:
+    void ErrorDeLectura(const QString &descripcion);
 
 private:
     struct Fila
@@ -124,6 +144,9 @@ private:
     CapaFormato<QColor> m_fondos;
     int m_modoUnion = 0;
     bool m_redibujar = true;
+    OrigenFilas m_origen;
+    // A view that asks for more while rows are being inserted waits for the next time.
+    bool m_leyendo = false;
 };
 
 } // namespace NVLALotes

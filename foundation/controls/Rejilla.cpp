@@ -113,6 +113,7 @@ Rejilla::Rejilla(QWidget *parent)
                      colores.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(colores);
 
+    connect(m_modelo, &ModeloRejilla::ErrorDeLectura, this, &Rejilla::ErrorDeLectura);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!m_cambiandoFila)
             Q_EMIT FilaCambiada();
@@ -123,11 +124,20 @@ Rejilla::~Rejilla() = default;
 
 int Rejilla::Rows() const
 {
+    leerTodo();
     return m_modelo->filas();
+}
+
+bool Rejilla::TieneFilas() const
+{
+    if (m_modelo->filas() == 1 && m_modelo->quedanFilasPorLeer())
+        m_modelo->leerDelOrigen(1);
+    return m_modelo->filas() > 1;
 }
 
 void Rejilla::setRows(int rows)
 {
+    leerTodo();
     const int antes = Row();
     m_cambiandoFila = true;
     m_modelo->fijarFilas(rows);
@@ -243,7 +253,22 @@ void Rejilla::setCellBackColor(int row1, int col1, int row2, int col2, const QCo
 
 void Rejilla::AddItem(const QString &lineaTabulada)
 {
+    leerTodo();
     m_modelo->agregarFila(lineaTabulada);
+}
+
+void Rejilla::AddItemsFrom(std::function<bool(QString &)> origen)
+{
+    constexpr int PrimerasFilas = 100;
+    leerTodo();
+    m_modelo->fijarOrigen(std::move(origen));
+    m_modelo->leerDelOrigen(PrimerasFilas);
+}
+
+void Rejilla::leerTodo() const
+{
+    if (m_modelo->quedanFilasPorLeer())
+        m_modelo->completar();
 }
 
 void Rejilla::setMergeCells(int modo)
@@ -360,6 +385,9 @@ void Rejilla::avisarSiCambiaFila(int filaAntes)
 
 void Rejilla::comprobarFila(int row) const
 {
+    // Rows already read need not wait for the rest of the list.
+    if (row >= 0 && row < m_modelo->filas())
+        return;
     if (row < 0 || row >= Rows())
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"La fila %1 no existe en la lista"_s.arg(row), objectName());
 }

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QTableView>
 
+#include <functional>
+
 namespace NVLALotes {
 
 class ModeloRejilla;
@@ -30,6 +32,9 @@ public:
     void setRows(int rows);
     int Cols() const;
     void setCols(int cols);
+
+    // Whether there is a row below the header, without reading a whole source.
+    bool TieneFilas() const;
 
     // Current row; 0 when no data row is current.
     int Row() const;
@@ -57,6 +62,13 @@ public:
     void setMergeCells(int modo);
     void setMergeRow(int row, bool merge);
 
+    // Rows taken from `origen` as the list needs them: the first ones now (an
+    // error reaches the caller), the rest as the clerk scrolls down, or all of
+    // them as soon as anything asks for the rows by number (Rows, TextMatrix,
+    // setRow...). So a list of 100,000 lots shows at once and formats only what
+    // is looked at. A read error later on is told through ErrorDeLectura.
+    void AddItemsFrom(std::function<bool(QString &linea)> origen);
+
     // While redraw is off, rows are appended without telling the view; turning
     // it on shows them all at once.
     void setRedraw(bool redraw);
@@ -68,6 +80,7 @@ Q_SIGNALS:
     void TeclaAbajo(int codigoTecla);
     void TeclaPulsada(int codigoCaracter);
     void FilaCambiada();
+    void ErrorDeLectura(const QString &descripcion);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -78,6 +91,8 @@ private:
     void actualizarUnion(int row);
     void seleccionarFila(int row);
     void avisarSiCambiaFila(int filaAntes);
+    // Rows still to come from a source are read before rows are used by number.
+    void leerTodo() const;
     void comprobarFila(int row) const;
     void comprobarColumna(int col) const;
     void comprobarRango(int row1, int col1, int row2, int col2) const;

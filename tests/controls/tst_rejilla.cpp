@@ -70,6 +70,8 @@ private Q_SLOTS:
     void escribirCeldaFaltante();
     void cambiarFilas();
     void redibujarApagado();
+    void filasDesdeUnOrigen();
+    void origenQueFalla();
     void filaActual();
     void columnas();
     void formatosDeRangos();
@@ -187,6 +189,76 @@ void tst_Rejilla::redibujarApagado()
     p.rejilla.AddItem(u"10\tz"_s);
     QCOMPARE(insertadas.count(), 1);
     QCOMPARE(p.rejilla.model()->rowCount(), 2);
+}
+
+namespace {
+
+// A source of `total` numbered rows that counts how many it was asked for.
+std::function<bool(QString &)> origenNumerado(int total, int *leidas)
+{
+    return [total, leidas](QString &linea) {
+        if (*leidas == total)
+            return false;
+        ++*leidas;
+        linea = QString::number(*leidas) + u"\tfila "_s + QString::number(*leidas);
+        return true;
+    };
+}
+
+} // namespace
+
+void tst_Rejilla::filasDesdeUnOrigen()
+{
+    RejillaProbada p;
+    p.rejilla.AddItem(u"-1\tautomática"_s);
+    int leidas = 0;
+    p.rejilla.AddItemsFrom(origenNumerado(5000, &leidas));
+    // Only the first rows are read: the list shows before the rest exists.
+    QVERIFY(leidas < 5000);
+    QVERIFY(p.rejilla.TieneFilas());
+    QCOMPARE(p.rejilla.TextMatrix(2, 1), u"fila 1"_s);
+    QVERIFY(leidas < 5000);
+    // The view asks for more as it scrolls.
+    const int vistas = p.rejilla.model()->rowCount();
+    QVERIFY(p.rejilla.model()->canFetchMore({}));
+    p.rejilla.model()->fetchMore({});
+    QVERIFY(p.rejilla.model()->rowCount() > vistas);
+    // Anything that uses rows by number sees the whole list, in order.
+    QCOMPARE(p.rejilla.Rows(), 5002);
+    QCOMPARE(leidas, 5000);
+    QCOMPARE(p.rejilla.model()->rowCount(), 5001);
+    QCOMPARE(p.rejilla.TextMatrix(5001, 0), u"5000"_s);
+    QVERIFY(!p.rejilla.model()->canFetchMore({}));
+    // Appending after a source keeps the source's rows first.
+    leidas = 0;
+    p.rejilla.AddItemsFrom(origenNumerado(300, &leidas));
+    p.rejilla.AddItem(u"fin"_s);
+    QCOMPARE(p.rejilla.TextMatrix(p.rejilla.Rows() - 1, 0), u"fin"_s);
+    QCOMPARE(p.rejilla.Rows(), 5002 + 300 + 1);
+}
+
+void tst_Rejilla::origenQueFalla()
+{
+    RejillaProbada p;
+    int leidas = 0;
+    auto origen = [&leidas](QString &linea) {
+        if (++leidas > 150)
+            throw ErrorLotes(NumeroError::BaseDatos, u"conexión perdida"_s, u"prueba"_s);
+        linea = QString::number(leidas);
+        return true;
+    };
+    p.rejilla.AddItemsFrom(origen);
+    QSignalSpy errores(&p.rejilla, &Rejilla::ErrorDeLectura);
+    // A read by the view cannot throw: the list ends where it broke and says why.
+    p.rejilla.model()->fetchMore({});
+    QCOMPARE(errores.count(), 1);
+    QCOMPARE(errores.at(0).at(0).toString(), u"conexión perdida"_s);
+    QCOMPARE(p.rejilla.Rows(), 151);
+    QVERIFY(!p.rejilla.model()->canFetchMore({}));
+    // A read asked for by code reaches the caller.
+    leidas = 0;
+    p.rejilla.AddItemsFrom(origen);
+    QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.Rows());
 }
 
 void tst_Rejilla::filaActual()
