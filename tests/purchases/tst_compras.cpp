@@ -17,7 +17,6 @@ using namespace NVLALotes::Pruebas;
 namespace {
 
 const QDate Nula(1900, 1, 1);
-const QString DatosAtencion = u"¡ Atención !"_s;
 
 QString hoyMas(int dias)
 {
@@ -46,30 +45,27 @@ class TstCompras : public QObject
         return clase;
     }
 
-    static void verificarSinCambios(const frmclsLotesCompras &clase)
+    static bool sinCambios(const frmclsLotesCompras &clase)
     {
-        QCOMPARE(clase.Lote, u"L-ORIG"_s);
-        QCOMPARE(clase.Caducidad, QDate(2031, 5, 17));
-        QCOMPARE(clase.Tono, u"T-ORIG"_s);
-        QCOMPARE(clase.Calibre, u"C-ORIG"_s);
+        return clase.Lote == u"L-ORIG" && clase.Caducidad == QDate(2031, 5, 17) && clase.Tono == u"T-ORIG" &&
+               clase.Calibre == u"C-ORIG";
     }
 
-    // Accepts the dialog after `preparar` and answers the messages it raised.
-    QList<MensajeVisto> aceptarCon(frmclsLotesCompras &clase, const std::function<void(QDialog *)> &preparar,
-                                   QString *focoTrasMensaje = nullptr)
+    // Runs `preparar` on the dialog, presses Aceptar, and answers the messages it
+    // raised and the control that has the focus after them.
+    static QList<MensajeVisto> aceptarCon(frmclsLotesCompras &clase, const std::function<void(QDialog *)> &preparar,
+                                          QString *foco = nullptr)
     {
         QList<MensajeVisto> mensajes;
-        const bool visto = ConDialogo([&] { clase.Show(1); },
-                                      [&](QDialog *d) {
-                                          preparar(d);
-                                          mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                                          if (focoTrasMensaje && d->focusWidget())
-                                              *focoTrasMensaje = d->focusWidget()->objectName();
-                                          if (d->isVisible())
-                                              clic(d, u"cmdCancelar"_s);
-                                      });
-        if (!visto)
-            qWarning("no dialog was shown");
+        ConDialogo([&] { clase.Show(1); },
+                   [&](QDialog *d) {
+                       preparar(d);
+                       mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                       if (foco && d->focusWidget())
+                           *foco = d->focusWidget()->objectName();
+                       if (d->isVisible())
+                           clic(d, u"cmdCancelar"_s);
+                   });
         return mensajes;
     }
 
@@ -83,41 +79,49 @@ private Q_SLOTS:
     void modeloUnoRespondeSinDialogo()
     {
         auto clase = claseConModelo(u"1"_s);
-        clase.PedirCaducidad = false;
-        const bool huboDialogo = ConDialogo([&] { clase.Show(1); }, [](QDialog *) {});
-        QVERIFY(!huboDialogo);
+        QVERIFY(!ConDialogo([&] { clase.Show(1); }, [](QDialog *) {}));
         QVERIFY(clase.Result);
         QCOMPARE(clase.Lote, QString());
         QCOMPARE(clase.Caducidad, Nula);
         QCOMPARE(clase.Tono, u"T-ORIG"_s);
-        QCOMPARE(clase.Calibre, u"C-ORIG"_s);
     }
 
-    void modeloEligeDialogo_data()
+    // Each model opens its dialog; any way out but Aceptar leaves every field as the host set it.
+    void salirSinAceptarNoTocaNada_data()
     {
         QTest::addColumn<QString>("modelo");
         QTest::addColumn<QString>("dialogo");
-        QTest::newRow("2 tono y calibre") << u"2"_s << u"frmLotesDatos2"_s;
-        QTest::newRow("3 lote") << u"3"_s << u"frmLotesDatos1"_s;
-        QTest::newRow("3.0 cuenta como 3") << u"3.0"_s << u"frmLotesDatos1"_s;
-        QTest::newRow("4 lote") << u"4"_s << u"frmLotesDatos1"_s;
-        QTest::newRow("blancos delante") << u" 4"_s << u"frmLotesDatos1"_s;
+        QTest::addColumn<QString>("salida");
+        QTest::newRow("2 cancelar") << u"2"_s << u"frmLotesDatos2"_s << u"cancelar"_s;
+        QTest::newRow("3 caja de cierre") << u"3"_s << u"frmLotesDatos1"_s << u"cerrar"_s;
+        QTest::newRow("3.0 Escape e Intro no cierran") << u"3.0"_s << u"frmLotesDatos1"_s << u"teclas"_s;
+        QTest::newRow(" 4 cancelar") << u" 4"_s << u"frmLotesDatos1"_s << u"cancelar"_s;
+        QTest::newRow("4 modal 0") << u"4"_s << QString() << u"modal0"_s;
     }
-    void modeloEligeDialogo()
+    void salirSinAceptarNoTocaNada()
     {
         QFETCH(QString, modelo);
         QFETCH(QString, dialogo);
+        QFETCH(QString, salida);
         auto clase = claseConModelo(modelo);
-        QString abierto;
-        QVERIFY(ConDialogo([&] { clase.Show(1); },
-                           [&](QDialog *d) {
-                               abierto = d->objectName();
-                               QCOMPARE(d->windowTitle(), u"Control de Lotes"_s);
-                               clic(d, u"cmdCancelar"_s);
-                           }));
-        QCOMPARE(abierto, dialogo);
+        clase.Result = true;
+        if (salida == u"modal0") {
+            clase.Show(0);
+        } else {
+            QVERIFY(ConDialogo([&] { clase.Show(1); },
+                               [&](QDialog *d) {
+                                   QCOMPARE(d->objectName(), dialogo);
+                                   QCOMPARE(d->windowTitle(), u"Control de Lotes"_s);
+                                   if (salida == u"teclas") {
+                                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                                       QVERIFY(d->isVisible());
+                                   }
+                                   salida == u"cancelar" ? clic(d, u"cmdCancelar"_s) : void(d->close());
+                               }));
+        }
         QVERIFY(!clase.Result);
-        verificarSinCambios(clase);
+        QVERIFY(sinCambios(clase));
     }
 
     void modeloNoValidoFallaSinTocarCampos_data()
@@ -126,7 +130,6 @@ private Q_SLOTS:
         QTest::newRow("vacío") << QString();
         QTest::newRow("5") << u"5"_s;
         QTest::newRow("2.5") << u"2.5"_s;
-        QTest::newRow("0") << u"0"_s;
         QTest::newRow("texto") << u"abc"_s;
     }
     void modeloNoValidoFallaSinTocarCampos()
@@ -143,75 +146,48 @@ private Q_SLOTS:
             QCOMPARE(error.Source(), u"frmclsLotesCompras.Show"_s);
         }
         QVERIFY(clase.Result);
-        verificarSinCambios(clase);
+        QVERIFY(sinCambios(clase));
     }
 
-    void modalCeroDevuelveFalso()
+    void cargaDelDialogo_data()
     {
-        auto clase = claseConModelo(u"3"_s);
-        clase.Result = true;
-        clase.Show(0);
-        QVERIFY(!clase.Result);
-        verificarSinCambios(clase);
-    }
-
-    void cierreConLaCajaDeCierreEsCancelar()
-    {
-        auto clase = claseConModelo(u"2"_s);
-        QVERIFY(ConDialogo([&] { clase.Show(1); }, [](QDialog *d) { d->close(); }));
-        QVERIFY(!clase.Result);
-        verificarSinCambios(clase);
-    }
-
-    void escapeEIntroNoCierran()
-    {
-        auto clase = claseConModelo(u"3"_s);
-        bool abiertoTrasTeclas = false;
-        ConDialogo([&] { clase.Show(1); },
-                   [&](QDialog *d) {
-                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                       abiertoTrasTeclas = d->isVisible();
-                       clic(d, u"cmdCancelar"_s);
-                   });
-        QVERIFY(abiertoTrasTeclas);
-    }
-
-    void cargaDelDialogoDeLote_data()
-    {
+        QTest::addColumn<QString>("modelo");
         QTest::addColumn<QDate>("caducidad");
         QTest::addColumn<bool>("pedir");
         QTest::addColumn<QString>("texto");
-        QTest::addColumn<bool>("habilitada");
-        QTest::newRow("fecha posterior a 2000") << QDate(2000, 1, 2) << true << u"02/01/2000"_s << true;
-        QTest::newRow("01/01/2000 exacto se ve vacío") << QDate(2000, 1, 1) << true << QString() << true;
-        QTest::newRow("fecha nula vacía") << Nula << true << QString() << true;
-        QTest::newRow("sin fecha") << QDate() << true << QString() << true;
-        QTest::newRow("sin pedir caducidad") << QDate(2031, 5, 17) << false << QString() << false;
+        QTest::addColumn<QString>("foco");
+        QTest::newRow("lote: posterior a 2000")
+            << u"3"_s << QDate(2000, 1, 2) << true << u"02/01/2000"_s << u"txtLote"_s;
+        QTest::newRow("lote: 01/01/2000 se ve vacío")
+            << u"3"_s << QDate(2000, 1, 1) << true << QString() << u"txtLote"_s;
+        QTest::newRow("lote: fecha nula vacía") << u"3"_s << Nula << true << QString() << u"txtLote"_s;
+        QTest::newRow("lote: sin pedir caducidad")
+            << u"3"_s << QDate(2031, 5, 17) << false << QString() << u"txtLote"_s;
+        QTest::newRow("tono: la fecha nula se ve") << u"2"_s << Nula << true << u"01/01/1900"_s << u"txtCaducidad"_s;
+        QTest::newRow("tono: sin pedir caducidad") << u"2"_s << Nula << false << QString() << u"txtTono"_s;
     }
-    void cargaDelDialogoDeLote()
+    void cargaDelDialogo()
     {
+        QFETCH(QString, modelo);
         QFETCH(QDate, caducidad);
         QFETCH(bool, pedir);
         QFETCH(QString, texto);
-        QFETCH(bool, habilitada);
-        auto clase = claseConModelo(u"3"_s);
+        QFETCH(QString, foco);
+        auto clase = claseConModelo(modelo);
         clase.Caducidad = caducidad;
         clase.PedirCaducidad = pedir;
         ConDialogo([&] { clase.Show(1); },
                    [&](QDialog *d) {
                        auto *fecha = control<kxMaskEdBox>(d, u"txtCaducidad"_s);
                        QCOMPARE(fecha->Valor(), texto);
-                       QCOMPARE(fecha->isEnabled(), habilitada);
-                       QCOMPARE(control<QLineEdit>(d, u"txtLote"_s)->text(), u"L-ORIG"_s);
-                       QCOMPARE(QApplication::focusWidget()->objectName(), u"txtLote"_s);
+                       QCOMPARE(fecha->isEnabled(), pedir);
+                       QCOMPARE(QApplication::focusWidget()->objectName(), foco);
                        clic(d, u"cmdCancelar"_s);
                    });
     }
 
     void aceptarLote_data()
     {
-        QTest::addColumn<QString>("modelo");
         QTest::addColumn<bool>("obligatorio");
         QTest::addColumn<int>("unidades");
         QTest::addColumn<bool>("pedir");
@@ -222,31 +198,24 @@ private Q_SLOTS:
 
         const QString sinFecha = u"Especifique la fecha de caducidad"_s;
         const QString pasada = u"La fecha de caducidad tiene que ser mayor a la fecha actual"_s;
-        QTest::newRow("lote vacío obligatorio") << u"3"_s << true << 5 << true << QString() << hoyMas(10)
-                                                << u"Especifique el código de lote"_s << u"txtLote"_s;
-        QTest::newRow("blancos son un lote")
-            << u"3"_s << true << 5 << true << u"  "_s << hoyMas(10) << QString() << QString();
+        QTest::newRow("lote vacío obligatorio")
+            << true << 5 << true << QString() << hoyMas(10) << u"Especifique el código de lote"_s << u"txtLote"_s;
+        QTest::newRow("blancos son un lote") << true << 5 << true << u"  "_s << hoyMas(10) << QString() << QString();
         QTest::newRow("vacío no obligatorio")
-            << u"4"_s << false << 5 << true << QString() << hoyMas(10) << QString() << QString();
-        QTest::newRow("ayer con unidades")
-            << u"3"_s << true << 5 << true << u"L1"_s << hoyMas(-1) << pasada << u"txtCaducidad"_s;
-        QTest::newRow("ayer sin unidades")
-            << u"3"_s << true << 0 << true << u"L1"_s << hoyMas(-1) << QString() << QString();
-        QTest::newRow("ayer en devolución")
-            << u"3"_s << true << -5 << true << u"L1"_s << hoyMas(-1) << QString() << QString();
-        QTest::newRow("hoy se acepta") << u"3"_s << true << 5 << true << u"L1"_s << hoyMas(0) << QString() << QString();
-        QTest::newRow("fecha a medias") << u"3"_s << true << 5 << true << u"L1"_s << u"120520"_s << sinFecha
+            << false << 5 << true << QString() << hoyMas(10) << QString() << QString();
+        QTest::newRow("ayer con unidades") << true << 5 << true << u"L1"_s << hoyMas(-1) << pasada << u"txtCaducidad"_s;
+        QTest::newRow("ayer sin unidades") << true << 0 << true << u"L1"_s << hoyMas(-1) << QString() << QString();
+        QTest::newRow("ayer en devolución") << true << -5 << true << u"L1"_s << hoyMas(-1) << QString() << QString();
+        QTest::newRow("hoy se acepta") << true << 5 << true << u"L1"_s << hoyMas(0) << QString() << QString();
+        QTest::newRow("fecha a medias") << true << 5 << true << u"L1"_s << u"12/05/20"_s << sinFecha
                                         << u"txtCaducidad"_s;
-        QTest::newRow("fecha imposible") << u"3"_s << true << 5 << true << u"L1"_s << u"31022030"_s << sinFecha
+        QTest::newRow("fecha imposible") << true << 5 << true << u"L1"_s << u"31/02/2030"_s << sinFecha
                                          << u"txtCaducidad"_s;
-        QTest::newRow("fecha vacía") << u"3"_s << true << 5 << true << u"L1"_s << QString() << sinFecha
-                                     << u"txtCaducidad"_s;
-        QTest::newRow("sin pedir caducidad")
-            << u"3"_s << true << 5 << false << u"L1"_s << QString() << QString() << QString();
+        QTest::newRow("fecha vacía") << true << 5 << true << u"L1"_s << QString() << sinFecha << u"txtCaducidad"_s;
+        QTest::newRow("sin pedir caducidad") << true << 5 << false << u"L1"_s << QString() << QString() << QString();
     }
     void aceptarLote()
     {
-        QFETCH(QString, modelo);
         QFETCH(bool, obligatorio);
         QFETCH(int, unidades);
         QFETCH(bool, pedir);
@@ -255,7 +224,7 @@ private Q_SLOTS:
         QFETCH(QString, mensaje);
         QFETCH(QString, foco);
         m_empresa->setParametro(u"Lotes_NroObligatorio"_s, obligatorio ? u"Verdadero"_s : u"False"_s);
-        auto clase = claseConModelo(modelo);
+        auto clase = claseConModelo(u"3"_s);
         clase.Unidades = unidades;
         clase.PedirCaducidad = pedir;
         QString focoTras;
@@ -273,16 +242,15 @@ private Q_SLOTS:
             QCOMPARE(clase.Lote, lote);
             QCOMPARE(clase.Caducidad, pedir ? QDate::fromString(fecha, u"dd/MM/yyyy"_s) : Nula);
             QCOMPARE(clase.Tono, u"T-ORIG"_s);
-            QCOMPARE(clase.Calibre, u"C-ORIG"_s);
         } else {
             QCOMPARE(mensajes.size(), 1);
             QCOMPARE(mensajes[0].texto, mensaje);
-            QCOMPARE(mensajes[0].titulo, DatosAtencion);
+            QCOMPARE(mensajes[0].titulo, u"¡ Atención !"_s);
             QCOMPARE(mensajes[0].icono, QMessageBox::Warning);
             QCOMPARE(mensajes[0].botones.size(), 1);
             QCOMPARE(focoTras, foco);
             QVERIFY(!clase.Result);
-            verificarSinCambios(clase);
+            QVERIFY(sinCambios(clase));
         }
     }
 
@@ -301,81 +269,45 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tono");
         QTest::addColumn<QString>("calibre");
+        QTest::addColumn<bool>("pedir");
         QTest::addColumn<bool>("aceptado");
-        QTest::newRow("solo tono") << u"T1"_s << QString() << true;
-        QTest::newRow("solo calibre") << QString() << u"C1"_s << true;
-        QTest::newRow("ambos") << u"T1"_s << u"C1"_s << true;
-        QTest::newRow("ninguno") << QString() << QString() << false;
+        QTest::newRow("solo tono") << u"T1"_s << QString() << true << true;
+        QTest::newRow("solo calibre, sin fecha pedida") << QString() << u"C1"_s << false << true;
+        QTest::newRow("ninguno") << QString() << QString() << true << false;
     }
     void tonoYCalibre()
     {
         QFETCH(QString, tono);
         QFETCH(QString, calibre);
+        QFETCH(bool, pedir);
         QFETCH(bool, aceptado);
         auto clase = claseConModelo(u"2"_s);
-        QString focoTras;
+        clase.PedirCaducidad = pedir;
+        QString foco;
         const auto mensajes = aceptarCon(
             clase,
             [&](QDialog *d) {
-                escribir(d, u"txtCaducidad"_s, QString(hoyMas(30)).remove(u'/'));
+                if (pedir)
+                    escribir(d, u"txtCaducidad"_s, QString(hoyMas(30)).remove(u'/'));
                 escribir(d, u"txtTono"_s, tono);
                 escribir(d, u"txtCalibre"_s, calibre);
             },
-            &focoTras);
+            &foco);
         if (aceptado) {
             QVERIFY(mensajes.isEmpty());
             QVERIFY(clase.Result);
             QCOMPARE(clase.Lote, QString());
             QCOMPARE(clase.Tono, tono);
             QCOMPARE(clase.Calibre, calibre);
-            QCOMPARE(clase.Caducidad, QDate::currentDate().addDays(30));
-        } else {
-            QCOMPARE(mensajes.size(), 1);
-            QCOMPARE(mensajes[0].texto, u"Debe especificar Tono y/o Calibre"_s);
-            QCOMPARE(focoTras, u"cmdAceptar"_s); // the focus stays on the button pressed
-            QVERIFY(!clase.Result);
-            verificarSinCambios(clase);
+            QCOMPARE(clase.Caducidad, pedir ? QDate::currentDate().addDays(30) : Nula);
+            return;
         }
-    }
-
-    void tonoYCalibreMuestraLaFechaNula()
-    {
-        auto clase = claseConModelo(u"2"_s);
-        clase.Caducidad = Nula;
-        ConDialogo([&] { clase.Show(1); },
-                   [&](QDialog *d) {
-                       QCOMPARE(control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor(), u"01/01/1900"_s);
-                       QCOMPARE(QApplication::focusWidget()->objectName(), u"txtCaducidad"_s);
-                       clic(d, u"cmdCancelar"_s);
-                   });
-    }
-
-    void tonoYCalibreSinPedirFechaDevuelveNula()
-    {
-        auto clase = claseConModelo(u"2"_s);
-        clase.PedirCaducidad = false;
-        const auto mensajes = aceptarCon(clase, [](QDialog *d) {
-            QVERIFY(!control<kxMaskEdBox>(d, u"txtCaducidad"_s)->isEnabled());
-            QCOMPARE(control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor(), QString());
-        });
-        QVERIFY(mensajes.isEmpty());
-        QVERIFY(clase.Result);
-        QCOMPARE(clase.Caducidad, Nula);
-        QCOMPARE(clase.Tono, u"T-ORIG"_s);
-    }
-
-    void cancelarTrasUnRechazoNoCopiaNada()
-    {
-        auto clase = claseConModelo(u"2"_s);
-        ConDialogo([&] { clase.Show(1); },
-                   [&](QDialog *d) {
-                       escribir(d, u"txtTono"_s, QString());
-                       escribir(d, u"txtCalibre"_s, QString());
-                       CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                       clic(d, u"cmdCancelar"_s);
-                   });
+        QCOMPARE(mensajes.size(), 1);
+        QCOMPARE(mensajes[0].texto, u"Debe especificar Tono y/o Calibre"_s);
+        QCOMPARE(foco, u"cmdAceptar"_s); // the focus stays on the button pressed
+        // Cancelled after the refusal: nothing is copied back.
         QVERIFY(!clase.Result);
-        verificarSinCambios(clase);
+        QVERIFY(sinCambios(clase));
     }
 };
 

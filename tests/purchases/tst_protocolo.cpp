@@ -96,18 +96,6 @@ private Q_SLOTS:
             QCOMPARE(error.Number(), NumeroError::ClaseNoDisponible);
         }
     }
-
-    void registroConoceLasSeisIdentidades()
-    {
-        int cantidad = 0;
-        const IdentidadClase *tabla = Registro::Identidades(&cantidad);
-        QCOMPARE(cantidad, 6);
-        QStringList interfaces;
-        for (int i = 0; i < cantidad; ++i)
-            interfaces << QLatin1String(tabla[i].interfazId);
-        QVERIFY(interfaces.contains(u"FFD47600-630F-4DB9-A93D-E9852362C3CE"_s));
-        QCOMPARE(QSet<QString>(interfaces.begin(), interfaces.end()).size(), 6);
-    }
 };
 
 QTEST_MAIN(TstProtocolo)

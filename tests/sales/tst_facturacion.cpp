@@ -66,20 +66,6 @@ private Q_SLOTS:
         QVERIFY(s.grabadora->Textos().isEmpty()); // no stock is looked at
     }
 
-    void modeloTresNoTocaTonoNiCalibre()
-    {
-        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
-        SesionVentas s(bd, u"3.0"_s, 5);
-        s.marcarSalidas();
-        ConDialogo([&] { s.clase.Show(1); }, [](QDialog *d) { clic(d, u"cmdAceptar"_s); });
-        QVERIFY(s.clase.Result);
-        QCOMPARE(s.clase.Cod_Lote, 31);
-        QCOMPARE(s.clase.Lote, u"L-9"_s);
-        QCOMPARE(s.clase.Tono, u"T-HOST"_s);
-        QCOMPARE(s.clase.Calibre, u"C-HOST"_s);
-    }
-
     void cancelarEnCadaModeloNoTocaNada_data()
     {
         QTest::addColumn<QString>("modelo");
