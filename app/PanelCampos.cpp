@@ -7,6 +7,10 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <limits>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Banco {
@@ -67,32 +71,41 @@ void PanelCampos::booleano(const QString &nombre, bool *campo)
                          nombre});
 }
 
-void PanelCampos::entero(const QString &nombre, qint32 *campo)
+namespace {
+
+// A whole number within the field's type, or nothing.
+template<class Entero> std::optional<Entero> enteroDe(const QString &texto)
+{
+    bool ok = false;
+    const qlonglong valor = texto.trimmed().toLongLong(&ok);
+    if (!ok || valor < std::numeric_limits<Entero>::min() || valor > std::numeric_limits<Entero>::max())
+        return std::nullopt;
+    return Entero(valor);
+}
+
+} // namespace
+
+template<class Entero> void PanelCampos::enteroDeTipo(const QString &nombre, Entero *campo)
 {
     QLineEdit *edit = linea(nombre);
     m_enlaces.push_back({[=] { edit->setText(QString::number(*campo)); },
                          [=] {
-                             bool ok = false;
-                             const qint32 valor = edit->text().trimmed().toInt(&ok);
-                             if (ok)
-                                 *campo = valor;
-                             return ok;
+                             const std::optional<Entero> valor = enteroDe<Entero>(edit->text());
+                             if (valor)
+                                 *campo = *valor;
+                             return valor.has_value();
                          },
                          nombre});
 }
 
+void PanelCampos::entero(const QString &nombre, qint32 *campo)
+{
+    enteroDeTipo(nombre, campo);
+}
+
 void PanelCampos::entero16(const QString &nombre, qint16 *campo)
 {
-    QLineEdit *edit = linea(nombre);
-    m_enlaces.push_back({[=] { edit->setText(QString::number(*campo)); },
-                         [=] {
-                             bool ok = false;
-                             const qint16 valor = edit->text().trimmed().toShort(&ok);
-                             if (ok)
-                                 *campo = valor;
-                             return ok;
-                         },
-                         nombre});
+    enteroDeTipo(nombre, campo);
 }
 
 void PanelCampos::moneda(const QString &nombre, Currency *campo)
@@ -117,13 +130,11 @@ void PanelCampos::mostrar()
 
 bool PanelCampos::volcar(QString *error)
 {
-    for (const Enlace &enlace : m_enlaces) {
-        if (!enlace.volcar()) {
-            *error = u"El valor de %1 no es válido."_s.arg(enlace.nombre);
-            return false;
-        }
-    }
-    return true;
+    const auto malo = std::ranges::find_if(m_enlaces, [](const Enlace &enlace) { return !enlace.volcar(); });
+    if (malo == m_enlaces.end())
+        return true;
+    *error = u"El valor de %1 no es válido."_s.arg(malo->nombre);
+    return false;
 }
 
 } // namespace NVLALotes::Banco

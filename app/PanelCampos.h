@@ -43,6 +43,7 @@ private:
         QString nombre;
     };
     QLineEdit *linea(const QString &nombre);
+    template<class Entero> void enteroDeTipo(const QString &nombre, Entero *campo);
 
     QFormLayout *m_formulario;
     std::vector<Enlace> m_enlaces;

@@ -44,10 +44,10 @@ void Anclaje::recolocar()
             continue;
         QRect r =
             Twips::rect(control.sizeIni.x(), control.sizeIni.y(), control.sizeIni.width(), control.sizeIni.height());
-        const bool izquierda = control.anclaje & Izquierda;
-        const bool derecha = control.anclaje & Derecha;
-        const bool arriba = control.anclaje & Arriba;
-        const bool abajo = control.anclaje & Abajo;
+        const bool izquierda = (control.anclaje & Izquierda) != 0;
+        const bool derecha = (control.anclaje & Derecha) != 0;
+        const bool arriba = (control.anclaje & Arriba) != 0;
+        const bool abajo = (control.anclaje & Abajo) != 0;
         if (derecha && izquierda)
             r.setWidth(r.width() + dx);
         else if (derecha)

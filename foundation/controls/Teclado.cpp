@@ -14,7 +14,7 @@ QWidget *vecinoEnTabulacion(QWidget *desde, bool siguiente)
     do {
         candidato = siguiente ? candidato->nextInFocusChain() : candidato->previousInFocusChain();
         if (candidato->window() == desde->window() && candidato->isVisible() && candidato->isEnabled() &&
-            (candidato->focusPolicy() & Qt::TabFocus))
+            (candidato->focusPolicy() & Qt::TabFocus) != 0)
             return candidato;
     } while (candidato != desde);
     return nullptr;

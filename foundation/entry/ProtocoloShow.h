@@ -37,7 +37,8 @@ public:
     }
 
 private:
-    friend void EjecutarShow(const QString &, qint16, QWidget *, bool &, const std::function<PlanModelo(int)> &);
+    friend void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
+                             const std::function<PlanModelo(int modelo)> &planDelModelo);
 
     std::function<void()> m_responder;
     std::function<std::unique_ptr<DialogoLotes>()> m_crear;
