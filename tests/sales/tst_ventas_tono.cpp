@@ -55,10 +55,9 @@ private Q_SLOTS:
             QTest::newRow(m + " bloqueado con stock") << motor << 5 << true << u"B2/10"_s << bloqueado << 0;
             QTest::newRow(m + " automático salta el bloqueado") << motor << 50 << true << u"AUTO"_s << QString() << 23;
             QTest::newRow(m + " automático con poco") << motor << 5 << true << u"AUTO"_s << QString() << 24;
+            // The stock is read from its own column in this list.
             QTest::newRow(m + " libre sin stock")
                 << motor << 5 << true << u"A1/10"_s << u"El lote seleccionado no tiene stock suficiente"_s << 0;
-            QTest::newRow(m + " nadie cubre")
-                << motor << 90 << true << u"AUTO"_s << u"No existe un lote con stock suficiente"_s << 0;
             QTest::newRow(m + " sin automático la fila 1 es un lote")
                 << motor << 1 << false << u"A1/10"_s << QString() << 21;
         }
