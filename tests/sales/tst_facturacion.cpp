@@ -1,6 +1,7 @@
 // The invoicing entry class: what each lot model answers.
 #include "EscenarioVentas.h"
 
+#include <nvlalotes/EmpresaBaseDatos.h>
 #include <nvlalotes/ErrorLotes.h>
 
 #include <QApplication>
@@ -88,6 +89,25 @@ private Q_SLOTS:
         s.clase.Show(0);
         QVERIFY(!s.clase.Result);
         QVERIFY(s.salidasIntactas());
+    }
+
+    // The host's parameters table decides the model: the company's own row over
+    // the installation's, and the current user as the host gave it.
+    void modeloDesdeLaBaseDeDatosDelHost()
+    {
+        NVLA_BASE_DATOS(bd, Motores().constFirst(), true);
+        auto empresa = std::make_shared<EmpresaBaseDatos>(bd, 1, u"7"_s);
+        QCOMPARE(empresa->LeerParametro(u"Lotes_ModeloUsar"_s).toString(), u"3"_s);
+        QCOMPARE(empresa->LeerParametro(u"UsuarioActual"_s).toString(), u"7"_s);
+        QCOMPARE(empresa->LeerParametro(u"NoExiste"_s).toString(), QString());
+        QVERIFY_SQL(
+            bd->Ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'Lotes_ModeloUsar', '4')"_s));
+        frmclsLotesFacturacion clase;
+        clase.EmpresaNuvalia(empresa);
+        clase.ConexionNuvalia(bd);
+        QVERIFY(!ConDialogo([&] { clase.Show(1); }, [](QDialog *) {}));
+        QVERIFY(clase.Result);
+        QCOMPARE(clase.Cod_Lote, 1);
     }
 
     void modeloNoValidoFallaSinCambios()
