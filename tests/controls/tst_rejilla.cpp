@@ -141,8 +141,7 @@ void tst_Rejilla::cabeceraEsLaFilaCero()
 
 void tst_Rejilla::redibujarApagado()
 {
-    RejillaProbada p;
-    p.rejilla.AddItem(u"1\ta"_s);
+    RejillaProbada p({u"1\ta"_s});
     QSignalSpy insertadas(p.rejilla.model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy reinicios(p.rejilla.model(), &QAbstractItemModel::modelReset);
 
@@ -168,8 +167,7 @@ void tst_Rejilla::redibujarApagado()
 
 void tst_Rejilla::filasDesdeUnOrigen()
 {
-    RejillaProbada p;
-    p.rejilla.AddItem(u"-1\tautomática"_s);
+    RejillaProbada p({u"-1\tautomática"_s});
     int leidas = 0;
     p.rejilla.AddItemsFrom(origenNumerado(5000, &leidas));
     // Only the first rows are read: the list shows before the rest exists.
@@ -298,13 +296,12 @@ void tst_Rejilla::teclas_data()
 {
     QTest::addColumn<int>("tecla");
     QTest::addColumn<QString>("texto");
-    QTest::addColumn<QString>("sucesos");
-    QTest::addColumn<int>("filaFinal");
+    QTest::addColumn<QString>("sucesos"); // what the grid told, and the row it ends on
 
-    QTest::newRow("abajo mueve tras avisar") << int(Qt::Key_Down) << QString() << u"abajo 40, fila 3"_s << 3;
-    QTest::newRow("intro no llega al dialogo") << int(Qt::Key_Return) << u"\r"_s << u"abajo 13, pulsada 13"_s << 2;
-    QTest::newRow("letra no busca") << int(Qt::Key_C) << u"c"_s << u"abajo 67, pulsada 99"_s << 2;
-    QTest::newRow("F2") << int(Qt::Key_F2) << QString() << u"abajo 113"_s << 2;
+    QTest::newRow("abajo mueve tras avisar") << int(Qt::Key_Down) << QString() << u"abajo 40, fila 3, queda 3"_s;
+    QTest::newRow("intro no llega al dialogo") << int(Qt::Key_Return) << u"\r"_s << u"abajo 13, pulsada 13, queda 2"_s;
+    QTest::newRow("letra no busca") << int(Qt::Key_C) << u"c"_s << u"abajo 67, pulsada 99, queda 2"_s;
+    QTest::newRow("F2") << int(Qt::Key_F2) << QString() << u"abajo 113, queda 2"_s;
 }
 
 void tst_Rejilla::teclas()
@@ -312,7 +309,6 @@ void tst_Rejilla::teclas()
     QFETCH(int, tecla);
     QFETCH(QString, texto);
     QFETCH(QString, sucesos);
-    QFETCH(int, filaFinal);
     RejillaProbada p(TresFilas);
     p.rejilla.setRow(2);
     p.rejilla.show();
@@ -324,8 +320,8 @@ void tst_Rejilla::teclas()
     connect(&p.rejilla, &Rejilla::FilaCambiada, this, [&] { vistos << u"fila %1"_s.arg(p.rejilla.Row()); });
     QKeyEvent pulsacion(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
     QCoreApplication::sendEvent(&p.rejilla, &pulsacion);
+    vistos << u"queda %1"_s.arg(p.rejilla.Row());
     QCOMPARE(vistos.join(u", "_s), sucesos);
-    QCOMPARE(p.rejilla.Row(), filaFinal);
     QVERIFY(pulsacion.isAccepted()); // the dialog behind never sees a grid key
 }
 

@@ -80,9 +80,7 @@ void TstConexion::camposPorNombre()
     });
     QVERIFY_SQL({
         auto registros = bd->AbrirConsulta(
-            u"SELECT a.Stock_Actual, b.Caducidad FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b"
-            " ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote IN (5, 6)"
-            " ORDER BY b.Cod_Lote"_s);
+            u"SELECT a.Stock_Actual, b.Caducidad FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote IN (5, 6) ORDER BY b.Cod_Lote"_s);
         QVERIFY(registros->Siguiente());
         QCOMPARE(registros->Campo(u"STOCK_ACTUAL"), QVariant(4.996));
         QCOMPARE(registros->Campo(u"Caducidad"), QVariant(QDate(2027, 6, 30)));

@@ -60,74 +60,64 @@ void TstSentencias::consultas_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("antes"); // a change the stock window or the host made first
     QTest::addColumn<QStringList>("filas");
-    const auto fila = [](const char *caso, const QString &sql, const QString &antes = {}) -> QTestData & {
-        return QTest::newRow(caso) << sql << antes;
+    // The rows expected, separated by ';'.
+    const auto fila = [](const char *caso, const QString &filas, const QString &sql, const QString &antes = {}) {
+        QTest::newRow(caso) << sql << antes << filas.split(u';');
     };
-    fila("grupos del usuario", u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario=1"_s)
-        << QStringList{u"1"_s, u"5"_s};
+    fila("grupos del usuario", u"1;5"_s, u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario=1"_s);
     fila(
-        "acceso al menú",
-        u"SELECT COUNT(*) as NumRegs FROM SGD_XTR_Menus_Grupos a WHERE a.Modulo=1 AND a.CodMenu=1200 AND a.CodGrupo IN (5,11) AND TipoAcceso=2"_s)
-        << QStringList{u"1"_s};
+        "acceso al menú", u"1"_s,
+        u"SELECT COUNT(*) as NumRegs FROM SGD_XTR_Menus_Grupos a WHERE a.Modulo=1 AND a.CodMenu=1200 AND a.CodGrupo IN (5,11) AND TipoAcceso=2"_s);
     fila(
-        "acceso por nombre",
-        u"SELECT COUNT(*) as NumRegs FROM SGD_Menus,SGD_Menus_Grupos  WHERE SGD_Menus.Codigo=SGD_Menus_Grupos.CodMenu AND SGD_Menus.NombreInterno='mnuArticulos' AND SGD_Menus_Grupos.CodGrupo IN (5,11) AND SGD_Menus_Grupos.TipoAcceso=2 AND SGD_Menus.Modulo=1"_s)
-        << QStringList{u"1"_s};
-    fila("venta con stock", consultaLotes(CamposVenta, 1, 101, true))
-        << QStringList{u"2|3|L-0003|2027-03-31"_s, u"5|4.996|L-4996|2027-06-30"_s, u"3|5|L-0005|2027-05-31"_s,
-                       u"4|8|L-0008|2027-08-31"_s};
-    fila("venta sin unidades", consultaLotes(CamposVenta, 1, 101, false))
-        << QStringList{u"7|-2|L-NEG|2026-12-31"_s,     u"6|0|L-CERO|NULL"_s,       u"2|3|L-0003|2027-03-31"_s,
-                       u"5|4.996|L-4996|2027-06-30"_s, u"3|5|L-0005|2027-05-31"_s, u"4|8|L-0008|2027-08-31"_s};
-    fila("venta, lote bloqueado", consultaLotes(CamposStock, 1, 200, true),
-         u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Empresa =1 AND Cod_Lote =12"_s)
-        << QStringList{u"12|25||NULL|A1|11|1"_s, u"11|40||NULL|A1|10|0"_s, u"13|60||NULL|B2|10|1"_s};
-    fila("regularización tono y calibre", consultaLotes(CamposTono, 1, 200, false))
-        << QStringList{u"15|-5||NULL|C3|10"_s, u"14|0||NULL|B2|12"_s, u"12|25||NULL|A1|11"_s, u"11|40||NULL|A1|10"_s,
-                       u"13|60||NULL|B2|10"_s};
-    fila("stock de otro almacén", consultaLotes(CamposStock, 3, 201, false))
-        << QStringList{u"16|20||2028-01-01|G1|1|0"_s};
+        "acceso por nombre", u"1"_s,
+        u"SELECT COUNT(*) as NumRegs FROM SGD_Menus,SGD_Menus_Grupos  WHERE SGD_Menus.Codigo=SGD_Menus_Grupos.CodMenu AND SGD_Menus.NombreInterno='mnuArticulos' AND SGD_Menus_Grupos.CodGrupo IN (5,11) AND SGD_Menus_Grupos.TipoAcceso=2 AND SGD_Menus.Modulo=1"_s);
+    fila("venta con stock",
+         u"2|3|L-0003|2027-03-31;5|4.996|L-4996|2027-06-30;3|5|L-0005|2027-05-31;4|8|L-0008|2027-08-31"_s,
+         consultaLotes(CamposVenta, 1, 101, true));
     fila(
-        "inventario por lote",
-        u"SELECT Cod_Lote, Lote, Caducidad FROM Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 100 UNION SELECT Cod_Lote, Lote, Caducidad FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 100 ORDER BY Cod_Lote"_s)
-        << QStringList{u"0|Y-NUEVO|2027-02-28"_s, u"8|Y-2401|2026-12-15"_s, u"9|Y-2402|NULL"_s,
-                       u"10|Y-2403|2027-01-20"_s};
+        "venta sin unidades",
+        u"7|-2|L-NEG|2026-12-31;6|0|L-CERO|NULL;2|3|L-0003|2027-03-31;5|4.996|L-4996|2027-06-30;3|5|L-0005|2027-05-31;4|8|L-0008|2027-08-31"_s,
+        consultaLotes(CamposVenta, 1, 101, false));
+    fila("venta, lote bloqueado", u"12|25||NULL|A1|11|1;11|40||NULL|A1|10|0;13|60||NULL|B2|10|1"_s,
+         consultaLotes(CamposStock, 1, 200, true),
+         u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Empresa =1 AND Cod_Lote =12"_s);
+    fila("regularización tono y calibre",
+         u"15|-5||NULL|C3|10;14|0||NULL|B2|12;12|25||NULL|A1|11;11|40||NULL|A1|10;13|60||NULL|B2|10"_s,
+         consultaLotes(CamposTono, 1, 200, false));
+    fila("stock de otro almacén", u"16|20||2028-01-01|G1|1|0"_s, consultaLotes(CamposStock, 3, 201, false));
+    fila(
+        "inventario por lote", u"0|Y-NUEVO|2027-02-28;8|Y-2401|2026-12-15;9|Y-2402|NULL;10|Y-2403|2027-01-20"_s,
+        u"SELECT Cod_Lote, Lote, Caducidad FROM Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 100 UNION SELECT Cod_Lote, Lote, Caducidad FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 100 ORDER BY Cod_Lote"_s);
     fila(
         "inventario por tono",
-        u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, -1 AS Cantidad FROM Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 200 AND Cod_Lote NOT IN (SELECT Cod_Lote FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen =1 AND Cod_Articulo = 200) UNION SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen =1 AND Cod_Articulo = 200 ORDER BY Cod_Lote"_s)
-        << QStringList{u"11||NULL|A1|10|38"_s, u"12||NULL|A1|11|-1"_s, u"13||NULL|B2|10|-1"_s, u"14||NULL|B2|12|-1"_s,
-                       u"15||NULL|C3|10|-1"_s};
+        u"11||NULL|A1|10|38;12||NULL|A1|11|-1;13||NULL|B2|10|-1;14||NULL|B2|12|-1;15||NULL|C3|10|-1"_s,
+        u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, -1 AS Cantidad FROM Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 200 AND Cod_Lote NOT IN (SELECT Cod_Lote FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen =1 AND Cod_Articulo = 200) UNION SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen =1 AND Cod_Articulo = 200 ORDER BY Cod_Lote"_s);
     fila(
-        "stock sin lotes más lo debido",
-        u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock FROM Almacen_Articulos WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Articulo = 202"_s)
-        << QStringList{u"37"_s};
+        "stock sin lotes más lo debido", u"37"_s,
+        u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock FROM Almacen_Articulos WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Articulo = 202"_s);
     // Owed by invoices and notes, in another warehouse, by notes only, nothing.
     fila(
-        "unidades debidas",
-        u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 200), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 2, 200), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 201), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 101)"_s)
-        << QStringList{u"8|9|10|0"_s};
-    fila("pendientes de entrega", pendientesEntrega(1, 200))
-        << QStringList{u"430001|Construcciones Pérez, S.L.|6|F|1|2026-11-02|10:15:00"_s,
-                       u"430003|María Núñez Ibáñez|2|A|1|2026-11-03|16:45:00"_s};
+        "unidades debidas", u"8|9|10|0"_s,
+        u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 200), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 2, 200), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 201), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 101)"_s);
     fila(
-        "permisos de controles",
-        u"SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso FROM SGD_Controles_Grupos gc INNER JOIN SGD_Formularios f ON gc.Cod_Formulario = f.Cod_Formulario  INNER JOIN SGD_Controles c ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control WHERE f.Nombre = 'frmLotesStockAlm2' AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = 3)) ORDER BY c.Nombre, gc.Permiso ASC"_s)
-        << QStringList{u"11|frmLotesStockAlm2|cmdCrear|  |2"_s, u"0|frmLotesStockAlm2|cmdSalir|  |0"_s};
-    fila("nombre del servidor", u"SELECT ISNULL(@@SERVERNAME, '')"_s) << QStringList{u"NVLALOTES"_s};
-    fila("servidor sin nombre", u"SELECT ISNULL(@@SERVERNAME, '')"_s, u"DELETE FROM Servidor"_s)
-        << QStringList{QString()};
-    fila("formulario del catálogo", u"SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre ='frmLotesStockAlm2'"_s)
-        << QStringList{u"3"_s};
-    fila("último control", u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = 3"_s)
-        << QStringList{u"3"_s};
-    fila("sin controles", u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = 99"_s)
-        << QStringList{u"0"_s};
+        "pendientes de entrega",
+        u"430001|Construcciones Pérez, S.L.|6|F|1|2026-11-02|10:15:00;430003|María Núñez Ibáñez|2|A|1|2026-11-03|16:45:00"_s,
+        pendientesEntrega(1, 200));
+    fila(
+        "permisos de controles", u"11|frmLotesStockAlm2|cmdCrear|  |2;0|frmLotesStockAlm2|cmdSalir|  |0"_s,
+        u"SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso FROM SGD_Controles_Grupos gc INNER JOIN SGD_Formularios f ON gc.Cod_Formulario = f.Cod_Formulario  INNER JOIN SGD_Controles c ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control WHERE f.Nombre = 'frmLotesStockAlm2' AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = 3)) ORDER BY c.Nombre, gc.Permiso ASC"_s);
+    fila("nombre del servidor", u"NVLALOTES"_s, u"SELECT ISNULL(@@SERVERNAME, '')"_s);
+    fila("servidor sin nombre", QString(), u"SELECT ISNULL(@@SERVERNAME, '')"_s, u"DELETE FROM Servidor"_s);
+    fila("formulario del catálogo", u"3"_s,
+         u"SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre ='frmLotesStockAlm2'"_s);
+    fila("último control", u"3"_s, u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = 3"_s);
+    fila("sin controles", u"0"_s, u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = 99"_s);
     // What the dialect rewrites never touches a quoted text.
-    fila("literales intactos", u"SELECT 'ISNULL(@@SERVERNAME, dbo.x)' AS a, ISNULL(NULL, 'O''Brien') AS b"_s)
-        << QStringList{u"ISNULL(@@SERVERNAME, dbo.x)|O'Brien"_s};
-    fila("literal escrito", u"SELECT Lote FROM Articulos_Lotes WHERE Lote = 'dbo.fn_X(ISNULL(''a'')) ñ'"_s,
-         u"UPDATE Articulos_Lotes SET Lote = 'dbo.fn_X(ISNULL(''a'')) ñ' WHERE Cod_Lote = 6"_s)
-        << QStringList{u"dbo.fn_X(ISNULL('a')) ñ"_s};
+    fila("literales intactos", u"ISNULL(@@SERVERNAME, dbo.x)|O'Brien"_s,
+         u"SELECT 'ISNULL(@@SERVERNAME, dbo.x)' AS a, ISNULL(NULL, 'O''Brien') AS b"_s);
+    fila("literal escrito", u"dbo.fn_X(ISNULL('a')) ñ"_s,
+         u"SELECT Lote FROM Articulos_Lotes WHERE Lote = 'dbo.fn_X(ISNULL(''a'')) ñ'"_s,
+         u"UPDATE Articulos_Lotes SET Lote = 'dbo.fn_X(ISNULL(''a'')) ñ' WHERE Cod_Lote = 6"_s);
 }
 
 void TstSentencias::consultas()
