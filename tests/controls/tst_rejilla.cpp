@@ -268,11 +268,9 @@ void tst_Rejilla::formatos()
 
 void tst_Rejilla::uniones()
 {
-    RejillaProbada p;
     const QString automatica = u"- SELECCIÓN AUTOMÁTICA -"_s;
+    RejillaProbada p({u"-1\t"_s + automatica + u'\t' + automatica + u'\t' + automatica, u"5\tx\tx\t"_s});
     p.rejilla.setColHidden(0, true);
-    p.rejilla.AddItem(u"-1\t"_s + automatica + u'\t' + automatica + u'\t' + automatica);
-    p.rejilla.AddItem(u"5\tx\tx\t"_s);
     p.rejilla.setMergeRow(1, true);
     QCOMPARE(p.rejilla.columnSpan(0, 1), 1); // merging is off until the grid allows it
     p.rejilla.setMergeCells(1);

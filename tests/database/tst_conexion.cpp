@@ -93,16 +93,13 @@ void TstConexion::comandosPreparados()
 {
     QFETCH_GLOBAL(QString, motor);
     NVLA_BASE_DATOS(bd, motor, true);
+    using enum TipoDato;
     Comando insertar = preparado(
         u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice,TabIndex) VALUES (?,?,?,?,?)"_s,
-        {{TipoDato::Entero, 0},
-         {TipoDato::EnteroCorto, 0},
-         {TipoDato::TextoVariable, 50},
-         {TipoDato::TextoFijo, 2},
-         {TipoDato::EnteroCorto, 0}});
-    Comando actualizar = preparado(
-        u"UPDATE SGD_Controles SET TabIndex=? WHERE Cod_Formulario=? AND Nombre=? AND Indice=?"_s,
-        {{TipoDato::EnteroCorto, 0}, {TipoDato::Entero, 0}, {TipoDato::TextoVariable, 50}, {TipoDato::TextoFijo, 2}});
+        {{Entero, 0}, {EnteroCorto, 0}, {TextoVariable, 50}, {TextoFijo, 2}, {EnteroCorto, 0}});
+    Comando actualizar =
+        preparado(u"UPDATE SGD_Controles SET TabIndex=? WHERE Cod_Formulario=? AND Nombre=? AND Indice=?"_s,
+                  {{EnteroCorto, 0}, {Entero, 0}, {TextoVariable, 50}, {TextoFijo, 2}});
     QVERIFY_SQL({
         QCOMPARE(ejecutar(*bd, actualizar, {9, 3, u"cmdSalir"_s, QString()}), 1);
         QCOMPARE(ejecutar(*bd, actualizar, {5, 3, u"txtNuevo"_s, u"0"_s}), 0);
