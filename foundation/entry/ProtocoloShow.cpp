@@ -11,15 +11,19 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
-int LeerModeloLotes()
+namespace {
+
+QString textoDelModelo()
 {
-    const QVariant valor = ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s);
-    const double modelo = ValorNumerico(valor.toString());
+    return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString();
+}
+
+int modeloDeTexto(const QString &texto)
+{
+    const double modelo = ValorNumerico(texto);
     // 2.5 is no model: only whole values 1 to 4 pick a dialog.
     return modelo == std::trunc(modelo) && std::abs(modelo) < 1000 ? int(modelo) : 0;
 }
-
-namespace {
 
 void mostrar(DialogoLotes &dialogo, qint16 modal)
 {
@@ -34,6 +38,11 @@ void mostrar(DialogoLotes &dialogo, qint16 modal)
 
 } // namespace
 
+int LeerModeloLotes()
+{
+    return modeloDeTexto(textoDelModelo());
+}
+
 void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
                   const std::function<PlanModelo(int)> &planDelModelo)
 {
@@ -42,17 +51,17 @@ void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &resu
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"Valor de Modal no válido: %1 (debe ser 0 o 1)."_s.arg(modal),
                          origen);
 
-    const int modelo = LeerModeloLotes();
-    const PlanModelo plan = planDelModelo(modelo);
+    const QString textoModelo = textoDelModelo();
+    const PlanModelo plan = planDelModelo(modeloDeTexto(textoModelo));
     if (plan.m_responder) {
         plan.m_responder();
         return;
     }
     if (!plan.m_crear)
-        throw ErrorLotes(NumeroError::ModeloLotesNoValido,
-                         u"El modelo de lotes \"%1\" (Lotes_ModeloUsar) no es válido: debe ser 1, 2, 3 o 4."_s.arg(
-                             ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString()),
-                         origen);
+        throw ErrorLotes(
+            NumeroError::ModeloLotesNoValido,
+            u"El modelo de lotes \"%1\" (Lotes_ModeloUsar) no es válido: debe ser 1, 2, 3 o 4."_s.arg(textoModelo),
+            origen);
 
     std::unique_ptr<DialogoLotes> dialogo = plan.m_crear();
     if (owner)
