@@ -3,8 +3,8 @@
 #include "foundation/values/ErrorLotes.h"
 
 #include <QBrush>
-#include <QScopedValueRollback>
 #include <QFont>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -67,63 +67,7 @@ Qt::Alignment alineacionQt(Rejilla::Alineacion alineacion)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-bool contenido(const RangoCeldas &dentro, const RangoCeldas &fuera)
-{
-    return fuera.contiene(dentro.fila1, dentro.col1) && fuera.contiene(dentro.fila2, dentro.col2);
-}
-
-// Drops what lies beyond the grid's rows and columns; true when nothing is left.
-bool recortarRango(RangoCeldas &rango, int filas, int columnas)
-{
-    rango.fila2 = std::min(rango.fila2, filas - 1);
-    rango.col2 = std::min(rango.col2, columnas - 1);
-    return rango.fila1 > rango.fila2 || rango.col1 > rango.col2;
-}
-
 } // namespace
-
-template<typename T> void CapaFormato<T>::poner(const RangoCeldas &rango, const T &valor)
-{
-    QList<Entrada> &entradas = rango.fila1 == rango.fila2 ? m_deUnaFila[rango.fila1] : m_deVariasFilas;
-    // An older rectangle inside the new one can never win again.
-    entradas.removeIf([&](const Entrada &entrada) { return contenido(entrada.rango, rango); });
-    entradas.append(Entrada{rango, valor, ++m_orden});
-}
-
-template<typename T>
-void CapaFormato<T>::masReciente(const QList<Entrada> &entradas, int fila, int col, const Entrada *&mejor)
-{
-    for (const Entrada &entrada : entradas) {
-        if (entrada.rango.contiene(fila, col) && (!mejor || entrada.orden > mejor->orden))
-            mejor = &entrada;
-    }
-}
-
-template<typename T> std::optional<T> CapaFormato<T>::en(int fila, int col) const
-{
-    const Entrada *mejor = nullptr;
-    if (const auto deLaFila = m_deUnaFila.constFind(fila); deLaFila != m_deUnaFila.cend())
-        masReciente(*deLaFila, fila, col, mejor);
-    masReciente(m_deVariasFilas, fila, col, mejor);
-    return mejor ? std::optional<T>(mejor->valor) : std::nullopt;
-}
-
-template<typename T> void CapaFormato<T>::recortar(int filas, int columnas)
-{
-    const auto recortarTodas = [&](QList<Entrada> &entradas) {
-        QList<Entrada> quedan;
-        for (Entrada entrada : std::as_const(entradas)) {
-            if (!recortarRango(entrada.rango, filas, columnas))
-                quedan.append(std::move(entrada));
-        }
-        entradas = std::move(quedan);
-    };
-    for (auto it = m_deUnaFila.begin(); it != m_deUnaFila.end();) {
-        recortarTodas(*it);
-        it = it->isEmpty() ? m_deUnaFila.erase(it) : std::next(it);
-    }
-    recortarTodas(m_deVariasFilas);
-}
 
 ModeloRejilla::ModeloRejilla(QObject *parent)
     : QAbstractTableModel(parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/controls/CapaFormato.h"
 #include "foundation/controls/Rejilla.h"
 
 #include <QAbstractTableModel>
@@ -14,43 +15,6 @@
 #include <utility>
 
 namespace NVLALotes {
-
-// A rectangle of cells in the grid's numbering (row 0 is the header), inclusive.
-struct RangoCeldas
-{
-    int fila1 = 0;
-    int col1 = 0;
-    int fila2 = 0;
-    int col2 = 0;
-
-    bool contiene(int fila, int col) const { return fila >= fila1 && fila <= fila2 && col >= col1 && col <= col2; }
-};
-
-// One kind of cell format given to rectangles of cells; for a cell the last
-// rectangle given wins. Single rows (the usual case: a total row, a band) are
-// found through their row, so looking a cell up costs no more than the few
-// rectangles that touch its row.
-template<typename T> class CapaFormato
-{
-public:
-    void poner(const RangoCeldas &rango, const T &valor);
-    std::optional<T> en(int fila, int col) const;
-    // Forgets the rows from `filas` and the columns from `columnas` on.
-    void recortar(int filas, int columnas);
-
-private:
-    struct Entrada
-    {
-        RangoCeldas rango;
-        T valor;
-        quint64 orden;
-    };
-    static void masReciente(const QList<Entrada> &entradas, int fila, int col, const Entrada *&mejor);
-
-    QHash<int, QList<Entrada>> m_deUnaFila;
-    QList<Entrada> m_deVariasFilas;
-    quint64 m_orden = 0;
-};
 
 // The table behind Rejilla. Each data row is kept as its tab-separated line and
 // cut into cells only when a cell is asked for; formats are kept per column and
