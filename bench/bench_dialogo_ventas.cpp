@@ -1,17 +1,20 @@
 // Measures the sales lot dialog on an embedded database where one article has
 // N lots in one warehouse: the time from Show to the first painted list, the
-// time to read the same rows through Qt SQL alone, and the peak memory of a
-// process that only opens the dialog. Prints one line per N:
-//   lots=N dialog_ms=... query_ms=... ratio=... peak_mb=...
+// time to read the same rows through Qt SQL alone, the peak memory of a
+// process that only opens the dialog, and the clerk's slowest action: the
+// automatic choice when only the last lots of the list cover the units.
+// Prints one line per N:
+//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=...
 // Each N runs in a child process of its own, so that its peak memory is its own.
 #include "db/BaseDatosHost.h"
 #include "db/GeneradorDatos.h"
-#include "sales/ReglasStockLotes.h"
+#include "foundation/lists/ReglasStockLotes.h"
 
 #include <nvlalotes/Conexion.h>
 #include <nvlalotes/EmpresaMemoria.h>
 #include <nvlalotes/frmclsLotesFacturacion.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -75,12 +78,16 @@ double leerConQtSql(const QString &ruta, const QString &sql)
     return ms;
 }
 
-// From Show until the list of the dialog has painted once; then the dialog is cancelled.
+// From Show until the list of the dialog has painted once; then the dialog is
+// cancelled, or (when timing the action) Aceptar is clicked on the automatic row
+// and the time runs until the dialog has chosen and closed.
 class PrimerPintado final : public QObject
 {
 public:
     QElapsedTimer reloj;
     double ms = -1;
+    bool aceptar = false;
+    QString clase;
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override
@@ -90,14 +97,30 @@ protected:
             if (widget && widget->parentWidget() && widget->parentWidget()->objectName() == u"vsLotes") {
                 ms = double(reloj.nsecsElapsed()) / 1e6;
                 auto *dialogo = qobject_cast<QDialog *>(widget->window());
-                QTimer::singleShot(0, dialogo, &QDialog::reject);
+                clase = dialogo->objectName();
+                if (!aceptar) {
+                    QTimer::singleShot(0, dialogo, &QDialog::reject);
+                } else {
+                    QTimer::singleShot(0, dialogo, [this, dialogo] {
+                        reloj.restart();
+                        dialogo->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click();
+                    });
+                }
             }
         }
         return false;
     }
 };
 
-double abrirDialogo(const QString &ruta)
+struct Apertura
+{
+    double pintadoMs = -1;
+    double accionMs = -1;
+    QString clase;
+};
+
+// With `unidades` above 0 the automatic row is accepted once the list shows.
+Apertura abrirDialogo(const QString &ruta, Currency unidades)
 {
     auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
     empresa->setParametro(u"Lotes_ModeloUsar"_s, u"3"_s);
@@ -106,15 +129,35 @@ double abrirDialogo(const QString &ruta)
     lotes.ConexionNuvalia(Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta)));
     lotes.Cod_Almacen = Almacen;
     lotes.Cod_Articulo = Articulo;
-    lotes.Unidades = 1;
+    lotes.Unidades = unidades > Currency(0) ? unidades : Currency(1);
     lotes.PermitirAutomatico = true;
 
     PrimerPintado pintado;
+    pintado.aceptar = unidades > Currency(0);
     qApp->installEventFilter(&pintado);
     pintado.reloj.start();
     lotes.Show(1);
+    const double hastaCerrar = double(pintado.reloj.nsecsElapsed()) / 1e6;
     qApp->removeEventFilter(&pintado);
-    return pintado.ms;
+    if (pintado.aceptar && !lotes.Result)
+        std::fprintf(stderr, "the automatic choice found no lot\n");
+    return {pintado.ms, pintado.aceptar && lotes.Result ? hastaCerrar : -1, pintado.clase};
+}
+
+// The largest stock of the list: only the lots at its end cover it.
+Currency mayorStock(const QString &ruta, const QString &sql)
+{
+    Currency mayor;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"mayor"_s);
+        db.setDatabaseName(ruta);
+        db.open();
+        QSqlQuery consulta(u"SELECT MAX(Stock_Actual) FROM ("_s + sql + u")"_s, db);
+        if (consulta.next())
+            mayor = Currency::fromDouble(consulta.value(0).toDouble());
+    }
+    QSqlDatabase::removeDatabase(u"mayor"_s);
+    return mayor;
 }
 
 int medir(const QString &ruta, int lotes)
@@ -122,10 +165,14 @@ int medir(const QString &ruta, int lotes)
     const QString sql = ReglasStockLotes::Consulta(Seleccion, 1, Almacen, Articulo, true);
     leerConQtSql(ruta, sql); // the file in the page cache for both
     const double consulta = leerConQtSql(ruta, sql);
-    const double dialogo = abrirDialogo(ruta);
-    std::printf("lots=%d dialog_ms=%.1f query_ms=%.1f ratio=%.2f peak_mb=%.1f\n", lotes, dialogo, consulta,
-                dialogo / consulta, picoMemoriaMb());
-    return dialogo < 0 ? 1 : 0;
+    const Apertura apertura = abrirDialogo(ruta, Currency());
+    // Peak memory of the opening alone, before the action reads the whole list.
+    const double pico = picoMemoriaMb();
+    const Apertura accion = abrirDialogo(ruta, mayorStock(ruta, sql));
+    std::printf("dialog=%s lots=%d dialog_ms=%.1f query_ms=%.1f ratio=%.2f peak_mb=%.1f action_ms=%.1f\n",
+                qPrintable(apertura.clase), lotes, apertura.pintadoMs, consulta, apertura.pintadoMs / consulta, pico,
+                accion.accionMs);
+    return apertura.pintadoMs < 0 || accion.accionMs < 0 ? 1 : 0;
 }
 
 QString crearBase(const QString &carpeta, int lotes)

@@ -17,6 +17,14 @@ frmLotesDatos::frmLotesDatos(QWidget *parent)
     setWindowTitle(u"Control de Lotes"_s);
 }
 
+frmLotesDatos::~frmLotesDatos() = default;
+
+void frmLotesDatos::disenar(const QString &nombre, int anchoTwips, int altoTwips)
+{
+    setObjectName(nombre);
+    fijarAreaSinAnclados(anchoTwips, altoTwips, false);
+}
+
 void frmLotesDatos::colocarFechaYBotones(const QRect &fechaTwips)
 {
     txtCaducidad = Formulario::cajaFecha(this, fechaTwips);

@@ -19,8 +19,16 @@ class frmLotesDatos : public DialogoLotes
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLotesDatos)
+    Q_PROPERTY(QString Lote MEMBER Lote)
+    Q_PROPERTY(QDate Caducidad MEMBER Caducidad)
+    Q_PROPERTY(bool PedirCaducidad MEMBER PedirCaducidad)
+    Q_PROPERTY(QString Tono MEMBER Tono)
+    Q_PROPERTY(QString Calibre MEMBER Calibre)
+    Q_PROPERTY(NVLALotes::Currency Unidades MEMBER Unidades)
 
 public:
+    ~frmLotesDatos() override;
+
     QString Lote;
     QDate Caducidad;
     bool PedirCaducidad = false;
@@ -31,6 +39,8 @@ public:
 protected:
     explicit frmLotesDatos(QWidget *parent = nullptr);
 
+    // The name and the fixed inner area in twips.
+    void disenar(const QString &nombre, int anchoTwips, int altoTwips);
     // The date box and the two buttons, at the places both dialogs share.
     void colocarFechaYBotones(const QRect &fechaTwips);
 

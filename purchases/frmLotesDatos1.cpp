@@ -1,6 +1,5 @@
 #include "frmLotesDatos1.h"
 
-#include "foundation/controls/Anclaje.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
@@ -16,14 +15,12 @@ namespace NVLALotes {
 frmLotesDatos1::frmLotesDatos1(QWidget *parent)
     : frmLotesDatos(parent)
 {
-    setObjectName(u"frmLotesDatos1"_s);
-    fijarAreaCliente(5250, 975);
+    disenar(u"frmLotesDatos1"_s, 5250, 975);
     Formulario::etiqueta(this, u"Label1"_s, u"Lote:"_s, {90, 180, 360, 195});
     txtLote = Formulario::cajaTexto(this, u"txtLote"_s, 15, {945, 120, 2880, 300});
     Formulario::etiqueta(this, u"Label2"_s, u"Caducidad:"_s, {90, 600, 810, 195});
     colocarFechaYBotones({945, 540, 1320, 300});
     Formulario::ordenTabulacion({txtLote, txtCaducidad, cmdAceptar, cmdCancelar});
-    new Anclaje(this, {5370, 1380, false, 800, 600, {5250, 975}, {}});
 }
 
 void frmLotesDatos1::Cargar()

@@ -1,6 +1,5 @@
 #include "frmLotesDatos2.h"
 
-#include "foundation/controls/Anclaje.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
@@ -14,8 +13,7 @@ namespace NVLALotes {
 frmLotesDatos2::frmLotesDatos2(QWidget *parent)
     : frmLotesDatos(parent)
 {
-    setObjectName(u"frmLotesDatos2"_s);
-    fijarAreaCliente(5250, 1410);
+    disenar(u"frmLotesDatos2"_s, 5250, 1410);
     Formulario::etiqueta(this, u"lblCaducidad"_s, u"Caducidad:"_s, {90, 165, 810, 195});
     colocarFechaYBotones({945, 120, 1320, 300});
     Formulario::etiqueta(this, u"lblTono"_s, u"Tono:"_s, {90, 600, 420, 195});
@@ -23,7 +21,6 @@ frmLotesDatos2::frmLotesDatos2(QWidget *parent)
     Formulario::etiqueta(this, u"lblCalibre"_s, u"Calibre:"_s, {90, 1035, 525, 195});
     txtCalibre = Formulario::cajaTexto(this, u"txtCalibre"_s, 20, {945, 975, 2880, 300});
     Formulario::ordenTabulacion({txtCaducidad, txtTono, txtCalibre, cmdAceptar, cmdCancelar});
-    new Anclaje(this, {5370, 1815, false, 800, 600, {5250, 1410}, {}});
 }
 
 void frmLotesDatos2::Cargar()

@@ -7,6 +7,7 @@
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/database/Registros.h"
 #include "foundation/host/Formatos.h"
+#include "foundation/lists/MarcoManual.h"
 #include "foundation/values/Conversiones.h"
 
 #include <QGroupBox>
@@ -19,37 +20,37 @@ namespace {
 
 enum Columna { Clave = 0, Stock = 1, Fecha = 2, CodigoLote = 3 };
 
-frmLotesStockFacturar::Diseno diseno()
+DialogoListaLotes::Diseno diseno()
 {
     using A = Rejilla::Alineacion;
     return {u"frmLotesStockFacturar1"_s,
             u"Lotes en Stock"_s,
             {4905, 7005},
-            {75, 45, 4740, 1230},
-            {75, 1380, 4740, 5055},
             {2220, 6570, 1065, 365},
             {3495, 6570, 1065, 365},
-            {{u"Stock"_s, 1200, A::DerechaCentro},
-             {u"Caducidad"_s, 1000, A::CentroCentro},
-             {u"Lote"_s, 0, A::IzquierdaCentro}},
-            u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s,
-            Stock,
-            -1};
+            {{75, 1380, 4740, 5055},
+             {{u"Stock"_s, 1200, A::DerechaCentro},
+              {u"Caducidad"_s, 1000, A::CentroCentro},
+              {u"Lote"_s, 0, A::IzquierdaCentro}},
+             Stock,
+             -1}};
 }
 
 } // namespace
 
 frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
-    : frmLotesStockFacturar(diseno(), parent)
+    : frmLotesStockFacturar(diseno(), u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s, parent)
 {
-    Formulario::etiqueta(frmNuevoLote, u"lblCaducidad"_s, u"Caducidad:"_s, {180, 375, 810, 195});
-    fechaManual({1035, 300, 1320, 315});
-    Formulario::etiqueta(frmNuevoLote, u"lblLote"_s, u"Lote:"_s, {180, 795, 360, 195});
-    txtLote = cajaManual(u"txtLote"_s, 20, {1035, 735, 3555, 315});
+    crearMarcoManual({75, 45, 4740, 1230});
+    Formulario::etiqueta(manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, {180, 375, 810, 195});
+    txtCaducidad = manual->fecha({1035, 300, 1320, 315});
+    Formulario::etiqueta(manual->marco(), u"lblLote"_s, u"Lote:"_s, {180, 795, 360, 195});
+    txtLote = manual->caja(u"txtLote"_s, 20, {1035, 735, 3555, 315});
     connect(txtLote, &kxTextBox::TeclaPulsada, this, [this](int caracter) {
         if (caracter == CodigosTecla::Intro)
             cmdAceptar->setFocus(Qt::OtherFocusReason);
     });
+    lista->fijarSalidaArriba([](int fila) { return fila <= 1; });
     Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtLote});
 }
 
@@ -64,8 +65,7 @@ QString frmLotesStockFacturar1::filaDeRegistro(const Registros &registro) const
 
 void frmLotesStockFacturar1::tomarFila(int fila)
 {
-    terminarConLote(claveDeFila(fila), vsLotes->TextMatrix(fila, CodigoLote), fechaDeColumna(fila, Fecha), Tono,
-                    Calibre);
+    terminarConLote(lista->claveDeFila(fila), lista->texto(fila, CodigoLote), lista->fecha(fila, Fecha), Tono, Calibre);
 }
 
 void frmLotesStockFacturar1::aceptarManual()
@@ -74,13 +74,8 @@ void frmLotesStockFacturar1::aceptarManual()
     if (!comprobarFechaManual())
         return;
     const QString lote = txtLote->text();
-    const QString fecha = txtCaducidad->Valor();
-    const qint32 clave = claveDelLoteTecleado(
-        [&](int fila) {
-            return vsLotes->TextMatrix(fila, Fecha) == fecha && vsLotes->TextMatrix(fila, CodigoLote) == lote;
-        },
-        lote, QString(), QString());
-    terminarConLote(clave, lote, fechaTecleada(), QString(), QString());
+    const qint32 clave = claveDelLoteTecleado({{Fecha, manual->textoFecha()}, {CodigoLote, lote}}, lote, {}, {});
+    terminarConLote(clave, lote, manual->fechaTecleada(), QString(), QString());
 }
 
 } // namespace NVLALotes

@@ -4,6 +4,9 @@
 
 namespace NVLALotes {
 
+class kxMaskEdBox;
+class kxTextBox;
+
 // The lot of a sales line under the lot-code model: lot code and expiry.
 class frmLotesStockFacturar1 final : public frmLotesStockFacturar
 {
@@ -17,8 +20,8 @@ private:
     QString filaDeRegistro(const Registros &registro) const override;
     void tomarFila(int fila) override;
     void aceptarManual() override;
-    bool arribaSaleDeRejilla(int fila) const override { return fila <= 1; }
 
+    kxMaskEdBox *txtCaducidad = nullptr;
     kxTextBox *txtLote = nullptr;
 };
 

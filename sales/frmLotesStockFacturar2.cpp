@@ -8,6 +8,7 @@
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/database/Registros.h"
 #include "foundation/host/Formatos.h"
+#include "foundation/lists/MarcoManual.h"
 #include "foundation/values/Conversiones.h"
 
 #include <QGroupBox>
@@ -20,24 +21,22 @@ namespace {
 
 enum Columna { Clave = 0, Bloqueo = 1, Stock = 2, TonoLote = 3, CalibreLote = 4, Fecha = 5 };
 
-frmLotesStockFacturar::Diseno diseno()
+DialogoListaLotes::Diseno diseno()
 {
     using A = Rejilla::Alineacion;
     return {u"frmLotesStockFacturar2"_s,
             u"Especifique Tono / Calibre"_s,
             {6015, 7005},
-            {75, 45, 5865, 1230},
-            {75, 1350, 5865, 5085},
             {3570, 6570, 1065, 365},
             {4755, 6570, 1065, 365},
-            {{u"Blq"_s, 500, A::CentroCentro},
-             {u"Stock"_s, 1200, A::DerechaCentro},
-             {u"Tono"_s, 1300, A::CentroCentro},
-             {u"Calibre"_s, 1300, A::CentroCentro},
-             {u"Caducidad"_s, 1000, A::CentroCentro}},
-            u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s,
-            Stock,
-            Bloqueo};
+            {{75, 1350, 5865, 5085},
+             {{u"Blq"_s, 500, A::CentroCentro},
+              {u"Stock"_s, 1200, A::DerechaCentro},
+              {u"Tono"_s, 1300, A::CentroCentro},
+              {u"Calibre"_s, 1300, A::CentroCentro},
+              {u"Caducidad"_s, 1000, A::CentroCentro}},
+             Stock,
+             Bloqueo}};
 }
 
 bool bloqueado(const QVariant &valor)
@@ -48,18 +47,21 @@ bool bloqueado(const QVariant &valor)
 } // namespace
 
 frmLotesStockFacturar2::frmLotesStockFacturar2(QWidget *parent)
-    : frmLotesStockFacturar(diseno(), parent)
+    : frmLotesStockFacturar(
+          diseno(), u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s, parent)
 {
-    Formulario::etiqueta(frmNuevoLote, u"lblCaducidad"_s, u"Caducidad:"_s, {255, 375, 810, 195});
-    fechaManual({1110, 300, 1320, 315});
-    Formulario::etiqueta(frmNuevoLote, u"lblTono"_s, u"Tono:"_s, {3555, 375, 420, 195});
-    txtTono = cajaManual(u"txtTono"_s, 20, {4140, 315, 1425, 315});
-    Formulario::etiqueta(frmNuevoLote, u"lblCalibre"_s, u"Calibre:"_s, {3555, 795, 525, 195});
-    txtCalibre = cajaManual(u"txtCalibre"_s, 20, {4140, 735, 1425, 315});
+    crearMarcoManual({75, 45, 5865, 1230});
+    Formulario::etiqueta(manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, {255, 375, 810, 195});
+    txtCaducidad = manual->fecha({1110, 300, 1320, 315});
+    Formulario::etiqueta(manual->marco(), u"lblTono"_s, u"Tono:"_s, {3555, 375, 420, 195});
+    txtTono = manual->caja(u"txtTono"_s, 20, {4140, 315, 1425, 315});
+    Formulario::etiqueta(manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {3555, 795, 525, 195});
+    txtCalibre = manual->caja(u"txtCalibre"_s, 20, {4140, 735, 1425, 315});
     connect(txtCalibre, &kxTextBox::TeclaPulsada, this, [this](int caracter) {
         if (caracter == CodigosTecla::Intro && vsLotes->Row() > 0)
             cmdAceptar->setFocus(Qt::OtherFocusReason);
     });
+    lista->fijarSalidaArriba([](int fila) { return fila == 1; });
 
     cmdContinuar =
         Formulario::boton(this, u"cmdContinuar"_s, u"C&ontinuar sin Tono / Calibre"_s, {195, 6570, 2325, 365});
@@ -85,8 +87,8 @@ QString frmLotesStockFacturar2::filaDeRegistro(const Registros &registro) const
 
 void frmLotesStockFacturar2::tomarFila(int fila)
 {
-    terminarConLote(claveDeFila(fila), QString(), fechaDeColumna(fila, Fecha), vsLotes->TextMatrix(fila, TonoLote),
-                    vsLotes->TextMatrix(fila, CalibreLote));
+    terminarConLote(lista->claveDeFila(fila), QString(), lista->fecha(fila, Fecha), lista->texto(fila, TonoLote),
+                    lista->texto(fila, CalibreLote));
 }
 
 void frmLotesStockFacturar2::aceptarManual()
@@ -102,15 +104,10 @@ void frmLotesStockFacturar2::aceptarManual()
         txtTono->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const QString fecha = txtCaducidad->Valor();
     // A typed lot is taken as it is: blocked or short of stock, it is the clerk's choice.
-    const qint32 clave = claveDelLoteTecleado(
-        [&](int fila) {
-            return vsLotes->TextMatrix(fila, TonoLote) == tono && vsLotes->TextMatrix(fila, Fecha) == fecha &&
-                   vsLotes->TextMatrix(fila, CalibreLote) == calibre;
-        },
-        QString(), tono, calibre);
-    terminarConLote(clave, QString(), fechaTecleada(), tono, calibre);
+    const qint32 clave = claveDelLoteTecleado({{TonoLote, tono}, {Fecha, manual->textoFecha()}, {CalibreLote, calibre}},
+                                              QString(), tono, calibre);
+    terminarConLote(clave, QString(), manual->fechaTecleada(), tono, calibre);
 }
 
 void frmLotesStockFacturar2::continuarSinLote()

@@ -4,6 +4,9 @@
 
 namespace NVLALotes {
 
+class kxMaskEdBox;
+class kxTextBox;
+
 // The lot of a sales line under the tone and caliber model: blocked lots are
 // shown and refused, and the caller may let the line go on without a lot.
 class frmLotesStockFacturar2 final : public frmLotesStockFacturar
@@ -18,10 +21,10 @@ private:
     QString filaDeRegistro(const Registros &registro) const override;
     void tomarFila(int fila) override;
     void aceptarManual() override;
-    bool arribaSaleDeRejilla(int fila) const override { return fila == 1; }
     void antesDeCargar() override;
     void continuarSinLote();
 
+    kxMaskEdBox *txtCaducidad = nullptr;
     kxTextBox *txtTono = nullptr;
     kxTextBox *txtCalibre = nullptr;
     PushButton *cmdContinuar = nullptr;

@@ -1,9 +1,11 @@
 #include "Formulario.h"
 
 #include "foundation/controls/PushButton.h"
+#include "foundation/controls/Rejilla.h"
 #include "foundation/controls/Twips.h"
 #include "foundation/controls/kxMaskEdBox.h"
 
+#include <QGroupBox>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -11,6 +13,8 @@ using namespace Qt::StringLiterals;
 namespace NVLALotes::Formulario {
 
 namespace {
+
+constexpr const char *PropiedadTab = "nvlaPosicionTab";
 
 template<class Control> Control *colocado(Control *control, const QString &nombre, const QRect &twips)
 {
@@ -43,14 +47,41 @@ PushButton *boton(QWidget *padre, const QString &nombre, const QString &texto, c
     return colocado(new PushButton(texto, padre), nombre, twips);
 }
 
+QGroupBox *marco(QWidget *padre, const QString &nombre, const QString &texto, const QRect &twips)
+{
+    return colocado(new QGroupBox(texto, padre), nombre, twips);
+}
+
+Rejilla *rejilla(QWidget *padre, const QString &nombre, const QRect &twips)
+{
+    return colocado(new Rejilla(padre), nombre, twips);
+}
+
 void ordenTabulacion(std::initializer_list<QWidget *> controles)
 {
     QWidget *anterior = nullptr;
+    int posicion = 0;
     for (QWidget *control : controles) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        fijarPosicionTab(control, posicion++);
         if (anterior)
             QWidget::setTabOrder(anterior, control);
         anterior = control;
     }
+}
+
+void fijarPosicionTab(QWidget *control, int posicion)
+{
+    control->setProperty(PropiedadTab, posicion);
+}
+
+std::optional<int> posicionTab(const QWidget *control)
+{
+    const QVariant posicion = control->property(PropiedadTab);
+    if (!posicion.isValid() || control->focusPolicy() == Qt::NoFocus)
+        return std::nullopt;
+    return posicion.toInt();
 }
 
 } // namespace NVLALotes::Formulario

@@ -265,6 +265,29 @@ void Rejilla::AddItemsFrom(std::function<bool(QString &)> origen)
     m_modelo->leerDelOrigen(PrimerasFilas);
 }
 
+int Rejilla::BuscarFila(int desde, const std::function<bool(int)> &coincide) const
+{
+    for (int fila = std::max(desde, 1);; ++fila) {
+        leerHasta(fila);
+        if (fila >= m_modelo->filas())
+            return -1;
+        if (coincide(fila))
+            return fila;
+    }
+}
+
+void Rejilla::leerHasta(int row) const
+{
+    // In steps, so a search that goes far does not pay the source's call per row.
+    constexpr int FilasPorPaso = 256;
+    while (row >= m_modelo->filas() && m_modelo->quedanFilasPorLeer()) {
+        const int antes = m_modelo->filas();
+        m_modelo->leerDelOrigen(std::max(FilasPorPaso, row - antes + 1));
+        if (m_modelo->filas() == antes && m_modelo->quedanFilasPorLeer())
+            return; // a read already under way will bring them
+    }
+}
+
 void Rejilla::leerTodo() const
 {
     if (m_modelo->quedanFilasPorLeer())
@@ -385,10 +408,10 @@ void Rejilla::avisarSiCambiaFila(int filaAntes)
 
 void Rejilla::comprobarFila(int row) const
 {
-    // Rows already read need not wait for the rest of the list.
-    if (row >= 0 && row < m_modelo->filas())
-        return;
-    if (row < 0 || row >= Rows())
+    // A row is read up to, not the rest of the list after it.
+    if (row >= 0)
+        leerHasta(row);
+    if (row < 0 || row >= m_modelo->filas())
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"La fila %1 no existe en la lista"_s.arg(row), objectName());
 }
 

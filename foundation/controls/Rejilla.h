@@ -69,6 +69,11 @@ public:
     // is looked at. A read error later on is told through ErrorDeLectura.
     void AddItemsFrom(std::function<bool(QString &linea)> origen);
 
+    // The first row from `desde` on for which `coincide` holds, or -1. Rows
+    // still to come from a source are read only until one matches, so a search
+    // that ends early leaves the rest of a long list unread.
+    int BuscarFila(int desde, const std::function<bool(int fila)> &coincide) const;
+
     // While redraw is off, rows are appended without telling the view; turning
     // it on shows them all at once.
     void setRedraw(bool redraw);
@@ -91,8 +96,10 @@ private:
     void actualizarUnion(int row);
     void seleccionarFila(int row);
     void avisarSiCambiaFila(int filaAntes);
-    // Rows still to come from a source are read before rows are used by number.
+    // Rows still to come from a source are read before rows are used by number:
+    // all of them, or as many as reach a given row.
     void leerTodo() const;
+    void leerHasta(int row) const;
     void comprobarFila(int row) const;
     void comprobarColumna(int col) const;
     void comprobarRango(int row1, int col1, int row2, int col2) const;

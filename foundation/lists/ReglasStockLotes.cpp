@@ -2,6 +2,8 @@
 
 #include "foundation/host/Formatos.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes::ReglasStockLotes {
@@ -23,14 +25,14 @@ Currency StockMostrado(QStringView texto)
     return Currency::parse(texto, Formatos::instancia().locale()).value_or(Currency());
 }
 
-int EleccionAutomatica(int primera, int ultima, Currency unidades, const std::function<FilaCandidata(int)> &fila)
+bool CubreUnidades(const FilaCandidata &fila, Currency unidades)
 {
-    for (int i = primera; i <= ultima; ++i) {
-        const FilaCandidata candidata = fila(i);
-        if (!candidata.bloqueada && StockMostrado(candidata.stock) >= unidades)
-            return i;
-    }
-    return -1;
+    return !fila.bloqueada && StockMostrado(fila.stock) >= unidades;
+}
+
+bool CoincideTecleado(const QList<CeldaTecleada> &celdas, const std::function<QString(int)> &celda)
+{
+    return std::ranges::all_of(celdas, [&](const CeldaTecleada &c) { return celda(c.columna) == c.texto; });
 }
 
 } // namespace NVLALotes::ReglasStockLotes

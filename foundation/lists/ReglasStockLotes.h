@@ -3,6 +3,7 @@
 #include <nvlalotes/Currency.h>
 #include <nvlalotes/nvlalotes_core_export.h>
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -28,10 +29,19 @@ struct FilaCandidata
     bool bloqueada = false;
 };
 
-// The automatic choice: the first row from `primera` to `ultima` (list order,
-// ascending stock) that is not blocked and whose stock covers `unidades`;
-// -1 when none does.
-NVLA_CORE_EXPORT int EleccionAutomatica(int primera, int ultima, Currency unidades,
-                                        const std::function<FilaCandidata(int fila)> &fila);
+// Whether a row may be the automatic choice: not blocked, and its stock as
+// displayed covers `unidades`. The list is in ascending stock, so the first
+// such row is the choice and nothing after it needs reading.
+NVLA_CORE_EXPORT bool CubreUnidades(const FilaCandidata &fila, Currency unidades);
+
+// A typed lot against a listed row: every given cell must hold exactly the
+// typed text (letter case included).
+struct CeldaTecleada
+{
+    int columna = 0;
+    QString texto;
+};
+NVLA_CORE_EXPORT bool CoincideTecleado(const QList<CeldaTecleada> &celdas,
+                                       const std::function<QString(int columna)> &celda);
 
 } // namespace NVLALotes::ReglasStockLotes

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "foundation/controls/Anclaje.h"
+
+#include <nvlalotes/nvlalotes_export.h>
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+namespace NVLALotes {
+
+// Base of every window of the library, dialogs with a Result and windows
+// without one alike: the designed font, a fixed or a resizable inner area in
+// twips, anchoring from the window's stored settings, and user actions that
+// show their errors instead of letting them cross the event loop.
+// Enter and Escape do nothing by themselves: no button is a default or cancel
+// button, each window's key handlers decide.
+class NVLA_EXPORT VentanaLotes : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(VentanaLotes)
+
+public:
+    ~VentanaLotes() override;
+
+    // "name:action", the title of an action's error message. The name is the
+    // window's objectName unless the window gave another one.
+    QString tituloError(const QString &accion) const;
+
+    const Anclaje *anclaje() const { return m_anclaje; }
+
+protected:
+    explicit VentanaLotes(QWidget *parent = nullptr);
+
+    // The designed inner area in twips; the window keeps that size.
+    void fijarAreaCliente(int anchoTwips, int altoTwips);
+    // A window of that fixed inner area with no anchored control, laid out for
+    // 800 x 600; `ajustarForm`: fitted to a smaller screen when shown.
+    void fijarAreaSinAnclados(int anchoTwips, int altoTwips, bool ajustarForm);
+    // The designed inner area in twips, as the first size of a window the
+    // clerk may resize.
+    void fijarAreaRedimensionable(int anchoTwips, int altoTwips);
+    // Attaches the anchoring from the window's stored settings.
+    void anclar(const Anclaje::Ajustes &ajustes);
+    // The name error titles begin with, where a window titles them otherwise
+    // than by its objectName.
+    void fijarNombreEnErrores(const QString &nombre) { m_nombreEnErrores = nombre; }
+
+    // Runs a user action (a click, a key). An error is shown to the clerk,
+    // titled tituloError(accion), and the window stays open as it was.
+    void protegido(const QString &accion, const std::function<void()> &manejador);
+
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString m_nombreEnErrores;
+    Anclaje *m_anclaje = nullptr;
+};
+
+} // namespace NVLALotes

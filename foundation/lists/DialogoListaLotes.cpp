@@ -1,0 +1,93 @@
+#include "DialogoListaLotes.h"
+
+#include "foundation/controls/Formulario.h"
+#include "foundation/controls/Mensajes.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/lists/MarcoManual.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+DialogoListaLotes::DialogoListaLotes(const Diseno &diseno, QWidget *parent)
+    : DialogoLotes(parent)
+{
+    setObjectName(diseno.nombre);
+    setWindowTitle(diseno.titulo);
+    // Fitted to screens smaller than the one it was laid out for.
+    fijarAreaSinAnclados(diseno.areaCliente.width(), diseno.areaCliente.height(), true);
+
+    lista = new ListaLotes(this, diseno.lista);
+    vsLotes = lista->rejilla();
+    cmdAceptar = Formulario::boton(this, u"cmdAceptar"_s, u"&Aceptar"_s, diseno.aceptar);
+    connect(cmdAceptar, &QAbstractButton::clicked, this, [this] { protegido(u"Aceptar"_s, [this] { aceptar(); }); });
+    connect(lista, &ListaLotes::Intro, cmdAceptar, &QAbstractButton::click);
+    cmdCancelar = Formulario::boton(this, u"cmdCancelar"_s, u"&Cancelar"_s, diseno.cancelar);
+    connect(cmdCancelar, &QAbstractButton::clicked, this, &DialogoListaLotes::terminarCancelando);
+}
+
+DialogoListaLotes::~DialogoListaLotes() = default;
+
+MarcoManual *DialogoListaLotes::crearMarcoManual(const QRect &twips)
+{
+    manual = new MarcoManual(this, twips);
+    manual->seleccionDesde(vsLotes);
+    return manual;
+}
+
+void DialogoListaLotes::Cargar()
+{
+    antesDeCargar();
+    lista->preparar();
+    if (conFilaAutomatica())
+        lista->agregarFilaAutomatica();
+    lista->llenar(consulta(), [this](const Registros &registro) { return filaDeRegistro(registro); });
+    lista->elegirPrimeraFila();
+    vsLotes->setFocus(Qt::OtherFocusReason);
+}
+
+void DialogoListaLotes::aceptar()
+{
+    if (manual && manual->modo() == MarcoManual::Modo::NuevoLote)
+        aceptarManual();
+    else
+        aceptarDesdeLista();
+}
+
+void DialogoListaLotes::aceptarDesdeLista()
+{
+    const int fila = vsLotes->Row();
+    if (fila <= 0)
+        return;
+    if (lista->esFilaAutomatica(fila)) {
+        const int elegida = lista->eleccionAutomatica(Unidades);
+        if (elegida < 0) {
+            Mensajes::Atencion(this, u"No existe un lote con stock suficiente"_s);
+            return;
+        }
+        tomarFila(elegida);
+        return;
+    }
+    if (lista->bloqueada(fila)) {
+        Mensajes::Atencion(this, u"El lote seleccionado está bloqueado."_s);
+        return;
+    }
+    if (comprobarStock() && lista->stockMostrado(fila) < Unidades) {
+        Mensajes::Atencion(this, u"El lote seleccionado no tiene stock suficiente"_s);
+        return;
+    }
+    tomarFila(fila);
+}
+
+void DialogoListaLotes::terminarConLote(qint32 clave, const QString &lote, const QDate &caducidad, const QString &tono,
+                                        const QString &calibre)
+{
+    Cod_Lote = clave;
+    Lote = lote;
+    Caducidad = caducidad;
+    Tono = tono;
+    Calibre = calibre;
+    terminarAceptando();
+}
+
+} // namespace NVLALotes

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "foundation/controls/Rejilla.h"
+#include "foundation/lists/ReglasStockLotes.h"
+
+#include <nvlalotes/Currency.h>
+#include <nvlalotes/nvlalotes_export.h>
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+namespace NVLALotes {
+
+class Registros;
+class VentanaLotes;
+
+// The list of lots of every lot window, named vsLotes: row 0 the centred
+// header, column 0 the hidden lot key, one row per record of the list query.
+// A long list is read as it is needed; the rules that look for a row (the
+// automatic choice, a typed lot, a row number) read only until they have their
+// answer. Stock is read back from the displayed text.
+class NVLA_EXPORT ListaLotes final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ListaLotes)
+
+public:
+    struct Columna
+    {
+        QString cabecera;
+        int anchoTwips = 0; // 0: the rest of the grid
+        Rejilla::Alineacion alineacion = Rejilla::Alineacion::IzquierdaCentro;
+    };
+    struct Diseno
+    {
+        QRect rejilla;           // twips
+        QList<Columna> columnas; // after the hidden key column
+        int columnaStock = -1;   // -1: the list shows no stock
+        int columnaBloqueo = -1; // -1: the list shows no block flag
+    };
+
+    static const QString TextoAutomatico; // "- SELECCIÓN AUTOMÁTICA -"
+
+    ListaLotes(VentanaLotes *ventana, Diseno diseno);
+
+    Rejilla *rejilla() const { return m_rejilla; }
+
+    // Columns, headers and widths; no rows below the header.
+    void preparar();
+    // The automatic-selection row, first below the header, merged across.
+    void agregarFilaAutomatica();
+    // The rows of `sql`, each made by `fila` from one record: the first ones
+    // now (an error reaches the caller), the rest as they are needed.
+    void llenar(const QString &sql, std::function<QString(const Registros &)> fila);
+    // Row 1 becomes current when the list has any row.
+    void elegirPrimeraFila();
+    // Whether Up in the current row leaves the list for the previous control.
+    void fijarSalidaArriba(std::function<bool(int fila)> sale) { m_saleArriba = std::move(sale); }
+
+    bool esFilaAutomatica(int fila) const { return m_filaAutomatica && fila == 1; }
+    bool bloqueada(int fila) const;
+    Currency stockMostrado(int fila) const;
+    // The first row below the automatic one whose stock covers `unidades` and
+    // is not blocked; -1 when none does.
+    int eleccionAutomatica(Currency unidades) const;
+    // The first row holding exactly the typed cells; -1 when none does.
+    int filaTecleada(const QList<ReglasStockLotes::CeldaTecleada> &celdas) const;
+
+    qint32 claveDeFila(int fila) const;
+    QString texto(int fila, int columna) const { return m_rejilla->TextMatrix(fila, columna); }
+    // The date of a cell, or the null date when its text is no date.
+    QDate fecha(int fila, int columna) const;
+
+Q_SIGNALS:
+    // Enter pressed in the list.
+    void Intro();
+
+private:
+    Rejilla *m_rejilla;
+    Diseno m_diseno;
+    bool m_filaAutomatica = false;
+    std::function<bool(int)> m_saleArriba;
+};
+
+} // namespace NVLALotes
