@@ -7,6 +7,7 @@
 #include <nvlalotes/ErrorLotes.h>
 
 #include <QLabel>
+#include <QMetaProperty>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,14 +15,15 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Banco {
 
-PaginaEntrada::PaginaEntrada(std::unique_ptr<ClaseEntradaLotes> clase, const bool *result,
-                             const std::function<void(PanelCampos &)> &enlazar,
+PaginaEntrada::PaginaEntrada(const QMetaObject &meta, std::unique_ptr<ClaseEntradaLotes> clase,
+                             void *(*campos)(ClaseEntradaLotes *),
                              std::function<void(ClaseEntradaLotes &)> prepararContexto, QWidget *parent)
     : QWidget(parent)
     , m_clase(std::move(clase))
-    , m_result(result)
+    , m_meta(meta)
+    , m_camposClase(campos(m_clase.get()))
     , m_prepararContexto(std::move(prepararContexto))
-    , m_campos(new PanelCampos(this))
+    , m_campos(new PanelCampos(meta, m_camposClase, this))
     , m_estado(new QLabel(this))
 {
     auto *boton = new QPushButton(u"&Mostrar (Show 1)"_s, this);
@@ -31,7 +33,6 @@ PaginaEntrada::PaginaEntrada(std::unique_ptr<ClaseEntradaLotes> clase, const boo
     layout->addWidget(boton);
     layout->addWidget(m_estado);
     layout->addStretch();
-    enlazar(*m_campos);
     m_campos->mostrar();
     connect(boton, &QPushButton::clicked, this, &PaginaEntrada::mostrarDialogo);
 }
@@ -48,8 +49,9 @@ void PaginaEntrada::mostrarDialogo()
     try {
         m_prepararContexto(*m_clase);
         m_clase->Show(1, window());
-        m_estado->setText(*m_result ? u"Result = True: campos devueltos arriba."_s
-                                    : u"Result = False: los campos quedan como estaban."_s);
+        const bool result = m_meta.property(m_meta.indexOfProperty("Result")).readOnGadget(m_camposClase).toBool();
+        m_estado->setText(result ? u"Result = True: campos devueltos arriba."_s
+                                 : u"Result = False: los campos quedan como estaban."_s);
     } catch (const ErrorLotes &e) {
         m_estado->setText(u"Show falló: %1 (%2, %3)"_s.arg(e.Description()).arg(e.Number()).arg(e.Source()));
     }

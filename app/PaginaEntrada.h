@@ -1,15 +1,14 @@
 #pragma once
 
+#include <nvlalotes/ClaseEntradaLotes.h>
+
+#include <QMetaObject>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
 class QLabel;
-
-namespace NVLALotes {
-class ClaseEntradaLotes;
-}
 
 namespace NVLALotes::Banco {
 
@@ -24,17 +23,26 @@ class PaginaEntrada final : public QWidget
 
 public:
     // `prepararContexto` hands the class the company object and connection of
-    // the workbench right before Show; `enlazar` binds the class's fields.
-    PaginaEntrada(std::unique_ptr<ClaseEntradaLotes> clase, const bool *result,
-                  const std::function<void(PanelCampos &)> &enlazar,
-                  std::function<void(ClaseEntradaLotes &)> prepararContexto, QWidget *parent = nullptr);
+    // the workbench right before Show; the fields are those `Clase` declares.
+    template<class Clase>
+    PaginaEntrada(std::unique_ptr<Clase> clase, std::function<void(ClaseEntradaLotes &)> prepararContexto,
+                  QWidget *parent = nullptr)
+        : PaginaEntrada(Clase::staticMetaObject, std::move(clase), &camposDe<Clase>, std::move(prepararContexto),
+                        parent)
+    {}
     ~PaginaEntrada() override;
 
 private:
+    // The fields of a class are read through its own type, which the base's pointer may not be.
+    template<class Clase> static void *camposDe(ClaseEntradaLotes *clase) { return static_cast<Clase *>(clase); }
+    PaginaEntrada(const QMetaObject &meta, std::unique_ptr<ClaseEntradaLotes> clase,
+                  void *(*campos)(ClaseEntradaLotes *), std::function<void(ClaseEntradaLotes &)> prepararContexto,
+                  QWidget *parent);
     void mostrarDialogo();
 
     std::unique_ptr<ClaseEntradaLotes> m_clase;
-    const bool *m_result;
+    const QMetaObject &m_meta;
+    void *m_camposClase;
     std::function<void(ClaseEntradaLotes &)> m_prepararContexto;
     PanelCampos *m_campos;
     QLabel *m_estado;

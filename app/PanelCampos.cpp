@@ -3,9 +3,13 @@
 #include "foundation/host/Formatos.h"
 #include "foundation/values/Conversiones.h"
 
+#include <nvlalotes/Currency.h>
+
 #include <QCheckBox>
+#include <QDate>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QMetaProperty>
 
 #include <algorithm>
 #include <limits>
@@ -15,111 +19,106 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Banco {
 
-PanelCampos::PanelCampos(QWidget *parent)
-    : QWidget(parent)
-    , m_formulario(new QFormLayout(this))
-{}
-
-QLineEdit *PanelCampos::linea(const QString &nombre)
-{
-    auto *edit = new QLineEdit(this);
-    edit->setObjectName(nombre);
-    m_formulario->addRow(nombre, edit);
-    return edit;
-}
-
-void PanelCampos::texto(const QString &nombre, QString *campo)
-{
-    QLineEdit *edit = linea(nombre);
-    m_enlaces.push_back({[=] { edit->setText(*campo); },
-                         [=] {
-                             *campo = edit->text();
-                             return true;
-                         },
-                         nombre});
-}
-
-void PanelCampos::fecha(const QString &nombre, QDate *campo)
-{
-    QLineEdit *edit = linea(nombre);
-    edit->setPlaceholderText(u"dd/mm/aaaa (vacío: sin fecha)"_s);
-    m_enlaces.push_back({[=] { edit->setText(campo->isValid() ? campo->toString(u"dd/MM/yyyy"_s) : QString()); },
-                         [=] {
-                             const QString t = edit->text().trimmed();
-                             if (t.isEmpty()) {
-                                 *campo = QDate();
-                                 return true;
-                             }
-                             if (!EsFecha(t))
-                                 return false;
-                             *campo = FechaDeTexto(t);
-                             return true;
-                         },
-                         nombre});
-}
-
-void PanelCampos::booleano(const QString &nombre, bool *campo)
-{
-    auto *caja = new QCheckBox(this);
-    caja->setObjectName(nombre);
-    m_formulario->addRow(nombre, caja);
-    m_enlaces.push_back({[=] { caja->setChecked(*campo); },
-                         [=] {
-                             *campo = caja->isChecked();
-                             return true;
-                         },
-                         nombre});
-}
-
 namespace {
 
-// A whole number within the field's type, or nothing.
-template<class Entero> std::optional<Entero> enteroDe(const QString &texto)
+// A field's value as the tester types it, and back; nothing when the text is
+// no value of the field's type.
+struct Texto
 {
-    bool ok = false;
-    const qlonglong valor = texto.trimmed().toLongLong(&ok);
-    if (!ok || valor < std::numeric_limits<Entero>::min() || valor > std::numeric_limits<Entero>::max())
-        return std::nullopt;
-    return Entero(valor);
+    std::function<QString(const QVariant &)> mostrar;
+    std::function<std::optional<QVariant>(const QString &)> leer;
+    QString ayuda;
+};
+
+template<class Entero> Texto textoEntero()
+{
+    return {[](const QVariant &v) { return QString::number(v.value<Entero>()); },
+            [](const QString &t) -> std::optional<QVariant> {
+                bool ok = false;
+                const qlonglong valor = t.trimmed().toLongLong(&ok);
+                if (!ok || valor < std::numeric_limits<Entero>::min() || valor > std::numeric_limits<Entero>::max())
+                    return std::nullopt;
+                return QVariant::fromValue(Entero(valor));
+            },
+            {}};
+}
+
+Texto textoFecha()
+{
+    return {[](const QVariant &v) {
+                const QDate fecha = v.toDate();
+                return fecha.isValid() ? fecha.toString(u"dd/MM/yyyy"_s) : QString();
+            },
+            [](const QString &texto) -> std::optional<QVariant> {
+                const QString t = texto.trimmed();
+                if (t.isEmpty())
+                    return QVariant(QDate());
+                if (!EsFecha(t))
+                    return std::nullopt;
+                return QVariant(FechaDeTexto(t));
+            },
+            u"dd/mm/aaaa (vacío: sin fecha)"_s};
+}
+
+Texto textoMoneda()
+{
+    const QLocale &locale = Formatos::instancia().locale();
+    return {[&locale](const QVariant &v) { return v.value<Currency>().toString(4, locale); },
+            [&locale](const QString &t) -> std::optional<QVariant> {
+                const auto valor = Currency::parse(t, locale);
+                return valor ? std::optional<QVariant>(QVariant::fromValue(*valor)) : std::nullopt;
+            },
+            {}};
+}
+
+std::optional<Texto> textoDeTipo(QMetaType tipo)
+{
+    if (tipo == QMetaType::fromType<QString>())
+        return Texto{[](const QVariant &v) { return v.toString(); },
+                     [](const QString &t) -> std::optional<QVariant> { return QVariant(t); },
+                     {}};
+    if (tipo == QMetaType::fromType<qint32>())
+        return textoEntero<qint32>();
+    if (tipo == QMetaType::fromType<qint16>())
+        return textoEntero<qint16>();
+    if (tipo == QMetaType::fromType<QDate>())
+        return textoFecha();
+    if (tipo == QMetaType::fromType<Currency>())
+        return textoMoneda();
+    return std::nullopt;
 }
 
 } // namespace
 
-template<class Entero> void PanelCampos::enteroDeTipo(const QString &nombre, Entero *campo)
+PanelCampos::PanelCampos(const QMetaObject &meta, void *clase, QWidget *parent)
+    : QWidget(parent)
+    , m_formulario(new QFormLayout(this))
 {
-    QLineEdit *edit = linea(nombre);
-    m_enlaces.push_back({[=] { edit->setText(QString::number(*campo)); },
-                         [=] {
-                             const std::optional<Entero> valor = enteroDe<Entero>(edit->text());
-                             if (valor)
-                                 *campo = *valor;
-                             return valor.has_value();
-                         },
-                         nombre});
-}
-
-void PanelCampos::entero(const QString &nombre, qint32 *campo)
-{
-    enteroDeTipo(nombre, campo);
-}
-
-void PanelCampos::entero16(const QString &nombre, qint16 *campo)
-{
-    enteroDeTipo(nombre, campo);
-}
-
-void PanelCampos::moneda(const QString &nombre, Currency *campo)
-{
-    QLineEdit *edit = linea(nombre);
-    const QLocale &locale = Formatos::instancia().locale();
-    m_enlaces.push_back({[=, &locale] { edit->setText(campo->toString(4, locale)); },
-                         [=, &locale] {
-                             const auto valor = Currency::parse(edit->text(), locale);
-                             if (valor)
-                                 *campo = *valor;
-                             return valor.has_value();
-                         },
-                         nombre});
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty campo = meta.property(i);
+        const QString nombre = QString::fromLatin1(campo.name());
+        if (campo.metaType() == QMetaType::fromType<bool>()) {
+            auto *caja = new QCheckBox(this);
+            caja->setObjectName(nombre);
+            m_formulario->addRow(nombre, caja);
+            m_enlaces.push_back({[=] { caja->setChecked(campo.readOnGadget(clase).toBool()); },
+                                 [=] { return campo.writeOnGadget(clase, caja->isChecked()); }, nombre});
+            continue;
+        }
+        const std::optional<Texto> texto = textoDeTipo(campo.metaType());
+        if (!texto)
+            continue;
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(nombre);
+        edit->setPlaceholderText(texto->ayuda);
+        m_formulario->addRow(nombre, edit);
+        m_enlaces.push_back({[=] { edit->setText(texto->mostrar(campo.readOnGadget(clase))); },
+                             [=] {
+                                 const std::optional<QVariant> valor = texto->leer(edit->text());
+                                 return valor && campo.writeOnGadget(clase, *valor);
+                             },
+                             nombre});
+    }
 }
 
 void PanelCampos::mostrar()

@@ -76,49 +76,17 @@ void VentanaBanco::agregarPaginas()
     const auto contexto = [this](ClaseEntradaLotes &clase) { prepararContexto(clase); };
 
     auto compras = std::make_unique<frmclsLotesCompras>();
-    frmclsLotesCompras *c = compras.get();
-    c->PedirCaducidad = true;
-    c->Unidades = 1;
-    m_paginas->addTab(new PaginaEntrada(
-                          std::move(compras), &c->Result,
-                          [c](PanelCampos &p) {
-                              p.texto(u"Lote"_s, &c->Lote);
-                              p.fecha(u"Caducidad"_s, &c->Caducidad);
-                              p.booleano(u"PedirCaducidad"_s, &c->PedirCaducidad);
-                              p.texto(u"Tono"_s, &c->Tono);
-                              p.texto(u"Calibre"_s, &c->Calibre);
-                              p.booleano(u"Result"_s, &c->Result);
-                              p.booleano(u"EsDevolucion"_s, &c->EsDevolucion);
-                              p.moneda(u"Unidades"_s, &c->Unidades);
-                          },
-                          contexto, m_paginas),
-                      u"Compras"_s);
+    compras->PedirCaducidad = true;
+    compras->Unidades = 1;
+    m_paginas->addTab(new PaginaEntrada(std::move(compras), contexto, m_paginas), u"Compras"_s);
 
     auto facturacion = std::make_unique<frmclsLotesFacturacion>();
-    frmclsLotesFacturacion *f = facturacion.get();
-    f->Cod_Almacen = 1;
-    f->Cod_Articulo = 101;
-    f->Unidades = 5;
-    f->PermitirAutomatico = true;
-    f->PermitirContinuarSinLote = true;
-    m_paginas->addTab(new PaginaEntrada(
-                          std::move(facturacion), &f->Result,
-                          [f](PanelCampos &p) {
-                              p.entero16(u"Cod_Almacen"_s, &f->Cod_Almacen);
-                              p.entero(u"Cod_Articulo"_s, &f->Cod_Articulo);
-                              p.moneda(u"Unidades"_s, &f->Unidades);
-                              p.entero(u"Cod_Lote"_s, &f->Cod_Lote);
-                              p.texto(u"Lote"_s, &f->Lote);
-                              p.fecha(u"Caducidad"_s, &f->Caducidad);
-                              p.texto(u"Tono"_s, &f->Tono);
-                              p.texto(u"Calibre"_s, &f->Calibre);
-                              p.booleano(u"ControlCaducidad"_s, &f->ControlCaducidad);
-                              p.booleano(u"Result"_s, &f->Result);
-                              p.booleano(u"PermitirAutomatico"_s, &f->PermitirAutomatico);
-                              p.booleano(u"PermitirContinuarSinLote"_s, &f->PermitirContinuarSinLote);
-                          },
-                          contexto, m_paginas),
-                      u"Facturación"_s);
+    facturacion->Cod_Almacen = 1;
+    facturacion->Cod_Articulo = 101;
+    facturacion->Unidades = 5;
+    facturacion->PermitirAutomatico = true;
+    facturacion->PermitirContinuarSinLote = true;
+    m_paginas->addTab(new PaginaEntrada(std::move(facturacion), contexto, m_paginas), u"Facturación"_s);
 }
 
 } // namespace NVLALotes::Banco

@@ -26,6 +26,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -144,7 +145,8 @@ Apertura abrirDialogo(const QString &ruta, Currency unidades)
     return {pintado.ms, pintado.aceptar && lotes.Result ? hastaCerrar : -1, pintado.clase};
 }
 
-// The largest stock of the list: only the lots at its end cover it.
+// The largest stock of the list as it is displayed (2 decimals): only the lots
+// at its end cover it.
 Currency mayorStock(const QString &ruta, const QString &sql)
 {
     Currency mayor;
@@ -154,7 +156,7 @@ Currency mayorStock(const QString &ruta, const QString &sql)
         db.open();
         QSqlQuery consulta(u"SELECT MAX(Stock_Actual) FROM ("_s + sql + u")"_s, db);
         if (consulta.next())
-            mayor = Currency::fromDouble(consulta.value(0).toDouble());
+            mayor = Currency::fromDouble(std::round(consulta.value(0).toDouble() * 100) / 100);
     }
     QSqlDatabase::removeDatabase(u"mayor"_s);
     return mayor;

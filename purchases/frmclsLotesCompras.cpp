@@ -1,6 +1,7 @@
 #include "frmclsLotesCompras.h"
 
 #include "foundation/entry/ProtocoloShow.h"
+#include "foundation/entry/RegistroComponentes.h"
 #include "foundation/values/Conversiones.h"
 #include "purchases/frmLotesDatos1.h"
 #include "purchases/frmLotesDatos2.h"
@@ -11,23 +12,13 @@ namespace NVLALotes {
 
 namespace {
 
+const Registro::Alta alta("467AEFB2-B541-4C0C-A141-D5C6100B49CA",
+                          [] { return std::make_unique<frmclsLotesCompras>(); });
+
 template<class Dialogo> PlanModelo planDialogo(frmclsLotesCompras &clase)
 {
-    return PlanModelo::dialogo<Dialogo>(
-        [&clase](Dialogo &d) {
-            d.Lote = clase.Lote;
-            d.Caducidad = clase.Caducidad;
-            d.PedirCaducidad = clase.PedirCaducidad;
-            d.Tono = clase.Tono;
-            d.Calibre = clase.Calibre;
-            d.Unidades = clase.Unidades;
-        },
-        [&clase](Dialogo &d) {
-            clase.Lote = d.Lote;
-            clase.Caducidad = d.Caducidad;
-            clase.Tono = d.Tono;
-            clase.Calibre = d.Calibre;
-        });
+    return PlanModelo::dialogo<Dialogo>(clase, {"Lote", "Caducidad", "PedirCaducidad", "Tono", "Calibre", "Unidades"},
+                                        Campos{"Lote", "Caducidad", "Tono", "Calibre"});
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <nvlalotes/nvlalotes_export.h>
 
 #include <QDate>
+#include <QObject>
 #include <QString>
 
 namespace NVLALotes {
@@ -13,6 +14,16 @@ namespace NVLALotes {
 // current lot data, calls Show, and reads back what the user typed.
 class NVLA_EXPORT frmclsLotesCompras : public ClaseEntradaLotes
 {
+    Q_GADGET
+    Q_PROPERTY(QString Lote MEMBER Lote)
+    Q_PROPERTY(QDate Caducidad MEMBER Caducidad)
+    Q_PROPERTY(bool PedirCaducidad MEMBER PedirCaducidad)
+    Q_PROPERTY(QString Tono MEMBER Tono)
+    Q_PROPERTY(QString Calibre MEMBER Calibre)
+    Q_PROPERTY(bool Result MEMBER Result)
+    Q_PROPERTY(bool EsDevolucion MEMBER EsDevolucion)
+    Q_PROPERTY(NVLALotes::Currency Unidades MEMBER Unidades)
+
 public:
     QString Lote;
     QDate Caducidad; // 01/01/1900 is the null date

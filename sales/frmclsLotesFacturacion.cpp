@@ -1,6 +1,7 @@
 #include "frmclsLotesFacturacion.h"
 
 #include "foundation/entry/ProtocoloShow.h"
+#include "foundation/entry/RegistroComponentes.h"
 #include "foundation/values/Conversiones.h"
 #include "purchases/frmLotesDatos1.h"
 #include "sales/frmLotesStockFacturar1.h"
@@ -12,53 +13,43 @@ namespace NVLALotes {
 
 namespace {
 
+const Registro::Alta alta("C23CE54A-753C-4E21-AD0B-C74F3B2A027B",
+                          [] { return std::make_unique<frmclsLotesFacturacion>(); });
+
 // Without lot stock (model 1) the line only records a lot code and expiry.
 PlanModelo planSinStock(frmclsLotesFacturacion &clase)
 {
-    return PlanModelo::dialogo<frmLotesDatos1>(
-        [&clase](frmLotesDatos1 &d) {
-            d.PedirCaducidad = clase.ControlCaducidad;
-            d.Unidades = clase.Unidades;
-        },
-        [&clase](frmLotesDatos1 &d) {
-            if (LeerModeloLotes() == 1)
-                clase.Cod_Lote = 1;
-            clase.Lote = d.Lote;
-            clase.Caducidad = d.Caducidad;
-        });
+    return PlanModelo::dialogo<frmLotesDatos1>(clase, {{"PedirCaducidad", "ControlCaducidad"}, "Unidades"}, [] {
+        Campos salida{"Lote", "Caducidad"};
+        if (LeerModeloLotes() == 1)
+            salida.append(Campo::fijo("Cod_Lote", 1));
+        return salida;
+    });
 }
 
 template<class Dialogo> PlanModelo planDesdeStock(frmclsLotesFacturacion &clase)
 {
-    return PlanModelo::dialogo<Dialogo>(
-        [&clase](Dialogo &d) {
-            d.Cod_Almacen = clase.Cod_Almacen;
-            d.Cod_Articulo = clase.Cod_Articulo;
-            d.Unidades = clase.Unidades;
-            d.ControlCaducidad = clase.ControlCaducidad;
-            d.PermitirAutomatico = clase.PermitirAutomatico;
-            d.PermitirContinuarSinLote = clase.PermitirContinuarSinLote;
-        },
-        [&clase](Dialogo &d) {
-            // The model is read again, as the host may answer per call.
-            switch (LeerModeloLotes()) {
-            case 1:
-                clase.Cod_Lote = 1;
-                break;
-            case 2:
-                clase.Cod_Lote = d.Cod_Lote;
-                clase.Tono = d.Tono;
-                clase.Calibre = d.Calibre;
-                break;
-            case 3:
-                clase.Cod_Lote = d.Cod_Lote;
-                break;
-            default:
-                break;
-            }
-            clase.Lote = d.Lote;
-            clase.Caducidad = d.Caducidad;
-        });
+    return PlanModelo::dialogo<Dialogo>(clase,
+                                        {"Cod_Almacen", "Cod_Articulo", "Unidades", "ControlCaducidad",
+                                         "PermitirAutomatico", "PermitirContinuarSinLote"},
+                                        [] {
+                                            Campos salida{"Lote", "Caducidad"};
+                                            // The model is read again, as the host may answer per call.
+                                            switch (LeerModeloLotes()) {
+                                            case 1:
+                                                salida.append(Campo::fijo("Cod_Lote", 1));
+                                                break;
+                                            case 2:
+                                                salida += Campos{"Cod_Lote", "Tono", "Calibre"};
+                                                break;
+                                            case 3:
+                                                salida.append("Cod_Lote");
+                                                break;
+                                            default:
+                                                break;
+                                            }
+                                            return salida;
+                                        });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <nvlalotes/nvlalotes_export.h>
 
 #include <QDate>
+#include <QObject>
 #include <QString>
 
 namespace NVLALotes {
@@ -14,6 +15,20 @@ namespace NVLALotes {
 // back the chosen lot.
 class NVLA_EXPORT frmclsLotesFacturacion : public ClaseEntradaLotes
 {
+    Q_GADGET
+    Q_PROPERTY(qint16 Cod_Almacen MEMBER Cod_Almacen)
+    Q_PROPERTY(qint32 Cod_Articulo MEMBER Cod_Articulo)
+    Q_PROPERTY(NVLALotes::Currency Unidades MEMBER Unidades)
+    Q_PROPERTY(qint32 Cod_Lote MEMBER Cod_Lote)
+    Q_PROPERTY(QString Lote MEMBER Lote)
+    Q_PROPERTY(QDate Caducidad MEMBER Caducidad)
+    Q_PROPERTY(QString Tono MEMBER Tono)
+    Q_PROPERTY(QString Calibre MEMBER Calibre)
+    Q_PROPERTY(bool ControlCaducidad MEMBER ControlCaducidad)
+    Q_PROPERTY(bool Result MEMBER Result)
+    Q_PROPERTY(bool PermitirAutomatico MEMBER PermitirAutomatico)
+    Q_PROPERTY(bool PermitirContinuarSinLote MEMBER PermitirContinuarSinLote)
+
 public:
     qint16 Cod_Almacen = 0;
     qint32 Cod_Articulo = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/entry/CopiaCampos.h"
 #include "foundation/entry/DialogoLotes.h"
 
 #include <QString>
@@ -26,14 +27,24 @@ public:
         return plan;
     }
 
-    template<class Dialogo>
-    static PlanModelo dialogo(std::function<void(Dialogo &)> copiarEntrada, std::function<void(Dialogo &)> copiarSalida)
+    // `entrada`: the fields set in the dialog before it loads; `salida`: the
+    // fields the class takes back on Result True, chosen when they are copied.
+    template<class Dialogo, class Clase>
+    static PlanModelo dialogo(Clase &clase, Campos entrada, std::function<Campos()> salida)
     {
         PlanModelo plan;
         plan.m_crear = [] { return std::unique_ptr<DialogoLotes>(std::make_unique<Dialogo>()); };
-        plan.m_copiarEntrada = [in = std::move(copiarEntrada)](DialogoLotes &d) { in(static_cast<Dialogo &>(d)); };
-        plan.m_copiarSalida = [out = std::move(copiarSalida)](DialogoLotes &d) { out(static_cast<Dialogo &>(d)); };
+        plan.m_copiarEntrada = [&clase, entrada = std::move(entrada)](DialogoLotes &d) {
+            CopiaCampos::aDialogo(Clase::staticMetaObject, &clase, d, entrada);
+        };
+        plan.m_copiarSalida = [&clase, salida = std::move(salida)](DialogoLotes &d) {
+            CopiaCampos::aClase(d, Clase::staticMetaObject, &clase, salida());
+        };
         return plan;
+    }
+    template<class Dialogo, class Clase> static PlanModelo dialogo(Clase &clase, Campos entrada, Campos salida)
+    {
+        return dialogo<Dialogo>(clase, std::move(entrada), [salida = std::move(salida)] { return salida; });
     }
 
 private:

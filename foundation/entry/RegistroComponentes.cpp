@@ -1,11 +1,10 @@
 #include "RegistroComponentes.h"
 
 #include "foundation/values/ErrorLotes.h"
-#include "purchases/frmclsLotesCompras.h"
-#include "sales/frmclsLotesFacturacion.h"
+
+#include <QHash>
 
 #include <array>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -22,16 +21,13 @@ constexpr std::array<IdentidadClase, 6> Tabla{{
     {"frmclsLotesStock", "77D87724-49C3-4C41-B8F1-5276F41C0B30", "FFD47600-630F-4DB9-A93D-E9852362C3CE"},
 }};
 
-using Fabrica = std::function<std::unique_ptr<ClaseEntradaLotes>()>;
-
-// The classes this build carries, by name.
-Fabrica fabricaDe(const QString &nombre)
+// The classes this build carries, by class identifier. Filled while the
+// library loads, so it is made on first use rather than as a static of its own,
+// whose turn among the subsystems' statics would be unknown.
+QHash<QString, Fabrica> &fabricas()
 {
-    if (nombre == u"frmclsLotesCompras")
-        return [] { return std::make_unique<frmclsLotesCompras>(); };
-    if (nombre == u"frmclsLotesFacturacion")
-        return [] { return std::make_unique<frmclsLotesFacturacion>(); };
-    return {};
+    static QHash<QString, Fabrica> porClaseId;
+    return porClaseId;
 }
 
 const IdentidadClase *buscar(const QString &claseIdONombre)
@@ -64,13 +60,18 @@ std::unique_ptr<ClaseEntradaLotes> CrearClase(const QString &claseIdONombre)
         throw ErrorLotes(
             NumeroError::ClaseNoDisponible,
             u"No existe ninguna clase registrada con el identificador o nombre \"%1\"."_s.arg(claseIdONombre), origen);
-    const Fabrica fabrica = fabricaDe(QLatin1String(identidad->nombre));
+    const Fabrica fabrica = fabricas().value(QLatin1String(identidad->claseId));
     if (!fabrica)
         throw ErrorLotes(
             NumeroError::ClaseNoDisponible,
             u"La clase %1 no está disponible en esta versión de la librería."_s.arg(QLatin1String(identidad->nombre)),
             origen);
     return fabrica();
+}
+
+Alta::Alta(const char *claseId, Fabrica fabrica)
+{
+    fabricas().insert(QLatin1String(claseId), std::move(fabrica));
 }
 
 } // namespace NVLALotes::Registro

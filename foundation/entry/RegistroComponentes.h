@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace NVLALotes {
@@ -23,6 +24,15 @@ NVLA_EXPORT const IdentidadClase *Identidades(int *cantidad);
 // case) or its name. An unknown identity or a class this build does not have
 // throws ErrorLotes (NumeroError::ClaseNoDisponible).
 NVLA_EXPORT std::unique_ptr<ClaseEntradaLotes> CrearClase(const QString &claseIdONombre);
+
+using Fabrica = std::function<std::unique_ptr<ClaseEntradaLotes>()>;
+
+// Each subsystem registers the classes it carries with a static object of this
+// type in its own source, by class identifier: the registry names no subsystem.
+struct NVLA_EXPORT Alta
+{
+    Alta(const char *claseId, Fabrica fabrica);
+};
 } // namespace Registro
 
 } // namespace NVLALotes
