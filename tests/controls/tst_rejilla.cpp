@@ -93,6 +93,7 @@ private Q_SLOTS:
     void redibujarApagado();
     void filasDesdeUnOrigen();
     void origenQueFalla();
+    void busquedaLeeLoQueNecesita();
     void filaActual();
     void formatos();
     void uniones();
@@ -192,6 +193,37 @@ void tst_Rejilla::filasDesdeUnOrigen()
     p.rejilla.AddItem(u"fin"_s);
     QCOMPARE(p.rejilla.TextMatrix(p.rejilla.Rows() - 1, 0), u"fin"_s);
     QCOMPARE(p.rejilla.Rows(), 5002 + 300 + 1);
+}
+
+// A search, a typed match or a row jump stops reading at its answer, and finds
+// what a search over the whole list finds.
+void tst_Rejilla::busquedaLeeLoQueNecesita()
+{
+    const auto esFila = [](const Rejilla &r, const QString &clave) {
+        return [&r, clave](int fila) { return r.TextMatrix(fila, 0) == clave; };
+    };
+    RejillaProbada p;
+    int leidas = 0;
+    p.rejilla.AddItemsFrom(origenNumerado(5000, &leidas));
+    QCOMPARE(p.rejilla.BuscarFila(1, esFila(p.rejilla, u"3000"_s)), 3000);
+    QVERIFY(leidas >= 3000 && leidas < 5000);
+    // Rows already read are searched again from `desde`, not only the new ones.
+    QCOMPARE(p.rejilla.BuscarFila(10, esFila(p.rejilla, u"12"_s)), 12);
+    p.rejilla.setRow(4000);
+    QCOMPARE(p.rejilla.Row(), 4000);
+    QVERIFY(leidas < 5000);
+    QCOMPARE(p.rejilla.TextMatrix(4500, 1), u"fila 4500"_s);
+    QVERIFY(leidas < 5000);
+    // No answer: the whole list is read, and a row past its end does not exist.
+    QCOMPARE(p.rejilla.BuscarFila(1, esFila(p.rejilla, u"no"_s)), -1);
+    QCOMPARE(leidas, 5000);
+    QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setRow(5001));
+
+    RejillaProbada entera;
+    int todas = 0;
+    entera.rejilla.AddItemsFrom(origenNumerado(5000, &todas));
+    QCOMPARE(entera.rejilla.Rows(), 5001);
+    QCOMPARE(entera.rejilla.BuscarFila(1, esFila(entera.rejilla, u"3000"_s)), 3000);
 }
 
 void tst_Rejilla::origenQueFalla()
