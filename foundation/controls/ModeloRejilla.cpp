@@ -194,7 +194,12 @@ void ModeloRejilla::fijarColumnas(int columnas)
 
 QString ModeloRejilla::texto(int fila, int col) const
 {
-    return celda(this->fila(fila).linea, col).toString();
+    return vista(fila, col).toString();
+}
+
+QStringView ModeloRejilla::vista(int fila, int col) const
+{
+    return celda(this->fila(fila).linea, col);
 }
 
 void ModeloRejilla::fijarTexto(int fila, int col, const QString &texto)

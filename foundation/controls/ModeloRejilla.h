@@ -45,6 +45,9 @@ public:
     void fijarColumnas(int columnas);
 
     QString texto(int fila, int col) const;
+    // The same text without a copy, for a walk over many rows; valid until the
+    // row changes.
+    QStringView vista(int fila, int col) const;
     void fijarTexto(int fila, int col, const QString &texto);
     // Cells beyond the column count are dropped.
     void agregarFila(const QString &lineaTabulada);

@@ -3,6 +3,7 @@
 #include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
+#include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Teclado.h"
 #include "foundation/database/Conexion.h"
 #include "foundation/database/Registros.h"
@@ -99,17 +100,23 @@ Currency ListaLotes::stockMostrado(int fila) const
     return ReglasStockLotes::StockMostrado(texto(fila, m_diseno.columnaStock));
 }
 
+// The walks below look at rows the grid has just read, through views of their
+// text: a list of 100,000 lots must not cost a copy of each cell it passes.
 int ListaLotes::eleccionAutomatica(Currency unidades) const
 {
+    const ModeloRejilla &modelo = *m_rejilla->modelo();
+    const int bloqueo = m_diseno.columnaBloqueo;
     return m_rejilla->BuscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) {
-        return ReglasStockLotes::CubreUnidades({texto(fila, m_diseno.columnaStock), bloqueada(fila)}, unidades);
+        return ReglasStockLotes::CubreUnidades(modelo.vista(fila, m_diseno.columnaStock),
+                                               bloqueo >= 0 && !modelo.vista(fila, bloqueo).isEmpty(), unidades);
     });
 }
 
 int ListaLotes::filaTecleada(const QList<ReglasStockLotes::CeldaTecleada> &celdas) const
 {
+    const ModeloRejilla &modelo = *m_rejilla->modelo();
     return m_rejilla->BuscarFila(1, [&](int fila) {
-        return ReglasStockLotes::CoincideTecleado(celdas, [&](int columna) { return texto(fila, columna); });
+        return ReglasStockLotes::CoincideTecleado(celdas, [&](int columna) { return modelo.vista(fila, columna); });
     });
 }
 

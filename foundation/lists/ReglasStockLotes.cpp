@@ -25,12 +25,12 @@ Currency StockMostrado(QStringView texto)
     return Currency::parse(texto, Formatos::instancia().locale()).value_or(Currency());
 }
 
-bool CubreUnidades(const FilaCandidata &fila, Currency unidades)
+bool CubreUnidades(QStringView stockMostrado, bool bloqueada, Currency unidades)
 {
-    return !fila.bloqueada && StockMostrado(fila.stock) >= unidades;
+    return !bloqueada && StockMostrado(stockMostrado) >= unidades;
 }
 
-bool CoincideTecleado(const QList<CeldaTecleada> &celdas, const std::function<QString(int)> &celda)
+bool CoincideTecleado(const QList<CeldaTecleada> &celdas, const std::function<QStringView(int)> &celda)
 {
     return std::ranges::all_of(celdas, [&](const CeldaTecleada &c) { return celda(c.columna) == c.texto; });
 }

@@ -23,16 +23,10 @@ NVLA_CORE_EXPORT QString Consulta(const QString &seleccion, qint16 empresa, qint
 // The stock of a row as displayed; 0 when the text is no number.
 NVLA_CORE_EXPORT Currency StockMostrado(QStringView texto);
 
-struct FilaCandidata
-{
-    QString stock; // as displayed
-    bool bloqueada = false;
-};
-
 // Whether a row may be the automatic choice: not blocked, and its stock as
 // displayed covers `unidades`. The list is in ascending stock, so the first
 // such row is the choice and nothing after it needs reading.
-NVLA_CORE_EXPORT bool CubreUnidades(const FilaCandidata &fila, Currency unidades);
+NVLA_CORE_EXPORT bool CubreUnidades(QStringView stockMostrado, bool bloqueada, Currency unidades);
 
 // A typed lot against a listed row: every given cell must hold exactly the
 // typed text (letter case included).
@@ -42,6 +36,6 @@ struct CeldaTecleada
     QString texto;
 };
 NVLA_CORE_EXPORT bool CoincideTecleado(const QList<CeldaTecleada> &celdas,
-                                       const std::function<QString(int columna)> &celda);
+                                       const std::function<QStringView(int columna)> &celda);
 
 } // namespace NVLALotes::ReglasStockLotes
