@@ -20,8 +20,14 @@ inline QString unir(std::initializer_list<QString> celdas)
         if (!primera)
             linea += u'\t';
         primera = false;
-        for (const QChar c : celda)
-            linea += (c == u'\t' || c == u'\n' || c == u'\r') ? QChar(u' ') : c;
+        const qsizetype desde = linea.size();
+        linea += celda;
+        // Most cells hold no tab or break: one pass finds none and nothing is rewritten.
+        for (qsizetype i = desde; i < linea.size(); ++i) {
+            const QChar c = linea.at(i);
+            if (c == u'\t' || c == u'\n' || c == u'\r')
+                linea[i] = u' ';
+        }
     }
     return linea;
 }

@@ -1,3 +1,4 @@
+#include "foundation/controls/LineaRejilla.h"
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
 
@@ -218,6 +219,9 @@ void tst_Rejilla::busquedaLeeLoQueNecesita()
     QCOMPARE(p.rejilla.BuscarFila(1, esFila(p.rejilla, u"no"_s)), -1);
     QCOMPARE(leidas, 5000);
     QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setRow(5001));
+    // A value holding a tab or a line break must not shift the row's cells.
+    p.rejilla.AddItem(LineaRejilla::unir({u"9"_s, u"a\tb\r\nc"_s, u""_s, u"fin"_s}));
+    QCOMPARE(p.fila(5001), QStringList({u"9"_s, u"a b  c"_s, u""_s, u"fin"_s}));
 
     RejillaProbada entera;
     int todas = 0;
