@@ -42,10 +42,10 @@ private:
 
     std::unique_ptr<ClaseEntradaLotes> m_clase;
     const QMetaObject &m_meta;
-    void *m_camposClase;
+    void *m_camposClase = nullptr;
     std::function<void(ClaseEntradaLotes &)> m_prepararContexto;
-    PanelCampos *m_campos;
-    QLabel *m_estado;
+    PanelCampos *m_campos = nullptr;
+    QLabel *m_estado = nullptr;
 };
 
 } // namespace NVLALotes::Banco

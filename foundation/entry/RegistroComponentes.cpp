@@ -71,7 +71,7 @@ std::unique_ptr<ClaseEntradaLotes> CrearClase(const QString &claseIdONombre)
 
 Alta::Alta(const char *claseId, Fabrica fabrica)
 {
-    fabricas().insert(QLatin1String(claseId), std::move(fabrica));
+    fabricas().emplace(QLatin1String(claseId), std::move(fabrica));
 }
 
 } // namespace NVLALotes::Registro
