@@ -30,43 +30,57 @@ QStringList tablasDeLotes(Conexion &conexion)
            FilasDe(conexion, u"SELECT * FROM Almacen_Articulos_Lotes ORDER BY Cod_Empresa, Cod_Almacen, Cod_Lote"_s);
 }
 
-// One run of the scenario with step `fallarEn` failing (0: none); false when
-// the database could not be prepared (recorded).
-bool correr(const QString &motor, const EscenarioFallos &escenario, int fallarEn, Corrida &r)
+// A fresh database of the engine holding the scenario's data; null (recorded) when it cannot be made.
+std::shared_ptr<Conexion> baseSembrada(const QString &motor, const EscenarioFallos &escenario)
 {
     QString motivo;
     bool omitir = false;
     auto bd = BaseDatosPrueba::Crear(motor, false, &motivo, &omitir);
-    if (!bd) {
-        QTest::qFail(qPrintable(motivo), __FILE__, __LINE__);
-        return false;
-    }
     try {
-        escenario.sembrar(*bd);
-        r.tablasAntes = tablasDeLotes(*bd);
+        if (bd)
+            escenario.sembrar(*bd);
     } catch (const ErrorLotes &error) {
-        QTest::qFail(qPrintable(TextoError(error)), __FILE__, __LINE__);
-        return false;
+        motivo = TextoError(error);
+        bd.reset();
     }
+    if (!bd)
+        QTest::qFail(qPrintable(motivo), __FILE__, __LINE__);
+    return bd;
+}
+
+// The host shows the entry class and the clerk acts; after a message the same
+// press again must work, as the failure is spent.
+void conducir(const EscenarioFallos &escenario, AnfitrionPrueba &host, Corrida &r)
+{
+    if (!escenario.preparar) {
+        r.conducido = SinDialogo([&] { host.Show(); });
+        return;
+    }
+    r.conducido = ConDialogo([&] { host.Show(); },
+                             [&](QDialog *d) {
+                                 escenario.preparar(d);
+                                 r.mensajes = CapturarMensajes([&] { clic(d, escenario.boton); });
+                                 if (r.mensajes.isEmpty())
+                                     return;
+                                 QVERIFY2(d->isVisible(), "the dialog closed after its message");
+                                 const auto otra = CapturarMensajes([&] { clic(d, escenario.boton); });
+                                 QVERIFY2(otra.isEmpty(), qPrintable(otra.value(0).texto));
+                             });
+}
+
+// One run of the scenario with step `fallarEn` failing (0: none); false when
+// the database could not be prepared (recorded).
+bool correr(const QString &motor, const EscenarioFallos &escenario, int fallarEn, Corrida &r)
+{
+    const std::shared_ptr<Conexion> bd = baseSembrada(motor, escenario);
+    if (!bd)
+        return false;
+    r.tablasAntes = tablasDeLotes(*bd);
     auto falla = std::make_shared<ConexionConFallo>(bd, fallarEn);
-    std::unique_ptr<AnfitrionPrueba> host = escenario.anfitrion(falla);
+    const std::unique_ptr<AnfitrionPrueba> host = escenario.anfitrion(falla);
     r.camposAntes = host->Campos();
     try {
-        if (!escenario.preparar) {
-            r.conducido = SinDialogo([&] { host->Show(); });
-        } else {
-            r.conducido = ConDialogo([&] { host->Show(); },
-                                     [&](QDialog *d) {
-                                         escenario.preparar(d);
-                                         r.mensajes = CapturarMensajes([&] { clic(d, escenario.boton); });
-                                         if (r.mensajes.isEmpty())
-                                             return;
-                                         // Still usable: the same press again, the failure spent.
-                                         QVERIFY2(d->isVisible(), "the dialog closed after its message");
-                                         const auto otra = CapturarMensajes([&] { clic(d, escenario.boton); });
-                                         QVERIFY2(otra.isEmpty(), qPrintable(otra.value(0).texto));
-                                     });
-        }
+        conducir(escenario, *host, r);
     } catch (const ErrorLotes &error) {
         r.error = error;
     }
@@ -78,6 +92,50 @@ bool correr(const QString &motor, const EscenarioFallos &escenario, int fallarEn
     return true;
 }
 
+// Records the first rule a run breaks, with the step it failed at.
+class Juicio
+{
+public:
+    explicit Juicio(QString donde)
+        : m_donde(std::move(donde))
+    {}
+    void exigir(bool cierto, const QString &que)
+    {
+        if (cierto || !m_bien)
+            return;
+        m_bien = false;
+        QTest::qFail(qPrintable(que + u" at "_s + m_donde), __FILE__, __LINE__);
+    }
+    bool bien() const { return m_bien; }
+
+private:
+    QString m_donde;
+    bool m_bien = true;
+};
+
+void juzgarError(const Corrida &limpia, const Corrida &r, Juicio &juicio)
+{
+    juicio.exigir(r.error->Number() == NumeroError::BaseDatos &&
+                      r.error->Description().contains(ConexionConFallo::TextoFallo()),
+                  u"the host got an unclear error "_s + TextoError(*r.error));
+    juicio.exigir(r.camposDespues == r.camposAntes, u"the host's fields changed to "_s + r.camposDespues);
+    // All or nothing: a write the library completed before the failure may stay, whole.
+    juicio.exigir(r.tablasDespues == r.tablasAntes || r.tablasDespues == limpia.tablasDespues,
+                  u"the lot tables are half-written: "_s + r.tablasDespues.join(u" / "_s));
+}
+
+void juzgarMensaje(const Corrida &limpia, const Corrida &r, Juicio &juicio)
+{
+    const MensajeVisto &m = r.mensajes.constFirst();
+    juicio.exigir(r.conducido, u"the dialog could not be driven after its message"_s);
+    juicio.exigir(r.mensajes.size() == 1 && m.icono == QMessageBox::Critical &&
+                      m.texto.contains(ConexionConFallo::TextoFallo()),
+                  u"an unclear message: "_s + m.texto);
+    juicio.exigir(r.camposDespues == limpia.camposDespues, u"the retry ended with "_s + r.camposDespues);
+    juicio.exigir(r.tablasDespues == limpia.tablasDespues,
+                  u"the retry left the lot tables as "_s + r.tablasDespues.join(u" / "_s));
+}
+
 } // namespace
 
 int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
@@ -85,50 +143,25 @@ int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
     Corrida limpia;
     if (!correr(motor, escenario, 0, limpia))
         return 0;
-    if (limpia.error) {
-        QTest::qFail(qPrintable(u"the clean run failed: "_s + TextoError(*limpia.error)), __FILE__, __LINE__);
+    Juicio inicial(u"the clean run"_s);
+    inicial.exigir(!limpia.error, u"an error "_s + (limpia.error ? TextoError(*limpia.error) : QString()));
+    inicial.exigir(limpia.conducido && limpia.mensajes.isEmpty() && limpia.pasos > 0,
+                   u"no clean end, or no step taken"_s);
+    if (!inicial.bien())
         return 0;
-    }
-    if (!limpia.conducido || !limpia.mensajes.isEmpty() || limpia.pasos == 0) {
-        QTest::qFail("the clean run did not end cleanly, or sent nothing", __FILE__, __LINE__);
-        return 0;
-    }
     for (int paso = 1; paso <= limpia.pasos; ++paso) {
         Corrida r;
         if (!correr(motor, escenario, paso, r))
             return 0;
-        const QByteArray donde = u"step %1 (%2)"_s.arg(paso).arg(r.pasoFallido).toUtf8();
-        auto comprobar = [&](bool cierto, const char *que) {
-            if (!cierto)
-                QTest::qFail(QByteArray(que + QByteArray(" at ") + donde).constData(), __FILE__, __LINE__);
-            return cierto;
-        };
-        bool bien = comprobar(r.fallo, "the step was not reached");
-        if (r.error) {
-            bien = bien && comprobar(r.error->Number() == NumeroError::BaseDatos &&
-                                         r.error->Description().contains(ConexionConFallo::TextoFallo()),
-                                     qPrintable(u"the host got an unclear error "_s + TextoError(*r.error)));
-            bien = bien && comprobar(r.camposDespues == r.camposAntes,
-                                     qPrintable(u"the host's fields changed to "_s + r.camposDespues));
-            // All or nothing: a write the library completed before the failure may stay, whole.
-            bien =
-                bien && comprobar(r.tablasDespues == r.tablasAntes || r.tablasDespues == limpia.tablasDespues,
-                                  qPrintable(u"the lot tables are half-written: "_s + r.tablasDespues.join(u" / "_s)));
-        } else if (!r.mensajes.isEmpty()) {
-            const MensajeVisto &m = r.mensajes.constFirst();
-            bien = bien && comprobar(r.conducido, "the dialog could not be driven after its message");
-            bien = bien && comprobar(r.mensajes.size() == 1 && m.icono == QMessageBox::Critical &&
-                                         m.texto.contains(ConexionConFallo::TextoFallo()),
-                                     qPrintable(u"an unclear message: "_s + m.texto));
-            bien = bien && comprobar(r.camposDespues == limpia.camposDespues,
-                                     qPrintable(u"the retry ended with "_s + r.camposDespues));
-            bien =
-                bien && comprobar(r.tablasDespues == limpia.tablasDespues,
-                                  qPrintable(u"the retry left the lot tables as "_s + r.tablasDespues.join(u" / "_s)));
-        } else {
-            bien = comprobar(false, "the failure went unreported");
-        }
-        if (!bien)
+        Juicio juicio(u"step %1 (%2)"_s.arg(paso).arg(r.pasoFallido));
+        juicio.exigir(r.fallo, u"the step was not reached"_s);
+        if (r.error)
+            juzgarError(limpia, r, juicio);
+        else if (!r.mensajes.isEmpty())
+            juzgarMensaje(limpia, r, juicio);
+        else
+            juicio.exigir(false, u"the failure went unreported"_s);
+        if (!juicio.bien())
             return 0;
     }
     return limpia.pasos;

@@ -13,7 +13,11 @@ namespace NVLALotes::Pruebas {
 namespace {
 
 // How many CapturarMensajes are running, nested; only the innermost takes a message.
-int g_capturas = 0;
+int &capturasEnCurso()
+{
+    static int capturas = 0;
+    return capturas;
+}
 
 void fallar(const QString &motivo)
 {
@@ -45,7 +49,7 @@ public:
         m_sondeo.setInterval(5);
         QObject::connect(&m_sondeo, &QTimer::timeout, &m_sondeo, [this] {
             auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (g_capturas > 0 || !caja || !caja->isVisible())
+            if (capturasEnCurso() > 0 || !caja || !caja->isVisible())
                 return;
             m_visto = true;
             fallar(QStringLiteral("unexpected %1").arg(descripcion(caja)));
@@ -144,12 +148,12 @@ bool SinDialogo(const std::function<void()> &accion)
 QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
 {
     QList<MensajeVisto> vistos;
-    const int nivel = ++g_capturas;
+    const int nivel = ++capturasEnCurso();
     QTimer sondeo;
     sondeo.setInterval(5);
     QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
         auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (g_capturas != nivel || !caja || !caja->isVisible())
+        if (capturasEnCurso() != nivel || !caja || !caja->isVisible())
             return;
         MensajeVisto visto{caja->windowTitle(), caja->text(), caja->icon(), {}};
         for (QAbstractButton *boton : caja->buttons())
@@ -163,7 +167,7 @@ QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
     sondeo.start();
     struct Nivel
     {
-        ~Nivel() { --g_capturas; }
+        ~Nivel() { --capturasEnCurso(); }
     } salida;
     accion();
     return vistos;
@@ -185,7 +189,7 @@ bool NingunaVentanaAbierta()
 
 QWidget *control(QWidget *dialogo, const QString &nombre, const QMetaObject &tipo)
 {
-    QWidget *widget = dialogo->findChild<QWidget *>(nombre);
+    auto *widget = dialogo->findChild<QWidget *>(nombre);
     if (widget && widget->metaObject()->inherits(&tipo))
         return widget;
     const QString motivo = widget ? QStringLiteral("the control %1 of %2 is no %3")
