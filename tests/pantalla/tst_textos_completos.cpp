@@ -125,18 +125,21 @@ class TstTextosCompletos : public QObject
 {
     Q_OBJECT
 
+    // The dialog as it shows: the face at the run's DPI, every text whole.
+    static void revisar(QDialog *d, const QString &nombre)
+    {
+        QCOMPARE(d->objectName(), nombre);
+        // The dialogs' face of 8.25 points, at the DPI of the run.
+        QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
+        const QStringList recortes = textosRecortados(d);
+        QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
+        clic(d, u"cmdCancelar"_s);
+    }
+
     // Checks the dialog that `mostrar` opens, then cancels it.
     static void comprobar(const std::function<void()> &mostrar, const QString &nombre)
     {
-        const bool conducido = ConDialogo(mostrar, [&](QDialog *d) {
-            QCOMPARE(d->objectName(), nombre);
-            // The dialogs' face of 8.25 points, at the DPI of the run.
-            QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
-            const QStringList recortes = textosRecortados(d);
-            QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
-            clic(d, u"cmdCancelar"_s);
-        });
-        QVERIFY(conducido);
+        QVERIFY(ConDialogo(mostrar, [&](QDialog *d) { revisar(d, nombre); }));
     }
 
 private Q_SLOTS:

@@ -30,7 +30,7 @@ public:
     void Show() override { clase.Show(1); }
     QString Campos() const override
     {
-        return u"%1|%2|%3|%4|%5"_s.arg(clase.Result)
+        return u"%1|%2|%3|%4|%5"_s.arg(clase.Result ? u"Verdadero"_s : u"Falso"_s)
             .arg(clase.Lote, clase.Caducidad.toString(Qt::ISODate), clase.Tono, clase.Calibre);
     }
 };

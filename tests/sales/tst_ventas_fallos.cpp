@@ -23,7 +23,7 @@ class AnfitrionVentas final : public AnfitrionPrueba
 public:
     frmclsLotesFacturacion clase;
 
-    AnfitrionVentas(std::shared_ptr<Conexion> conexion, int unidades)
+    AnfitrionVentas(const std::shared_ptr<Conexion> &conexion, int unidades)
     {
         clase.EmpresaNuvalia(std::make_shared<EmpresaBaseDatos>(conexion, 1));
         clase.ConexionNuvalia(conexion);
@@ -40,7 +40,7 @@ public:
     void Show() override { clase.Show(1); }
     QString Campos() const override
     {
-        return u"%1|%2|%3|%4|%5|%6"_s.arg(clase.Result)
+        return u"%1|%2|%3|%4|%5|%6"_s.arg(clase.Result ? u"Verdadero"_s : u"Falso"_s)
             .arg(clase.Cod_Lote)
             .arg(clase.Lote, clase.Caducidad.toString(Qt::ISODate), clase.Tono, clase.Calibre);
     }
@@ -75,8 +75,8 @@ EscenarioFallos escenario(const QString &modelo, const std::function<void(QDialo
                 bd.Ejecutar(fila.arg(u"Lotes_ModeloUsar"_s, modelo));
                 bd.Ejecutar(fila.arg(u"Lotes_NroObligatorio"_s, u"False"_s));
             },
-            [continuar](std::shared_ptr<Conexion> conexion) {
-                auto host = std::make_unique<AnfitrionVentas>(std::move(conexion), 5);
+            [continuar](const std::shared_ptr<Conexion> &conexion) {
+                auto host = std::make_unique<AnfitrionVentas>(conexion, 5);
                 host->clase.PermitirContinuarSinLote = continuar;
                 return host;
             },

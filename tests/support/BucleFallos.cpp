@@ -48,24 +48,25 @@ std::shared_ptr<Conexion> baseSembrada(const QString &motor, const EscenarioFall
     return bd;
 }
 
-// The host shows the entry class and the clerk acts; after a message the same
-// press again must work, as the failure is spent.
+// The clerk's actions and the final press; after a message the same press
+// again must work, as the failure is spent.
+void actuar(const EscenarioFallos &escenario, QDialog *d, Corrida &r)
+{
+    escenario.preparar(d);
+    r.mensajes = CapturarMensajes([&] { clic(d, escenario.boton); });
+    if (r.mensajes.isEmpty())
+        return;
+    QVERIFY2(d->isVisible(), "the dialog closed after its message");
+    const auto otra = CapturarMensajes([&] { clic(d, escenario.boton); });
+    QVERIFY2(otra.isEmpty(), qPrintable(otra.value(0).texto));
+}
+
 void conducir(const EscenarioFallos &escenario, AnfitrionPrueba &host, Corrida &r)
 {
-    if (!escenario.preparar) {
+    if (escenario.preparar)
+        r.conducido = ConDialogo([&] { host.Show(); }, [&](QDialog *d) { actuar(escenario, d, r); });
+    else
         r.conducido = SinDialogo([&] { host.Show(); });
-        return;
-    }
-    r.conducido = ConDialogo([&] { host.Show(); },
-                             [&](QDialog *d) {
-                                 escenario.preparar(d);
-                                 r.mensajes = CapturarMensajes([&] { clic(d, escenario.boton); });
-                                 if (r.mensajes.isEmpty())
-                                     return;
-                                 QVERIFY2(d->isVisible(), "the dialog closed after its message");
-                                 const auto otra = CapturarMensajes([&] { clic(d, escenario.boton); });
-                                 QVERIFY2(otra.isEmpty(), qPrintable(otra.value(0).texto));
-                             });
 }
 
 // One run of the scenario with step `fallarEn` failing (0: none); false when
