@@ -153,36 +153,31 @@ private Q_SLOTS:
     // go of its connection before the database driver goes away at exit.
     void cleanupTestCase() { ContextoCompartido::setConexion(nullptr); }
 
-    void dialogosDeCompras_data()
+    void cadaDialogo_data()
     {
+        QTest::addColumn<bool>("ventas");
         QTest::addColumn<QString>("modelo");
         QTest::addColumn<QString>("dialogo");
-        QTest::newRow("lote") << u"3"_s << u"frmLotesDatos1"_s;
-        QTest::newRow("tono y calibre") << u"2"_s << u"frmLotesDatos2"_s;
+        QTest::newRow("compras, lote") << false << u"3"_s << u"frmLotesDatos1"_s;
+        QTest::newRow("compras, tono y calibre") << false << u"2"_s << u"frmLotesDatos2"_s;
+        QTest::newRow("ventas, lote") << true << u"3"_s << u"frmLotesStockFacturar1"_s;
+        QTest::newRow("ventas, tono y calibre") << true << u"2"_s << u"frmLotesStockFacturar2"_s;
     }
-    void dialogosDeCompras()
+    void cadaDialogo()
     {
+        QFETCH(bool, ventas);
         QFETCH(QString, modelo);
         QFETCH(QString, dialogo);
-        auto empresa = std::make_shared<EmpresaMemoria>();
-        empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
-        frmclsLotesCompras clase;
-        clase.EmpresaNuvalia(empresa);
-        clase.PedirCaducidad = true;
-        comprobar([&] { clase.Show(1); }, dialogo);
-    }
-
-    void dialogosDeVentas_data()
-    {
-        QTest::addColumn<QString>("modelo");
-        QTest::addColumn<QString>("dialogo");
-        QTest::newRow("lote") << u"3"_s << u"frmLotesStockFacturar1"_s;
-        QTest::newRow("tono y calibre") << u"2"_s << u"frmLotesStockFacturar2"_s;
-    }
-    void dialogosDeVentas()
-    {
-        QFETCH(QString, modelo);
-        QFETCH(QString, dialogo);
+        if (!ventas) {
+            auto empresa = std::make_shared<EmpresaMemoria>();
+            empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
+            frmclsLotesCompras clase;
+            clase.EmpresaNuvalia(empresa);
+            clase.PedirCaducidad = true;
+            comprobar([&] { clase.Show(1); }, dialogo);
+            return;
+        }
+        // Every control on: the continue button and the date box show too.
         NVLA_BASE_DATOS(bd, u"sqlite"_s, false);
         QVERIFY_SQL(Sembrar(*bd, {{1, u"12345678.5"_s, u"L-1"_s, u"2027-03-31"_s, u"T-1"_s, u"C-1"_s, true}}));
         SesionVentas s(bd, modelo, 5);

@@ -1,6 +1,5 @@
 // Every database step of every purchase scenario fails once, in turn: the
 // dialogs read the company's parameters from the host's database.
-#include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/BucleFallos.h"
 #include "tests/support/Conduccion.h"
 
@@ -51,21 +50,21 @@ EscenarioFallos escenario(const QString &modelo, bool pedirCaducidad, const std:
             preparar, boton};
 }
 
-EscenarioFallos escenarioCompras(const QString &nombre)
+const TablaEscenarios &escenarios()
 {
     const auto lote = [](QDialog *d) { escribir(d, u"txtLote"_s, u"L-1"_s); };
-    if (nombre == u"1")
-        return escenario(u"1"_s, false, nullptr);
-    if (nombre == u"2 tono")
-        return escenario(u"2"_s, false, [](QDialog *d) { escribir(d, u"txtTono"_s, u"T-1"_s); });
-    if (nombre == u"3 lote con caducidad")
-        return escenario(u"3"_s, true, [lote](QDialog *d) {
-            lote(d);
-            escribir(d, u"txtCaducidad"_s, QDate::currentDate().addDays(40).toString(u"ddMMyyyy"_s));
-        });
-    if (nombre == u"3 cancelar")
-        return escenario(u"3"_s, false, lote, u"cmdCancelar"_s);
-    return escenario(u"4"_s, false, lote);
+    const auto loteConCaducidad = [lote](QDialog *d) {
+        lote(d);
+        escribir(d, u"txtCaducidad"_s, QDate::currentDate().addDays(40).toString(u"ddMMyyyy"_s));
+    };
+    static const TablaEscenarios tabla{
+        {u"1"_s, escenario(u"1"_s, false, nullptr)},
+        {u"2 tono"_s, escenario(u"2"_s, false, [](QDialog *d) { escribir(d, u"txtTono"_s, u"T-1"_s); })},
+        {u"3 lote con caducidad"_s, escenario(u"3"_s, true, loteConCaducidad)},
+        {u"3 cancelar"_s, escenario(u"3"_s, false, lote, u"cmdCancelar"_s)},
+        {u"4 lote"_s, escenario(u"4"_s, false, lote)},
+    };
+    return tabla;
 }
 
 } // namespace
@@ -77,25 +76,8 @@ class TstComprasFallos : public QObject
 private Q_SLOTS:
     void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
 
-    void cadaPasoPuedeFallar_data()
-    {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("escenario");
-        for (const QString &motor : Motores()) {
-            for (const QString &nombre : {u"1"_s, u"2 tono"_s, u"3 lote con caducidad"_s, u"3 cancelar"_s, u"4 lote"_s})
-                QTest::newRow(qPrintable(motor + u' ' + nombre)) << motor << nombre;
-        }
-    }
-    void cadaPasoPuedeFallar()
-    {
-        QFETCH(QString, motor);
-        QFETCH(QString, escenario);
-        if (motor == u"postgresql" && qEnvironmentVariableIsEmpty("NVLA_PG") && qEnvironmentVariable("CI") != u"true")
-            QSKIP("PostgreSQL: NVLA_PG is not set");
-        const int pasos = RecorrerFallos(motor, escenarioCompras(escenario));
-        QVERIFY(pasos > 0);
-        qInfo("%s: %d steps failed in turn", qPrintable(escenario), pasos);
-    }
+    void cadaPasoPuedeFallar_data() { FilasDeFallos(escenarios()); }
+    void cadaPasoPuedeFallar() { ProbarCadaPaso(escenarios()); }
 };
 
 QTEST_MAIN(TstComprasFallos)

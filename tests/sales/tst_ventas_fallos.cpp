@@ -83,30 +83,25 @@ EscenarioFallos escenario(const QString &modelo, const std::function<void(QDialo
             preparar, boton};
 }
 
-EscenarioFallos escenarioVentas(const QString &nombre)
+const TablaEscenarios &escenarios()
 {
-    const auto nada = [](QDialog *) {};
-    if (nombre == u"1 lote tecleado")
-        return escenario(u"1"_s, teclear(u"txtLote"_s, u"X-1"_s));
-    if (nombre == u"2 fila")
-        return escenario(u"2"_s, elegirFila(3, u"B2"_s));
-    if (nombre == u"2 automático")
-        return escenario(u"2"_s, elegirFila(3, u"- SELECCIÓN AUTOMÁTICA -"_s));
-    if (nombre == u"2 tono nuevo")
-        return escenario(u"2"_s, teclear(u"txtTono"_s, u"Z9"_s));
-    if (nombre == u"2 continuar sin lote")
-        return escenario(u"2"_s, nada, u"cmdContinuar"_s, true);
-    if (nombre == u"3 fila")
-        return escenario(u"3"_s, elegirFila(3, u"L-8"_s));
-    if (nombre == u"3 automático")
-        return escenario(u"3"_s, elegirFila(2, u"- SELECCIÓN AUTOMÁTICA -"_s));
-    if (nombre == u"3 lote listado")
-        return escenario(u"3"_s, teclear(u"txtLote"_s, u"L-20"_s));
-    if (nombre == u"3 lote nuevo")
-        return escenario(u"3"_s, teclear(u"txtLote"_s, u"L-NUEVO"_s));
-    if (nombre == u"3 cancelar")
-        return escenario(u"3"_s, nada, u"cmdCancelar"_s);
-    return escenario(u"4"_s, nullptr); // answers at once
+    const auto automatico = u"- SELECCIÓN AUTOMÁTICA -"_s;
+    static const TablaEscenarios tabla{
+        {u"1 lote tecleado"_s, escenario(u"1"_s, teclear(u"txtLote"_s, u"X-1"_s))},
+        {u"2 fila"_s, escenario(u"2"_s, elegirFila(3, u"B2"_s))},
+        {u"2 automático"_s, escenario(u"2"_s, elegirFila(3, automatico))},
+        {u"2 tono nuevo"_s, escenario(u"2"_s, teclear(u"txtTono"_s, u"Z9"_s))},
+        {u"2 continuar sin lote"_s, escenario(
+                                        u"2"_s, [](QDialog *) {}, u"cmdContinuar"_s, true)},
+        {u"3 fila"_s, escenario(u"3"_s, elegirFila(3, u"L-8"_s))},
+        {u"3 automático"_s, escenario(u"3"_s, elegirFila(2, automatico))},
+        {u"3 lote listado"_s, escenario(u"3"_s, teclear(u"txtLote"_s, u"L-20"_s))},
+        {u"3 lote nuevo"_s, escenario(u"3"_s, teclear(u"txtLote"_s, u"L-NUEVO"_s))},
+        {u"3 cancelar"_s, escenario(
+                              u"3"_s, [](QDialog *) {}, u"cmdCancelar"_s)},
+        {u"4"_s, escenario(u"4"_s, nullptr)}, // answers at once
+    };
+    return tabla;
 }
 
 } // namespace
@@ -118,27 +113,8 @@ class TstVentasFallos : public QObject
 private Q_SLOTS:
     void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
 
-    void cadaPasoPuedeFallar_data()
-    {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("escenario");
-        for (const QString &motor : Motores()) {
-            for (const QString &nombre :
-                 {u"1 lote tecleado"_s, u"2 fila"_s, u"2 automático"_s, u"2 tono nuevo"_s, u"2 continuar sin lote"_s,
-                  u"3 fila"_s, u"3 automático"_s, u"3 lote listado"_s, u"3 lote nuevo"_s, u"3 cancelar"_s, u"4"_s})
-                QTest::newRow(qPrintable(motor + u' ' + nombre)) << motor << nombre;
-        }
-    }
-    void cadaPasoPuedeFallar()
-    {
-        QFETCH(QString, motor);
-        QFETCH(QString, escenario);
-        if (motor == u"postgresql" && qEnvironmentVariableIsEmpty("NVLA_PG") && qEnvironmentVariable("CI") != u"true")
-            QSKIP("PostgreSQL: NVLA_PG is not set");
-        const int pasos = RecorrerFallos(motor, escenarioVentas(escenario));
-        QVERIFY(pasos > 0);
-        qInfo("%s: %d steps failed in turn", qPrintable(escenario), pasos);
-    }
+    void cadaPasoPuedeFallar_data() { FilasDeFallos(escenarios()); }
+    void cadaPasoPuedeFallar() { ProbarCadaPaso(escenarios()); }
 };
 
 QTEST_MAIN(TstVentasFallos)

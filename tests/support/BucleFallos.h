@@ -3,10 +3,12 @@
 #include "foundation/database/Conexion.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 // Every step can fail: a scenario (an entry class shown, the clerk's actions,
 // the outcome) runs once as it is, then again and again with its 1st, 2nd,
@@ -47,5 +49,15 @@ struct EscenarioFallos
 // Runs the loop on `motor`; records a failure (QTest) at the first run that
 // breaks the rules. Answers the number of steps of the clean run (0 on failure).
 [[nodiscard]] int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario);
+
+// A test program's scenarios, by name.
+using TablaEscenarios = QList<std::pair<QString, EscenarioFallos>>;
+
+// The data of a loop test: columns "motor" and "escenario" (an index into the
+// table), one row per engine and scenario.
+void FilasDeFallos(const TablaEscenarios &tabla);
+// The loop test of one row: skips an engine the harness skips, runs the loop
+// and reports how many steps failed in turn.
+void ProbarCadaPaso(const TablaEscenarios &tabla);
 
 } // namespace NVLALotes::Pruebas
