@@ -27,7 +27,12 @@ template<class Control> Control *colocado(Control *control, const QString &nombr
 
 QLabel *etiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QRect &twips)
 {
-    return colocado(new QLabel(texto, padre), nombre, twips);
+    QLabel *etiqueta = colocado(new QLabel(texto, padre), nombre, twips);
+    // The designs were drawn for a narrower face than the one standing in for it:
+    // a caption wider than its designed box grows to the right instead of losing its end.
+    if (const int ancho = etiqueta->sizeHint().width(); ancho > etiqueta->width())
+        etiqueta->resize(ancho, etiqueta->height());
+    return etiqueta;
 }
 
 kxTextBox *cajaTexto(QWidget *padre, const QString &nombre, int maxLength, const QRect &twips)

@@ -51,22 +51,21 @@ class TstCompras : public QObject
                clase.Calibre == u"C-ORIG";
     }
 
-    // Runs `preparar` on the dialog, presses Aceptar, and answers the messages it
-    // raised and the control that has the focus after them.
-    static QList<MensajeVisto> aceptarCon(frmclsLotesCompras &clase, const std::function<void(QDialog *)> &preparar,
-                                          QString *foco = nullptr)
+    // Runs `preparar` on the dialog, presses Aceptar, cancels a dialog still open
+    // after its messages, and writes down the messages and the control that had
+    // the focus after them. Answers whether the dialog was driven cleanly.
+    [[nodiscard]] static bool aceptarCon(frmclsLotesCompras &clase, const std::function<void(QDialog *)> &preparar,
+                                         QList<MensajeVisto> &mensajes, QString *foco = nullptr)
     {
-        QList<MensajeVisto> mensajes;
-        ConDialogo([&] { clase.Show(1); },
-                   [&](QDialog *d) {
-                       preparar(d);
-                       mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                       if (foco && d->focusWidget())
-                           *foco = d->focusWidget()->objectName();
-                       if (d->isVisible())
-                           clic(d, u"cmdCancelar"_s);
-                   });
-        return mensajes;
+        return ConDialogo([&] { clase.Show(1); },
+                          [&](QDialog *d) {
+                              preparar(d);
+                              mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                              if (foco && d->focusWidget())
+                                  *foco = d->focusWidget()->objectName();
+                              if (d->isVisible())
+                                  clic(d, u"cmdCancelar"_s);
+                          });
     }
 
 private Q_SLOTS:
@@ -75,11 +74,12 @@ private Q_SLOTS:
         m_empresa = std::make_shared<EmpresaMemoria>();
         m_empresa->setParametro(u"Lotes_NroObligatorio"_s, true);
     }
+    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
 
     void modeloUnoRespondeSinDialogo()
     {
         auto clase = claseConModelo(u"1"_s);
-        QVERIFY(!ConDialogo([&] { clase.Show(1); }, [](QDialog *) {}));
+        QVERIFY(SinDialogo([&] { clase.Show(1); }));
         QVERIFY(clase.Result);
         QCOMPARE(clase.Lote, QString());
         QCOMPARE(clase.Caducidad, Nula);
@@ -176,14 +176,14 @@ private Q_SLOTS:
         auto clase = claseConModelo(modelo);
         clase.Caducidad = caducidad;
         clase.PedirCaducidad = pedir;
-        ConDialogo([&] { clase.Show(1); },
-                   [&](QDialog *d) {
-                       auto *fecha = control<kxMaskEdBox>(d, u"txtCaducidad"_s);
-                       QCOMPARE(fecha->Valor(), texto);
-                       QCOMPARE(fecha->isEnabled(), pedir);
-                       QCOMPARE(QApplication::focusWidget()->objectName(), foco);
-                       clic(d, u"cmdCancelar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { clase.Show(1); },
+                           [&](QDialog *d) {
+                               auto *fecha = control<kxMaskEdBox>(d, u"txtCaducidad"_s);
+                               QCOMPARE(fecha->Valor(), texto);
+                               QCOMPARE(fecha->isEnabled(), pedir);
+                               QCOMPARE(QApplication::focusWidget()->objectName(), foco);
+                               clic(d, u"cmdCancelar"_s);
+                           }));
     }
 
     void aceptarLote_data()
@@ -228,14 +228,15 @@ private Q_SLOTS:
         clase.Unidades = unidades;
         clase.PedirCaducidad = pedir;
         QString focoTras;
-        const auto mensajes = aceptarCon(
+        QList<MensajeVisto> mensajes;
+        QVERIFY(aceptarCon(
             clase,
             [&](QDialog *d) {
                 escribir(d, u"txtLote"_s, lote);
                 if (pedir)
                     escribir(d, u"txtCaducidad"_s, QString(fecha).remove(u'/'));
             },
-            &focoTras);
+            mensajes, &focoTras));
         if (mensaje.isEmpty()) {
             QVERIFY(mensajes.isEmpty());
             QVERIFY(clase.Result);
@@ -258,7 +259,9 @@ private Q_SLOTS:
     {
         m_empresa->setParametro(u"Lotes_NroObligatorio"_s, u"quizá"_s);
         auto clase = claseConModelo(u"3"_s);
-        const auto mensajes = aceptarCon(clase, [](QDialog *) {});
+        QList<MensajeVisto> mensajes;
+        QVERIFY(aceptarCon(
+            clase, [](QDialog *) {}, mensajes));
         QCOMPARE(mensajes.size(), 1);
         QCOMPARE(mensajes[0].icono, QMessageBox::Critical);
         QVERIFY(mensajes[0].texto.contains(u"quizá"_s));
@@ -284,7 +287,8 @@ private Q_SLOTS:
         auto clase = claseConModelo(u"2"_s);
         clase.PedirCaducidad = pedir;
         QString foco;
-        const auto mensajes = aceptarCon(
+        QList<MensajeVisto> mensajes;
+        QVERIFY(aceptarCon(
             clase,
             [&](QDialog *d) {
                 if (pedir)
@@ -292,7 +296,7 @@ private Q_SLOTS:
                 escribir(d, u"txtTono"_s, tono);
                 escribir(d, u"txtCalibre"_s, calibre);
             },
-            &foco);
+            mensajes, &foco));
         if (aceptado) {
             QVERIFY(mensajes.isEmpty());
             QVERIFY(clase.Result);

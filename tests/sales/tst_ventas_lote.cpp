@@ -41,6 +41,8 @@ class TstVentasLote : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+
     void listaYEleccionDesdeLaRejilla_data()
     {
         QTest::addColumn<QString>("motor");
@@ -175,14 +177,14 @@ private Q_SLOTS:
         SesionVentas s(bd, u"3"_s, 5);
         s.clase.ControlCaducidad = control;
         s.marcarSalidas();
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       escribir(d, u"txtCaducidad"_s, QString(fecha).remove(u'/'));
-                       escribir(d, u"txtLote"_s, lote);
-                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                       QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
-                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               escribir(d, u"txtCaducidad"_s, QString(fecha).remove(u'/'));
+                               escribir(d, u"txtLote"_s, lote);
+                               QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                               QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
+                               QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                           }));
         QVERIFY(s.clase.Result);
         QCOMPARE(s.clase.Lote, loteDevuelto);
         QCOMPARE(s.clase.Caducidad, caducidad);
@@ -209,16 +211,16 @@ private Q_SLOTS:
         SesionVentas s(bd, u"3"_s, 5);
         s.clase.ControlCaducidad = true;
         QList<MensajeVisto> mensajes;
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       escribir(d, u"txtCaducidad"_s, u"3112"_s);
-                       escribir(d, u"txtLote"_s, u" L-X "_s);
-                       mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                       QCOMPARE(d->focusWidget()->objectName(), u"txtCaducidad"_s);
-                       // The attempt has already trimmed the lot box.
-                       QCOMPARE(control<QLineEdit>(d, u"txtLote"_s)->text(), u"L-X"_s);
-                       clic(d, u"cmdCancelar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               escribir(d, u"txtCaducidad"_s, u"3112"_s);
+                               escribir(d, u"txtLote"_s, u" L-X "_s);
+                               mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                               QCOMPARE(d->focusWidget()->objectName(), u"txtCaducidad"_s);
+                               // The attempt has already trimmed the lot box.
+                               QCOMPARE(control<QLineEdit>(d, u"txtLote"_s)->text(), u"L-X"_s);
+                               clic(d, u"cmdCancelar"_s);
+                           }));
         QCOMPARE(mensajes.size(), 1);
         QCOMPARE(mensajes[0].texto, u"Debe especificar la fecha de caducidad"_s);
         QVERIFY(!s.clase.Result);
@@ -232,25 +234,25 @@ private Q_SLOTS:
         QVERIFY_SQL(Sembrar(*bd, Lotes));
         SesionVentas s(bd, u"3"_s, 5);
         // Typed, then back to the grid: the grid's row wins.
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       escribir(d, u"txtLote"_s, u"L-NUEVO"_s);
-                       clic(d, u"vsLotes"_s);
-                       rejilla(d)->setRow(filaDeLote(rejilla(d), u"L-8"_s));
-                       clic(d, u"cmdAceptar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               escribir(d, u"txtLote"_s, u"L-NUEVO"_s);
+                               clic(d, u"vsLotes"_s);
+                               rejilla(d)->setRow(filaDeLote(rejilla(d), u"L-8"_s));
+                               clic(d, u"cmdAceptar"_s);
+                           }));
         QCOMPARE(s.clase.Cod_Lote, 13);
         // A click into the frame, then Aceptar by mouse: the typed lot wins
         // although a grid row is highlighted.
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       escribir(d, u"txtCaducidad"_s, u"31082027"_s);
-                       escribir(d, u"txtLote"_s, u"L-8"_s);
-                       clic(d, u"vsLotes"_s);
-                       rejilla(d)->setRow(filaDeLote(rejilla(d), u"L-3"_s));
-                       clic(d, u"txtCaducidad"_s);
-                       clic(d, u"cmdAceptar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               escribir(d, u"txtCaducidad"_s, u"31082027"_s);
+                               escribir(d, u"txtLote"_s, u"L-8"_s);
+                               clic(d, u"vsLotes"_s);
+                               rejilla(d)->setRow(filaDeLote(rejilla(d), u"L-3"_s));
+                               clic(d, u"txtCaducidad"_s);
+                               clic(d, u"cmdAceptar"_s);
+                           }));
         QVERIFY(s.clase.Result);
         QCOMPARE(s.clase.Cod_Lote, 13);
         QVERIFY(!s.llamoAlProcedimiento());
@@ -262,18 +264,18 @@ private Q_SLOTS:
         NVLA_BASE_DATOS(bd, motor, false);
         QVERIFY_SQL(Sembrar(*bd, Lotes));
         SesionVentas s(bd, u"3"_s, 5);
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       Rejilla *r = rejilla(d);
-                       r->setRow(3);
-                       QTest::keyClick(r, Qt::Key_Up);
-                       QCOMPARE(r->Row(), 2);
-                       QCOMPARE(QApplication::focusWidget(), r);
-                       QTest::keyClick(r, Qt::Key_Up);
-                       QTest::keyClick(r, Qt::Key_Up);
-                       QCOMPARE(QApplication::focusWidget()->objectName(), u"txtLote"_s);
-                       clic(d, u"cmdCancelar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               Rejilla *r = rejilla(d);
+                               r->setRow(3);
+                               QTest::keyClick(r, Qt::Key_Up);
+                               QCOMPARE(r->Row(), 2);
+                               QCOMPARE(QApplication::focusWidget(), r);
+                               QTest::keyClick(r, Qt::Key_Up);
+                               QTest::keyClick(r, Qt::Key_Up);
+                               QCOMPARE(QApplication::focusWidget()->objectName(), u"txtLote"_s);
+                               clic(d, u"cmdCancelar"_s);
+                           }));
     }
 
     void cancelarCerrarYModalCeroNoTocanNada()
@@ -283,14 +285,14 @@ private Q_SLOTS:
         QVERIFY_SQL(Sembrar(*bd, Lotes));
         SesionVentas s(bd, u"3"_s, 5);
         s.marcarSalidas();
-        ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); }));
         QVERIFY(!s.clase.Result && s.salidasIntactas());
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       QTest::keyClick(rejilla(d), Qt::Key_Escape); // Escape is no cancel button
-                       QVERIFY(d->isVisible());
-                       d->close();
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               QTest::keyClick(rejilla(d), Qt::Key_Escape); // Escape is no cancel button
+                               QVERIFY(d->isVisible());
+                               d->close();
+                           }));
         QVERIFY(!s.clase.Result && s.salidasIntactas());
         s.clase.Result = true;
         s.clase.Show(0);
@@ -307,7 +309,7 @@ private Q_SLOTS:
                              u"b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 AND b.Cod_Articulo = 500"_s;
         for (const int unidades : {5, 0}) {
             SesionVentas s(bd, u"3"_s, unidades);
-            ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); });
+            QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); }));
             QCOMPARE(s.grabadora->Textos(),
                      QStringList{base + (unidades > 0 ? u" AND a.Stock_Actual > 0"_s : QString()) +
                                  u" ORDER BY a.Stock_Actual"_s});
@@ -318,12 +320,15 @@ private Q_SLOTS:
     {
         SesionVentas s(nullptr, u"3"_s, 5); // a connection whose every query fails
         s.marcarSalidas();
-        try {
-            ConDialogo([&] { s.clase.Show(1); }, [](QDialog *) {});
-            QFAIL("Show did not fail");
-        } catch (const ErrorLotes &error) {
-            QVERIFY(!error.Description().isEmpty());
-        }
+        QString descripcion;
+        QVERIFY(SinDialogo([&] {
+            try {
+                s.clase.Show(1);
+            } catch (const ErrorLotes &error) {
+                descripcion = error.Description();
+            }
+        }));
+        QVERIFY(!descripcion.isEmpty());
         QVERIFY(!s.clase.Result);
         QVERIFY(s.salidasIntactas());
     }
@@ -337,16 +342,16 @@ private Q_SLOTS:
             SesionVentas s(bd, u"3"_s, 5);
             s.marcarSalidas();
             QList<MensajeVisto> mensajes;
-            ConDialogo([&] { s.clase.Show(1); },
-                       [&](QDialog *d) {
-                           // The stock table goes away under the dialog: the lot can be
-                           // created but not stocked, and nothing of it may stay.
-                           QVERIFY_SQL(bd->Ejecutar(u"DROP TABLE Almacen_Articulos_Lotes"_s));
-                           escribir(d, u"txtLote"_s, u"L-HUERFANO"_s);
-                           mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                           QVERIFY(d->isVisible());
-                           clic(d, u"cmdCancelar"_s);
-                       });
+            QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                               [&](QDialog *d) {
+                                   // The stock table goes away under the dialog: the lot can be
+                                   // created but not stocked, and nothing of it may stay.
+                                   QVERIFY_SQL(bd->Ejecutar(u"DROP TABLE Almacen_Articulos_Lotes"_s));
+                                   escribir(d, u"txtLote"_s, u"L-HUERFANO"_s);
+                                   mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                                   QVERIFY(d->isVisible());
+                                   clic(d, u"cmdCancelar"_s);
+                               }));
             QCOMPARE(mensajes.size(), 1);
             QCOMPARE(mensajes[0].icono, QMessageBox::Critical);
             QVERIFY2(mensajes[0].texto.contains(u"lote"_s), qPrintable(mensajes[0].texto));

@@ -41,6 +41,8 @@ class TstVentasTono : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+
     void eleccionDesdeLaRejilla_data()
     {
         QTest::addColumn<QString>("motor");
@@ -76,20 +78,20 @@ private Q_SLOTS:
         s.clase.PermitirAutomatico = automatico;
         s.marcarSalidas();
         QList<MensajeVisto> mensajes;
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       Rejilla *r = rejilla(d);
-                       QCOMPARE(d->windowTitle(), u"Especifique Tono / Calibre"_s);
-                       QCOMPARE(r->TextMatrix(filaDeTono(r, u"B2"_s, u"10"_s), 1), u"X"_s);
-                       QCOMPARE(r->TextMatrix(filaDeTono(r, u"A1"_s, u"10"_s), 1), QString());
-                       const int fila = elegir == u"AUTO"
-                                            ? 1
-                                            : filaDeTono(r, elegir.section(u'/', 0, 0), elegir.section(u'/', 1, 1));
-                       r->setRow(fila);
-                       mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                       if (d->isVisible())
-                           clic(d, u"cmdCancelar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               Rejilla *r = rejilla(d);
+                               QCOMPARE(d->windowTitle(), u"Especifique Tono / Calibre"_s);
+                               QCOMPARE(r->TextMatrix(filaDeTono(r, u"B2"_s, u"10"_s), 1), u"X"_s);
+                               QCOMPARE(r->TextMatrix(filaDeTono(r, u"A1"_s, u"10"_s), 1), QString());
+                               const int fila = elegir == u"AUTO" ? 1
+                                                                  : filaDeTono(r, elegir.section(u'/', 0, 0),
+                                                                               elegir.section(u'/', 1, 1));
+                               r->setRow(fila);
+                               mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                               if (d->isVisible())
+                                   clic(d, u"cmdCancelar"_s);
+                           }));
         if (mensaje.isEmpty()) {
             QVERIFY(mensajes.isEmpty());
             QVERIFY(s.clase.Result);
@@ -111,11 +113,11 @@ private Q_SLOTS:
         QVERIFY_SQL(bd->Ejecutar(u"UPDATE Articulos_Lotes SET Bloqueado = 0 WHERE Cod_Lote = 22"_s));
         SesionVentas s(bd, u"2"_s, 5);
         s.marcarSalidas();
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       rejilla(d)->setRow(filaDeTono(rejilla(d), u"B2"_s, u"10"_s));
-                       QTest::keyClick(rejilla(d), Qt::Key_Enter);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               rejilla(d)->setRow(filaDeTono(rejilla(d), u"B2"_s, u"10"_s));
+                               QTest::keyClick(rejilla(d), Qt::Key_Enter);
+                           }));
         QVERIFY(s.clase.Result);
         QCOMPARE(s.clase.Cod_Lote, 22);
         QCOMPARE(s.clase.Tono, u"B2"_s);
@@ -153,17 +155,17 @@ private Q_SLOTS:
         QVERIFY_SQL(Sembrar(*bd, Lotes));
         SesionVentas s(bd, u"2"_s, 500); // a typed lot has no stock check
         s.clase.ControlCaducidad = conControl;
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       QCOMPARE(control<kxMaskEdBox>(d, u"txtCaducidad"_s)->isEnabled(), conControl);
-                       if (conControl)
-                           escribir(d, u"txtCaducidad"_s, fecha);
-                       escribir(d, u"txtTono"_s, tono);
-                       escribir(d, u"txtCalibre"_s, calibre);
-                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                       QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
-                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               QCOMPARE(control<kxMaskEdBox>(d, u"txtCaducidad"_s)->isEnabled(), conControl);
+                               if (conControl)
+                                   escribir(d, u"txtCaducidad"_s, fecha);
+                               escribir(d, u"txtTono"_s, tono);
+                               escribir(d, u"txtCalibre"_s, calibre);
+                               QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                               QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
+                               QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                           }));
         QVERIFY(s.clase.Result);
         QCOMPARE(s.clase.Tono, tono.trimmed());
         QCOMPARE(s.clase.Calibre, calibre.trimmed());
@@ -200,15 +202,15 @@ private Q_SLOTS:
         SesionVentas s(bd, u"2"_s, 5);
         s.clase.ControlCaducidad = conControl;
         QList<MensajeVisto> mensajes;
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       if (conControl)
-                           escribir(d, u"txtCaducidad"_s, fecha);
-                       escribir(d, u"txtCalibre"_s, u"   "_s);
-                       mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                       QCOMPARE(d->focusWidget()->objectName(), foco);
-                       clic(d, u"cmdCancelar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               if (conControl)
+                                   escribir(d, u"txtCaducidad"_s, fecha);
+                               escribir(d, u"txtCalibre"_s, u"   "_s);
+                               mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                               QCOMPARE(d->focusWidget()->objectName(), foco);
+                               clic(d, u"cmdCancelar"_s);
+                           }));
         QCOMPARE(mensajes.size(), 1);
         QCOMPARE(mensajes[0].texto, mensaje);
         QVERIFY(!s.clase.Result);
@@ -221,19 +223,19 @@ private Q_SLOTS:
         QVERIFY_SQL(Sembrar(*bd, Lotes));
         SesionVentas s(bd, u"2"_s, 5);
         s.marcarSalidas();
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       QVERIFY(!control<QAbstractButton>(d, u"cmdContinuar"_s)->isVisible());
-                       clic(d, u"cmdCancelar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               QVERIFY(!control<QAbstractButton>(d, u"cmdContinuar"_s)->isVisible());
+                               clic(d, u"cmdCancelar"_s);
+                           }));
         s.clase.PermitirContinuarSinLote = true;
-        ConDialogo([&] { s.clase.Show(1); },
-                   [&](QDialog *d) {
-                       auto *continuar = control<QAbstractButton>(d, u"cmdContinuar"_s);
-                       QVERIFY(continuar->isVisible());
-                       QCOMPARE(continuar->text(), u"C&ontinuar sin Tono / Calibre"_s);
-                       clic(d, u"cmdContinuar"_s);
-                   });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *d) {
+                               auto *continuar = control<QAbstractButton>(d, u"cmdContinuar"_s);
+                               QVERIFY(continuar->isVisible());
+                               QCOMPARE(continuar->text(), u"C&ontinuar sin Tono / Calibre"_s);
+                               clic(d, u"cmdContinuar"_s);
+                           }));
         QVERIFY(s.clase.Result);
         QCOMPARE(s.clase.Cod_Lote, 0);
         QCOMPARE(s.clase.Lote, QString());
@@ -247,7 +249,7 @@ private Q_SLOTS:
         NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
         QVERIFY_SQL(Sembrar(*bd, Lotes));
         SesionVentas s(bd, u"2"_s, 3);
-        ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); });
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); }));
         QCOMPARE(s.grabadora->Textos(),
                  QStringList{u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado "
                              u"FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = "

@@ -12,6 +12,18 @@ namespace NVLALotes::Pruebas {
 
 namespace {
 
+// How many CapturarMensajes are running, nested; only the innermost takes a message.
+int &capturasEnCurso()
+{
+    static int capturas = 0;
+    return capturas;
+}
+
+void fallar(const QString &motivo)
+{
+    QTest::qFail(qPrintable(motivo), __FILE__, __LINE__);
+}
+
 QDialog *dialogoModalActivo()
 {
     auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -20,49 +32,128 @@ QDialog *dialogoModalActivo()
     return dialogo;
 }
 
+QString descripcion(const QWidget *ventana)
+{
+    if (const auto *caja = qobject_cast<const QMessageBox *>(ventana))
+        return QStringLiteral("message box \"%1\"").arg(caja->text());
+    return QStringLiteral("dialog %1").arg(ventana->objectName());
+}
+
+// While it lives, a message box that comes up with no capture running fails
+// the test and is closed: an unexpected message would otherwise wait forever.
+class VigiaMensajes
+{
+public:
+    VigiaMensajes()
+    {
+        m_sondeo.setInterval(5);
+        QObject::connect(&m_sondeo, &QTimer::timeout, &m_sondeo, [this] {
+            auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (capturasEnCurso() > 0 || !caja || !caja->isVisible())
+                return;
+            m_visto = true;
+            fallar(QStringLiteral("unexpected %1").arg(descripcion(caja)));
+            caja->reject();
+        });
+        m_sondeo.start();
+    }
+    bool visto() const { return m_visto; }
+
+private:
+    QTimer m_sondeo;
+    bool m_visto = false;
+};
+
+// Runs the script on the dialog; answers whether it ran clean and closed it.
+bool ejecutarGuion(QDialog *dialogo, const std::function<void(QDialog *)> &guion)
+{
+    bool limpio = true;
+    dialogo->activateWindow();
+    if (!QTest::qWaitForWindowActive(dialogo)) {
+        fallar(QStringLiteral("the dialog %1 did not become active").arg(dialogo->objectName()));
+        limpio = false;
+    }
+    QPointer<QDialog> vigilado(dialogo);
+    // NVLA_CAPTURAS=folder keeps a picture of every dialog a test opens, for review.
+    if (const QString carpeta = qEnvironmentVariable("NVLA_CAPTURAS"); !carpeta.isEmpty())
+        dialogo->grab().save(carpeta + u'/' + dialogo->objectName() + QStringLiteral(".png"));
+    try {
+        guion(dialogo);
+    } catch (const ControlAusente &) {
+        limpio = false; // already recorded
+    } catch (const std::exception &error) {
+        fallar(QStringLiteral("the script raised: %1").arg(QString::fromLocal8Bit(error.what())));
+        limpio = false;
+    }
+    // A QVERIFY in the script returns from the script only: its failure is the driver's answer.
+    if (QTest::currentTestFailed())
+        limpio = false;
+    if (vigilado && vigilado->isVisible()) {
+        if (limpio)
+            fallar(QStringLiteral("the script left the dialog %1 open").arg(vigilado->objectName()));
+        limpio = false;
+        vigilado->reject();
+    }
+    return limpio;
+}
+
 } // namespace
 
 bool ConDialogo(const std::function<void()> &accion, const std::function<void(QDialog *)> &guion)
 {
-    bool ejecutado = false;
-    bool enCurso = false;
+    bool visto = false;
+    bool limpio = false;
+    VigiaMensajes vigia;
     QTimer sondeo;
     sondeo.setInterval(5);
     QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
-        if (ejecutado || enCurso)
-            return;
         QDialog *dialogo = dialogoModalActivo();
         if (!dialogo)
             return;
-        enCurso = true;
-        dialogo->activateWindow();
-        if (!QTest::qWaitForWindowActive(dialogo))
-            qWarning("the dialog did not become active");
-        QPointer<QDialog> vigilado(dialogo);
-        // NVLA_CAPTURAS=folder keeps a picture of every dialog a test opens, for review.
-        if (const QString carpeta = qEnvironmentVariable("NVLA_CAPTURAS"); !carpeta.isEmpty())
-            dialogo->grab().save(carpeta + u'/' + dialogo->objectName() + QStringLiteral(".png"));
-        guion(dialogo);
-        ejecutado = true;
-        if (vigilado && vigilado->isVisible()) {
-            qWarning("the script left the dialog open; closing it");
-            vigilado->reject();
+        if (visto) {
+            fallar(QStringLiteral("a second dialog came up: %1").arg(dialogo->objectName()));
+            dialogo->reject();
+            return;
+        }
+        visto = true;
+        limpio = ejecutarGuion(dialogo, guion);
+    });
+    sondeo.start();
+    accion();
+    sondeo.stop();
+    if (!visto)
+        fallar(QStringLiteral("no dialog came up"));
+    return visto && limpio && !vigia.visto();
+}
+
+bool SinDialogo(const std::function<void()> &accion)
+{
+    bool visto = false;
+    VigiaMensajes vigia;
+    QTimer sondeo;
+    sondeo.setInterval(5);
+    QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
+        if (QDialog *dialogo = dialogoModalActivo()) {
+            visto = true;
+            fallar(QStringLiteral("unexpected %1").arg(descripcion(dialogo)));
+            dialogo->reject();
         }
     });
     sondeo.start();
     accion();
     sondeo.stop();
-    return ejecutado;
+    return !visto && !vigia.visto();
 }
 
 QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
 {
     QList<MensajeVisto> vistos;
+    const int nivel = ++capturasEnCurso();
     QTimer sondeo;
     sondeo.setInterval(5);
     QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
         auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!caja || !caja->isVisible())
+        if (capturasEnCurso() != nivel || !caja || !caja->isVisible())
             return;
         MensajeVisto visto{caja->windowTitle(), caja->text(), caja->icon(), {}};
         for (QAbstractButton *boton : caja->buttons())
@@ -74,24 +165,49 @@ QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
             caja->reject();
     });
     sondeo.start();
+    struct Nivel
+    {
+        ~Nivel() { --capturasEnCurso(); }
+    } salida;
     accion();
-    sondeo.stop();
     return vistos;
 }
 
-QWidget *control(QWidget *dialogo, const QString &nombre)
+bool NingunaVentanaAbierta()
+{
+    QStringList abiertas;
+    for (QWidget *ventana : QApplication::topLevelWidgets()) {
+        if (ventana->isVisible() && qobject_cast<QDialog *>(ventana)) {
+            abiertas << descripcion(ventana);
+            ventana->close();
+        }
+    }
+    if (!abiertas.isEmpty())
+        fallar(QStringLiteral("left open: %1").arg(abiertas.join(QStringLiteral(", "))));
+    return abiertas.isEmpty();
+}
+
+QWidget *control(QWidget *dialogo, const QString &nombre, const QMetaObject &tipo)
 {
     auto *widget = dialogo->findChild<QWidget *>(nombre);
-    if (!widget)
-        qWarning("no control named %s", qPrintable(nombre));
-    return widget;
+    if (widget && widget->metaObject()->inherits(&tipo))
+        return widget;
+    const QString motivo = widget ? QStringLiteral("the control %1 of %2 is no %3")
+                                        .arg(nombre, dialogo->objectName(), QString::fromLatin1(tipo.className()))
+                                  : QStringLiteral("%1 has no control named %2").arg(dialogo->objectName(), nombre);
+    fallar(motivo);
+    throw ControlAusente(motivo.toStdString());
 }
 
 void clic(QWidget *dialogo, const QString &nombre)
 {
     QWidget *widget = control(dialogo, nombre);
-    if (!widget)
-        return;
+    // A clerk cannot click what is not on the screen.
+    if (!widget->isVisible()) {
+        const QString motivo = QStringLiteral("the control %1 is hidden").arg(nombre);
+        fallar(motivo);
+        throw ControlAusente(motivo.toStdString());
+    }
     // A list takes its clicks on its viewport.
     if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
         widget = area->viewport();
@@ -100,17 +216,13 @@ void clic(QWidget *dialogo, const QString &nombre)
 
 void enfocar(QWidget *dialogo, const QString &nombre)
 {
-    if (QWidget *widget = control(dialogo, nombre)) {
-        widget->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::processEvents();
-    }
+    control(dialogo, nombre)->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
 }
 
 void escribir(QWidget *dialogo, const QString &nombre, const QString &texto)
 {
     auto *edit = control<QLineEdit>(dialogo, nombre);
-    if (!edit)
-        return;
     enfocar(dialogo, nombre);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);

@@ -7,16 +7,29 @@
 #include <QTest>
 
 #include <functional>
+#include <stdexcept>
 
 // Driving the real dialogs from a test: a modal dialog runs its own loop, so
 // the test's steps run from a timer inside that loop.
+//
+// The driver is strict: a dialog that never comes up, a dialog the script
+// leaves open, a message box nobody expected and a control that does not exist
+// each fail the test. A helper called from a timer cannot return from the test
+// function, so it records the failure (QTest::qFail) and answers false; the
+// test checks every answer (the helpers are [[nodiscard]]).
 namespace NVLALotes::Pruebas {
 
 // Runs `accion` (typically an entry class's Show(1)) and, as soon as a modal lot
-// dialog is up and active, runs `guion` on it. Fails the test if no dialog came
-// up; a dialog the script left open is closed so the test cannot hang.
-// Answers whether the script ran.
-bool ConDialogo(const std::function<void()> &accion, const std::function<void(QDialog *)> &guion);
+// dialog is up and active, runs `guion` on it. Answers true only when the
+// dialog came up, the script ran without a failure and left the dialog closed
+// and no message box came up outside CapturarMensajes. Otherwise the failure
+// is recorded and any dialog still open is closed, so the test cannot hang.
+// An exception from `accion` (Show failing before any dialog) goes on to the caller.
+[[nodiscard]] bool ConDialogo(const std::function<void()> &accion, const std::function<void(QDialog *)> &guion);
+
+// Runs `accion`, which must answer without showing any dialog. A dialog that
+// comes up anyway is recorded as a failure and closed; answers whether none came.
+[[nodiscard]] bool SinDialogo(const std::function<void()> &accion);
 
 struct MensajeVisto
 {
@@ -27,14 +40,28 @@ struct MensajeVisto
 };
 
 // Runs `accion`; every message box it opens is recorded and closed with OK.
+// Captures nest: the innermost running capture takes the message.
 QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion);
 
-// A named child widget of the dialog; fails (and answers nullptr) when missing.
-QWidget *control(QWidget *dialogo, const QString &nombre);
+// Whether no dialog or message box is left open; records a failure naming the
+// windows otherwise. For each test class's cleanup().
+[[nodiscard]] bool NingunaVentanaAbierta();
+
+// Raised by the helpers below when the named control does not exist (after
+// recording the failure), so a script stops at the first missing control.
+class ControlAusente : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A named child widget of the dialog, of the type asked for; a missing one
+// (or one of another type) fails the test and raises ControlAusente.
+QWidget *control(QWidget *dialogo, const QString &nombre, const QMetaObject &tipo = QWidget::staticMetaObject);
 
 template<class T> T *control(QWidget *dialogo, const QString &nombre)
 {
-    return qobject_cast<T *>(control(dialogo, nombre));
+    return static_cast<T *>(control(dialogo, nombre, T::staticMetaObject));
 }
 
 // A real mouse click on a named control.

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Proves the tests bite: applies each small breakage of the table below to the
+# product, one at a time, rebuilds (dev preset), runs the tests on SQLite and
+# restores the file. Prints which breakages no test caught and fails if any
+# survived. A breakage whose text no longer matches the source exactly once
+# stops the run at once: after a refactor, update the table, do not delete rows.
+#
+#   bash scripts/mutaciones.sh            every breakage
+#   bash scripts/mutaciones.sh 3 7        only breakages 3 and 7
+#   NVLA_PG=... bash scripts/mutaciones.sh  also the PostgreSQL rows of the tests
+#
+# Needs a configured dev build (cmake --preset dev). Not run in CI: it takes a
+# rebuild and a test run per breakage.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# One breakage per line: name @@ file @@ exact text (one line of the file) @@ replacement.
+read -r -d '' TABLA <<'EOF' || true
+purchase Cancelar disconnected @@ purchases/frmLotesDatos.cpp @@ connect(cmdCancelar, &QAbstractButton::clicked, this, &frmLotesDatos::terminarCancelando); @@ // Cancelar disconnected
+sales Cancelar disconnected @@ sales/frmLotesStockFacturar.cpp @@ connect(cmdCancelar, &QAbstractButton::clicked, this, &frmLotesStockFacturar::terminarCancelando); @@ // Cancelar disconnected
+Enter in the grid no longer accepts @@ sales/frmLotesStockFacturar.cpp @@ if (caracter == CodigosTecla::Intro) @@ if (caracter == -CodigosTecla::Intro)
+message text changed @@ purchases/frmLotesDatos1.cpp @@ Mensajes::Atencion(this, u"Especifique el código de lote"_s); @@ Mensajes::Atencion(this, u"Especifique el codigo de lote"_s);
+unexpected message on accept @@ purchases/frmLotesDatos2.cpp @@ Lote.clear(); @@ Lote.clear(); Mensajes::Atencion(this, u"Datos aceptados"_s);
+control renamed @@ sales/frmLotesStockFacturar2.cpp @@ Formulario::boton(this, u"cmdContinuar"_s, @@ Formulario::boton(this, u"cmdSeguir"_s,
+stock comparison reversed @@ sales/frmLotesStockFacturar.cpp @@ if (ReglasStockLotes::StockMostrado(vsLotes->TextMatrix(fila, m_diseno.columnaStock)) < Unidades) { @@ if (ReglasStockLotes::StockMostrado(vsLotes->TextMatrix(fila, m_diseno.columnaStock)) > Unidades) {
+automatic choice takes a short lot @@ sales/ReglasStockLotes.cpp @@ if (!candidata.bloqueada && StockMostrado(candidata.stock) >= unidades) @@ if (!candidata.bloqueada && StockMostrado(candidata.stock) > unidades)
+automatic choice off by one @@ sales/frmLotesStockFacturar.cpp @@ ReglasStockLotes::EleccionAutomatica(2, vsLotes->Rows() - 1, @@ ReglasStockLotes::EleccionAutomatica(2, vsLotes->Rows() - 2,
+blocked lot accepted @@ sales/frmLotesStockFacturar.cpp @@ if (filaBloqueada(fila)) { @@ if (false) {
+wrong copy-out field (purchases) @@ purchases/frmclsLotesCompras.cpp @@ clase.Tono = d.Tono; @@ clase.Tono = d.Calibre;
+wrong copy-out field (sales) @@ sales/frmLotesStockFacturar2.cpp @@ vsLotes->TextMatrix(fila, CalibreLote)); @@ vsLotes->TextMatrix(fila, TonoLote));
+query condition dropped @@ sales/ReglasStockLotes.cpp @@ u" AND b.Cod_Articulo = "_s + QString::number(articulo); @@ QString();
+positive-stock WHERE fragment dropped @@ sales/ReglasStockLotes.cpp @@ sql += u" AND a.Stock_Actual > 0"_s; @@ sql += QString();
+expired date accepted today @@ purchases/frmLotesDatos.cpp @@ if (Unidades > Currency(0) && fecha < QDate::currentDate()) { @@ if (Unidades > Currency(0) && fecha < QDate::currentDate().addDays(-1)) {
+typed lot not trimmed @@ sales/frmLotesStockFacturar1.cpp @@ txtLote->setText(txtLote->text().trimmed()); @@ txtLote->setText(txtLote->text());
+model 1 keeps the host's lot @@ purchases/frmclsLotesCompras.cpp @@ Lote.clear(); @@ (void)0;
+error swallowed by the dialog @@ foundation/entry/DialogoLotes.cpp @@ Mensajes::Critico(this, titulo, error.Description()); @@ (void)titulo;
+failed lot procedure half-written @@ foundation/database/ProcedimientoSqlite.cpp @@ deshacer.exec(u"ROLLBACK"_s); @@ deshacer.exec(u"COMMIT"_s);
+transaction not undone @@ foundation/database/Conexion.cpp @@ conexion.DeshacerTransaccion(); @@ (void)0;
+model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
+lot copied out before the model is read again @@ sales/frmclsLotesFacturacion.cpp @@ switch (LeerModeloLotes()) { @@ clase.Lote = d.Lote; switch (LeerModeloLotes()) {
+Result given before the copy-out @@ foundation/entry/ProtocoloShow.cpp @@ if (dialogo->Result) @@ result = dialogo->Result; if (dialogo->Result)
+caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
+grid column narrower than its header @@ sales/frmLotesStockFacturar1.cpp @@ {u"Caducidad"_s, 1000, A::CentroCentro}, @@ {u"Caducidad"_s, 500, A::CentroCentro},
+EOF
+
+log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
+respaldo=""
+archivo=""
+restaurar() {
+  if [[ -n "$respaldo" && -f "$respaldo" ]]; then
+    cp "$respaldo" "$archivo"
+    rm -f "$respaldo"
+    respaldo=""
+  fi
+}
+trap restaurar EXIT INT TERM
+
+campo() { # trims the blanks around one field
+  local valor="$1"
+  valor="${valor#"${valor%%[![:space:]]*}"}"
+  printf '%s' "${valor%"${valor##*[![:space:]]}"}"
+}
+
+mapfile -t filas <<<"$TABLA"
+
+# Every pattern must match before anything is broken: a stale table fails at once.
+for i in "${!filas[@]}"; do
+  IFS=$'\x1f' read -r nombre fichero texto _ <<<"${filas[$i]//' @@ '/$'\x1f'}"
+  fichero="$(campo "$fichero")"
+  texto="$(campo "$texto")"
+  if [[ ! -f "$fichero" ]]; then
+    echo "breakage $((i + 1)) ($nombre): no file $fichero" >&2
+    exit 2
+  fi
+  veces="$(grep -cF -- "$texto" "$fichero" || true)"
+  if [[ "$veces" != 1 ]]; then
+    echo "breakage $((i + 1)) ($nombre): its text is found $veces times in $fichero, not once: update the table" >&2
+    exit 2
+  fi
+done
+
+# The host build tests compile a host, not the product's behaviour: left out.
+fuera='tst_host_|postgresql'
+[[ -n "${NVLA_PG:-}" ]] && fuera='tst_host_'
+elegidas=("$@")
+vivas=()
+cazadas=0
+for i in "${!filas[@]}"; do
+  n=$((i + 1))
+  if ((${#elegidas[@]})) && [[ ! " ${elegidas[*]} " == *" $n "* ]]; then
+    continue
+  fi
+  IFS=$'\x1f' read -r nombre fichero texto reemplazo <<<"${filas[$i]//' @@ '/$'\x1f'}"
+  nombre="$(campo "$nombre")"
+  archivo="$(campo "$fichero")"
+  texto="$(campo "$texto")"
+  reemplazo="$(campo "$reemplazo")"
+
+  respaldo="$log/respaldo"
+  cp -p "$archivo" "$respaldo"
+  contenido="$(<"$archivo")"
+  printf '%s\n' "${contenido/"$texto"/"$reemplazo"}" >"$archivo"
+
+  printf '%2d %-45s ' "$n" "$nombre"
+  if ! cmake --build --preset dev >"$log/build-$n.log" 2>&1; then
+    echo "DOES NOT BUILD (see $log/build-$n.log)"
+    restaurar
+    exit 2
+  fi
+  if ctest --preset dev -E "$fuera" --stop-on-failure \
+    >"$log/ctest-$n.log" 2>&1; then
+    echo "SURVIVED"
+    vivas+=("$n $nombre")
+  else
+    echo "caught by $(grep -m1 -oE '[0-9]+ - [A-Za-z_0-9]+' "$log/ctest-$n.log" | sed 's/^[0-9]* - //' || echo '?')"
+    cazadas=$((cazadas + 1))
+  fi
+  restaurar
+  touch "$archivo"
+done
+
+cmake --build --preset dev >"$log/build-final.log" 2>&1
+echo
+echo "caught: $cazadas; survived: ${#vivas[@]}"
+for viva in "${vivas[@]}"; do
+  echo "  no test caught: $viva"
+done
+((${#vivas[@]} == 0))

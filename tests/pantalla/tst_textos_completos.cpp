@@ -1,0 +1,191 @@
+// Every caption of every dialog shows whole, at the screen's DPI: the designs
+// are in twips, drawn for a face smaller than the one that stands in for it.
+#include "foundation/controls/Rejilla.h"
+#include "foundation/host/ContextoCompartido.h"
+#include "tests/sales/EscenarioVentas.h"
+
+#include <nvlalotes/frmclsLotesCompras.h>
+
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QStyleOptionButton>
+
+using namespace Qt::StringLiterals;
+using namespace NVLALotes;
+using namespace NVLALotes::Pruebas;
+
+namespace {
+
+// Every text the widget would cut: what it is, how wide it is and the room it has.
+class Recortes
+{
+public:
+    void medir(const QWidget *control, const QString &que, const QString &texto, int ancho, int sitio)
+    {
+        if (ancho > sitio)
+            m_fallos << u"%1 %2 \"%3\": %4 px in %5 px"_s.arg(control->objectName(), que, texto).arg(ancho).arg(sitio);
+    }
+    // A label's text must not run under a control beside it either.
+    void solapes(const QLabel *etiqueta, int ancho)
+    {
+        const QRect tinta(etiqueta->geometry().topLeft(), QSize(ancho, etiqueta->height()));
+        for (const QObject *hermano : etiqueta->parentWidget()->children()) {
+            const auto *otro = qobject_cast<const QWidget *>(hermano);
+            if (otro && otro != etiqueta && otro->isVisible() && !qobject_cast<const QLabel *>(otro) &&
+                otro->geometry().intersects(tinta))
+                m_fallos << u"%1 runs under %2"_s.arg(etiqueta->objectName(), otro->objectName());
+        }
+    }
+    QStringList fallos() const { return m_fallos; }
+
+private:
+    QStringList m_fallos;
+};
+
+QString sinAtajo(const QString &texto)
+{
+    return QString(texto).remove(u'&');
+}
+
+void etiquetas(const QDialog *d, Recortes &r)
+{
+    for (const QLabel *l : d->findChildren<QLabel *>()) {
+        if (!l->isVisible() || l->text().isEmpty())
+            continue;
+        const QFontMetrics fm(l->font());
+        const QRect sitio = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        const int ancho = fm.horizontalAdvance(l->text());
+        r.medir(l, u"width"_s, l->text(), ancho + qMax(0, l->indent()), sitio.width());
+        r.medir(l, u"height"_s, l->text(), fm.height(), sitio.height());
+        r.solapes(l, ancho);
+    }
+}
+
+void botones(const QDialog *d, Recortes &r)
+{
+    for (const QAbstractButton *b : d->findChildren<QAbstractButton *>()) {
+        if (!b->isVisible())
+            continue;
+        QStyleOptionButton opcion;
+        opcion.initFrom(b);
+        opcion.text = b->text();
+        const QRect sitio = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opcion, b);
+        r.medir(b, u"caption"_s, b->text(), b->fontMetrics().horizontalAdvance(sinAtajo(b->text())), sitio.width());
+    }
+}
+
+void marcos(const QDialog *d, Recortes &r)
+{
+    for (const QGroupBox *g : d->findChildren<QGroupBox *>()) {
+        // The style sets the title 8 px in from each side of the frame.
+        const int ancho = g->fontMetrics().horizontalAdvance(sinAtajo(g->title()) + u' ');
+        r.medir(g, u"title"_s, g->title(), ancho, g->width() - 16);
+    }
+}
+
+void cabeceras(const QDialog *d, Recortes &r)
+{
+    for (Rejilla *rejilla : d->findChildren<Rejilla *>()) {
+        const QHeaderView *cabecera = rejilla->horizontalHeader();
+        const int margen = cabecera->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cabecera);
+        const QFontMetrics fm(cabecera->font());
+        for (int c = 0; c < rejilla->Cols(); ++c) {
+            if (rejilla->ColHidden(c))
+                continue;
+            const QString texto = rejilla->TextMatrix(0, c);
+            r.medir(rejilla, u"header"_s, texto, fm.horizontalAdvance(texto), cabecera->sectionSize(c) - 2 * margen);
+        }
+    }
+}
+
+// Every label, button, frame title and grid header of the dialog that does not show whole.
+QStringList textosRecortados(const QDialog *d)
+{
+    Recortes r;
+    etiquetas(d, r);
+    botones(d, r);
+    marcos(d, r);
+    cabeceras(d, r);
+    return r.fallos();
+}
+
+int dpiPedido()
+{
+    const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
+    return dpi > 0 ? dpi : 96;
+}
+
+} // namespace
+
+class TstTextosCompletos : public QObject
+{
+    Q_OBJECT
+
+    // The dialog as it shows: the face at the run's DPI, every text whole.
+    static void revisar(QDialog *d, const QString &nombre)
+    {
+        QCOMPARE(d->objectName(), nombre);
+        // The dialogs' face of 8.25 points, at the DPI of the run.
+        QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
+        const QStringList recortes = textosRecortados(d);
+        QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
+        clic(d, u"cmdCancelar"_s);
+    }
+
+    // Checks the dialog that `mostrar` opens, then cancels it.
+    static void comprobar(const std::function<void()> &mostrar, const QString &nombre)
+    {
+        QVERIFY(ConDialogo(mostrar, [&](QDialog *d) { revisar(d, nombre); }));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Proof that the run really is at the DPI it claims: the twips and the font follow it.
+        QCOMPARE(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX()), dpiPedido());
+    }
+    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    // The shared context was made before the first database here: it must let
+    // go of its connection before the database driver goes away at exit.
+    void cleanupTestCase() { ContextoCompartido::setConexion(nullptr); }
+
+    void cadaDialogo_data()
+    {
+        QTest::addColumn<bool>("ventas");
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<QString>("dialogo");
+        QTest::newRow("compras, lote") << false << u"3"_s << u"frmLotesDatos1"_s;
+        QTest::newRow("compras, tono y calibre") << false << u"2"_s << u"frmLotesDatos2"_s;
+        QTest::newRow("ventas, lote") << true << u"3"_s << u"frmLotesStockFacturar1"_s;
+        QTest::newRow("ventas, tono y calibre") << true << u"2"_s << u"frmLotesStockFacturar2"_s;
+    }
+    void cadaDialogo()
+    {
+        QFETCH(bool, ventas);
+        QFETCH(QString, modelo);
+        QFETCH(QString, dialogo);
+        if (!ventas) {
+            auto empresa = std::make_shared<EmpresaMemoria>();
+            empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
+            frmclsLotesCompras clase;
+            clase.EmpresaNuvalia(empresa);
+            clase.PedirCaducidad = true;
+            comprobar([&] { clase.Show(1); }, dialogo);
+            return;
+        }
+        // Every control on: the continue button and the date box show too.
+        NVLA_BASE_DATOS(bd, u"sqlite"_s, false);
+        QVERIFY_SQL(Sembrar(*bd, {{1, u"12345678.5"_s, u"L-1"_s, u"2027-03-31"_s, u"T-1"_s, u"C-1"_s, true}}));
+        SesionVentas s(bd, modelo, 5);
+        s.clase.PermitirContinuarSinLote = true;
+        s.clase.ControlCaducidad = true;
+        comprobar([&] { s.clase.Show(1); }, dialogo);
+    }
+};
+
+QTEST_MAIN(TstTextosCompletos)
+#include "tst_textos_completos.moc"

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "foundation/database/Conexion.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+// Every step can fail: a scenario (an entry class shown, the clerk's actions,
+// the outcome) runs once as it is, then again and again with its 1st, 2nd,
+// 3rd ... database step failing (ConexionConFallo), each time on a fresh
+// database, until every step the clean run took has failed once. Each run must
+// end in one of two ways:
+//   - the host gets an ErrorLotes naming the failure, with every field as it
+//     set them, and the lot tables hold nothing half-written: they are as they
+//     were, or (a failure after the lot was written) as the clean run left them;
+//   - the dialog shows its own message naming the failure and stays open and
+//     usable: the same press again (the failure is spent) ends exactly as the
+//     clean run did, fields and lot tables alike.
+// A failure nobody hears of fails the test, as does any failure of the driver.
+namespace NVLALotes::Pruebas {
+
+// The host's side of a scenario: an entry class and the fields it reads.
+class AnfitrionPrueba
+{
+public:
+    virtual ~AnfitrionPrueba() = default;
+    virtual void Show() = 0; // Show(1)
+    // Every field the host sets or reads, Result included, as one text.
+    virtual QString Campos() const = 0;
+};
+
+struct EscenarioFallos
+{
+    // What the database holds before the scenario, beyond the schema.
+    std::function<void(Conexion &)> sembrar;
+    // The entry class on `conexion`, its company read from that database, its fields set.
+    std::function<std::unique_ptr<AnfitrionPrueba>(std::shared_ptr<Conexion> conexion)> anfitrion;
+    // The clerk's actions before the final press; null when the class answers without a dialog.
+    std::function<void(QDialog *)> preparar;
+    // The control of the final press.
+    QString boton;
+};
+
+// Runs the loop on `motor`; records a failure (QTest) at the first run that
+// breaks the rules. Answers the number of steps of the clean run (0 on failure).
+[[nodiscard]] int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario);
+
+// A test program's scenarios, by name.
+using TablaEscenarios = QList<std::pair<QString, EscenarioFallos>>;
+
+// The data of a loop test: columns "motor" and "escenario" (an index into the
+// table), one row per engine and scenario.
+void FilasDeFallos(const TablaEscenarios &tabla);
+// The loop test of one row: skips an engine the harness skips, runs the loop
+// and reports how many steps failed in turn.
+void ProbarCadaPaso(const TablaEscenarios &tabla);
+
+} // namespace NVLALotes::Pruebas

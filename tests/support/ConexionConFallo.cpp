@@ -1,0 +1,129 @@
+#include "ConexionConFallo.h"
+
+#include "foundation/database/Comando.h"
+#include "foundation/database/Dialecto.h"
+#include "foundation/database/Registros.h"
+#include "foundation/values/ErrorLotes.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::Pruebas {
+
+struct ConexionConFallo::Contador
+{
+    int fallarEn = 0;
+    int pasos = 0;
+    QString fallido;
+    QString motor;
+
+    // Counts one step; raises the engine's error when it is the one to fail.
+    void paso(const QString &que)
+    {
+        if (++pasos != fallarEn)
+            return;
+        fallido = que;
+        throw ErrorLotes(NumeroError::BaseDatos, TextoFallo() + u" ("_s + que + u')', u"NVLALotes (%1)"_s.arg(motor));
+    }
+};
+
+namespace {
+
+// Every record read is a step of its own: a result can fail half-way.
+class RegistrosConFallo final : public Registros
+{
+public:
+    RegistrosConFallo(std::unique_ptr<Registros> real, std::shared_ptr<ConexionConFallo::Contador> contador,
+                      QString sql)
+        : m_real(std::move(real))
+        , m_contador(std::move(contador))
+        , m_sql(std::move(sql))
+    {}
+
+    bool Siguiente() override
+    {
+        m_contador->paso(u"record %1 of %2"_s.arg(++m_leidos).arg(m_sql));
+        return m_real->Siguiente();
+    }
+    QVariant Campo(QStringView nombre) const override { return m_real->Campo(nombre); }
+    QVariant Campo(int indice) const override { return m_real->Campo(indice); }
+    int NumeroCampos() const override { return m_real->NumeroCampos(); }
+
+private:
+    std::unique_ptr<Registros> m_real;
+    std::shared_ptr<ConexionConFallo::Contador> m_contador;
+    QString m_sql;
+    int m_leidos = 0;
+};
+
+} // namespace
+
+ConexionConFallo::ConexionConFallo(std::shared_ptr<Conexion> real, int fallarEn)
+    : m_real(std::move(real))
+    , m_contador(std::make_shared<Contador>())
+{
+    m_contador->fallarEn = fallarEn;
+    m_contador->motor = m_real->dialecto().Nombre();
+}
+
+std::unique_ptr<Registros> ConexionConFallo::AbrirConsulta(const QString &sql)
+{
+    m_contador->paso(u"query: "_s + sql);
+    return std::make_unique<RegistrosConFallo>(m_real->AbrirConsulta(sql), m_contador, sql);
+}
+
+qint64 ConexionConFallo::Ejecutar(const QString &sql)
+{
+    m_contador->paso(u"statement: "_s + sql);
+    return m_real->Ejecutar(sql);
+}
+
+void ConexionConFallo::EjecutarComando(Comando &comando)
+{
+    m_contador->paso(u"command: "_s + comando.texto());
+    m_real->EjecutarComando(comando);
+}
+
+const Dialecto &ConexionConFallo::dialecto() const
+{
+    return m_real->dialecto();
+}
+
+void ConexionConFallo::IniciarTransaccion()
+{
+    m_contador->paso(u"begin"_s);
+    m_real->IniciarTransaccion();
+}
+
+void ConexionConFallo::ConfirmarTransaccion()
+{
+    m_contador->paso(u"commit"_s);
+    m_real->ConfirmarTransaccion();
+}
+
+void ConexionConFallo::DeshacerTransaccion()
+{
+    m_contador->paso(u"rollback"_s);
+    m_real->DeshacerTransaccion();
+}
+
+int ConexionConFallo::Pasos() const
+{
+    return m_contador->pasos;
+}
+
+bool ConexionConFallo::Fallo() const
+{
+    return m_contador->fallarEn > 0 && m_contador->pasos >= m_contador->fallarEn;
+}
+
+QString ConexionConFallo::PasoFallido() const
+{
+    return m_contador->fallido;
+}
+
+QString ConexionConFallo::TextoFallo()
+{
+    return u"Fallo provocado por la prueba"_s;
+}
+
+} // namespace NVLALotes::Pruebas
