@@ -17,30 +17,30 @@ cd "$(dirname "$0")/.."
 # One breakage per line: name @@ file @@ exact text (one line of the file) @@ replacement.
 read -r -d '' TABLA <<'EOF' || true
 purchase Cancelar disconnected @@ purchases/frmLotesDatos.cpp @@ connect(cmdCancelar, &QAbstractButton::clicked, this, &frmLotesDatos::terminarCancelando); @@ // Cancelar disconnected
-sales Cancelar disconnected @@ sales/frmLotesStockFacturar.cpp @@ connect(cmdCancelar, &QAbstractButton::clicked, this, &frmLotesStockFacturar::terminarCancelando); @@ // Cancelar disconnected
-Enter in the grid no longer accepts @@ sales/frmLotesStockFacturar.cpp @@ if (caracter == CodigosTecla::Intro) @@ if (caracter == -CodigosTecla::Intro)
+sales Cancelar disconnected @@ foundation/lists/DialogoListaLotes.cpp @@ connect(cmdCancelar, &QAbstractButton::clicked, this, &DialogoListaLotes::terminarCancelando); @@ // Cancelar disconnected
+Enter in the grid no longer accepts @@ foundation/lists/ListaLotes.cpp @@ if (caracter == CodigosTecla::Intro) @@ if (caracter == -CodigosTecla::Intro)
 message text changed @@ purchases/frmLotesDatos1.cpp @@ Mensajes::Atencion(this, u"Especifique el código de lote"_s); @@ Mensajes::Atencion(this, u"Especifique el codigo de lote"_s);
 unexpected message on accept @@ purchases/frmLotesDatos2.cpp @@ Lote.clear(); @@ Lote.clear(); Mensajes::Atencion(this, u"Datos aceptados"_s);
 control renamed @@ sales/frmLotesStockFacturar2.cpp @@ Formulario::boton(this, u"cmdContinuar"_s, @@ Formulario::boton(this, u"cmdSeguir"_s,
-stock comparison reversed @@ sales/frmLotesStockFacturar.cpp @@ if (ReglasStockLotes::StockMostrado(vsLotes->TextMatrix(fila, m_diseno.columnaStock)) < Unidades) { @@ if (ReglasStockLotes::StockMostrado(vsLotes->TextMatrix(fila, m_diseno.columnaStock)) > Unidades) {
-automatic choice takes a short lot @@ sales/ReglasStockLotes.cpp @@ if (!candidata.bloqueada && StockMostrado(candidata.stock) >= unidades) @@ if (!candidata.bloqueada && StockMostrado(candidata.stock) > unidades)
-automatic choice off by one @@ sales/frmLotesStockFacturar.cpp @@ ReglasStockLotes::EleccionAutomatica(2, vsLotes->Rows() - 1, @@ ReglasStockLotes::EleccionAutomatica(2, vsLotes->Rows() - 2,
-blocked lot accepted @@ sales/frmLotesStockFacturar.cpp @@ if (filaBloqueada(fila)) { @@ if (false) {
-wrong copy-out field (purchases) @@ purchases/frmclsLotesCompras.cpp @@ clase.Tono = d.Tono; @@ clase.Tono = d.Calibre;
-wrong copy-out field (sales) @@ sales/frmLotesStockFacturar2.cpp @@ vsLotes->TextMatrix(fila, CalibreLote)); @@ vsLotes->TextMatrix(fila, TonoLote));
-query condition dropped @@ sales/ReglasStockLotes.cpp @@ u" AND b.Cod_Articulo = "_s + QString::number(articulo); @@ QString();
-positive-stock WHERE fragment dropped @@ sales/ReglasStockLotes.cpp @@ sql += u" AND a.Stock_Actual > 0"_s; @@ sql += QString();
+stock comparison reversed @@ foundation/lists/DialogoListaLotes.cpp @@ if (comprobarStock() && lista->stockMostrado(fila) < Unidades) { @@ if (comprobarStock() && lista->stockMostrado(fila) > Unidades) {
+automatic choice takes a short lot @@ foundation/lists/ReglasStockLotes.cpp @@ return !bloqueada && StockMostrado(stockMostrado) >= unidades; @@ return !bloqueada && StockMostrado(stockMostrado) > unidades;
+automatic choice off by one @@ foundation/lists/ListaLotes.cpp @@ return m_rejilla->BuscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) { @@ return m_rejilla->BuscarFila(m_filaAutomatica ? 3 : 1, [&](int fila) {
+blocked lot accepted @@ foundation/lists/DialogoListaLotes.cpp @@ if (lista->bloqueada(fila)) { @@ if (false) {
+wrong copy-out field (purchases) @@ purchases/frmclsLotesCompras.cpp @@ Campos{"Lote", "Caducidad", "Tono", "Calibre"}); @@ Campos{"Lote", "Caducidad", "Tono"});
+wrong copy-out field (sales) @@ sales/frmLotesStockFacturar2.cpp @@ lista->texto(fila, CalibreLote)); @@ lista->texto(fila, TonoLote));
+query condition dropped @@ foundation/lists/ReglasStockLotes.cpp @@ u" AND b.Cod_Articulo = "_s + QString::number(articulo); @@ QString();
+positive-stock WHERE fragment dropped @@ foundation/lists/ReglasStockLotes.cpp @@ sql += u" AND a.Stock_Actual > 0"_s; @@ sql += QString();
 expired date accepted today @@ purchases/frmLotesDatos.cpp @@ if (Unidades > Currency(0) && fecha < QDate::currentDate()) { @@ if (Unidades > Currency(0) && fecha < QDate::currentDate().addDays(-1)) {
 typed lot not trimmed @@ sales/frmLotesStockFacturar1.cpp @@ txtLote->setText(txtLote->text().trimmed()); @@ txtLote->setText(txtLote->text());
 model 1 keeps the host's lot @@ purchases/frmclsLotesCompras.cpp @@ Lote.clear(); @@ (void)0;
-error swallowed by the dialog @@ foundation/entry/DialogoLotes.cpp @@ Mensajes::Critico(this, titulo, error.Description()); @@ (void)titulo;
-failed lot procedure half-written @@ foundation/database/ProcedimientoSqlite.cpp @@ deshacer.exec(u"ROLLBACK"_s); @@ deshacer.exec(u"COMMIT"_s);
+error swallowed by the dialog @@ foundation/entry/VentanaLotes.cpp @@ Mensajes::Critico(this, tituloError(accion), error.Description()); @@ (void)accion;
+failed lot procedure half-written @@ foundation/database/DialectoQt.cpp @@ return {u"ROLLBACK"_s}; @@ return {u"COMMIT"_s};
 transaction not undone @@ foundation/database/Conexion.cpp @@ conexion.DeshacerTransaccion(); @@ (void)0;
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 lot copied out before the model is read again @@ sales/frmclsLotesFacturacion.cpp @@ switch (LeerModeloLotes()) { @@ clase.Lote = d.Lote; switch (LeerModeloLotes()) {
 Result given before the copy-out @@ foundation/entry/ProtocoloShow.cpp @@ if (dialogo->Result) @@ result = dialogo->Result; if (dialogo->Result)
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
-grid column narrower than its header @@ sales/frmLotesStockFacturar1.cpp @@ {u"Caducidad"_s, 1000, A::CentroCentro}, @@ {u"Caducidad"_s, 500, A::CentroCentro},
+grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, Rejilla::Alineacion::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, Rejilla::Alineacion::CentroCentro};
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
