@@ -24,8 +24,6 @@ const QList<LotePrueba> Lotes{
     {25, u"-2"_s, u"O'Ñandú"_s, u"2026-12-31"_s, u"Ñ'1"_s, u"12"_s},
     {26, u"8"_s, u"L-8"_s, u"2027-08-31"_s, u"A1"_s, u"12"_s},
 };
-const QList<qint32> Todos{25, 24, 22, 23, 21, 26};
-const QList<qint32> ConStock{22, 23, 21, 26};
 const QString Corto = u"El lote seleccionado no tiene stock suficiente"_s;
 
 QString consultaEsperada(qint32 articulo, bool soloConStock)
@@ -37,8 +35,8 @@ QString consultaEsperada(qint32 articulo, bool soloConStock)
            u" ORDER BY a.Stock_Actual"_s;
 }
 
-// One entry class pointed at the test database through a recording connection,
-// with the outputs set to what the host had in its line.
+// An entry class on the test database through a recording connection, its
+// outputs holding what the host had in its line.
 template<class Clase> struct Sesion
 {
     std::shared_ptr<EmpresaMemoria> empresa = std::make_shared<EmpresaMemoria>(1, 1);
@@ -67,83 +65,116 @@ template<class Clase> struct Sesion
     }
 };
 
-QList<qint32> clavesListadas(Rejilla *r)
+// The header row, or column 0 (the lot keys) from the header down.
+QStringList textos(Rejilla *r, bool cabecera)
 {
-    QList<qint32> claves;
-    for (int fila = 1; fila < r->Rows(); ++fila)
-        claves << r->TextMatrix(fila, 0).toInt();
-    return claves;
+    QStringList celdas;
+    for (int i = 0; i < (cabecera ? r->Cols() : r->Rows()); ++i)
+        celdas << (cabecera ? r->TextMatrix(0, i) : r->TextMatrix(i, 0));
+    return celdas;
 }
 
-QStringList cabeceras(Rejilla *r)
+template<class Clase> void elegirLote()
 {
-    QStringList textos;
-    for (int c = 0; c < r->Cols(); ++c)
-        textos << r->TextMatrix(0, c);
-    return textos;
-}
-
-struct Caso
-{
-    QString modelo;
-    bool esNegativo;
-    int unidades;
-    qint32 elegir;
-    QString mensaje;
-    QString titulo;
-};
-
-template<class Clase> void elegirLote(const QString &motor, const Caso &caso, const std::function<void(Clase &)> &fijar)
-{
+    QFETCH(QString, motor);
+    QFETCH(QString, modelo);
+    QFETCH(bool, esNegativo);
+    QFETCH(int, unidades);
+    QFETCH(QString, elegir); // a lot key, or empty for an article without lots
+    QFETCH(QString, mensaje);
+    QFETCH(QString, titulo);
     NVLA_BASE_DATOS(bd, motor, false);
     QVERIFY_SQL(Sembrar(*bd, Lotes));
-    Sesion<Clase> s(bd, caso.modelo, caso.unidades);
-    fijar(s.clase);
-    const bool modeloLote = caso.modelo == u"3";
-    const QStringList columnas = modeloLote ? QStringList{{}, u"Stock"_s, u"Caducidad"_s, u"Lote"_s}
-                                            : QStringList{{}, u"Stock"_s, u"Tono"_s, u"Calibre"_s, u"Caducidad"_s};
+    Sesion<Clase> s(bd, modelo, unidades);
+    if constexpr (requires { s.clase.EsNegativo; })
+        s.clase.EsNegativo = esNegativo;
+    if (elegir.isEmpty())
+        s.clase.Cod_Articulo = ArticuloPrueba + 1;
+    const bool modeloLote = modelo == u"3";
+    const QStringList cabeceras = modeloLote ? QStringList{{}, u"Stock"_s, u"Caducidad"_s, u"Lote"_s}
+                                             : QStringList{{}, u"Stock"_s, u"Tono"_s, u"Calibre"_s, u"Caducidad"_s};
+    const QStringList claves = elegir.isEmpty() ? QStringList{QString()}
+                               : esNegativo     ? QStringList{{}, u"22"_s, u"23"_s, u"21"_s, u"26"_s}
+                                                : QStringList{{}, u"25"_s, u"24"_s, u"22"_s, u"23"_s, u"21"_s, u"26"_s};
     QList<MensajeVisto> mensajes;
     QVERIFY(ConDialogo([&] { s.clase.Show(1); },
                        [&](QDialog *d) {
                            auto *r = control<Rejilla>(d, u"vsLotes"_s);
                            QCOMPARE(d->objectName(), modeloLote ? u"frmLotesStockReg1"_s : u"frmLotesStockReg2"_s);
-                           QCOMPARE(d->windowTitle(), caso.titulo);
-                           QCOMPARE(cabeceras(r), columnas);
+                           QCOMPARE(d->windowTitle(), titulo);
+                           QCOMPARE(textos(r, true), cabeceras);
                            QVERIFY(r->ColHidden(0));
-                           QCOMPARE(clavesListadas(r), caso.esNegativo ? ConStock : Todos);
-                           const int fila = int(clavesListadas(r).indexOf(caso.elegir)) + 1;
+                           QCOMPARE(textos(r, false), claves);
+                           const int fila = int(claves.indexOf(elegir));
                            r->setRow(fila);
-                           // Enter in the list is no Aceptar here: these dialogs have no keys of their own.
+                           // Enter in the list is no Aceptar: these dialogs have no keys of their own.
                            QTest::keyClick(r, Qt::Key_Return);
                            QVERIFY(d->isVisible());
                            mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                           if (!caso.mensaje.isEmpty()) {
+                           if (!mensaje.isEmpty() || elegir.isEmpty()) {
                                QVERIFY(d->isVisible());
                                QCOMPARE(r->Row(), fila);
                                clic(d, u"cmdCancelar"_s);
                            }
                        }));
     // One query, the exact text, and nothing written.
-    QCOMPARE(s.grabadora->Textos(), QStringList{consultaEsperada(ArticuloPrueba, caso.esNegativo)});
-    if (!caso.mensaje.isEmpty()) {
-        QCOMPARE(mensajes.size(), 1);
-        QCOMPARE(mensajes[0].texto, caso.mensaje);
+    QCOMPARE(s.grabadora->Textos(), QStringList{consultaEsperada(s.clase.Cod_Articulo, esNegativo)});
+    QCOMPARE(mensajes.size(), mensaje.isEmpty() ? 0 : 1);
+    if (!mensaje.isEmpty()) {
+        QCOMPARE(mensajes[0].texto, mensaje);
         QCOMPARE(mensajes[0].titulo, u"¡ Atención !"_s);
         QCOMPARE(mensajes[0].icono, QMessageBox::Warning);
+    }
+    if (!mensaje.isEmpty() || elegir.isEmpty()) {
         QVERIFY(!s.clase.Result);
         QVERIFY(s.salidasIntactas());
         return;
     }
-    QVERIFY(mensajes.isEmpty());
     QVERIFY(s.clase.Result);
-    QCOMPARE(s.clase.Cod_Lote, caso.elegir);
-    const LotePrueba &lote = *std::ranges::find(Lotes, caso.elegir, &LotePrueba::clave);
+    QCOMPARE(s.clase.Cod_Lote, elegir.toInt());
+    const LotePrueba &lote = *std::ranges::find(Lotes, elegir.toInt(), &LotePrueba::clave);
     QCOMPARE(s.clase.Caducidad,
              lote.caducidad.isEmpty() ? QDate(1900, 1, 1) : QDate::fromString(lote.caducidad, Qt::ISODate));
     // The fields of the other lot model come back empty, whatever the host had.
     QCOMPARE(s.clase.Lote, modeloLote ? lote.lote : QString());
     QCOMPARE(s.clase.Tono, modeloLote ? QString() : lote.tono);
     QCOMPARE(s.clase.Calibre, modeloLote ? QString() : lote.calibre);
+}
+
+// Every way out but Aceptar leaves Result False and the outputs untouched; lot
+// models 1 and 4 need no dialog and no database; any other model fails before
+// anything changes.
+template<class Clase> void sinEleccion()
+{
+    NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
+    QVERIFY_SQL(Sembrar(*bd, Lotes));
+    for (const QString &modelo : {u"2"_s, u"3"_s}) {
+        Sesion<Clase> s(bd, modelo, 1);
+        for (const auto &salir : {std::function<void(QDialog *)>([](QDialog *d) { clic(d, u"cmdCancelar"_s); }),
+                                  std::function<void(QDialog *)>([](QDialog *d) { d->close(); })}) {
+            s.clase.Result = true;
+            QVERIFY(ConDialogo([&] { s.clase.Show(1); }, salir));
+            QVERIFY(!s.clase.Result);
+        }
+        s.clase.Result = true;
+        s.clase.Show(0);
+        QVERIFY(!s.clase.Result);
+        QVERIFY(s.salidasIntactas());
+    }
+    for (const QString &modelo : {u"1"_s, u"4"_s}) {
+        Sesion<Clase> s(nullptr, modelo, 5);
+        QVERIFY(!ConDialogo([&] { s.clase.Show(1); }, [](QDialog *) {}));
+        QVERIFY(s.clase.Result);
+        QCOMPARE(s.clase.Cod_Lote, 1);
+        QCOMPARE(s.clase.Caducidad, QDate(1900, 1, 1));
+        QCOMPARE(s.clase.Lote + s.clase.Tono + s.clase.Calibre, u"L-HOSTT-HOSTC-HOST"_s);
+    }
+    for (const QString &modelo : {u"0"_s, u"5"_s, u"Lote"_s}) {
+        Sesion<Clase> s(nullptr, modelo, 5);
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, s.clase.Show(1));
+        QVERIFY(!s.clase.Result);
+        QVERIFY(s.salidasIntactas());
+    }
 }
 
 } // namespace
@@ -155,74 +186,46 @@ class TstRegularizacion : public QObject
 private Q_SLOTS:
     void eleccionDesdeLaLista_data()
     {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<bool>("traspaso");
-        QTest::addColumn<QString>("modelo");
-        QTest::addColumn<bool>("esNegativo");
-        QTest::addColumn<int>("unidades");
-        QTest::addColumn<qint32>("elegir");
-        QTest::addColumn<QString>("mensaje");
-        QTest::addColumn<QString>("titulo");
+        columnas();
         const QString lotes = u"Regularización de Lotes"_s;
         const QString tonos = u"Regularización de Tono / Calibre"_s;
-        for (const QString &motor : Motores()) {
-            const QByteArray m = motor.toUtf8();
-            QTest::newRow(m + " salida: 4,996 se ve 5,00 y cubre 5")
-                << motor << false << u"3"_s << true << 5 << 23 << QString() << lotes;
-            QTest::newRow(m + " salida: 4,99 no cubre 5")
-                << motor << false << u"3"_s << true << 5 << 22 << Corto << lotes;
-            QTest::newRow(m + " salida de cero unidades")
-                << motor << false << u"3"_s << true << 0 << 22 << QString() << lotes;
-            QTest::newRow(m + " entrada: lote negativo con comillas")
-                << motor << false << u"3"_s << false << 5 << 25 << QString() << lotes;
-            QTest::newRow(m + " entrada tono: lote a cero, su propia clave")
-                << motor << false << u"2"_s << false << 100 << 24 << QString() << tonos;
-            QTest::newRow(m + " salida tono: stock igual")
-                << motor << false << u"2"_s << true << 5 << 21 << QString() << tonos;
-            QTest::newRow(m + " traspaso: 4,99 no cubre 5")
-                << motor << true << u"3"_s << true << 5 << 22 << Corto << u"Traspaso de Lote"_s;
-            QTest::newRow(m + " traspaso tono")
-                << motor << true << u"2"_s << true << 8 << 26 << QString() << u"Traspaso de Tono / Calibre"_s;
-            QTest::newRow(m + " traspaso tono: 5 no cubre 8")
-                << motor << true << u"2"_s << true << 8 << 21 << Corto << u"Traspaso de Tono / Calibre"_s;
+        for (const QString &m : Motores()) {
+            const QByteArray n = m.toUtf8();
+            QTest::newRow(n + " salida: 4,996 se ve 5,00 y cubre 5")
+                << m << u"3"_s << true << 5 << u"23"_s << QString() << lotes;
+            QTest::newRow(n + " salida: 4,99 no cubre 5") << m << u"3"_s << true << 5 << u"22"_s << Corto << lotes;
+            QTest::newRow(n + " salida de cero unidades") << m << u"3"_s << true << 0 << u"22"_s << QString() << lotes;
+            QTest::newRow(n + " entrada: negativo, con comillas")
+                << m << u"3"_s << false << 5 << u"25"_s << QString() << lotes;
+            QTest::newRow(n + " entrada tono: a cero, su propia clave")
+                << m << u"2"_s << false << 100 << u"24"_s << QString() << tonos;
+            QTest::newRow(n + " salida tono: stock igual") << m << u"2"_s << true << 5 << u"21"_s << QString() << tonos;
+            QTest::newRow(n + " artículo sin lotes") << m << u"3"_s << false << 5 << QString() << QString() << lotes;
         }
     }
-    void eleccionDesdeLaLista()
-    {
-        QFETCH(QString, motor);
-        QFETCH(bool, traspaso);
-        QFETCH(QString, modelo);
-        QFETCH(bool, esNegativo);
-        QFETCH(int, unidades);
-        QFETCH(qint32, elegir);
-        QFETCH(QString, mensaje);
-        QFETCH(QString, titulo);
-        const Caso caso{modelo, esNegativo, unidades, elegir, mensaje, titulo};
-        if (traspaso)
-            elegirLote<frmclsLotesTraspaso>(motor, caso, [](frmclsLotesTraspaso &) {});
-        else
-            elegirLote<frmclsLotesRegularizar>(motor, caso,
-                                               [esNegativo](frmclsLotesRegularizar &c) { c.EsNegativo = esNegativo; });
-    }
+    void eleccionDesdeLaLista() { elegirLote<frmclsLotesRegularizar>(); }
 
-    // What every way out of the dialog but Aceptar leaves: Result False and the
-    // host's outputs untouched; lot models 1 and 4 need no dialog and no
-    // database; any other model fails before anything changes.
-    void sinEleccion_data()
+    // A transfer always takes stock out, whatever the units, and says so.
+    void traspaso_data()
     {
-        QTest::addColumn<bool>("traspaso");
-        for (const bool traspaso : {false, true}) {
-            const QByteArray c = traspaso ? "traspaso" : "regularización";
-            QTest::newRow(c) << traspaso;
+        columnas();
+        const QString lote = u"Traspaso de Lote"_s;
+        const QString tono = u"Traspaso de Tono / Calibre"_s;
+        for (const QString &m : Motores()) {
+            const QByteArray n = m.toUtf8();
+            QTest::newRow(n + " 4,99 no cubre 5") << m << u"3"_s << true << 5 << u"22"_s << Corto << lote;
+            QTest::newRow(n + " cero unidades") << m << u"3"_s << true << 0 << u"22"_s << QString() << lote;
+            QTest::newRow(n + " tono: 5 no cubre 8") << m << u"2"_s << true << 8 << u"21"_s << Corto << tono;
+            QTest::newRow(n + " tono") << m << u"2"_s << true << 8 << u"26"_s << QString() << tono;
+            QTest::newRow(n + " artículo sin lotes") << m << u"2"_s << true << 1 << QString() << QString() << tono;
         }
     }
-    void sinEleccion()
+    void traspaso() { elegirLote<frmclsLotesTraspaso>(); }
+
+    void sinEleccionNadaCambia()
     {
-        QFETCH(bool, traspaso);
-        if (traspaso)
-            sinEleccionCon<frmclsLotesTraspaso>();
-        else
-            sinEleccionCon<frmclsLotesRegularizar>();
+        sinEleccion<frmclsLotesRegularizar>();
+        sinEleccion<frmclsLotesTraspaso>();
     }
 
     // A database failure while the list loads reaches the host from Show, before
@@ -232,48 +235,15 @@ private Q_SLOTS:
     {
         QFETCH(QString, motor);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
         QVERIFY_SQL(bd->Ejecutar(u"DROP TABLE Almacen_Articulos_Lotes"_s));
         for (const QString &modelo : {u"2"_s, u"3"_s}) {
             Sesion<frmclsLotesTraspaso> s(bd, modelo, 5);
             s.clase.Result = true;
-            bool lanzado = false;
-            QVERIFY(!ConDialogo(
-                [&] {
-                    try {
-                        s.clase.Show(1);
-                    } catch (const ErrorLotes &) {
-                        lanzado = true;
-                    }
-                },
-                [](QDialog *d) { d->reject(); }));
-            QVERIFY(lanzado);
+            QVERIFY(!ConDialogo([&] { QVERIFY_THROWS_EXCEPTION(ErrorLotes, s.clase.Show(1)); },
+                                [](QDialog *d) { d->reject(); }));
             QVERIFY(s.clase.Result);
             QVERIFY(s.salidasIntactas());
         }
-    }
-
-    // An article without lots, or a warehouse without stock rows: only the
-    // header; Aceptar does nothing and the dialog stays open.
-    void listaVacia_data() { FilasPorMotor(); }
-    void listaVacia()
-    {
-        QFETCH(QString, motor);
-        NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
-        Sesion<frmclsLotesRegularizar> s(bd, u"3"_s, 5);
-        s.clase.Cod_Articulo = ArticuloPrueba + 1;
-        QList<MensajeVisto> mensajes;
-        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
-                           [&](QDialog *d) {
-                               QCOMPARE(control<Rejilla>(d, u"vsLotes"_s)->Rows(), 1);
-                               mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                               QVERIFY(d->isVisible());
-                               clic(d, u"cmdCancelar"_s);
-                           }));
-        QVERIFY(mensajes.isEmpty());
-        QVERIFY(!s.clase.Result);
-        QCOMPARE(s.grabadora->Textos(), QStringList{consultaEsperada(ArticuloPrueba + 1, false)});
     }
 
     void registradasPorIdentificador()
@@ -285,40 +255,14 @@ private Q_SLOTS:
     }
 
 private:
-    template<class Clase> void sinEleccionCon()
+    static void columnas()
     {
-        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
-        for (const QString &modelo : {u"2"_s, u"3"_s}) {
-            Sesion<Clase> s(bd, modelo, 1);
-            s.clase.Result = true;
-            QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [](QDialog *d) { clic(d, u"cmdCancelar"_s); }));
-            QVERIFY(!s.clase.Result);
-            s.clase.Result = true;
-            // The close box ends the dialog as Cancelar does.
-            QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [](QDialog *d) { d->close(); }));
-            QVERIFY(!s.clase.Result);
-            s.clase.Result = true;
-            s.clase.Show(0);
-            QVERIFY(!s.clase.Result);
-            QVERIFY(s.salidasIntactas());
-        }
-        for (const QString &modelo : {u"1"_s, u"4"_s}) {
-            Sesion<Clase> s(nullptr, modelo, 5);
-            QVERIFY(!ConDialogo([&] { s.clase.Show(1); }, [](QDialog *) {}));
-            QVERIFY(s.clase.Result);
-            QCOMPARE(s.clase.Cod_Lote, 1);
-            QCOMPARE(s.clase.Caducidad, QDate(1900, 1, 1));
-            QCOMPARE(s.clase.Lote, u"L-HOST"_s);
-            QCOMPARE(s.clase.Tono, u"T-HOST"_s);
-            QVERIFY(s.grabadora->Textos().isEmpty());
-        }
-        for (const QString &modelo : {u"0"_s, u"5"_s, u"Lote"_s}) {
-            Sesion<Clase> s(nullptr, modelo, 5);
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, s.clase.Show(1));
-            QVERIFY(!s.clase.Result);
-            QVERIFY(s.salidasIntactas());
-        }
+        for (const char *columna : {"motor", "modelo"})
+            QTest::addColumn<QString>(columna);
+        QTest::addColumn<bool>("esNegativo");
+        QTest::addColumn<int>("unidades");
+        for (const char *columna : {"elegir", "mensaje", "titulo"})
+            QTest::addColumn<QString>(columna);
     }
 };
 
