@@ -184,11 +184,20 @@ class TstRegularizacion : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Regularization rows, then transfer rows: a transfer always takes stock
+    // out, whatever the units, and its caption says so.
     void eleccionDesdeLaLista_data()
     {
-        columnas();
+        for (const char *columna : {"motor", "modelo"})
+            QTest::addColumn<QString>(columna);
+        QTest::addColumn<bool>("esNegativo");
+        QTest::addColumn<int>("unidades");
+        for (const char *columna : {"elegir", "mensaje", "titulo"})
+            QTest::addColumn<QString>(columna);
         const QString lotes = u"Regularización de Lotes"_s;
         const QString tonos = u"Regularización de Tono / Calibre"_s;
+        const QString lote = u"Traspaso de Lote"_s;
+        const QString tono = u"Traspaso de Tono / Calibre"_s;
         for (const QString &m : Motores()) {
             const QByteArray n = m.toUtf8();
             QTest::newRow(n + " salida: 4,996 se ve 5,00 y cubre 5")
@@ -201,26 +210,21 @@ private Q_SLOTS:
                 << m << u"2"_s << false << 100 << u"24"_s << QString() << tonos;
             QTest::newRow(n + " salida tono: stock igual") << m << u"2"_s << true << 5 << u"21"_s << QString() << tonos;
             QTest::newRow(n + " artículo sin lotes") << m << u"3"_s << false << 5 << QString() << QString() << lotes;
+            QTest::newRow(n + " traspaso: 4,99 no cubre 5") << m << u"3"_s << true << 5 << u"22"_s << Corto << lote;
+            QTest::newRow(n + " traspaso de cero unidades") << m << u"3"_s << true << 0 << u"22"_s << QString() << lote;
+            QTest::newRow(n + " traspaso tono: 5 no cubre 8") << m << u"2"_s << true << 8 << u"21"_s << Corto << tono;
+            QTest::newRow(n + " traspaso tono") << m << u"2"_s << true << 8 << u"26"_s << QString() << tono;
+            QTest::newRow(n + " traspaso sin lotes") << m << u"2"_s << true << 1 << QString() << QString() << tono;
         }
     }
-    void eleccionDesdeLaLista() { elegirLote<frmclsLotesRegularizar>(); }
-
-    // A transfer always takes stock out, whatever the units, and says so.
-    void traspaso_data()
+    void eleccionDesdeLaLista()
     {
-        columnas();
-        const QString lote = u"Traspaso de Lote"_s;
-        const QString tono = u"Traspaso de Tono / Calibre"_s;
-        for (const QString &m : Motores()) {
-            const QByteArray n = m.toUtf8();
-            QTest::newRow(n + " 4,99 no cubre 5") << m << u"3"_s << true << 5 << u"22"_s << Corto << lote;
-            QTest::newRow(n + " cero unidades") << m << u"3"_s << true << 0 << u"22"_s << QString() << lote;
-            QTest::newRow(n + " tono: 5 no cubre 8") << m << u"2"_s << true << 8 << u"21"_s << Corto << tono;
-            QTest::newRow(n + " tono") << m << u"2"_s << true << 8 << u"26"_s << QString() << tono;
-            QTest::newRow(n + " artículo sin lotes") << m << u"2"_s << true << 1 << QString() << QString() << tono;
-        }
+        QFETCH(QString, titulo);
+        if (titulo.startsWith(u"Traspaso"))
+            elegirLote<frmclsLotesTraspaso>();
+        else
+            elegirLote<frmclsLotesRegularizar>();
     }
-    void traspaso() { elegirLote<frmclsLotesTraspaso>(); }
 
     void sinEleccionNadaCambia()
     {
@@ -252,17 +256,6 @@ private Q_SLOTS:
             Registro::CrearClase(u"{e26860ab-5344-4968-8087-82426fb6941d}"_s).get()));
         QVERIFY(
             dynamic_cast<frmclsLotesTraspaso *>(Registro::CrearClase(u"0220F91A-BDC4-425B-BCB0-6416F104DACA"_s).get()));
-    }
-
-private:
-    static void columnas()
-    {
-        for (const char *columna : {"motor", "modelo"})
-            QTest::addColumn<QString>(columna);
-        QTest::addColumn<bool>("esNegativo");
-        QTest::addColumn<int>("unidades");
-        for (const char *columna : {"elegir", "mensaje", "titulo"})
-            QTest::addColumn<QString>(columna);
     }
 };
 
