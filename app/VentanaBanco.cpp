@@ -6,6 +6,8 @@
 #include <nvlalotes/EmpresaMemoria.h>
 #include <nvlalotes/frmclsLotesCompras.h>
 #include <nvlalotes/frmclsLotesFacturacion.h>
+#include <nvlalotes/frmclsLotesRegularizar.h>
+#include <nvlalotes/frmclsLotesTraspaso.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,10 +31,13 @@ VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &de
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(crearParametros());
     layout->addWidget(new QLabel(u"Base de datos: %1"_s.arg(descripcionBaseDatos), central));
-    layout->addWidget(new QLabel(u"Datos de demostración, almacén 1: artículo 101 con lotes de stock 3, 5, 8 y "
-                                 u"4,996 (modelos 3 y 4); artículo 200 con tonos y calibres, uno bloqueado "
-                                 u"(modelo 2)."_s,
-                                 central));
+    layout->addWidget(
+        new QLabel(u"Datos de demostración, almacén 1: artículo 101 con lotes de stock 3, 5, 8 y "
+                   u"4,996 (modelos 3 y 4); artículo 200 con tonos y calibres, uno bloqueado "
+                   u"(modelo 2). Regularización y traspaso de 5 unidades del artículo 101: L-0003 no tiene stock "
+                   u"suficiente si la salida es negativa, los lotes a cero y en negativo se listan si no lo "
+                   u"es, y el almacén 2 no tiene ninguno."_s,
+                   central));
     m_paginas = new QTabWidget(central);
     layout->addWidget(m_paginas, 1);
     setCentralWidget(central);
@@ -87,6 +92,19 @@ void VentanaBanco::agregarPaginas()
     facturacion->PermitirAutomatico = true;
     facturacion->PermitirContinuarSinLote = true;
     m_paginas->addTab(new PaginaEntrada(std::move(facturacion), contexto, m_paginas), u"Facturación"_s);
+
+    auto regularizar = std::make_unique<frmclsLotesRegularizar>();
+    regularizar->EsNegativo = true;
+    regularizar->Cod_Almacen = 1;
+    regularizar->Cod_Articulo = 101;
+    regularizar->Unidades = 5;
+    m_paginas->addTab(new PaginaEntrada(std::move(regularizar), contexto, m_paginas), u"Regularización"_s);
+
+    auto traspaso = std::make_unique<frmclsLotesTraspaso>();
+    traspaso->Cod_Almacen = 1;
+    traspaso->Cod_Articulo = 101;
+    traspaso->Unidades = 5;
+    m_paginas->addTab(new PaginaEntrada(std::move(traspaso), contexto, m_paginas), u"Traspaso"_s);
 }
 
 } // namespace NVLALotes::Banco

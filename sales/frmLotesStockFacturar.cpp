@@ -1,5 +1,6 @@
 #include "frmLotesStockFacturar.h"
 
+#include "foundation/controls/PushButton.h"
 #include "foundation/database/ProcedimientoStockLotes.h"
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/host/NVLAEMP.h"
@@ -13,7 +14,10 @@ namespace NVLALotes {
 frmLotesStockFacturar::frmLotesStockFacturar(const Diseno &diseno, QString seleccion, QWidget *parent)
     : DialogoListaLotes(diseno, parent)
     , m_seleccion(std::move(seleccion))
-{}
+{
+    // Enter in the list is Aceptar.
+    connect(lista, &ListaLotes::Intro, cmdAceptar, &QAbstractButton::click);
+}
 
 frmLotesStockFacturar::~frmLotesStockFacturar() = default;
 

@@ -2,11 +2,11 @@
 
 #include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
-#include "foundation/controls/LineaRejilla.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/database/Registros.h"
 #include "foundation/host/Formatos.h"
+#include "foundation/lists/CeldasStock.h"
 #include "foundation/lists/MarcoManual.h"
 #include "foundation/values/Conversiones.h"
 
@@ -22,18 +22,12 @@ enum Columna { Clave = 0, Stock = 1, Fecha = 2, CodigoLote = 3 };
 
 DialogoListaLotes::Diseno diseno()
 {
-    using A = Rejilla::Alineacion;
     return {u"frmLotesStockFacturar1"_s,
             u"Lotes en Stock"_s,
             {4905, 7005},
             {2220, 6570, 1065, 365},
             {3495, 6570, 1065, 365},
-            {{75, 1380, 4740, 5055},
-             {{u"Stock"_s, 1200, A::DerechaCentro},
-              {u"Caducidad"_s, 1000, A::CentroCentro},
-              {u"Lote"_s, 0, A::IzquierdaCentro}},
-             Stock,
-             -1}};
+            {{75, 1380, 4740, 5055}, CeldasStock::ColumnasLote(), Stock, -1}};
 }
 
 } // namespace
@@ -56,11 +50,7 @@ frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
 
 QString frmLotesStockFacturar1::filaDeRegistro(const Registros &registro) const
 {
-    // Read by position: the select list above fixes the order, and a list of
-    // thousands of lots should not look names up for every field.
-    const Formatos &formatos = Formatos::instancia();
-    return LineaRejilla::unir({registro.Campo(0).toString(), formatos.FormatearNumero(registro.Campo(1), 2),
-                               formatos.FormatearFecha(TextoDeFecha(registro.Campo(3))), registro.Campo(2).toString()});
+    return CeldasStock::FilaLote(registro);
 }
 
 void frmLotesStockFacturar1::tomarFila(int fila)

@@ -2,12 +2,12 @@
 
 #include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
-#include "foundation/controls/LineaRejilla.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/database/Registros.h"
 #include "foundation/host/Formatos.h"
+#include "foundation/lists/CeldasStock.h"
 #include "foundation/lists/MarcoManual.h"
 #include "foundation/values/Conversiones.h"
 
@@ -23,20 +23,16 @@ enum Columna { Clave = 0, Bloqueo = 1, Stock = 2, TonoLote = 3, CalibreLote = 4,
 
 DialogoListaLotes::Diseno diseno()
 {
-    using A = Rejilla::Alineacion;
-    return {u"frmLotesStockFacturar2"_s,
-            u"Especifique Tono / Calibre"_s,
-            {6015, 7005},
-            {3570, 6570, 1065, 365},
-            {4755, 6570, 1065, 365},
-            {{75, 1350, 5865, 5085},
-             {{u"Blq"_s, 500, A::CentroCentro},
-              {u"Stock"_s, 1200, A::DerechaCentro},
-              {u"Tono"_s, 1300, A::CentroCentro},
-              {u"Calibre"_s, 1300, A::CentroCentro},
-              {u"Caducidad"_s, 1000, A::CentroCentro}},
-             Stock,
-             Bloqueo}};
+    return {
+        u"frmLotesStockFacturar2"_s,
+        u"Especifique Tono / Calibre"_s,
+        {6015, 7005},
+        {3570, 6570, 1065, 365},
+        {4755, 6570, 1065, 365},
+        {{75, 1350, 5865, 5085},
+         QList<ListaLotes::Columna>{{u"Blq"_s, 500, Rejilla::Alineacion::CentroCentro}} + CeldasStock::ColumnasTono(),
+         Stock,
+         Bloqueo}};
 }
 
 bool bloqueado(const QVariant &valor)
@@ -78,11 +74,9 @@ void frmLotesStockFacturar2::antesDeCargar()
 
 QString frmLotesStockFacturar2::filaDeRegistro(const Registros &registro) const
 {
-    // Read by position: the select list above fixes the order.
-    const Formatos &formatos = Formatos::instancia();
-    return LineaRejilla::unir({registro.Campo(0).toString(), bloqueado(registro.Campo(6)) ? u"X"_s : QString(),
-                               formatos.FormatearNumero(registro.Campo(1), 2), registro.Campo(4).toString(),
-                               registro.Campo(5).toString(), formatos.FormatearFecha(TextoDeFecha(registro.Campo(3)))});
+    // The block flag is the field after those the stock list reads.
+    const QString bloqueo = bloqueado(registro.Campo(6)) ? u"X"_s : QString();
+    return CeldasStock::FilaTono(registro, &bloqueo);
 }
 
 void frmLotesStockFacturar2::tomarFila(int fila)

@@ -25,6 +25,9 @@ INSERT INTO Articulos (Cod_Empresa, Cod_Articulo, Descripcion, Control_Lotes, Co
 
 -- Lot code and expiry: article 101 has lots with stock 3, 5, 8 and 4,996, one
 -- without stock and one in negative; article 100 a lot without expiry.
+-- A regularization or transfer of 5 units of article 101 in warehouse 1 refuses
+-- L-0003 when it takes stock out and lists L-CERO and L-NEG when it brings stock
+-- in; warehouse 2 holds no lot of it, so its list is empty.
 INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono, Calibre, Bloqueado) VALUES (1, 2, 101, 'L-0003', '2027-03-31', '', '', 0);
 INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono, Calibre, Bloqueado) VALUES (1, 3, 101, 'L-0005', '2027-05-31', '', '', 0);
 INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono, Calibre, Bloqueado) VALUES (1, 4, 101, 'L-0008', '2027-08-31', '', '', 0);

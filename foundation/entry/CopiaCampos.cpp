@@ -31,7 +31,8 @@ QMetaProperty propiedad(const QMetaObject &meta, const QByteArray &nombre)
 void aDialogo(const QMetaObject &metaClase, const void *clase, QObject &dialogo, const Campos &campos)
 {
     for (const Campo &campo : campos) {
-        const QVariant valor = propiedad(metaClase, campo.enClase).readOnGadget(clase);
+        const QVariant valor =
+            campo.enClase.isEmpty() ? campo.valorFijo : propiedad(metaClase, campo.enClase).readOnGadget(clase);
         if (!propiedad(*dialogo.metaObject(), campo.enDialogo).write(&dialogo, valor))
             campoNoValido(*dialogo.metaObject(), campo.enDialogo);
     }

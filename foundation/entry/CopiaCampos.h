@@ -13,7 +13,7 @@ namespace NVLALotes {
 
 // One field an entry class and its dialog exchange, addressed by name. Most
 // have the same name on both sides; a few are named otherwise in the dialog,
-// and a few outputs are a fixed value the class takes instead of a copy.
+// and a few are a fixed value one side takes instead of a copy.
 struct Campo
 {
     Campo(const char *mismoNombre)
@@ -28,6 +28,14 @@ struct Campo
     {
         Campo campo(nombreEnClase);
         campo.enDialogo.clear();
+        campo.valorFijo = valor;
+        return campo;
+    }
+    // An input the class sets to a fixed value rather than copying one of its fields.
+    static Campo fijoEnDialogo(const char *nombreEnDialogo, const QVariant &valor)
+    {
+        Campo campo(nombreEnDialogo);
+        campo.enClase.clear();
         campo.valorFijo = valor;
         return campo;
     }

@@ -21,7 +21,6 @@ DialogoListaLotes::DialogoListaLotes(const Diseno &diseno, QWidget *parent)
     vsLotes = lista->rejilla();
     cmdAceptar = Formulario::boton(this, u"cmdAceptar"_s, u"&Aceptar"_s, diseno.aceptar);
     connect(cmdAceptar, &QAbstractButton::clicked, this, [this] { protegido(u"Aceptar"_s, [this] { aceptar(); }); });
-    connect(lista, &ListaLotes::Intro, cmdAceptar, &QAbstractButton::click);
     cmdCancelar = Formulario::boton(this, u"cmdCancelar"_s, u"&Cancelar"_s, diseno.cancelar);
     connect(cmdCancelar, &QAbstractButton::clicked, this, &DialogoListaLotes::terminarCancelando);
 }

@@ -22,7 +22,8 @@ class Registros;
 // automatic choice on the automatic row, and a blocked row or one whose stock
 // falls short (where stock is checked) refused with a message. A dialog over
 // this base gives its design, its query, how a record becomes a row and how a
-// row (or the typed lot) becomes its outputs.
+// row (or the typed lot) becomes its outputs. Keys are the dialog's own too:
+// some answer Enter in the list (ListaLotes::Intro) with Aceptar, some do not.
 class NVLA_EXPORT DialogoListaLotes : public DialogoLotes
 {
     Q_OBJECT

@@ -1,0 +1,41 @@
+#include "frmLotesStockReg1.h"
+
+#include "foundation/lists/CeldasStock.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+enum Columna { Clave = 0, Stock = 1, Fecha = 2, CodigoLote = 3 };
+
+DialogoListaLotes::Diseno diseno()
+{
+    return {u"frmLotesStockReg1"_s,
+            u"Regularización de Lotes"_s,
+            {5295, 7005},
+            {2730, 6570, 1065, 365},
+            {4005, 6570, 1065, 365},
+            {{75, 75, 5145, 6360}, CeldasStock::ColumnasLote(), Stock, -1}};
+}
+
+} // namespace
+
+frmLotesStockReg1::frmLotesStockReg1(QWidget *parent)
+    : frmLotesStockReg(diseno(), parent)
+{}
+
+QString frmLotesStockReg1::filaDeRegistro(const Registros &registro) const
+{
+    return CeldasStock::FilaLote(registro);
+}
+
+void frmLotesStockReg1::tomarFila(int fila)
+{
+    // Tone and caliber are no part of this lot model: they come back empty.
+    terminarConLote(lista->claveDeFila(fila), lista->texto(fila, CodigoLote), lista->fecha(fila, Fecha), QString(),
+                    QString());
+}
+
+} // namespace NVLALotes

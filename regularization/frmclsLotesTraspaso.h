@@ -1,0 +1,44 @@
+#pragma once
+
+#include <nvlalotes/ClaseEntradaLotes.h>
+#include <nvlalotes/Currency.h>
+#include <nvlalotes/nvlalotes_export.h>
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+namespace NVLALotes {
+
+// The lot a warehouse transfer line takes out of the origin warehouse. It
+// works as a regularization that always takes stock out: only lots with stock
+// of at least the units can be chosen.
+class NVLA_EXPORT frmclsLotesTraspaso : public ClaseEntradaLotes
+{
+    Q_GADGET
+    Q_PROPERTY(qint16 Cod_Almacen MEMBER Cod_Almacen)
+    Q_PROPERTY(qint32 Cod_Articulo MEMBER Cod_Articulo)
+    Q_PROPERTY(NVLALotes::Currency Unidades MEMBER Unidades)
+    Q_PROPERTY(qint32 Cod_Lote MEMBER Cod_Lote)
+    Q_PROPERTY(QString Lote MEMBER Lote)
+    Q_PROPERTY(QDate Caducidad MEMBER Caducidad)
+    Q_PROPERTY(QString Tono MEMBER Tono)
+    Q_PROPERTY(QString Calibre MEMBER Calibre)
+    Q_PROPERTY(bool Result MEMBER Result)
+
+public:
+    qint16 Cod_Almacen = 0; // the warehouse the stock leaves
+    qint32 Cod_Articulo = 0;
+    Currency Unidades;
+    qint32 Cod_Lote = 0; // 1 under lot models 1 and 4
+    QString Lote;
+    QDate Caducidad; // 01/01/1900 is the null date
+    QString Tono;
+    QString Calibre;
+    bool Result = false;
+    using ClaseEntradaLotes::ConexionNuvalia;
+    using ClaseEntradaLotes::EmpresaNuvalia;
+    void Show(qint16 Modal = 0, QWidget *OwnerForm = nullptr) override;
+};
+
+} // namespace NVLALotes
