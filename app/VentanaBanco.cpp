@@ -6,6 +6,7 @@
 #include <nvlalotes/EmpresaMemoria.h>
 #include <nvlalotes/frmclsLotesCompras.h>
 #include <nvlalotes/frmclsLotesFacturacion.h>
+#include <nvlalotes/frmclsLotesInventario.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +33,9 @@ VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &de
     layout->addWidget(new QLabel(u"Datos de demostración, almacén 1: artículo 101 con lotes de stock 3, 5, 8 y "
                                  u"4,996 (modelos 3 y 4); artículo 200 con tonos y calibres, uno bloqueado "
                                  u"(modelo 2)."_s,
+                                 central));
+    layout->addWidget(new QLabel(u"Inventario (modelo 3): en el artículo 100, Y-NUEVO solo está contado y Y-2401 "
+                                 u"con 15/12/2026 tecleado da la clave 8; en el 101, L-0008 sale dos veces."_s,
                                  central));
     m_paginas = new QTabWidget(central);
     layout->addWidget(m_paginas, 1);
@@ -87,6 +91,13 @@ void VentanaBanco::agregarPaginas()
     facturacion->PermitirAutomatico = true;
     facturacion->PermitirContinuarSinLote = true;
     m_paginas->addTab(new PaginaEntrada(std::move(facturacion), contexto, m_paginas), u"Facturación"_s);
+
+    auto inventario = std::make_unique<frmclsLotesInventario>();
+    inventario->Cod_Almacen = 1;
+    inventario->Cod_Articulo = 100;
+    inventario->Unidades = 4;
+    inventario->ControlCaducidad = true;
+    m_paginas->addTab(new PaginaEntrada(std::move(inventario), contexto, m_paginas), u"Inventario"_s);
 }
 
 } // namespace NVLALotes::Banco

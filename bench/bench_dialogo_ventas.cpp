@@ -6,6 +6,7 @@
 // Prints one line per N:
 //   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=...
 // Each N runs in a child process of its own, so that its peak memory is its own.
+#include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
 #include "db/GeneradorDatos.h"
 #include "foundation/lists/ReglasStockLotes.h"
@@ -17,14 +18,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTextStream>
-#include <QTimer>
 
 #include <cmath>
 #include <cstdio>
@@ -37,81 +34,6 @@ namespace {
 constexpr qint16 Almacen = 1;
 constexpr qint32 Articulo = 9000;
 const QString Seleccion = u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s;
-
-double picoMemoriaMb()
-{
-    QFile estado(u"/proc/self/status"_s);
-    if (!estado.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &linea : estado.readAll().split('\n')) {
-        if (linea.startsWith("VmHWM:"))
-            return linea.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
-// The same rows read with nothing but Qt SQL: every field of every row, on a
-// connection with the page cache the library's own connections use, so that the
-// difference is the dialog's work and not the engine's settings.
-double leerConQtSql(const QString &ruta, const QString &sql)
-{
-    double ms = 0;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"bench"_s);
-        db.setDatabaseName(ruta);
-        db.open();
-        QSqlQuery(u"PRAGMA cache_size = -65536"_s, db);
-        QSqlQuery consulta(db);
-        consulta.setForwardOnly(true);
-        QElapsedTimer reloj;
-        reloj.start();
-        consulta.exec(sql);
-        qint64 filas = 0;
-        while (consulta.next()) {
-            for (int i = 0; i < 4; ++i)
-                filas += consulta.value(i).isNull() ? 0 : 1;
-        }
-        ms = double(reloj.nsecsElapsed()) / 1e6;
-        if (filas == 0)
-            std::fprintf(stderr, "the query read no rows\n");
-    }
-    QSqlDatabase::removeDatabase(u"bench"_s);
-    return ms;
-}
-
-// From Show until the list of the dialog has painted once; then the dialog is
-// cancelled, or (when timing the action) Aceptar is clicked on the automatic row
-// and the time runs until the dialog has chosen and closed.
-class PrimerPintado final : public QObject
-{
-public:
-    QElapsedTimer reloj;
-    double ms = -1;
-    bool aceptar = false;
-    QString clase;
-
-protected:
-    bool eventFilter(QObject *objeto, QEvent *evento) override
-    {
-        if (ms < 0 && evento->type() == QEvent::Paint) {
-            auto *widget = qobject_cast<QWidget *>(objeto);
-            if (widget && widget->parentWidget() && widget->parentWidget()->objectName() == u"vsLotes") {
-                ms = double(reloj.nsecsElapsed()) / 1e6;
-                auto *dialogo = qobject_cast<QDialog *>(widget->window());
-                clase = dialogo->objectName();
-                if (!aceptar) {
-                    QTimer::singleShot(0, dialogo, &QDialog::reject);
-                } else {
-                    QTimer::singleShot(0, dialogo, [this, dialogo] {
-                        reloj.restart();
-                        dialogo->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click();
-                    });
-                }
-            }
-        }
-        return false;
-    }
-};
 
 struct Apertura
 {
@@ -133,16 +55,20 @@ Apertura abrirDialogo(const QString &ruta, Currency unidades)
     lotes.Unidades = unidades > Currency(0) ? unidades : Currency(1);
     lotes.PermitirAutomatico = true;
 
-    PrimerPintado pintado;
-    pintado.aceptar = unidades > Currency(0);
-    qApp->installEventFilter(&pintado);
-    pintado.reloj.start();
+    const bool aceptar = unidades > Currency(0);
+    Medicion::PrimerPintado pintado([&](QDialog *dialogo) {
+        if (!aceptar) {
+            dialogo->reject();
+            return;
+        }
+        pintado.reloj.restart();
+        dialogo->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click();
+    });
     lotes.Show(1);
     const double hastaCerrar = double(pintado.reloj.nsecsElapsed()) / 1e6;
-    qApp->removeEventFilter(&pintado);
-    if (pintado.aceptar && !lotes.Result)
+    if (aceptar && !lotes.Result)
         std::fprintf(stderr, "the automatic choice found no lot\n");
-    return {pintado.ms, pintado.aceptar && lotes.Result ? hastaCerrar : -1, pintado.clase};
+    return {pintado.ms, aceptar && lotes.Result ? hastaCerrar : -1, pintado.clase};
 }
 
 // The largest stock of the list as it is displayed (2 decimals): only the lots
@@ -165,11 +91,11 @@ Currency mayorStock(const QString &ruta, const QString &sql)
 int medir(const QString &ruta, int lotes)
 {
     const QString sql = ReglasStockLotes::Consulta(Seleccion, 1, Almacen, Articulo, true);
-    leerConQtSql(ruta, sql); // the file in the page cache for both
-    const double consulta = leerConQtSql(ruta, sql);
+    Medicion::LeerConQtSql(ruta, sql, 4); // the file in the page cache for both
+    const double consulta = Medicion::LeerConQtSql(ruta, sql, 4);
     const Apertura apertura = abrirDialogo(ruta, Currency());
     // Peak memory of the opening alone, before the action reads the whole list.
-    const double pico = picoMemoriaMb();
+    const double pico = Medicion::PicoMemoriaMb();
     const Apertura accion = abrirDialogo(ruta, mayorStock(ruta, sql));
     std::printf("dialog=%s lots=%d dialog_ms=%.1f query_ms=%.1f ratio=%.2f peak_mb=%.1f action_ms=%.1f\n",
                 qPrintable(apertura.clase), lotes, apertura.pintadoMs, consulta, apertura.pintadoMs / consulta, pico,
