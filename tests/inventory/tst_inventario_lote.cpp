@@ -148,6 +148,9 @@ private Q_SLOTS:
         QVERIFY(ConDialogo([&] { s.clase.Show(1); },
                            [&](QDialog *d) {
                                QCOMPARE(control<QWidget>(d, u"txtCaducidad"_s)->isEnabled(), conFecha);
+                               // Opens in the first box that takes the focus.
+                               QCOMPARE(QApplication::focusWidget()->objectName(),
+                                        conFecha ? u"txtCaducidad"_s : u"kxLote"_s);
                                if (conFecha)
                                    escribir(d, u"txtCaducidad"_s, fecha);
                                escribir(d, u"kxLote"_s, lote);
