@@ -1,11 +1,17 @@
 #include "MedicionDialogo.h"
 
+#include "db/BaseDatosHost.h"
+
+#include <nvlalotes/Conexion.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -77,6 +83,60 @@ bool PrimerPintado::eventFilter(QObject *objeto, QEvent *evento)
     clase = dialogo->objectName();
     QTimer::singleShot(0, dialogo, [this, dialogo] { m_despues(dialogo); });
     return false;
+}
+
+BaseDatosHost::DatosGenerados CrearBaseConLotes(const QString &ruta, qint16 almacen, qint32 articulo, int lotes)
+{
+    auto conexion = Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta));
+    BaseDatosHost::CrearEsquema(*conexion);
+    BaseDatosHost::TamanoDatos tamano;
+    tamano.almacen = almacen;
+    tamano.articulo = articulo;
+    tamano.lotes = lotes;
+    return BaseDatosHost::GenerarDatos(*conexion, tamano);
+}
+
+int Informar(const Resultado &r)
+{
+    std::printf("dialog=%s lots=%d dialog_ms=%.1f query_ms=%.1f ratio=%.2f peak_mb=%.1f action_ms=%.1f\n",
+                qPrintable(r.clase), r.lotes, r.dialogoMs, r.consultaMs, r.dialogoMs / r.consultaMs, r.picoMb,
+                r.accionMs);
+    std::fflush(stdout);
+    return r.dialogoMs < 0 || r.accionMs < 0 ? 1 : 0;
+}
+
+int Principal(int argc, char *argv[], const QStringList &variantes,
+              const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
+              const std::function<int(const QString &ruta, int lotes, const QString &variante)> &medir)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList argumentos = QApplication::arguments();
+
+    // Child: one measurement on a database the parent made.
+    if (argumentos.size() == 5 && argumentos.at(1) == u"--medir")
+        return medir(argumentos.at(2), argumentos.at(3).toInt(), argumentos.at(4));
+
+    QList<int> tamanos{1000, 10000, 100000};
+    if (argumentos.size() > 1) {
+        tamanos.clear();
+        for (const QString &a : argumentos.mid(1))
+            tamanos << a.toInt();
+    }
+    QTemporaryDir carpeta;
+    int fallos = 0;
+    for (const int lotes : std::as_const(tamanos)) {
+        const QString ruta = crearBase(carpeta.path(), lotes);
+        for (const QString &variante : variantes) {
+            QProcess hijo;
+            hijo.setProcessChannelMode(QProcess::ForwardedChannels);
+            hijo.start(QApplication::applicationFilePath(), {u"--medir"_s, ruta, QString::number(lotes), variante});
+            hijo.waitForFinished(-1);
+            fallos += hijo.exitCode() != 0 ? 1 : 0;
+        }
+    }
+    return fallos == 0 ? 0 : 1;
 }
 
 } // namespace NVLALotes::Medicion

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "db/GeneradorDatos.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -37,5 +40,31 @@ protected:
 private:
     std::function<void(QDialog *)> m_despues;
 };
+
+// A fresh embedded database at `ruta` with the schema and one article with
+// `lotes` lots in one warehouse.
+BaseDatosHost::DatosGenerados CrearBaseConLotes(const QString &ruta, qint16 almacen, qint32 articulo, int lotes);
+
+struct Resultado
+{
+    QString clase;
+    int lotes = 0;
+    double dialogoMs = -1;
+    double consultaMs = -1;
+    double picoMb = 0;
+    double accionMs = -1;
+};
+// Prints the line of one measurement:
+//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=...
+// and answers 0 when both the opening and the action were timed.
+int Informar(const Resultado &resultado);
+
+// The main of a dialog benchmark. For each N of the arguments (1,000, 10,000
+// and 100,000 by default) the parent makes a database with `crearBase` in a
+// folder of its own, then measures each of `variantes` in a child process of
+// its own, so that each peak memory is its own; the child calls `medir`.
+int Principal(int argc, char *argv[], const QStringList &variantes,
+              const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
+              const std::function<int(const QString &ruta, int lotes, const QString &variante)> &medir);
 
 } // namespace NVLALotes::Medicion

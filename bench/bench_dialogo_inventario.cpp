@@ -9,7 +9,6 @@
 // Each measurement runs in a child process of its own, so that its peak memory is its own.
 #include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
-#include "db/GeneradorDatos.h"
 #include "foundation/values/Conversiones.h"
 
 #include <nvlalotes/Conexion.h>
@@ -21,10 +20,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -125,11 +122,7 @@ int medir(const QString &ruta, int lotes, const QString &modelo)
     const double pico = Medicion::PicoMemoriaMb();
     const LoteTecleado ultimo = ultimoLote(ruta);
     const Apertura accion = abrirDialogo(ruta, modelo, &ultimo);
-    std::printf("dialog=%s lots=%d dialog_ms=%.1f query_ms=%.1f ratio=%.2f peak_mb=%.1f action_ms=%.1f\n",
-                qPrintable(apertura.clase), lotes, apertura.pintadoMs, consulta, apertura.pintadoMs / consulta, pico,
-                accion.accionMs);
-    std::fflush(stdout);
-    return apertura.pintadoMs < 0 || accion.accionMs < 0 ? 1 : 0;
+    return Medicion::Informar({apertura.clase, lotes, apertura.pintadoMs, consulta, pico, accion.accionMs});
 }
 
 // Half the lots known to the article, the other half (later keys, lot codes
@@ -137,18 +130,14 @@ int medir(const QString &ruta, int lotes, const QString &modelo)
 QString crearBase(const QString &carpeta, int lotes)
 {
     const QString ruta = carpeta + u"/inventario-%1.db"_s.arg(lotes);
+    const int conocidos = lotes - lotes / 2;
+    const BaseDatosHost::DatosGenerados datos = Medicion::CrearBaseConLotes(ruta, Almacen, Articulo, conocidos);
     auto conexion = Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta));
-    BaseDatosHost::CrearEsquema(*conexion);
-    BaseDatosHost::TamanoDatos tamano;
-    tamano.almacen = Almacen;
-    tamano.articulo = Articulo;
-    tamano.lotes = lotes - lotes / 2;
-    const BaseDatosHost::DatosGenerados datos = BaseDatosHost::GenerarDatos(*conexion, tamano);
     conexion->Ejecutar(u"INSERT INTO Inventario_Lotes (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea, Cod_Lote, "
                        u"Lote, Caducidad, Tono, Calibre, Cantidad) SELECT Cod_Empresa, %1, Cod_Articulo, Cod_Lote, "
                        u"Cod_Lote + %2, 'I' || Lote, Caducidad, Tono, Lote, 1 FROM Articulos_Lotes WHERE "
                        u"Cod_Articulo = %3 AND Cod_Lote < %4"_s.arg(Almacen)
-                           .arg(tamano.lotes)
+                           .arg(conocidos)
                            .arg(Articulo)
                            .arg(datos.primeraClave + lotes / 2));
     conexion->Ejecutar(u"ANALYZE Inventario_Lotes"_s);
@@ -159,32 +148,5 @@ QString crearBase(const QString &carpeta, int lotes)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList argumentos = QApplication::arguments();
-
-    // Child: one measurement on a database the parent made.
-    if (argumentos.size() == 5 && argumentos.at(1) == u"--medir")
-        return medir(argumentos.at(2), argumentos.at(3).toInt(), argumentos.at(4));
-
-    QList<int> tamanos{1000, 10000, 100000};
-    if (argumentos.size() > 1) {
-        tamanos.clear();
-        for (const QString &a : argumentos.mid(1))
-            tamanos << a.toInt();
-    }
-    QTemporaryDir carpeta;
-    int fallos = 0;
-    for (const int lotes : std::as_const(tamanos)) {
-        const QString ruta = crearBase(carpeta.path(), lotes);
-        for (const QString &modelo : {u"3"_s, u"2"_s}) {
-            QProcess hijo;
-            hijo.setProcessChannelMode(QProcess::ForwardedChannels);
-            hijo.start(QApplication::applicationFilePath(), {u"--medir"_s, ruta, QString::number(lotes), modelo});
-            hijo.waitForFinished(-1);
-            fallos += hijo.exitCode() != 0 ? 1 : 0;
-        }
-    }
-    return fallos == 0 ? 0 : 1;
+    return Medicion::Principal(argc, argv, {u"3"_s, u"2"_s}, crearBase, medir);
 }

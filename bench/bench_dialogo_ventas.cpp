@@ -8,7 +8,6 @@
 // Each N runs in a child process of its own, so that its peak memory is its own.
 #include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
-#include "db/GeneradorDatos.h"
 #include "foundation/lists/ReglasStockLotes.h"
 
 #include <nvlalotes/Conexion.h>
@@ -18,10 +17,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdio>
@@ -97,53 +94,19 @@ int medir(const QString &ruta, int lotes)
     // Peak memory of the opening alone, before the action reads the whole list.
     const double pico = Medicion::PicoMemoriaMb();
     const Apertura accion = abrirDialogo(ruta, mayorStock(ruta, sql));
-    std::printf("dialog=%s lots=%d dialog_ms=%.1f query_ms=%.1f ratio=%.2f peak_mb=%.1f action_ms=%.1f\n",
-                qPrintable(apertura.clase), lotes, apertura.pintadoMs, consulta, apertura.pintadoMs / consulta, pico,
-                accion.accionMs);
-    return apertura.pintadoMs < 0 || accion.accionMs < 0 ? 1 : 0;
-}
-
-QString crearBase(const QString &carpeta, int lotes)
-{
-    const QString ruta = carpeta + u"/lotes-%1.db"_s.arg(lotes);
-    auto conexion = Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta));
-    BaseDatosHost::CrearEsquema(*conexion);
-    BaseDatosHost::TamanoDatos tamano;
-    tamano.almacen = Almacen;
-    tamano.articulo = Articulo;
-    tamano.lotes = lotes;
-    BaseDatosHost::GenerarDatos(*conexion, tamano);
-    return ruta;
+    return Medicion::Informar({apertura.clase, lotes, apertura.pintadoMs, consulta, pico, accion.accionMs});
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList argumentos = QApplication::arguments();
-
-    // Child: one measurement on a database the parent made.
-    if (argumentos.size() == 4 && argumentos.at(1) == u"--medir")
-        return medir(argumentos.at(2), argumentos.at(3).toInt());
-
-    QList<int> tamanos{1000, 10000, 100000};
-    if (argumentos.size() > 1) {
-        tamanos.clear();
-        for (const QString &a : argumentos.mid(1))
-            tamanos << a.toInt();
-    }
-    QTemporaryDir carpeta;
-    int fallos = 0;
-    for (const int lotes : std::as_const(tamanos)) {
-        const QString ruta = crearBase(carpeta.path(), lotes);
-        QProcess hijo;
-        hijo.setProcessChannelMode(QProcess::ForwardedChannels);
-        hijo.start(QApplication::applicationFilePath(), {u"--medir"_s, ruta, QString::number(lotes)});
-        hijo.waitForFinished(-1);
-        fallos += hijo.exitCode() != 0 ? 1 : 0;
-    }
-    return fallos == 0 ? 0 : 1;
+    return Medicion::Principal(
+        argc, argv, {u"3"_s},
+        [](const QString &carpeta, int lotes) {
+            const QString ruta = carpeta + u"/lotes-%1.db"_s.arg(lotes);
+            Medicion::CrearBaseConLotes(ruta, Almacen, Articulo, lotes);
+            return ruta;
+        },
+        [](const QString &ruta, int lotes, const QString &) { return medir(ruta, lotes); });
 }

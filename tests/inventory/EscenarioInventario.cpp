@@ -43,21 +43,6 @@ SesionInventario::SesionInventario(std::shared_ptr<Conexion> conexion, const QSt
     clase.Unidades = 4;
 }
 
-void SesionInventario::marcarSalidas()
-{
-    clase.Cod_Lote = 77;
-    clase.Lote = u"L-HOST"_s;
-    clase.Caducidad = QDate(2030, 3, 3);
-    clase.Tono = u"T-HOST"_s;
-    clase.Calibre = u"C-HOST"_s;
-}
-
-bool SesionInventario::salidasIntactas() const
-{
-    return clase.Cod_Lote == 77 && clase.Lote == u"L-HOST" && clase.Caducidad == QDate(2030, 3, 3) &&
-           clase.Tono == u"T-HOST" && clase.Calibre == u"C-HOST";
-}
-
 QStringList FilasDeRejilla(QDialog *dialogo)
 {
     auto *rejilla = control<Rejilla>(dialogo, u"vsLotes"_s);

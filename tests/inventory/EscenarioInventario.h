@@ -28,9 +28,8 @@ struct SesionInventario
     frmclsLotesInventario clase;
 
     SesionInventario(std::shared_ptr<Conexion> conexion, const QString &modelo);
-    // Sets every output to a recognisable value, to see what Show changes.
-    void marcarSalidas();
-    bool salidasIntactas() const;
+    void marcarSalidas() { MarcarSalidas(clase); }
+    bool salidasIntactas() const { return SalidasIntactas(clase); }
 };
 
 // The grid's data rows, cells joined by '|', hidden key included.

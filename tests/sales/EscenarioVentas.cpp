@@ -75,19 +75,4 @@ bool SesionVentas::llamoAlProcedimiento() const
     return false;
 }
 
-void SesionVentas::marcarSalidas()
-{
-    clase.Cod_Lote = 77;
-    clase.Lote = u"L-HOST"_s;
-    clase.Caducidad = QDate(2030, 3, 3);
-    clase.Tono = u"T-HOST"_s;
-    clase.Calibre = u"C-HOST"_s;
-}
-
-bool SesionVentas::salidasIntactas() const
-{
-    return clase.Cod_Lote == 77 && clase.Lote == u"L-HOST" && clase.Caducidad == QDate(2030, 3, 3) &&
-           clase.Tono == u"T-HOST" && clase.Calibre == u"C-HOST";
-}
-
 } // namespace NVLALotes::Pruebas
