@@ -6,15 +6,6 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Pruebas {
 
-namespace {
-
-QString texto(const QString &valor)
-{
-    return u"'"_s + QString(valor).replace(u"'"_s, u"''"_s) + u"'"_s;
-}
-
-} // namespace
-
 void SembrarInventario(Conexion &conexion, const QList<LotePrueba> &lotes, const QList<LoteContado> &contados)
 {
     Sembrar(conexion, lotes);

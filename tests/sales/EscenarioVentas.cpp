@@ -6,14 +6,10 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Pruebas {
 
-namespace {
-
 QString texto(const QString &valor)
 {
     return u"'"_s + QString(valor).replace(u"'"_s, u"''"_s) + u"'"_s;
 }
-
-} // namespace
 
 void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes)
 {

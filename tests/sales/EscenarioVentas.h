@@ -29,6 +29,8 @@ struct LotePrueba
 inline constexpr qint32 ArticuloPrueba = 500;
 inline constexpr qint16 AlmacenPrueba = 1;
 
+// A text as an SQL literal: quoted, with its quotes doubled.
+QString texto(const QString &valor);
 void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes);
 
 // Lots of the article in the database, as "key|lot|expiry|tone|caliber", in key order.
