@@ -40,7 +40,7 @@ double LeerConQtSql(const QString &ruta, const QString &sql, int campos)
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"bench"_s);
         db.setDatabaseName(ruta);
         db.open();
-        QSqlQuery(u"PRAGMA cache_size = -65536"_s, db);
+        const QSqlQuery cache(u"PRAGMA cache_size = -65536"_s, db);
         QSqlQuery consulta(db);
         consulta.setForwardOnly(true);
         QElapsedTimer reloj;
@@ -53,7 +53,7 @@ double LeerConQtSql(const QString &ruta, const QString &sql, int campos)
         }
         ms = double(reloj.nsecsElapsed()) / 1e6;
         if (filas == 0)
-            std::fprintf(stderr, "the query read no rows\n");
+            std::fputs("the query read no rows\n", stderr);
     }
     QSqlDatabase::removeDatabase(u"bench"_s);
     return ms;
@@ -76,7 +76,7 @@ bool PrimerPintado::eventFilter(QObject *objeto, QEvent *evento)
     if (ms >= 0 || evento->type() != QEvent::Paint)
         return false;
     auto *widget = qobject_cast<QWidget *>(objeto);
-    if (!widget || !widget->parentWidget() || widget->parentWidget()->objectName() != u"vsLotes")
+    if (widget == nullptr || widget->parentWidget() == nullptr || widget->parentWidget()->objectName() != u"vsLotes")
         return false;
     ms = double(reloj.nsecsElapsed()) / 1e6;
     auto *dialogo = qobject_cast<QDialog *>(widget->window());
@@ -98,14 +98,20 @@ BaseDatosHost::DatosGenerados CrearBaseConLotes(const QString &ruta, qint16 alma
 
 int Informar(const Resultado &r)
 {
-    std::printf("dialog=%s lots=%d dialog_ms=%.1f query_ms=%.1f ratio=%.2f peak_mb=%.1f action_ms=%.1f\n",
-                qPrintable(r.clase), r.lotes, r.dialogoMs, r.consultaMs, r.dialogoMs / r.consultaMs, r.picoMb,
-                r.accionMs);
+    const QString linea =
+        u"dialog=%1 lots=%2 dialog_ms=%3 query_ms=%4 ratio=%5 peak_mb=%6 action_ms=%7\n"_s.arg(r.clase)
+            .arg(r.lotes)
+            .arg(r.dialogoMs, 0, 'f', 1)
+            .arg(r.consultaMs, 0, 'f', 1)
+            .arg(r.dialogoMs / r.consultaMs, 0, 'f', 2)
+            .arg(r.picoMb, 0, 'f', 1)
+            .arg(r.accionMs, 0, 'f', 1);
+    std::fputs(qPrintable(linea), stdout);
     std::fflush(stdout);
     return r.dialogoMs < 0 || r.accionMs < 0 ? 1 : 0;
 }
 
-int Principal(int argc, char *argv[], const QStringList &variantes,
+int Principal(int argc, char **argv, const QStringList &variantes,
               const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
               const std::function<int(const QString &ruta, int lotes, const QString &variante)> &medir)
 {

@@ -63,7 +63,7 @@ int Informar(const Resultado &resultado);
 // and 100,000 by default) the parent makes a database with `crearBase` in a
 // folder of its own, then measures each of `variantes` in a child process of
 // its own, so that each peak memory is its own; the child calls `medir`.
-int Principal(int argc, char *argv[], const QStringList &variantes,
+int Principal(int argc, char **argv, const QStringList &variantes,
               const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
               const std::function<int(const QString &ruta, int lotes, const QString &variante)> &medir);
 

@@ -86,10 +86,10 @@ Apertura abrirDialogo(const QString &ruta, const QString &modelo, const LoteTecl
     inventario.ConexionNuvalia(grabadora);
     inventario.Cod_Almacen = Almacen;
     inventario.Cod_Articulo = Articulo;
-    inventario.ControlCaducidad = tecleado && !tecleado->fecha.isEmpty();
+    inventario.ControlCaducidad = tecleado != nullptr && !tecleado->fecha.isEmpty();
 
     Medicion::PrimerPintado pintado([&](QDialog *dialogo) {
-        if (!tecleado) {
+        if (tecleado == nullptr) {
             dialogo->reject();
             return;
         }
@@ -105,9 +105,9 @@ Apertura abrirDialogo(const QString &ruta, const QString &modelo, const LoteTecl
     });
     inventario.Show(1);
     const double hastaCerrar = double(pintado.reloj.nsecsElapsed()) / 1e6;
-    const bool acerto = tecleado && inventario.Result && inventario.Cod_Lote == tecleado->clave;
-    if (tecleado && !acerto)
-        std::fprintf(stderr, "the typed lot did not resolve to the last key\n");
+    const bool acerto = tecleado != nullptr && inventario.Result && inventario.Cod_Lote == tecleado->clave;
+    if (tecleado != nullptr && !acerto)
+        std::fputs("the typed lot did not resolve to the last key\n", stderr);
     return {pintado.ms, acerto ? hastaCerrar : -1, pintado.clase, grabadora->Textos().value(0)};
 }
 
@@ -129,7 +129,7 @@ int medir(const QString &ruta, int lotes, const QString &modelo)
 // and calibers of their own) recorded only in a count of the warehouse.
 QString crearBase(const QString &carpeta, int lotes)
 {
-    const QString ruta = carpeta + u"/inventario-%1.db"_s.arg(lotes);
+    QString ruta = carpeta + u"/inventario-%1.db"_s.arg(lotes);
     const int conocidos = lotes - lotes / 2;
     const BaseDatosHost::DatosGenerados datos = Medicion::CrearBaseConLotes(ruta, Almacen, Articulo, conocidos);
     auto conexion = Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta));

@@ -64,7 +64,7 @@ Apertura abrirDialogo(const QString &ruta, Currency unidades)
     lotes.Show(1);
     const double hastaCerrar = double(pintado.reloj.nsecsElapsed()) / 1e6;
     if (aceptar && !lotes.Result)
-        std::fprintf(stderr, "the automatic choice found no lot\n");
+        std::fputs("the automatic choice found no lot\n", stderr);
     return {pintado.ms, aceptar && lotes.Result ? hastaCerrar : -1, pintado.clase};
 }
 
