@@ -80,7 +80,6 @@ private Q_SLOTS:
             };
             fila("con fecha") << u"31012027"_s << u"T1"_s << u"C1"_s << QString() << QString() << 21;
             fila("sin fecha") << QString() << u"T1"_s << u"C2"_s << QString() << QString() << 22;
-            fila("sin fecha no casa con fecha") << QString() << u"T1"_s << u"C1"_s << QString() << QString() << 0;
             fila("otra mayúscula") << QString() << u"t1"_s << u"C2"_s << QString() << QString() << 0;
             fila("sin tono") << QString() << QString() << u"C1"_s << u"El tono del lote es obligatorio."_s
                              << u"kxTono"_s << 0;
