@@ -6,6 +6,7 @@
 #include <nvlalotes/EmpresaMemoria.h>
 #include <nvlalotes/frmclsLotesCompras.h>
 #include <nvlalotes/frmclsLotesFacturacion.h>
+#include <nvlalotes/frmclsLotesInventario.h>
 #include <nvlalotes/frmclsLotesRegularizar.h>
 #include <nvlalotes/frmclsLotesTraspaso.h>
 
@@ -38,6 +39,9 @@ VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &de
                    u"suficiente si la salida es negativa, los lotes a cero y en negativo se listan si no lo "
                    u"es, y el almacén 2 no tiene ninguno."_s,
                    central));
+    layout->addWidget(new QLabel(u"Inventario (modelo 3): en el artículo 100, Y-NUEVO solo está contado y Y-2401 "
+                                 u"con 15/12/2026 tecleado da la clave 8; en el 101, L-0008 sale dos veces."_s,
+                                 central));
     m_paginas = new QTabWidget(central);
     layout->addWidget(m_paginas, 1);
     setCentralWidget(central);
@@ -105,6 +109,13 @@ void VentanaBanco::agregarPaginas()
     traspaso->Cod_Articulo = 101;
     traspaso->Unidades = 5;
     m_paginas->addTab(new PaginaEntrada(std::move(traspaso), contexto, m_paginas), u"Traspaso"_s);
+
+    auto inventario = std::make_unique<frmclsLotesInventario>();
+    inventario->Cod_Almacen = 1;
+    inventario->Cod_Articulo = 100;
+    inventario->Unidades = 4;
+    inventario->ControlCaducidad = true;
+    m_paginas->addTab(new PaginaEntrada(std::move(inventario), contexto, m_paginas), u"Inventario"_s);
 }
 
 } // namespace NVLALotes::Banco

@@ -8,8 +8,8 @@
 // Prints one line per dialog and N:
 //   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=...
 // Each measurement runs in a child process of its own, so that its peak memory is its own.
+#include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
-#include "db/GeneradorDatos.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/lists/ReglasStockLotes.h"
 
@@ -19,16 +19,9 @@
 #include <nvlalotes/frmclsLotesRegularizar.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QTextStream>
-#include <QTimer>
 
 #include <cmath>
 #include <cstdio>
@@ -72,85 +65,6 @@ const Medido *medidoDe(const QString &dialogo)
     }
     return nullptr;
 }
-
-double picoMemoriaMb()
-{
-    QFile estado(u"/proc/self/status"_s);
-    if (!estado.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &linea : estado.readAll().split('\n')) {
-        if (linea.startsWith("VmHWM:"))
-            return linea.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
-// The same rows read with nothing but Qt SQL: every field of every row, on a
-// connection with the page cache the library's own connections use, so that the
-// difference is the dialog's work and not the engine's settings.
-double leerConQtSql(const QString &ruta, const QString &sql, int campos)
-{
-    double ms = 0;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"bench"_s);
-        db.setDatabaseName(ruta);
-        db.open();
-        QSqlQuery(u"PRAGMA cache_size = -65536"_s, db);
-        QSqlQuery consulta(db);
-        consulta.setForwardOnly(true);
-        QElapsedTimer reloj;
-        reloj.start();
-        consulta.exec(sql);
-        qint64 filas = 0;
-        while (consulta.next()) {
-            for (int i = 0; i < campos; ++i)
-                filas += consulta.value(i).isNull() ? 0 : 1;
-        }
-        ms = double(reloj.nsecsElapsed()) / 1e6;
-        if (filas == 0)
-            std::fprintf(stderr, "the query read no rows\n");
-    }
-    QSqlDatabase::removeDatabase(u"bench"_s);
-    return ms;
-}
-
-// From Show until the list of the dialog has painted once; then the dialog is
-// cancelled, or (when timing the action) the clerk's action runs and the time
-// goes on until the dialog has chosen and closed.
-class PrimerPintado final : public QObject
-{
-public:
-    QElapsedTimer reloj;
-    double ms = -1;
-    bool aceptar = false;
-    bool ultimaFila = false; // accept the last row, not the automatic one
-    QString clase;
-
-protected:
-    bool eventFilter(QObject *objeto, QEvent *evento) override
-    {
-        if (ms < 0 && evento->type() == QEvent::Paint) {
-            auto *widget = qobject_cast<QWidget *>(objeto);
-            if (widget && widget->parentWidget() && widget->parentWidget()->objectName() == u"vsLotes") {
-                ms = double(reloj.nsecsElapsed()) / 1e6;
-                auto *dialogo = qobject_cast<QDialog *>(widget->window());
-                clase = dialogo->objectName();
-                if (!aceptar) {
-                    QTimer::singleShot(0, dialogo, &QDialog::reject);
-                } else {
-                    auto *lista = qobject_cast<Rejilla *>(widget->parentWidget());
-                    QTimer::singleShot(0, dialogo, [this, dialogo, lista] {
-                        reloj.restart();
-                        if (ultimaFila)
-                            lista->setRow(lista->Rows() - 1);
-                        dialogo->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click();
-                    });
-                }
-            }
-        }
-        return false;
-    }
-};
 
 struct Apertura
 {
@@ -196,18 +110,25 @@ Apertura abrirDialogo(const QString &ruta, const Medido &medido, Currency unidad
     entrada.clase->EmpresaNuvalia(empresa);
     entrada.clase->ConexionNuvalia(Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta)));
 
-    PrimerPintado pintado;
-    pintado.aceptar = unidades > Currency(0);
-    pintado.ultimaFila = !medido.venta;
-    qApp->installEventFilter(&pintado);
-    pintado.reloj.start();
+    const bool aceptar = unidades > Currency(0);
+    Medicion::PrimerPintado pintado([&](QDialog *dialogo) {
+        if (!aceptar) {
+            dialogo->reject();
+            return;
+        }
+        pintado.reloj.restart();
+        if (!medido.venta) {
+            auto *lista = dialogo->findChild<Rejilla *>(u"vsLotes"_s);
+            lista->setRow(lista->Rows() - 1);
+        }
+        dialogo->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click();
+    });
     entrada.clase->Show(1);
     const double hastaCerrar = double(pintado.reloj.nsecsElapsed()) / 1e6;
-    qApp->removeEventFilter(&pintado);
     const bool elegido = *entrada.result;
-    if (pintado.aceptar && !elegido)
+    if (aceptar && !elegido)
         std::fprintf(stderr, "%s chose no lot\n", medido.dialogo);
-    return {pintado.ms, pintado.aceptar && elegido ? hastaCerrar : -1, pintado.clase};
+    return {pintado.ms, aceptar && elegido ? hastaCerrar : -1, pintado.clase};
 }
 
 // The largest stock of the list as it is displayed (2 decimals): only the lots
@@ -231,65 +152,31 @@ int medir(const QString &ruta, int lotes, const Medido &medido)
 {
     const QString sql = ReglasStockLotes::Consulta(medido.seleccion, 1, Almacen, Articulo, true);
     const int campos = int(medido.seleccion.count(u',')) + 1;
-    leerConQtSql(ruta, sql, campos); // the file in the page cache for both
-    const double consulta = leerConQtSql(ruta, sql, campos);
+    Medicion::LeerConQtSql(ruta, sql, campos); // the file in the page cache for both
+    const double consulta = Medicion::LeerConQtSql(ruta, sql, campos);
     const Apertura apertura = abrirDialogo(ruta, medido, Currency());
     // Peak memory of the opening alone, before the action reads the whole list.
-    const double pico = picoMemoriaMb();
+    const double pico = Medicion::PicoMemoriaMb();
     const Apertura accion = abrirDialogo(ruta, medido, mayorStock(ruta, sql));
-    std::printf("dialog=%s lots=%d dialog_ms=%.1f query_ms=%.1f ratio=%.2f peak_mb=%.1f action_ms=%.1f\n",
-                qPrintable(apertura.clase), lotes, apertura.pintadoMs, consulta, apertura.pintadoMs / consulta, pico,
-                accion.accionMs);
-    std::fflush(stdout);
-    return apertura.pintadoMs < 0 || accion.accionMs < 0 ? 1 : 0;
-}
-
-QString crearBase(const QString &carpeta, int lotes)
-{
-    const QString ruta = carpeta + u"/lotes-%1.db"_s.arg(lotes);
-    auto conexion = Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta));
-    BaseDatosHost::CrearEsquema(*conexion);
-    BaseDatosHost::TamanoDatos tamano;
-    tamano.almacen = Almacen;
-    tamano.articulo = Articulo;
-    tamano.lotes = lotes;
-    BaseDatosHost::GenerarDatos(*conexion, tamano);
-    return ruta;
+    return Medicion::Informar({apertura.clase, lotes, apertura.pintadoMs, consulta, pico, accion.accionMs});
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList argumentos = QApplication::arguments();
-
-    // Child: one dialog measured on a database the parent made.
-    if (argumentos.size() == 5 && argumentos.at(1) == u"--medir") {
-        const Medido *medido = medidoDe(argumentos.at(4));
-        return medido ? medir(argumentos.at(2), argumentos.at(3).toInt(), *medido) : 2;
-    }
-
-    QList<int> tamanos{1000, 10000, 100000};
-    if (argumentos.size() > 1) {
-        tamanos.clear();
-        for (const QString &a : argumentos.mid(1))
-            tamanos << a.toInt();
-    }
-    QTemporaryDir carpeta;
-    int fallos = 0;
-    for (const int lotes : std::as_const(tamanos)) {
-        const QString ruta = crearBase(carpeta.path(), lotes);
-        for (const Medido &medido : Dialogos()) {
-            QProcess hijo;
-            hijo.setProcessChannelMode(QProcess::ForwardedChannels);
-            hijo.start(QApplication::applicationFilePath(),
-                       {u"--medir"_s, ruta, QString::number(lotes), QLatin1String(medido.dialogo)});
-            hijo.waitForFinished(-1);
-            fallos += hijo.exitCode() != 0 ? 1 : 0;
-        }
-    }
-    return fallos == 0 ? 0 : 1;
+    QStringList variantes;
+    for (const Medido &m : Dialogos())
+        variantes << QLatin1String(m.dialogo);
+    return Medicion::Principal(
+        argc, argv, variantes,
+        [](const QString &carpeta, int lotes) {
+            const QString ruta = carpeta + u"/lotes-%1.db"_s.arg(lotes);
+            Medicion::CrearBaseConLotes(ruta, Almacen, Articulo, lotes);
+            return ruta;
+        },
+        [](const QString &ruta, int lotes, const QString &variante) {
+            const Medido *medido = medidoDe(variante);
+            return medido ? medir(ruta, lotes, *medido) : 2;
+        });
 }

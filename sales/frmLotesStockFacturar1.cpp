@@ -1,6 +1,5 @@
 #include "frmLotesStockFacturar1.h"
 
-#include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
@@ -40,10 +39,7 @@ frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
     txtCaducidad = manual->fecha({1035, 300, 1320, 315});
     Formulario::etiqueta(manual->marco(), u"lblLote"_s, u"Lote:"_s, {180, 795, 360, 195});
     txtLote = manual->caja(u"txtLote"_s, 20, {1035, 735, 3555, 315});
-    connect(txtLote, &kxTextBox::TeclaPulsada, this, [this](int caracter) {
-        if (caracter == CodigosTecla::Intro)
-            cmdAceptar->setFocus(Qt::OtherFocusReason);
-    });
+    introLlevaAAceptar(txtLote);
     lista->fijarSalidaArriba([](int fila) { return fila <= 1; });
     Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtLote});
 }

@@ -1,6 +1,5 @@
 #include "frmLotesStockFacturar2.h"
 
-#include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
@@ -53,10 +52,7 @@ frmLotesStockFacturar2::frmLotesStockFacturar2(QWidget *parent)
     txtTono = manual->caja(u"txtTono"_s, 20, {4140, 315, 1425, 315});
     Formulario::etiqueta(manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {3555, 795, 525, 195});
     txtCalibre = manual->caja(u"txtCalibre"_s, 20, {4140, 735, 1425, 315});
-    connect(txtCalibre, &kxTextBox::TeclaPulsada, this, [this](int caracter) {
-        if (caracter == CodigosTecla::Intro && vsLotes->Row() > 0)
-            cmdAceptar->setFocus(Qt::OtherFocusReason);
-    });
+    introLlevaAAceptar(txtCalibre, [this] { return vsLotes->Row() > 0; });
     lista->fijarSalidaArriba([](int fila) { return fila == 1; });
 
     cmdContinuar =

@@ -79,6 +79,9 @@ INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Act
 INSERT INTO Inventario_Lotes (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea, Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad) VALUES (1, 1, 100, 1, 8, 'Y-2401', '2026-12-15', '', '', 11);
 INSERT INTO Inventario_Lotes (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea, Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad) VALUES (1, 1, 100, 2, 0, 'Y-NUEVO', '2027-02-28', '', '', 3);
 INSERT INTO Inventario_Lotes (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea, Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad) VALUES (1, 1, 200, 1, 11, '', NULL, 'A1', '10', 38);
+-- L-0008 was counted with another expiry than the article's: the inventory list
+-- shows it twice under key 4.
+INSERT INTO Inventario_Lotes (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea, Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad) VALUES (1, 1, 101, 1, 4, 'L-0008', '2027-09-30', '', '', 8);
 
 INSERT INTO Clientes (Cod_Empresa, Codigo, Nombre) VALUES (1, 430001, 'Construcciones Pérez, S.L.');
 INSERT INTO Clientes (Cod_Empresa, Codigo, Nombre) VALUES (1, 430002, 'Azulejos del Sur, S.A.');

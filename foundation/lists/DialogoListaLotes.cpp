@@ -1,9 +1,10 @@
 #include "DialogoListaLotes.h"
 
+#include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
-#include "foundation/lists/MarcoManual.h"
+#include "foundation/controls/kxTextBox.h"
 
 using namespace Qt::StringLiterals;
 
@@ -27,11 +28,24 @@ DialogoListaLotes::DialogoListaLotes(const Diseno &diseno, QWidget *parent)
 
 DialogoListaLotes::~DialogoListaLotes() = default;
 
-MarcoManual *DialogoListaLotes::crearMarcoManual(const QRect &twips)
+MarcoManual *DialogoListaLotes::crearMarcoManual(const QRect &twips, MarcoManual::Modo inicial)
 {
-    manual = new MarcoManual(this, twips);
+    manual = new MarcoManual(this, twips, inicial);
     manual->seleccionDesde(vsLotes);
     return manual;
+}
+
+void DialogoListaLotes::introLlevaAAceptar(kxTextBox *caja, std::function<bool()> cuando)
+{
+    connect(caja, &kxTextBox::TeclaPulsada, this, [this, cuando = std::move(cuando)](int caracter) {
+        if (caracter == CodigosTecla::Intro && (!cuando || cuando()))
+            cmdAceptar->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+QWidget *DialogoListaLotes::controlInicial() const
+{
+    return vsLotes;
 }
 
 void DialogoListaLotes::Cargar()
@@ -42,15 +56,22 @@ void DialogoListaLotes::Cargar()
         lista->agregarFilaAutomatica();
     lista->llenar(consulta(), [this](const Registros &registro) { return filaDeRegistro(registro); });
     lista->elegirPrimeraFila();
-    vsLotes->setFocus(Qt::OtherFocusReason);
+    controlInicial()->setFocus(Qt::OtherFocusReason);
 }
 
 void DialogoListaLotes::aceptar()
 {
-    if (manual && manual->modo() == MarcoManual::Modo::NuevoLote)
+    switch (manual ? manual->modo() : MarcoManual::Modo::Seleccion) {
+    case MarcoManual::Modo::NuevoLote:
         aceptarManual();
-    else
+        break;
+    case MarcoManual::Modo::Seleccion:
         aceptarDesdeLista();
+        break;
+    case MarcoManual::Modo::Ninguno:
+        // No control has had the focus yet: nothing says what to take.
+        break;
+    }
 }
 
 void DialogoListaLotes::aceptarDesdeLista()

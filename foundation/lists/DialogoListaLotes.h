@@ -2,6 +2,7 @@
 
 #include "foundation/entry/DialogoLotes.h"
 #include "foundation/lists/ListaLotes.h"
+#include "foundation/lists/MarcoManual.h"
 
 #include <nvlalotes/Currency.h>
 
@@ -10,15 +11,18 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 namespace NVLALotes {
 
-class MarcoManual;
 class PushButton;
+class kxTextBox;
 class Registros;
 
 // A dialog that picks one lot of an article from a list: the list, Aceptar and
 // Cancelar, and optionally the "Manual" frame. Aceptar takes the typed lot in
-// new-lot mode and the list's current row otherwise: nothing on the header, the
+// new-lot mode, nothing without a mode, and the list's current row in
+// selection mode: nothing on the header, the
 // automatic choice on the automatic row, and a blocked row or one whose stock
 // falls short (where stock is checked) refused with a message. A dialog over
 // this base gives its design, its query, how a record becomes a row and how a
@@ -78,8 +82,13 @@ protected:
     // Before the list is filled.
     virtual void antesDeCargar() {}
 
+    // The control that has the focus when the window opens.
+    virtual QWidget *controlInicial() const;
+
     // The "Manual" frame, before the controls it holds.
-    MarcoManual *crearMarcoManual(const QRect &twips);
+    MarcoManual *crearMarcoManual(const QRect &twips, MarcoManual::Modo inicial = MarcoManual::Modo::Seleccion);
+    // Enter in a box of the frame moves the focus to Aceptar, when `cuando` holds.
+    void introLlevaAAceptar(kxTextBox *caja, std::function<bool()> cuando = {});
 
     void terminarConLote(qint32 clave, const QString &lote, const QDate &caducidad, const QString &tono,
                          const QString &calibre);

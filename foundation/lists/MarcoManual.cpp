@@ -12,9 +12,10 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
-MarcoManual::MarcoManual(QWidget *ventana, const QRect &twips)
+MarcoManual::MarcoManual(QWidget *ventana, const QRect &twips, Modo inicial)
     : QObject(ventana)
     , m_marco(Formulario::marco(ventana, u"frmNuevoLote"_s, u"Manual"_s, twips))
+    , m_modo(inicial)
 {}
 
 kxTextBox *MarcoManual::caja(const QString &nombre, int maxLength, const QRect &twips)
@@ -34,6 +35,19 @@ kxMaskEdBox *MarcoManual::fecha(const QRect &twips)
 void MarcoManual::seleccionDesde(Rejilla *lista)
 {
     connect(lista, &Rejilla::FocoRecibido, this, [this] { m_modo = Modo::Seleccion; });
+}
+
+QString MarcoManual::textoModo() const
+{
+    switch (m_modo) {
+    case Modo::NuevoLote:
+        return u"nuevo_lote"_s;
+    case Modo::Seleccion:
+        return u"seleccion_lote"_s;
+    case Modo::Ninguno:
+        break;
+    }
+    return {};
 }
 
 bool MarcoManual::comprobarFecha(bool obligatoria, const QString &mensaje)

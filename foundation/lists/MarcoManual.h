@@ -19,7 +19,9 @@ class Rejilla;
 // The "Manual" frame (frmNuevoLote) where the clerk types a lot the list may
 // not hold. Which way Aceptar works follows the control that took the focus
 // last: a box of the frame puts the window in new-lot mode, the list in
-// selection mode; before either, there is no mode.
+// selection mode. Before either, the window is in its initial mode: selection
+// where the list opens with the focus, none (Aceptar does nothing) where the
+// window only knows once a control has been entered.
 class NVLA_EXPORT MarcoManual final : public QObject
 {
     Q_OBJECT
@@ -28,7 +30,7 @@ class NVLA_EXPORT MarcoManual final : public QObject
 public:
     enum class Modo { Ninguno, NuevoLote, Seleccion };
 
-    MarcoManual(QWidget *ventana, const QRect &twips);
+    MarcoManual(QWidget *ventana, const QRect &twips, Modo inicial = Modo::Seleccion);
 
     QGroupBox *marco() const { return m_marco; }
     // A text box of the frame; taking the focus sets new-lot mode.
@@ -39,6 +41,9 @@ public:
     void seleccionDesde(Rejilla *lista);
 
     Modo modo() const { return m_modo; }
+    // The mode as a window's public field shows it: "nuevo_lote",
+    // "seleccion_lote", or empty when there is none.
+    QString textoModo() const;
 
     // A date is required and the typed one is none: shows `mensaje`, gives the
     // date box the focus and answers false.
@@ -51,7 +56,7 @@ public:
 private:
     QGroupBox *m_marco;
     kxMaskEdBox *m_fecha = nullptr;
-    Modo m_modo = Modo::Ninguno;
+    Modo m_modo;
 };
 
 } // namespace NVLALotes

@@ -6,14 +6,10 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Pruebas {
 
-namespace {
-
 QString texto(const QString &valor)
 {
     return u"'"_s + QString(valor).replace(u"'"_s, u"''"_s) + u"'"_s;
 }
-
-} // namespace
 
 void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes)
 {
@@ -73,21 +69,6 @@ bool SesionVentas::llamoAlProcedimiento() const
             return true;
     }
     return false;
-}
-
-void SesionVentas::marcarSalidas()
-{
-    clase.Cod_Lote = 77;
-    clase.Lote = u"L-HOST"_s;
-    clase.Caducidad = QDate(2030, 3, 3);
-    clase.Tono = u"T-HOST"_s;
-    clase.Calibre = u"C-HOST"_s;
-}
-
-bool SesionVentas::salidasIntactas() const
-{
-    return clase.Cod_Lote == 77 && clase.Lote == u"L-HOST" && clase.Caducidad == QDate(2030, 3, 3) &&
-           clase.Tono == u"T-HOST" && clase.Calibre == u"C-HOST";
 }
 
 } // namespace NVLALotes::Pruebas

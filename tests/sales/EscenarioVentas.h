@@ -29,12 +29,29 @@ struct LotePrueba
 inline constexpr qint32 ArticuloPrueba = 500;
 inline constexpr qint16 AlmacenPrueba = 1;
 
+// A text as an SQL literal: quoted, with its quotes doubled.
+QString texto(const QString &valor);
 void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes);
 
 // Lots of the article in the database, as "key|lot|expiry|tone|caliber", in key order.
 QStringList LotesEnBase(Conexion &conexion);
 // Stock of a lot in the test warehouse as "units" text, or "sin fila".
 QString StockEnBase(Conexion &conexion, qint32 clave);
+
+// Sets the lot outputs of an entry class to recognisable values, to see what Show changes.
+template<class Clase> void MarcarSalidas(Clase &clase)
+{
+    clase.Cod_Lote = 77;
+    clase.Lote = QStringLiteral("L-HOST");
+    clase.Caducidad = QDate(2030, 3, 3);
+    clase.Tono = QStringLiteral("T-HOST");
+    clase.Calibre = QStringLiteral("C-HOST");
+}
+template<class Clase> bool SalidasIntactas(const Clase &clase)
+{
+    return clase.Cod_Lote == 77 && clase.Lote == u"L-HOST" && clase.Caducidad == QDate(2030, 3, 3) &&
+           clase.Tono == u"T-HOST" && clase.Calibre == u"C-HOST";
+}
 
 struct SesionVentas
 {
@@ -45,9 +62,8 @@ struct SesionVentas
     SesionVentas(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades);
     // Whether the lot stock procedure was called during the session.
     bool llamoAlProcedimiento() const;
-    // Sets the outputs to recognisable values, to see what Show changes.
-    void marcarSalidas();
-    bool salidasIntactas() const;
+    void marcarSalidas() { MarcarSalidas(clase); }
+    bool salidasIntactas() const { return SalidasIntactas(clase); }
 };
 
 } // namespace NVLALotes::Pruebas

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "db/GeneradorDatos.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QDialog;
+
+// What every dialog benchmark measures the same way.
+namespace NVLALotes::Medicion {
+
+// The peak resident memory of this process so far, in MB.
+double PicoMemoriaMb();
+
+// The rows of `sql` read with nothing but Qt SQL, `campos` fields of each, on
+// a connection with the page cache the library's own connections use, so that
+// the difference to a dialog is the dialog's work and not the engine's settings.
+double LeerConQtSql(const QString &ruta, const QString &sql, int campos);
+
+// Watches the application from Show until the list of a lot dialog (vsLotes)
+// has painted once; then runs `despues` on the dialog from the event loop.
+class PrimerPintado final : public QObject
+{
+public:
+    explicit PrimerPintado(std::function<void(QDialog *)> despues);
+    ~PrimerPintado() override;
+
+    QElapsedTimer reloj;
+    double ms = -1;
+    QString clase; // the dialog's objectName
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    std::function<void(QDialog *)> m_despues;
+};
+
+// A fresh embedded database at `ruta` with the schema and one article with
+// `lotes` lots in one warehouse.
+BaseDatosHost::DatosGenerados CrearBaseConLotes(const QString &ruta, qint16 almacen, qint32 articulo, int lotes);
+
+struct Resultado
+{
+    QString clase;
+    int lotes = 0;
+    double dialogoMs = -1;
+    double consultaMs = -1;
+    double picoMb = 0;
+    double accionMs = -1;
+};
+// Prints the line of one measurement:
+//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=...
+// and answers 0 when both the opening and the action were timed.
+int Informar(const Resultado &resultado);
+
+// The main of a dialog benchmark. For each N of the arguments (1,000, 10,000
+// and 100,000 by default) the parent makes a database with `crearBase` in a
+// folder of its own, then measures each of `variantes` in a child process of
+// its own, so that each peak memory is its own; the child calls `medir`.
+int Principal(int argc, char **argv, const QStringList &variantes,
+              const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
+              const std::function<int(const QString &ruta, int lotes, const QString &variante)> &medir);
+
+} // namespace NVLALotes::Medicion

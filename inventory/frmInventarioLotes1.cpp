@@ -1,0 +1,109 @@
+#include "frmInventarioLotes1.h"
+
+#include "foundation/controls/Formulario.h"
+#include "foundation/controls/LineaRejilla.h"
+#include "foundation/controls/Mensajes.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/database/Registros.h"
+#include "foundation/host/ContextoCompartido.h"
+#include "foundation/host/Formatos.h"
+#include "foundation/host/NVLAEMP.h"
+#include "foundation/values/Conversiones.h"
+
+#include <QGroupBox>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+enum Columna { Clave = 0, Fecha = 1, CodigoLote = 2 };
+
+DialogoListaLotes::Diseno diseno()
+{
+    using A = Rejilla::Alineacion;
+    return {u"frmInventarioLotes1"_s,
+            u"Lotes de Artículos"_s,
+            {4905, 6930},
+            {2355, 6510, 1065, 365},
+            {3570, 6510, 1065, 365},
+            {{45, 975, 4740, 5430}, {{u"Caducidad"_s, 1000, A::CentroCentro}, {u"Lote"_s, 0, A::IzquierdaCentro}}}};
+}
+
+} // namespace
+
+frmInventarioLotes1::frmInventarioLotes1(QWidget *parent)
+    : frmInventarioLotes(diseno(), {75, 75, 4740, 765}, parent)
+{
+    crearFecha({120, 360, 810, 195}, {975, 300, 1320, 315});
+    Formulario::etiqueta(manual->marco(), u"lblLote"_s, u"Lote:"_s, {2505, 360, 360, 195});
+    kxLote = crearCaja(u"kxLote"_s, 50, {2910, 300, 1695, 315});
+    introLlevaAAceptar(kxLote);
+    Formulario::ordenTabulacion({txtCaducidad, kxLote, vsLotes, cmdAceptar, cmdCancelar});
+    // As designed: the frame and the labels hold positions 0, 1 and 3.
+    Formulario::fijarPosicionTab(txtCaducidad, 2);
+    Formulario::fijarPosicionTab(kxLote, 4);
+    Formulario::fijarPosicionTab(vsLotes, 5);
+    Formulario::fijarPosicionTab(cmdAceptar, 6);
+    Formulario::fijarPosicionTab(cmdCancelar, 7);
+}
+
+QString frmInventarioLotes1::consulta() const
+{
+    const QString empresa = QString::number(ContextoCompartido::empresaRequerida().CodigoEmpresa());
+    const QString articulo = QString::number(Cod_Articulo);
+    // Lots known to the article and lots recorded in any count of it; a lot
+    // whose expiry differs between the two shows twice under one key.
+    return u"SELECT Cod_Lote, Lote, Caducidad FROM Articulos_Lotes"_s + u" WHERE Cod_Empresa = "_s + empresa +
+           u" AND Cod_Articulo = "_s + articulo + u" UNION"_s +
+           u" SELECT Cod_Lote, Lote, Caducidad FROM Inventario_Lotes"_s + u" WHERE Cod_Empresa = "_s + empresa +
+           u" AND Cod_Articulo = "_s + articulo + u" ORDER BY Cod_Lote"_s;
+}
+
+QString frmInventarioLotes1::filaDeRegistro(const Registros &registro) const
+{
+    // Read by position: the select list above fixes the order.
+    return LineaRejilla::unir({registro.Campo(0).toString(),
+                               Formatos::instancia().FormatearFecha(TextoDeFecha(registro.Campo(2))),
+                               registro.Campo(1).toString()});
+}
+
+QWidget *frmInventarioLotes1::controlInicial() const
+{
+    // The first control in tab order that takes the focus: the window opens
+    // ready for a typed lot.
+    return txtCaducidad->isEnabled() ? static_cast<QWidget *>(txtCaducidad) : kxLote;
+}
+
+void frmInventarioLotes1::tomarFila(int fila)
+{
+    terminarConLote(lista->claveDeFila(fila), lista->texto(fila, CodigoLote), lista->fecha(fila, Fecha), QString(),
+                    QString());
+}
+
+void frmInventarioLotes1::aceptarManual()
+{
+    const std::optional<QString> caducidad = textoCaducidadTecleada();
+    if (!caducidad)
+        return;
+    const QString lote = kxLote->text();
+    // A date typed as 01/01/1900 is no date either.
+    if (*caducidad == u"01/01/1900" && lote.isEmpty()) {
+        Mensajes::Atencion(this, u"Debe proporcionar fecha de caducidad y/o descripción del lote."_s);
+        txtCaducidad->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const bool loteObligatorio = ValorBooleano(
+        ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_NroObligatorio"_s), u"frmInventarioLotes1"_s);
+    if (loteObligatorio && lote.isEmpty()) {
+        Mensajes::Atencion(this, u"El código del lote es obligatorio."_s);
+        kxLote->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const qint32 clave = claveTecleada({{CodigoLote, lote}, {Fecha, txtCaducidad->Valor()}});
+    terminarConLote(clave, lote, FechaDeTexto(*caducidad), QString(), QString());
+}
+
+} // namespace NVLALotes

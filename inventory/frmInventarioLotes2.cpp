@@ -1,0 +1,124 @@
+#include "frmInventarioLotes2.h"
+
+#include "foundation/controls/Formulario.h"
+#include "foundation/controls/LineaRejilla.h"
+#include "foundation/controls/Mensajes.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/database/Registros.h"
+#include "foundation/host/ContextoCompartido.h"
+#include "foundation/host/Formatos.h"
+#include "foundation/host/NVLAEMP.h"
+#include "foundation/values/Conversiones.h"
+
+#include <QGroupBox>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+enum Columna { Clave = 0, TonoLote = 1, CalibreLote = 2, Fecha = 3, Cantidad = 4 };
+
+DialogoListaLotes::Diseno diseno()
+{
+    using A = Rejilla::Alineacion;
+    return {u"frmInventarioLotes2"_s,
+            u"Especifique Tono / Calibre"_s,
+            {4905, 6810},
+            {2415, 6375, 1065, 365},
+            {3615, 6375, 1065, 365},
+            {{75, 1410, 4740, 4860},
+             {{u"Tono"_s, 1200, A::CentroCentro},
+              {u"Calibre"_s, 1200, A::CentroCentro},
+              {u"Caducidad"_s, 1000, A::CentroCentro},
+              {u"Unidades"_s, 0, A::DerechaCentro}}}};
+}
+
+// The counted units as plain text: no grouping, no trailing zeros; -1 marks a
+// lot not counted yet and shows as nothing.
+QString textoCantidad(const QVariant &valor)
+{
+    const std::optional<Currency> cantidad = Currency::fromVariant(valor);
+    if (!cantidad)
+        return valor.toString();
+    if (*cantidad == Currency(-1))
+        return {};
+    QLocale locale = Formatos::instancia().locale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString texto = cantidad->toString(4, locale);
+    while (texto.endsWith(u'0'))
+        texto.chop(1);
+    if (texto.endsWith(locale.decimalPoint()))
+        texto.chop(locale.decimalPoint().size());
+    return texto;
+}
+
+} // namespace
+
+frmInventarioLotes2::frmInventarioLotes2(QWidget *parent)
+    : frmInventarioLotes(diseno(), {75, 75, 4740, 1230}, parent)
+{
+    crearFecha({105, 405, 810, 195}, {960, 330, 1320, 315});
+    Formulario::etiqueta(manual->marco(), u"lblTono"_s, u"Tono:"_s, {2565, 405, 420, 195});
+    kxTono = crearCaja(u"kxTono"_s, 20, {3150, 345, 1425, 315});
+    Formulario::etiqueta(manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {2565, 825, 525, 195});
+    kxCalibre = crearCaja(u"kxCalibre"_s, 20, {3150, 765, 1425, 315});
+    introLlevaAAceptar(kxCalibre);
+    Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, kxTono, kxCalibre});
+}
+
+QString frmInventarioLotes2::consulta() const
+{
+    const QString empresa = QString::number(ContextoCompartido::empresaRequerida().CodigoEmpresa());
+    const QString almacen = QString::number(Cod_Almacen);
+    const QString articulo = QString::number(Cod_Articulo);
+    // Every lot of the article once: counted in this warehouse with its units,
+    // any other with -1 (shown empty).
+    return u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, -1 AS Cantidad FROM Articulos_Lotes"_s +
+           u" WHERE Cod_Empresa = "_s + empresa + u" AND Cod_Articulo = "_s + articulo +
+           u" AND Cod_Lote NOT IN (SELECT Cod_Lote FROM Inventario_Lotes WHERE Cod_Empresa = "_s + empresa +
+           u" AND Cod_Almacen ="_s + almacen + u" AND Cod_Articulo = "_s + articulo + u")"_s + u" UNION"_s +
+           u" SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad FROM Inventario_Lotes"_s +
+           u" WHERE Cod_Empresa = "_s + empresa + u" AND Cod_Almacen ="_s + almacen + u" AND Cod_Articulo = "_s +
+           articulo + u" ORDER BY Cod_Lote"_s;
+}
+
+QString frmInventarioLotes2::filaDeRegistro(const Registros &registro) const
+{
+    // Read by position: the select list above fixes the order; the lot code
+    // is selected but not shown.
+    return LineaRejilla::unir({registro.Campo(0).toString(), registro.Campo(3).toString(), registro.Campo(4).toString(),
+                               Formatos::instancia().FormatearFecha(TextoDeFecha(registro.Campo(2))),
+                               textoCantidad(registro.Campo(5))});
+}
+
+void frmInventarioLotes2::tomarFila(int fila)
+{
+    terminarConLote(lista->claveDeFila(fila), QString(), lista->fecha(fila, Fecha), lista->texto(fila, TonoLote),
+                    lista->texto(fila, CalibreLote));
+}
+
+void frmInventarioLotes2::aceptarManual()
+{
+    const std::optional<QString> caducidad = textoCaducidadTecleada();
+    if (!caducidad)
+        return;
+    const QString tono = kxTono->text();
+    const QString calibre = kxCalibre->text();
+    if (tono.isEmpty()) {
+        Mensajes::Atencion(this, u"El tono del lote es obligatorio."_s);
+        kxTono->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (calibre.isEmpty()) {
+        Mensajes::Atencion(this, u"El calibre del lote es obligatorio."_s);
+        kxCalibre->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const qint32 clave = claveTecleada({{TonoLote, tono}, {Fecha, txtCaducidad->Valor()}, {CalibreLote, calibre}});
+    terminarConLote(clave, QString(), FechaDeTexto(*caducidad), tono, calibre);
+}
+
+} // namespace NVLALotes
