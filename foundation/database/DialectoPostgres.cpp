@@ -67,8 +67,21 @@ void DialectoPostgres::Configurar(QSqlDatabase &bd, const CadenaConexion &cadena
 
 void DialectoPostgres::AlAbrir(QSqlDatabase &bd)
 {
-    DialectoQt::AlAbrir(bd);
+    // Numeric values as their text, never through a double: units keep all
+    // of their digits.
+    bd.setNumericalPrecisionPolicy(QSql::HighPrecision);
     UtilSql::Ejecutar(bd, u"SET client_min_messages = warning"_s, *this);
+}
+
+QList<ConversionColumna> DialectoPostgres::Conversiones(const QSqlQuery &consulta) const
+{
+    QList<ConversionColumna> conversiones;
+    const QSqlRecord registro = consulta.record();
+    for (int i = 0; i < registro.count(); ++i) {
+        const bool decimal = registro.field(i).metaType().id() == QMetaType::Double;
+        conversiones << (decimal ? ConversionColumna::Decimal : ConversionColumna::Ninguna);
+    }
+    return conversiones;
 }
 
 void DialectoPostgres::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &, int segundos) const

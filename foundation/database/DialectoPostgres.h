@@ -20,6 +20,8 @@ public:
     QString DriverQt() const override;
     void Configurar(QSqlDatabase &bd, const CadenaConexion &cadena) override;
     void AlAbrir(QSqlDatabase &bd) override;
+    // Numeric columns arrive as their exact text and are read as Currency.
+    QList<ConversionColumna> Conversiones(const QSqlQuery &consulta) const override;
     // A result is read whole, so that the next statement never waits for it.
     bool LecturaSoloAvance() const override { return false; }
     void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;

@@ -12,8 +12,9 @@ class CadenaConexion;
 class Comando;
 
 // How a text value of a result column is turned into a typed value, for engines
-// that store dates as text.
-enum class ConversionColumna { Ninguna, Fecha, FechaHora, Hora };
+// that store dates as text, and for exact decimals that the driver hands over
+// as text (they become Currency when they fit it exactly).
+enum class ConversionColumna { Ninguna, Fecha, FechaHora, Hora, Decimal };
 
 // What one engine needs beyond the translation of the text: how it is opened
 // through Qt SQL, how it runs the stored procedure and how it honours a timeout.

@@ -1,6 +1,6 @@
 #include "Currency.h"
 
-#include <QVariant>
+#include <QMetaType>
 
 #include <algorithm>
 #include <charconv>
@@ -120,9 +120,10 @@ std::optional<qint64> leerDecimal(QStringView texto, const FormatoDecimal &forma
     for (int i = decimales; i < 4; ++i)
         fraccion *= 10;
     const quint64 bruto = entero * Currency::Escala + fraccion + (redondearArriba ? 1 : 0);
-    if (bruto > quint64(MaximoBruto))
+    // The negative side of the type reaches one unit further.
+    if (bruto > quint64(MaximoBruto) + (negativo ? 1U : 0U))
         return std::nullopt;
-    return negativo ? -qint64(bruto) : qint64(bruto);
+    return negativo ? qint64(0 - bruto) : qint64(bruto);
 }
 
 // Writes backwards into a buffer that ends at `fin`; returns the new start.
@@ -250,6 +251,28 @@ QString Currency::toString(int decimals, const QLocale &locale) const
     if (m_raw < 0 && redondeado != 0)
         inicio = escribirAtras(inicio, s.menos);
     return QString(reinterpret_cast<const QChar *>(inicio), fin - inicio);
+}
+
+QString Currency::toPlainText() const
+{
+    QString texto = toString(4, QLocale::c());
+    while (texto.endsWith(u'0'))
+        texto.chop(1);
+    if (texto.endsWith(u'.'))
+        texto.chop(1);
+    return texto;
+}
+
+QVariant Currency::toVariant() const
+{
+    // Readers that know only numbers and texts still read the value.
+    static const bool registrados = [] {
+        QMetaType::registerConverter<Currency, double>(&Currency::toDouble);
+        QMetaType::registerConverter<Currency, QString>(&Currency::toPlainText);
+        return true;
+    }();
+    Q_UNUSED(registrados);
+    return QVariant::fromValue(*this);
 }
 
 } // namespace NVLALotes

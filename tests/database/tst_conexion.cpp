@@ -3,6 +3,7 @@
 #include "foundation/database/Comando.h"
 #include "foundation/database/Dialecto.h"
 #include "foundation/database/Registros.h"
+#include "foundation/values/Currency.h"
 #include "tests/support/BaseDatosPrueba.h"
 
 #include <QDate>
@@ -80,7 +81,7 @@ void TstConexion::camposPorNombre()
         auto lotes = bd->AbrirConsulta(
             u"SELECT a.Stock_Actual, b.Caducidad FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote IN (5, 6) ORDER BY b.Cod_Lote"_s);
         QVERIFY(lotes->Siguiente());
-        QCOMPARE(lotes->Campo(u"STOCK_ACTUAL"), QVariant(4.996));
+        QCOMPARE(Currency::fromVariant(lotes->Campo(u"STOCK_ACTUAL")), Currency::fromRaw(49960));
         QCOMPARE(lotes->Campo(u"Caducidad"), QVariant(QDate(2027, 6, 30)));
         QVERIFY(lotes->Siguiente());
         QVERIFY(lotes->Campo(u"Caducidad").isNull()); // a lot without expiry
