@@ -49,17 +49,20 @@ std::shared_ptr<Conexion> Conexion::Abrir(const QString &cadenaConexion)
 
 void Conexion::IniciarTransaccion()
 {
-    Ejecutar(u"BEGIN TRANSACTION"_s);
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Iniciar, 0))
+        Ejecutar(sentencia);
 }
 
 void Conexion::ConfirmarTransaccion()
 {
-    Ejecutar(u"COMMIT TRANSACTION"_s);
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Confirmar, 0))
+        Ejecutar(sentencia);
 }
 
 void Conexion::DeshacerTransaccion()
 {
-    Ejecutar(u"ROLLBACK TRANSACTION"_s);
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Deshacer, 0))
+        Ejecutar(sentencia);
 }
 
 void EnTransaccion(Conexion &conexion, const std::function<void()> &trabajo)

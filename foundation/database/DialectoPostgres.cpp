@@ -11,6 +11,8 @@
 #include <QSqlField>
 #include <QSqlRecord>
 
+#include <libpq-fe.h>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -115,6 +117,31 @@ void DialectoPostgres::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando)
         }
     }
     UtilSql::FijarValorRetorno(comando, 0);
+}
+
+QStringList DialectoPostgres::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
+{
+    if (nivel == 0)
+        return {paso == PasoTransaccion::Iniciar     ? u"BEGIN"_s
+                : paso == PasoTransaccion::Confirmar ? u"COMMIT"_s
+                                                     : u"ROLLBACK"_s};
+    return SentenciasPuntoGuardado(paso, nivel);
+}
+
+bool DialectoPostgres::SesionPerdida(QSqlDatabase &bd) const
+{
+    const QVariant manejador = bd.driver() ? bd.driver()->handle() : QVariant();
+    // The driver hands the session out as libpq's own struct pointer.
+    if (!manejador.isValid() || qstrcmp(manejador.typeName(), "pg_conn*") != 0)
+        return false;
+    auto *sesion = *static_cast<PGconn *const *>(manejador.constData());
+    if (!sesion)
+        return true;
+    // A server that ends the session sends its reason before closing: libpq
+    // notices the closed socket only once it reads what is left.
+    if (PQstatus(sesion) == CONNECTION_OK)
+        PQconsumeInput(sesion);
+    return PQstatus(sesion) == CONNECTION_BAD;
 }
 
 } // namespace NVLALotes

@@ -27,6 +27,9 @@ public:
     void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
     void QuitarTiempoEspera(QSqlDatabase &bd) const override;
     void EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;
+    QStringList SentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
+    // libpq's own state of the session.
+    bool SesionPerdida(QSqlDatabase &bd) const override;
 };
 
 } // namespace NVLALotes

@@ -2,9 +2,9 @@
 
 #include "foundation/database/UtilSql.h"
 
-namespace NVLALotes {
+using namespace Qt::StringLiterals;
 
-Dialecto::~Dialecto() = default;
+namespace NVLALotes {
 
 void DialectoQt::AlAbrir(QSqlDatabase &bd)
 {
@@ -18,10 +18,23 @@ QList<ConversionColumna> DialectoQt::Conversiones(const QSqlQuery &) const
     return {};
 }
 
-void DialectoQt::IniciarTransaccion(QSqlDatabase &bd) const
+QStringList DialectoQt::SentenciasPuntoGuardado(PasoTransaccion paso, int nivel)
 {
-    if (!bd.transaction())
-        UtilSql::LanzarError(bd.lastError(), *this);
+    const QString punto = u"nvla_%1"_s.arg(nivel);
+    switch (paso) {
+    case PasoTransaccion::Iniciar:
+        return {u"SAVEPOINT "_s + punto};
+    case PasoTransaccion::Confirmar:
+        return {u"RELEASE SAVEPOINT "_s + punto};
+    case PasoTransaccion::Deshacer:
+        return {u"ROLLBACK TO SAVEPOINT "_s + punto, u"RELEASE SAVEPOINT "_s + punto};
+    }
+    return {};
+}
+
+bool DialectoQt::SesionPerdida(QSqlDatabase &) const
+{
+    return false;
 }
 
 void DialectoQt::FijarTiempoEspera(QSqlDatabase &, QSqlQuery &, int) const {}

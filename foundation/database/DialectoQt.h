@@ -20,6 +20,10 @@ enum class ConversionColumna { Ninguna, Fecha, FechaHora, Hora, Decimal };
 // through Qt SQL, how it runs the stored procedure and how it honours a timeout.
 class DialectoQt : public Dialecto
 {
+protected:
+    // SAVEPOINT, RELEASE and ROLLBACK TO, as SQLite and PostgreSQL write them.
+    static QStringList SentenciasPuntoGuardado(PasoTransaccion paso, int nivel);
+
 public:
     virtual QString DriverQt() const = 0;
     // Host, database, user and options from the connection string, before opening.
@@ -31,7 +35,11 @@ public:
     // Whether a result read forward only leaves the connection free for other statements.
     virtual bool LecturaSoloAvance() const { return true; }
     virtual QList<ConversionColumna> Conversiones(const QSqlQuery &consulta) const;
-    virtual void IniciarTransaccion(QSqlDatabase &bd) const;
+    // Whether the session behind a failed call is gone (the server ended it or
+    // is unreachable), as opposed to a statement the engine refused.
+    virtual bool SesionPerdida(QSqlDatabase &bd) const;
+    // Whether the stored procedure needs a unit of work around it to be atomic.
+    virtual bool ProcedimientoEnTransaccion() const { return false; }
     // The command timeout around one run (`segundos` > 0), and its removal after it.
     virtual void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const;
     virtual void QuitarTiempoEspera(QSqlDatabase &bd) const;

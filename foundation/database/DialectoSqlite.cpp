@@ -99,11 +99,15 @@ QList<ConversionColumna> DialectoSqlite::Conversiones(const QSqlQuery &consulta)
     return conversiones;
 }
 
-void DialectoSqlite::IniciarTransaccion(QSqlDatabase &bd) const
+QStringList DialectoSqlite::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
 {
     // Take the write lock at once, so that two writers queue instead of one of
     // them failing halfway through its work.
-    UtilSql::Ejecutar(bd, u"BEGIN IMMEDIATE"_s, *this);
+    if (nivel == 0)
+        return {paso == PasoTransaccion::Iniciar     ? u"BEGIN IMMEDIATE"_s
+                : paso == PasoTransaccion::Confirmar ? u"COMMIT"_s
+                                                     : u"ROLLBACK"_s};
+    return SentenciasPuntoGuardado(paso, nivel);
 }
 
 void DialectoSqlite::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &, int segundos) const

@@ -17,47 +17,6 @@ namespace NVLALotes::ProcedimientoSqlite {
 
 namespace {
 
-// A write transaction, or a savepoint inside the caller's one; rolled back
-// unless confirmed.
-class Transaccion
-{
-public:
-    Transaccion(QSqlDatabase &bd, const Dialecto &dialecto)
-        : m_bd(bd)
-        , m_dialecto(dialecto)
-    {
-        sqlite3 *manejador = ManejadorSqlite(bd);
-        m_anidada = manejador && sqlite3_get_autocommit(manejador) == 0;
-        UtilSql::Ejecutar(m_bd, m_anidada ? u"SAVEPOINT nvla_procedimiento"_s : u"BEGIN IMMEDIATE"_s, m_dialecto);
-    }
-    ~Transaccion()
-    {
-        if (m_confirmada)
-            return;
-        QSqlQuery deshacer(m_bd);
-        if (m_anidada) {
-            deshacer.exec(u"ROLLBACK TO nvla_procedimiento"_s);
-            deshacer.exec(u"RELEASE nvla_procedimiento"_s);
-        } else {
-            deshacer.exec(u"ROLLBACK"_s);
-        }
-    }
-    Transaccion(const Transaccion &) = delete;
-    Transaccion &operator=(const Transaccion &) = delete;
-
-    void Confirmar()
-    {
-        UtilSql::Ejecutar(m_bd, m_anidada ? u"RELEASE nvla_procedimiento"_s : u"COMMIT"_s, m_dialecto);
-        m_confirmada = true;
-    }
-
-private:
-    QSqlDatabase &m_bd;
-    const Dialecto &m_dialecto;
-    bool m_anidada = false;
-    bool m_confirmada = false;
-};
-
 struct DatosLote
 {
     QVariant empresa, almacen, articulo;
@@ -174,11 +133,9 @@ void sumarExistencias(QSqlDatabase &bd, const DatosLote &d, qint32 clave, const 
 void actualizarStockLote(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto)
 {
     const DatosLote datos = leerArgumentos(comando);
-    Transaccion transaccion(bd, dialecto);
     const QVariant existente = buscarLote(bd, datos, dialecto);
     const qint32 clave = existente.isNull() ? crearLote(bd, datos, dialecto) : existente.toInt();
     sumarExistencias(bd, datos, clave, dialecto);
-    transaccion.Confirmar();
     const QList<int> posiciones = UtilSql::PosicionesArgumentos(comando);
     comando.Parametro(posiciones.last()).valor = clave;
     UtilSql::FijarValorRetorno(comando, 0);

@@ -22,6 +22,7 @@ inline constexpr qint32 BaseDatos = BaseComponente + 2;
 inline constexpr qint32 ConexionNoValida = BaseComponente + 3;
 inline constexpr qint32 ClaseNoDisponible = BaseComponente + 4;
 inline constexpr qint32 ProcedimientoSinClave = BaseComponente + 5;
+inline constexpr qint32 ConexionPerdida = BaseComponente + 6;
 } // namespace NumeroError
 
 // The exception every error that reaches the host is raised as.
