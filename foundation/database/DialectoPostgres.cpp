@@ -86,7 +86,7 @@ QList<ConversionColumna> DialectoPostgres::Conversiones(const QSqlQuery &consult
     return conversiones;
 }
 
-void DialectoPostgres::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &, int segundos) const
+void DialectoPostgres::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
 {
     if (segundos > 0)
         UtilSql::Ejecutar(bd, u"SET statement_timeout = %1"_s.arg(qint64(segundos) * 1000), *this);

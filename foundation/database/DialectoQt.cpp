@@ -13,7 +13,7 @@ void DialectoQt::AlAbrir(QSqlDatabase &bd)
 
 void DialectoQt::AlCerrar() {}
 
-QList<ConversionColumna> DialectoQt::Conversiones(const QSqlQuery &) const
+QList<ConversionColumna> DialectoQt::Conversiones(const QSqlQuery & /*consulta*/) const
 {
     return {};
 }
@@ -32,13 +32,13 @@ QStringList DialectoQt::SentenciasPuntoGuardado(PasoTransaccion paso, int nivel)
     return {};
 }
 
-bool DialectoQt::SesionPerdida(QSqlDatabase &) const
+bool DialectoQt::SesionPerdida(QSqlDatabase & /*bd*/) const
 {
     return false;
 }
 
-void DialectoQt::FijarTiempoEspera(QSqlDatabase &, QSqlQuery &, int) const {}
+void DialectoQt::FijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery & /*consulta*/, int /*segundos*/) const {}
 
-void DialectoQt::QuitarTiempoEspera(QSqlDatabase &) const {}
+void DialectoQt::QuitarTiempoEspera(QSqlDatabase & /*bd*/) const {}
 
 } // namespace NVLALotes

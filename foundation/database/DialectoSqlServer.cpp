@@ -77,15 +77,18 @@ void DialectoSqlServer::Configurar(QSqlDatabase &bd, const CadenaConexion &caden
     bd.setDatabaseName(TextoOdbc(cadena));
 }
 
-void DialectoSqlServer::FijarTiempoEspera(QSqlDatabase &, QSqlQuery &consulta, int segundos) const
+void DialectoSqlServer::FijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery &consulta, int segundos) const
 {
 #ifdef NVLA_CON_ODBC
     const QVariant manejador = consulta.result() ? consulta.result()->handle() : QVariant();
     if (segundos <= 0 || !manejador.isValid() || manejador.metaType() != QMetaType::fromType<void *>())
         return;
     SQLHANDLE sentencia = *static_cast<SQLHANDLE const *>(manejador.constData());
+    // ODBC passes an integer attribute in the place of its pointer argument.
     if (sentencia)
-        SQLSetStmtAttr(sentencia, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(segundos)), 0);
+        SQLSetStmtAttr(sentencia, SQL_ATTR_QUERY_TIMEOUT,
+                       reinterpret_cast<SQLPOINTER>(SQLULEN(segundos)), // NOLINT(*-reinterpret-cast,*-no-int-to-ptr)
+                       0);
 #else
     Q_UNUSED(consulta);
     Q_UNUSED(segundos);

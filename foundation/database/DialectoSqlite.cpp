@@ -110,7 +110,7 @@ QStringList DialectoSqlite::SentenciasTransaccion(PasoTransaccion paso, int nive
     return SentenciasPuntoGuardado(paso, nivel);
 }
 
-void DialectoSqlite::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &, int segundos) const
+void DialectoSqlite::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
 {
     // SQLite has no statement timeout; what a command can wait for is the
     // lock of another writer.

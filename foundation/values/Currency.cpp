@@ -12,6 +12,10 @@ namespace NVLALotes {
 namespace {
 
 constexpr qint64 MaximoBruto = std::numeric_limits<qint64>::max();
+// The whole units of the type (922,337,203,685,477): a double at or beyond it
+// is no Currency.
+constexpr qint64 MaximoUnidades = MaximoBruto / Currency::Escala;
+constexpr double LimiteDouble = double(MaximoUnidades);
 constexpr quint64 Potencias10[] = {1, 10, 100, 1000, 10000};
 
 // What a locale writes around the digits. Looking these up costs a QString per
@@ -73,7 +77,7 @@ int cifraEn(QStringView texto)
 // half away from zero. Nothing may follow.
 std::optional<qint64> leerDecimal(QStringView texto, const FormatoDecimal &formato)
 {
-    constexpr quint64 LimiteEntero = quint64(MaximoBruto / Currency::Escala);
+    constexpr quint64 LimiteEntero = quint64(MaximoUnidades);
     const bool negativo = consumir(texto, formato.menos) || consumir(texto, u"-");
     if (!negativo && !consumir(texto, formato.mas))
         consumir(texto, u"+");
@@ -140,7 +144,7 @@ Currency Currency::fromDouble(double value)
 {
     if (std::isnan(value) || std::abs(value) < 0.00001)
         return {};
-    if (std::abs(value) >= double(MaximoBruto / Escala))
+    if (std::abs(value) >= LimiteDouble)
         return fromRaw(value > 0 ? MaximoBruto : -MaximoBruto);
     // The shortest text that reads back as the same double is the number the
     // user meant: 4.99605 rounds up to 4.9961 although its binary value lies a
@@ -175,7 +179,7 @@ std::optional<Currency> Currency::fromVariant(const QVariant &value)
     case QMetaType::SChar:
     case QMetaType::Char: {
         const qlonglong unidades = value.toLongLong();
-        if (unidades > MaximoBruto / Escala || unidades < -(MaximoBruto / Escala))
+        if (unidades > MaximoUnidades || unidades < -MaximoUnidades)
             return std::nullopt;
         return fromRaw(unidades * Escala);
     }
@@ -185,14 +189,14 @@ std::optional<Currency> Currency::fromVariant(const QVariant &value)
     case QMetaType::ULongLong:
     case QMetaType::UChar: {
         const qulonglong unidades = value.toULongLong();
-        if (unidades > quint64(MaximoBruto / Escala))
+        if (unidades > quint64(MaximoUnidades))
             return std::nullopt;
         return fromRaw(qint64(unidades) * Escala);
     }
     case QMetaType::Double:
     case QMetaType::Float: {
         const double numero = value.toDouble();
-        if (!std::isfinite(numero) || std::abs(numero) >= double(MaximoBruto / Escala))
+        if (!std::isfinite(numero) || std::abs(numero) >= LimiteDouble)
             return std::nullopt;
         return fromDouble(numero);
     }
@@ -206,7 +210,7 @@ std::optional<Currency> Currency::fromVariant(const QVariant &value)
         // Floating columns may come as text in exponent form ("1.5E+3").
         bool leido = false;
         const double numero = texto.trimmed().toDouble(&leido);
-        if (!leido || !std::isfinite(numero) || std::abs(numero) >= double(MaximoBruto / Escala))
+        if (!leido || !std::isfinite(numero) || std::abs(numero) >= LimiteDouble)
             return std::nullopt;
         return fromDouble(numero);
     }

@@ -258,6 +258,8 @@ void TstConexion::servidorReiniciado()
     if (motor == u"sqlite"_s)
         QSKIP("a file database has no server");
     const QString carpeta = qEnvironmentVariable("NVLA_PG_DIR");
+    if (carpeta.isEmpty() && PostgresObligatorio())
+        QFAIL("NVLA_PG_DIR no está definida: la prueba necesita reiniciar su propio servidor");
     if (carpeta.isEmpty())
         QSKIP("NVLA_PG_DIR no está definida: la prueba necesita reiniciar su propio servidor");
     NVLA_BASE_DATOS(bd, motor, false);
