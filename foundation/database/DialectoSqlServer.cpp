@@ -167,7 +167,7 @@ bool DialectoSqlServer::SesionPerdida(QSqlDatabase &bd) const
         return false;
     SQLHANDLE conexion = *static_cast<SQLHANDLE const *>(manejador.constData());
     SQLUINTEGER muerta = SQL_CD_FALSE;
-    return conexion &&
+    return conexion != nullptr &&
            SQL_SUCCEEDED(SQLGetConnectAttr(conexion, SQL_ATTR_CONNECTION_DEAD, &muerta, SQL_IS_UINTEGER, nullptr)) &&
            muerta == SQL_CD_TRUE;
 #else
