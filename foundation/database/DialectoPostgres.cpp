@@ -121,11 +121,7 @@ void DialectoPostgres::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando)
 
 QStringList DialectoPostgres::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
 {
-    if (nivel == 0)
-        return {paso == PasoTransaccion::Iniciar     ? u"BEGIN"_s
-                : paso == PasoTransaccion::Confirmar ? u"COMMIT"_s
-                                                     : u"ROLLBACK"_s};
-    return SentenciasPuntoGuardado(paso, nivel);
+    return SentenciasConPuntosGuardado(paso, nivel, u"BEGIN"_s);
 }
 
 bool DialectoPostgres::SesionPerdida(QSqlDatabase &bd) const

@@ -18,15 +18,17 @@ QList<ConversionColumna> DialectoQt::Conversiones(const QSqlQuery & /*consulta*/
     return {};
 }
 
-QStringList DialectoQt::SentenciasPuntoGuardado(PasoTransaccion paso, int nivel)
+QStringList DialectoQt::SentenciasConPuntosGuardado(PasoTransaccion paso, int nivel, const QString &iniciar)
 {
     const QString punto = u"nvla_%1"_s.arg(nivel);
     switch (paso) {
     case PasoTransaccion::Iniciar:
-        return {u"SAVEPOINT "_s + punto};
+        return {nivel == 0 ? iniciar : u"SAVEPOINT "_s + punto};
     case PasoTransaccion::Confirmar:
-        return {u"RELEASE SAVEPOINT "_s + punto};
+        return {nivel == 0 ? u"COMMIT"_s : u"RELEASE SAVEPOINT "_s + punto};
     case PasoTransaccion::Deshacer:
+        if (nivel == 0)
+            return {u"ROLLBACK"_s};
         return {u"ROLLBACK TO SAVEPOINT "_s + punto, u"RELEASE SAVEPOINT "_s + punto};
     }
     return {};

@@ -21,8 +21,9 @@ enum class ConversionColumna { Ninguna, Fecha, FechaHora, Hora, Decimal };
 class DialectoQt : public Dialecto
 {
 protected:
-    // SAVEPOINT, RELEASE and ROLLBACK TO, as SQLite and PostgreSQL write them.
-    static QStringList SentenciasPuntoGuardado(PasoTransaccion paso, int nivel);
+    // A transaction opened with `iniciar`, then COMMIT or ROLLBACK, and inside
+    // it SAVEPOINT, RELEASE and ROLLBACK TO, as SQLite and PostgreSQL write them.
+    static QStringList SentenciasConPuntosGuardado(PasoTransaccion paso, int nivel, const QString &iniciar);
 
 public:
     virtual QString DriverQt() const = 0;

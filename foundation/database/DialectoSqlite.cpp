@@ -103,11 +103,7 @@ QStringList DialectoSqlite::SentenciasTransaccion(PasoTransaccion paso, int nive
 {
     // Take the write lock at once, so that two writers queue instead of one of
     // them failing halfway through its work.
-    if (nivel == 0)
-        return {paso == PasoTransaccion::Iniciar     ? u"BEGIN IMMEDIATE"_s
-                : paso == PasoTransaccion::Confirmar ? u"COMMIT"_s
-                                                     : u"ROLLBACK"_s};
-    return SentenciasPuntoGuardado(paso, nivel);
+    return SentenciasConPuntosGuardado(paso, nivel, u"BEGIN IMMEDIATE"_s);
 }
 
 void DialectoSqlite::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
