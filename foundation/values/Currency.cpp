@@ -3,6 +3,7 @@
 #include <QMetaType>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -16,7 +17,7 @@ constexpr qint64 MaximoBruto = std::numeric_limits<qint64>::max();
 // is no Currency.
 constexpr qint64 MaximoUnidades = MaximoBruto / Currency::Escala;
 constexpr double LimiteDouble = double(MaximoUnidades);
-constexpr quint64 Potencias10[] = {1, 10, 100, 1000, 10000};
+constexpr std::array<quint64, 5> Potencias10 = {1, 10, 100, 1000, 10000};
 
 // What a locale writes around the digits. Looking these up costs a QString per
 // separator, so the last locale used is kept: a grid fill formats every cell with
@@ -74,10 +75,12 @@ int cifraEn(QStringView texto)
 
 // The raw value of a plain decimal text: sign, digits (grouped by threes when
 // grouping marks appear at all), point and decimals; the fifth decimal rounds
-// half away from zero. Nothing may follow.
+// half away from zero. Nothing may follow. One pass over the text, kept whole
+// so that the grouping rules read together.
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 std::optional<qint64> leerDecimal(QStringView texto, const FormatoDecimal &formato)
 {
-    constexpr quint64 LimiteEntero = quint64(MaximoUnidades);
+    constexpr auto LimiteEntero = quint64(MaximoUnidades);
     const bool negativo = consumir(texto, formato.menos) || consumir(texto, u"-");
     if (!negativo && !consumir(texto, formato.mas))
         consumir(texto, u"+");
@@ -129,6 +132,11 @@ std::optional<qint64> leerDecimal(QStringView texto, const FormatoDecimal &forma
         return std::nullopt;
     return negativo ? qint64(0 - bruto) : qint64(bruto);
 }
+
+// The formatting below fills every cell of a grid: digits are written
+// backwards into a buffer on the stack, with pointers, instead of building
+// strings piece by piece.
+// NOLINTBEGIN(cppcoreguidelines-pro-bounds-pointer-arithmetic,cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays,cppcoreguidelines-pro-type-reinterpret-cast)
 
 // Writes backwards into a buffer that ends at `fin`; returns the new start.
 char16_t *escribirAtras(char16_t *fin, QStringView texto)
@@ -227,10 +235,10 @@ QString Currency::toString(int decimals, const QLocale &locale) const
     decimals = std::clamp(decimals, 0, 4);
 
     const quint64 magnitud = m_raw < 0 ? 0 - quint64(m_raw) : quint64(m_raw);
-    const quint64 paso = Potencias10[4 - decimals];
+    const quint64 paso = Potencias10.at(4 - decimals);
     const quint64 redondeado = (magnitud + paso / 2) / paso;
-    quint64 entero = redondeado / Potencias10[decimals];
-    quint64 fraccion = redondeado % Potencias10[decimals];
+    quint64 entero = redondeado / Potencias10.at(decimals);
+    quint64 fraccion = redondeado % Potencias10.at(decimals);
 
     // 19 digits, 6 group marks, the point, 4 decimals and a sign, each mark at
     // most a few code units long.
@@ -256,6 +264,8 @@ QString Currency::toString(int decimals, const QLocale &locale) const
         inicio = escribirAtras(inicio, s.menos);
     return QString(reinterpret_cast<const QChar *>(inicio), fin - inicio);
 }
+
+// NOLINTEND(cppcoreguidelines-pro-bounds-pointer-arithmetic,cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays,cppcoreguidelines-pro-type-reinterpret-cast)
 
 QString Currency::toPlainText() const
 {
