@@ -4,7 +4,11 @@ target_compile_features(nvla_build_settings INTERFACE cxx_std_20)
 target_compile_definitions(nvla_build_settings INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_URL_CAST_FROM_STRING
   QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
-target_compile_options(nvla_build_settings INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(nvla_build_settings INTERFACE -Wall -Wextra -Wpedantic
+  -Wshadow -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-qual)
+# Bounds and precondition checks of the standard library wherever the code is
+# debugged or checked: every debug build and every warnings-as-errors build.
+target_compile_definitions(nvla_build_settings INTERFACE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
 if(NVLA_WARNINGS_AS_ERRORS)
   target_compile_options(nvla_build_settings INTERFACE -Werror)
   target_compile_definitions(nvla_build_settings INTERFACE _GLIBCXX_ASSERTIONS)

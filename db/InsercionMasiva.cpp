@@ -6,10 +6,9 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::BaseDatosHost {
 
-InsercionMasiva::InsercionMasiva(Conexion &conexion, const QString &tabla, QList<Columna> columnas,
-                                 int filasPorSentencia)
+InsercionMasiva::InsercionMasiva(Conexion &conexion, QString tabla, QList<Columna> columnas, int filasPorSentencia)
     : m_conexion(conexion)
-    , m_tabla(tabla)
+    , m_tabla(std::move(tabla))
     , m_columnas(std::move(columnas))
     , m_filasPorSentencia(qMax(1, filasPorSentencia))
 {

@@ -25,7 +25,7 @@ public:
         TipoDato tipo;
     };
 
-    InsercionMasiva(Conexion &conexion, const QString &tabla, QList<Columna> columnas, int filasPorSentencia = 100);
+    InsercionMasiva(Conexion &conexion, QString tabla, QList<Columna> columnas, int filasPorSentencia = 100);
 
     void Agregar(const QVariantList &fila);
     // Sends the rows still gathered.

@@ -8,7 +8,8 @@ paquetes=(
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
   libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc libsqlite3-dev
   unixodbc-dev tdsodbc
-  postgresql
+  postgresql libpq-dev
+  clang-format clang-tidy
 )
 
 faltan=()

@@ -36,7 +36,7 @@ private:
     {
         RangoCeldas rango;
         T valor;
-        quint64 orden;
+        quint64 orden = 0;
     };
     static void masReciente(const QList<Entrada> &entradas, int fila, int col, const Entrada *&mejor);
 

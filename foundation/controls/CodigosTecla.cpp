@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <array>
+
 namespace NVLALotes::CodigosTecla {
 
 namespace {
@@ -13,7 +15,7 @@ struct Equivalencia
 };
 
 // Keys whose host code is not their character code.
-constexpr Equivalencia TeclasEspeciales[] = {
+constexpr auto TeclasEspeciales = std::to_array<Equivalencia>({
     {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},           {Qt::Key_Backtab, 9},     {Qt::Key_Return, Intro},
     {Qt::Key_Enter, Intro}, {Qt::Key_Shift, 16},        {Qt::Key_Control, 17},    {Qt::Key_Alt, 18},
     {Qt::Key_Pause, 19},    {Qt::Key_CapsLock, 20},     {Qt::Key_Escape, Escape}, {Qt::Key_Space, 32},
@@ -21,7 +23,7 @@ constexpr Equivalencia TeclasEspeciales[] = {
     {Qt::Key_Left, 37},     {Qt::Key_Up, FlechaArriba}, {Qt::Key_Right, 39},      {Qt::Key_Down, FlechaAbajo},
     {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},       {Qt::Key_Plus, 187},      {Qt::Key_Comma, 188},
     {Qt::Key_Minus, 189},   {Qt::Key_Period, 190},
-};
+});
 
 // The numeric keypad has codes of its own for digits and operators.
 int codigoTeclado(int tecla)

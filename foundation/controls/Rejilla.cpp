@@ -343,7 +343,7 @@ void Rejilla::keyPressEvent(QKeyEvent *event)
     // away or closed the window, the key was theirs.
     QPointer<Rejilla> yo(this);
     const bool teniaFoco = hasFocus();
-    const auto atendida = [&] { return !yo || (teniaFoco && !hasFocus()); };
+    const auto atendida = [&] { return yo.isNull() || (teniaFoco && !hasFocus()); };
 
     if (const int tecla = CodigosTecla::codigoTecla(event); tecla != 0)
         Q_EMIT TeclaAbajo(tecla);

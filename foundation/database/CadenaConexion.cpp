@@ -2,6 +2,8 @@
 
 #include "foundation/values/ErrorLotes.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -79,11 +81,8 @@ QString CadenaConexion::Valor(std::initializer_list<QStringView> claves, const Q
 
 bool CadenaConexion::Contiene(QStringView clave) const
 {
-    for (const auto &par : m_pares) {
-        if (clave.compare(par.first, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(m_pares,
+                               [&](const auto &par) { return clave.compare(par.first, Qt::CaseInsensitive) == 0; });
 }
 
 QString CadenaConexion::TextoSinClave() const

@@ -6,6 +6,9 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <limits>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -18,24 +21,56 @@ namespace {
                      u"NVLALotes.Comando"_s);
 }
 
-QVariant enteroParaMotor(const QVariant &valor, TipoDato tipo)
+[[noreturn]] void fueraDeRango(const ParametroComando &parametro, const QString &tipo)
 {
-    const qlonglong numero = valor.toLongLong();
-    switch (tipo) {
+    throw ErrorLotes(NumeroError::Desbordamiento,
+                     u"El valor %1 no cabe en el parámetro %2 (%3); no se ha enviado nada a la base de datos."_s.arg(
+                         parametro.valor.toString(), parametro.nombre, tipo),
+                     u"NVLALotes.Comando"_s);
+}
+
+// The value as the integer type the parameter declares, or an error: a value
+// that does not fit is never wrapped into another one (company 300 is no 44).
+QVariant enteroParaMotor(const ParametroComando &parametro)
+{
+    bool esNumero = false;
+    const qlonglong numero = parametro.valor.toLongLong(&esNumero);
+    const auto comprobar = [&](qlonglong minimo, qlonglong maximo, const QString &tipo) {
+        if (!esNumero || numero < minimo || numero > maximo)
+            fueraDeRango(parametro, tipo);
+        return QVariant(int(numero));
+    };
+    switch (parametro.tipo) {
     case TipoDato::EnteroByte:
-        return int(qint8(numero));
+        return comprobar(-128, 127, u"entero de un byte, de -128 a 127"_s);
     case TipoDato::EnteroCorto:
-        return int(qint16(numero));
+        return comprobar(-32768, 32767, u"entero de 16 bits, de -32768 a 32767"_s);
     default:
-        return int(qint32(numero));
+        return comprobar(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(),
+                         u"entero de 32 bits"_s);
     }
 }
 
-QVariant monedaParaMotor(const QVariant &valor)
+// Units travel as their exact decimal text, which every engine reads into
+// its own decimal type without passing through a double.
+QVariant monedaParaMotor(const ParametroComando &parametro)
 {
-    if (valor.metaType() == QMetaType::fromType<Currency>())
-        return valor.value<Currency>().toDouble();
-    return Currency::fromVariant(valor).value_or(Currency()).toDouble();
+    const std::optional<Currency> importe = Currency::fromVariant(parametro.valor);
+    if (!importe)
+        fueraDeRango(parametro, u"moneda de 4 decimales"_s);
+    return importe->toPlainText();
+}
+
+// A text longer than its declared size is cut, as the host's procedures cut
+// their arguments; a character made of two code units is never split.
+QString textoParaMotor(const QString &texto, int tamano)
+{
+    if (tamano <= 0 || texto.size() <= tamano)
+        return texto;
+    qsizetype corte = tamano;
+    if (texto.at(corte - 1).isHighSurrogate())
+        --corte;
+    return texto.left(corte);
 }
 
 QVariant fechaParaMotor(const QVariant &valor)
@@ -65,15 +100,15 @@ QVariant ParametroComando::valorParaMotor() const
     case TipoDato::EnteroByte:
     case TipoDato::EnteroCorto:
     case TipoDato::Entero:
-        return enteroParaMotor(valor, tipo);
+        return enteroParaMotor(*this);
     case TipoDato::Moneda:
-        return monedaParaMotor(valor);
+        return monedaParaMotor(*this);
     case TipoDato::FechaHora:
         return fechaParaMotor(valor);
     case TipoDato::TextoFijo:
-        return valor.toString().leftJustified(tamano, u' ');
+        return textoParaMotor(valor.toString(), tamano).leftJustified(tamano, u' ');
     case TipoDato::TextoVariable:
-        return valor.toString();
+        return textoParaMotor(valor.toString(), tamano);
     }
     return valor;
 }

@@ -35,9 +35,11 @@ struct NVLA_CORE_EXPORT ParametroComando
 
     bool esEntrada() const;
     bool esSalida() const;
-    // The value as the engine should receive it: integers narrowed to the
-    // declared type, Currency as its decimal value, dates as QDate, fixed texts
-    // padded, variable texts cut to their size.
+    // The value as the engine should receive it: integers checked against the
+    // declared type (ErrorLotes NumeroError::Desbordamiento when they do not
+    // fit), Currency as its exact decimal text, dates as QDate, texts cut to
+    // their size (the rule of the host's procedures on every engine) and fixed
+    // texts padded to it.
     QVariant valorParaMotor() const;
 };
 

@@ -7,6 +7,8 @@
 #include "foundation/database/DialectoSqlite.h"
 #include "foundation/values/ErrorLotes.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -15,11 +17,8 @@ namespace {
 
 bool es(const QString &driver, std::initializer_list<QStringView> nombres)
 {
-    for (QStringView nombre : nombres) {
-        if (nombre.compare(driver, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(nombres,
+                               [&](QStringView nombre) { return nombre.compare(driver, Qt::CaseInsensitive) == 0; });
 }
 
 std::unique_ptr<DialectoQt> dialectoDe(const CadenaConexion &cadena)
@@ -49,17 +48,20 @@ std::shared_ptr<Conexion> Conexion::Abrir(const QString &cadenaConexion)
 
 void Conexion::IniciarTransaccion()
 {
-    Ejecutar(u"BEGIN TRANSACTION"_s);
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Iniciar, 0))
+        Ejecutar(sentencia);
 }
 
 void Conexion::ConfirmarTransaccion()
 {
-    Ejecutar(u"COMMIT TRANSACTION"_s);
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Confirmar, 0))
+        Ejecutar(sentencia);
 }
 
 void Conexion::DeshacerTransaccion()
 {
-    Ejecutar(u"ROLLBACK TRANSACTION"_s);
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Deshacer, 0))
+        Ejecutar(sentencia);
 }
 
 void EnTransaccion(Conexion &conexion, const std::function<void()> &trabajo)

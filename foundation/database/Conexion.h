@@ -36,8 +36,9 @@ public:
 
     virtual const Dialecto &dialecto() const = 0;
 
-    // A unit of work on this connection. The defaults send the T-SQL statements,
-    // which every engine reads; a connection may use its engine's own way.
+    // A unit of work on this connection, in the statements of its dialect. The
+    // defaults know no nesting; the library's own connections nest units as
+    // savepoints. Callers use EnTransaccion rather than these.
     virtual void IniciarTransaccion();
     virtual void ConfirmarTransaccion();
     virtual void DeshacerTransaccion();

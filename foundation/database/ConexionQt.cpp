@@ -50,6 +50,7 @@ QSql::ParamType tipoEnlace(const ParametroComando &parametro)
 
 ConexionQt::ConexionQt(std::unique_ptr<DialectoQt> dialecto, const CadenaConexion &cadena)
     : m_nombre(nombreNuevo())
+    , m_cadenaSinClave(cadena.TextoSinClave())
     , m_dialecto(std::move(dialecto))
 {
     m_bd = QSqlDatabase::addDatabase(m_dialecto->DriverQt(), m_nombre);
@@ -60,21 +61,67 @@ ConexionQt::ConexionQt(std::unique_ptr<DialectoQt> dialecto, const CadenaConexio
                                                                                              m_dialecto->Nombre()),
                              u"NVLALotes.Conexion"_s);
         m_dialecto->Configurar(m_bd, cadena);
+        abrir(m_cadenaSinClave);
+    } catch (...) {
+        m_bd = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_nombre);
+        throw;
+    }
+}
+
+void ConexionQt::abrir(const QString &cadenaSinClave)
+{
+    try {
         if (!m_bd.open()) {
             const QSqlError error = m_bd.lastError();
             throw ErrorLotes(NumeroError::ConexionNoValida,
                              u"No se pudo abrir la base de datos (%1): %2"_s.arg(
-                                 cadena.TextoSinClave(), (error.databaseText() + u' ' + error.driverText()).trimmed()),
+                                 cadenaSinClave, (error.databaseText() + u' ' + error.driverText()).trimmed()),
                              u"NVLALotes.Conexion"_s);
         }
         m_dialecto->AlAbrir(m_bd);
     } catch (...) {
         m_dialecto->AlCerrar();
         m_bd.close();
-        m_bd = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_nombre);
         throw;
     }
+}
+
+template<typename Llamada> auto ConexionQt::llamar(Llamada &&llamada) -> decltype(llamada())
+{
+    asegurarSesion();
+    try {
+        return llamada();
+    } catch (const ErrorLotes &error) {
+        if (error.Number() != NumeroError::BaseDatos || !m_dialecto->SesionPerdida(m_bd))
+            throw;
+        m_perdida = true;
+        sesionPerdida(error.Description());
+    }
+}
+
+void ConexionQt::asegurarSesion()
+{
+    if (!m_perdida)
+        return;
+    if (m_nivelTransaccion > 0)
+        sesionPerdida(u"el servidor ha deshecho la transacción en curso, que no se repite"_s);
+    m_preparadas.clear();
+    m_dialecto->AlCerrar();
+    m_bd.close();
+    try {
+        abrir(m_cadenaSinClave);
+    } catch (const ErrorLotes &error) {
+        sesionPerdida(u"no se ha podido restablecer: "_s + error.Description());
+    }
+    m_perdida = false;
+}
+
+void ConexionQt::sesionPerdida(const QString &motivo)
+{
+    throw ErrorLotes(NumeroError::ConexionPerdida,
+                     u"Se ha perdido la conexión con la base de datos (%1): %2"_s.arg(m_dialecto->Nombre(), motivo),
+                     u"NVLALotes (%1)"_s.arg(m_dialecto->Nombre()));
 }
 
 ConexionQt::~ConexionQt()
@@ -88,24 +135,33 @@ ConexionQt::~ConexionQt()
 
 std::unique_ptr<Registros> ConexionQt::AbrirConsulta(const QString &sql)
 {
-    QSqlQuery consulta(m_bd);
-    consulta.setForwardOnly(m_dialecto->LecturaSoloAvance());
-    if (!consulta.exec(m_dialecto->Traducir(sql)))
-        UtilSql::LanzarError(consulta.lastError(), *m_dialecto);
-    QList<ConversionColumna> conversiones = m_dialecto->Conversiones(consulta);
-    return std::make_unique<RegistrosQt>(weak_from_this().lock(), std::move(consulta), std::move(conversiones));
+    return llamar([&]() -> std::unique_ptr<Registros> {
+        QSqlQuery consulta(m_bd);
+        consulta.setForwardOnly(m_dialecto->LecturaSoloAvance());
+        if (!consulta.exec(m_dialecto->Traducir(sql)))
+            UtilSql::LanzarError(consulta.lastError(), *m_dialecto);
+        QList<ConversionColumna> conversiones = m_dialecto->Conversiones(consulta);
+        return std::make_unique<RegistrosQt>(weak_from_this().lock(), std::move(consulta), std::move(conversiones));
+    });
 }
 
 qint64 ConexionQt::Ejecutar(const QString &sql)
 {
-    QSqlQuery consulta = UtilSql::Ejecutar(m_bd, m_dialecto->Traducir(sql), *m_dialecto);
-    return consulta.numRowsAffected();
+    return llamar([&] { return UtilSql::Ejecutar(m_bd, m_dialecto->Traducir(sql), *m_dialecto).numRowsAffected(); });
 }
 
 void ConexionQt::EjecutarComando(Comando &comando)
 {
     if (comando.tipo() == TipoComando::Texto)
-        return ejecutarTexto(comando);
+        return llamar([&] { ejecutarTexto(comando); });
+    // An engine whose procedure is several statements runs them as one unit of work.
+    if (m_dialecto->ProcedimientoEnTransaccion())
+        return EnTransaccion(*this, [&] { llamar([&] { ejecutarProcedimiento(comando); }); });
+    llamar([&] { ejecutarProcedimiento(comando); });
+}
+
+void ConexionQt::ejecutarProcedimiento(Comando &comando)
+{
     QSqlQuery sinSentencia(m_bd);
     TiempoEspera espera(*m_dialecto, m_bd, sinSentencia, comando.tiempoEspera());
     m_dialecto->EjecutarProcedimiento(m_bd, comando);
@@ -145,21 +201,37 @@ QSqlQuery &ConexionQt::consultaPreparada(const QString &sql)
     return *consulta;
 }
 
+void ConexionQt::ejecutarSentencias(PasoTransaccion paso, int nivel)
+{
+    for (const QString &sentencia : m_dialecto->SentenciasTransaccion(paso, nivel))
+        UtilSql::Ejecutar(m_bd, sentencia, *m_dialecto);
+}
+
 void ConexionQt::IniciarTransaccion()
 {
-    m_dialecto->IniciarTransaccion(m_bd);
+    llamar([&] { ejecutarSentencias(PasoTransaccion::Iniciar, m_nivelTransaccion); });
+    ++m_nivelTransaccion;
 }
 
 void ConexionQt::ConfirmarTransaccion()
 {
-    if (!m_bd.commit())
-        UtilSql::LanzarError(m_bd.lastError(), *m_dialecto);
+    if (m_nivelTransaccion == 0)
+        throw ErrorLotes(NumeroError::LlamadaNoValida, u"No hay ninguna transacción que confirmar."_s,
+                         u"NVLALotes.Conexion"_s);
+    // A unit that fails to confirm stays open: the caller undoes it.
+    llamar([&] { ejecutarSentencias(PasoTransaccion::Confirmar, m_nivelTransaccion - 1); });
+    --m_nivelTransaccion;
 }
 
 void ConexionQt::DeshacerTransaccion()
 {
-    if (!m_bd.rollback())
-        UtilSql::LanzarError(m_bd.lastError(), *m_dialecto);
+    if (m_nivelTransaccion == 0)
+        return;
+    --m_nivelTransaccion;
+    // A lost session took its transaction with it: there is nothing to undo.
+    if (m_perdida)
+        return;
+    llamar([&] { ejecutarSentencias(PasoTransaccion::Deshacer, m_nivelTransaccion); });
 }
 
 } // namespace NVLALotes

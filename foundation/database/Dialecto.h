@@ -3,10 +3,13 @@
 #include <nvlalotes/nvlalotes_core_export.h>
 
 #include <QString>
+#include <QStringList>
 
 namespace NVLALotes {
 
 enum class Motor { SQLite, PostgreSQL, SqlServer };
+
+enum class PasoTransaccion { Iniciar, Confirmar, Deshacer };
 
 // What one database engine cannot read of the host's T-SQL text, and how it is
 // said instead. The library sends one text for every engine; SQL Server gets it
@@ -21,6 +24,11 @@ public:
     virtual QString Nombre() const = 0;
     // The statement as this engine reads it. Text inside quotes is never changed.
     virtual QString Traducir(const QString &sql) const = 0;
+    // The statements of one step of a unit of work at nesting level `nivel`:
+    // 0 is the transaction itself, deeper levels are savepoints inside it, so
+    // that undoing an inner unit keeps what the outer one did. The default is
+    // SQL Server's T-SQL.
+    virtual QStringList SentenciasTransaccion(PasoTransaccion paso, int nivel) const;
 };
 
 } // namespace NVLALotes

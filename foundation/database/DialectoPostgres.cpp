@@ -11,6 +11,8 @@
 #include <QSqlField>
 #include <QSqlRecord>
 
+#include <libpq-fe.h>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -67,11 +69,24 @@ void DialectoPostgres::Configurar(QSqlDatabase &bd, const CadenaConexion &cadena
 
 void DialectoPostgres::AlAbrir(QSqlDatabase &bd)
 {
-    DialectoQt::AlAbrir(bd);
+    // Numeric values as their text, never through a double: units keep all
+    // of their digits.
+    bd.setNumericalPrecisionPolicy(QSql::HighPrecision);
     UtilSql::Ejecutar(bd, u"SET client_min_messages = warning"_s, *this);
 }
 
-void DialectoPostgres::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &, int segundos) const
+QList<ConversionColumna> DialectoPostgres::Conversiones(const QSqlQuery &consulta) const
+{
+    QList<ConversionColumna> conversiones;
+    const QSqlRecord registro = consulta.record();
+    for (int i = 0; i < registro.count(); ++i) {
+        const bool decimal = registro.field(i).metaType().id() == QMetaType::Double;
+        conversiones << (decimal ? ConversionColumna::Decimal : ConversionColumna::Ninguna);
+    }
+    return conversiones;
+}
+
+void DialectoPostgres::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
 {
     if (segundos > 0)
         UtilSql::Ejecutar(bd, u"SET statement_timeout = %1"_s.arg(qint64(segundos) * 1000), *this);
@@ -102,6 +117,27 @@ void DialectoPostgres::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando)
         }
     }
     UtilSql::FijarValorRetorno(comando, 0);
+}
+
+QStringList DialectoPostgres::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
+{
+    return SentenciasConPuntosGuardado(paso, nivel, u"BEGIN"_s);
+}
+
+bool DialectoPostgres::SesionPerdida(QSqlDatabase &bd) const
+{
+    const QVariant manejador = bd.driver() ? bd.driver()->handle() : QVariant();
+    // The driver hands the session out as libpq's own struct pointer.
+    if (!manejador.isValid() || qstrcmp(manejador.typeName(), "pg_conn*") != 0)
+        return false;
+    auto *sesion = *static_cast<PGconn *const *>(manejador.constData());
+    if (!sesion)
+        return true;
+    // A server that ends the session sends its reason before closing: libpq
+    // notices the closed socket only once it reads what is left.
+    if (PQstatus(sesion) == CONNECTION_OK)
+        PQconsumeInput(sesion);
+    return PQstatus(sesion) == CONNECTION_BAD;
 }
 
 } // namespace NVLALotes

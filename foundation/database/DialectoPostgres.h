@@ -20,11 +20,16 @@ public:
     QString DriverQt() const override;
     void Configurar(QSqlDatabase &bd, const CadenaConexion &cadena) override;
     void AlAbrir(QSqlDatabase &bd) override;
+    // Numeric columns arrive as their exact text and are read as Currency.
+    QList<ConversionColumna> Conversiones(const QSqlQuery &consulta) const override;
     // A result is read whole, so that the next statement never waits for it.
     bool LecturaSoloAvance() const override { return false; }
     void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
     void QuitarTiempoEspera(QSqlDatabase &bd) const override;
     void EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;
+    QStringList SentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
+    // libpq's own state of the session.
+    bool SesionPerdida(QSqlDatabase &bd) const override;
 };
 
 } // namespace NVLALotes

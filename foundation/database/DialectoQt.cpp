@@ -2,9 +2,9 @@
 
 #include "foundation/database/UtilSql.h"
 
-namespace NVLALotes {
+using namespace Qt::StringLiterals;
 
-Dialecto::~Dialecto() = default;
+namespace NVLALotes {
 
 void DialectoQt::AlAbrir(QSqlDatabase &bd)
 {
@@ -13,19 +13,34 @@ void DialectoQt::AlAbrir(QSqlDatabase &bd)
 
 void DialectoQt::AlCerrar() {}
 
-QList<ConversionColumna> DialectoQt::Conversiones(const QSqlQuery &) const
+QList<ConversionColumna> DialectoQt::Conversiones(const QSqlQuery & /*consulta*/) const
 {
     return {};
 }
 
-void DialectoQt::IniciarTransaccion(QSqlDatabase &bd) const
+QStringList DialectoQt::SentenciasConPuntosGuardado(PasoTransaccion paso, int nivel, const QString &iniciar)
 {
-    if (!bd.transaction())
-        UtilSql::LanzarError(bd.lastError(), *this);
+    const QString punto = u"nvla_%1"_s.arg(nivel);
+    switch (paso) {
+    case PasoTransaccion::Iniciar:
+        return {nivel == 0 ? iniciar : u"SAVEPOINT "_s + punto};
+    case PasoTransaccion::Confirmar:
+        return {nivel == 0 ? u"COMMIT"_s : u"RELEASE SAVEPOINT "_s + punto};
+    case PasoTransaccion::Deshacer:
+        if (nivel == 0)
+            return {u"ROLLBACK"_s};
+        return {u"ROLLBACK TO SAVEPOINT "_s + punto, u"RELEASE SAVEPOINT "_s + punto};
+    }
+    return {};
 }
 
-void DialectoQt::FijarTiempoEspera(QSqlDatabase &, QSqlQuery &, int) const {}
+bool DialectoQt::SesionPerdida(QSqlDatabase & /*bd*/) const
+{
+    return false;
+}
 
-void DialectoQt::QuitarTiempoEspera(QSqlDatabase &) const {}
+void DialectoQt::FijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery & /*consulta*/, int /*segundos*/) const {}
+
+void DialectoQt::QuitarTiempoEspera(QSqlDatabase & /*bd*/) const {}
 
 } // namespace NVLALotes

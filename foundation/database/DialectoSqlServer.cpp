@@ -4,6 +4,7 @@
 #include "foundation/database/Comando.h"
 #include "foundation/database/UtilSql.h"
 
+#include <QSqlDriver>
 #include <QSqlResult>
 
 #ifdef NVLA_CON_ODBC
@@ -26,24 +27,6 @@ QSql::ParamType tipoEnlace(DireccionParametro direccion)
         return QSql::InOut;
     default:
         return QSql::Out;
-    }
-}
-
-// An output parameter must carry its type even while it has no value.
-QVariant valorEnlazado(const ParametroComando &parametro)
-{
-    if (parametro.esEntrada() && !parametro.valor.isNull())
-        return parametro.valorParaMotor();
-    switch (parametro.tipo) {
-    case TipoDato::Moneda:
-        return QVariant(QMetaType::fromType<double>());
-    case TipoDato::FechaHora:
-        return QVariant(QMetaType::fromType<QDate>());
-    case TipoDato::TextoFijo:
-    case TipoDato::TextoVariable:
-        return QVariant(QMetaType::fromType<QString>());
-    default:
-        return QVariant(QMetaType::fromType<int>());
     }
 }
 
@@ -94,22 +77,56 @@ void DialectoSqlServer::Configurar(QSqlDatabase &bd, const CadenaConexion &caden
     bd.setDatabaseName(TextoOdbc(cadena));
 }
 
-void DialectoSqlServer::FijarTiempoEspera(QSqlDatabase &, QSqlQuery &consulta, int segundos) const
+void DialectoSqlServer::FijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery &consulta, int segundos) const
 {
 #ifdef NVLA_CON_ODBC
     const QVariant manejador = consulta.result() ? consulta.result()->handle() : QVariant();
     if (segundos <= 0 || !manejador.isValid() || manejador.metaType() != QMetaType::fromType<void *>())
         return;
     SQLHANDLE sentencia = *static_cast<SQLHANDLE const *>(manejador.constData());
+    // ODBC passes an integer attribute in the place of its pointer argument.
     if (sentencia)
-        SQLSetStmtAttr(sentencia, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(segundos)), 0);
+        SQLSetStmtAttr(sentencia, SQL_ATTR_QUERY_TIMEOUT,
+                       reinterpret_cast<SQLPOINTER>(SQLULEN(segundos)), // NOLINT(*-reinterpret-cast,*-no-int-to-ptr)
+                       0);
 #else
     Q_UNUSED(consulta);
     Q_UNUSED(segundos);
 #endif
 }
 
-void DialectoSqlServer::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
+QVariant DialectoSqlServer::ValorEnlazado(const ParametroComando &parametro)
+{
+    if (parametro.esEntrada() && !parametro.valor.isNull())
+        return parametro.valorParaMotor();
+    // An output parameter must carry its type even while it has no value.
+    switch (parametro.tipo) {
+    case TipoDato::Moneda:
+        return QVariant(QMetaType::fromType<double>());
+    case TipoDato::FechaHora:
+        return QVariant(QMetaType::fromType<QDate>());
+    case TipoDato::TextoFijo:
+    case TipoDato::TextoVariable:
+        return QVariant(QMetaType::fromType<QString>());
+    default:
+        return QVariant(QMetaType::fromType<int>());
+    }
+}
+
+QList<int> DialectoSqlServer::OrdenMarcas(const Comando &comando)
+{
+    // The return value is the first marker of the escape, whatever its position.
+    QList<int> orden;
+    for (int i = 0; i < comando.NumeroParametros(); ++i) {
+        if (comando.Parametro(i).direccion == DireccionParametro::ValorRetorno)
+            orden.prepend(i);
+        else
+            orden.append(i);
+    }
+    return orden;
+}
+
+QString DialectoSqlServer::TextoLlamada(const Comando &comando)
 {
     QStringList marcas;
     bool conRetorno = false;
@@ -119,23 +136,19 @@ void DialectoSqlServer::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando
         else
             marcas << u"?"_s;
     }
-    const QString llamada = u"{%1CALL %2(%3)}"_s.arg(conRetorno ? u"? = "_s : QString(), comando.texto(),
-                                                     marcas.join(u',')); // the ODBC escape for a call
+    return u"{%1CALL %2(%3)}"_s.arg(conRetorno ? u"? = "_s : QString(), comando.texto(), marcas.join(u','));
+}
+
+void DialectoSqlServer::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
+{
     QSqlQuery consulta(bd);
-    if (!consulta.prepare(llamada))
+    if (!consulta.prepare(TextoLlamada(comando)))
         UtilSql::LanzarError(consulta.lastError(), *this);
     FijarTiempoEspera(bd, consulta, comando.tiempoEspera());
-    // The return value is the first marker of the escape, whatever its position.
-    QList<int> orden;
-    for (int i = 0; i < comando.NumeroParametros(); ++i) {
-        if (comando.Parametro(i).direccion == DireccionParametro::ValorRetorno)
-            orden.prepend(i);
-        else
-            orden.append(i);
-    }
+    const QList<int> orden = OrdenMarcas(comando);
     for (int i = 0; i < orden.size(); ++i) {
         const ParametroComando &parametro = comando.Parametro(orden[i]);
-        consulta.bindValue(i, valorEnlazado(parametro), tipoEnlace(parametro.direccion));
+        consulta.bindValue(i, ValorEnlazado(parametro), tipoEnlace(parametro.direccion));
     }
     if (!consulta.exec())
         UtilSql::LanzarError(consulta.lastError(), *this);
@@ -144,6 +157,23 @@ void DialectoSqlServer::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando
         if (parametro.esSalida())
             parametro.valor = consulta.boundValue(i);
     }
+}
+
+bool DialectoSqlServer::SesionPerdida(QSqlDatabase &bd) const
+{
+#ifdef NVLA_CON_ODBC
+    const QVariant manejador = bd.driver() ? bd.driver()->handle() : QVariant();
+    if (!manejador.isValid() || manejador.metaType() != QMetaType::fromType<void *>())
+        return false;
+    SQLHANDLE conexion = *static_cast<SQLHANDLE const *>(manejador.constData());
+    SQLUINTEGER muerta = SQL_CD_FALSE;
+    return conexion != nullptr &&
+           SQL_SUCCEEDED(SQLGetConnectAttr(conexion, SQL_ATTR_CONNECTION_DEAD, &muerta, SQL_IS_UINTEGER, nullptr)) &&
+           muerta == SQL_CD_TRUE;
+#else
+    Q_UNUSED(bd);
+    return false;
+#endif
 }
 
 } // namespace NVLALotes

@@ -2,7 +2,11 @@
 
 #include "foundation/database/DialectoQt.h"
 
+#include <QVariant>
+
 namespace NVLALotes {
+
+struct ParametroComando;
 
 // The host's own engine, reached through unixODBC (a DSN, or FreeTDS without
 // one). It reads the host's text as it is: nothing is translated.
@@ -19,9 +23,17 @@ public:
     bool LecturaSoloAvance() const override { return false; }
     void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
     void EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;
+    // The driver's own view of the link (ODBC's "connection dead" attribute).
+    bool SesionPerdida(QSqlDatabase &bd) const override;
 
     // The ODBC connection text that a connection string stands for.
     static QString TextoOdbc(const CadenaConexion &cadena);
+    // A stored-procedure command as ODBC's call escape ("{? = CALL name(?,?)}"),
+    // the command's parameters in the order of its markers, and the value each
+    // marker is bound to.
+    static QString TextoLlamada(const Comando &comando);
+    static QList<int> OrdenMarcas(const Comando &comando);
+    static QVariant ValorEnlazado(const ParametroComando &parametro);
 };
 
 } // namespace NVLALotes

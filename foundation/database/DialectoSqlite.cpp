@@ -99,14 +99,14 @@ QList<ConversionColumna> DialectoSqlite::Conversiones(const QSqlQuery &consulta)
     return conversiones;
 }
 
-void DialectoSqlite::IniciarTransaccion(QSqlDatabase &bd) const
+QStringList DialectoSqlite::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
 {
     // Take the write lock at once, so that two writers queue instead of one of
     // them failing halfway through its work.
-    UtilSql::Ejecutar(bd, u"BEGIN IMMEDIATE"_s, *this);
+    return SentenciasConPuntosGuardado(paso, nivel, u"BEGIN IMMEDIATE"_s);
 }
 
-void DialectoSqlite::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &, int segundos) const
+void DialectoSqlite::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
 {
     // SQLite has no statement timeout; what a command can wait for is the
     // lock of another writer.

@@ -23,7 +23,8 @@ public:
     void AlAbrir(QSqlDatabase &bd) override;
     void AlCerrar() override;
     QList<ConversionColumna> Conversiones(const QSqlQuery &consulta) const override;
-    void IniciarTransaccion(QSqlDatabase &bd) const override;
+    QStringList SentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
+    bool ProcedimientoEnTransaccion() const override { return true; }
     void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
     void QuitarTiempoEspera(QSqlDatabase &bd) const override;
     void EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;

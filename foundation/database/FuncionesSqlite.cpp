@@ -3,6 +3,7 @@
 #include <QSqlDriver>
 #include <QVariant>
 
+#include <span>
 #include <sqlite3.h>
 
 namespace NVLALotes {
@@ -45,8 +46,9 @@ void ejecutarFuncion(sqlite3_context *contexto, int argc, sqlite3_value **argv)
     }
     sqlite3_stmt *sentencia = funcion->sentencia;
     sqlite3_reset(sentencia);
-    for (int i = 0; i < argc; ++i)
-        sqlite3_bind_value(sentencia, i + 1, argv[i]);
+    const std::span<sqlite3_value *> argumentos(argv, size_t(argc));
+    for (size_t i = 0; i < argumentos.size(); ++i)
+        sqlite3_bind_value(sentencia, int(i) + 1, argumentos[i]);
     const int resultado = sqlite3_step(sentencia);
     if (resultado == SQLITE_ROW)
         sqlite3_result_value(contexto, sqlite3_column_value(sentencia, 0));

@@ -5,8 +5,10 @@
 #include "foundation/database/FuncionesSqlite.h"
 #include "foundation/database/UtilSql.h"
 #include "foundation/values/Conversiones.h"
+#include "foundation/values/Currency.h"
 #include "foundation/values/ErrorLotes.h"
 
+#include <optional>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -15,54 +17,39 @@ namespace NVLALotes::ProcedimientoSqlite {
 
 namespace {
 
-// A write transaction, or a savepoint inside the caller's one; rolled back
-// unless confirmed.
-class Transaccion
-{
-public:
-    Transaccion(QSqlDatabase &bd, const Dialecto &dialecto)
-        : m_bd(bd)
-        , m_dialecto(dialecto)
-    {
-        sqlite3 *manejador = ManejadorSqlite(bd);
-        m_anidada = manejador && sqlite3_get_autocommit(manejador) == 0;
-        UtilSql::Ejecutar(m_bd, m_anidada ? u"SAVEPOINT nvla_procedimiento"_s : u"BEGIN IMMEDIATE"_s, m_dialecto);
-    }
-    ~Transaccion()
-    {
-        if (m_confirmada)
-            return;
-        QSqlQuery deshacer(m_bd);
-        if (m_anidada) {
-            deshacer.exec(u"ROLLBACK TO nvla_procedimiento"_s);
-            deshacer.exec(u"RELEASE nvla_procedimiento"_s);
-        } else {
-            deshacer.exec(u"ROLLBACK"_s);
-        }
-    }
-    Transaccion(const Transaccion &) = delete;
-    Transaccion &operator=(const Transaccion &) = delete;
-
-    void Confirmar()
-    {
-        UtilSql::Ejecutar(m_bd, m_anidada ? u"RELEASE nvla_procedimiento"_s : u"COMMIT"_s, m_dialecto);
-        m_confirmada = true;
-    }
-
-private:
-    QSqlDatabase &m_bd;
-    const Dialecto &m_dialecto;
-    bool m_anidada = false;
-    bool m_confirmada = false;
-};
-
 struct DatosLote
 {
     QVariant empresa, almacen, articulo;
-    double unidades = 0;
+    Currency unidades;
     QString lote, tono, calibre; // an empty text may come as null: the SQL reads it as ''
     QVariant caducidad;          // ISO text, or null for no expiry
 };
+
+// SQLite keeps a decimal as a double, exact to 15 significant digits: with
+// four decimals, up to 99,999,999,999.9999 either way. Beyond that it would
+// round, so the call is refused instead.
+constexpr qint64 MaximoBrutoExacto = 999'999'999'999'999;
+
+[[noreturn]] void rechazarUnidades(const QString &unidades)
+{
+    throw ErrorLotes(NumeroError::Desbordamiento,
+                     u"SQLite guarda las unidades con 15 cifras significativas: admite de -99.999.999.999,9999 a "
+                     "99.999.999.999,9999 y no %1."_s.arg(unidades),
+                     u"NVLALotes (SQLite)"_s);
+}
+
+bool guardable(Currency unidades)
+{
+    return unidades.raw() <= MaximoBrutoExacto && unidades.raw() >= -MaximoBrutoExacto;
+}
+
+Currency unidadesGuardables(const QVariant &valor)
+{
+    const std::optional<Currency> unidades = Currency::fromVariant(valor);
+    if (!unidades || !guardable(*unidades))
+        rechazarUnidades(valor.toString());
+    return *unidades;
+}
 
 DatosLote leerArgumentos(const Comando &comando)
 {
@@ -76,7 +63,7 @@ DatosLote leerArgumentos(const Comando &comando)
     DatosLote datos{argumento(0),
                     argumento(1),
                     argumento(2),
-                    argumento(3).toDouble(),
+                    unidadesGuardables(argumento(3)),
                     argumento(4).toString(),
                     argumento(6).toString(),
                     argumento(7).toString(),
@@ -125,21 +112,30 @@ void sumarExistencias(QSqlDatabase &bd, const DatosLote &d, qint32 clave, const 
                       u"INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual)"
                       " VALUES (?, ?, ?, 0) ON CONFLICT (Cod_Empresa, Cod_Almacen, Cod_Lote) DO NOTHING"_s,
                       {d.empresa, d.almacen, clave}, dialecto);
-    if (d.unidades != 0)
-        UtilSql::Ejecutar(bd,
-                          u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = Stock_Actual + ?"
-                          " WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
-                          {d.unidades, d.empresa, d.almacen, clave}, dialecto);
+    if (d.unidades == Currency())
+        return;
+    // The sum is made here, exactly, and checked before it is stored.
+    const QVariant actual = UtilSql::Escalar(
+        bd,
+        u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
+        {d.empresa, d.almacen, clave}, dialecto);
+    const std::optional<Currency> previo = Currency::fromVariant(actual);
+    // Both sides are within the limit, so the sum cannot overflow the type.
+    if (!previo || !guardable(*previo) || !guardable(*previo + d.unidades))
+        rechazarUnidades(u"%1 + %2"_s.arg(actual.toString(), d.unidades.toPlainText()));
+    const Currency total = *previo + d.unidades;
+    UtilSql::Ejecutar(bd,
+                      u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = ?"
+                      " WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
+                      {total.toDouble(), d.empresa, d.almacen, clave}, dialecto);
 }
 
 void actualizarStockLote(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto)
 {
     const DatosLote datos = leerArgumentos(comando);
-    Transaccion transaccion(bd, dialecto);
     const QVariant existente = buscarLote(bd, datos, dialecto);
     const qint32 clave = existente.isNull() ? crearLote(bd, datos, dialecto) : existente.toInt();
     sumarExistencias(bd, datos, clave, dialecto);
-    transaccion.Confirmar();
     const QList<int> posiciones = UtilSql::PosicionesArgumentos(comando);
     comando.Parametro(posiciones.last()).valor = clave;
     UtilSql::FijarValorRetorno(comando, 0);

@@ -7,9 +7,9 @@ namespace NVLALotes {
 class Comando;
 class Dialecto;
 
-// The host's stored procedures as SQLite runs them: C++ over the connection,
-// each call inside one write transaction (or a savepoint when the caller has
-// a transaction open), so it either happens whole or not at all.
+// The host's stored procedures as SQLite runs them: C++ over the connection.
+// The connection runs each call as one unit of work (a write transaction, or a
+// savepoint of the caller's), so it either happens whole or not at all.
 namespace ProcedimientoSqlite {
 
 // Runs the procedure named by the command's text; ErrorLotes for an unknown

@@ -1,17 +1,35 @@
 #include "RegistrosQt.h"
 
 #include "foundation/database/Conexion.h"
+#include "foundation/values/Currency.h"
 #include "foundation/values/ErrorLotes.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
 namespace {
+
+// Units and amounts come back as Currency, exactly; a decimal with more than
+// four decimals or beyond the type's range stays a double.
+QVariant decimal(const QString &texto)
+{
+    const qsizetype punto = texto.indexOf(u'.');
+    QStringView decimales = punto < 0 ? QStringView() : QStringView(texto).mid(punto + 1);
+    while (decimales.endsWith(u'0'))
+        decimales.chop(1);
+    if (decimales.size() <= 4) {
+        if (const std::optional<Currency> exacto = Currency::fromVariant(texto))
+            return exacto->toVariant();
+    }
+    return texto.toDouble();
+}
 
 QVariant convertir(const QVariant &valor, ConversionColumna conversion)
 {
@@ -25,6 +43,8 @@ QVariant convertir(const QVariant &valor, ConversionColumna conversion)
         return QDateTime::fromString(QString(texto).replace(u' ', u'T'), Qt::ISODate);
     case ConversionColumna::Hora:
         return QTime::fromString(texto, Qt::ISODate);
+    case ConversionColumna::Decimal:
+        return decimal(texto);
     case ConversionColumna::Ninguna:
         break;
     }

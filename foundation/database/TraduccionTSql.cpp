@@ -46,11 +46,11 @@ QString literalesEnBlanco(const QString &sql)
 {
     QString copia = sql;
     bool enLiteral = false;
-    for (qsizetype i = 0; i < copia.size(); ++i) {
-        if (copia.at(i) == u'\'')
+    for (QChar &letra : copia) {
+        if (letra == u'\'')
             enLiteral = !enLiteral; // '' inside a literal closes and reopens it: same result
         else if (enLiteral)
-            copia[i] = u' ';
+            letra = u' ';
     }
     return copia;
 }

@@ -47,10 +47,6 @@ void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &resu
                   const std::function<PlanModelo(int)> &planDelModelo)
 {
     const QString origen = clase + u".Show"_s;
-    if (modal != 0 && modal != 1)
-        throw ErrorLotes(NumeroError::LlamadaNoValida, u"Valor de Modal no válido: %1 (debe ser 0 o 1)."_s.arg(modal),
-                         origen);
-
     const QString textoModelo = textoDelModelo();
     const PlanModelo plan = planDelModelo(modeloDeTexto(textoModelo));
     if (plan.m_responder) {
@@ -62,6 +58,10 @@ void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &resu
             NumeroError::ModeloLotesNoValido,
             u"El modelo de lotes \"%1\" (Lotes_ModeloUsar) no es válido: debe ser 1, 2, 3 o 4."_s.arg(textoModelo),
             origen);
+    // Modal only matters to a show: a model without a dialog has answered above.
+    if (modal != 0 && modal != 1)
+        throw ErrorLotes(NumeroError::LlamadaNoValida, u"Valor de Modal no válido: %1 (debe ser 0 o 1)."_s.arg(modal),
+                         origen);
 
     std::unique_ptr<DialogoLotes> dialogo = plan.m_crear();
     if (owner)

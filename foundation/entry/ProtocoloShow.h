@@ -60,9 +60,10 @@ private:
 // The lot model of the installation: numeric value of "Lotes_ModeloUsar".
 int LeerModeloLotes();
 
-// The one Show of every entry class: validates Modal, reads the lot model,
-// asks the class for its plan, and runs it. `Result` is the class's field.
-// An unknown model or Modal value throws ErrorLotes before any field changes.
+// The one Show of every entry class: reads the lot model, asks the class for
+// its plan, and runs it. `Result` is the class's field. A plan that answers at
+// once ignores Modal; an unknown model, or a Modal other than 0 or 1 for a
+// dialog, throws ErrorLotes before any field changes.
 void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
                   const std::function<PlanModelo(int modelo)> &planDelModelo);
 

@@ -16,11 +16,10 @@ QString textoSql(const QString &texto)
 
 } // namespace
 
-EmpresaBaseDatos::EmpresaBaseDatos(std::shared_ptr<Conexion> conexion, qint16 codigoEmpresa,
-                                   const QString &usuarioActual)
+EmpresaBaseDatos::EmpresaBaseDatos(std::shared_ptr<Conexion> conexion, qint16 codigoEmpresa, QString usuarioActual)
     : m_conexion(std::move(conexion))
     , m_empresa(codigoEmpresa)
-    , m_usuario(usuarioActual)
+    , m_usuario(std::move(usuarioActual))
 {}
 
 qint16 EmpresaBaseDatos::CodigoEmpresa()

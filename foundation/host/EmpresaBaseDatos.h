@@ -19,7 +19,7 @@ class Conexion;
 class NVLA_CORE_EXPORT EmpresaBaseDatos : public NVLAEMP
 {
 public:
-    EmpresaBaseDatos(std::shared_ptr<Conexion> conexion, qint16 codigoEmpresa, const QString &usuarioActual = {});
+    EmpresaBaseDatos(std::shared_ptr<Conexion> conexion, qint16 codigoEmpresa, QString usuarioActual = {});
 
     qint16 CodigoEmpresa() override;
     qint16 CodigoEmpresaClientes() override;

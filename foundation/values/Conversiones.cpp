@@ -6,8 +6,10 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <string>
 
 using namespace Qt::StringLiterals;
@@ -85,12 +87,12 @@ QString textoDeDia(QDate fecha)
     const int dia = fecha.day();
     const int mes = fecha.month();
     const int anio = fecha.year();
-    const char16_t texto[] = {
+    const std::array<char16_t, 10> texto = {
         char16_t(u'0' + dia / 10),    char16_t(u'0' + dia % 10),        u'/',
         char16_t(u'0' + mes / 10),    char16_t(u'0' + mes % 10),        u'/',
         char16_t(u'0' + anio / 1000), char16_t(u'0' + anio / 100 % 10), char16_t(u'0' + anio / 10 % 10),
         char16_t(u'0' + anio % 10)};
-    return QString(reinterpret_cast<const QChar *>(texto), std::size(texto));
+    return QStringView(texto.data(), qsizetype(texto.size())).toString();
 }
 
 QString describir(const QVariant &valor)
@@ -146,7 +148,7 @@ double ValorNumerico(QStringView texto)
     }
     double valor = 0;
     // "-", "." and "-." read nothing and leave 0.
-    std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+    std::from_chars(numero.data(), std::to_address(numero.cend()), valor);
     return valor + 0.0; // no negative zero from "-0"
 }
 

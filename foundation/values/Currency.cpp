@@ -1,8 +1,9 @@
 #include "Currency.h"
 
-#include <QVariant>
+#include <QMetaType>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,7 +13,11 @@ namespace NVLALotes {
 namespace {
 
 constexpr qint64 MaximoBruto = std::numeric_limits<qint64>::max();
-constexpr quint64 Potencias10[] = {1, 10, 100, 1000, 10000};
+// The whole units of the type (922,337,203,685,477): a double at or beyond it
+// is no Currency.
+constexpr qint64 MaximoUnidades = MaximoBruto / Currency::Escala;
+constexpr double LimiteDouble = double(MaximoUnidades);
+constexpr std::array<quint64, 5> Potencias10 = {1, 10, 100, 1000, 10000};
 
 // What a locale writes around the digits. Looking these up costs a QString per
 // separator, so the last locale used is kept: a grid fill formats every cell with
@@ -70,10 +75,12 @@ int cifraEn(QStringView texto)
 
 // The raw value of a plain decimal text: sign, digits (grouped by threes when
 // grouping marks appear at all), point and decimals; the fifth decimal rounds
-// half away from zero. Nothing may follow.
+// half away from zero. Nothing may follow. One pass over the text, kept whole
+// so that the grouping rules read together.
+// NOLINTNEXTLINE(readability-function-cognitive-complexity)
 std::optional<qint64> leerDecimal(QStringView texto, const FormatoDecimal &formato)
 {
-    constexpr quint64 LimiteEntero = quint64(MaximoBruto / Currency::Escala);
+    constexpr auto LimiteEntero = quint64(MaximoUnidades);
     const bool negativo = consumir(texto, formato.menos) || consumir(texto, u"-");
     if (!negativo && !consumir(texto, formato.mas))
         consumir(texto, u"+");
@@ -120,10 +127,16 @@ std::optional<qint64> leerDecimal(QStringView texto, const FormatoDecimal &forma
     for (int i = decimales; i < 4; ++i)
         fraccion *= 10;
     const quint64 bruto = entero * Currency::Escala + fraccion + (redondearArriba ? 1 : 0);
-    if (bruto > quint64(MaximoBruto))
+    // The negative side of the type reaches one unit further.
+    if (bruto > quint64(MaximoBruto) + (negativo ? 1U : 0U))
         return std::nullopt;
-    return negativo ? -qint64(bruto) : qint64(bruto);
+    return negativo ? qint64(0 - bruto) : qint64(bruto);
 }
+
+// The formatting below fills every cell of a grid: digits are written
+// backwards into a buffer on the stack, with pointers, instead of building
+// strings piece by piece.
+// NOLINTBEGIN(cppcoreguidelines-pro-bounds-pointer-arithmetic,cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays,cppcoreguidelines-pro-type-reinterpret-cast)
 
 // Writes backwards into a buffer that ends at `fin`; returns the new start.
 char16_t *escribirAtras(char16_t *fin, QStringView texto)
@@ -139,7 +152,7 @@ Currency Currency::fromDouble(double value)
 {
     if (std::isnan(value) || std::abs(value) < 0.00001)
         return {};
-    if (std::abs(value) >= double(MaximoBruto / Escala))
+    if (std::abs(value) >= LimiteDouble)
         return fromRaw(value > 0 ? MaximoBruto : -MaximoBruto);
     // The shortest text that reads back as the same double is the number the
     // user meant: 4.99605 rounds up to 4.9961 although its binary value lies a
@@ -174,7 +187,7 @@ std::optional<Currency> Currency::fromVariant(const QVariant &value)
     case QMetaType::SChar:
     case QMetaType::Char: {
         const qlonglong unidades = value.toLongLong();
-        if (unidades > MaximoBruto / Escala || unidades < -(MaximoBruto / Escala))
+        if (unidades > MaximoUnidades || unidades < -MaximoUnidades)
             return std::nullopt;
         return fromRaw(unidades * Escala);
     }
@@ -184,14 +197,14 @@ std::optional<Currency> Currency::fromVariant(const QVariant &value)
     case QMetaType::ULongLong:
     case QMetaType::UChar: {
         const qulonglong unidades = value.toULongLong();
-        if (unidades > quint64(MaximoBruto / Escala))
+        if (unidades > quint64(MaximoUnidades))
             return std::nullopt;
         return fromRaw(qint64(unidades) * Escala);
     }
     case QMetaType::Double:
     case QMetaType::Float: {
         const double numero = value.toDouble();
-        if (!std::isfinite(numero) || std::abs(numero) >= double(MaximoBruto / Escala))
+        if (!std::isfinite(numero) || std::abs(numero) >= LimiteDouble)
             return std::nullopt;
         return fromDouble(numero);
     }
@@ -205,7 +218,7 @@ std::optional<Currency> Currency::fromVariant(const QVariant &value)
         // Floating columns may come as text in exponent form ("1.5E+3").
         bool leido = false;
         const double numero = texto.trimmed().toDouble(&leido);
-        if (!leido || !std::isfinite(numero) || std::abs(numero) >= double(MaximoBruto / Escala))
+        if (!leido || !std::isfinite(numero) || std::abs(numero) >= LimiteDouble)
             return std::nullopt;
         return fromDouble(numero);
     }
@@ -222,10 +235,10 @@ QString Currency::toString(int decimals, const QLocale &locale) const
     decimals = std::clamp(decimals, 0, 4);
 
     const quint64 magnitud = m_raw < 0 ? 0 - quint64(m_raw) : quint64(m_raw);
-    const quint64 paso = Potencias10[4 - decimals];
+    const quint64 paso = Potencias10.at(4 - decimals);
     const quint64 redondeado = (magnitud + paso / 2) / paso;
-    quint64 entero = redondeado / Potencias10[decimals];
-    quint64 fraccion = redondeado % Potencias10[decimals];
+    quint64 entero = redondeado / Potencias10.at(decimals);
+    quint64 fraccion = redondeado % Potencias10.at(decimals);
 
     // 19 digits, 6 group marks, the point, 4 decimals and a sign, each mark at
     // most a few code units long.
@@ -250,6 +263,30 @@ QString Currency::toString(int decimals, const QLocale &locale) const
     if (m_raw < 0 && redondeado != 0)
         inicio = escribirAtras(inicio, s.menos);
     return QString(reinterpret_cast<const QChar *>(inicio), fin - inicio);
+}
+
+// NOLINTEND(cppcoreguidelines-pro-bounds-pointer-arithmetic,cppcoreguidelines-avoid-c-arrays,modernize-avoid-c-arrays,cppcoreguidelines-pro-type-reinterpret-cast)
+
+QString Currency::toPlainText() const
+{
+    QString texto = toString(4, QLocale::c());
+    while (texto.endsWith(u'0'))
+        texto.chop(1);
+    if (texto.endsWith(u'.'))
+        texto.chop(1);
+    return texto;
+}
+
+QVariant Currency::toVariant() const
+{
+    // Readers that know only numbers and texts still read the value.
+    static const bool registrados = [] {
+        QMetaType::registerConverter<Currency, double>(&Currency::toDouble);
+        QMetaType::registerConverter<Currency, QString>(&Currency::toPlainText);
+        return true;
+    }();
+    Q_UNUSED(registrados);
+    return QVariant::fromValue(*this);
 }
 
 } // namespace NVLALotes

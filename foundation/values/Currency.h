@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringView>
+#include <QVariant>
 
 #include <compare>
 #include <optional>
@@ -36,12 +37,17 @@ public:
     // Grouping separators are optional; anything else makes the text unreadable.
     static std::optional<Currency> parse(QStringView text, const QLocale &locale);
     // A value read from the database: numbers, numeric text with '.' decimals, null as 0.
-    static std::optional<Currency> fromVariant(const class QVariant &value);
+    static std::optional<Currency> fromVariant(const QVariant &value);
 
     constexpr qint64 raw() const { return m_raw; }
     double toDouble() const { return double(m_raw) / Escala; }
     // Rounded half away from zero to `decimals` (0 to 4), grouped with the locale's rules.
     QString toString(int decimals, const QLocale &locale) const;
+    // The exact value as a database reads a decimal: '.' point, no grouping,
+    // no trailing zeros ("-1234.5", "0").
+    QString toPlainText() const;
+    // The value in a QVariant that also converts to double and to its plain text.
+    QVariant toVariant() const;
 
     constexpr Currency operator-() const { return fromRaw(-m_raw); }
     constexpr Currency operator+(Currency o) const { return fromRaw(m_raw + o.m_raw); }

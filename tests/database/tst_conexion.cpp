@@ -3,9 +3,12 @@
 #include "foundation/database/Comando.h"
 #include "foundation/database/Dialecto.h"
 #include "foundation/database/Registros.h"
+#include "foundation/values/Currency.h"
 #include "tests/support/BaseDatosPrueba.h"
 
 #include <QDate>
+#include <QProcess>
+#include <QScopeGuard>
 
 #include <optional>
 
@@ -57,10 +60,13 @@ private Q_SLOTS:
     void camposPorNombre();
     void comandosPreparados();
     void transaccionDeshecha();
+    void transaccionAnidada();
     void sentenciaFallida();
     void conexionRechazada_data();
     void conexionRechazada();
     void sesionCortada();
+    void sesionCortadaEnTransaccion();
+    void servidorReiniciado();
 };
 
 // Fields by name in any case, with the engine's types; no field before the
@@ -80,7 +86,7 @@ void TstConexion::camposPorNombre()
         auto lotes = bd->AbrirConsulta(
             u"SELECT a.Stock_Actual, b.Caducidad FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote IN (5, 6) ORDER BY b.Cod_Lote"_s);
         QVERIFY(lotes->Siguiente());
-        QCOMPARE(lotes->Campo(u"STOCK_ACTUAL"), QVariant(4.996));
+        QCOMPARE(Currency::fromVariant(lotes->Campo(u"STOCK_ACTUAL")), Currency::fromRaw(49960));
         QCOMPARE(lotes->Campo(u"Caducidad"), QVariant(QDate(2027, 6, 30)));
         QVERIFY(lotes->Siguiente());
         QVERIFY(lotes->Campo(u"Caducidad").isNull()); // a lot without expiry
@@ -167,21 +173,110 @@ void TstConexion::conexionRechazada()
     QVERIFY(!error->Description().contains(u"secreto"_s));
 }
 
-// A session the server ends fails the next statement, which writes nothing.
+namespace {
+
+const QString InsertarCliente = u"INSERT INTO Clientes (Cod_Empresa, Codigo, Nombre) VALUES (1, %1, 'A')"_s;
+
+bool diceConexionPerdida(const std::optional<ErrorLotes> &error)
+{
+    return error && error->Number() == NumeroError::ConexionPerdida &&
+           error->Description().startsWith(u"Se ha perdido la conexión con la base de datos"_s);
+}
+
+// Ends every other session of the test database, as an administrator would.
+void cortarSesiones(const QString &motor)
+{
+    auto otra = BaseDatosPrueba::OtraConexion(motor);
+    otra->Ejecutar(u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid()"
+                   " AND datname = current_database()"_s);
+}
+
+} // namespace
+
+// A transaction inside another one is a savepoint of it: undoing the inner
+// one keeps what the outer one did before and after.
+void TstConexion::transaccionAnidada()
+{
+    QFETCH_GLOBAL(QString, motor);
+    NVLA_BASE_DATOS(bd, motor, false);
+    QVERIFY_SQL(EnTransaccion(*bd, [&] {
+        bd->Ejecutar(InsertarCliente.arg(1));
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, EnTransaccion(*bd, [&] {
+                                     bd->Ejecutar(InsertarCliente.arg(2));
+                                     bd->Ejecutar(InsertarCliente.arg(1)); // a repeated key
+                                 }));
+        bd->Ejecutar(InsertarCliente.arg(3));
+    }));
+    QVERIFY_SQL(
+        QCOMPARE(FilasDe(*bd, u"SELECT Codigo FROM Clientes ORDER BY Codigo"_s), (QStringList{u"1"_s, u"3"_s})));
+}
+
+// A session the server ends: the statement that finds it says so in words,
+// writes nothing, and the next one runs on a new session.
 void TstConexion::sesionCortada()
 {
     QFETCH_GLOBAL(QString, motor);
     if (motor == u"sqlite"_s)
         QSKIP("a file database has no session to lose");
     NVLA_BASE_DATOS(bd, motor, false);
-    std::shared_ptr<Conexion> otra;
-    QVERIFY_SQL(otra = BaseDatosPrueba::OtraConexion(motor));
-    QVERIFY_SQL(otra->Ejecutar(u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid()"
-                               " AND datname = current_database()"_s));
-    const auto error =
-        errorDe([&] { bd->Ejecutar(u"INSERT INTO Clientes (Cod_Empresa, Codigo, Nombre) VALUES (1, 1, 'A')"_s); });
-    QVERIFY2(error && !error->Description().isEmpty(), "a statement on a dead session must fail and say why");
-    QVERIFY_SQL(QCOMPARE(FilasDe(*otra, u"SELECT COUNT(*) FROM Clientes"_s), QStringList{u"0"_s}));
+    QVERIFY_SQL(bd->AbrirConsulta(u"SELECT 1"_s));
+    QVERIFY_SQL(cortarSesiones(motor));
+    const auto error = errorDe([&] { bd->Ejecutar(InsertarCliente.arg(1)); });
+    QVERIFY2(diceConexionPerdida(error), error ? qPrintable(TextoError(*error)) : "no error");
+    QVERIFY_SQL(bd->Ejecutar(InsertarCliente.arg(2)));
+    QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT Codigo FROM Clientes"_s), QStringList{u"2"_s}));
+}
+
+// Lost halfway through a unit of work: the server has undone the first half,
+// the rest of it fails instead of running on a new session, and nothing is
+// replayed afterwards.
+void TstConexion::sesionCortadaEnTransaccion()
+{
+    QFETCH_GLOBAL(QString, motor);
+    if (motor == u"sqlite"_s)
+        QSKIP("a file database has no session to lose");
+    NVLA_BASE_DATOS(bd, motor, false);
+    std::optional<ErrorLotes> despues;
+    const auto error = errorDe([&] {
+        EnTransaccion(*bd, [&] {
+            bd->Ejecutar(InsertarCliente.arg(1));
+            cortarSesiones(motor);
+            despues = errorDe([&] { bd->Ejecutar(InsertarCliente.arg(2)); });
+            bd->Ejecutar(InsertarCliente.arg(3));
+        });
+    });
+    QVERIFY2(diceConexionPerdida(despues), despues ? qPrintable(TextoError(*despues)) : "no error");
+    QVERIFY2(diceConexionPerdida(error), error ? qPrintable(TextoError(*error)) : "no error");
+    QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT COUNT(*) FROM Clientes"_s), QStringList{u"0"_s}));
+}
+
+// While the server is down every call says the connection was lost; once it
+// is back the next call works, on the same Conexion.
+void TstConexion::servidorReiniciado()
+{
+    QFETCH_GLOBAL(QString, motor);
+    if (motor == u"sqlite"_s)
+        QSKIP("a file database has no server");
+    const QString carpeta = qEnvironmentVariable("NVLA_PG_DIR");
+    if (carpeta.isEmpty() && PostgresObligatorio())
+        QFAIL("NVLA_PG_DIR no está definida: la prueba necesita reiniciar su propio servidor");
+    if (carpeta.isEmpty())
+        QSKIP("NVLA_PG_DIR no está definida: la prueba necesita reiniciar su propio servidor");
+    NVLA_BASE_DATOS(bd, motor, false);
+    const auto servidor = [&](const QStringList &orden) {
+        QProcess proceso;
+        proceso.start(u"bash"_s, QStringList{QStringLiteral(NVLA_FUENTES "/scripts/postgres-pruebas.sh")} + orden);
+        return proceso.waitForFinished(120000) && proceso.exitCode() == 0;
+    };
+    QVERIFY(servidor({u"stop"_s, carpeta}));
+    auto arrancado = qScopeGuard([&] { servidor({carpeta}); });
+    for (int llamada = 0; llamada < 3; ++llamada) {
+        const auto error = errorDe([&] { FilasDe(*bd, u"SELECT COUNT(*) FROM Clientes"_s); });
+        QVERIFY2(diceConexionPerdida(error), error ? qPrintable(TextoError(*error)) : "no error");
+    }
+    QVERIFY(servidor({carpeta}));
+    QVERIFY_SQL(bd->Ejecutar(InsertarCliente.arg(1)));
+    QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT COUNT(*) FROM Clientes"_s), QStringList{u"1"_s}));
 }
 
 QTEST_GUILESS_MAIN(TstConexion)

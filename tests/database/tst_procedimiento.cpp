@@ -3,12 +3,15 @@
 #include "foundation/database/Comando.h"
 #include "foundation/database/ConexionGrabadora.h"
 #include "foundation/database/ProcedimientoStockLotes.h"
+#include "foundation/database/Registros.h"
 #include "foundation/values/Conversiones.h"
 #include "tests/support/BaseDatosPrueba.h"
 
 #include <QThread>
 
 #include <latch>
+#include <limits>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -46,6 +49,9 @@ private Q_SLOTS:
     void claveDelLote();
     void dosConexionesUnLote();
     void falloSinMedias();
+    void unidadesExactas();
+    void fueraDelTipoNoSeEscribe_data();
+    void fueraDelTipoNoSeEscribe();
 };
 
 // One command per call, as the host's code builds it: each parameter as
@@ -99,6 +105,12 @@ void TstProcedimiento::claveDelLote_data()
     fila("comillas", llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1))) << 18 << u"O'Brien ''2''|2027-01-01|||0"_s;
     fila("letras no ASCII", llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, nula, u"Ñ1"_s))
         << 18 << u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1||0"_s;
+    // Texts longer than their parameter are cut to its size on every engine,
+    // as the host's procedure receives them.
+    fila("lote de 53 letras", llamada(2, 101, u"L"_s.repeated(50) + u"XYZ"_s, nula))
+        << 18 << u"L"_s.repeated(50) + u"|NULL|||0"_s;
+    fila("tono de 25 letras", llamada(2, 200, {}, nula, u"T"_s.repeated(20) + u"12345"_s, u"C"_s))
+        << 18 << u"|NULL|"_s + u"T"_s.repeated(20) + u"|C|0"_s;
     fila("texto que parece SQL", llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s, nula))
         << 18 << u"ISNULL(x); DELETE cg FROM t cg|NULL|||0"_s;
 }
@@ -170,6 +182,109 @@ void TstProcedimiento::falloSinMedias()
     QCOMPARE(grabadora.Textos(),
              (QStringList{u"SELECT COUNT(*) FROM Articulos_Lotes"_s, u"GES_Almacen_Articulo_Lotes_Update"_s}));
     QCOMPARE(grabadora.Envios().first().clase, ConexionGrabadora::Clase::Consulta);
+}
+
+namespace {
+
+// The stock of a lot in a warehouse, read back through the library.
+std::optional<Currency> stockDe(Conexion &bd, qint32 clave, qint16 almacen)
+{
+    auto registros = bd.AbrirConsulta(
+        u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Lote = %1 AND Cod_Almacen = %2"_s
+            .arg(clave)
+            .arg(almacen));
+    return registros->Siguiente() ? Currency::fromVariant(registros->Campo(0)) : std::nullopt;
+}
+
+qint32 sumar(Conexion &bd, const QString &lote, qint64 bruto)
+{
+    LlamadaStockLote datos = llamada(1, 101, lote, FechaNula());
+    datos.unidades = Currency::fromRaw(bruto);
+    return ActualizarStockLote(bd, datos);
+}
+
+} // namespace
+
+// Units reach the engine and come back to the last of their four decimals.
+// PostgreSQL holds the whole range of the type; SQLite keeps numbers as
+// doubles and refuses, without writing, what a double cannot hold exactly.
+void TstProcedimiento::unidadesExactas()
+{
+    QFETCH_GLOBAL(QString, motor);
+    NVLA_BASE_DATOS(bd, motor, true);
+    QVERIFY_SQL({
+        const qint32 clave = sumar(*bd, u"L-EXACTO"_s, 987654321012345);
+        QCOMPARE(sumar(*bd, u"L-EXACTO"_s, 1), clave);
+        QCOMPARE(stockDe(*bd, clave, 1), Currency::fromRaw(987654321012346));
+        if (motor == u"postgresql"_s) {
+            QCOMPARE(sumar(*bd, u"L-EXACTO"_s, 123456789012345678), clave);
+            QCOMPARE(stockDe(*bd, clave, 1), Currency::fromRaw(124444443333358024));
+            const qint64 maximo = std::numeric_limits<qint64>::max();
+            const qint32 otra = sumar(*bd, u"L-MAXIMO"_s, maximo);
+            QCOMPARE(stockDe(*bd, otra, 1), Currency::fromRaw(maximo));
+            const qint32 minimo = sumar(*bd, u"L-MINIMO"_s, -maximo - 1);
+            QCOMPARE(stockDe(*bd, minimo, 1), Currency::fromRaw(-maximo - 1));
+        } else {
+            const auto error = [&](qint64 bruto) {
+                try {
+                    sumar(*bd, u"L-EXACTO"_s, bruto);
+                } catch (const ErrorLotes &e) {
+                    return e.Description();
+                }
+                return QString();
+            };
+            // The sum would need 18 significant digits; a single value 16.
+            QVERIFY(error(123456789012345678).contains(u"99.999.999.999,9999"_s));
+            QVERIFY(!error(-1000000000000000).isEmpty());
+            QCOMPARE(stockDe(*bd, clave, 1), Currency::fromRaw(987654321012346));
+            QCOMPARE(contarLotes(*bd), u"17"_s);
+            // The largest value it holds, both ways.
+            const qint32 otra = sumar(*bd, u"L-MAXIMO"_s, 999999999999999);
+            QCOMPARE(stockDe(*bd, otra, 1), Currency::fromRaw(999999999999999));
+            sumar(*bd, u"L-MAXIMO"_s, -999999999999999);
+            sumar(*bd, u"L-MAXIMO"_s, -999999999999999);
+            QCOMPARE(stockDe(*bd, otra, 1), Currency::fromRaw(-999999999999999));
+        }
+    });
+}
+
+void TstProcedimiento::fueraDelTipoNoSeEscribe_data()
+{
+    QTest::addColumn<qint16>("empresa");
+    QTest::addColumn<QString>("nombra");
+    QTest::newRow("empresa 300 no es 44") << qint16(300) << u"300"_s;
+    QTest::newRow("empresa 128") << qint16(128) << u"128"_s;
+    QTest::newRow("empresa -129") << qint16(-129) << u"-129"_s;
+}
+
+// A value outside its parameter's declared type is refused before the call:
+// nothing reaches the engine, and the message names the value and parameter.
+void TstProcedimiento::fueraDelTipoNoSeEscribe()
+{
+    QFETCH_GLOBAL(QString, motor);
+    QFETCH(qint16, empresa);
+    QFETCH(QString, nombra);
+    NVLA_BASE_DATOS(bd, motor, true);
+    QVERIFY_SQL(
+        bd->Ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (44, 'B', 44)"_s));
+    LlamadaStockLote datos = llamada(1, 101, u"L-AJENO"_s, FechaNula());
+    datos.empresa = empresa;
+    try {
+        ActualizarStockLote(*bd, datos);
+        QFAIL("a company outside the parameter's range was sent");
+    } catch (const ErrorLotes &error) {
+        QCOMPARE(error.Number(), NumeroError::Desbordamiento);
+        QVERIFY2(error.Description().contains(nombra) && error.Description().contains(u"@Cod_Empresa"_s),
+                 qPrintable(TextoError(error)));
+    }
+    QVERIFY_SQL(QCOMPARE(contarLotes(*bd), u"16"_s));
+    // The range's own ends go through: 127 and -128 are one-byte values.
+    ConexionGrabadora grabadora(nullptr);
+    datos.empresa = 127;
+    ActualizarStockLote(grabadora, datos);
+    datos.empresa = -128;
+    ActualizarStockLote(grabadora, datos);
+    QCOMPARE(grabadora.Comandos().last().Parametro(1).valorParaMotor(), QVariant(-128));
 }
 
 QTEST_GUILESS_MAIN(TstProcedimiento)

@@ -3,6 +3,7 @@
 #include <nvlalotes/ErrorLotes.h>
 #include <nvlalotes/RegistroComponentes.h>
 #include <nvlalotes/frmclsLotesCompras.h>
+#include <nvlalotes/frmclsLotesFacturacion.h>
 
 #include <QTest>
 
@@ -44,17 +45,33 @@ private Q_SLOTS:
         QVERIFY(vigilada.expired());
     }
 
+    // A model without a dialog answers whatever Modal says; with a dialog an
+    // invalid Modal fails before any field changes.
     void modalFueraDeRango()
     {
-        frmclsLotesCompras clase;
-        clase.EmpresaNuvalia(empresa(u"1"_s));
+        frmclsLotesCompras compras;
+        compras.EmpresaNuvalia(empresa(u"1"_s));
+        compras.Lote = u"X"_s;
+        compras.Show(2);
+        QVERIFY(compras.Result);
+        QCOMPARE(compras.Lote, QString());
+        frmclsLotesFacturacion ventas;
+        ventas.EmpresaNuvalia(empresa(u"4"_s));
+        ventas.Show(-7);
+        QVERIFY(ventas.Result);
+        QCOMPARE(ventas.Cod_Lote, 1);
+
+        frmclsLotesCompras conDialogo;
+        conDialogo.EmpresaNuvalia(empresa(u"3"_s));
+        conDialogo.Lote = u"X"_s;
         try {
-            clase.Show(2);
-            QFAIL("Show accepted Modal 2");
+            conDialogo.Show(2);
+            QFAIL("Show accepted Modal 2 with a dialog");
         } catch (const ErrorLotes &error) {
             QCOMPARE(error.Number(), NumeroError::LlamadaNoValida);
         }
-        QVERIFY(!clase.Result);
+        QVERIFY(!conDialogo.Result);
+        QCOMPARE(conDialogo.Lote, u"X"_s);
     }
 
     void errorDeLaEmpresaLlegaAlHost()

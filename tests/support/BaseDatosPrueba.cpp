@@ -12,11 +12,6 @@ namespace NVLALotes::Pruebas {
 
 namespace {
 
-bool enCi()
-{
-    return qEnvironmentVariable("CI").compare(u"true"_s, Qt::CaseInsensitive) == 0;
-}
-
 // The PostgreSQL database of this run: created on first use, dropped when the
 // application ends.
 struct BasePostgres
@@ -98,6 +93,12 @@ std::shared_ptr<Conexion> sqliteNueva()
 
 } // namespace
 
+bool PostgresObligatorio()
+{
+    return qEnvironmentVariable("NVLA_PG_OBLIGATORIO") == u"1"_s ||
+           qEnvironmentVariable("CI").compare(u"true"_s, Qt::CaseInsensitive) == 0;
+}
+
 QStringList Motores()
 {
     const QString elegidos = qEnvironmentVariable("NVLA_MOTORES", u"sqlite,postgresql"_s);
@@ -120,7 +121,7 @@ std::shared_ptr<Conexion> BaseDatosPrueba::Crear(const QString &motor, bool conD
 {
     *omitir = false;
     if (motor == u"postgresql"_s && qEnvironmentVariableIsEmpty("NVLA_PG")) {
-        *omitir = !enCi();
+        *omitir = !PostgresObligatorio();
         *motivo = u"PostgreSQL: NVLA_PG no está definida (scripts/postgres-pruebas.sh arranca un servidor)"_s;
         return nullptr;
     }

@@ -15,9 +15,13 @@
 // Engines of a run: env NVLA_MOTORES ("sqlite", "postgresql", or both, the
 // default). PostgreSQL: env NVLA_PG, a connection string of ours; the harness
 // makes one database per test run (dropped at the end) and a fresh schema per
-// test. Without NVLA_PG its rows are skipped, except under CI=true, where an
-// unset or unreachable server fails the test.
+// test. Without NVLA_PG its rows are skipped, except when PostgreSQL is
+// required (NVLA_PG_OBLIGATORIO=1, which scripts/pruebas.sh sets, or CI=true):
+// then an unset or unreachable server fails the test.
 namespace NVLALotes::Pruebas {
+
+// Whether a missing PostgreSQL fails the tests instead of skipping them.
+bool PostgresObligatorio();
 
 // The engines of this run: "sqlite", "postgresql".
 QStringList Motores();

@@ -84,6 +84,9 @@ void tst_Currency::fromVariant_data()
     QTest::newRow("mitad negativa se aleja") << QVariant(-4.99605) << enBruto(-49961);
     QTest::newRow("binario bajo la mitad") << QVariant(2.67495) << enBruto(26750);
     QTest::newRow("texto de base de datos") << QVariant(u"4.9960"_s) << enBruto(49960);
+    QTest::newRow("el mínimo del tipo") << QVariant(u"-922337203685477.5808"_s) << enBruto(Minimo);
+    QTest::newRow("el máximo del tipo") << QVariant(u"922337203685477.5807"_s) << enBruto(Maximo);
+    QTest::newRow("uno más que el máximo") << QVariant(u"922337203685477.5808"_s) << Ilegible;
     QTest::newRow("texto con exponente") << QVariant(u"1.5E+3"_s) << enBruto(15000000);
     QTest::newRow("currency") << QVariant::fromValue(Currency::fromRaw(12345)) << enBruto(12345);
     QTest::newRow("nulo es cero") << QVariant(QMetaType::fromType<double>()) << enBruto(0);

@@ -1,0 +1,24 @@
+#include "Dialecto.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+Dialecto::~Dialecto() = default;
+
+QStringList Dialecto::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
+{
+    const QString punto = u"nvla_%1"_s.arg(nivel);
+    switch (paso) {
+    case PasoTransaccion::Iniciar:
+        return {nivel == 0 ? u"BEGIN TRANSACTION"_s : u"SAVE TRANSACTION "_s + punto};
+    case PasoTransaccion::Confirmar:
+        // A savepoint of SQL Server needs no release: the outer commit keeps it.
+        return nivel == 0 ? QStringList{u"COMMIT TRANSACTION"_s} : QStringList{};
+    case PasoTransaccion::Deshacer:
+        return {nivel == 0 ? u"ROLLBACK TRANSACTION"_s : u"ROLLBACK TRANSACTION "_s + punto};
+    }
+    return {};
+}
+
+} // namespace NVLALotes
