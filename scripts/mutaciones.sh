@@ -41,6 +41,10 @@ lot copied out before the model is read again @@ sales/frmclsLotesFacturacion.cp
 Result given before the copy-out @@ foundation/entry/ProtocoloShow.cpp @@ if (dialogo->Result) @@ result = dialogo->Result; if (dialogo->Result)
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
 grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, Rejilla::Alineacion::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, Rejilla::Alineacion::CentroCentro};
+regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
+transfer lets a short lot go @@ regularization/frmclsLotesTraspaso.cpp @@ Campo::fijoEnDialogo("EsNegativo", true) @@ Campo::fijoEnDialogo("EsNegativo", false)
+inventory focus lost after the missing-data message @@ inventory/frmInventarioLotes1.cpp @@ txtCaducidad->setFocus(Qt::OtherFocusReason); @@ (void)0;
+inventory typed lot matched by lot code alone @@ inventory/frmInventarioLotes1.cpp @@ const qint32 clave = claveTecleada({{CodigoLote, lote}, {Fecha, txtCaducidad->Valor()}}); @@ const qint32 clave = claveTecleada({{CodigoLote, lote}});
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
