@@ -13,21 +13,18 @@ inline QString unir(std::initializer_list<QString> celdas)
     qsizetype longitud = 0;
     for (const QString &celda : celdas)
         longitud += celda.size() + 1;
-    QString linea;
-    linea.reserve(longitud);
+    if (longitud == 0)
+        return {};
+    // Written in place, one allocation per row: a long list makes one line per lot.
+    QString linea(longitud - 1, Qt::Uninitialized);
+    QChar *destino = linea.data();
     bool primera = true;
     for (const QString &celda : celdas) {
         if (!primera)
-            linea += u'\t';
+            *destino++ = u'\t';
         primera = false;
-        const qsizetype desde = linea.size();
-        linea += celda;
-        // Most cells hold no tab or break: one pass finds none and nothing is rewritten.
-        for (qsizetype i = desde; i < linea.size(); ++i) {
-            const QChar c = linea.at(i);
-            if (c == u'\t' || c == u'\n' || c == u'\r')
-                linea[i] = u' ';
-        }
+        for (const QChar c : celda)
+            *destino++ = c == u'\t' || c == u'\n' || c == u'\r' ? QChar(u' ') : c;
     }
     return linea;
 }
