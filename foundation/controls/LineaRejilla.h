@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <span>
 
 namespace NVLALotes::LineaRejilla {
 
@@ -17,14 +18,13 @@ inline QString unir(std::initializer_list<QString> celdas)
         return {};
     // Written in place, one allocation per row: a long list makes one line per lot.
     QString linea(longitud - 1, Qt::Uninitialized);
-    QChar *destino = linea.data();
-    bool primera = true;
+    const std::span<QChar> destino(linea.data(), std::size_t(linea.size()));
+    std::size_t escritos = 0;
     for (const QString &celda : celdas) {
-        if (!primera)
-            *destino++ = u'\t';
-        primera = false;
+        if (&celda != celdas.begin())
+            destino[escritos++] = u'\t';
         for (const QChar c : celda)
-            *destino++ = c == u'\t' || c == u'\n' || c == u'\r' ? QChar(u' ') : c;
+            destino[escritos++] = c == u'\t' || c == u'\n' || c == u'\r' ? QChar(u' ') : c;
     }
     return linea;
 }

@@ -18,9 +18,8 @@ constexpr QChar Tabulador = u'\t';
 // plain loop costs less than setting up the library's search for each one.
 qsizetype tabuladorDesde(QStringView linea, qsizetype desde)
 {
-    const QChar *const datos = linea.data();
     for (qsizetype i = desde; i < linea.size(); ++i) {
-        if (datos[i] == Tabulador)
+        if (linea[i] == Tabulador)
             return i;
     }
     return -1;

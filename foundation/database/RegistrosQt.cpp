@@ -32,7 +32,7 @@ QDate fechaAlmacenada(QStringView texto)
         const int mes = cifras(5, 2);
         const int dia = cifras(8, 2);
         if (anio >= 0 && mes >= 0 && dia >= 0)
-            return QDate(anio, mes, dia);
+            return {anio, mes, dia};
     }
     return QDate::fromString(texto.left(10), Qt::ISODate);
 }
