@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <span>
 
 namespace NVLALotes::LineaRejilla {
 
@@ -13,21 +14,17 @@ inline QString unir(std::initializer_list<QString> celdas)
     qsizetype longitud = 0;
     for (const QString &celda : celdas)
         longitud += celda.size() + 1;
-    QString linea;
-    linea.reserve(longitud);
-    bool primera = true;
+    if (longitud == 0)
+        return {};
+    // Written in place, one allocation per row: a long list makes one line per lot.
+    QString linea(longitud - 1, Qt::Uninitialized);
+    const std::span<QChar> destino(linea.data(), std::size_t(linea.size()));
+    std::size_t escritos = 0;
     for (const QString &celda : celdas) {
-        if (!primera)
-            linea += u'\t';
-        primera = false;
-        const qsizetype desde = linea.size();
-        linea += celda;
-        // Most cells hold no tab or break: one pass finds none and nothing is rewritten.
-        for (qsizetype i = desde; i < linea.size(); ++i) {
-            const QChar c = linea.at(i);
-            if (c == u'\t' || c == u'\n' || c == u'\r')
-                linea[i] = u' ';
-        }
+        if (&celda != celdas.begin())
+            destino[escritos++] = u'\t';
+        for (const QChar c : celda)
+            destino[escritos++] = c == u'\t' || c == u'\n' || c == u'\r' ? QChar(u' ') : c;
     }
     return linea;
 }

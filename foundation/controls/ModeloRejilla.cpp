@@ -14,18 +14,29 @@ namespace {
 
 constexpr QChar Tabulador = u'\t';
 
+// The first tab from `desde` on, or -1. Cells are a few characters long, so a
+// plain loop costs less than setting up the library's search for each one.
+qsizetype tabuladorDesde(QStringView linea, qsizetype desde)
+{
+    for (qsizetype i = desde; i < linea.size(); ++i) {
+        if (linea[i] == Tabulador)
+            return i;
+    }
+    return -1;
+}
+
 // Start and end (exclusive) of cell `col` of a tab-separated line; start -1
 // when the line has fewer cells.
 std::pair<qsizetype, qsizetype> limitesCelda(QStringView linea, int col)
 {
     qsizetype inicio = 0;
     for (int c = 0; c < col; ++c) {
-        const qsizetype tabulador = linea.indexOf(Tabulador, inicio);
+        const qsizetype tabulador = tabuladorDesde(linea, inicio);
         if (tabulador < 0)
             return {-1, -1};
         inicio = tabulador + 1;
     }
-    const qsizetype fin = linea.indexOf(Tabulador, inicio);
+    const qsizetype fin = tabuladorDesde(linea, inicio);
     return {inicio, fin < 0 ? linea.size() : fin};
 }
 

@@ -31,6 +31,30 @@ QVariant decimal(const QString &texto)
     return texto.toDouble();
 }
 
+// yyyy-mm-dd at the start of a stored date: read directly, as a long list
+// reads one per row; any other form goes to Qt's reading.
+QDate fechaAlmacenada(QStringView texto)
+{
+    const auto cifras = [texto](qsizetype desde, qsizetype cuantas) {
+        int valor = 0;
+        for (qsizetype i = desde; i < desde + cuantas; ++i) {
+            const char16_t c = texto[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            valor = valor * 10 + (c - u'0');
+        }
+        return valor;
+    };
+    if (texto.size() >= 10 && texto[4] == u'-' && texto[7] == u'-') {
+        const int anio = cifras(0, 4);
+        const int mes = cifras(5, 2);
+        const int dia = cifras(8, 2);
+        if (anio >= 0 && mes >= 0 && dia >= 0)
+            return {anio, mes, dia};
+    }
+    return QDate::fromString(texto.left(10), Qt::ISODate);
+}
+
 QVariant convertir(const QVariant &valor, ConversionColumna conversion)
 {
     if (conversion == ConversionColumna::Ninguna || valor.isNull() || valor.metaType().id() != QMetaType::QString)
@@ -38,7 +62,7 @@ QVariant convertir(const QVariant &valor, ConversionColumna conversion)
     const QString texto = valor.toString().trimmed();
     switch (conversion) {
     case ConversionColumna::Fecha:
-        return QDate::fromString(texto.left(10), Qt::ISODate);
+        return fechaAlmacenada(texto);
     case ConversionColumna::FechaHora:
         return QDateTime::fromString(QString(texto).replace(u' ', u'T'), Qt::ISODate);
     case ConversionColumna::Hora:

@@ -82,11 +82,13 @@ std::optional<QDate> fechaIso(QStringView texto)
 
 QString textoDeDia(QDate fecha)
 {
-    if (!fecha.isValid() || fecha.year() < PrimerAnio || fecha.year() > UltimoAnio)
+    // One conversion from the day number: each of year(), month() and day() repeats it.
+    int anio = 0;
+    int mes = 0;
+    int dia = 0;
+    fecha.getDate(&anio, &mes, &dia);
+    if (!fecha.isValid() || anio < PrimerAnio || anio > UltimoAnio)
         return {};
-    const int dia = fecha.day();
-    const int mes = fecha.month();
-    const int anio = fecha.year();
     const std::array<char16_t, 10> texto = {
         char16_t(u'0' + dia / 10),    char16_t(u'0' + dia % 10),        u'/',
         char16_t(u'0' + mes / 10),    char16_t(u'0' + mes % 10),        u'/',

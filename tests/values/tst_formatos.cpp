@@ -1,9 +1,14 @@
 #include "foundation/host/Formatos.h"
+#include "foundation/lists/ReglasStockLotes.h"
 
 #include <nvlalotes/Conversiones.h>
 #include <nvlalotes/Currency.h>
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
+#include <limits>
 
 using namespace NVLALotes;
 using namespace Qt::StringLiterals;
@@ -17,6 +22,8 @@ private Q_SLOTS:
     void formatearFecha();
     void formatearNumero_data();
     void formatearNumero();
+    void numerosDeLaBaseComoCurrency();
+    void stockMostradoComoElLocale();
 };
 
 void tst_Formatos::formatearFecha_data()
@@ -74,6 +81,80 @@ void tst_Formatos::formatearNumero()
         const auto leido = Currency::parse(texto, formatos.locale());
         QVERIFY2(leido && std::abs(leido->raw() - importe->raw()) <= 50, qPrintable(texto));
     }
+}
+
+// A list formats stored doubles without writing each one out; whatever the
+// double, the text must be the one its Currency value gives.
+void tst_Formatos::numerosDeLaBaseComoCurrency()
+{
+    const Formatos &formatos = Formatos::instancia();
+    QList<double> valores{0.0,
+                          -0.0,
+                          0.00001,
+                          0.00005,
+                          -0.00005,
+                          4.99605,
+                          1234.565,
+                          1e11,
+                          -1e11,
+                          99999999999.9999,
+                          123456789012.5,
+                          0.1 + 0.2,
+                          2.675,
+                          std::nextafter(1.0, 2.0),
+                          std::nextafter(1e10, 0.0),
+                          std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity()};
+    QRandomGenerator azar(20241206);
+    for (int i = 0; i < 2000; ++i) {
+        const double decimal = double(qint64(azar.bounded(2000000000)) - 1000000000) * 37 / 10000.0;
+        valores << decimal << std::nextafter(decimal, 1e300) << decimal + 0.00005 << decimal / 3;
+    }
+    for (const double valor : std::as_const(valores)) {
+        for (const qint16 decimales : {0, 2, 4}) {
+            const QString esperado = std::isfinite(valor)
+                                         ? Currency::fromDouble(valor).toString(decimales, formatos.locale())
+                                         : QVariant(valor).toString();
+            QCOMPARE(formatos.FormatearNumero(valor, decimales), esperado);
+        }
+    }
+}
+
+// The stock read back from a row is what the locale reads, for the usual
+// displayed form and for texts that only look like it.
+void tst_Formatos::stockMostradoComoElLocale()
+{
+    const QLocale &locale = Formatos::instancia().locale();
+    QStringList textos{u"0,00"_s,
+                       u"5,00"_s,
+                       u"999,99"_s,
+                       u"1.000,00"_s,
+                       u"12.345.678,90"_s,
+                       u"1234,56"_s,
+                       u"1.23,45"_s,
+                       u"1234.567,00"_s,
+                       u"1.2345,00"_s,
+                       u"12.34.567,00"_s,
+                       u".123,00"_s,
+                       u"1..234,00"_s,
+                       u"1.234,5"_s,
+                       u"1.234,567"_s,
+                       u"-1,00"_s,
+                       u",50"_s,
+                       u"001,00"_s,
+                       u" 5,00"_s,
+                       u"5,0a"_s,
+                       u"1.234."_s,
+                       u"abc"_s,
+                       u""_s,
+                       u"9.999.999.999.999,99"_s,
+                       u"99.999.999.999.999.999,99"_s};
+    QRandomGenerator azar(7);
+    for (int i = 0; i < 500; ++i)
+        textos << Currency::fromRaw(qint64(azar.bounded(1000000000)) * 1000).toString(2, locale);
+    for (const QString &texto : std::as_const(textos))
+        QCOMPARE(ReglasStockLotes::StockMostrado(texto).raw(),
+                 Currency::parse(texto, locale).value_or(Currency()).raw());
 }
 
 QTEST_GUILESS_MAIN(tst_Formatos)
