@@ -2,6 +2,7 @@
 
 #include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
+#include "foundation/controls/PushButton.h"
 #include "foundation/controls/Teclado.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/values/Conversiones.h"
@@ -17,6 +18,8 @@ frmInventarioLotes::frmInventarioLotes(const Diseno &diseno, const QRect &marcoT
 {
     crearMarcoManual(marcoTwips, MarcoManual::Modo::Ninguno);
     lista->fijarSalidaArriba([](int fila) { return fila == 1; });
+    // Enter in the list accepts its current row.
+    connect(lista, &ListaLotes::Intro, cmdAceptar, &QAbstractButton::click);
 }
 
 frmInventarioLotes::~frmInventarioLotes() = default;

@@ -163,7 +163,7 @@ template<class Clase> void sinEleccion()
     }
     for (const QString &modelo : {u"1"_s, u"4"_s}) {
         Sesion<Clase> s(nullptr, modelo, 5);
-        QVERIFY(!ConDialogo([&] { s.clase.Show(1); }, [](QDialog *) {}));
+        QVERIFY(SinDialogo([&] { s.clase.Show(1); }));
         QVERIFY(s.clase.Result);
         QCOMPARE(s.clase.Cod_Lote, 1);
         QCOMPARE(s.clase.Caducidad, QDate(1900, 1, 1));
@@ -243,8 +243,7 @@ private Q_SLOTS:
         for (const QString &modelo : {u"2"_s, u"3"_s}) {
             Sesion<frmclsLotesTraspaso> s(bd, modelo, 5);
             s.clase.Result = true;
-            QVERIFY(!ConDialogo([&] { QVERIFY_THROWS_EXCEPTION(ErrorLotes, s.clase.Show(1)); },
-                                [](QDialog *d) { d->reject(); }));
+            QVERIFY(SinDialogo([&] { QVERIFY_THROWS_EXCEPTION(ErrorLotes, s.clase.Show(1)); }));
             QVERIFY(s.clase.Result);
             QVERIFY(s.salidasIntactas());
         }
