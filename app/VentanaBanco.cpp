@@ -1,6 +1,7 @@
 #include "VentanaBanco.h"
 
 #include "PaginaEntrada.h"
+#include "PaginaSeguridad.h"
 #include "PanelCampos.h"
 
 #include <nvlalotes/EmpresaMemoria.h>
@@ -116,6 +117,8 @@ void VentanaBanco::agregarPaginas()
     inventario->Unidades = 4;
     inventario->ControlCaducidad = true;
     m_paginas->addTab(new PaginaEntrada(std::move(inventario), contexto, m_paginas), u"Inventario"_s);
+
+    m_paginas->addTab(new PaginaSeguridad(m_conexion, m_paginas), u"Seguridad"_s);
 }
 
 } // namespace NVLALotes::Banco

@@ -132,3 +132,31 @@ INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex
 INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (3, 3, 'cmdSalir', '  ', 2);
 INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (11, 3, 1, 2);
 INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (0, 3, 3, 0);
+
+-- The workbench's sample form on the "Seguridad" page: its catalog as a first
+-- registration leaves it, and what each group may do with its controls.
+INSERT INTO SGD_Formularios (Cod_Formulario, Nombre, IDMenu) VALUES (4, 'frmMuestraSeguridad', NULL);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 1, 'lblArticulo', '  ', 10);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 2, 'txtArticulo', '  ', 0);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 3, 'lblCaducidad', '  ', 10);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 4, 'txtCaducidad', '  ', 1);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 5, 'txtObservaciones', '  ', 2);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 6, 'txtNivel', '  ', 7);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 7, 'vsLotes', '  ', 3);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 8, 'cmdAccion', '0 ', 4);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 9, 'cmdAccion', '1 ', 5);
+INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) VALUES (4, 10, 'cmdAccion', '2 ', 6);
+-- Everyone (group 0): the article visible, the remarks read-only.
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (0, 4, 2, 0);
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (0, 4, 5, 1);
+-- Almacén (5): the expiry read-only, Bloquear disabled, the box of its own level at 1.
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (5, 4, 4, 1);
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (5, 4, 9, 2);
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (5, 4, 6, 1);
+-- Tiendas (11): the article disabled over group 0's visible, the grid read-only
+-- (so disabled), Crear disabled, the expiry caption grey, its own level at 2.
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (11, 4, 2, 2);
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (11, 4, 7, 1);
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (11, 4, 8, 2);
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (11, 4, 3, 1);
+INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) VALUES (11, 4, 6, 2);

@@ -146,7 +146,7 @@ void TstSentencias::registroDelCatalogo()
     QFETCH_GLOBAL(QString, motor);
     NVLA_BASE_DATOS(bd, motor, true);
     const QList<std::pair<QString, int>> pasos = {
-        {u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (4,'frmNuevo')"_s, 1},
+        {u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (5,'frmNuevo')"_s, 1},
         {u"UPDATE SGD_Controles SET TabIndex=-1 WHERE Cod_Formulario=3"_s, 3},
         {u"UPDATE SGD_Controles SET TabIndex=2 WHERE Cod_Formulario=3 AND Nombre='cmdSalir'"_s, 1},
         {u"DELETE cg FROM SGD_Controles_Grupos cg INNER JOIN SGD_Controles c ON cg.Cod_Formulario=c.Cod_Formulario AND cg.Cod_Control=c.Cod_Control WHERE c.TabIndex=-1"_s,
@@ -160,9 +160,11 @@ void TstSentencias::registroDelCatalogo()
     QVERIFY_SQL({
         for (const auto &[sql, filas] : pasos)
             QCOMPARE(bd->Ejecutar(sql), filas);
-        QCOMPARE(FilasDe(*bd, u"SELECT Cod_Grupo, Cod_Control FROM SGD_Controles_Grupos"_s), QStringList{u"0|3"_s});
-        QCOMPARE(FilasDe(*bd, u"SELECT Nombre FROM SGD_Controles"_s), QStringList{u"cmdSalir"_s});
-        QCOMPARE(FilasDe(*bd, u"SELECT Max(Cod_Formulario) AS codigo FROM SGD_Formularios"_s), QStringList{u"4"_s});
+        QCOMPARE(FilasDe(*bd, u"SELECT Cod_Grupo, Cod_Control FROM SGD_Controles_Grupos WHERE Cod_Formulario = 3"_s),
+                 QStringList{u"0|3"_s});
+        QCOMPARE(FilasDe(*bd, u"SELECT Nombre FROM SGD_Controles WHERE Cod_Formulario = 3"_s),
+                 QStringList{u"cmdSalir"_s});
+        QCOMPARE(FilasDe(*bd, u"SELECT Max(Cod_Formulario) AS codigo FROM SGD_Formularios"_s), QStringList{u"5"_s});
         QCOMPARE(FilasDe(*bd, u"SELECT COUNT(*) FROM Articulos_Lotes WHERE Bloqueado = 1"_s), QStringList{u"0"_s});
     });
 }

@@ -168,6 +168,29 @@ int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
     return limpia.pasos;
 }
 
+int RecorrerPasos(
+    const QString &motor, const std::function<void(Conexion &)> &sembrar,
+    const std::function<void(const std::shared_ptr<Conexion> &conFallo, Conexion &real, int fallarEn)> &correr)
+{
+    int pasos = 0;
+    for (int paso = 0; paso == 0 || paso <= pasos; ++paso) {
+        const std::shared_ptr<Conexion> bd = baseSembrada(motor, EscenarioFallos{sembrar, nullptr, nullptr, {}});
+        if (!bd)
+            return 0;
+        const auto falla = std::make_shared<ConexionConFallo>(bd, paso);
+        correr(falla, *bd, paso);
+        if (QTest::currentTestFailed())
+            return 0;
+        if (paso == 0)
+            pasos = falla->Pasos();
+        else if (!falla->Fallo()) {
+            QTest::qFail(qPrintable(u"step %1 was not reached"_s.arg(paso)), __FILE__, __LINE__);
+            return 0;
+        }
+    }
+    return pasos;
+}
+
 void FilasDeFallos(const TablaEscenarios &tabla)
 {
     QTest::addColumn<QString>("motor");

@@ -50,6 +50,17 @@ struct EscenarioFallos
 // breaks the rules. Answers the number of steps of the clean run (0 on failure).
 [[nodiscard]] int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario);
 
+// The same loop for work that answers no host and opens no dialog (the
+// catalog and permissions of a form): on a fresh database holding `sembrar`'s
+// data, `correr` runs the work on `conFallo`, whose step `fallarEn` fails
+// (0: none), and checks the run itself on `real` (the same database, every step
+// passing). Every step the clean run took fails once; the loop stops at the
+// first run whose checks failed, or whose failing step was never reached.
+// Answers the number of steps of the clean run (0 on a failure).
+[[nodiscard]] int RecorrerPasos(
+    const QString &motor, const std::function<void(Conexion &)> &sembrar,
+    const std::function<void(const std::shared_ptr<Conexion> &conFallo, Conexion &real, int fallarEn)> &correr);
+
 // A test program's scenarios, by name.
 using TablaEscenarios = QList<std::pair<QString, EscenarioFallos>>;
 

@@ -1,0 +1,170 @@
+#include "PaginaSeguridad.h"
+
+#include "AccionesVisor.h"
+#include "FormularioMuestra.h"
+#include "foundation/controls/Rejilla.h"
+#include "foundation/host/ContextoCompartido.h"
+#include "security/ColeccionControles.h"
+#include "security/clsControlSeg.h"
+
+#include <nvlalotes/Conexion.h>
+#include <nvlalotes/EmpresaMemoria.h>
+#include <nvlalotes/ErrorLotes.h>
+#include <nvlalotes/Registros.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::Banco {
+
+namespace {
+
+const QString NombreMuestra = u"frmMuestraSeguridad"_s;
+
+Rejilla *rejillaCatalogo(QWidget *padre, const QString &nombre)
+{
+    auto *rejilla = new Rejilla(padre);
+    rejilla->setObjectName(nombre);
+    rejilla->setCols(6);
+    const QStringList cabeceras{QString(), u"Cód."_s, u"Control"_s, u"Índice"_s, u"TabIndex"_s, u"Permisos"_s};
+    for (int col = 0; col < cabeceras.size(); ++col)
+        rejilla->setTextMatrix(0, col, cabeceras.at(col));
+    rejilla->setColHidden(0, true);
+    rejilla->setColWidth(5, 2200);
+    return rejilla;
+}
+
+// "g5:1 g11:2" for each control code of the sample form: group and permission.
+QMap<int, QString> permisosPorControl(Conexion &conexion)
+{
+    QMap<int, QString> permisos;
+    const auto filas = conexion.AbrirConsulta(
+        u"SELECT gc.Cod_Control, gc.Cod_Grupo, gc.Permiso FROM SGD_Controles_Grupos gc INNER JOIN SGD_Formularios f "
+        u"ON gc.Cod_Formulario = f.Cod_Formulario WHERE f.Nombre = '"_s +
+        NombreMuestra + u"' ORDER BY gc.Cod_Control, gc.Cod_Grupo"_s);
+    while (filas->Siguiente()) {
+        QString &texto = permisos[filas->Campo(0).toInt()];
+        texto += u"g%1:%2 "_s.arg(filas->Campo(1).toString(), filas->Campo(2).toString());
+    }
+    return permisos;
+}
+
+} // namespace
+
+PaginaSeguridad::PaginaSeguridad(std::shared_ptr<Conexion> conexion, QWidget *parent)
+    : QWidget(parent)
+    , m_conexion(std::move(conexion))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(crearOpciones());
+    auto *cuerpo = new QHBoxLayout;
+    auto *marcoFormulario = new QGroupBox(u"Formulario de muestra (%1)"_s.arg(NombreMuestra), this);
+    m_sitioFormulario = new QVBoxLayout(marcoFormulario);
+    cuerpo->addWidget(marcoFormulario);
+    auto *catalogo = new QVBoxLayout;
+    catalogo->addWidget(new QLabel(u"SGD_Controles antes de aplicar:"_s, this));
+    catalogo->addWidget(m_antes = rejillaCatalogo(this, u"vsCatalogoAntes"_s));
+    catalogo->addWidget(new QLabel(u"SGD_Controles después de aplicar:"_s, this));
+    catalogo->addWidget(m_despues = rejillaCatalogo(this, u"vsCatalogoDespues"_s));
+    cuerpo->addLayout(catalogo, 1);
+    layout->addLayout(cuerpo, 1);
+    m_avisos = new QPlainTextEdit(this);
+    m_avisos->setReadOnly(true);
+    m_avisos->setMaximumHeight(110);
+    layout->addWidget(m_avisos);
+
+    // The operation-in-progress window and the report viewer are tried from here too.
+    auto *accionesVisor = new QWidget(this);
+    accionesVisor->setObjectName(u"accionesVisor"_s);
+    new QHBoxLayout(accionesVisor);
+    agregarAccionesVisor(accionesVisor);
+    layout->addWidget(accionesVisor);
+
+    m_formulario = crearFormularioMuestra(this, true);
+    m_sitioFormulario->addWidget(m_formulario);
+    mostrarCatalogo(m_antes);
+}
+
+PaginaSeguridad::~PaginaSeguridad() = default;
+
+QWidget *PaginaSeguridad::crearOpciones()
+{
+    auto *grupo = new QGroupBox(u"Permisos de controles"_s, this);
+    auto *formulario = new QFormLayout(grupo);
+    m_usuario = new QComboBox(grupo);
+    m_usuario->addItem(u"1 admin (grupos 1 y 5)"_s, 1);
+    m_usuario->addItem(u"2 almacen (grupo 5)"_s, 2);
+    m_usuario->addItem(u"3 tienda (grupo 11)"_s, 3);
+    m_usuario->addItem(u"4 invitado (sin grupos: solo el grupo 0)"_s, 4);
+    m_usuario->setCurrentIndex(2);
+    formulario->addRow(u"Usuario"_s, m_usuario);
+    m_conObservaciones = new QCheckBox(u"txtObservaciones sigue en el formulario (quítelo y el catálogo lo borra "
+                                       u"con sus permisos)"_s,
+                                       grupo);
+    m_conObservaciones->setChecked(true);
+    formulario->addRow(m_conObservaciones);
+    m_noProcesar = new QCheckBox(u"NoProcesarPermisosControles (se registra el catálogo, no se aplica nada)"_s, grupo);
+    formulario->addRow(m_noProcesar);
+    auto *boton = new QPushButton(u"&Abrir el formulario y aplicar permisos"_s, grupo);
+    boton->setObjectName(u"cmdAplicarPermisos"_s);
+    formulario->addRow(boton);
+    connect(boton, &QPushButton::clicked, this, &PaginaSeguridad::aplicar);
+    return grupo;
+}
+
+void PaginaSeguridad::aplicar()
+{
+    mostrarCatalogo(m_antes);
+    delete m_formulario;
+    m_formulario = crearFormularioMuestra(this, m_conObservaciones->isChecked());
+    m_sitioFormulario->addWidget(m_formulario);
+    m_avisos->clear();
+
+    auto empresa = std::make_shared<EmpresaMemoria>();
+    empresa->setParametro(u"NoProcesarPermisosControles"_s, m_noProcesar->isChecked());
+    ContextoCompartido::setConexion(m_conexion); // the catalog is kept through the shared connection
+    clsControlSeg seguridad;
+    seguridad.Usuario = m_usuario->currentData().toInt();
+    seguridad.cEmpresa(empresa);
+    seguridad.Conexion(m_conexion);
+    seguridad.ContentForm(m_formulario);
+    connect(&seguridad, &clsControlSeg::AfterSetStateControl, this, [this](QWidget *control, qint32 estado) {
+        m_avisos->appendPlainText(
+            u"AfterSetStateControl: %1, permiso %2"_s.arg(ColeccionControles::Clave(control)).arg(estado));
+    });
+    connect(&seguridad, &clsControlSeg::AfterSetStateAllControls, this,
+            [this] { m_avisos->appendPlainText(u"AfterSetStateAllControls"_s); });
+    seguridad.SetStateAllControl();
+    mostrarCatalogo(m_despues);
+}
+
+void PaginaSeguridad::mostrarCatalogo(Rejilla *rejilla)
+{
+    rejilla->setRows(1);
+    try {
+        const QMap<int, QString> permisos = permisosPorControl(*m_conexion);
+        const auto filas = m_conexion->AbrirConsulta(
+            u"SELECT c.Cod_Control, c.Nombre, c.Indice, c.TabIndex FROM SGD_Controles c INNER JOIN SGD_Formularios f "
+            u"ON c.Cod_Formulario = f.Cod_Formulario WHERE f.Nombre = '"_s +
+            NombreMuestra + u"' ORDER BY c.Cod_Control"_s);
+        while (filas->Siguiente()) {
+            const int codigo = filas->Campo(0).toInt();
+            rejilla->AddItem(u"\t%1\t%2\t%3\t%4\t%5"_s.arg(codigo).arg(
+                filas->Campo(1).toString(), filas->Campo(2).toString().trimmed(), filas->Campo(3).toString(),
+                permisos.value(codigo)));
+        }
+    } catch (const ErrorLotes &error) {
+        m_avisos->appendPlainText(u"No se pudo leer el catálogo: "_s + error.Description());
+    }
+}
+
+} // namespace NVLALotes::Banco
