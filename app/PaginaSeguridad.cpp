@@ -39,6 +39,10 @@ Rejilla *rejillaCatalogo(QWidget *padre, const QString &nombre)
     for (int col = 0; col < cabeceras.size(); ++col)
         rejilla->setTextMatrix(0, col, cabeceras.at(col));
     rejilla->setColHidden(0, true);
+    rejilla->setColWidth(1, 600);
+    rejilla->setColWidth(2, 2000);
+    rejilla->setColWidth(3, 800);
+    rejilla->setColWidth(4, 1000);
     rejilla->setColWidth(5, 2200);
     return rejilla;
 }

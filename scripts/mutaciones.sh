@@ -45,6 +45,10 @@ regularization checks stock when stock comes in @@ regularization/frmLotesStockR
 transfer lets a short lot go @@ regularization/frmclsLotesTraspaso.cpp @@ Campo::fijoEnDialogo("EsNegativo", true) @@ Campo::fijoEnDialogo("EsNegativo", false)
 inventory focus lost after the missing-data message @@ inventory/frmInventarioLotes1.cpp @@ txtCaducidad->setFocus(Qt::OtherFocusReason); @@ (void)0;
 inventory typed lot matched by lot code alone @@ inventory/frmInventarioLotes1.cpp @@ const qint32 clave = claveTecleada({{CodigoLote, lote}, {Fecha, txtCaducidad->Valor()}}); @@ const qint32 clave = claveTecleada({{CodigoLote, lote}});
+permissions of a control applied most restrictive first @@ security/clsControlSeg.cpp @@ u" ORDER BY c.Nombre, gc.Permiso ASC"_s; @@ u" ORDER BY c.Nombre, gc.Permiso DESC"_s;
+catalog counted as done before it is registered @@ security/clsControlSeg.cpp @@ if (m_catalogoHecho) @@ if (std::exchange(m_catalogoHecho, true))
+control of its own AccessLevel also gets the generic rules @@ security/clsControlSeg.cpp @@ if (!Ctrl || ReglasAcceso::AplicarNivelPropio(Ctrl, state)) @@ if (!Ctrl)
+catalog server name compared as the server reports it @@ security/CatalogoControles.cpp @@ servidor->Campo(0).toString().toUpper() == ServidorCatalogo(); @@ servidor->Campo(0).toString() == ServidorCatalogo();
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

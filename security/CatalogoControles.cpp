@@ -100,7 +100,7 @@ void Registrar(Conexion &conexion, const QString &formulario, const QList<Contro
     qint32 siguiente = siguienteCodigoControl(conexion, textoCodigo);
     for (const ControlCatalogo &control : controles) {
         // Sent as read: a position that does not fit the column is refused, not wrapped.
-        const qint64 tab = qint64(ValorNumerico(control.tabIndex));
+        const auto tab = qint64(ValorNumerico(control.tabIndex));
         posicion->setValor(0, tab);
         posicion->setValor(1, codigo);
         posicion->setValor(2, control.nombre);

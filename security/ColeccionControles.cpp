@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes::ColeccionControles {
@@ -16,16 +19,21 @@ bool esControl(const QWidget *widget)
     return !nombre.isEmpty() && !nombre.startsWith(u"qt_"_s);
 }
 
-void recorrer(const QWidget *padre, QList<QWidget *> &controles)
+// The widgets of `padre` that belong to it, in the order Qt keeps them.
+QList<QWidget *> hijos(const QWidget *padre)
 {
+    QList<QWidget *> widgets;
     for (QObject *hijo : padre->children()) {
         auto *widget = qobject_cast<QWidget *>(hijo);
-        if (!widget || widget->isWindow())
-            continue;
-        if (esControl(widget))
-            controles << widget;
-        recorrer(widget, controles);
+        if (widget && !widget->isWindow())
+            widgets << widget;
     }
+    return widgets;
+}
+
+bool tomaFocoConTab(const QWidget *widget)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) != 0;
 }
 
 } // namespace
@@ -33,8 +41,19 @@ void recorrer(const QWidget *padre, QList<QWidget *> &controles)
 QList<QWidget *> De(const QWidget *formulario)
 {
     QList<QWidget *> controles;
-    if (formulario)
-        recorrer(formulario, controles);
+    if (!formulario)
+        return controles;
+    // Depth first, each widget before its children: a stack holding the
+    // siblings still to visit, the next one on top.
+    QList<QWidget *> pendientes = hijos(formulario);
+    std::reverse(pendientes.begin(), pendientes.end());
+    while (!pendientes.isEmpty()) {
+        QWidget *widget = pendientes.takeLast();
+        if (esControl(widget))
+            controles << widget;
+        const QList<QWidget *> suyos = hijos(widget);
+        std::copy(suyos.crbegin(), suyos.crend(), std::back_inserter(pendientes));
+    }
     return controles;
 }
 
@@ -60,7 +79,7 @@ std::optional<int> PosicionTabulacion(const QWidget *formulario, const QWidget *
 {
     if (const std::optional<int> dada = Formulario::posicionTab(control))
         return dada;
-    if (!(control->focusPolicy() & Qt::TabFocus) || !formulario)
+    if (!tomaFocoConTab(control) || !formulario)
         return std::nullopt;
     const QList<QWidget *> controles = De(formulario);
     int posicion = 0;
@@ -68,7 +87,7 @@ std::optional<int> PosicionTabulacion(const QWidget *formulario, const QWidget *
     for (QWidget *w = formulario->nextInFocusChain(); w && w != formulario; w = w->nextInFocusChain()) {
         if (w == control)
             return posicion;
-        if (controles.contains(w) && (w->focusPolicy() & Qt::TabFocus))
+        if (controles.contains(w) && tomaFocoConTab(w))
             ++posicion;
     }
     return std::nullopt;
