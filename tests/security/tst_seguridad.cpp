@@ -39,9 +39,9 @@ public:
 };
 
 // The sample form: a label, a text and a date box, a frame holding a control
-// array of two buttons, a box of its own level and a grid. `quitar` leaves one
-// control out; `duplicar` puts a second txtNombre right after the label.
-std::unique_ptr<QWidget> formulario(const QString &quitar = {}, bool duplicar = false)
+// array of two buttons, a box of its own level and a grid. `duplicar` puts a
+// second txtNombre right after the label.
+std::unique_ptr<QWidget> formulario(bool duplicar = false)
 {
     auto form = std::make_unique<QWidget>();
     form->setObjectName(u"frmPrueba"_s);
@@ -60,8 +60,6 @@ std::unique_ptr<QWidget> formulario(const QString &quitar = {}, bool duplicar = 
     propia->setObjectName(u"txtPropia"_s);
     auto *rejilla = Formulario::rejilla(f, u"vsLotes"_s, {100, 1900, 3000, 1500});
     Formulario::ordenTabulacion({txt, fecha, b0, b1, rejilla});
-    if (!quitar.isEmpty())
-        delete f->findChild<QWidget *>(quitar);
     return form;
 }
 
@@ -168,8 +166,6 @@ private Q_SLOTS:
     void primerRegistroYPermisos();
     void servidorDelCatalogo_data();
     void servidorDelCatalogo();
-    void controlQuitadoPierdeSusPermisos_data() { FilasPorMotor(); }
-    void controlQuitadoPierdeSusPermisos();
     void claveRepetida_data() { FilasPorMotor(); }
     void claveRepetida();
     void textosEnviados_data() { FilasPorMotor(); }
@@ -229,7 +225,9 @@ void TstSeguridad::servidorDelCatalogo_data()
     QTest::addColumn<bool>("noProcesar");
     QTest::addColumn<bool>("registra");
     for (const QString &motor : Motores()) {
-        const auto fila = [&](const char *nombre) { return &QTest::newRow(qPrintable(motor + u' ' + QString::fromUtf8(nombre))); };
+        const auto fila = [&](const char *nombre) {
+            return &QTest::newRow(qPrintable(motor + u' ' + QString::fromUtf8(nombre)));
+        };
         *fila("catalogo") << motor << u"NVLALOTES"_s << QString() << false << true;
         *fila("nombre en minusculas") << motor << u"nvlalotes"_s << QString() << false << true;
         *fila("otro servidor") << motor << u"OTRO"_s << QString() << false << false;
@@ -257,7 +255,10 @@ void TstSeguridad::servidorDelCatalogo()
     Seguridad seguridad(form.get(), grabadora, bd, noProcesar);
 
     QVERIFY(seguridad.aplicar().isEmpty()); // the row of txtViejo, gone from the form, is skipped
+    // txtViejo, gone from the form, loses its row and its permission; the others keep theirs.
     QCOMPARE(catalogo(*bd).contains(u"1|1|txtViejo|  |3"_s), !registra);
+    const QStringList permisos = registra ? QStringList{u"2"_s} : QStringList{u"1"_s, u"2"_s};
+    QCOMPARE(FilasDe(*bd, u"SELECT Cod_Control FROM SGD_Controles_Grupos ORDER BY Cod_Control"_s), permisos);
     QCOMPARE(catalogo(*bd).contains(u"1|3|lblNombre|  |8"_s), registra);
     if (!registra)
         QCOMPARE(catalogo(*bd), antes);
@@ -270,33 +271,11 @@ void TstSeguridad::servidorDelCatalogo()
     QCOMPARE(grabadora->Textos(), QStringList());
 }
 
-void TstSeguridad::controlQuitadoPierdeSusPermisos()
-{
-    QFETCH(QString, motor);
-    NVLA_BASE_DATOS(bd, motor, false);
-    {
-        const auto completo = formulario();
-        Seguridad registro(completo.get(), bd, bd);
-        QVERIFY(registro.aplicar().isEmpty());
-    }
-    QVERIFY_SQL(permitir(*bd, 0, u"txtNombre"_s, {}, 2));
-    QVERIFY_SQL(permitir(*bd, 0, u"cmdOpcion"_s, u"0"_s, 2));
-    QVERIFY_SQL(permitir(*bd, 0, u"vsLotes"_s, {}, 1));
-    const auto form = formulario(u"txtNombre"_s);
-    Seguridad seguridad(form.get(), bd, bd);
-    QVERIFY(seguridad.aplicar().isEmpty());
-    const QStringList despues = catalogo(*bd);
-    QVERIFY(!despues.join(u' ').contains(u"txtNombre"_s));
-    // Only its own permission went; the others stay, under the codes they had.
-    QCOMPARE(despues.mid(despues.size() - 2), QStringList({u"0|1|5|2"_s, u"0|1|8|1"_s}));
-    QVERIFY(!porClave(form.get(), u"cmdOpcion!0"_s)->isEnabled());
-}
-
 void TstSeguridad::claveRepetida()
 {
     QFETCH(QString, motor);
     NVLA_BASE_DATOS(bd, motor, false);
-    const auto form = formulario({}, true);
+    const auto form = formulario(true);
     {
         Seguridad registro(form.get(), bd, bd);
         QCOMPARE(registro.aplicar().size(), 1);
