@@ -2,7 +2,9 @@
 
 #include "foundation/values/ErrorLotes.h"
 
+#include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -11,6 +13,17 @@ namespace NVLALotes::ContextoCompartido {
 namespace {
 struct Contexto
 {
+    // The connection held here is closed and removed from Qt SQL when the process
+    // ends, which needs Qt SQL's own registry of connections and its null
+    // connection still there. Statics end in the reverse order of their making,
+    // so making those two first keeps them past this context, even when the host
+    // set its company object before it opened any database.
+    Contexto()
+    {
+        QSqlDatabase::connectionNames();
+        const QSqlDatabase ninguna;
+    }
+
     std::shared_ptr<NVLAEMP> empresa;
     std::shared_ptr<Conexion> conexion;
 };
