@@ -14,14 +14,14 @@ namespace {
 struct Contexto
 {
     // The connection held here is closed and removed from Qt SQL when the process
-    // ends, which needs Qt SQL's own registry of connections and its null
-    // connection still there. Statics end in the reverse order of their making,
-    // so making those two first keeps them past this context, even when the host
-    // set its company object before it opened any database.
+    // ends, which needs Qt SQL's null connection and its registry of connections
+    // still there. Statics end in the reverse order of their making, so making
+    // those two first (in that order) keeps them past this context, even when
+    // the host set its company object before it opened any database.
     Contexto()
     {
-        QSqlDatabase::connectionNames();
         const QSqlDatabase ninguna;
+        QSqlDatabase::connectionNames();
     }
 
     std::shared_ptr<NVLAEMP> empresa;
