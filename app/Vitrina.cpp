@@ -21,13 +21,20 @@ void compras(int modelo, const std::shared_ptr<Conexion> &conexion)
     MostrarClase(clase, modelo, conexion);
 }
 
-// Article 101 (lot codes) or 200 (tones and calibers, one blocked) in warehouse 1.
+// Warehouse 1 of the demo company and the article with lot codes given, or
+// article 200 (tones and calibers, one of them blocked) under the tone model.
+template<class Clase> void articuloDemo(Clase &clase, int modelo, qint32 articuloConLotes, int unidades)
+{
+    clase.Cod_Almacen = 1;
+    clase.Cod_Articulo = modelo == 2 ? 200 : articuloConLotes;
+    clase.Unidades = unidades;
+}
+
+// Article 101 has lots of several stocks, one short of the 5 units.
 void facturacion(int modelo, const std::shared_ptr<Conexion> &conexion)
 {
     frmclsLotesFacturacion clase;
-    clase.Cod_Almacen = 1;
-    clase.Cod_Articulo = modelo == 2 ? 200 : 101;
-    clase.Unidades = 5;
+    articuloDemo(clase, modelo, 101, 5);
     clase.PermitirAutomatico = true;
     clase.PermitirContinuarSinLote = true;
     clase.ControlCaducidad = true;
@@ -38,9 +45,7 @@ void regularizacion(int modelo, const std::shared_ptr<Conexion> &conexion)
 {
     frmclsLotesRegularizar clase;
     clase.EsNegativo = true;
-    clase.Cod_Almacen = 1;
-    clase.Cod_Articulo = modelo == 2 ? 200 : 101;
-    clase.Unidades = 5;
+    articuloDemo(clase, modelo, 101, 5);
     MostrarClase(clase, modelo, conexion);
 }
 
@@ -48,9 +53,7 @@ void regularizacion(int modelo, const std::shared_ptr<Conexion> &conexion)
 void inventario(int modelo, const std::shared_ptr<Conexion> &conexion)
 {
     frmclsLotesInventario clase;
-    clase.Cod_Almacen = 1;
-    clase.Cod_Articulo = modelo == 2 ? 200 : 100;
-    clase.Unidades = 4;
+    articuloDemo(clase, modelo, 100, 4);
     clase.ControlCaducidad = true;
     MostrarClase(clase, modelo, conexion);
 }
