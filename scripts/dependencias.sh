@@ -3,8 +3,9 @@
 # Does nothing when they are all there already.
 set -euo pipefail
 
+# dpkg-dev and file: CPack finds the libraries each packaged binary needs with them.
 paquetes=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config dpkg-dev file
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
   libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc libsqlite3-dev
   unixodbc-dev tdsodbc

@@ -3,7 +3,9 @@
 # checks the format, builds with warnings as errors, runs clang-tidy on the
 # product code, starts a throwaway PostgreSQL on loopback, runs every test on
 # SQLite and PostgreSQL (a missing server fails them), then runs them again in
-# a build with the address, leak and undefined-behaviour sanitizers.
+# a build with the address, leak and undefined-behaviour sanitizers; last, builds
+# the Debian packages, installs them, builds the example host against them and
+# removes them again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,3 +35,6 @@ for preset in ci asan; do
   fi
   ctest --preset "$preset" -j2
 done
+
+echo "== paquetes"
+bash scripts/paquetes.sh --probar

@@ -2,7 +2,9 @@
 
 #include "foundation/values/ErrorLotes.h"
 
+#include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -11,6 +13,17 @@ namespace NVLALotes::ContextoCompartido {
 namespace {
 struct Contexto
 {
+    // The connection held here is closed and removed from Qt SQL when the process
+    // ends, which needs Qt SQL's null connection and its registry of connections
+    // still there. Statics end in the reverse order of their making, so making
+    // those two first (in that order) keeps them past this context, even when
+    // the host set its company object before it opened any database.
+    Contexto()
+    {
+        const QSqlDatabase ninguna;
+        QSqlDatabase::connectionNames();
+    }
+
     std::shared_ptr<NVLAEMP> empresa;
     std::shared_ptr<Conexion> conexion;
 };

@@ -1,10 +1,9 @@
 // Every caption of every dialog shows whole, at the screen's DPI: the designs
 // are in twips, drawn for a face smaller than the one that stands in for it.
+#include "app/Vitrina.h"
 #include "foundation/controls/Rejilla.h"
-#include "foundation/host/ContextoCompartido.h"
-#include "tests/sales/EscenarioVentas.h"
-
-#include <nvlalotes/frmclsLotesCompras.h>
+#include "tests/support/BaseDatosPrueba.h"
+#include "tests/support/Conduccion.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -125,23 +124,6 @@ class TstTextosCompletos : public QObject
 {
     Q_OBJECT
 
-    // The dialog as it shows: the face at the run's DPI, every text whole.
-    static void revisar(QDialog *d, const QString &nombre)
-    {
-        QCOMPARE(d->objectName(), nombre);
-        // The dialogs' face of 8.25 points, at the DPI of the run.
-        QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
-        const QStringList recortes = textosRecortados(d);
-        QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
-        clic(d, u"cmdCancelar"_s);
-    }
-
-    // Checks the dialog that `mostrar` opens, then cancels it.
-    static void comprobar(const std::function<void()> &mostrar, const QString &nombre)
-    {
-        QVERIFY(ConDialogo(mostrar, [&](QDialog *d) { revisar(d, nombre); }));
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -149,41 +131,29 @@ private Q_SLOTS:
         QCOMPARE(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX()), dpiPedido());
     }
     void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
-    // The shared context was made before the first database here: it must let
-    // go of its connection before the database driver goes away at exit.
-    void cleanupTestCase() { ContextoCompartido::setConexion(nullptr); }
 
-    void cadaDialogo_data()
+    // The rows of the README's pictures: every dialog and window as a host opens it.
+    void cadaVentana_data()
     {
-        QTest::addColumn<bool>("ventas");
-        QTest::addColumn<QString>("modelo");
-        QTest::addColumn<QString>("dialogo");
-        QTest::newRow("compras, lote") << false << u"3"_s << u"frmLotesDatos1"_s;
-        QTest::newRow("compras, tono y calibre") << false << u"2"_s << u"frmLotesDatos2"_s;
-        QTest::newRow("ventas, lote") << true << u"3"_s << u"frmLotesStockFacturar1"_s;
-        QTest::newRow("ventas, tono y calibre") << true << u"2"_s << u"frmLotesStockFacturar2"_s;
+        QTest::addColumn<int>("fila");
+        const QList<Vitrina::Ventana> &ventanas = Vitrina::Ventanas();
+        for (int i = 0; i < ventanas.size(); ++i)
+            QTest::newRow(qPrintable(ventanas[i].nombre)) << i;
     }
-    void cadaDialogo()
+    void cadaVentana()
     {
-        QFETCH(bool, ventas);
-        QFETCH(QString, modelo);
-        QFETCH(QString, dialogo);
-        if (!ventas) {
-            auto empresa = std::make_shared<EmpresaMemoria>();
-            empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
-            frmclsLotesCompras clase;
-            clase.EmpresaNuvalia(empresa);
-            clase.PedirCaducidad = true;
-            comprobar([&] { clase.Show(1); }, dialogo);
-            return;
-        }
-        // Every control on: the continue button and the date box show too.
-        NVLA_BASE_DATOS(bd, u"sqlite"_s, false);
-        QVERIFY_SQL(Sembrar(*bd, {{1, u"12345678.5"_s, u"L-1"_s, u"2027-03-31"_s, u"T-1"_s, u"C-1"_s, true}}));
-        SesionVentas s(bd, modelo, 5);
-        s.clase.PermitirContinuarSinLote = true;
-        s.clase.ControlCaducidad = true;
-        comprobar([&] { s.clase.Show(1); }, dialogo);
+        QFETCH(int, fila);
+        const Vitrina::Ventana &ventana = Vitrina::Ventanas().at(fila);
+        NVLA_BASE_DATOS(bd, u"sqlite"_s, true);
+        QVERIFY(ConDialogo([&] { ventana.abrir(bd); },
+                           [&](QDialog *d) {
+                               QCOMPARE(d->objectName(), ventana.nombre);
+                               // The dialogs' face of 8.25 points, at the DPI of the run.
+                               QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
+                               const QStringList recortes = textosRecortados(d);
+                               d->reject();
+                               QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
+                           }));
     }
 };
 

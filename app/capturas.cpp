@@ -1,0 +1,91 @@
+// The README's pictures: every dialog and window of the library, opened on the
+// demo data as a host opens it, offscreen on a screen of 96 DPI, saved as
+// CARPETA/<objectName>.png once it is shown, then closed.
+#include "Vitrina.h"
+#include "db/BaseDatosHost.h"
+
+#include <nvlalotes/Conexion.h>
+#include <nvlalotes/ErrorLotes.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+using namespace NVLALotes;
+
+namespace {
+
+QWidget *ventanaMostrada(const QString &nombre)
+{
+    for (QWidget *ventana : QApplication::topLevelWidgets()) {
+        if (ventana->objectName() == nombre && ventana->isVisible() && ventana->windowHandle() != nullptr &&
+            ventana->windowHandle()->isExposed())
+            return ventana;
+    }
+    return nullptr;
+}
+
+// Opens the window and, from a timer inside its modal loop, saves its picture
+// and closes it (the close box: a cancel). Answers whether the picture was saved.
+bool capturar(const Vitrina::Ventana &ventana, const std::shared_ptr<Conexion> &conexion, const QString &archivo)
+{
+    bool guardada = false;
+    int vistas = 0;
+    QTimer sondeo;
+    sondeo.setInterval(20);
+    QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
+        QWidget *mostrada = ventanaMostrada(ventana.nombre);
+        // One turn of the loop after it is exposed: lists and layouts have settled.
+        if (!mostrada || ++vistas < 2)
+            return;
+        sondeo.stop();
+        guardada = mostrada->grab().save(archivo, "PNG", 0);
+        mostrada->close();
+    });
+    sondeo.start();
+    ventana.abrir(conexion);
+    return guardada;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The same pictures on any machine: no screen, no platform scaling, fonts at 96 DPI.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
+    // A steady text cursor: a blinking one would come and go between two runs.
+    QApplication::setCursorFlashTime(0);
+    QCommandLineParser opciones;
+    opciones.setApplicationDescription(u"Imágenes de cada diálogo de NVLALotes sobre los datos de demostración"_s);
+    opciones.addHelpOption();
+    opciones.addPositionalArgument(u"carpeta"_s, u"Carpeta de las imágenes (docs)"_s);
+    opciones.process(app);
+    const QString carpeta = opciones.positionalArguments().value(0, u"docs"_s);
+
+    const QTemporaryDir base;
+    int fallos = 0;
+    try {
+        QDir().mkpath(carpeta);
+        const auto conexion = BaseDatosHost::AbrirBaseDemo(base.filePath(u"demo.db"_s));
+        for (const Vitrina::Ventana &ventana : Vitrina::Ventanas()) {
+            const QString archivo = QDir(carpeta).filePath(ventana.nombre + u".png"_s);
+            const bool guardada = capturar(ventana, conexion, archivo);
+            QTextStream(guardada ? stdout : stderr) << (guardada ? "ok " : "FALLO ") << archivo << Qt::endl;
+            fallos += guardada ? 0 : 1;
+        }
+    } catch (const ErrorLotes &error) {
+        QTextStream(stderr) << error.Description() << Qt::endl;
+        return 2;
+    }
+    return fallos == 0 ? 0 : 1;
+}

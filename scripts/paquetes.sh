@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The Debian packages of a release: builds the `paquete` preset (Release, prefix
+# /usr) and runs CPack; the .deb files land in build/paquete/paquetes.
+#
+#   scripts/paquetes.sh            build the packages
+#   scripts/paquetes.sh --probar   and then (CI) install them on this machine, build
+#                                  examples/host against them with find_package,
+#                                  run it and the workbench offscreen, and remove
+#                                  them again, also when a step fails
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+inicio=$SECONDS
+cmake --preset paquete >/dev/null
+cmake --build --preset paquete
+rm -rf build/paquete/paquetes
+cpack --preset paquete >/dev/null
+debs=(build/paquete/paquetes/*.deb)
+for deb in "${debs[@]}"; do
+    echo "$deb: $(dpkg-deb -f "$deb" Depends)"
+done
+
+if [ "${1:-}" = --probar ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    nombres=()
+    for deb in "${debs[@]}"; do nombres+=("$(dpkg-deb -f "$deb" Package)"); done
+    quitar() { $sudo dpkg --purge "${nombres[@]}" >/dev/null 2>&1; }
+    # What an earlier run left behind would hide a missing file of this one.
+    quitar
+    trap quitar EXIT
+    # dpkg, not apt: a dependency the packages forgot to declare is not pulled in by chance.
+    $sudo dpkg -i "${debs[@]}" >/dev/null
+    QT_QPA_PLATFORM=offscreen cmake -DMODO=sistema -DBUILD_DIR="$PWD/build/paquete" -DSOURCE_DIR="$PWD" \
+        -P tests/host/construir_host.cmake
+    QT_QPA_PLATFORM=offscreen nvla-banco --help >/dev/null
+    echo "paquetes instalados, host de ejemplo construido y ejecutado"
+fi
+echo "paquetes: $((SECONDS - inicio)) s"
