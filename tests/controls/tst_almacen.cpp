@@ -123,6 +123,8 @@ private Q_SLOTS:
             << QString() << Qt::Key_Return << 0 << QString() << QList<int>{0} << QStringList{};
         QTest::newRow("un solo nombre que lo contiene")
             << u"NORTE"_s << Qt::Key_Return << 2 << u"Tienda norte"_s << QList<int>{2} << QStringList{};
+        QTest::newRow("un nombre del mismo almacén no avisa")
+            << u"central"_s << Qt::Key_Return << 1 << u"Almacén central"_s << QList<int>{} << QStringList{};
         QTest::newRow("ningún nombre lo contiene")
             << u"oeste"_s << Qt::Key_Return << 1 << u"Almacén central"_s << QList<int>{}
             << QStringList{u"Ningún almacén tiene «oeste» en su nombre."_s};
@@ -147,27 +149,30 @@ private Q_SLOTS:
     }
 
     // F4 lists every warehouse from the one shown; several names holding the
-    // typed text list just those.
+    // typed text list just those, from the first.
     void elegirDeLaLista_data()
     {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<Qt::Key>("tecla");
+        QTest::addColumn<int>("desde");
         QTest::addColumn<QStringList>("nombres");
         QTest::addColumn<int>("elegido");
-        QTest::newRow("F4") << QString() << Qt::Key_F4
-                            << QStringList{u"Almacén central"_s, u"Tienda norte"_s, u"Tienda sur"_s} << 2;
-        QTest::newRow("por nombre") << u"tienda"_s << Qt::Key_Return << QStringList{u"Tienda norte"_s, u"Tienda sur"_s}
-                                    << 3;
+        QTest::newRow("F4") << QString() << Qt::Key_F4 << 2
+                            << QStringList{u"Almacén central"_s, u"Tienda norte"_s, u"Tienda sur"_s} << 3;
+        QTest::newRow("por nombre") << u"tienda"_s << Qt::Key_Return << 1
+                                    << QStringList{u"Tienda norte"_s, u"Tienda sur"_s} << 3;
     }
     void elegirDeLaLista()
     {
         QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, texto);
         QFETCH(Qt::Key, tecla);
+        QFETCH(int, desde);
         QFETCH(QStringList, nombres);
         QFETCH(int, elegido);
         NVLA_BASE_DATOS(conexion, motor, true);
         Ventana v(conexion);
+        v.selector->setAlmacen(qint16(desde));
         if (texto.isEmpty())
             QTest::keyClick(v.caja(), tecla);
         else
