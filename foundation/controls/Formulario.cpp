@@ -3,6 +3,7 @@
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/controls/Twips.h"
+#include "foundation/controls/kxAlmacen.h"
 #include "foundation/controls/kxMaskEdBox.h"
 
 #include <QGroupBox>
@@ -45,6 +46,11 @@ kxTextBox *cajaTexto(QWidget *padre, const QString &nombre, int maxLength, const
 kxMaskEdBox *cajaFecha(QWidget *padre, const QRect &twips)
 {
     return colocado(new kxMaskEdBox(padre), u"txtCaducidad"_s, twips);
+}
+
+kxAlmacen *selectorAlmacen(QWidget *padre, const QString &nombre, const QRect &twips)
+{
+    return colocado(new kxAlmacen(padre), nombre, twips);
 }
 
 PushButton *boton(QWidget *padre, const QString &nombre, const QString &texto, const QRect &twips)

@@ -13,6 +13,7 @@ class QLabel;
 class QWidget;
 
 namespace NVLALotes {
+class kxAlmacen;
 class kxMaskEdBox;
 class kxTextBox;
 class PushButton;
@@ -29,6 +30,8 @@ NVLA_EXPORT QLabel *etiqueta(QWidget *padre, const QString &nombre, const QStrin
 NVLA_EXPORT kxTextBox *cajaTexto(QWidget *padre, const QString &nombre, int maxLength, const QRect &twips);
 // The date box of every dialog, named txtCaducidad.
 NVLA_EXPORT kxMaskEdBox *cajaFecha(QWidget *padre, const QRect &twips);
+// The warehouse picker of the stock windows.
+NVLA_EXPORT kxAlmacen *selectorAlmacen(QWidget *padre, const QString &nombre, const QRect &twips);
 NVLA_EXPORT PushButton *boton(QWidget *padre, const QString &nombre, const QString &texto, const QRect &twips);
 NVLA_EXPORT QGroupBox *marco(QWidget *padre, const QString &nombre, const QString &texto, const QRect &twips);
 NVLA_EXPORT Rejilla *rejilla(QWidget *padre, const QString &nombre, const QRect &twips);

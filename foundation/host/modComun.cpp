@@ -1,0 +1,71 @@
+#include "modComun.h"
+
+#include "foundation/database/Conexion.h"
+#include "foundation/database/Registros.h"
+#include "foundation/host/ContextoCompartido.h"
+#include "foundation/values/ErrorLotes.h"
+
+#include <nvlalotes/NVLAEMP.h>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::modComun {
+
+namespace {
+
+const QString SoloGrupoAdministrador = u",1,"_s;
+
+bool sinRegistrosQueConcedan(const QString &consulta)
+{
+    auto registros = ContextoCompartido::conexionRequerida().AbrirConsulta(consulta);
+    return !registros->Siguiente() || registros->Campo(u"NumRegs").toLongLong() == 0;
+}
+
+QString leerGrupos()
+{
+    // The user's code goes in as the host gives it: the host keeps it numeric.
+    const QString usuario = ContextoCompartido::empresaRequerida().LeerParametro(u"UsuarioActual"_s).toString();
+    auto registros = ContextoCompartido::conexionRequerida().AbrirConsulta(
+        u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario="_s + usuario);
+    QString lista = u","_s;
+    while (registros->Siguiente())
+        lista += registros->Campo(u"CodGrupo").toString() + u',';
+    return lista.size() == 1 ? QString() : lista;
+}
+
+} // namespace
+
+QString Grupos()
+{
+    try {
+        return leerGrupos();
+    } catch (const ErrorLotes &error) {
+        throw ErrorLotes(error.Number(), error.Description(), u"modComun::Grupos"_s);
+    } catch (const std::exception &error) {
+        throw ErrorLotes(NumeroError::BaseDatos, QString::fromLocal8Bit(error.what()), u"modComun::Grupos"_s);
+    }
+}
+
+bool MenuRestringido(qint32 CodMenu, const QString &NombreInterno, qint16 Modulo)
+{
+    if (CodMenu == 0 && NombreInterno.isEmpty())
+        return false;
+    const QString grupos = Grupos();
+    if (grupos.contains(SoloGrupoAdministrador))
+        return false;
+    const QString lista = grupos.mid(1, grupos.size() - 2);
+    if (lista.isEmpty())
+        return true;
+    if (CodMenu != 0)
+        return sinRegistrosQueConcedan(u"SELECT COUNT(*) as NumRegs FROM SGD_XTR_Menus_Grupos a "_s +
+                                       u"WHERE a.Modulo="_s + QString::number(Modulo) + u" AND a.CodMenu="_s +
+                                       QString::number(CodMenu) + u" AND a.CodGrupo IN ("_s + lista +
+                                       u") AND TipoAcceso=2"_s);
+    return sinRegistrosQueConcedan(
+        u"SELECT COUNT(*) as NumRegs FROM SGD_Menus,SGD_Menus_Grupos "_s +
+        u" WHERE SGD_Menus.Codigo=SGD_Menus_Grupos.CodMenu AND SGD_Menus.NombreInterno='"_s +
+        QString(NombreInterno).replace(u"'"_s, u"''"_s) + u"' AND SGD_Menus_Grupos.CodGrupo IN ("_s + lista +
+        u") AND SGD_Menus_Grupos.TipoAcceso=2"_s + u" AND SGD_Menus.Modulo="_s + QString::number(Modulo));
+}
+
+} // namespace NVLALotes::modComun
