@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 
 #include <memory>
@@ -32,11 +33,16 @@ private:
     void agregarPaginas();
     // The company object built from the parameters on screen, and the connection.
     void prepararContexto(ClaseEntradaLotes &clase);
+    // Opens the purchase dialog and types a warehouse label into it as a
+    // scanner would: fast, with group separators, ending with Enter.
+    void escanearEtiqueta();
 
     std::shared_ptr<Conexion> m_conexion;
     QComboBox *m_modelo = nullptr;
     QCheckBox *m_loteObligatorio = nullptr;
     QSpinBox *m_empresa = nullptr;
+    // The clerk's helps the host may switch off, by parameter name.
+    QList<QCheckBox *> m_ayudas;
     QTabWidget *m_paginas = nullptr;
 };
 

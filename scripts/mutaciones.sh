@@ -45,6 +45,9 @@ regularization checks stock when stock comes in @@ regularization/frmLotesStockR
 transfer lets a short lot go @@ regularization/frmclsLotesTraspaso.cpp @@ Campo::fijoEnDialogo("EsNegativo", true) @@ Campo::fijoEnDialogo("EsNegativo", false)
 inventory focus lost after the missing-data message @@ inventory/frmInventarioLotes1.cpp @@ txtCaducidad->setFocus(Qt::OtherFocusReason); @@ (void)0;
 inventory typed lot matched by lot code alone @@ inventory/frmInventarioLotes1.cpp @@ const qint32 clave = claveTecleada({{CodigoLote, lote}, {Fecha, txtCaducidad->Valor()}}); @@ const qint32 clave = claveTecleada({{CodigoLote, lote}});
+GS1 label year a century off @@ foundation/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
+lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
+typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ const auto esLote = [&](int fila) { return !esFilaAutomatica(fila) && !modelo.filaUnida(fila); }; @@ const auto esLote = [&](int) { return true; };
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
