@@ -56,6 +56,9 @@ VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &de
     auto *simular = new QPushButton(u"&Simular escáner en Compras"_s, central);
     simular->setObjectName(u"cmdEscaner"_s);
     connect(simular, &QPushButton::clicked, this, &VentanaBanco::escanearEtiqueta);
+    m_teclearEtiqueta = new QTimer(this);
+    m_teclearEtiqueta->setSingleShot(true);
+    connect(m_teclearEtiqueta, &QTimer::timeout, this, &VentanaBanco::teclearEtiqueta);
     escaner->addWidget(simular);
     layout->addLayout(escaner);
     m_paginas = new QTabWidget(central);
@@ -109,24 +112,27 @@ void VentanaBanco::prepararContexto(ClaseEntradaLotes &clase)
 
 void VentanaBanco::escanearEtiqueta()
 {
+    m_paginas->setCurrentIndex(0);
+    // The label is typed once the modal dialog has the focus, from inside its loop.
+    m_teclearEtiqueta->start(0);
+    m_paginas->currentWidget()->findChild<QPushButton *>(u"cmdShow"_s)->click();
+}
+
+void VentanaBanco::teclearEtiqueta()
+{
     // What a scanner sends for article, expiry 00/12/2030 (the month's last
     // day), lot and serial: prefix, fixed fields, separators after the variable ones.
     const QString etiqueta =
         u"]C1"_s + u"0108412345678905"_s + u"17301200"_s + u"10L-ESCANEADO"_s + QChar(29) + u"21S-0001"_s;
-    m_paginas->setCurrentIndex(0);
-    // Typed once the modal dialog has the focus, from inside its own loop.
-    QTimer::singleShot(0, this, [etiqueta] {
-        QWidget *caja = QApplication::focusWidget();
-        if (!caja)
-            return;
-        for (const QChar c : etiqueta) {
-            QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(caja, &tecla);
-        }
-        QKeyEvent intro(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_s);
-        QApplication::sendEvent(caja, &intro);
-    });
-    m_paginas->currentWidget()->findChild<QPushButton *>(u"cmdShow"_s)->click();
+    QWidget *caja = QApplication::focusWidget();
+    if (!caja)
+        return;
+    for (const QChar c : etiqueta) {
+        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(caja, &tecla);
+    }
+    QKeyEvent intro(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_s);
+    QApplication::sendEvent(caja, &intro);
 }
 
 void VentanaBanco::agregarPaginas()

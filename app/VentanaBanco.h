@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QSpinBox;
 class QTabWidget;
+class QTimer;
 
 namespace NVLALotes {
 class ClaseEntradaLotes;
@@ -36,6 +37,7 @@ private:
     // Opens the purchase dialog and types a warehouse label into it as a
     // scanner would: fast, with group separators, ending with Enter.
     void escanearEtiqueta();
+    void teclearEtiqueta();
 
     std::shared_ptr<Conexion> m_conexion;
     QComboBox *m_modelo = nullptr;
@@ -43,6 +45,7 @@ private:
     QSpinBox *m_empresa = nullptr;
     // The clerk's helps the host may switch off, by parameter name.
     QList<QCheckBox *> m_ayudas;
+    QTimer *m_teclearEtiqueta = nullptr;
     QTabWidget *m_paginas = nullptr;
 };
 

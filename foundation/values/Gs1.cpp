@@ -1,5 +1,6 @@
 #include "Gs1.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -40,13 +41,13 @@ constexpr std::array<Identificador, 100> tablaIdentificadores()
     tabla[4] = Fijo(2, 16);
     tabla[10] = Variable(2, 20); // lot
     for (int fecha : {11, 12, 13, 15, 16, 17})
-        tabla[fecha] = Fijo(2, 6);
+        tabla.at(fecha) = Fijo(2, 6);
     tabla[20] = Fijo(2, 2);
     tabla[21] = tabla[22] = Variable(2, 20);
     tabla[24] = tabla[25] = Variable(3, 30);
     tabla[30] = tabla[37] = Variable(2, 8, true);
     for (int medida = 31; medida <= 36; ++medida)
-        tabla[medida] = Fijo(4, 6);
+        tabla.at(medida) = Fijo(4, 6);
     tabla[39] = Variable(4, 15, true);
     tabla[40] = Variable(3, 30);
     tabla[41] = Fijo(3, 13);
@@ -56,7 +57,7 @@ constexpr std::array<Identificador, 100> tablaIdentificadores()
     tabla[80] = tabla[81] = tabla[82] = Variable(4, 70);
     tabla[90] = Variable(2, 30);
     for (int interno = 91; interno <= 99; ++interno)
-        tabla[interno] = Variable(2, 90);
+        tabla.at(interno) = Variable(2, 90);
     return tabla;
 }
 
@@ -74,18 +75,14 @@ bool soloDigitos(QStringView texto)
 // Printable ASCII without the blank: what a label can carry in a field.
 bool caracteresValidos(QStringView texto)
 {
-    for (const QChar c : texto) {
-        if (c.unicode() < 0x21 || c.unicode() > 0x7e)
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(texto, [](QChar c) { return c.unicode() >= 0x21 && c.unicode() <= 0x7e; });
 }
 
 Identificador identificador(QStringView texto)
 {
     if (texto.size() < 2 || !soloDigitos(texto.first(2)))
         return {};
-    return Identificadores[size_t(texto.first(2).toInt())];
+    return Identificadores.at(size_t(texto.first(2).toInt()));
 }
 
 bool digitoControlCorrecto(QStringView numero)
