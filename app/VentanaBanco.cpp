@@ -124,9 +124,13 @@ void VentanaBanco::teclearEtiqueta()
     // day), lot and serial: prefix, fixed fields, separators after the variable ones.
     const QString etiqueta =
         u"]C1"_s + u"0108412345678905"_s + u"17301200"_s + u"10L-ESCANEADO"_s + QChar(29) + u"21S-0001"_s;
-    QWidget *caja = QApplication::focusWidget();
-    if (!caja)
+    // The box with the focus in the purchase dialog, once the dialog is up.
+    QWidget *dialogo = QApplication::activeModalWidget();
+    QWidget *caja = dialogo ? dialogo->focusWidget() : nullptr;
+    if (!caja) {
+        m_teclearEtiqueta->start(50);
         return;
+    }
     for (const QChar c : etiqueta) {
         QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(caja, &tecla);
