@@ -114,6 +114,7 @@ void VentanaBanco::escanearEtiqueta()
 {
     m_paginas->setCurrentIndex(0);
     // The label is typed once the modal dialog has the focus, from inside its loop.
+    m_esperasEtiqueta = 0;
     m_teclearEtiqueta->start(0);
     m_paginas->currentWidget()->findChild<QPushButton *>(u"cmdShow"_s)->click();
 }
@@ -124,11 +125,14 @@ void VentanaBanco::teclearEtiqueta()
     // day), lot and serial: prefix, fixed fields, separators after the variable ones.
     const QString etiqueta =
         u"]C1"_s + u"0108412345678905"_s + u"17301200"_s + u"10L-ESCANEADO"_s + QChar(29) + u"21S-0001"_s;
-    // The box with the focus in the purchase dialog, once the dialog is up.
+    // The box with the focus in the purchase dialog, once the dialog is up and
+    // active: the boxes take keys only while they have the focus.
     QWidget *dialogo = QApplication::activeModalWidget();
     QWidget *caja = dialogo ? dialogo->focusWidget() : nullptr;
-    if (!caja) {
-        m_teclearEtiqueta->start(50);
+    if (!caja || !caja->hasFocus()) {
+        // A model without a dialog never shows one: give up after two seconds.
+        if (++m_esperasEtiqueta < 40)
+            m_teclearEtiqueta->start(50);
         return;
     }
     for (const QChar c : etiqueta) {

@@ -46,6 +46,7 @@ private:
     // The clerk's helps the host may switch off, by parameter name.
     QList<QCheckBox *> m_ayudas;
     QTimer *m_teclearEtiqueta = nullptr;
+    int m_esperasEtiqueta = 0;
     QTabWidget *m_paginas = nullptr;
 };
 
