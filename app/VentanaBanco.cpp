@@ -11,13 +11,18 @@
 #include <nvlalotes/frmclsLotesRegularizar.h>
 #include <nvlalotes/frmclsLotesTraspaso.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +48,20 @@ VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &de
     layout->addWidget(new QLabel(u"Inventario (modelo 3): en el artículo 100, Y-NUEVO solo está contado y Y-2401 "
                                  u"con 15/12/2026 tecleado da la clave 8; en el 101, L-0008 sale dos veces."_s,
                                  central));
+    auto *escaner = new QHBoxLayout;
+    escaner->addWidget(new QLabel(u"Compras (modelos 3 y 4), Facturación e Inventario (modelo 3): una etiqueta GS1 "
+                                  u"tecleada o escaneada en Lote, p. ej. (17)301200(10)L-ESCANEADO e Intro, llena "
+                                  u"lote y caducidad."_s,
+                                  central),
+                       1);
+    auto *simular = new QPushButton(u"&Simular escáner en Compras"_s, central);
+    simular->setObjectName(u"cmdEscaner"_s);
+    connect(simular, &QPushButton::clicked, this, &VentanaBanco::escanearEtiqueta);
+    m_teclearEtiqueta = new QTimer(this);
+    m_teclearEtiqueta->setSingleShot(true);
+    connect(m_teclearEtiqueta, &QTimer::timeout, this, &VentanaBanco::teclearEtiqueta);
+    escaner->addWidget(simular);
+    layout->addLayout(escaner);
     m_paginas = new QTabWidget(central);
     layout->addWidget(m_paginas, 1);
     setCentralWidget(central);
@@ -68,6 +87,15 @@ QWidget *VentanaBanco::crearParametros()
     m_empresa = new QSpinBox(grupo);
     m_empresa->setRange(1, 127);
     formulario->addRow(u"CodigoEmpresa"_s, m_empresa);
+    auto *ayudas = new QHBoxLayout;
+    for (const QString &nombre : {u"Lotes_LecturaGS1"_s, u"Lotes_MarcarCaducados"_s, u"Lotes_BusquedaAlTeclear"_s}) {
+        auto *ayuda = new QCheckBox(nombre, grupo);
+        ayuda->setObjectName(nombre);
+        ayuda->setChecked(true);
+        ayudas->addWidget(ayuda);
+        m_ayudas.append(ayuda);
+    }
+    formulario->addRow(u"Ayudas"_s, ayudas);
     return grupo;
 }
 
@@ -77,8 +105,43 @@ void VentanaBanco::prepararContexto(ClaseEntradaLotes &clase)
     empresa->setParametro(u"Lotes_ModeloUsar"_s, m_modelo->currentText());
     empresa->setParametro(u"Lotes_NroObligatorio"_s, m_loteObligatorio->isChecked());
     empresa->setParametro(u"UsuarioActual"_s, 1);
+    for (const QCheckBox *ayuda : std::as_const(m_ayudas))
+        empresa->setParametro(ayuda->objectName(), ayuda->isChecked());
     clase.EmpresaNuvalia(std::move(empresa));
     clase.ConexionNuvalia(m_conexion);
+}
+
+void VentanaBanco::escanearEtiqueta()
+{
+    m_paginas->setCurrentIndex(0);
+    // The label is typed once the modal dialog has the focus, from inside its loop.
+    m_esperasEtiqueta = 0;
+    m_teclearEtiqueta->start(0);
+    m_paginas->currentWidget()->findChild<QPushButton *>(u"cmdShow"_s)->click();
+}
+
+void VentanaBanco::teclearEtiqueta()
+{
+    // What a scanner sends for article, expiry 00/12/2030 (the month's last
+    // day), lot and serial: prefix, fixed fields, separators after the variable ones.
+    const QString etiqueta =
+        u"]C1"_s + u"0108412345678905"_s + u"17301200"_s + u"10L-ESCANEADO"_s + QChar(29) + u"21S-0001"_s;
+    // The box with the focus in the purchase dialog, once the dialog is up and
+    // active: the boxes take keys only while they have the focus.
+    QWidget *dialogo = QApplication::activeModalWidget();
+    QWidget *caja = dialogo ? dialogo->focusWidget() : nullptr;
+    if (!caja || !caja->hasFocus()) {
+        // A model without a dialog never shows one: give up after two seconds.
+        if (++m_esperasEtiqueta < 40)
+            m_teclearEtiqueta->start(50);
+        return;
+    }
+    for (const QChar c : etiqueta) {
+        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(caja, &tecla);
+    }
+    QKeyEvent intro(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_s);
+    QApplication::sendEvent(caja, &intro);
 }
 
 void VentanaBanco::agregarPaginas()

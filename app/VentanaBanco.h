@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 
 #include <memory>
@@ -8,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QSpinBox;
 class QTabWidget;
+class QTimer;
 
 namespace NVLALotes {
 class ClaseEntradaLotes;
@@ -32,11 +34,19 @@ private:
     void agregarPaginas();
     // The company object built from the parameters on screen, and the connection.
     void prepararContexto(ClaseEntradaLotes &clase);
+    // Opens the purchase dialog and types a warehouse label into it as a
+    // scanner would: fast, with group separators, ending with Enter.
+    void escanearEtiqueta();
+    void teclearEtiqueta();
 
     std::shared_ptr<Conexion> m_conexion;
     QComboBox *m_modelo = nullptr;
     QCheckBox *m_loteObligatorio = nullptr;
     QSpinBox *m_empresa = nullptr;
+    // The clerk's helps the host may switch off, by parameter name.
+    QList<QCheckBox *> m_ayudas;
+    QTimer *m_teclearEtiqueta = nullptr;
+    int m_esperasEtiqueta = 0;
     QTabWidget *m_paginas = nullptr;
 };
 

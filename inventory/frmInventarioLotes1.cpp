@@ -41,6 +41,9 @@ frmInventarioLotes1::frmInventarioLotes1(QWidget *parent)
     Formulario::etiqueta(manual->marco(), u"lblLote"_s, u"Lote:"_s, {2505, 360, 360, 195});
     kxLote = crearCaja(u"kxLote"_s, 50, {2910, 300, 1695, 315});
     introLlevaAAceptar(kxLote);
+    lista->marcarCaducados(Fecha);
+    lista->buscarAlTeclear(CodigoLote);
+    manual->leerEtiquetasGs1(kxLote);
     Formulario::ordenTabulacion({txtCaducidad, kxLote, vsLotes, cmdAceptar, cmdCancelar});
     // As designed: the frame and the labels hold positions 0, 1 and 3.
     Formulario::fijarPosicionTab(txtCaducidad, 2);

@@ -66,6 +66,8 @@ frmInventarioLotes2::frmInventarioLotes2(QWidget *parent)
     Formulario::etiqueta(manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {2565, 825, 525, 195});
     kxCalibre = crearCaja(u"kxCalibre"_s, 20, {3150, 765, 1425, 315});
     introLlevaAAceptar(kxCalibre);
+    lista->marcarCaducados(Fecha);
+    lista->buscarAlTeclear(TonoLote);
     Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, kxTono, kxCalibre});
 }
 

@@ -1,6 +1,7 @@
 #include "frmLotesDatos1.h"
 
 #include "foundation/controls/Formulario.h"
+#include "foundation/controls/LectorGs1.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
@@ -28,6 +29,7 @@ void frmLotesDatos1::Cargar()
     txtLote->setText(Lote);
     // The null date and dates of no real lot (up to 01/01/2000) show an empty box.
     cargarCaducidad(Caducidad > QDate(2000, 1, 1) ? TextoDeFecha(Caducidad) : QString());
+    LeerEtiquetasGs1(txtLote, txtCaducidad);
     txtLote->setFocus(Qt::OtherFocusReason);
 }
 

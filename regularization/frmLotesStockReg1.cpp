@@ -24,7 +24,10 @@ DialogoListaLotes::Diseno diseno()
 
 frmLotesStockReg1::frmLotesStockReg1(QWidget *parent)
     : frmLotesStockReg(diseno(), parent)
-{}
+{
+    lista->marcarCaducados(Fecha);
+    lista->buscarAlTeclear(CodigoLote);
+}
 
 QString frmLotesStockReg1::filaDeRegistro(const Registros &registro) const
 {

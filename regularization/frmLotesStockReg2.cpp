@@ -24,7 +24,10 @@ DialogoListaLotes::Diseno diseno()
 
 frmLotesStockReg2::frmLotesStockReg2(QWidget *parent)
     : frmLotesStockReg(diseno(), parent)
-{}
+{
+    lista->marcarCaducados(Fecha);
+    lista->buscarAlTeclear(TonoLote);
+}
 
 QString frmLotesStockReg2::filaDeRegistro(const Registros &registro) const
 {

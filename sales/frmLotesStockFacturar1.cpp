@@ -41,6 +41,9 @@ frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
     txtLote = manual->caja(u"txtLote"_s, 20, {1035, 735, 3555, 315});
     introLlevaAAceptar(txtLote);
     lista->fijarSalidaArriba([](int fila) { return fila <= 1; });
+    lista->marcarCaducados(Fecha);
+    lista->buscarAlTeclear(CodigoLote);
+    manual->leerEtiquetasGs1(txtLote);
     Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtLote});
 }
 

@@ -54,6 +54,8 @@ frmLotesStockFacturar2::frmLotesStockFacturar2(QWidget *parent)
     txtCalibre = manual->caja(u"txtCalibre"_s, 20, {4140, 735, 1425, 315});
     introLlevaAAceptar(txtCalibre, [this] { return vsLotes->Row() > 0; });
     lista->fijarSalidaArriba([](int fila) { return fila == 1; });
+    lista->marcarCaducados(Fecha);
+    lista->buscarAlTeclear(TonoLote);
 
     cmdContinuar =
         Formulario::boton(this, u"cmdContinuar"_s, u"C&ontinuar sin Tono / Calibre"_s, {195, 6570, 2325, 365});

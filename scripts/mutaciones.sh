@@ -50,6 +50,9 @@ catalog counted as done before it is registered @@ security/clsControlSeg.cpp @@
 control of its own AccessLevel also gets the generic rules @@ security/clsControlSeg.cpp @@ if (!Ctrl || ReglasAcceso::AplicarNivelPropio(Ctrl, state)) @@ if (!Ctrl)
 catalog server name compared as the server reports it @@ security/CatalogoControles.cpp @@ servidor->Campo(0).toString().toUpper() == ServidorCatalogo(); @@ servidor->Campo(0).toString() == ServidorCatalogo();
 shared context outlived by Qt SQL @@ foundation/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
+GS1 label year a century off @@ foundation/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
+lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
+typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ const auto esLote = [&](int fila) { return !esFilaAutomatica(fila) && !modelo.filaUnida(fila); }; @@ const auto esLote = [&](int) { return true; };
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

@@ -1,5 +1,6 @@
 #include "ModeloRejilla.h"
 
+#include "foundation/values/Conversiones.h"
 #include "foundation/values/ErrorLotes.h"
 
 #include <QBrush>
@@ -8,11 +9,15 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace NVLALotes {
 
 namespace {
 
 constexpr QChar Tabulador = u'\t';
+// Dark enough to read on white, apart from every colour the lists use.
+const QColor ColorCaducado(176, 0, 32);
 
 // The first tab from `desde` on, or -1. Cells are a few characters long, so a
 // plain loop costs less than setting up the library's search for each one.
@@ -102,7 +107,28 @@ QVariant ModeloRejilla::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return texto(index.row() + 1, index.column());
+    if ((role == Qt::ForegroundRole || role == Qt::ToolTipRole) && index.column() == m_columnaCaducidad &&
+        caducada(index.row() + 1))
+        return role == Qt::ForegroundRole ? QVariant(QBrush(ColorCaducado)) : QVariant(u"Lote caducado"_s);
     return formato(index.row() + 1, index.column(), role);
+}
+
+void ModeloRejilla::fijarColumnaCaducidad(int col, QDate hoy)
+{
+    m_columnaCaducidad = col;
+    m_hoy = hoy;
+    if (col >= 0)
+        avisarCambio({1, col, filas() - 1, col});
+}
+
+bool ModeloRejilla::caducada(int fila) const
+{
+    if (m_columnaCaducidad < 0 || m_columnaCaducidad >= m_columnas)
+        return false;
+    // Texts that are no date (the automatic row, an empty cell) read as the
+    // null date, which stands for "no expiry" and never counts.
+    const QDate fecha = FechaDeTexto(vista(fila, m_columnaCaducidad));
+    return fecha > FechaNula() && fecha < m_hoy;
 }
 
 QVariant ModeloRejilla::headerData(int section, Qt::Orientation orientation, int role) const

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -56,6 +57,12 @@ public:
     void fijarAlineacion(const RangoCeldas &rango, Alineacion alineacion);
     void fijarNegrita(const RangoCeldas &rango, bool negrita);
     void fijarColorFondo(const RangoCeldas &rango, const QColor &color);
+
+    // Expiry dates of column `col` (-1: none) before `hoy` show in their own
+    // colour with a tooltip. Worked out per cell as the view paints it, so a
+    // long list costs nothing for rows nobody looks at.
+    void fijarColumnaCaducidad(int col, QDate hoy);
+    bool caducada(int fila) const;
 
     void fijarModoUnion(int modo);
     void fijarUnionFila(int fila, bool unir);
@@ -109,6 +116,8 @@ private:
     CapaFormato<Alineacion> m_alineaciones;
     CapaFormato<bool> m_negritas;
     CapaFormato<QColor> m_fondos;
+    int m_columnaCaducidad = -1;
+    QDate m_hoy;
     int m_modoUnion = 0;
     bool m_redibujar = true;
     OrigenFilas m_origen;

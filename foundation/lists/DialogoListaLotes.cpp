@@ -56,6 +56,8 @@ void DialogoListaLotes::Cargar()
         lista->agregarFilaAutomatica();
     lista->llenar(consulta(), [this](const Registros &registro) { return filaDeRegistro(registro); });
     lista->elegirPrimeraFila();
+    if (manual)
+        manual->cargar();
     controlInicial()->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/controls/BusquedaTeclada.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/lists/ReglasStockLotes.h"
 
@@ -62,6 +63,17 @@ public:
     // Whether Up in the current row leaves the list for the previous control.
     void fijarSalidaArriba(std::function<bool(int fila)> sale) { m_saleArriba = std::move(sale); }
 
+    // Lots whose expiry in `columna` is past show it marked. Takes effect at
+    // llenar(), unless the host switched it off.
+    void marcarCaducados(int columna) { m_columnaCaducidad = columna; }
+    // Typing in the list moves to the first lot whose `columna` starts with what
+    // was typed (case aside), reading on through a long list until one does;
+    // the automatic row and merged bands are never chosen. Takes effect at
+    // llenar(), unless the host switched it off.
+    void buscarAlTeclear(int columna) { m_columnaBusqueda = columna; }
+    // The clock the typing pauses are measured on (milliseconds, steady).
+    void fijarReloj(std::function<qint64()> reloj) { m_reloj = std::move(reloj); }
+
     bool esFilaAutomatica(int fila) const { return m_filaAutomatica && fila == 1; }
     bool bloqueada(int fila) const;
     Currency stockMostrado(int fila) const;
@@ -81,10 +93,17 @@ Q_SIGNALS:
     void Intro();
 
 private:
+    void buscar(QChar caracter);
+
     Rejilla *m_rejilla;
     Diseno m_diseno;
     bool m_filaAutomatica = false;
     std::function<bool(int)> m_saleArriba;
+    int m_columnaCaducidad = -1;
+    int m_columnaBusqueda = -1;
+    bool m_busquedaActiva = false;
+    BusquedaTeclada m_tecleado;
+    std::function<qint64()> m_reloj;
 };
 
 } // namespace NVLALotes

@@ -1,6 +1,7 @@
 #include "MarcoManual.h"
 
 #include "foundation/controls/Formulario.h"
+#include "foundation/controls/LectorGs1.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/controls/kxMaskEdBox.h"
@@ -35,6 +36,12 @@ kxMaskEdBox *MarcoManual::fecha(const QRect &twips)
 void MarcoManual::seleccionDesde(Rejilla *lista)
 {
     connect(lista, &Rejilla::FocoRecibido, this, [this] { m_modo = Modo::Seleccion; });
+}
+
+void MarcoManual::cargar()
+{
+    if (m_etiquetas)
+        LeerEtiquetasGs1(m_etiquetas, m_fecha);
 }
 
 QString MarcoManual::textoModo() const

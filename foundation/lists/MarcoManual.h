@@ -39,6 +39,10 @@ public:
     kxMaskEdBox *fecha(const QRect &twips);
     // The list whose focus sets selection mode.
     void seleccionDesde(Rejilla *lista);
+    // GS1 labels scanned into `lote` fill it and the date box, from cargar() on.
+    void leerEtiquetasGs1(kxTextBox *lote) { m_etiquetas = lote; }
+    // What the frame does when its window loads.
+    void cargar();
 
     Modo modo() const { return m_modo; }
     // The mode as a window's public field shows it: "nuevo_lote",
@@ -56,6 +60,7 @@ public:
 private:
     QGroupBox *m_marco;
     kxMaskEdBox *m_fecha = nullptr;
+    kxTextBox *m_etiquetas = nullptr;
     Modo m_modo;
 };
 

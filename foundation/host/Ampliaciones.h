@@ -1,0 +1,22 @@
+#pragma once
+
+#include <nvlalotes/nvlalotes_core_export.h>
+
+#include <QStringView>
+
+// Help for the clerk that the host may switch off, each by a parameter of the
+// company object: reading GS1 labels into a lot box, marking expired lots in the
+// lists, and moving through a list by typing. All are on unless the parameter
+// says false; a parameter that is missing, empty or not a Boolean leaves the
+// help on, so an installation that never heard of them gets them.
+namespace NVLALotes::Ampliaciones {
+
+inline constexpr QStringView LecturaGs1 = u"Lotes_LecturaGS1";
+inline constexpr QStringView MarcarCaducados = u"Lotes_MarcarCaducados";
+inline constexpr QStringView BusquedaAlTeclear = u"Lotes_BusquedaAlTeclear";
+
+// Whether the help named by `parametro` is on. A failure of the company object
+// reaches the caller as any parameter read does.
+NVLA_CORE_EXPORT bool Activa(QStringView parametro);
+
+} // namespace NVLALotes::Ampliaciones

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <nvlalotes/nvlalotes_core_export.h>
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace NVLALotes {
+
+// What a warehouse label's GS1-128 barcode says about the lot: the lot code
+// (application identifier 10) and the expiry (17). The other identifiers of
+// the label (article, serial, quantity...) are read past and dropped.
+struct LecturaGs1
+{
+    std::optional<QString> lote;
+    std::optional<QDate> caducidad;
+};
+
+// The reading of `texto` when it is a well-formed GS1 string, as a scanner
+// types it: with or without the symbology prefix ("]C1", also "]d2", "]Q3",
+// "]e0"), with the group separator (ASCII 29) after variable-length fields, or
+// in the bracketed human-readable form "(01)...(17)...(10)...". Anything else
+// (an unknown identifier, a field cut short or too long, a date that does not
+// exist) is no reading: the text is then an ordinary lot code.
+//
+// A bare string of digits and letters could be a lot code that merely looks
+// like identifiers, so without prefix, separator or brackets a text counts only
+// when it starts with an article number (01 or 02) whose check digit is right.
+//
+// Two-digit years take the century that puts them within 49 years before and
+// 50 after `hoy`; day 00 is the last day of the month.
+NVLA_CORE_EXPORT std::optional<LecturaGs1> LeerGs1(QStringView texto, QDate hoy);
+
+} // namespace NVLALotes
