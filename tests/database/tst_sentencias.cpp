@@ -1,5 +1,6 @@
-// The library's own statements, text for text, on each engine with the demo
-// data: every T-SQL construct they use must run and give the right rows.
+// The host's statements, text for text, on each engine with the demo data:
+// every T-SQL construct they use must run and give the right rows. (The lot
+// lists' queries run in the tests of their dialogs.)
 #include "tests/support/BaseDatosPrueba.h"
 
 using namespace Qt::StringLiterals;
@@ -7,16 +8,6 @@ using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
 
 namespace {
-
-// Lot queries as the sales, regularization, inventory and stock dialogs build them.
-QString consultaLotes(const QString &campos, int almacen, int articulo, bool soloConStock)
-{
-    return u"SELECT %1 FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = %2 AND b.Cod_Articulo = %3%4 ORDER BY a.Stock_Actual"_s
-        .arg(campos)
-        .arg(almacen)
-        .arg(articulo)
-        .arg(soloConStock ? u" AND a.Stock_Actual > 0"_s : QString());
-}
 
 // The lines of invoices or delivery notes still owed to customers, as the host
 // builds each half of the query (only invoices filter by their kind).
@@ -37,10 +28,6 @@ QString pendientesEntrega(int almacen, int articulo)
         .arg(almacen)
         .arg(articulo);
 }
-
-const QString CamposVenta = u"a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s;
-const QString CamposTono = u"a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre"_s;
-const QString CamposStock = CamposTono + u", b.Bloqueado"_s;
 
 } // namespace
 
@@ -71,27 +58,6 @@ void TstSentencias::consultas_data()
     fila(
         "acceso por nombre", u"1"_s,
         u"SELECT COUNT(*) as NumRegs FROM SGD_Menus,SGD_Menus_Grupos  WHERE SGD_Menus.Codigo=SGD_Menus_Grupos.CodMenu AND SGD_Menus.NombreInterno='mnuArticulos' AND SGD_Menus_Grupos.CodGrupo IN (5,11) AND SGD_Menus_Grupos.TipoAcceso=2 AND SGD_Menus.Modulo=1"_s);
-    fila("venta con stock",
-         u"2|3|L-0003|2027-03-31;5|4.996|L-4996|2027-06-30;3|5|L-0005|2027-05-31;4|8|L-0008|2027-08-31"_s,
-         consultaLotes(CamposVenta, 1, 101, true));
-    fila(
-        "venta sin unidades",
-        u"7|-2|L-NEG|2026-12-31;6|0|L-CERO|NULL;2|3|L-0003|2027-03-31;5|4.996|L-4996|2027-06-30;3|5|L-0005|2027-05-31;4|8|L-0008|2027-08-31"_s,
-        consultaLotes(CamposVenta, 1, 101, false));
-    fila("venta, lote bloqueado", u"12|25||NULL|A1|11|1;11|40||NULL|A1|10|0;13|60||NULL|B2|10|1"_s,
-         consultaLotes(CamposStock, 1, 200, true),
-         u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Empresa =1 AND Cod_Lote =12"_s);
-    fila("regularización tono y calibre",
-         u"15|-5||NULL|C3|10;14|0||NULL|B2|12;12|25||NULL|A1|11;11|40||NULL|A1|10;13|60||NULL|B2|10"_s,
-         consultaLotes(CamposTono, 1, 200, false));
-    fila("stock de otro almacén", u"16|20||2028-01-01|G1|1|0"_s, consultaLotes(CamposStock, 3, 201, false));
-    fila(
-        "inventario por lote", u"0|Y-NUEVO|2027-02-28;8|Y-2401|2026-12-15;9|Y-2402|NULL;10|Y-2403|2027-01-20"_s,
-        u"SELECT Cod_Lote, Lote, Caducidad FROM Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 100 UNION SELECT Cod_Lote, Lote, Caducidad FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 100 ORDER BY Cod_Lote"_s);
-    fila(
-        "inventario por tono",
-        u"11||NULL|A1|10|38;12||NULL|A1|11|-1;13||NULL|B2|10|-1;14||NULL|B2|12|-1;15||NULL|C3|10|-1"_s,
-        u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, -1 AS Cantidad FROM Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 200 AND Cod_Lote NOT IN (SELECT Cod_Lote FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen =1 AND Cod_Articulo = 200) UNION SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen =1 AND Cod_Articulo = 200 ORDER BY Cod_Lote"_s);
     fila(
         "stock sin lotes más lo debido", u"37"_s,
         u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock FROM Almacen_Articulos WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Articulo = 202"_s);

@@ -22,18 +22,6 @@ void SembrarInventario(Conexion &conexion, const QList<LotePrueba> &lotes, const
     }
 }
 
-SesionInventario::SesionInventario(std::shared_ptr<Conexion> conexion, const QString &modelo)
-    : grabadora(std::make_shared<ConexionGrabadora>(std::move(conexion)))
-{
-    empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
-    empresa->setParametro(u"Lotes_NroObligatorio"_s, false);
-    clase.EmpresaNuvalia(empresa);
-    clase.ConexionNuvalia(grabadora);
-    clase.Cod_Almacen = AlmacenPrueba;
-    clase.Cod_Articulo = ArticuloPrueba;
-    clase.Unidades = 4;
-}
-
 QStringList FilasDeRejilla(QDialog *dialogo)
 {
     auto *rejilla = control<Rejilla>(dialogo, u"vsLotes"_s);

@@ -21,15 +21,12 @@ struct LoteContado
 
 void SembrarInventario(Conexion &conexion, const QList<LotePrueba> &lotes, const QList<LoteContado> &contados);
 
-struct SesionInventario
+// The inventory entry class counting 4 units of the article.
+struct SesionInventario : Sesion<frmclsLotesInventario>
 {
-    std::shared_ptr<EmpresaMemoria> empresa = std::make_shared<EmpresaMemoria>(1, 1);
-    std::shared_ptr<ConexionGrabadora> grabadora;
-    frmclsLotesInventario clase;
-
-    SesionInventario(std::shared_ptr<Conexion> conexion, const QString &modelo);
-    void marcarSalidas() { MarcarSalidas(clase); }
-    bool salidasIntactas() const { return SalidasIntactas(clase); }
+    SesionInventario(std::shared_ptr<Conexion> conexion, const QString &modelo)
+        : Sesion(std::move(conexion), modelo, 4)
+    {}
 };
 
 // The grid's data rows, cells joined by '|', hidden key included.

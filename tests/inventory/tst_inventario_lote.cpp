@@ -2,9 +2,6 @@
 #include "EscenarioInventario.h"
 #include "foundation/controls/Rejilla.h"
 
-#include <nvlalotes/ErrorLotes.h>
-#include <nvlalotes/RegistroComponentes.h>
-
 #include <QApplication>
 #include <QLineEdit>
 #include <QSet>
@@ -211,29 +208,10 @@ private Q_SLOTS:
         QCOMPARE(s.clase.Caducidad, QDate(2030, 1, 1));
     }
 
-    void modelosSinDialogoYFallos()
-    {
-        for (const QString &modelo : {u"1"_s, u"4.0"_s, u"7"_s, u"3"_s}) {
-            SesionInventario s(nullptr, modelo); // a connection whose every query fails
-            s.marcarSalidas();
-            if (modelo == u"7" || modelo == u"3") {
-                QVERIFY_THROWS_EXCEPTION(ErrorLotes, s.clase.Show(1));
-                QVERIFY(!s.clase.Result && s.salidasIntactas());
-                continue;
-            }
-            s.clase.Show(1);
-            QVERIFY(s.clase.Result && s.clase.Cod_Lote == 1 && s.clase.Caducidad == QDate(1900, 1, 1));
-            QVERIFY(s.clase.Lote == u"L-HOST" && s.clase.Tono == u"T-HOST" && s.grabadora->Textos().isEmpty());
-        }
-    }
-
     void cancelarCerrarYModalCero()
     {
         NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
         QVERIFY_SQL(SembrarInventario(*bd, Lotes, Contados));
-        auto creada = Registro::CrearClase(u"{12334dd8-5591-4a7b-88b4-6089e806b7e9}"_s);
-        auto *clase = dynamic_cast<frmclsLotesInventario *>(creada.get());
-        QVERIFY(clase);
         SesionInventario s(bd, u"3"_s);
         s.marcarSalidas();
         QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); }));

@@ -3,7 +3,6 @@
 #include "tests/support/Conduccion.h"
 
 #include <nvlalotes/EmpresaMemoria.h>
-#include <nvlalotes/ErrorLotes.h>
 #include <nvlalotes/frmclsLotesCompras.h>
 
 #include <QApplication>
@@ -76,16 +75,6 @@ private Q_SLOTS:
     }
     void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
 
-    void modeloUnoRespondeSinDialogo()
-    {
-        auto clase = claseConModelo(u"1"_s);
-        QVERIFY(SinDialogo([&] { clase.Show(1); }));
-        QVERIFY(clase.Result);
-        QCOMPARE(clase.Lote, QString());
-        QCOMPARE(clase.Caducidad, Nula);
-        QCOMPARE(clase.Tono, u"T-ORIG"_s);
-    }
-
     // Each model opens its dialog; any way out but Aceptar leaves every field as the host set it.
     void salirSinAceptarNoTocaNada_data()
     {
@@ -121,31 +110,6 @@ private Q_SLOTS:
                                }));
         }
         QVERIFY(!clase.Result);
-        QVERIFY(sinCambios(clase));
-    }
-
-    void modeloNoValidoFallaSinTocarCampos_data()
-    {
-        QTest::addColumn<QString>("modelo");
-        QTest::newRow("vacío") << QString();
-        QTest::newRow("5") << u"5"_s;
-        QTest::newRow("2.5") << u"2.5"_s;
-        QTest::newRow("texto") << u"abc"_s;
-    }
-    void modeloNoValidoFallaSinTocarCampos()
-    {
-        QFETCH(QString, modelo);
-        auto clase = claseConModelo(modelo);
-        clase.Result = true;
-        try {
-            clase.Show(1);
-            QFAIL("Show did not fail");
-        } catch (const ErrorLotes &error) {
-            QCOMPARE(error.Number(), NumeroError::ModeloLotesNoValido);
-            QVERIFY(error.Description().contains(u"Lotes_ModeloUsar"_s));
-            QCOMPARE(error.Source(), u"frmclsLotesCompras.Show"_s);
-        }
-        QVERIFY(clase.Result);
         QVERIFY(sinCambios(clase));
     }
 
@@ -186,45 +150,65 @@ private Q_SLOTS:
                            }));
     }
 
-    void aceptarLote_data()
+    // What the clerk types ("control=text"), and the message and focus of a
+    // refusal or the fields given back ("lot|expiry|tone|caliber").
+    void aceptar_data()
     {
+        QTest::addColumn<QString>("modelo");
         QTest::addColumn<bool>("obligatorio");
         QTest::addColumn<int>("unidades");
         QTest::addColumn<bool>("pedir");
-        QTest::addColumn<QString>("lote");
-        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<QStringList>("escritos");
         QTest::addColumn<QString>("mensaje"); // empty: accepted
         QTest::addColumn<QString>("foco");
-
+        QTest::addColumn<QString>("salida");
         const QString sinFecha = u"Especifique la fecha de caducidad"_s;
         const QString pasada = u"La fecha de caducidad tiene que ser mayor a la fecha actual"_s;
-        QTest::newRow("lote vacío obligatorio")
-            << true << 5 << true << QString() << hoyMas(10) << u"Especifique el código de lote"_s << u"txtLote"_s;
-        QTest::newRow("blancos son un lote") << true << 5 << true << u"  "_s << hoyMas(10) << QString() << QString();
-        QTest::newRow("vacío no obligatorio")
-            << false << 5 << true << QString() << hoyMas(10) << QString() << QString();
-        QTest::newRow("ayer con unidades") << true << 5 << true << u"L1"_s << hoyMas(-1) << pasada << u"txtCaducidad"_s;
-        QTest::newRow("ayer sin unidades") << true << 0 << true << u"L1"_s << hoyMas(-1) << QString() << QString();
-        QTest::newRow("ayer en devolución") << true << -5 << true << u"L1"_s << hoyMas(-1) << QString() << QString();
-        QTest::newRow("hoy se acepta") << true << 5 << true << u"L1"_s << hoyMas(0) << QString() << QString();
-        QTest::newRow("fecha a medias") << true << 5 << true << u"L1"_s << u"12/05/20"_s << sinFecha
-                                        << u"txtCaducidad"_s;
-        QTest::newRow("fecha imposible") << true << 5 << true << u"L1"_s << u"31/02/2030"_s << sinFecha
-                                         << u"txtCaducidad"_s;
-        QTest::newRow("fecha vacía") << true << 5 << true << u"L1"_s << QString() << sinFecha << u"txtCaducidad"_s;
-        QTest::newRow("sin pedir caducidad") << true << 5 << false << u"L1"_s << QString() << QString() << QString();
+        const auto lote = [](const QString &codigo, const QString &fecha) {
+            return QStringList{u"txtLote="_s + codigo, u"txtCaducidad="_s + fecha};
+        };
+        const auto fila = [](const char *caso, bool obligatorio, int unidades, const QStringList &escritos,
+                             const QString &mensaje, const QString &foco = {}) {
+            const QString fecha = escritos.value(1).section(u'=', 1);
+            QTest::newRow(caso) << u"3"_s << obligatorio << unidades << true << escritos << mensaje << foco
+                                << escritos.value(0).section(u'=', 1) + u'|' + fecha + u"|T-ORIG|C-ORIG"_s;
+        };
+        fila("lote vacío obligatorio", true, 5, lote({}, hoyMas(10)), u"Especifique el código de lote"_s, u"txtLote"_s);
+        fila("blancos son un lote", true, 5, lote(u"  "_s, hoyMas(10)), {});
+        fila("vacío no obligatorio", false, 5, lote({}, hoyMas(10)), {});
+        fila("ayer con unidades", true, 5, lote(u"L1"_s, hoyMas(-1)), pasada, u"txtCaducidad"_s);
+        fila("ayer sin unidades", true, 0, lote(u"L1"_s, hoyMas(-1)), {});
+        fila("ayer en devolución", true, -5, lote(u"L1"_s, hoyMas(-1)), {});
+        fila("hoy se acepta", true, 5, lote(u"L1"_s, hoyMas(0)), {});
+        fila("fecha a medias", true, 5, lote(u"L1"_s, u"12/05/20"_s), sinFecha, u"txtCaducidad"_s);
+        fila("fecha imposible", true, 5, lote(u"L1"_s, u"31/02/2030"_s), sinFecha, u"txtCaducidad"_s);
+        fila("fecha vacía", true, 5, lote(u"L1"_s, {}), sinFecha, u"txtCaducidad"_s);
+        QTest::newRow("sin pedir caducidad") << u"3"_s << true << 5 << false << QStringList{u"txtLote=L1"_s}
+                                             << QString() << QString() << u"L1|01/01/1900|T-ORIG|C-ORIG"_s;
+        const QStringList tono{u"txtCaducidad="_s + hoyMas(30), u"txtTono=T1"_s, u"txtCalibre="_s};
+        QTest::newRow("solo tono") << u"2"_s << true << 5 << true << tono << QString() << QString()
+                                   << u"|"_s + hoyMas(30) + u"|T1|"_s;
+        QTest::newRow("solo calibre, sin fecha pedida")
+            << u"2"_s << true << 5 << false << QStringList{u"txtTono="_s, u"txtCalibre=C1"_s} << QString() << QString()
+            << u"|01/01/1900||C1"_s;
+        // The focus stays on the button pressed.
+        QTest::newRow("ni tono ni calibre")
+            << u"2"_s << true << 5 << true
+            << QStringList{u"txtCaducidad="_s + hoyMas(30), u"txtTono="_s, u"txtCalibre="_s}
+            << u"Debe especificar Tono y/o Calibre"_s << u"cmdAceptar"_s << QString();
     }
-    void aceptarLote()
+    void aceptar()
     {
+        QFETCH(QString, modelo);
         QFETCH(bool, obligatorio);
         QFETCH(int, unidades);
         QFETCH(bool, pedir);
-        QFETCH(QString, lote);
-        QFETCH(QString, fecha);
+        QFETCH(QStringList, escritos);
         QFETCH(QString, mensaje);
         QFETCH(QString, foco);
+        QFETCH(QString, salida);
         m_empresa->setParametro(u"Lotes_NroObligatorio"_s, obligatorio ? u"Verdadero"_s : u"False"_s);
-        auto clase = claseConModelo(u"3"_s);
+        auto clase = claseConModelo(modelo);
         clase.Unidades = unidades;
         clase.PedirCaducidad = pedir;
         QString focoTras;
@@ -232,27 +216,27 @@ private Q_SLOTS:
         QVERIFY(aceptarCon(
             clase,
             [&](QDialog *d) {
-                escribir(d, u"txtLote"_s, lote);
-                if (pedir)
-                    escribir(d, u"txtCaducidad"_s, QString(fecha).remove(u'/'));
+                for (const QString &escrito : escritos)
+                    escribir(d, escrito.section(u'=', 0, 0), escrito.section(u'=', 1).remove(u'/'));
             },
             mensajes, &focoTras));
         if (mensaje.isEmpty()) {
             QVERIFY(mensajes.isEmpty());
             QVERIFY(clase.Result);
-            QCOMPARE(clase.Lote, lote);
-            QCOMPARE(clase.Caducidad, pedir ? QDate::fromString(fecha, u"dd/MM/yyyy"_s) : Nula);
-            QCOMPARE(clase.Tono, u"T-ORIG"_s);
-        } else {
-            QCOMPARE(mensajes.size(), 1);
-            QCOMPARE(mensajes[0].texto, mensaje);
-            QCOMPARE(mensajes[0].titulo, u"¡ Atención !"_s);
-            QCOMPARE(mensajes[0].icono, QMessageBox::Warning);
-            QCOMPARE(mensajes[0].botones.size(), 1);
-            QCOMPARE(focoTras, foco);
-            QVERIFY(!clase.Result);
-            QVERIFY(sinCambios(clase));
+            QCOMPARE(QStringList({clase.Lote, clase.Caducidad.toString(u"dd/MM/yyyy"_s), clase.Tono, clase.Calibre})
+                         .join(u'|'),
+                     salida);
+            return;
         }
+        QCOMPARE(mensajes.size(), 1);
+        QCOMPARE(mensajes[0].texto, mensaje);
+        QCOMPARE(mensajes[0].titulo, u"¡ Atención !"_s);
+        QCOMPARE(mensajes[0].icono, QMessageBox::Warning);
+        QCOMPARE(mensajes[0].botones.size(), 1);
+        QCOMPARE(focoTras, foco);
+        // Cancelled after the refusal: nothing is copied back.
+        QVERIFY(!clase.Result);
+        QVERIFY(sinCambios(clase));
     }
 
     void parametroObligatorioIlegibleSeMuestra()
@@ -266,52 +250,6 @@ private Q_SLOTS:
         QCOMPARE(mensajes[0].icono, QMessageBox::Critical);
         QVERIFY(mensajes[0].texto.contains(u"quizá"_s));
         QVERIFY(!clase.Result);
-    }
-
-    void tonoYCalibre_data()
-    {
-        QTest::addColumn<QString>("tono");
-        QTest::addColumn<QString>("calibre");
-        QTest::addColumn<bool>("pedir");
-        QTest::addColumn<bool>("aceptado");
-        QTest::newRow("solo tono") << u"T1"_s << QString() << true << true;
-        QTest::newRow("solo calibre, sin fecha pedida") << QString() << u"C1"_s << false << true;
-        QTest::newRow("ninguno") << QString() << QString() << true << false;
-    }
-    void tonoYCalibre()
-    {
-        QFETCH(QString, tono);
-        QFETCH(QString, calibre);
-        QFETCH(bool, pedir);
-        QFETCH(bool, aceptado);
-        auto clase = claseConModelo(u"2"_s);
-        clase.PedirCaducidad = pedir;
-        QString foco;
-        QList<MensajeVisto> mensajes;
-        QVERIFY(aceptarCon(
-            clase,
-            [&](QDialog *d) {
-                if (pedir)
-                    escribir(d, u"txtCaducidad"_s, QString(hoyMas(30)).remove(u'/'));
-                escribir(d, u"txtTono"_s, tono);
-                escribir(d, u"txtCalibre"_s, calibre);
-            },
-            mensajes, &foco));
-        if (aceptado) {
-            QVERIFY(mensajes.isEmpty());
-            QVERIFY(clase.Result);
-            QCOMPARE(clase.Lote, QString());
-            QCOMPARE(clase.Tono, tono);
-            QCOMPARE(clase.Calibre, calibre);
-            QCOMPARE(clase.Caducidad, pedir ? QDate::currentDate().addDays(30) : Nula);
-            return;
-        }
-        QCOMPARE(mensajes.size(), 1);
-        QCOMPARE(mensajes[0].texto, u"Debe especificar Tono y/o Calibre"_s);
-        QCOMPARE(foco, u"cmdAceptar"_s); // the focus stays on the button pressed
-        // Cancelled after the refusal: nothing is copied back.
-        QVERIFY(!clase.Result);
-        QVERIFY(sinCambios(clase));
     }
 };
 

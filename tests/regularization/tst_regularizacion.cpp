@@ -3,8 +3,6 @@
 #include "foundation/controls/Rejilla.h"
 #include "tests/sales/EscenarioVentas.h"
 
-#include <nvlalotes/ErrorLotes.h>
-#include <nvlalotes/RegistroComponentes.h>
 #include <nvlalotes/frmclsLotesRegularizar.h>
 #include <nvlalotes/frmclsLotesTraspaso.h>
 
@@ -35,36 +33,6 @@ QString consultaEsperada(qint32 articulo, bool soloConStock)
            u" ORDER BY a.Stock_Actual"_s;
 }
 
-// An entry class on the test database through a recording connection, its
-// outputs holding what the host had in its line.
-template<class Clase> struct Sesion
-{
-    std::shared_ptr<EmpresaMemoria> empresa = std::make_shared<EmpresaMemoria>(1, 1);
-    std::shared_ptr<ConexionGrabadora> grabadora;
-    Clase clase;
-
-    Sesion(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades)
-        : grabadora(std::make_shared<ConexionGrabadora>(std::move(conexion)))
-    {
-        empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
-        clase.EmpresaNuvalia(empresa);
-        clase.ConexionNuvalia(grabadora);
-        clase.Cod_Almacen = AlmacenPrueba;
-        clase.Cod_Articulo = ArticuloPrueba;
-        clase.Unidades = unidades;
-        clase.Cod_Lote = 77;
-        clase.Lote = u"L-HOST"_s;
-        clase.Caducidad = QDate(2030, 3, 3);
-        clase.Tono = u"T-HOST"_s;
-        clase.Calibre = u"C-HOST"_s;
-    }
-    bool salidasIntactas() const
-    {
-        return clase.Cod_Lote == 77 && clase.Lote == u"L-HOST" && clase.Caducidad == QDate(2030, 3, 3) &&
-               clase.Tono == u"T-HOST" && clase.Calibre == u"C-HOST";
-    }
-};
-
 // The header row, or column 0 (the lot keys) from the header down.
 QStringList textos(Rejilla *r, bool cabecera)
 {
@@ -86,6 +54,7 @@ template<class Clase> void elegirLote()
     NVLA_BASE_DATOS(bd, motor, false);
     QVERIFY_SQL(Sembrar(*bd, Lotes));
     Sesion<Clase> s(bd, modelo, unidades);
+    s.marcarSalidas();
     if constexpr (requires { s.clase.EsNegativo; })
         s.clase.EsNegativo = esNegativo;
     if (elegir.isEmpty())
@@ -141,42 +110,6 @@ template<class Clase> void elegirLote()
     QCOMPARE(s.clase.Calibre, modeloLote ? QString() : lote.calibre);
 }
 
-// Every way out but Aceptar leaves Result False and the outputs untouched; lot
-// models 1 and 4 need no dialog and no database; any other model fails before
-// anything changes.
-template<class Clase> void sinEleccion()
-{
-    NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
-    QVERIFY_SQL(Sembrar(*bd, Lotes));
-    for (const QString &modelo : {u"2"_s, u"3"_s}) {
-        Sesion<Clase> s(bd, modelo, 1);
-        for (const auto &salir : {std::function<void(QDialog *)>([](QDialog *d) { clic(d, u"cmdCancelar"_s); }),
-                                  std::function<void(QDialog *)>([](QDialog *d) { d->close(); })}) {
-            s.clase.Result = true;
-            QVERIFY(ConDialogo([&] { s.clase.Show(1); }, salir));
-            QVERIFY(!s.clase.Result);
-        }
-        s.clase.Result = true;
-        s.clase.Show(0);
-        QVERIFY(!s.clase.Result);
-        QVERIFY(s.salidasIntactas());
-    }
-    for (const QString &modelo : {u"1"_s, u"4"_s}) {
-        Sesion<Clase> s(nullptr, modelo, 5);
-        QVERIFY(SinDialogo([&] { s.clase.Show(1); }));
-        QVERIFY(s.clase.Result);
-        QCOMPARE(s.clase.Cod_Lote, 1);
-        QCOMPARE(s.clase.Caducidad, QDate(1900, 1, 1));
-        QCOMPARE(s.clase.Lote + s.clase.Tono + s.clase.Calibre, u"L-HOSTT-HOSTC-HOST"_s);
-    }
-    for (const QString &modelo : {u"0"_s, u"5"_s, u"Lote"_s}) {
-        Sesion<Clase> s(nullptr, modelo, 5);
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, s.clase.Show(1));
-        QVERIFY(!s.clase.Result);
-        QVERIFY(s.salidasIntactas());
-    }
-}
-
 } // namespace
 
 class TstRegularizacion : public QObject
@@ -224,37 +157,6 @@ private Q_SLOTS:
             elegirLote<frmclsLotesTraspaso>();
         else
             elegirLote<frmclsLotesRegularizar>();
-    }
-
-    void sinEleccionNadaCambia()
-    {
-        sinEleccion<frmclsLotesRegularizar>();
-        sinEleccion<frmclsLotesTraspaso>();
-    }
-
-    // A database failure while the list loads reaches the host from Show, before
-    // any dialog is shown and with no field changed.
-    void falloAlCargar_data() { FilasPorMotor(); }
-    void falloAlCargar()
-    {
-        QFETCH(QString, motor);
-        NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(bd->Ejecutar(u"DROP TABLE Almacen_Articulos_Lotes"_s));
-        for (const QString &modelo : {u"2"_s, u"3"_s}) {
-            Sesion<frmclsLotesTraspaso> s(bd, modelo, 5);
-            s.clase.Result = true;
-            QVERIFY(SinDialogo([&] { QVERIFY_THROWS_EXCEPTION(ErrorLotes, s.clase.Show(1)); }));
-            QVERIFY(s.clase.Result);
-            QVERIFY(s.salidasIntactas());
-        }
-    }
-
-    void registradasPorIdentificador()
-    {
-        QVERIFY(dynamic_cast<frmclsLotesRegularizar *>(
-            Registro::CrearClase(u"{e26860ab-5344-4968-8087-82426fb6941d}"_s).get()));
-        QVERIFY(
-            dynamic_cast<frmclsLotesTraspaso *>(Registro::CrearClase(u"0220F91A-BDC4-425B-BCB0-6416F104DACA"_s).get()));
     }
 };
 

@@ -1,6 +1,10 @@
 #include "EscenarioVentas.h"
 
+#include "foundation/controls/Rejilla.h"
+
 #include <nvlalotes/Comando.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -49,26 +53,20 @@ QString StockEnBase(Conexion &conexion, qint32 clave)
     return filas.isEmpty() ? u"sin fila"_s : filas.constFirst();
 }
 
-SesionVentas::SesionVentas(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades)
-    : grabadora(std::make_shared<ConexionGrabadora>(std::move(conexion)))
+bool LlamoAlProcedimiento(const ConexionGrabadora &grabadora)
 {
-    empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
-    empresa->setParametro(u"Lotes_NroObligatorio"_s, false);
-    clase.EmpresaNuvalia(empresa);
-    clase.ConexionNuvalia(grabadora);
-    clase.Cod_Almacen = AlmacenPrueba;
-    clase.Cod_Articulo = ArticuloPrueba;
-    clase.Unidades = unidades;
-    clase.PermitirAutomatico = true;
+    const QList<Comando> comandos = grabadora.Comandos();
+    return std::ranges::any_of(comandos,
+                               [](const Comando &c) { return c.texto() == u"GES_Almacen_Articulo_Lotes_Update"; });
 }
 
-bool SesionVentas::llamoAlProcedimiento() const
+int FilaCon(const Rejilla *rejilla, const QList<std::pair<int, QString>> &celdas)
 {
-    for (const Comando &comando : grabadora->Comandos()) {
-        if (comando.texto() == u"GES_Almacen_Articulo_Lotes_Update")
-            return true;
+    for (int fila = 1; fila < rejilla->Rows(); ++fila) {
+        if (std::ranges::all_of(celdas, [&](const auto &c) { return rejilla->TextMatrix(fila, c.first) == c.second; }))
+            return fila;
     }
-    return false;
+    return -1;
 }
 
 } // namespace NVLALotes::Pruebas

@@ -11,8 +11,12 @@
 #include <QList>
 #include <QString>
 
+namespace NVLALotes {
+class Rejilla;
+}
+
 // An article with its lots in warehouse 1 of company 1, on a fresh database,
-// and the invoicing entry class pointed at it through a recording connection.
+// and an entry class pointed at it through a recording connection.
 namespace NVLALotes::Pruebas {
 
 struct LotePrueba
@@ -37,6 +41,10 @@ void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes);
 QStringList LotesEnBase(Conexion &conexion);
 // Stock of a lot in the test warehouse as "units" text, or "sin fila".
 QString StockEnBase(Conexion &conexion, qint32 clave);
+// Whether the lot stock procedure went through the connection.
+bool LlamoAlProcedimiento(const ConexionGrabadora &grabadora);
+// The first data row of the grid whose cells (column, text) all show those texts; -1 when none.
+int FilaCon(const Rejilla *rejilla, const QList<std::pair<int, QString>> &celdas);
 
 // Sets the lot outputs of an entry class to recognisable values, to see what Show changes.
 template<class Clase> void MarcarSalidas(Clase &clase)
@@ -53,17 +61,31 @@ template<class Clase> bool SalidasIntactas(const Clase &clase)
            clase.Tono == u"T-HOST" && clase.Calibre == u"C-HOST";
 }
 
-struct SesionVentas
+// An entry class on the article and warehouse above, its company in memory.
+template<class Clase> struct Sesion
 {
     std::shared_ptr<EmpresaMemoria> empresa = std::make_shared<EmpresaMemoria>(1, 1);
     std::shared_ptr<ConexionGrabadora> grabadora;
-    frmclsLotesFacturacion clase;
+    Clase clase;
 
-    SesionVentas(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades);
-    // Whether the lot stock procedure was called during the session.
-    bool llamoAlProcedimiento() const;
+    // A null connection fails every query.
+    Sesion(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades)
+        : grabadora(std::make_shared<ConexionGrabadora>(std::move(conexion)))
+    {
+        empresa->setParametro(QStringLiteral("Lotes_ModeloUsar"), modelo);
+        empresa->setParametro(QStringLiteral("Lotes_NroObligatorio"), false);
+        clase.EmpresaNuvalia(empresa);
+        clase.ConexionNuvalia(grabadora);
+        clase.Cod_Almacen = AlmacenPrueba;
+        clase.Cod_Articulo = ArticuloPrueba;
+        clase.Unidades = unidades;
+        if constexpr (requires { clase.PermitirAutomatico; })
+            clase.PermitirAutomatico = true;
+    }
+    bool llamoAlProcedimiento() const { return LlamoAlProcedimiento(*grabadora); }
     void marcarSalidas() { MarcarSalidas(clase); }
     bool salidasIntactas() const { return SalidasIntactas(clase); }
 };
+using SesionVentas = Sesion<frmclsLotesFacturacion>;
 
 } // namespace NVLALotes::Pruebas

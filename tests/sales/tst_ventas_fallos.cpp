@@ -31,11 +31,7 @@ public:
         clase.Cod_Articulo = ArticuloPrueba;
         clase.Unidades = unidades;
         clase.PermitirAutomatico = true;
-        clase.Cod_Lote = 77;
-        clase.Lote = u"L-HOST"_s;
-        clase.Caducidad = QDate(2030, 3, 3);
-        clase.Tono = u"T-HOST"_s;
-        clase.Calibre = u"C-HOST"_s;
+        MarcarSalidas(clase);
     }
     void Show() override { clase.Show(1); }
     QString Campos() const override
@@ -50,14 +46,9 @@ public:
 std::function<void(QDialog *)> elegirFila(int columna, const QString &texto)
 {
     return [=](QDialog *d) {
-        auto *r = control<Rejilla>(d, u"vsLotes"_s);
-        for (int fila = 1; fila < r->Rows(); ++fila) {
-            if (r->TextMatrix(fila, columna) == texto) {
-                r->setRow(fila);
-                return;
-            }
-        }
-        QFAIL(qPrintable(u"no row shows "_s + texto));
+        const int fila = FilaCon(control<Rejilla>(d, u"vsLotes"_s), {{columna, texto}});
+        QVERIFY2(fila > 0, qPrintable(u"no row shows "_s + texto));
+        control<Rejilla>(d, u"vsLotes"_s)->setRow(fila);
     };
 }
 

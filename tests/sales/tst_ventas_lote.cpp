@@ -2,8 +2,6 @@
 #include "EscenarioVentas.h"
 #include "foundation/controls/Rejilla.h"
 
-#include <nvlalotes/ErrorLotes.h>
-
 #include <QApplication>
 #include <QLineEdit>
 
@@ -25,13 +23,9 @@ Rejilla *rejilla(QDialog *d)
     return control<Rejilla>(d, u"vsLotes"_s);
 }
 
-int filaDeLote(Rejilla *r, const QString &lote)
+int filaDeLote(const Rejilla *r, const QString &lote)
 {
-    for (int fila = 1; fila < r->Rows(); ++fila) {
-        if (r->TextMatrix(fila, 3) == lote)
-            return fila;
-    }
-    return -1;
+    return FilaCon(r, {{3, lote}});
 }
 
 } // namespace
@@ -205,8 +199,7 @@ private Q_SLOTS:
 
     void fechaObligatoriaConControlDeCaducidad()
     {
-        const QString motor = Motores().constFirst();
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
         QVERIFY_SQL(Sembrar(*bd, Lotes));
         SesionVentas s(bd, u"3"_s, 5);
         s.clase.ControlCaducidad = true;
@@ -229,8 +222,7 @@ private Q_SLOTS:
 
     void elFocoDecideEntreRejillaYLoteTecleado()
     {
-        const QString motor = Motores().constFirst();
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
         QVERIFY_SQL(Sembrar(*bd, Lotes));
         SesionVentas s(bd, u"3"_s, 5);
         // Typed, then back to the grid: the grid's row wins.
@@ -256,14 +248,7 @@ private Q_SLOTS:
         QVERIFY(s.clase.Result);
         QCOMPARE(s.clase.Cod_Lote, 13);
         QVERIFY(!s.llamoAlProcedimiento());
-    }
-
-    void flechaArribaEnLaPrimeraFilaSaleDeLaRejilla()
-    {
-        const QString motor = Motores().constFirst();
-        NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
-        SesionVentas s(bd, u"3"_s, 5);
+        // Up on the first row leaves the grid for the typed lot.
         QVERIFY(ConDialogo([&] { s.clase.Show(1); },
                            [&](QDialog *d) {
                                Rejilla *r = rejilla(d);
@@ -276,89 +261,6 @@ private Q_SLOTS:
                                QCOMPARE(QApplication::focusWidget()->objectName(), u"txtLote"_s);
                                clic(d, u"cmdCancelar"_s);
                            }));
-    }
-
-    void cancelarCerrarYModalCeroNoTocanNada()
-    {
-        const QString motor = Motores().constFirst();
-        NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
-        SesionVentas s(bd, u"3"_s, 5);
-        s.marcarSalidas();
-        QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); }));
-        QVERIFY(!s.clase.Result && s.salidasIntactas());
-        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
-                           [&](QDialog *d) {
-                               QTest::keyClick(rejilla(d), Qt::Key_Escape); // Escape is no cancel button
-                               QVERIFY(d->isVisible());
-                               d->close();
-                           }));
-        QVERIFY(!s.clase.Result && s.salidasIntactas());
-        s.clase.Result = true;
-        s.clase.Show(0);
-        QVERIFY(!s.clase.Result && s.salidasIntactas());
-    }
-
-    void textoExactoDeLaConsulta()
-    {
-        const QString motor = Motores().constFirst();
-        NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
-        const QString base = u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad FROM Almacen_Articulos_Lotes a "
-                             u"INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = "
-                             u"b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 AND b.Cod_Articulo = 500"_s;
-        for (const int unidades : {5, 0}) {
-            SesionVentas s(bd, u"3"_s, unidades);
-            QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); }));
-            QCOMPARE(s.grabadora->Textos(),
-                     QStringList{base + (unidades > 0 ? u" AND a.Stock_Actual > 0"_s : QString()) +
-                                 u" ORDER BY a.Stock_Actual"_s});
-        }
-    }
-
-    void baseDeDatosRotaAlCargarLlegaAlHost()
-    {
-        SesionVentas s(nullptr, u"3"_s, 5); // a connection whose every query fails
-        s.marcarSalidas();
-        QString descripcion;
-        QVERIFY(SinDialogo([&] {
-            try {
-                s.clase.Show(1);
-            } catch (const ErrorLotes &error) {
-                descripcion = error.Description();
-            }
-        }));
-        QVERIFY(!descripcion.isEmpty());
-        QVERIFY(!s.clase.Result);
-        QVERIFY(s.salidasIntactas());
-    }
-
-    void procedimientoQueFallaDejaElDialogoAbierto()
-    {
-        for (const QString &motor : Motores()) {
-            NVLA_BASE_DATOS(bd, motor, false);
-            QVERIFY_SQL(Sembrar(*bd, Lotes));
-            const QStringList antes = LotesEnBase(*bd);
-            SesionVentas s(bd, u"3"_s, 5);
-            s.marcarSalidas();
-            QList<MensajeVisto> mensajes;
-            QVERIFY(ConDialogo([&] { s.clase.Show(1); },
-                               [&](QDialog *d) {
-                                   // The stock table goes away under the dialog: the lot can be
-                                   // created but not stocked, and nothing of it may stay.
-                                   QVERIFY_SQL(bd->Ejecutar(u"DROP TABLE Almacen_Articulos_Lotes"_s));
-                                   escribir(d, u"txtLote"_s, u"L-HUERFANO"_s);
-                                   mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                                   QVERIFY(d->isVisible());
-                                   clic(d, u"cmdCancelar"_s);
-                               }));
-            QCOMPARE(mensajes.size(), 1);
-            QCOMPARE(mensajes[0].icono, QMessageBox::Critical);
-            QVERIFY2(mensajes[0].texto.contains(u"lote"_s), qPrintable(mensajes[0].texto));
-            QVERIFY(!s.clase.Result);
-            QVERIFY(s.salidasIntactas());
-            QCOMPARE(LotesEnBase(*bd), antes);
-        }
     }
 };
 

@@ -16,7 +16,7 @@ namespace {
 const QList<LotePrueba> Lotes{
     {21, u"4"_s, {}, {}, u"A1"_s, u"10"_s},
     {22, u"60"_s, {}, u"2028-01-01"_s, u"B2"_s, u"10"_s, true},
-    {23, u"80"_s, {}, {}, u"C3"_s, u"12"_s},
+    {23, u"80"_s, {}, u"2028-02-29"_s, u"C3"_s, u"12"_s},
     {24, u"7"_s, {}, {}, u"A1"_s, {}},
 };
 
@@ -25,13 +25,9 @@ Rejilla *rejilla(QDialog *d)
     return control<Rejilla>(d, u"vsLotes"_s);
 }
 
-int filaDeTono(Rejilla *r, const QString &tono, const QString &calibre)
+int filaDeTono(const Rejilla *r, const QString &tono, const QString &calibre)
 {
-    for (int fila = 1; fila < r->Rows(); ++fila) {
-        if (r->TextMatrix(fila, 3) == tono && r->TextMatrix(fila, 4) == calibre)
-            return fila;
-    }
-    return -1;
+    return FilaCon(r, {{3, tono}, {4, calibre}});
 }
 
 } // namespace
@@ -88,7 +84,7 @@ private Q_SLOTS:
                                                                   : filaDeTono(r, elegir.section(u'/', 0, 0),
                                                                                elegir.section(u'/', 1, 1));
                                r->setRow(fila);
-                               mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                               mensajes = CapturarMensajes([&] { QTest::keyClick(r, Qt::Key_Enter); });
                                if (d->isVisible())
                                    clic(d, u"cmdCancelar"_s);
                            }));
@@ -96,6 +92,11 @@ private Q_SLOTS:
             QVERIFY(mensajes.isEmpty());
             QVERIFY(s.clase.Result);
             QCOMPARE(s.clase.Cod_Lote, clave);
+            // The row's tone, caliber and expiry come back, and no lot code.
+            const LotePrueba &lote = *std::ranges::find(Lotes, clave, &LotePrueba::clave);
+            QCOMPARE(s.clase.Tono + u'|' + s.clase.Calibre, lote.tono + u'|' + lote.calibre);
+            QCOMPARE(s.clase.Caducidad,
+                     lote.caducidad.isEmpty() ? QDate(1900, 1, 1) : QDate::fromString(lote.caducidad, Qt::ISODate));
             QCOMPARE(s.clase.Lote, QString());
             QVERIFY(!s.llamoAlProcedimiento());
         } else {
@@ -103,27 +104,6 @@ private Q_SLOTS:
             QCOMPARE(mensajes[0].texto, mensaje);
             QVERIFY(!s.clase.Result && s.salidasIntactas());
         }
-    }
-
-    void devuelveTonoCalibreYCaducidadDeLaFila()
-    {
-        const QString motor = Motores().constFirst();
-        NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
-        QVERIFY_SQL(bd->Ejecutar(u"UPDATE Articulos_Lotes SET Bloqueado = 0 WHERE Cod_Lote = 22"_s));
-        SesionVentas s(bd, u"2"_s, 5);
-        s.marcarSalidas();
-        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
-                           [&](QDialog *d) {
-                               rejilla(d)->setRow(filaDeTono(rejilla(d), u"B2"_s, u"10"_s));
-                               QTest::keyClick(rejilla(d), Qt::Key_Enter);
-                           }));
-        QVERIFY(s.clase.Result);
-        QCOMPARE(s.clase.Cod_Lote, 22);
-        QCOMPARE(s.clase.Tono, u"B2"_s);
-        QCOMPARE(s.clase.Calibre, u"10"_s);
-        QCOMPARE(s.clase.Caducidad, QDate(2028, 1, 1));
-        QCOMPARE(s.clase.Lote, QString());
     }
 
     void tonoTecleado_data()
@@ -242,19 +222,6 @@ private Q_SLOTS:
         QCOMPARE(s.clase.Tono, QString());
         QCOMPARE(s.clase.Calibre, QString());
         QCOMPARE(s.clase.Caducidad, QDate(1900, 1, 1));
-    }
-
-    void textoExactoDeLaConsulta()
-    {
-        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
-        QVERIFY_SQL(Sembrar(*bd, Lotes));
-        SesionVentas s(bd, u"2"_s, 3);
-        QVERIFY(ConDialogo([&] { s.clase.Show(1); }, [&](QDialog *d) { clic(d, u"cmdCancelar"_s); }));
-        QCOMPARE(s.grabadora->Textos(),
-                 QStringList{u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado "
-                             u"FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = "
-                             u"b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 "
-                             u"AND b.Cod_Articulo = 500 AND a.Stock_Actual > 0 ORDER BY a.Stock_Actual"_s});
     }
 };
 

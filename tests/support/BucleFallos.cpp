@@ -114,15 +114,16 @@ private:
     bool m_bien = true;
 };
 
-void juzgarError(const Corrida &limpia, const Corrida &r, Juicio &juicio)
+void juzgarError(const Corrida &r, Juicio &juicio)
 {
     juicio.exigir(r.error->Number() == NumeroError::BaseDatos &&
                       r.error->Description().contains(ConexionConFallo::TextoFallo()),
                   u"the host got an unclear error "_s + TextoError(*r.error));
     juicio.exigir(r.camposDespues == r.camposAntes, u"the host's fields changed to "_s + r.camposDespues);
-    // All or nothing: a write the library completed before the failure may stay, whole.
-    juicio.exigir(r.tablasDespues == r.tablasAntes || r.tablasDespues == limpia.tablasDespues,
-                  u"the lot tables are half-written: "_s + r.tablasDespues.join(u" / "_s));
+    // An error tells the host that nothing was chosen: a lot written before it
+    // would exist with its key lost, and a half-written one is worse.
+    juicio.exigir(r.tablasDespues == r.tablasAntes,
+                  u"the lot tables changed behind the error: "_s + r.tablasDespues.join(u" / "_s));
 }
 
 void juzgarMensaje(const Corrida &limpia, const Corrida &r, Juicio &juicio)
@@ -157,7 +158,7 @@ int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
         Juicio juicio(u"step %1 (%2)"_s.arg(paso).arg(r.pasoFallido));
         juicio.exigir(r.fallo, u"the step was not reached"_s);
         if (r.error)
-            juzgarError(limpia, r, juicio);
+            juzgarError(r, juicio);
         else if (!r.mensajes.isEmpty())
             juzgarMensaje(limpia, r, juicio);
         else

@@ -88,23 +88,10 @@ void tst_Formatos::formatearNumero()
 void tst_Formatos::numerosDeLaBaseComoCurrency()
 {
     const Formatos &formatos = Formatos::instancia();
-    QList<double> valores{0.0,
-                          -0.0,
-                          0.00001,
-                          0.00005,
-                          -0.00005,
-                          4.99605,
-                          1234.565,
-                          1e11,
-                          -1e11,
-                          99999999999.9999,
-                          123456789012.5,
-                          0.1 + 0.2,
-                          2.675,
-                          std::nextafter(1.0, 2.0),
-                          std::nextafter(1e10, 0.0),
-                          std::numeric_limits<double>::quiet_NaN(),
-                          std::numeric_limits<double>::infinity()};
+    QList<double> valores{0.0,  -0.0,  0.00001,          0.00005,        -0.00005,  4.99605, 1234.565,
+                          1e11, -1e11, 99999999999.9999, 123456789012.5, 0.1 + 0.2, 2.675};
+    valores << std::nextafter(1.0, 2.0) << std::nextafter(1e10, 0.0) << std::numeric_limits<double>::quiet_NaN()
+            << std::numeric_limits<double>::infinity();
     QRandomGenerator azar(20241206);
     for (int i = 0; i < 2000; ++i) {
         const double decimal = double(qint64(azar.bounded(2000000000)) - 1000000000) * 37 / 10000.0;
@@ -125,30 +112,10 @@ void tst_Formatos::numerosDeLaBaseComoCurrency()
 void tst_Formatos::stockMostradoComoElLocale()
 {
     const QLocale &locale = Formatos::instancia().locale();
-    QStringList textos{u"0,00"_s,
-                       u"5,00"_s,
-                       u"999,99"_s,
-                       u"1.000,00"_s,
-                       u"12.345.678,90"_s,
-                       u"1234,56"_s,
-                       u"1.23,45"_s,
-                       u"1234.567,00"_s,
-                       u"1.2345,00"_s,
-                       u"12.34.567,00"_s,
-                       u".123,00"_s,
-                       u"1..234,00"_s,
-                       u"1.234,5"_s,
-                       u"1.234,567"_s,
-                       u"-1,00"_s,
-                       u",50"_s,
-                       u"001,00"_s,
-                       u" 5,00"_s,
-                       u"5,0a"_s,
-                       u"1.234."_s,
-                       u"abc"_s,
-                       u""_s,
-                       u"9.999.999.999.999,99"_s,
-                       u"99.999.999.999.999.999,99"_s};
+    // Texts that only look like it: misplaced or missing groups, stray signs and blanks, too many digits.
+    QStringList textos = u"0,00|5,00|999,99|1.000,00|12.345.678,90|1234,56|1.23,45|1234.567,00|1.2345,00|12.34.567,00|"
+                         u".123,00|1..234,00|1.234,5|1.234,567|-1,00|,50|001,00| 5,00|5,0a|1.234.|abc||"
+                         u"9.999.999.999.999,99|99.999.999.999.999.999,99"_s.split(u'|');
     QRandomGenerator azar(7);
     for (int i = 0; i < 500; ++i)
         textos << Currency::fromRaw(qint64(azar.bounded(1000000000)) * 1000).toString(2, locale);
