@@ -38,7 +38,7 @@ failed lot procedure half-written @@ foundation/database/DialectoQt.cpp @@ retur
 transaction not undone @@ foundation/database/Conexion.cpp @@ conexion.DeshacerTransaccion(); @@ (void)0;
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
-Result given before the copy-out @@ foundation/entry/ProtocoloShow.cpp @@ if (dialogo->Result) @@ result = dialogo->Result; if (dialogo->Result)
+sales outputs taken by a model read again after the dialog @@ sales/frmclsLotesFacturacion.cpp @@ salidaDelModelo(modelo)); @@ [] { return salidaDelModelo(LeerModeloLotes()); });
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
 grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, Rejilla::Alineacion::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, Rejilla::Alineacion::CentroCentro};
 regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
