@@ -38,13 +38,18 @@ failed lot procedure half-written @@ foundation/database/DialectoQt.cpp @@ retur
 transaction not undone @@ foundation/database/Conexion.cpp @@ conexion.DeshacerTransaccion(); @@ (void)0;
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
-Result given before the copy-out @@ foundation/entry/ProtocoloShow.cpp @@ if (dialogo->Result) @@ result = dialogo->Result; if (dialogo->Result)
+Result given before the copy-out @@ foundation/entry/ProtocoloShow.cpp @@ if (aceptado) @@ if (result) *result = aceptado; if (aceptado)
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
 grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, Rejilla::Alineacion::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, Rejilla::Alineacion::CentroCentro};
 regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
 transfer lets a short lot go @@ regularization/frmclsLotesTraspaso.cpp @@ Campo::fijoEnDialogo("EsNegativo", true) @@ Campo::fijoEnDialogo("EsNegativo", false)
 inventory focus lost after the missing-data message @@ inventory/frmInventarioLotes1.cpp @@ txtCaducidad->setFocus(Qt::OtherFocusReason); @@ (void)0;
 inventory typed lot matched by lot code alone @@ inventory/frmInventarioLotes1.cpp @@ const qint32 clave = claveTecleada({{CodigoLote, lote}, {Fecha, txtCaducidad->Valor()}}); @@ const qint32 clave = claveTecleada({{CodigoLote, lote}});
+stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ QString::number(txtAlmacen->Almacen()) + u" AND b.Cod_Articulo = "_s + QString::number(Cod_Articulo) + @@ QString::number(txtAlmacen->Almacen()) +
+stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
+block writes the marker's value @@ stock/ConsultasStock.cpp @@ (bloquear ? u"1"_s : u"0"_s) @@ (bloquear ? u"0"_s : u"1"_s)
+owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
+total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
