@@ -37,6 +37,7 @@ private:
     QComboBox *m_modelo = nullptr;
     QCheckBox *m_loteObligatorio = nullptr;
     QSpinBox *m_empresa = nullptr;
+    QComboBox *m_usuario = nullptr;
     QTabWidget *m_paginas = nullptr;
 };
 
