@@ -115,7 +115,7 @@ private Q_SLOTS:
         QFETCH_GLOBAL(QString, motor);
         NVLA_BASE_DATOS(conexion, motor, true);
         preparar(conexion, usuario);
-        bool respuesta = !restringido;
+        bool respuesta = false;
         QVERIFY_SQL(respuesta = modComun::MenuRestringido(menu, nombre, 1));
         QCOMPARE(respuesta, restringido);
         QCOMPARE(m_grabadora->Textos(), enviados);
