@@ -87,8 +87,9 @@ double leerConQtSql(const QStringList &consultas)
         consulta.setForwardOnly(true);
         if (!consulta.exec(sql))
             std::fprintf(stderr, "raw read failed: %s\n", qPrintable(consulta.lastError().text()));
+        const int n = consulta.record().count();
         while (consulta.next()) {
-            for (int i = 0; i < consulta.record().count(); ++i)
+            for (int i = 0; i < n; ++i)
                 campos += consulta.value(i).isNull() ? 0 : 1;
         }
     }

@@ -91,11 +91,20 @@ bool VentanaStockLotes::comprobarPermisos()
     return restringido;
 }
 
-void VentanaStockLotes::cabeceraLotes()
+void VentanaStockLotes::prepararRejilla(Rejilla *rejilla, const QList<Columna> &columnas, int primera)
 {
-    vsLotes->setCellAlignment(0, 0, 0, vsLotes->Cols() - 1, Rejilla::Alineacion::CentroCentro);
-    vsLotes->setColHidden(0, true);
-    vsLotes->setMergeCells(1);
+    rejilla->setCols(int(columnas.size()) + primera);
+    rejilla->setRows(1);
+    int c = primera;
+    for (const Columna &columna : columnas) {
+        rejilla->setTextMatrix(0, c, columna.cabecera);
+        if (columna.ancho > 0)
+            rejilla->setColWidth(c, columna.ancho);
+        rejilla->setColAlignment(c, columna.alineacion);
+        ++c;
+    }
+    rejilla->setCellAlignment(0, 0, 0, rejilla->Cols() - 1, Rejilla::Alineacion::CentroCentro);
+    rejilla->setMergeCells(1);
 }
 
 QString VentanaStockLotes::consultaLotes() const

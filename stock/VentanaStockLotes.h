@@ -1,16 +1,17 @@
 #pragma once
 
+#include "foundation/controls/Rejilla.h"
 #include "foundation/entry/VentanaLotes.h"
 
 #include <nvlalotes/Currency.h>
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
 namespace NVLALotes {
 
 class PushButton;
-class Rejilla;
 class Registros;
 class kxAlmacen;
 
@@ -69,8 +70,15 @@ protected:
     // Appends a row with `texto` in `columna`, in bold when `negrita`, painted
     // from the next column to the last like the total row.
     void agregarFilaResumen(int columna, const QString &texto, bool negrita);
-    // The list's header row centred, the key column hidden, free merging.
-    void cabeceraLotes();
+    struct Columna
+    {
+        QString cabecera;
+        int ancho = 0; // twips; 0: as designed
+        Rejilla::Alineacion alineacion = Rejilla::Alineacion::CentroCentro;
+    };
+    // A grid with `columnas` from column `primera` on, no rows, its header
+    // row centred and free merging.
+    static void prepararRejilla(Rejilla *rejilla, const QList<Columna> &columnas, int primera);
 
     kxAlmacen *txtAlmacen = nullptr;
     Rejilla *vsLotes = nullptr;

@@ -82,25 +82,12 @@ frmLotesStockAlm1::frmLotesStockAlm1(QWidget *parent)
 void frmLotesStockAlm1::prepararListas()
 {
     using A = Rejilla::Alineacion;
-    vsLotes->setCols(4);
-    vsLotes->setRows(1);
-    struct Columna
-    {
-        QString cabecera;
-        int ancho = 0;
-        A alineacion = A::CentroCentro;
-    };
-    const QList<Columna> columnas{{u"Stock"_s, 1200, A::DerechaCentro},
-                                  {u"Lote"_s, 2000, A::CentroCentro},
-                                  {u"Caducidad"_s, 1000, A::CentroCentro}};
-    int c = 1;
-    for (const auto &columna : columnas) {
-        vsLotes->setTextMatrix(0, c, columna.cabecera);
-        vsLotes->setColWidth(c, columna.ancho);
-        vsLotes->setColAlignment(c, columna.alineacion);
-        ++c;
-    }
-    cabeceraLotes();
+    prepararRejilla(vsLotes,
+                    {{u"Stock"_s, 1200, A::DerechaCentro},
+                     {u"Lote"_s, 2000, A::CentroCentro},
+                     {u"Caducidad"_s, 1000, A::CentroCentro}},
+                    1);
+    vsLotes->setColHidden(0, true);
 }
 
 void frmLotesStockAlm1::mostrarBotones()

@@ -27,29 +27,6 @@ enum Columna { ColClave = 0, ColBloqueo = 1, ColStock = 2 };
 const QString Marca = u"X"_s;
 const QString Pendiente = u"PENDIENTE DE ENTREGA"_s;
 
-struct Columnas
-{
-    QString cabecera;
-    int ancho; // 0: as designed
-    Rejilla::Alineacion alineacion;
-};
-
-void prepararRejilla(Rejilla *rejilla, const QList<Columnas> &columnas, int primera)
-{
-    rejilla->setCols(int(columnas.size()) + primera);
-    rejilla->setRows(1);
-    int c = primera;
-    for (const Columnas &columna : columnas) {
-        rejilla->setTextMatrix(0, c, columna.cabecera);
-        if (columna.ancho > 0)
-            rejilla->setColWidth(c, columna.ancho);
-        rejilla->setColAlignment(c, columna.alineacion);
-        ++c;
-    }
-    rejilla->setCellAlignment(0, 0, 0, rejilla->Cols() - 1, Rejilla::Alineacion::CentroCentro);
-    rejilla->setMergeCells(1);
-}
-
 QString filaLote(const Registros &registro)
 {
     const Formatos &formatos = Formatos::instancia();

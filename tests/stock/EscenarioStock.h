@@ -15,6 +15,14 @@ inline constexpr int UsuarioAdministrador = 1;
 inline constexpr int UsuarioPermitido = 3;
 inline constexpr int UsuarioRestringido = 5;
 
+// A free lot with the fewest units and a blocked one, in warehouse 1.
+inline const QList<LotePrueba> LotesStock{
+    {41, QStringLiteral("3"), QStringLiteral("L-3"), QStringLiteral("2027-03-31"), QStringLiteral("A1"),
+     QStringLiteral("10")},
+    {42, QStringLiteral("8"), QStringLiteral("L-8"), QStringLiteral("2027-08-31"), QStringLiteral("B2"),
+     QStringLiteral("12"), true},
+};
+
 void SembrarStock(Conexion &conexion, const QList<LotePrueba> &lotes);
 // The article's own stock record in a warehouse.
 void SembrarStockArticulo(Conexion &conexion, qint16 almacen, const QString &stock);

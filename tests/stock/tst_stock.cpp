@@ -12,11 +12,6 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
-// A free lot with the fewest units and a blocked one; L-20 is in warehouse 2.
-const QList<LotePrueba> Lotes{
-    {41, u"3"_s, u"L-3"_s, u"2027-03-31"_s, u"A1"_s, u"10"_s},
-    {42, u"8"_s, u"L-8"_s, u"2027-08-31"_s, u"B2"_s, u"12"_s, true},
-};
 const QString P = u"PENDIENTE DE ENTREGA"_s;
 
 bool visible(QDialog *v, const QString &boton)
@@ -62,7 +57,7 @@ private Q_SLOTS:
         QFETCH(QString, ventana);
         QFETCH_GLOBAL(QString, motor);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, Lotes));
+        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
         SesionStock s(bd, modelo);
         s.clase.Cod_Articulo = ArticuloPrueba;
         s.clase.Control_Caducidad = true;
@@ -115,7 +110,7 @@ private Q_SLOTS:
         QFETCH(QStringList, filas);
         QFETCH(QStringList, docs);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, conLotes ? Lotes : QList<LotePrueba>()));
+        QVERIFY_SQL(SembrarStock(*bd, conLotes ? LotesStock : QList<LotePrueba>()));
         if (!stockArticulo.isEmpty())
             QVERIFY_SQL(SembrarStockArticulo(*bd, AlmacenPrueba, stockArticulo));
         if (conPendientes) {
@@ -148,7 +143,7 @@ private Q_SLOTS:
     {
         QFETCH_GLOBAL(QString, motor);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, Lotes));
+        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
         QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
         SesionStock s(bd, u"3"_s);
         QVERIFY(Ver(s.clase, [&](QDialog *v) {
@@ -169,7 +164,7 @@ private Q_SLOTS:
     {
         QFETCH_GLOBAL(QString, motor);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, Lotes));
+        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
         QVERIFY_SQL(SembrarPendiente(*bd, u"A"_s, 4, 7, u"4"_s, u"0"_s));
         SesionStock s(bd, u"2"_s, UsuarioAdministrador, 3); // customers held under company 3
         QVERIFY(Ver(s.clase, [](QDialog *) {}));
@@ -231,7 +226,7 @@ private Q_SLOTS:
         QFETCH(int, lotes);
         QFETCH(bool, restringido);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, Lotes));
+        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
         QVERIFY_SQL(bd->Ejecutar(u"UPDATE Almacenes SET Control_Caducidad = %1"_s.arg(lotes == 2 ? 1 : 0)));
         SesionStock s(bd, modelo, usuario);
         s.empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, tiendas);
@@ -259,7 +254,7 @@ private Q_SLOTS:
     {
         QFETCH_GLOBAL(QString, motor);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, Lotes));
+        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
         SesionStock s(bd, u"2"_s);
         const QString bloqueado = u"SELECT Bloqueado FROM Articulos_Lotes WHERE Cod_Lote = 41"_s;
         QVERIFY(Ver(s.clase, [&](QDialog *v) {
@@ -308,7 +303,7 @@ private Q_SLOTS:
     {
         QFETCH_GLOBAL(QString, motor);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, Lotes));
+        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
         const QStringList antes = LotesEnBase(*bd);
         SesionStock s(bd, u"2"_s);
         s.clase.Cod_Almacen = 0;
@@ -344,7 +339,7 @@ private Q_SLOTS:
         QFETCH_GLOBAL(QString, motor);
         QFETCH(bool, aceptar);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, Lotes));
+        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
         SesionStock s(bd, u"2"_s);
         const QStringList antes = LotesEnBase(*bd);
         QVERIFY(Ver(s.clase, [&](QDialog *v) {

@@ -11,11 +11,6 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
-const QList<LotePrueba> Lotes{
-    {41, u"3"_s, u"L-3"_s, u"2027-03-31"_s, u"A1"_s, u"10"_s},
-    {42, u"8"_s, u"L-8"_s, u"2027-08-31"_s, u"B2"_s, u"12"_s, true},
-};
-
 class AnfitrionStock final : public AnfitrionPrueba
 {
 public:
@@ -43,7 +38,7 @@ EscenarioFallos escenario(const QString &modelo, const QString &tono, const QStr
                           std::function<void(QDialog *)> anidado = {})
 {
     return {[modelo](Conexion &bd) {
-                SembrarStock(bd, Lotes);
+                SembrarStock(bd, LotesStock);
                 SembrarStockArticulo(bd, AlmacenPrueba, u"20"_s);
                 SembrarPendiente(bd, u"F"_s, 2, 7, u"5"_s, u"2"_s);
                 const QString fila = u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, '%1', '%2')"_s;
