@@ -57,7 +57,7 @@ ListaAlmacenes::ListaAlmacenes(QWidget *selector, const QList<DatosAlmacen> &alm
         if (caracter == CodigosTecla::Intro)
             elegir();
         else if (caracter == CodigosTecla::Escape)
-            close();
+            cerrar();
     });
     connect(m_rejilla, &Rejilla::doubleClicked, this, &ListaAlmacenes::elegir);
 }
@@ -72,9 +72,9 @@ void ListaAlmacenes::abrir()
     m_rejilla->setFocus();
 }
 
-void ListaAlmacenes::closeEvent(QCloseEvent *event)
+void ListaAlmacenes::cerrar()
 {
-    QFrame::closeEvent(event);
+    close();
     Q_EMIT Cerrada();
 }
 
@@ -84,7 +84,7 @@ void ListaAlmacenes::elegir()
     if (fila < 1)
         return;
     const auto almacen = qint16(m_rejilla->TextMatrix(fila, 0).toInt());
-    close();
+    cerrar();
     Q_EMIT Elegido(almacen);
 }
 

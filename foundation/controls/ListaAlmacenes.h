@@ -24,14 +24,13 @@ public:
 
 Q_SIGNALS:
     void Elegido(qint16 almacen);
-    // Closed, whether something was chosen or not.
+    // Closed from the list itself, by a choice or by Escape; a click elsewhere
+    // closes it too, but leaves the focus where the click put it.
     void Cerrada();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void elegir();
+    void cerrar();
 
     QWidget *m_selector;
     Rejilla *m_rejilla;

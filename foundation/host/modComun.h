@@ -16,7 +16,8 @@ NVLA_CORE_EXPORT QString Grupos();
 // True when the user's groups lack access type 2 to the menu; group 1 has
 // every menu. A zero CodMenu with an empty NombreInterno answers False
 // without reading anything; a zero CodMenu with a NombreInterno looks the
-// menu up by its internal name.
+// menu up by its internal name (a quote in the name is doubled, so the name
+// stays one SQL literal).
 NVLA_CORE_EXPORT bool MenuRestringido(qint32 CodMenu, const QString &NombreInterno, qint16 Modulo);
 
 } // namespace NVLALotes::modComun
