@@ -9,6 +9,7 @@
 #include <nvlalotes/frmclsLotesFacturacion.h>
 #include <nvlalotes/frmclsLotesInventario.h>
 #include <nvlalotes/frmclsLotesRegularizar.h>
+#include <nvlalotes/frmclsLotesStock.h>
 #include <nvlalotes/frmclsLotesTraspaso.h>
 
 #include <QApplication>
@@ -62,6 +63,10 @@ VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &de
     connect(m_teclearEtiqueta, &QTimer::timeout, this, &VentanaBanco::teclearEtiqueta);
     escaner->addWidget(simular);
     layout->addLayout(escaner);
+    layout->addWidget(new QLabel(u"Stock (modelos 2, 3 y 4): el artículo 200 tiene lotes y unidades pendientes de "
+                                 u"entrega en los almacenes 1 y 3, y solo pendientes en el 2; el 202 no tiene lotes "
+                                 u"pero sí pendientes. Los usuarios 3 y 4 no pueden crear ni bloquear lotes."_s,
+                                 central));
     m_paginas = new QTabWidget(central);
     layout->addWidget(m_paginas, 1);
     setCentralWidget(central);
@@ -96,6 +101,13 @@ QWidget *VentanaBanco::crearParametros()
         m_ayudas.append(ayuda);
     }
     formulario->addRow(u"Ayudas"_s, ayudas);
+    m_usuario = new QComboBox(grupo);
+    m_usuario->setObjectName(u"UsuarioActual"_s);
+    m_usuario->addItem(u"1 admin (grupo 1)"_s, 1);
+    m_usuario->addItem(u"2 almacen (grupo con acceso a artículos)"_s, 2);
+    m_usuario->addItem(u"3 tienda (grupo sin acceso: restringido)"_s, 3);
+    m_usuario->addItem(u"4 invitado (sin grupo: restringido)"_s, 4);
+    formulario->addRow(u"UsuarioActual"_s, m_usuario);
     return grupo;
 }
 
@@ -104,7 +116,9 @@ void VentanaBanco::prepararContexto(ClaseEntradaLotes &clase)
     auto empresa = std::make_shared<EmpresaMemoria>(qint16(m_empresa->value()), qint16(m_empresa->value()));
     empresa->setParametro(u"Lotes_ModeloUsar"_s, m_modelo->currentText());
     empresa->setParametro(u"Lotes_NroObligatorio"_s, m_loteObligatorio->isChecked());
-    empresa->setParametro(u"UsuarioActual"_s, 1);
+    empresa->setParametro(u"UsuarioActual"_s, m_usuario->currentData());
+    empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, true);
+    empresa->setParametro(u"OficinaCentral"_s, true);
     for (const QCheckBox *ayuda : std::as_const(m_ayudas))
         empresa->setParametro(ayuda->objectName(), ayuda->isChecked());
     clase.EmpresaNuvalia(std::move(empresa));
@@ -182,6 +196,11 @@ void VentanaBanco::agregarPaginas()
     m_paginas->addTab(new PaginaEntrada(std::move(inventario), contexto, m_paginas), u"Inventario"_s);
 
     m_paginas->addTab(new PaginaSeguridad(m_conexion, m_paginas), u"Seguridad"_s);
+    auto stock = std::make_unique<frmclsLotesStock>();
+    stock->Cod_Almacen = 1;
+    stock->Cod_Articulo = 200;
+    stock->Control_Lotes = true;
+    m_paginas->addTab(new PaginaEntrada(std::move(stock), contexto, m_paginas), u"Stock"_s);
 }
 
 } // namespace NVLALotes::Banco

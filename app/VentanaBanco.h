@@ -47,6 +47,7 @@ private:
     QList<QCheckBox *> m_ayudas;
     QTimer *m_teclearEtiqueta = nullptr;
     int m_esperasEtiqueta = 0;
+    QComboBox *m_usuario = nullptr;
     QTabWidget *m_paginas = nullptr;
 };
 

@@ -39,6 +39,7 @@ transaction not undone @@ foundation/database/Conexion.cpp @@ conexion.DeshacerT
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
 sales outputs taken by a model read again after the dialog @@ sales/frmclsLotesFacturacion.cpp @@ salidaDelModelo(modelo)); @@ [] { return salidaDelModelo(LeerModeloLotes()); });
+Result given before the copy-out @@ foundation/entry/ProtocoloShow.cpp @@ if (aceptado) @@ if (result) *result = aceptado; if (aceptado)
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
 grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, Rejilla::Alineacion::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, Rejilla::Alineacion::CentroCentro};
 regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
@@ -53,6 +54,11 @@ shared context outlived by Qt SQL @@ foundation/host/ContextoCompartido.cpp @@ Q
 GS1 label year a century off @@ foundation/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
 typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ const auto esLote = [&](int fila) { return !esFilaAutomatica(fila) && !modelo.filaUnida(fila); }; @@ const auto esLote = [&](int) { return true; };
+stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ QString::number(txtAlmacen->Almacen()) + u" AND b.Cod_Articulo = "_s + QString::number(Cod_Articulo) + @@ QString::number(txtAlmacen->Almacen()) +
+stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
+block writes the marker's value @@ stock/ConsultasStock.cpp @@ (bloquear ? u"1"_s : u"0"_s) @@ (bloquear ? u"0"_s : u"1"_s)
+owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
+total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

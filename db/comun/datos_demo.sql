@@ -64,11 +64,15 @@ INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_A
 INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual) VALUES (1, 1, 16, 100);
 INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual) VALUES (1, 3, 16, 20);
 INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual) VALUES (1, 1, 17, 15);
+-- Article 200 also has lots in the south shop, which owes some units too.
+INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual) VALUES (1, 3, 11, 6);
+INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual) VALUES (1, 3, 13, 2);
 
 INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) VALUES (1, 1, 100, 19);
 INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) VALUES (1, 2, 100, 4);
 INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) VALUES (1, 1, 101, 18.996);
 INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) VALUES (1, 1, 200, 120);
+INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) VALUES (1, 3, 200, 8);
 INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) VALUES (1, 1, 201, 115);
 INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) VALUES (1, 3, 201, 20);
 INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) VALUES (1, 1, 202, 30);
@@ -100,9 +104,11 @@ INSERT INTO Facturas_Lineas (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc,
 -- Delivery notes: the second one leaves from the north shop.
 INSERT INTO Albaranes_F (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Cliente, Fecha, Hora, Cod_AlmacenStock) VALUES (1, 2026, 'B', 1, 2, 430003, '2026-11-03', '16:45:00', 1);
 INSERT INTO Albaranes_F (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Cliente, Fecha, Hora, Cod_AlmacenStock) VALUES (1, 2026, 'B', 2, 2, 430001, '2026-11-04', '08:00:00', 2);
+INSERT INTO Albaranes_F (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Cliente, Fecha, Hora, Cod_AlmacenStock) VALUES (1, 2026, 'B', 3, 2, 430002, '2026-11-07', '11:20:00', 3);
 INSERT INTO Albaranes_F_Lineas (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Num_Linea, Cod_Articulo, Unidades, Unidades_Suministradas) VALUES (1, 2026, 'B', 1, 2, 1, 200, 3, 1);
 INSERT INTO Albaranes_F_Lineas (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Num_Linea, Cod_Articulo, Unidades, Unidades_Suministradas) VALUES (1, 2026, 'B', 1, 2, 2, 202, 2, 0);
 INSERT INTO Albaranes_F_Lineas (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Num_Linea, Cod_Articulo, Unidades, Unidades_Suministradas) VALUES (1, 2026, 'B', 2, 2, 1, 200, 9, 0);
+INSERT INTO Albaranes_F_Lineas (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Num_Linea, Cod_Articulo, Unidades, Unidades_Suministradas) VALUES (1, 2026, 'B', 3, 2, 1, 200, 3, 0);
 
 -- Users and groups: group 1 may do everything; user 4 is in no group.
 INSERT INTO SGD_Usuarios (CodUsuario, Nombre) VALUES (1, 'admin');

@@ -251,6 +251,11 @@ void Rejilla::setCellBackColor(int row1, int col1, int row2, int col2, const QCo
     m_modelo->fijarColorFondo(rangoOrdenado(row1, col1, row2, col2), color);
 }
 
+QColor Rejilla::BackColorFixed() const
+{
+    return palette().color(QPalette::Button);
+}
+
 void Rejilla::AddItem(const QString &lineaTabulada)
 {
     leerTodo();

@@ -53,6 +53,8 @@ public:
     void setCellAlignment(int row1, int col1, int row2, int col2, Alineacion alineacion);
     void setCellFontBold(int row1, int col1, int row2, int col2, bool bold);
     void setCellBackColor(int row1, int col1, int row2, int col2, const QColor &color);
+    // The shade of the fixed (header) row, read from the grid's palette.
+    QColor BackColorFixed() const;
 
     // Appends a data row from one tab-separated line (missing cells are empty).
     void AddItem(const QString &lineaTabulada);

@@ -23,7 +23,7 @@ public:
 
     // Builds the dialog from its input fields. Database errors propagate to the
     // entry class, before anything is shown.
-    virtual void Cargar() = 0;
+    void Cargar() override = 0;
 
 protected:
     explicit DialogoLotes(QWidget *parent = nullptr);

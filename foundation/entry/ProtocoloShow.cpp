@@ -25,15 +25,15 @@ int modeloDeTexto(const QString &texto)
     return modelo == std::trunc(modelo) && std::abs(modelo) < 1000 ? int(modelo) : 0;
 }
 
-void mostrar(DialogoLotes &dialogo, qint16 modal)
+void mostrar(VentanaLotes &ventana, qint16 modal)
 {
     if (modal == 1) {
-        dialogo.exec();
+        ventana.exec();
         return;
     }
-    // A modeless show cannot wait for the user: the dialog closes again at once.
-    dialogo.show();
-    dialogo.close();
+    // A modeless show cannot wait for the user: the window closes again at once.
+    ventana.show();
+    ventana.close();
 }
 
 } // namespace
@@ -43,7 +43,7 @@ int LeerModeloLotes()
     return modeloDeTexto(textoDelModelo());
 }
 
-void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
+void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
                   const std::function<PlanModelo(int)> &planDelModelo)
 {
     const QString origen = clase + u".Show"_s;
@@ -63,15 +63,19 @@ void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &resu
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"Valor de Modal no válido: %1 (debe ser 0 o 1)."_s.arg(modal),
                          origen);
 
-    std::unique_ptr<DialogoLotes> dialogo = plan.m_crear();
+    std::unique_ptr<VentanaLotes> ventana = plan.m_crear();
     if (owner)
-        dialogo->setParent(owner, dialogo->windowFlags());
-    plan.m_copiarEntrada(*dialogo);
-    dialogo->Cargar();
-    mostrar(*dialogo, modal);
-    if (dialogo->Result)
-        plan.m_copiarSalida(*dialogo);
-    result = dialogo->Result;
+        ventana->setParent(owner, ventana->windowFlags());
+    plan.m_copiarEntrada(*ventana);
+    ventana->Cargar();
+    mostrar(*ventana, modal);
+    if (!plan.m_resultado)
+        return;
+    const bool aceptado = plan.m_resultado(*ventana);
+    if (aceptado)
+        plan.m_copiarSalida(*ventana);
+    if (result)
+        *result = aceptado;
 }
 
 } // namespace NVLALotes

@@ -14,7 +14,8 @@ namespace NVLALotes {
 
 // What an entry class does under one lot model: answer at once, open a dialog
 // (created fresh, fields copied in, outputs copied back only on Result True),
-// or fail because the model has no dialog.
+// open a window that returns nothing (fields copied in only), or fail because
+// the model has no dialog.
 class PlanModelo
 {
 public:
@@ -32,13 +33,10 @@ public:
     template<class Dialogo, class Clase>
     static PlanModelo dialogo(Clase &clase, Campos entrada, std::function<Campos()> salida)
     {
-        PlanModelo plan;
-        plan.m_crear = [] { return std::unique_ptr<DialogoLotes>(std::make_unique<Dialogo>()); };
-        plan.m_copiarEntrada = [&clase, entrada = std::move(entrada)](DialogoLotes &d) {
-            CopiaCampos::aDialogo(Clase::staticMetaObject, &clase, d, entrada);
-        };
-        plan.m_copiarSalida = [&clase, salida = std::move(salida)](DialogoLotes &d) {
-            CopiaCampos::aClase(d, Clase::staticMetaObject, &clase, salida());
+        PlanModelo plan = ventana<Dialogo>(clase, std::move(entrada));
+        plan.m_resultado = [](const VentanaLotes &v) { return static_cast<const DialogoLotes &>(v).Result; };
+        plan.m_copiarSalida = [&clase, salida = std::move(salida)](VentanaLotes &v) {
+            CopiaCampos::aClase(v, Clase::staticMetaObject, &clase, salida());
         };
         return plan;
     }
@@ -47,24 +45,44 @@ public:
         return dialogo<Dialogo>(clase, std::move(entrada), [salida = std::move(salida)] { return salida; });
     }
 
+    // A window that only shows: the class's `entrada` fields are set in it
+    // before it loads, and nothing comes back.
+    template<class Ventana, class Clase> static PlanModelo ventana(const Clase &clase, Campos entrada)
+    {
+        PlanModelo plan;
+        plan.m_crear = [] { return std::unique_ptr<VentanaLotes>(std::make_unique<Ventana>()); };
+        plan.m_copiarEntrada = [&clase, entrada = std::move(entrada)](VentanaLotes &v) {
+            CopiaCampos::aDialogo(Clase::staticMetaObject, &clase, v, entrada);
+        };
+        return plan;
+    }
+
 private:
-    friend void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
+    friend void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
                              const std::function<PlanModelo(int modelo)> &planDelModelo);
 
     std::function<void()> m_responder;
-    std::function<std::unique_ptr<DialogoLotes>()> m_crear;
-    std::function<void(DialogoLotes &)> m_copiarEntrada;
-    std::function<void(DialogoLotes &)> m_copiarSalida;
+    std::function<std::unique_ptr<VentanaLotes>()> m_crear;
+    std::function<void(VentanaLotes &)> m_copiarEntrada;
+    // A dialog's Result, and the copy of its outputs; none for a window.
+    std::function<bool(const VentanaLotes &)> m_resultado;
+    std::function<void(VentanaLotes &)> m_copiarSalida;
 };
 
 // The lot model of the installation: numeric value of "Lotes_ModeloUsar".
 int LeerModeloLotes();
 
 // The one Show of every entry class: reads the lot model, asks the class for
-// its plan, and runs it. `Result` is the class's field. A plan that answers at
-// once ignores Modal; an unknown model, or a Modal other than 0 or 1 for a
-// dialog, throws ErrorLotes before any field changes.
-void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
+// its plan, and runs it. `result` is the class's Result field, null for a class
+// that has none. A plan that answers at once ignores Modal; an unknown model,
+// or a Modal other than 0 or 1 for a window, throws ErrorLotes before any
+// field changes.
+void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
                   const std::function<PlanModelo(int modelo)> &planDelModelo);
+inline void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
+                         const std::function<PlanModelo(int modelo)> &planDelModelo)
+{
+    EjecutarShow(clase, modal, owner, &result, planDelModelo);
+}
 
 } // namespace NVLALotes

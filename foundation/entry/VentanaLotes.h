@@ -31,6 +31,10 @@ public:
 
     const Anclaje *anclaje() const { return m_anclaje; }
 
+    // Builds the window from the fields its entry class set, before it is
+    // shown. Errors go on to the entry class's Show.
+    virtual void Cargar() {}
+
 protected:
     explicit VentanaLotes(QWidget *parent = nullptr);
 

@@ -4,6 +4,8 @@
 #include "foundation/controls/Rejilla.h"
 #include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/Conduccion.h"
+#include "tests/sales/EscenarioVentas.h"
+#include "tests/stock/EscenarioStock.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -124,6 +126,23 @@ class TstTextosCompletos : public QObject
 {
     Q_OBJECT
 
+    // The dialog as it shows: the face at the run's DPI, every text whole.
+    static void revisar(QDialog *d, const QString &nombre, const QString &cerrar = u"cmdCancelar"_s)
+    {
+        QCOMPARE(d->objectName(), nombre);
+        // The dialogs' face of 8.25 points, at the DPI of the run.
+        QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
+        const QStringList recortes = textosRecortados(d);
+        QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
+        clic(d, cerrar);
+    }
+
+    // Checks the dialog that `mostrar` opens, then cancels it.
+    static void comprobar(const std::function<void()> &mostrar, const QString &nombre)
+    {
+        QVERIFY(ConDialogo(mostrar, [&](QDialog *d) { revisar(d, nombre); }));
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -153,6 +172,29 @@ private Q_SLOTS:
                                const QStringList recortes = textosRecortados(d);
                                d->reject();
                                QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
+                           }));
+    }
+
+    void ventanasStock_data()
+    {
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<QString>("ventana");
+        QTest::newRow("stock, lote") << u"3"_s << u"frmLotesStockAlm1"_s;
+        QTest::newRow("stock, tono y calibre") << u"2"_s << u"frmLotesStockAlm2"_s;
+    }
+    void ventanasStock()
+    {
+        QFETCH(QString, modelo);
+        QFETCH(QString, ventana);
+        // Every button on, a long stock, owed units, and a blocked lot current ("Desbloquear").
+        NVLA_BASE_DATOS(bd, u"sqlite"_s, false);
+        QVERIFY_SQL(SembrarStock(*bd, {{1, u"12345678.5"_s, u"L-1"_s, u"2027-03-31"_s, u"T-1"_s, u"C-1"_s, true}}));
+        QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
+        SesionStock s(bd, modelo);
+        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
+                           [&](QDialog *v) {
+                               control<Rejilla>(v, u"vsLotes"_s)->setRow(1);
+                               revisar(v, ventana, u"cmdSalir"_s);
                            }));
     }
 };

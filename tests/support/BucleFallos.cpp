@@ -4,6 +4,9 @@
 #include "tests/support/Conduccion.h"
 #include "tests/support/ConexionConFallo.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +23,7 @@ struct Corrida
     bool conducido = false;
     std::optional<ErrorLotes> error;
     QList<MensajeVisto> mensajes;
+    QList<MensajeVisto> mensajesCarga;
     QString camposAntes, camposDespues;
     QStringList tablasAntes, tablasDespues;
 };
@@ -48,25 +52,73 @@ std::shared_ptr<Conexion> baseSembrada(const QString &motor, const EscenarioFall
     return bd;
 }
 
-// The clerk's actions and the final press; after a message the same press
-// again must work, as the failure is spent.
-void actuar(const EscenarioFallos &escenario, QDialog *d, Corrida &r)
+// The final press; a dialog it opens on top is driven by the scenario's
+// script. A failure before that dialog may keep it from coming at all: then
+// the window's message tells, and it is judged as any other.
+void pulsar(const EscenarioFallos &escenario, QDialog *d)
 {
-    escenario.preparar(d);
-    r.mensajes = CapturarMensajes([&] { clic(d, escenario.boton); });
-    if (r.mensajes.isEmpty())
+    if (!escenario.anidado) {
+        clic(d, escenario.boton);
         return;
-    QVERIFY2(d->isVisible(), "the dialog closed after its message");
-    const auto otra = CapturarMensajes([&] { clic(d, escenario.boton); });
-    QVERIFY2(otra.isEmpty(), qPrintable(otra.value(0).texto));
+    }
+    bool conducido = false;
+    QTimer sondeo;
+    sondeo.setInterval(5);
+    QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
+        auto *encima = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (conducido || !encima || encima == d || qobject_cast<QMessageBox *>(encima) || !encima->isVisible())
+            return;
+        conducido = true;
+        encima->activateWindow();
+        if (QTest::qWaitForWindowActive(encima))
+            escenario.anidado(encima);
+        // A dialog that told of the failure itself stays open: its own press again works.
+        if (encima->isVisible())
+            escenario.anidado(encima);
+        if (encima->isVisible()) {
+            QTest::qFail("the script left the dialog on top open", __FILE__, __LINE__);
+            encima->reject();
+        }
+    });
+    sondeo.start();
+    clic(d, escenario.boton);
+}
+
+// The clerk's actions and the final press; after a message the same press
+// again must work, as the failure is spent. A window that told of a failed
+// load (`mensajesAntes` exceeded) is only left.
+void actuar(const EscenarioFallos &escenario, QDialog *d, Corrida &r, int mensajesAntes)
+{
+    const bool ventana = !escenario.cerrar.isEmpty();
+    if (ventana && MensajesCapturados() > mensajesAntes) {
+        clic(d, escenario.cerrar);
+        return;
+    }
+    escenario.preparar(d);
+    r.mensajes = CapturarMensajes([&] { pulsar(escenario, d); });
+    if (!r.mensajes.isEmpty()) {
+        QVERIFY2(d->isVisible(), "the dialog closed after its message");
+        const auto otra = CapturarMensajes([&] { pulsar(escenario, d); });
+        QVERIFY2(otra.isEmpty(), qPrintable(otra.value(0).texto));
+    }
+    if (ventana && d->isVisible())
+        clic(d, escenario.cerrar);
 }
 
 void conducir(const EscenarioFallos &escenario, AnfitrionPrueba &host, Corrida &r)
 {
-    if (escenario.preparar)
-        r.conducido = ConDialogo([&] { host.Show(); }, [&](QDialog *d) { actuar(escenario, d, r); });
-    else
+    if (!escenario.preparar) {
         r.conducido = SinDialogo([&] { host.Show(); });
+        return;
+    }
+    const int antes = MensajesCapturados();
+    const auto mostrar = [&] {
+        r.conducido = ConDialogo([&] { host.Show(); }, [&](QDialog *d) { actuar(escenario, d, r, antes); });
+    };
+    if (escenario.cerrar.isEmpty())
+        mostrar();
+    else
+        r.mensajesCarga = CapturarMensajes(mostrar); // what the window says while it loads
 }
 
 // One run of the scenario with step `fallarEn` failing (0: none); false when
@@ -138,6 +190,17 @@ void juzgarMensaje(const Corrida &limpia, const Corrida &r, Juicio &juicio)
                   u"the retry left the lot tables as "_s + r.tablasDespues.join(u" / "_s));
 }
 
+void juzgarCarga(const Corrida &r, Juicio &juicio)
+{
+    const MensajeVisto &m = r.mensajesCarga.constFirst();
+    juicio.exigir(r.conducido, u"the window could not be left after its message"_s);
+    juicio.exigir(r.mensajesCarga.size() == 1 && m.icono == QMessageBox::Critical &&
+                      m.texto.contains(ConexionConFallo::TextoFallo()),
+                  u"an unclear message at load: "_s + m.texto);
+    juicio.exigir(r.camposDespues == r.camposAntes, u"the host's fields changed to "_s + r.camposDespues);
+    juicio.exigir(r.tablasDespues == r.tablasAntes, u"a failed load wrote "_s + r.tablasDespues.join(u" / "_s));
+}
+
 } // namespace
 
 int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
@@ -147,7 +210,7 @@ int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
         return 0;
     Juicio inicial(u"the clean run"_s);
     inicial.exigir(!limpia.error, u"an error "_s + (limpia.error ? TextoError(*limpia.error) : QString()));
-    inicial.exigir(limpia.conducido && limpia.mensajes.isEmpty() && limpia.pasos > 0,
+    inicial.exigir(limpia.conducido && limpia.mensajes.isEmpty() && limpia.mensajesCarga.isEmpty() && limpia.pasos > 0,
                    u"no clean end, or no step taken"_s);
     if (!inicial.bien())
         return 0;
@@ -159,6 +222,8 @@ int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
         juicio.exigir(r.fallo, u"the step was not reached"_s);
         if (r.error)
             juzgarError(r, juicio);
+        else if (!r.mensajesCarga.isEmpty())
+            juzgarCarga(r, juicio);
         else if (!r.mensajes.isEmpty())
             juzgarMensaje(limpia, r, juicio);
         else

@@ -21,6 +21,9 @@
 //   - the dialog shows its own message naming the failure and stays open and
 //     usable: the same press again (the failure is spent) ends exactly as the
 //     clean run did, fields and lot tables alike.
+// A window that stays open after the final press (the stock windows) may also
+// end a third way: it tells of a failed load in its own message, keeps what it
+// had read, and the clerk leaves it with nothing written.
 // A failure nobody hears of fails the test, as does any failure of the driver.
 namespace NVLALotes::Pruebas {
 
@@ -44,6 +47,11 @@ struct EscenarioFallos
     std::function<void(QDialog *)> preparar;
     // The control of the final press.
     QString boton;
+    // The control that leaves a window that stays open after the press; empty
+    // when the press itself ends the dialog.
+    QString cerrar = {};
+    // The script of the dialog the final press opens on top of the window, if any.
+    std::function<void(QDialog *)> anidado = {};
 };
 
 // Runs the loop on `motor`; records a failure (QTest) at the first run that

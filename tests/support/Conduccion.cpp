@@ -19,6 +19,12 @@ int &capturasEnCurso()
     return capturas;
 }
 
+int &mensajesCapturados()
+{
+    static int mensajes = 0;
+    return mensajes;
+}
+
 void fallar(const QString &motivo)
 {
     QTest::qFail(qPrintable(motivo), __FILE__, __LINE__);
@@ -145,6 +151,11 @@ bool SinDialogo(const std::function<void()> &accion)
     return !visto && !vigia.visto();
 }
 
+int MensajesCapturados()
+{
+    return mensajesCapturados();
+}
+
 QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
 {
     QList<MensajeVisto> vistos;
@@ -159,6 +170,7 @@ QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
         for (QAbstractButton *boton : caja->buttons())
             visto.botones << boton->text();
         vistos << visto;
+        ++mensajesCapturados();
         if (QAbstractButton *ok = caja->button(QMessageBox::Ok))
             ok->click();
         else

@@ -42,6 +42,9 @@ struct MensajeVisto
 // Runs `accion`; every message box it opens is recorded and closed with OK.
 // Captures nest: the innermost running capture takes the message.
 QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion);
+// How many message boxes the captures have taken so far, for a script that
+// must know whether a message came up before it began.
+int MensajesCapturados();
 
 // Whether no dialog or message box is left open; records a failure naming the
 // windows otherwise. For each test class's cleanup().

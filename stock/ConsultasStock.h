@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the stock window's queries beyond the lot list, built by plain
+// concatenation as the host database expects them.
+namespace NVLALotes::ConsultasStock {
+
+struct Claves
+{
+    qint16 empresa = 0;
+    qint16 empresaClientes = 0;
+    qint16 almacen = 0;
+    qint32 articulo = 0;
+};
+
+// The article's warehouse stock plus what customers are still owed ("Stock"),
+// one record per stock record of the article in the warehouse.
+QString StockArticulo(const Claves &claves);
+// The units of the article customers are still owed from the warehouse ("Und").
+QString UnidadesPendientes(const Claves &claves);
+// The invoice and delivery-note lines that owe them, oldest first.
+QString DocumentosPendientes(const Claves &claves);
+// The change of a lot's block flag.
+QString Bloqueo(qint16 empresa, qint32 lote, bool bloquear);
+
+} // namespace NVLALotes::ConsultasStock

@@ -1,0 +1,117 @@
+#include "frmLotesStockAlm1.h"
+
+#include "foundation/controls/Formulario.h"
+#include "foundation/controls/LineaRejilla.h"
+#include "foundation/controls/Mensajes.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/Rejilla.h"
+#include "foundation/controls/kxAlmacen.h"
+#include "foundation/database/Registros.h"
+#include "foundation/host/Formatos.h"
+#include "foundation/values/Conversiones.h"
+#include "foundation/values/ErrorLotes.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+enum Campo { Clave = 0, Stock = 1, CodigoLote = 2, Fecha = 3 };
+
+// The anchoring as the window stores it: the buttons keep to the bottom
+// corners, the list grows both ways and the picker grows to the right.
+Anclaje::Ajustes anclajes()
+{
+    constexpr int Ancho = 5130;
+    constexpr int Alto = 6600;
+    struct Anclado
+    {
+        QString nombre;
+        int anclaje = 0;
+        QRect rect;
+    };
+    const QList<Anclado> anclados{{u"cmdCrear"_s, 9, {270, 6165, 1155, 360}},
+                                  {u"cmdSalir"_s, 12, {3795, 6165, 1065, 360}},
+                                  {u"vsLotes"_s, 15, {75, 630, 4980, 5445}},
+                                  {u"txtAlmacen"_s, 7, {825, 135, 4245, 315}}};
+    Anclaje::Ajustes ajustes = Anclaje::sinAnclados(Ancho + 120, Alto + 405, false);
+    int n = 0;
+    for (const Anclado &a : anclados) {
+        const QString prefijo = u"anclaje%1."_s.arg(n++);
+        const QRect &r = a.rect;
+        ajustes.append({prefijo + u"nombre"_s, a.nombre});
+        ajustes.append({prefijo + u"anclaje"_s, a.anclaje});
+        ajustes.append({prefijo + u"sizeini"_s, u"%1,%2,%3,%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())});
+        ajustes.append(
+            {prefijo + u"location"_s,
+             u"%1,%2,%3,%4"_s.arg(Ancho - r.x()).arg(Alto - r.y()).arg(Ancho - r.width()).arg(Alto - r.height())});
+        ajustes.append({prefijo + u"porcresize"_s, u"0,0,0,0"_s});
+    }
+    return ajustes;
+}
+
+QString filaLote(const Registros &registro)
+{
+    const Formatos &formatos = Formatos::instancia();
+    return LineaRejilla::unir({registro.Campo(Clave).toString(), formatos.FormatearNumero(registro.Campo(Stock), 2),
+                               registro.Campo(CodigoLote).toString(),
+                               formatos.FormatearFecha(TextoDeFecha(registro.Campo(Fecha)))});
+}
+
+} // namespace
+
+frmLotesStockAlm1::frmLotesStockAlm1(QWidget *parent)
+    : VentanaStockLotes({u"frmLotesStockAlm1"_s,
+                         {105, 195, 660, 195},
+                         {825, 135, 4245, 315},
+                         {75, 630, 4980, 5445},
+                         {270, 6165, 1155, 360},
+                         {3795, 6165, 1065, 360}},
+                        parent)
+{
+    // Both the list's and Create's messages carry the window's name as it was stored.
+    fijarNombreEnErrores(u"frmLotecStockAlm1"_s);
+    fijarAreaRedimensionable(5130, 6600);
+    anclar(anclajes());
+    Formulario::ordenTabulacion({cmdSalir, vsLotes, txtAlmacen});
+    Formulario::fijarPosicionTab(cmdCrear, 4);
+    QWidget::setTabOrder(txtAlmacen, cmdCrear);
+}
+
+void frmLotesStockAlm1::prepararListas()
+{
+    using A = Rejilla::Alineacion;
+    prepararRejilla(vsLotes,
+                    {{u"Stock"_s, 1200, A::DerechaCentro},
+                     {u"Lote"_s, 2000, A::CentroCentro},
+                     {u"Caducidad"_s, 1000, A::CentroCentro}},
+                    1);
+    vsLotes->setColHidden(0, true);
+}
+
+void frmLotesStockAlm1::mostrarBotones()
+{
+    if (Control_Caducidad || Control_Lotes)
+        cmdCrear->setVisible(true);
+    if (restringido())
+        cmdCrear->setVisible(false);
+}
+
+void frmLotesStockAlm1::llenar()
+{
+    vsLotes->setRows(1);
+    vsLotes->setRedraw(false);
+    // A failed fill is told like a failed Create, titled by the window and its step: "frmLotecStockAlm1:Cargar".
+    try {
+        const Currency total = leerLotes(filaLote);
+        if (vsLotes->Rows() >= 2)
+            agregarFilaResumen(1, Formatos::instancia().FormatearNumero(QVariant::fromValue(total), 2), true);
+        vsLotes->setRedraw(true);
+    } catch (const ErrorLotes &error) {
+        vsLotes->setRedraw(true);
+        Mensajes::Critico(this, tituloError(u"Cargar"_s), error.Description());
+    }
+}
+
+} // namespace NVLALotes

@@ -1,0 +1,205 @@
+#include "frmLotesStockAlm2.h"
+
+#include "foundation/controls/Formulario.h"
+#include "foundation/controls/LineaRejilla.h"
+#include "foundation/controls/Mensajes.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/Rejilla.h"
+#include "foundation/controls/kxAlmacen.h"
+#include "foundation/database/Conexion.h"
+#include "foundation/database/Registros.h"
+#include "foundation/host/ContextoCompartido.h"
+#include "foundation/host/Formatos.h"
+#include "foundation/host/NVLAEMP.h"
+#include "foundation/values/Conversiones.h"
+#include "foundation/values/ErrorLotes.h"
+#include "stock/ConsultasStock.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+enum Campo { Clave = 0, Stock = 1, Fecha = 3, TonoLote = 4, CalibreLote = 5, Bloqueado = 6 };
+enum Columna { ColClave = 0, ColBloqueo = 1, ColStock = 2 };
+
+const QString Marca = u"X"_s;
+const QString Pendiente = u"PENDIENTE DE ENTREGA"_s;
+
+QString filaLote(const Registros &registro)
+{
+    const Formatos &formatos = Formatos::instancia();
+    return LineaRejilla::unir(
+        {registro.Campo(Clave).toString(), registro.Campo(Bloqueado).toInt() != 0 ? Marca : QString(),
+         formatos.FormatearNumero(registro.Campo(Stock), 2), registro.Campo(TonoLote).toString(),
+         registro.Campo(CalibreLote).toString(), formatos.FormatearFecha(TextoDeFecha(registro.Campo(Fecha)))});
+}
+
+QString numero(Currency valor)
+{
+    return Formatos::instancia().FormatearNumero(QVariant::fromValue(valor), 2);
+}
+
+Currency importe(const QVariant &valor)
+{
+    return Currency::fromVariant(valor).value_or(Currency());
+}
+
+ConsultasStock::Claves claves(qint16 almacen, qint32 articulo)
+{
+    NVLAEMP &empresa = ContextoCompartido::empresaRequerida();
+    return {empresa.CodigoEmpresa(), empresa.CodigoEmpresaClientes(), almacen, articulo};
+}
+
+} // namespace
+
+frmLotesStockAlm2::frmLotesStockAlm2(QWidget *parent)
+    : VentanaStockLotes({u"frmLotesStockAlm2"_s,
+                         {90, 165, 660, 195},
+                         {810, 105, 4245, 315},
+                         {60, 600, 4980, 4245},
+                         {210, 4950, 1155, 360},
+                         {12795, 4950, 1065, 360}},
+                        parent)
+{
+    fijarNombreEnErrores(u"frmLotecStockAlm2"_s);
+    fijarAreaSinAnclados(14100, 5430, false);
+    Formulario::etiqueta(this, u"lblAPE"_s, u"Clientes Pendiente de Entrega:"_s, {5190, 315, 2190, 195});
+    vsAPE = Formulario::rejilla(this, u"vsAPE"_s, {5190, 600, 8820, 4245});
+    cmdBloquear = Formulario::boton(this, u"cmdBloquear"_s, u"Bloquear"_s, {3885, 4950, 1155, 360});
+
+    Formulario::ordenTabulacion({vsLotes, txtAlmacen, cmdSalir});
+    Formulario::fijarPosicionTab(cmdBloquear, 4);
+    Formulario::fijarPosicionTab(vsAPE, 5);
+    Formulario::fijarPosicionTab(cmdCrear, 7);
+    QWidget::setTabOrder(cmdSalir, cmdBloquear);
+    QWidget::setTabOrder(cmdBloquear, vsAPE);
+    QWidget::setTabOrder(vsAPE, cmdCrear);
+
+    connect(vsLotes, &Rejilla::FilaCambiada, this, &frmLotesStockAlm2::filaCambiada);
+    connect(cmdBloquear, &QAbstractButton::clicked, this, [this] { protegido(u"Bloquear"_s, [this] { bloquear(); }); });
+}
+
+void frmLotesStockAlm2::prepararListas()
+{
+    using A = Rejilla::Alineacion;
+    prepararRejilla(vsLotes,
+                    {{u"Blq"_s, 500, A::CentroCentro},
+                     {u"Stock"_s, 1200, A::DerechaCentro},
+                     {u"Tono"_s, 900, A::CentroCentro},
+                     {u"Calibre"_s, 900, A::CentroCentro},
+                     {u"Caducidad"_s, 1000, A::CentroCentro}},
+                    1);
+    vsLotes->setColHidden(ColClave, true);
+    prepararRejilla(vsAPE,
+                    {{u"Cliente"_s, 900, A::DerechaCentro},
+                     {u"Cliente"_s, 4200, A::IzquierdaCentro},
+                     {u"T"_s, 350, A::CentroCentro},
+                     {u"Fecha"_s, 1000, A::CentroCentro},
+                     {u"Doc."_s, 1000, A::DerechaCentro},
+                     {u"Unidades"_s, 0, A::DerechaCentro}},
+                    0);
+    // The two "Cliente" headers show as one over the code and the name.
+    vsAPE->setMergeRow(0, true);
+    // Long lists of documents read more easily in alternating shades.
+    vsAPE->setAlternatingRowColors(true);
+}
+
+void frmLotesStockAlm2::mostrarBotones()
+{
+    if ((Control_Caducidad || Control_Lotes) && !restringido())
+        cmdCrear->setVisible(true);
+    cmdBloquear->setVisible(!restringido());
+}
+
+void frmLotesStockAlm2::llenar()
+{
+    vsLotes->setRows(1);
+    vsLotes->setRedraw(false);
+    try {
+        Currency total = leerLotes(filaLote);
+        const bool hayLotes = vsLotes->Rows() >= 2;
+        const bool hayPendientes = filasDelAlmacen(hayLotes, total);
+        vsAPE->setRows(1);
+        if (hayPendientes)
+            llenarPendientes();
+        if (vsLotes->Rows() >= 2)
+            agregarFilaResumen(ColStock, numero(total), true);
+        vsLotes->setRedraw(true);
+        filaCambiada();
+    } catch (const ErrorLotes &error) {
+        vsLotes->setRedraw(true);
+        Mensajes::Critico(this, tituloError(u"Cargar"_s), error.Description());
+    }
+}
+
+bool frmLotesStockAlm2::filasDelAlmacen(bool hayLotes, Currency &total)
+{
+    Conexion &conexion = ContextoCompartido::conexionRequerida();
+    const ConsultasStock::Claves clave = claves(txtAlmacen->Almacen(), Cod_Articulo);
+    if (!hayLotes) {
+        // Without lots the article's own stock stands in, owed units included,
+        // so that deducting them below leaves what the warehouse holds.
+        const std::unique_ptr<Registros> stock = conexion.AbrirConsulta(ConsultasStock::StockArticulo(clave));
+        while (stock->Siguiente()) {
+            const Currency valor = importe(stock->Campo(u"Stock"));
+            agregarFilaResumen(ColStock, numero(valor), false);
+            total += valor;
+        }
+    }
+    const std::unique_ptr<Registros> pendientes = conexion.AbrirConsulta(ConsultasStock::UnidadesPendientes(clave));
+    if (!pendientes->Siguiente())
+        return false;
+    const Currency unidades = importe(pendientes->Campo(u"Und"));
+    if (unidades == Currency())
+        return false;
+    vsLotes->AddItem(LineaRejilla::unir({QString(), QString(), numero(-unidades), Pendiente, Pendiente, Pendiente}));
+    total -= unidades;
+    vsLotes->setMergeRow(vsLotes->Rows() - 1, true);
+    return true;
+}
+
+void frmLotesStockAlm2::llenarPendientes()
+{
+    const std::unique_ptr<Registros> documentos = ContextoCompartido::conexionRequerida().AbrirConsulta(
+        ConsultasStock::DocumentosPendientes(claves(txtAlmacen->Almacen(), Cod_Articulo)));
+    const Formatos &formatos = Formatos::instancia();
+    while (documentos->Siguiente()) {
+        vsAPE->AddItem(LineaRejilla::unir(
+            {documentos->Campo(u"Cliente").toString(), documentos->Campo(u"Nombre").toString(),
+             documentos->Campo(u"Tipo").toString(), formatos.FormatearFecha(TextoDeFecha(documentos->Campo(u"Fecha"))),
+             documentos->Campo(u"Codigo").toString(), documentos->Campo(u"Unidades").toString()}));
+    }
+}
+
+void frmLotesStockAlm2::filaCambiada()
+{
+    const int fila = vsLotes->Row();
+    // The stock, pending and total rows have no key: nothing there to block.
+    cmdBloquear->setVisible(ValorNumerico(vsLotes->TextMatrix(fila, ColClave)) > 0 && !restringido());
+    cmdBloquear->setText(vsLotes->TextMatrix(fila, ColBloqueo) == Marca ? u"Desbloquear"_s : u"Bloquear"_s);
+}
+
+void frmLotesStockAlm2::bloquear()
+{
+    const int fila = vsLotes->Row();
+    // What the clerk sees decides, not a fresh read: a lot blocked elsewhere
+    // since the list was filled is blocked again.
+    const bool bloqueado = vsLotes->TextMatrix(fila, ColBloqueo) == Marca;
+    const auto lote = qint32(ValorNumerico(vsLotes->TextMatrix(fila, ColClave)));
+    try {
+        ContextoCompartido::conexionRequerida().Ejecutar(
+            ConsultasStock::Bloqueo(ContextoCompartido::empresaRequerida().CodigoEmpresa(), lote, !bloqueado));
+    } catch (const ErrorLotes &error) {
+        Mensajes::Critico(this, tituloError(u"Bloquear"_s),
+                          (bloqueado ? u"No se ha podido desbloquear el lote; sigue bloqueado."_s
+                                     : u"No se ha podido bloquear el lote; sigue libre."_s) +
+                              u"\n\n"_s + error.Description());
+        return;
+    }
+    vsLotes->setTextMatrix(fila, ColBloqueo, bloqueado ? QString() : Marca);
+    filaCambiada();
+}
+
+} // namespace NVLALotes
