@@ -5,6 +5,7 @@
 #include <nvlalotes/frmclsLotesFacturacion.h>
 #include <nvlalotes/frmclsLotesInventario.h>
 #include <nvlalotes/frmclsLotesRegularizar.h>
+#include <nvlalotes/frmclsLotesStock.h>
 
 using namespace Qt::StringLiterals;
 
@@ -58,6 +59,18 @@ void inventario(int modelo, const std::shared_ptr<Conexion> &conexion)
     MostrarClase(clase, modelo, conexion);
 }
 
+// Warehouse 1, where article 200 has tones with owed units and 101 lot codes;
+// both switches on, so the create button shows.
+void stock(int modelo, const std::shared_ptr<Conexion> &conexion)
+{
+    frmclsLotesStock clase;
+    clase.Cod_Almacen = 1;
+    clase.Cod_Articulo = modelo == 2 ? 200 : 101;
+    clase.Control_Lotes = true;
+    clase.Control_Caducidad = true;
+    MostrarClase(clase, modelo, conexion);
+}
+
 template<void (*Abrir)(int, const std::shared_ptr<Conexion> &), int Modelo>
 void conModelo(const std::shared_ptr<Conexion> &conexion)
 {
@@ -72,6 +85,8 @@ void MostrarClase(ClaseEntradaLotes &clase, int modelo, const std::shared_ptr<Co
     empresa->setParametro(u"Lotes_ModeloUsar"_s, QString::number(modelo));
     empresa->setParametro(u"Lotes_NroObligatorio"_s, true);
     empresa->setParametro(u"UsuarioActual"_s, 1);
+    empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, true);
+    empresa->setParametro(u"OficinaCentral"_s, true);
     clase.EmpresaNuvalia(std::move(empresa));
     clase.ConexionNuvalia(conexion);
     clase.Show(1);
@@ -88,6 +103,8 @@ const QList<Ventana> &Ventanas()
         {u"frmLotesStockReg2"_s, u"frmclsLotesRegularizar, frmclsLotesTraspaso"_s, conModelo<regularizacion, 2>},
         {u"frmInventarioLotes1"_s, u"frmclsLotesInventario"_s, conModelo<inventario, 3>},
         {u"frmInventarioLotes2"_s, u"frmclsLotesInventario"_s, conModelo<inventario, 2>},
+        {u"frmLotesStockAlm1"_s, u"frmclsLotesStock"_s, conModelo<stock, 3>},
+        {u"frmLotesStockAlm2"_s, u"frmclsLotesStock"_s, conModelo<stock, 2>},
     };
     return ventanas;
 }
