@@ -138,11 +138,11 @@ void ListaLotes::buscar(QChar caracter)
     const ModeloRejilla &modelo = *m_rejilla->modelo();
     // The header is never searched; the automatic row and other merged bands are no lots.
     const auto esLote = [&](int fila) { return !esFilaAutomatica(fila) && !modelo.filaUnida(fila); };
-    const int fila = m_rejilla->BuscarFila(1, [&](int fila) {
+    const int encontrada = m_rejilla->BuscarFila(1, [&](int fila) {
         return esLote(fila) && modelo.vista(fila, m_columnaBusqueda).startsWith(buscado, Qt::CaseInsensitive);
     });
-    if (fila > 0)
-        m_rejilla->setRow(fila);
+    if (encontrada > 0)
+        m_rejilla->setRow(encontrada);
 }
 
 qint32 ListaLotes::claveDeFila(int fila) const
