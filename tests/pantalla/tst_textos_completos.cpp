@@ -2,6 +2,8 @@
 // are in twips, drawn for a face smaller than the one that stands in for it.
 #include "foundation/controls/Rejilla.h"
 #include "foundation/host/ContextoCompartido.h"
+#include "foundation/mensajes/frmMsg.h"
+#include "foundation/mensajes/modMsgOp.h"
 #include "tests/sales/EscenarioVentas.h"
 
 #include <nvlalotes/frmclsLotesCompras.h>
@@ -184,6 +186,20 @@ private Q_SLOTS:
         s.clase.PermitirContinuarSinLote = true;
         s.clase.ControlCaducidad = true;
         comprobar([&] { s.clase.Show(1); }, dialogo);
+    }
+
+    // The operation window measures its text for its own width: the standard
+    // text shows whole, inside the window.
+    void mensajeOperacion()
+    {
+        frmMsg ventana;
+        ventana.Mensaje = modMsgOp::MsgOperacion;
+        ventana.show();
+        const QStringList recortes = textosRecortados(&ventana);
+        QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
+        const auto *lblMsg = control<QLabel>(&ventana, u"lblMsg"_s);
+        QVERIFY(lblMsg->x() + lblMsg->fontMetrics().horizontalAdvance(lblMsg->text()) <= ventana.width());
+        ventana.close();
     }
 };
 
