@@ -26,7 +26,10 @@ namespace {
 void esperar(int milisegundos)
 {
     QEventLoop bucle;
-    QTimer::singleShot(milisegundos, &bucle, &QEventLoop::quit);
+    QTimer reloj;
+    reloj.setSingleShot(true);
+    QObject::connect(&reloj, &QTimer::timeout, &bucle, &QEventLoop::quit);
+    reloj.start(milisegundos);
     bucle.exec(QEventLoop::ExcludeUserInputEvents);
 }
 

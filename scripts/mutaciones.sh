@@ -45,6 +45,9 @@ regularization checks stock when stock comes in @@ regularization/frmLotesStockR
 transfer lets a short lot go @@ regularization/frmclsLotesTraspaso.cpp @@ Campo::fijoEnDialogo("EsNegativo", true) @@ Campo::fijoEnDialogo("EsNegativo", false)
 inventory focus lost after the missing-data message @@ inventory/frmInventarioLotes1.cpp @@ txtCaducidad->setFocus(Qt::OtherFocusReason); @@ (void)0;
 inventory typed lot matched by lot code alone @@ inventory/frmInventarioLotes1.cpp @@ const qint32 clave = claveTecleada({{CodigoLote, lote}, {Fecha, txtCaducidad->Valor()}}); @@ const qint32 clave = claveTecleada({{CodigoLote, lote}});
+empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
+viewer zoom 0 taken as a percentage @@ viewer/VisorReporte.cpp @@ if (zoom == 0) @@ if (zoom == 1)
+viewer window not shared @@ viewer/frmView.cpp @@ if (!ventana) { @@ if (true) {
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
