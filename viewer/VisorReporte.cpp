@@ -1,13 +1,16 @@
 #include "VisorReporte.h"
 
+#include "foundation/controls/Twips.h"
 #include "viewer/ImpresionReporte.h"
 #include "viewer/Reporte.h"
 
 #include <QAction>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
@@ -51,6 +54,7 @@ VisorReporte::VisorReporte(QWidget *parent)
     pvwPaginas = new QPrintPreviewWidget(m_impresora.get(), division);
     pvwPaginas->setObjectName(u"pvwPaginas"_s);
     division->setStretchFactor(1, 1);
+    division->setSizes({Twips::aPixelesX(2700), Twips::aPixelesX(8700)});
     disposicion->addWidget(division, 1);
     crearBarra();
 
@@ -154,6 +158,12 @@ void VisorReporte::fijarZoom(qint16 zoom)
         pvwPaginas->fitToWidth();
     else
         pvwPaginas->setZoomFactor(qBound(ZoomMinimo, int(zoom), ZoomMaximo) / 100.0);
+    // A zoom keeps the view's centre; the clerk starts reading at the top left
+    // of the first page, which is the top left of the preview.
+    if (auto *vista = pvwPaginas->findChild<QGraphicsView *>()) {
+        vista->horizontalScrollBar()->setValue(vista->horizontalScrollBar()->minimum());
+        vista->verticalScrollBar()->setValue(vista->verticalScrollBar()->minimum());
+    }
 }
 
 void VisorReporte::imprimir()
