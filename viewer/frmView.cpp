@@ -60,7 +60,7 @@ frmView::frmView()
     connect(crvRep, &VisorReporte::imprimirPedido, this,
             [this] { protegido(u"Imprimir"_s, [this] { crvRep->imprimir(); }); });
     connect(crvRep, &VisorReporte::exportarPedido, this, [this] { protegido(u"Exportar"_s, [this] { exportar(); }); });
-    // Every way the window ends (its close button, the viewer's, Escape) goes
+    // Every way the window ends (its own close button, the viewer's) goes
     // through done(): that is where it unloads.
     connect(this, &QDialog::finished, this, &frmView::descargar);
 }
