@@ -4,8 +4,10 @@ class QWidget;
 
 namespace NVLALotes::Banco {
 
-// The buttons of the operation-in-progress window and of the report viewer on
-// the "Seguridad" page: added to `fila`, whose layout is a QHBoxLayout.
+// Adds to `fila` (a row of the workbench; given a QHBoxLayout if it has no
+// layout yet) the buttons that open the operation-in-progress window (the
+// standard text, and a longer one set halfway) and a sample report in the
+// viewer, modal and modeless.
 void agregarAccionesVisor(QWidget *fila);
 
 } // namespace NVLALotes::Banco

@@ -59,6 +59,9 @@ stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool rest
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ (bloquear ? u"1"_s : u"0"_s) @@ (bloquear ? u"0"_s : u"1"_s)
 owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
 total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
+empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
+viewer zoom 0 taken as a percentage @@ viewer/VisorReporte.cpp @@ if (zoom == 0) @@ if (zoom == 1)
+viewer window not shared @@ viewer/frmView.cpp @@ if (!ventana) { @@ if (true) {
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

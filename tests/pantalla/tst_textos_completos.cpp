@@ -4,6 +4,8 @@
 #include "foundation/controls/Rejilla.h"
 #include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/Conduccion.h"
+#include "foundation/mensajes/frmMsg.h"
+#include "foundation/mensajes/modMsgOp.h"
 #include "tests/sales/EscenarioVentas.h"
 #include "tests/stock/EscenarioStock.h"
 
@@ -196,6 +198,20 @@ private Q_SLOTS:
                                control<Rejilla>(v, u"vsLotes"_s)->setRow(1);
                                revisar(v, ventana, u"cmdSalir"_s);
                            }));
+    }
+
+    // The operation window measures its text for its own width: the standard
+    // text shows whole, inside the window.
+    void mensajeOperacion()
+    {
+        frmMsg ventana;
+        ventana.Mensaje = modMsgOp::MsgOperacion;
+        ventana.show();
+        const QStringList recortes = textosRecortados(&ventana);
+        QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
+        const auto *lblMsg = control<QLabel>(&ventana, u"lblMsg"_s);
+        QVERIFY(lblMsg->x() + lblMsg->fontMetrics().horizontalAdvance(lblMsg->text()) <= ventana.width());
+        ventana.close();
     }
 };
 

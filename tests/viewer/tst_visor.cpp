@@ -1,0 +1,270 @@
+// The report viewer: one shared window, modal and modeless, zoom, the group
+// tree, the resize rule, and the pages that reach a PDF file.
+#include "tests/support/Conduccion.h"
+#include "viewer/ImpresionReporte.h"
+#include "viewer/VisorReporte.h"
+#include "viewer/frmView.h"
+
+#include <nvlalotes/ErrorLotes.h>
+#include <nvlalotes/ReporteDocumento.h>
+#include <nvlalotes/clsView.h>
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+using namespace NVLALotes;
+using namespace NVLALotes::Pruebas;
+
+namespace {
+
+// Twips to pixels at the screen's logical DPI, worked out here rather than
+// through the library's own conversion.
+int pixelesX(int twips)
+{
+    return qRound(twips * QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 1440.0);
+}
+
+// Numbered pages, a group starting on each one; remembers the pages it painted.
+class ReportePrueba final : public Reporte
+{
+public:
+    explicit ReportePrueba(int paginas, bool falla = false)
+        : m_paginas(paginas)
+        , m_falla(falla)
+    {}
+    int paginas() const override { return m_paginas; }
+    void pintarPagina(QPainter &pintor, int pagina, const QSizeF &area) const override
+    {
+        if (m_falla)
+            throw ErrorLotes(NumeroError::BaseDatos, u"Sin datos"_s, u"ReportePrueba"_s);
+        pintor.drawText(QRectF(QPointF(), area), u"Página %1"_s.arg(pagina));
+        pintadas.append(pagina);
+        alturaLetra = pintor.fontMetrics().height();
+    }
+    QList<GrupoReporte> grupos() const override
+    {
+        QList<GrupoReporte> grupos;
+        for (int pagina = 1; pagina <= m_paginas; ++pagina)
+            grupos.append({u"Grupo %1"_s.arg(pagina), pagina, 0});
+        return grupos;
+    }
+    mutable QList<int> pintadas;
+    mutable qreal alturaLetra = 0;
+
+private:
+    int m_paginas;
+    bool m_falla;
+};
+
+// Opens the viewer modeless on a report of that many pages.
+frmView *abrir(int paginas, bool grupos = false, qint16 zoom = 0)
+{
+    clsView vista;
+    vista.MostrarGrupos = grupos;
+    vista.Report(std::make_shared<ReportePrueba>(paginas));
+    if (!SinDialogo([&] { vista.Cargar(false, zoom); }))
+        return nullptr;
+    return frmView::Cargada();
+}
+
+QPrintPreviewWidget *paginas(frmView *ventana)
+{
+    return control<QPrintPreviewWidget>(ventana, u"pvwPaginas"_s);
+}
+
+// The page count a PDF file declares in its page tree.
+int paginasPdf(const QString &ruta)
+{
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray datos = archivo.readAll();
+    if (!datos.startsWith("%PDF"))
+        return -1;
+    const auto cuenta = QRegularExpression(u"/Count (\\d+)"_s).match(QString::fromLatin1(datos));
+    return cuenta.hasMatch() ? cuenta.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+class tst_Visor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        QVERIFY(NingunaVentanaAbierta());
+        // A closed viewer goes at the next turn of the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(frmView::Cargada(), nullptr);
+    }
+
+    // Modal waits for the clerk; the viewer's close button unloads the shared window.
+    void modal()
+    {
+        clsView vista;
+        vista.Report(std::make_shared<ReportePrueba>(3));
+        QVERIFY(ConDialogo([&] { vista.Cargar(true); },
+                           [](QDialog *d) {
+                               QCOMPARE(d->objectName(), u"frmView"_s);
+                               QCOMPARE(d->windowTitle(), u"KALDEROS Brex, S.L. - Visor de Reportes"_s);
+                               QCOMPARE(paginas(static_cast<frmView *>(d))->pageCount(), 3);
+                               clic(d, u"cmdCerrar"_s);
+                           }));
+        QCOMPARE(frmView::Cargada(), nullptr);
+    }
+
+    // Modeless returns at once with the window open; once active it takes away the caller's wait cursor.
+    void noModal()
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        frmView *ventana = abrir(2);
+        QVERIFY(ventana && ventana->isVisible() && !ventana->isModal());
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        ventana->close();
+    }
+
+    // A second report while the window is open shows in the same window; once
+    // closed, the next report gets a new one.
+    void unaVentanaCompartida()
+    {
+        QPointer<frmView> primera = abrir(2);
+        QVERIFY(primera);
+        QCOMPARE(abrir(5), primera.data());
+        QCOMPARE(paginas(primera)->pageCount(), 5);
+        primera->close();
+        QCOMPARE(frmView::Cargada(), nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(primera.isNull());
+        frmView *segunda = abrir(1);
+        QVERIFY(segunda);
+        QCOMPARE(paginas(segunda)->pageCount(), 1);
+        segunda->close();
+    }
+
+    // Nothing to show, or a report that fails to paint: the caller gets the
+    // error and no window is left behind.
+    void errores()
+    {
+        clsView vista;
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, vista.Cargar(false));
+        vista.Report(std::make_shared<ReportePrueba>(2, true));
+        try {
+            vista.Cargar(false);
+            QFAIL("a failing report opened the viewer");
+        } catch (const ErrorLotes &error) {
+            QCOMPARE(error.Description(), u"Sin datos"_s);
+        }
+        QCOMPARE(frmView::Cargada(), nullptr);
+    }
+
+    void zoom_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("0 fits the width") << 0 << int(QPrintPreviewWidget::FitToWidth) << 0.0;
+        QTest::newRow("150 %") << 150 << int(QPrintPreviewWidget::CustomZoom) << 1.5;
+        QTest::newRow("beyond 400 %") << 1000 << int(QPrintPreviewWidget::CustomZoom) << 4.0;
+    }
+    void zoom()
+    {
+        QFETCH(int, zoom);
+        QFETCH(int, modo);
+        QFETCH(double, factor);
+        frmView *ventana = abrir(2, false, qint16(zoom));
+        QVERIFY(ventana);
+        QCOMPARE(int(paginas(ventana)->zoomMode()), modo);
+        if (modo == QPrintPreviewWidget::CustomZoom)
+            QCOMPARE(paginas(ventana)->zoomFactor(), factor);
+        ventana->close();
+    }
+
+    // The group tree follows MostrarGrupos on every Cargar, and a group shows its page.
+    void grupos()
+    {
+        frmView *ventana = abrir(3, true);
+        QVERIFY(ventana);
+        auto *arbol = control<QTreeWidget>(ventana, u"tvGrupos"_s);
+        QVERIFY(arbol->isVisible());
+        QCOMPARE(arbol->topLevelItemCount(), 3);
+        QTreeWidgetItem *tercero = arbol->topLevelItem(2);
+        QCOMPARE(tercero->text(0), u"Grupo 3"_s);
+        QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualItemRect(tercero).center());
+        QCOMPARE(paginas(ventana)->currentPage(), 3);
+
+        QCOMPARE(abrir(3, false), ventana);
+        QVERIFY(!arbol->isVisible());
+        ventana->close();
+    }
+
+    // The viewer fills the window and the logo keeps its distance from the viewer's right edge, at every size.
+    void redimensionado()
+    {
+        frmView *ventana = abrir(1);
+        QVERIFY(ventana);
+        for (const QSize tamano : {QSize(900, 500), QSize(640, 700)}) {
+            ventana->resize(tamano);
+            QWidget *visor = control(ventana, u"crvRep"_s);
+            QCOMPARE(visor->geometry(), QRect(QPoint(0, 0), tamano));
+            QCOMPARE(control(ventana, u"pctLogo"_s)->x(), tamano.width() - pixelesX(1860));
+        }
+        ventana->close();
+    }
+
+    // Every page reaches the PDF file, or only those of the range a print dialog chose.
+    void pdf()
+    {
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(u"reporte.pdf"_s);
+        frmView *ventana = abrir(4);
+        QVERIFY(ventana);
+        control<VisorReporte>(ventana, u"crvRep"_s)->exportarPdf(ruta);
+        QCOMPARE(paginasPdf(ruta), 4);
+        ventana->close();
+
+        ReportePrueba reporte(4);
+        QPdfWriter escritor(ruta);
+        escritor.setPageRanges(QPageRanges::fromString(u"2-3"_s));
+        pintarReporte(reporte, escritor);
+        QCOMPARE(reporte.pintadas, (QList<int>{2, 3}));
+        // The face the painter starts with is a text size in points, whatever the device's resolution.
+        QVERIFY2(reporte.alturaLetra > 5 && reporte.alturaLetra < 20, qPrintable(QString::number(reporte.alturaLetra)));
+
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, escribirPdf(reporte, carpeta.filePath(u"no/existe.pdf"_s)));
+        // A report that fails halfway leaves no file behind.
+        const QString fallido = carpeta.filePath(u"fallido.pdf"_s);
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, escribirPdf(ReportePrueba(2, true), fallido));
+        QVERIFY(!QFile::exists(fallido));
+    }
+
+    // A document is paginated on the report's page, and each heading is a group on the page it falls on.
+    void documento()
+    {
+        auto texto = std::make_unique<QTextDocument>();
+        texto->setHtml(u"<h1>Almacén 1</h1><p>Lotes</p><h2>Artículo 100</h2>"
+                       u"<h1 style=\"page-break-before: always\">Almacén 2</h1><p>Lotes</p>"_s);
+        const ReporteDocumento reporte(std::move(texto));
+        QCOMPARE(reporte.paginas(), 2);
+        const QList<GrupoReporte> grupos = reporte.grupos();
+        QCOMPARE(grupos.size(), 3);
+        QCOMPARE(grupos.at(1).titulo, u"Artículo 100"_s);
+        QCOMPARE(grupos.at(1).pagina, 1);
+        QCOMPARE(grupos.at(1).nivel, 1);
+        QCOMPARE(grupos.at(2).pagina, 2);
+    }
+};
+
+QTEST_MAIN(tst_Visor)
+#include "tst_visor.moc"

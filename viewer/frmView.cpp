@@ -1,0 +1,152 @@
+#include "frmView.h"
+
+#include "foundation/controls/Twips.h"
+#include "viewer/Reporte.h"
+#include "viewer/VisorReporte.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+constexpr int AnchoDiseno = 11400;
+constexpr int AltoDiseno = 7800;
+// The logo keeps this far from the viewer's right edge.
+constexpr int DistanciaLogo = 1860;
+
+QPointer<frmView> &compartida()
+{
+    static QPointer<frmView> ventana;
+    return ventana;
+}
+
+QPixmap dibujarLogo(QSize tamano, const QFont &base)
+{
+    QPixmap logo(tamano);
+    logo.fill(Qt::transparent);
+    QPainter pintor(&logo);
+    QFont letra = base;
+    letra.setBold(true);
+    pintor.setFont(letra);
+    pintor.setPen(QColor(0x1f, 0x4e, 0x79));
+    pintor.drawText(logo.rect(), Qt::AlignRight | Qt::AlignVCenter, u"KALDEROS Brex"_s);
+    return logo;
+}
+
+} // namespace
+
+frmView::frmView()
+{
+    setObjectName(u"frmView"_s);
+    setWindowTitle(u"KALDEROS Brex, S.L. - Visor de Reportes"_s);
+    fijarAreaRedimensionable(AnchoDiseno, AltoDiseno);
+    crvRep = new VisorReporte(this);
+    pctLogo = new QLabel(this);
+    pctLogo->setObjectName(u"pctLogo"_s);
+    Twips::colocar(pctLogo, 0, 60, DistanciaLogo - 60, 300);
+    pctLogo->setPixmap(dibujarLogo(pctLogo->size(), font()));
+    pctLogo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pctLogo->raise();
+
+    connect(crvRep, &VisorReporte::cerrarPedido, this, &QDialog::close);
+    connect(crvRep, &VisorReporte::imprimirPedido, this,
+            [this] { protegido(u"Imprimir"_s, [this] { crvRep->imprimir(); }); });
+    connect(crvRep, &VisorReporte::exportarPedido, this, [this] { protegido(u"Exportar"_s, [this] { exportar(); }); });
+    // Every way the window ends (its own close button, the viewer's) goes
+    // through done(): that is where it unloads.
+    connect(this, &QDialog::finished, this, &frmView::descargar);
+}
+
+frmView::~frmView() = default;
+
+frmView &frmView::Instancia()
+{
+    QPointer<frmView> &ventana = compartida();
+    if (!ventana) {
+        // Released by itself when it closes (descargar), like any unloaded window.
+        ventana = new frmView;
+    }
+    return *ventana;
+}
+
+frmView *frmView::Cargada()
+{
+    return compartida().data();
+}
+
+void frmView::Mostrar(bool modal)
+{
+    try {
+        cargar();
+    } catch (...) {
+        // A report that fails to paint leaves no window behind it.
+        if (!isVisible())
+            descargar();
+        throw;
+    }
+    if (!modal) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    // A window already open modeless is shown again as modal.
+    if (isVisible())
+        hide();
+    exec();
+}
+
+void frmView::cargar()
+{
+    crvRep->mostrarBarra(true);
+    crvRep->permitirExportar(true);
+    crvRep->mostrarGrupos(MostrarGrupos);
+    crvRep->fijarReporte(m_report);
+    crvRep->verReporte();
+    crvRep->fijarZoom(Zoom);
+}
+
+void frmView::exportar()
+{
+    const Reporte *reporte = crvRep->reporte();
+    if (!reporte)
+        return;
+    const QString ruta = QFileDialog::getSaveFileName(
+        this, u"Exportar a PDF"_s, QDir::home().filePath(reporte->titulo() + u".pdf"_s), u"Documentos PDF (*.pdf)"_s);
+    if (!ruta.isEmpty())
+        crvRep->exportarPdf(ruta);
+}
+
+void frmView::descargar()
+{
+    if (compartida() == this)
+        compartida() = nullptr;
+    deleteLater();
+}
+
+void frmView::resizeEvent(QResizeEvent *event)
+{
+    VentanaLotes::resizeEvent(event);
+    crvRep->setGeometry(0, 0, width(), height());
+    pctLogo->move(crvRep->width() - Twips::aPixelesX(DistanciaLogo), pctLogo->y());
+}
+
+void frmView::changeEvent(QEvent *event)
+{
+    VentanaLotes::changeEvent(event);
+    // Whoever opened the viewer may have set the wait cursor while it prepared the report.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace NVLALotes
