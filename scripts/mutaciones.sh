@@ -53,7 +53,7 @@ catalog server name compared as the server reports it @@ security/CatalogoContro
 shared context outlived by Qt SQL @@ foundation/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
 GS1 label year a century off @@ foundation/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
-typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ const auto esLote = [&](int fila) { return !esFilaAutomatica(fila) && !modelo.filaUnida(fila); }; @@ const auto esLote = [&](int) { return true; };
+typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ m_rejilla, [this](int fila) { return !esFilaAutomatica(fila) && !m_rejilla->modelo()->filaUnida(fila); }); @@ m_rejilla, [](int) { return true; });
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ QString::number(txtAlmacen->Almacen()) + u" AND b.Cod_Articulo = "_s + QString::number(Cod_Articulo) + @@ QString::number(txtAlmacen->Almacen()) +
 stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ (bloquear ? u"1"_s : u"0"_s) @@ (bloquear ? u"0"_s : u"1"_s)

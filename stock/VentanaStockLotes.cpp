@@ -1,12 +1,15 @@
 #include "VentanaStockLotes.h"
 
+#include "foundation/controls/BusquedaEnRejilla.h"
 #include "foundation/controls/Formulario.h"
+#include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/controls/kxAlmacen.h"
 #include "foundation/database/Conexion.h"
 #include "foundation/database/ProcedimientoStockLotes.h"
 #include "foundation/database/Registros.h"
+#include "foundation/host/Ampliaciones.h"
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/host/NVLAEMP.h"
 #include "foundation/host/RegistroAlmacen.h"
@@ -35,6 +38,9 @@ VentanaStockLotes::VentanaStockLotes(const Diseno &diseno, QWidget *parent)
     Formulario::etiqueta(this, u"Label1"_s, u"Almacén:"_s, diseno.etiqueta);
     txtAlmacen = Formulario::selectorAlmacen(this, u"txtAlmacen"_s, diseno.almacen);
     vsLotes = Formulario::rejilla(this, u"vsLotes"_s, diseno.lotes);
+    // Only lot rows carry a key; the stock, pending and total rows do not.
+    m_busqueda =
+        new BusquedaEnRejilla(vsLotes, [this](int fila) { return ValorNumerico(vsLotes->TextMatrix(fila, 0)) > 0; });
     cmdCrear = Formulario::boton(this, u"cmdCrear"_s, u"&Crear"_s, diseno.crear);
     cmdCrear->setVisible(false);
     cmdSalir = Formulario::boton(this, u"cmdSalir"_s, u"&Salir"_s, diseno.salir);
@@ -89,6 +95,13 @@ bool VentanaStockLotes::comprobarPermisos()
         !ValorBooleano(empresa.LeerParametro(u"OficinaCentral"_s), origen))
         restringido = true;
     return restringido;
+}
+
+void VentanaStockLotes::ayudasDeLista(int columnaBusqueda, int columnaCaducidad)
+{
+    if (Ampliaciones::Activa(Ampliaciones::MarcarCaducados))
+        vsLotes->modelo()->fijarColumnaCaducidad(columnaCaducidad, QDate::currentDate());
+    m_busqueda->fijarColumna(Ampliaciones::Activa(Ampliaciones::BusquedaAlTeclear) ? columnaBusqueda : -1);
 }
 
 void VentanaStockLotes::prepararRejilla(Rejilla *rejilla, const QList<Columna> &columnas, int primera)

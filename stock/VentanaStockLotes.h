@@ -11,6 +11,7 @@
 
 namespace NVLALotes {
 
+class BusquedaEnRejilla;
 class PushButton;
 class Registros;
 class kxAlmacen;
@@ -79,6 +80,9 @@ protected:
     // A grid with `columnas` from column `primera` on, no rows, its header
     // row centred and free merging.
     static void prepararRejilla(Rejilla *rejilla, const QList<Columna> &columnas, int primera);
+    // The clerk's helps on the lot list, unless the host switched them off:
+    // expired lots marked, and typing finds a lot by `columnaBusqueda`.
+    void ayudasDeLista(int columnaBusqueda, int columnaCaducidad);
 
     kxAlmacen *txtAlmacen = nullptr;
     Rejilla *vsLotes = nullptr;
@@ -91,6 +95,7 @@ private:
     void crear();
 
     bool m_restringido = false;
+    BusquedaEnRejilla *m_busqueda = nullptr;
 };
 
 } // namespace NVLALotes

@@ -88,6 +88,8 @@ void frmLotesStockAlm1::prepararListas()
                      {u"Caducidad"_s, 1000, A::CentroCentro}},
                     1);
     vsLotes->setColHidden(0, true);
+    // The list shows its cells in the order the query reads them.
+    ayudasDeLista(CodigoLote, Fecha);
 }
 
 void frmLotesStockAlm1::mostrarBotones()

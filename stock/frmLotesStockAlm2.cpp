@@ -22,7 +22,7 @@ namespace NVLALotes {
 namespace {
 
 enum Campo { Clave = 0, Stock = 1, Fecha = 3, TonoLote = 4, CalibreLote = 5, Bloqueado = 6 };
-enum Columna { ColClave = 0, ColBloqueo = 1, ColStock = 2 };
+enum Columna { ColClave = 0, ColBloqueo = 1, ColStock = 2, ColTono = 3, ColCaducidad = 5 };
 
 const QString Marca = u"X"_s;
 const QString Pendiente = u"PENDIENTE DE ENTREGA"_s;
@@ -92,6 +92,7 @@ void frmLotesStockAlm2::prepararListas()
                      {u"Caducidad"_s, 1000, A::CentroCentro}},
                     1);
     vsLotes->setColHidden(ColClave, true);
+    ayudasDeLista(ColTono, ColCaducidad);
     prepararRejilla(vsAPE,
                     {{u"Cliente"_s, 900, A::DerechaCentro},
                      {u"Cliente"_s, 4200, A::IzquierdaCentro},

@@ -12,7 +12,6 @@
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/values/Conversiones.h"
 
-#include <QElapsedTimer>
 #include <QHeaderView>
 
 using namespace Qt::StringLiterals;
@@ -37,12 +36,10 @@ ListaLotes::ListaLotes(VentanaLotes *ventana, Diseno diseno)
     connect(m_rejilla, &Rejilla::TeclaPulsada, this, [this](int caracter) {
         if (caracter == CodigosTecla::Intro)
             Q_EMIT Intro();
-        else if (m_busquedaActiva)
-            buscar(QChar(caracter));
     });
-    QElapsedTimer reloj;
-    reloj.start();
-    m_reloj = [reloj] { return reloj.elapsed(); };
+    // The automatic row and other merged bands are no lots.
+    m_busqueda = new BusquedaEnRejilla(
+        m_rejilla, [this](int fila) { return !esFilaAutomatica(fila) && !m_rejilla->modelo()->filaUnida(fila); });
 }
 
 void ListaLotes::preparar()
@@ -83,7 +80,8 @@ void ListaLotes::llenar(const QString &sql, std::function<QString(const Registro
     std::shared_ptr<Registros> registros = ContextoCompartido::conexionRequerida().AbrirConsulta(sql);
     if (m_columnaCaducidad >= 0 && Ampliaciones::Activa(Ampliaciones::MarcarCaducados))
         m_rejilla->modelo()->fijarColumnaCaducidad(m_columnaCaducidad, QDate::currentDate());
-    m_busquedaActiva = m_columnaBusqueda >= 0 && Ampliaciones::Activa(Ampliaciones::BusquedaAlTeclear);
+    m_busqueda->fijarColumna(
+        m_columnaBusqueda >= 0 && Ampliaciones::Activa(Ampliaciones::BusquedaAlTeclear) ? m_columnaBusqueda : -1);
     m_rejilla->AddItemsFrom([registros, fila = std::move(fila)](QString &linea) mutable {
         if (!registros || !registros->Siguiente()) {
             registros.reset();
@@ -128,21 +126,6 @@ int ListaLotes::filaTecleada(const QList<ReglasStockLotes::CeldaTecleada> &celda
     return m_rejilla->BuscarFila(1, [&](int fila) {
         return ReglasStockLotes::CoincideTecleado(celdas, [&](int columna) { return modelo.vista(fila, columna); });
     });
-}
-
-void ListaLotes::buscar(QChar caracter)
-{
-    const QString buscado = m_tecleado.agregar(caracter, m_reloj());
-    if (buscado.isEmpty())
-        return;
-    const ModeloRejilla &modelo = *m_rejilla->modelo();
-    // The header is never searched; the automatic row and other merged bands are no lots.
-    const auto esLote = [&](int fila) { return !esFilaAutomatica(fila) && !modelo.filaUnida(fila); };
-    const int encontrada = m_rejilla->BuscarFila(1, [&](int fila) {
-        return esLote(fila) && modelo.vista(fila, m_columnaBusqueda).startsWith(buscado, Qt::CaseInsensitive);
-    });
-    if (encontrada > 0)
-        m_rejilla->setRow(encontrada);
 }
 
 qint32 ListaLotes::claveDeFila(int fila) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/controls/BusquedaTeclada.h"
+#include "foundation/controls/BusquedaEnRejilla.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/lists/ReglasStockLotes.h"
 
@@ -72,7 +72,7 @@ public:
     // llenar(), unless the host switched it off.
     void buscarAlTeclear(int columna) { m_columnaBusqueda = columna; }
     // The clock the typing pauses are measured on (milliseconds, steady).
-    void fijarReloj(std::function<qint64()> reloj) { m_reloj = std::move(reloj); }
+    void fijarReloj(std::function<qint64()> reloj) { m_busqueda->fijarReloj(std::move(reloj)); }
 
     bool esFilaAutomatica(int fila) const { return m_filaAutomatica && fila == 1; }
     bool bloqueada(int fila) const;
@@ -93,17 +93,13 @@ Q_SIGNALS:
     void Intro();
 
 private:
-    void buscar(QChar caracter);
-
     Rejilla *m_rejilla;
     Diseno m_diseno;
     bool m_filaAutomatica = false;
     std::function<bool(int)> m_saleArriba;
     int m_columnaCaducidad = -1;
     int m_columnaBusqueda = -1;
-    bool m_busquedaActiva = false;
-    BusquedaTeclada m_tecleado;
-    std::function<qint64()> m_reloj;
+    BusquedaEnRejilla *m_busqueda = nullptr;
 };
 
 } // namespace NVLALotes

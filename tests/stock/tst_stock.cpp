@@ -1,5 +1,6 @@
 // The stock entry class and its two windows, driven as the clerk uses them.
 #include "EscenarioStock.h"
+#include "foundation/controls/BusquedaEnRejilla.h"
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/values/Conversiones.h"
@@ -158,6 +159,31 @@ private Q_SLOTS:
             u"Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND "
             u"a.Cod_Lote = b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 2 AND b.Cod_Articulo = 500 "
             u"ORDER BY a.Stock_Actual"_s));
+    }
+
+    // The clerk's helps: an expired lot marked, typing finds a tone but never
+    // the pending or total rows.
+    void ayudas()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        NVLA_BASE_DATOS(bd, motor, false);
+        QList<LotePrueba> lotes = LotesStock;
+        lotes[0].caducidad = QDate::currentDate().addDays(-1).toString(u"yyyy-MM-dd"_s);
+        QVERIFY_SQL(SembrarStock(*bd, lotes));
+        QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
+        SesionStock s(bd, u"2"_s);
+        QVERIFY(Ver(s.clase, [&](QDialog *v) {
+            auto *r = control<Rejilla>(v, u"vsLotes"_s);
+            qint64 ahora = 0;
+            r->findChild<BusquedaEnRejilla *>()->fijarReloj([&] { return ahora; });
+            QCOMPARE(r->model()->index(0, 5).data(Qt::ToolTipRole).toString(), u"Lote caducado"_s);
+            QVERIFY(r->model()->index(1, 5).data(Qt::ToolTipRole).toString().isEmpty());
+            QTest::keyClick(r, Qt::Key_B);
+            QCOMPARE(r->TextMatrix(r->Row(), 3), u"B2"_s);
+            ahora += 2000;
+            QTest::keyClick(r, Qt::Key_P);
+            QCOMPARE(r->TextMatrix(r->Row(), 3), u"B2"_s);
+        }));
     }
 
     void documentosPendientesSql()

@@ -1,0 +1,36 @@
+#include "BusquedaEnRejilla.h"
+
+#include "foundation/controls/ModeloRejilla.h"
+#include "foundation/controls/Rejilla.h"
+
+#include <QElapsedTimer>
+
+namespace NVLALotes {
+
+BusquedaEnRejilla::BusquedaEnRejilla(Rejilla *rejilla, std::function<bool(int fila)> esBuscable)
+    : QObject(rejilla)
+    , m_rejilla(rejilla)
+    , m_esBuscable(std::move(esBuscable))
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    m_reloj = [reloj] { return reloj.elapsed(); };
+    connect(rejilla, &Rejilla::TeclaPulsada, this, [this](int caracter) { teclear(QChar(caracter)); });
+}
+
+void BusquedaEnRejilla::teclear(QChar caracter)
+{
+    if (m_columna < 0)
+        return;
+    const QString buscado = m_tecleado.agregar(caracter, m_reloj());
+    if (buscado.isEmpty())
+        return;
+    const ModeloRejilla &modelo = *m_rejilla->modelo();
+    const int encontrada = m_rejilla->BuscarFila(1, [&](int fila) {
+        return m_esBuscable(fila) && modelo.vista(fila, m_columna).startsWith(buscado, Qt::CaseInsensitive);
+    });
+    if (encontrada > 0)
+        m_rejilla->setRow(encontrada);
+}
+
+} // namespace NVLALotes
