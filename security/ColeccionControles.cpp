@@ -31,6 +31,14 @@ QList<QWidget *> hijos(const QWidget *padre)
     return widgets;
 }
 
+// A widget that hands its focus to a child of its own (the warehouse picker)
+// is one control to the clerk: its inner box, label and button are its parts.
+bool esCompuesto(const QWidget *widget)
+{
+    const QWidget *proxy = widget->focusProxy();
+    return proxy && widget->isAncestorOf(proxy);
+}
+
 bool tomaFocoConTab(const QWidget *widget)
 {
     return (widget->focusPolicy() & Qt::TabFocus) != 0;
@@ -51,6 +59,8 @@ QList<QWidget *> De(const QWidget *formulario)
         QWidget *widget = pendientes.takeLast();
         if (esControl(widget))
             controles << widget;
+        if (esCompuesto(widget))
+            continue;
         const QList<QWidget *> suyos = hijos(widget);
         std::copy(suyos.crbegin(), suyos.crend(), std::back_inserter(pendientes));
     }

@@ -172,7 +172,21 @@ private Q_SLOTS:
     void textosEnviados();
     void cadaPasoPuedeFallar_data() { FilasPorMotor(); }
     void cadaPasoPuedeFallar();
+    void selectorEsUnControl();
 };
+
+// The warehouse picker's inner box, name and button are no controls of the form.
+void TstSeguridad::selectorEsUnControl()
+{
+    QWidget form;
+    form.setObjectName(u"frmPrueba"_s);
+    Formulario::selectorAlmacen(&form, u"txtAlmacen"_s, {825, 135, 4245, 315});
+    Formulario::etiqueta(&form, u"Label1"_s, u"Almacén:"_s, {105, 195, 660, 195});
+    QStringList nombres;
+    for (const QWidget *control : ColeccionControles::De(&form))
+        nombres << control->objectName();
+    QCOMPARE(nombres, QStringList({u"txtAlmacen"_s, u"Label1"_s}));
+}
 
 void TstSeguridad::primerRegistroYPermisos()
 {
