@@ -99,7 +99,9 @@ void frmLotesStockAlm2::prepararListas()
                      {u"T"_s, 350, A::CentroCentro},
                      {u"Fecha"_s, 1000, A::CentroCentro},
                      {u"Doc."_s, 1000, A::DerechaCentro},
-                     {u"Unidades"_s, 0, A::DerechaCentro}},
+                     // The designed width was not kept: as wide as the document number,
+                     // so the units show beside it without scrolling.
+                     {u"Unidades"_s, 1000, A::DerechaCentro}},
                     0);
     // The two "Cliente" headers show as one over the code and the name.
     vsAPE->setMergeRow(0, true);
