@@ -2,12 +2,12 @@
 // are in twips, drawn for a face smaller than the one that stands in for it.
 #include "app/Vitrina.h"
 #include "foundation/controls/Rejilla.h"
-#include "tests/support/BaseDatosPrueba.h"
-#include "tests/support/Conduccion.h"
 #include "foundation/mensajes/frmMsg.h"
 #include "foundation/mensajes/modMsgOp.h"
 #include "tests/sales/EscenarioVentas.h"
 #include "tests/stock/EscenarioStock.h"
+#include "tests/support/BaseDatosPrueba.h"
+#include "tests/support/Conduccion.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
