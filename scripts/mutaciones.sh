@@ -39,7 +39,6 @@ transaction not undone @@ foundation/database/Conexion.cpp @@ conexion.DeshacerT
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
 sales outputs taken by a model read again after the dialog @@ sales/frmclsLotesFacturacion.cpp @@ salidaDelModelo(modelo)); @@ [] { return salidaDelModelo(LeerModeloLotes()); });
-Result given before the copy-out @@ foundation/entry/ProtocoloShow.cpp @@ if (aceptado) @@ if (result) *result = aceptado; if (aceptado)
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
 grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, Rejilla::Alineacion::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, Rejilla::Alineacion::CentroCentro};
 regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
