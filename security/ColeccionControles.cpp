@@ -36,7 +36,7 @@ QList<QWidget *> hijos(const QWidget *padre)
 bool esCompuesto(const QWidget *widget)
 {
     const QWidget *proxy = widget->focusProxy();
-    return proxy && widget->isAncestorOf(proxy);
+    return proxy != nullptr && widget->isAncestorOf(proxy);
 }
 
 bool tomaFocoConTab(const QWidget *widget)

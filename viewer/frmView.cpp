@@ -85,7 +85,7 @@ frmView *frmView::Cargada()
 void frmView::Mostrar(bool modal)
 {
     try {
-        cargar();
+        Cargar();
     } catch (...) {
         // A report that fails to paint leaves no window behind it.
         if (!isVisible())
@@ -104,7 +104,7 @@ void frmView::Mostrar(bool modal)
     exec();
 }
 
-void frmView::cargar()
+void frmView::Cargar()
 {
     crvRep->mostrarBarra(true);
     crvRep->permitirExportar(true);

@@ -37,6 +37,8 @@ public:
     // Loads the report with the fields as set and shows the window: modal (it
     // returns once the window has closed) or modeless (it returns at once).
     void Mostrar(bool modal);
+    // The window's load: the viewer takes the report and the fields as set.
+    void Cargar() override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -44,7 +46,6 @@ protected:
 
 private:
     frmView();
-    void cargar();
     void exportar();
     void descargar();
 
