@@ -1,10 +1,9 @@
 #include "Gs1.h"
 
-#include "foundation/values/Gs1Identificadores.h"
-
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -14,13 +13,30 @@ namespace {
 
 constexpr QChar Separador = QChar(29);
 
+// GS1's table of identifiers: `desde` to `hasta` (as many digits each); a
+// predefined length means no separator follows. The format's parts,
+// blank-separated: N digits, X, Y, Z GS1's character sets 82, 39, 64; N6
+// exactly 6, X..20 1 to 20; [..] optional; csum a check digit last; yymmd0 a
+// date whose day may be 00, yymmdd and yyyymmdd real dates.
+struct Identificador
+{
+    QStringView desde;
+    QStringView hasta;
+    bool predefinido;
+    QStringView formato;
+};
+
+constexpr auto Identificadores = std::to_array<Identificador>({
+#include "foundation/values/Gs1Identificadores.inc"
+});
+
 // The row of GS1's table for the identifier `texto` starts with, if any.
 // Identifiers are prefix-free: at most one of its first 2, 3 or 4 digits is.
-const Gs1::Identificador *identificador(QStringView texto)
+const Identificador *identificador(QStringView texto)
 {
     for (qsizetype digitos = 2; digitos <= 4 && digitos <= texto.size(); ++digitos) {
         const QStringView ai = texto.first(digitos);
-        for (const Gs1::Identificador &fila : Gs1::Identificadores) {
+        for (const Identificador &fila : Identificadores) {
             if (fila.desde.size() == digitos && fila.desde <= ai && ai <= fila.hasta)
                 return &fila;
         }
@@ -158,7 +174,7 @@ public:
         : m_hoy(hoy)
     {}
 
-    bool campo(QStringView ai, QStringView datos, const Gs1::Identificador &fila)
+    bool campo(QStringView ai, QStringView datos, const Identificador &fila)
     {
         if (!campoValido(datos, fila.formato, m_hoy))
             return false;
@@ -199,7 +215,7 @@ std::optional<LecturaGs1> leerEntreParentesis(QStringView texto, QDate hoy)
         if (cierre < 0)
             return std::nullopt;
         const QStringView ai = texto.sliced(pos + 1, cierre - pos - 1);
-        const Gs1::Identificador *fila = identificador(ai);
+        const Identificador *fila = identificador(ai);
         if (!fila || ai.size() != fila->desde.size())
             return std::nullopt;
         qsizetype fin = texto.indexOf(u'(', cierre + 1);
@@ -218,7 +234,7 @@ std::optional<LecturaGs1> leerSeguido(QStringView texto, QDate hoy)
     qsizetype pos = 0;
     while (pos < texto.size()) {
         const QStringView resto = texto.sliced(pos);
-        const Gs1::Identificador *fila = identificador(resto);
+        const Identificador *fila = identificador(resto);
         if (!fila)
             return std::nullopt;
         const qsizetype digitos = fila->desde.size();
