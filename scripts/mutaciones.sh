@@ -51,6 +51,9 @@ control of its own AccessLevel also gets the generic rules @@ security/clsContro
 catalog server name compared as the server reports it @@ security/CatalogoControles.cpp @@ servidor->Campo(0).toString().toUpper() == ServidorCatalogo(); @@ servidor->Campo(0).toString() == ServidorCatalogo();
 shared context outlived by Qt SQL @@ foundation/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
 GS1 label year a century off @@ foundation/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
+GS1 check digit not verified @@ foundation/values/Gs1.cpp @@ return digitoControlCorrecto(texto); @@ return true;
+GS1 character set 82 not checked @@ foundation/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
+GS1 identifier repeated with another value @@ foundation/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
 typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ m_rejilla, [this](int fila) { return !esFilaAutomatica(fila) && !m_rejilla->modelo()->filaUnida(fila); }); @@ m_rejilla, [](int) { return true; });
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ QString::number(txtAlmacen->Almacen()) + u" AND b.Cod_Articulo = "_s + QString::number(Cod_Articulo) + @@ QString::number(txtAlmacen->Almacen()) +
