@@ -58,12 +58,16 @@ lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ re
 typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ m_rejilla, [this](int fila) { return !esFilaAutomatica(fila) && !m_rejilla->modelo()->filaUnida(fila); }); @@ m_rejilla, [](int) { return true; });
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ QString::number(txtAlmacen->Almacen()) + u" AND b.Cod_Articulo = "_s + QString::number(Cod_Articulo) + @@ QString::number(txtAlmacen->Almacen()) +
 stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
-block writes the marker's value @@ stock/ConsultasStock.cpp @@ (bloquear ? u"1"_s : u"0"_s) @@ (bloquear ? u"0"_s : u"1"_s)
+block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
 owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
 total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
 empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
 viewer zoom 0 taken as a percentage @@ viewer/VisorReporte.cpp @@ if (zoom == 0) @@ if (zoom == 1)
 viewer window not shared @@ viewer/frmView.cpp @@ if (!ventana) { @@ if (true) {
+quotes in an SQL text no longer doubled @@ foundation/database/ValorSql.cpp @@ return u'\'' + QString(valor).replace(u'\'', u"''"_s) + u'\''; @@ return u'\'' + valor + u'\'';
+integer text sent unchecked @@ foundation/database/ValorSql.cpp @@ if (!cabe) @@ if (false)
+units wrap round on subtraction @@ foundation/values/Currency.h @@ if (qSubOverflow(m_raw, o.m_raw, &c.m_raw)) @@ if ((void)qSubOverflow(m_raw, o.m_raw, &c.m_raw), false)
+dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp @@ atarAlPropietario(*ventana, owner); @@ ventana->setParent(owner, ventana->windowFlags());
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

@@ -86,6 +86,7 @@ private Q_SLOTS:
         QTest::newRow("3.0 Escape e Intro no cierran") << u"3.0"_s << u"frmLotesDatos1"_s << u"teclas"_s;
         QTest::newRow(" 4 cancelar") << u" 4"_s << u"frmLotesDatos1"_s << u"cancelar"_s;
         QTest::newRow("4 modal 0") << u"4"_s << QString() << u"modal0"_s;
+        QTest::newRow("3 ventana del host borrada") << u"3"_s << u"frmLotesDatos1"_s << u"propietario"_s;
     }
     void salirSinAceptarNoTocaNada()
     {
@@ -97,9 +98,14 @@ private Q_SLOTS:
         if (salida == u"modal0") {
             clase.Show(0);
         } else {
-            QVERIFY(ConDialogo([&] { clase.Show(1); },
+            // The host's window may go while the dialog runs: the dialog ends with it, freed once.
+            auto propietario = std::make_unique<QWidget>();
+            propietario->show();
+            QVERIFY(ConDialogo([&] { clase.Show(1, propietario.get()); },
                                [&](QDialog *d) {
                                    QCOMPARE(d->objectName(), dialogo);
+                                   if (salida == u"propietario")
+                                       return propietario.reset();
                                    QCOMPARE(d->windowTitle(), u"Control de Lotes"_s);
                                    if (salida == u"teclas") {
                                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
