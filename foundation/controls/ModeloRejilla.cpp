@@ -264,30 +264,46 @@ void ModeloRejilla::agregarFila(const QString &lineaTabulada)
     endInsertRows();
 }
 
-void ModeloRejilla::fijarOrigen(OrigenFilas origen)
+void ModeloRejilla::fijarOrigen(OrigenFilas origen, std::function<void()> alAcabar)
 {
     m_origen = std::move(origen);
+    m_alAcabar = std::move(alAcabar);
 }
 
 void ModeloRejilla::leerDelOrigen(int cuantas)
 {
     if (m_leyendo)
         return;
-    const QScopedValueRollback<bool> leyendo(m_leyendo, true);
     const int antes = int(m_filas.size());
+    bool acabado = false;
     try {
+        const QScopedValueRollback<bool> leyendo(m_leyendo, true);
         QString linea;
         for (int leidas = 0; m_origen && leidas < cuantas; ++leidas) {
-            if (!m_origen(linea)) {
-                m_origen = {};
+            acabado = !m_origen(linea);
+            if (acabado)
                 break;
-            }
             m_filas.append(Fila{primerasCeldas(linea, m_columnas)});
         }
     } catch (...) {
-        m_origen = {};
+        // The rows read before the error are shown like any other: no rule
+        // may use a row the clerk cannot see.
+        fijarOrigen({});
+        publicarDesde(antes);
         throw;
     }
+    publicarDesde(antes);
+    if (acabado) {
+        // What follows the source's rows (a total, say) comes once they are all in.
+        const std::function<void()> alAcabar = std::exchange(m_alAcabar, {});
+        m_origen = {};
+        if (alAcabar)
+            alAcabar();
+    }
+}
+
+void ModeloRejilla::publicarDesde(int antes)
+{
     const int despues = int(m_filas.size());
     if (!m_redibujar || despues == antes || m_publicadas != antes)
         return;
