@@ -274,25 +274,26 @@ void ModeloRejilla::leerDelOrigen(int cuantas)
 {
     if (m_leyendo)
         return;
-    const int antes = int(m_filas.size());
     bool acabado = false;
-    try {
+    {
         const QScopedValueRollback<bool> leyendo(m_leyendo, true);
-        QString linea;
-        for (int leidas = 0; m_origen && leidas < cuantas; ++leidas) {
-            acabado = !m_origen(linea);
-            if (acabado)
-                break;
-            m_filas.append(Fila{primerasCeldas(linea, m_columnas)});
+        const int antes = int(m_filas.size());
+        try {
+            QString linea;
+            for (int leidas = 0; m_origen && leidas < cuantas && !acabado; ++leidas) {
+                acabado = !m_origen(linea);
+                if (!acabado)
+                    m_filas.append(Fila{primerasCeldas(linea, m_columnas)});
+            }
+        } catch (...) {
+            // The rows read before the error are shown like any other: no rule
+            // may use a row the clerk cannot see.
+            fijarOrigen({});
+            publicarDesde(antes);
+            throw;
         }
-    } catch (...) {
-        // The rows read before the error are shown like any other: no rule
-        // may use a row the clerk cannot see.
-        fijarOrigen({});
         publicarDesde(antes);
-        throw;
     }
-    publicarDesde(antes);
     if (acabado) {
         // What follows the source's rows (a total, say) comes once they are all in.
         const std::function<void()> alAcabar = std::exchange(m_alAcabar, {});
