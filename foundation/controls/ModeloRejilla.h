@@ -108,6 +108,8 @@ private:
     QVariant formato(int fila, int col, int role) const;
     Qt::Alignment alineacion(int fila, int col) const;
     void avisarCambio(const RangoCeldas &rango);
+    // Appends a row, its cells beyond the column count dropped, unseen by the views.
+    void anexar(const QString &lineaTabulada);
     // Tells the views of the rows appended from `antes` on, unless redraw is off.
     void publicarDesde(int antes);
 
