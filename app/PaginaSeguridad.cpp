@@ -3,6 +3,7 @@
 #include "AccionesVisor.h"
 #include "FormularioMuestra.h"
 #include "foundation/controls/Rejilla.h"
+#include "foundation/database/ValorSql.h"
 #include "foundation/host/ContextoCompartido.h"
 #include "security/ColeccionControles.h"
 #include "security/clsControlSeg.h"
@@ -53,8 +54,8 @@ QMap<int, QString> permisosPorControl(Conexion &conexion)
     QMap<int, QString> permisos;
     const auto filas = conexion.AbrirConsulta(
         u"SELECT gc.Cod_Control, gc.Cod_Grupo, gc.Permiso FROM SGD_Controles_Grupos gc INNER JOIN SGD_Formularios f "
-        u"ON gc.Cod_Formulario = f.Cod_Formulario WHERE f.Nombre = '"_s +
-        NombreMuestra + u"' ORDER BY gc.Cod_Control, gc.Cod_Grupo"_s);
+        u"ON gc.Cod_Formulario = f.Cod_Formulario WHERE f.Nombre = "_s +
+        ValorSql::texto(NombreMuestra) + u" ORDER BY gc.Cod_Control, gc.Cod_Grupo"_s);
     while (filas->Siguiente()) {
         QString &texto = permisos[filas->Campo(0).toInt()];
         texto += u"g%1:%2 "_s.arg(filas->Campo(1).toString(), filas->Campo(2).toString());
@@ -158,8 +159,8 @@ void PaginaSeguridad::mostrarCatalogo(Rejilla *rejilla)
         const QMap<int, QString> permisos = permisosPorControl(*m_conexion);
         const auto filas = m_conexion->AbrirConsulta(
             u"SELECT c.Cod_Control, c.Nombre, c.Indice, c.TabIndex FROM SGD_Controles c INNER JOIN SGD_Formularios f "
-            u"ON c.Cod_Formulario = f.Cod_Formulario WHERE f.Nombre = '"_s +
-            NombreMuestra + u"' ORDER BY c.Cod_Control"_s);
+            u"ON c.Cod_Formulario = f.Cod_Formulario WHERE f.Nombre = "_s +
+            ValorSql::texto(NombreMuestra) + u" ORDER BY c.Cod_Control"_s);
         while (filas->Siguiente()) {
             const int codigo = filas->Campo(0).toInt();
             rejilla->AddItem(u"\t%1\t%2\t%3\t%4\t%5"_s.arg(codigo).arg(

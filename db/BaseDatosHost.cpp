@@ -4,6 +4,7 @@
 #include "foundation/database/Conexion.h"
 #include "foundation/database/Dialecto.h"
 #include "foundation/database/Registros.h"
+#include "foundation/database/ValorSql.h"
 #include "foundation/values/ErrorLotes.h"
 
 #include <QDir>
@@ -105,7 +106,8 @@ void CrearEsquema(Conexion &conexion)
                 conexion.Ejecutar(u"CREATE TABLE NVLA_Version (Version INTEGER NOT NULL PRIMARY KEY)"_s);
             for (const QString &script : scripts)
                 ejecutarScript(conexion, script);
-            conexion.Ejecutar(u"INSERT INTO NVLA_Version (Version) VALUES (%1)"_s.arg(version.numero));
+            conexion.Ejecutar(u"INSERT INTO NVLA_Version (Version) VALUES ("_s + ValorSql::numero(version.numero) +
+                              u')');
         });
     }
 }

@@ -3,6 +3,8 @@
 #include "db/InsercionMasiva.h"
 #include "foundation/database/Conexion.h"
 #include "foundation/database/Registros.h"
+#include "foundation/database/ValorSql.h"
+#include "foundation/values/Currency.h"
 
 #include <QDate>
 #include <QElapsedTimer>
@@ -16,6 +18,9 @@ namespace {
 constexpr int LineasPorDocumento = 10;
 constexpr int ClientesGenerados = 10;
 constexpr qint32 PrimerCliente = 430900;
+
+using ValorSql::numero;
+using ValorSql::texto;
 
 qint64 escalar(Conexion &conexion, const QString &sql)
 {
@@ -33,20 +38,22 @@ void asegurar(Conexion &conexion, const QString &tabla, const QString &columnas,
 
 void asegurarMaestros(Conexion &conexion, const TamanoDatos &t)
 {
-    const QString e = QString::number(t.empresa);
+    const QString e = numero(t.empresa);
+    const QString almacen = numero(t.almacen);
+    const QString articulo = numero(t.articulo);
     asegurar(conexion, u"Empresas"_s, u"Cod_Empresa, Nombre, Cod_EmpresaClientes"_s,
-             u"%1, 'Empresa generada %1', %1"_s.arg(e), u"Cod_Empresa = "_s + e);
+             u"%1, %2, %1"_s.arg(e, texto(u"Empresa generada "_s + e)), u"Cod_Empresa = "_s + e);
     asegurar(conexion, u"Almacenes"_s, u"Cod_Empresa, Cod_Almacen, Nombre, Control_Caducidad"_s,
-             u"%1, %2, 'Almacén generado %2', 1"_s.arg(e).arg(t.almacen),
-             u"Cod_Empresa = %1 AND Cod_Almacen = %2"_s.arg(e).arg(t.almacen));
+             u"%1, %2, %3, 1"_s.arg(e, almacen, texto(u"Almacén generado "_s + almacen)),
+             u"Cod_Empresa = %1 AND Cod_Almacen = %2"_s.arg(e, almacen));
     asegurar(conexion, u"Articulos"_s, u"Cod_Empresa, Cod_Articulo, Descripcion, Control_Lotes, Control_Caducidad"_s,
-             u"%1, %2, 'Artículo generado %2', 1, 1"_s.arg(e).arg(t.articulo),
-             u"Cod_Empresa = %1 AND Cod_Articulo = %2"_s.arg(e).arg(t.articulo));
+             u"%1, %2, %3, 1, 1"_s.arg(e, articulo, texto(u"Artículo generado "_s + articulo)),
+             u"Cod_Empresa = %1 AND Cod_Articulo = %2"_s.arg(e, articulo));
     for (int i = 0; i < ClientesGenerados; ++i) {
-        const qint32 cliente = PrimerCliente + i;
+        const QString cliente = numero(PrimerCliente + i);
         asegurar(conexion, u"Clientes"_s, u"Cod_Empresa, Codigo, Nombre"_s,
-                 u"%1, %2, 'Cliente generado %2'"_s.arg(e).arg(cliente),
-                 u"Cod_Empresa = %1 AND Codigo = %2"_s.arg(e).arg(cliente));
+                 u"%1, %2, %3"_s.arg(e, cliente, texto(u"Cliente generado "_s + cliente)),
+                 u"Cod_Empresa = %1 AND Codigo = %2"_s.arg(e, cliente));
     }
 }
 
@@ -108,9 +115,7 @@ void generarDocumentos(Conexion &conexion, const TamanoDatos &t, const QString &
     using T = TipoDato;
     const QString serie = u"G%1"_s.arg(t.almacen);
     const qint32 primero = qint32(escalar(conexion, u"SELECT COALESCE(MAX(Codigo), 0) FROM %1 WHERE Cod_Empresa = %2"
-                                                    " AND Serie = '%3'"_s.arg(tabla)
-                                                        .arg(t.empresa)
-                                                        .arg(serie))) +
+                                                    " AND Serie = %3"_s.arg(tabla, numero(t.empresa), texto(serie)))) +
                            1;
     QList<InsercionMasiva::Columna> columnas{{u"Cod_Empresa"_s, T::EnteroCorto},
                                              {u"Cod_Ejercicio"_s, T::EnteroCorto},
@@ -173,19 +178,17 @@ DatosGenerados GenerarDatos(Conexion &conexion, const TamanoDatos &tamano)
         datos.primeraClave =
             qint32(qMax<qint64>(escalar(conexion, u"SELECT COALESCE(MAX(Cod_Lote), 1) FROM Articulos_Lotes WHERE "
                                                   "Cod_Empresa = "_s +
-                                                      QString::number(tamano.empresa)),
+                                                      numero(tamano.empresa)),
                                 1)) +
             1;
         const double total = generarLotes(conexion, tamano, datos.primeraClave);
-        const QString articulo = u"Cod_Empresa = %1 AND Cod_Almacen = %2 AND Cod_Articulo = %3"_s.arg(tamano.empresa)
-                                     .arg(tamano.almacen)
-                                     .arg(tamano.articulo);
+        const QString articulo = u"Cod_Empresa = %1 AND Cod_Almacen = %2 AND Cod_Articulo = %3"_s.arg(
+            numero(tamano.empresa), numero(tamano.almacen), numero(tamano.articulo));
         conexion.Ejecutar(u"DELETE FROM Almacen_Articulos WHERE "_s + articulo);
         conexion.Ejecutar(u"INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual)"
-                          " VALUES (%1, %2, %3, %4)"_s.arg(tamano.empresa)
-                              .arg(tamano.almacen)
-                              .arg(tamano.articulo)
-                              .arg(total, 0, 'f', 4));
+                          " VALUES (%1, %2, %3, %4)"_s.arg(numero(tamano.empresa), numero(tamano.almacen),
+                                                           numero(tamano.articulo),
+                                                           Currency::fromDouble(total).toPlainText()));
         generarDocumentos(conexion, tamano, u"Facturas"_s, 1, true);
         generarDocumentos(conexion, tamano, u"Albaranes_F"_s, 2, false);
         for (const QString &tabla : {u"Almacen_Articulos_Lotes"_s, u"Facturas_Lineas"_s, u"Albaranes_F_Lineas"_s})

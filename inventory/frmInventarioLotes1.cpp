@@ -6,6 +6,7 @@
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/database/Registros.h"
+#include "foundation/database/ValorSql.h"
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/host/Formatos.h"
 #include "foundation/host/NVLAEMP.h"
@@ -55,8 +56,8 @@ frmInventarioLotes1::frmInventarioLotes1(QWidget *parent)
 
 QString frmInventarioLotes1::consulta() const
 {
-    const QString empresa = QString::number(ContextoCompartido::empresaRequerida().CodigoEmpresa());
-    const QString articulo = QString::number(Cod_Articulo);
+    const QString empresa = ValorSql::numero(ContextoCompartido::empresaRequerida().CodigoEmpresa());
+    const QString articulo = ValorSql::numero(Cod_Articulo);
     // Lots known to the article and lots recorded in any count of it; a lot
     // whose expiry differs between the two shows twice under one key.
     return u"SELECT Cod_Lote, Lote, Caducidad FROM Articulos_Lotes"_s + u" WHERE Cod_Empresa = "_s + empresa +

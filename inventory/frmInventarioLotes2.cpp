@@ -6,6 +6,7 @@
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/database/Registros.h"
+#include "foundation/database/ValorSql.h"
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/host/Formatos.h"
 #include "foundation/host/NVLAEMP.h"
@@ -73,9 +74,9 @@ frmInventarioLotes2::frmInventarioLotes2(QWidget *parent)
 
 QString frmInventarioLotes2::consulta() const
 {
-    const QString empresa = QString::number(ContextoCompartido::empresaRequerida().CodigoEmpresa());
-    const QString almacen = QString::number(Cod_Almacen);
-    const QString articulo = QString::number(Cod_Articulo);
+    const QString empresa = ValorSql::numero(ContextoCompartido::empresaRequerida().CodigoEmpresa());
+    const QString almacen = ValorSql::numero(Cod_Almacen);
+    const QString articulo = ValorSql::numero(Cod_Articulo);
     // Every lot of the article once: counted in this warehouse with its units,
     // any other with -1 (shown empty).
     return u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, -1 AS Cantidad FROM Articulos_Lotes"_s +

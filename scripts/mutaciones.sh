@@ -51,11 +51,14 @@ control of its own AccessLevel also gets the generic rules @@ security/clsContro
 catalog server name compared as the server reports it @@ security/CatalogoControles.cpp @@ servidor->Campo(0).toString().toUpper() == ServidorCatalogo(); @@ servidor->Campo(0).toString() == ServidorCatalogo();
 shared context outlived by Qt SQL @@ foundation/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
 GS1 label year a century off @@ foundation/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
+GS1 check digit not verified @@ foundation/values/Gs1.cpp @@ return digitoControlCorrecto(texto); @@ return true;
+GS1 character set 82 not checked @@ foundation/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
+GS1 identifier repeated with another value @@ foundation/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
 typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ m_rejilla, [this](int fila) { return ValorNumerico(m_rejilla->modelo()->vista(fila, 0)) > 0; }); @@ m_rejilla, [](int) { return true; });
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false), @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), 0, false),
 stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
-block writes the marker's value @@ stock/ConsultasStock.cpp @@ (bloquear ? u"1"_s : u"0"_s) @@ (bloquear ? u"0"_s : u"1"_s)
+block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
 owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
 total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
 engine's read error ends a list silently @@ foundation/database/RegistrosQt.cpp @@ if (!m_enRegistro && m_consulta.lastError().isValid()) @@ if (false)
@@ -64,6 +67,10 @@ list read error not told to its window @@ foundation/lists/ListaLotes.cpp @@ m_v
 empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
 viewer zoom 0 taken as a percentage @@ viewer/VisorReporte.cpp @@ if (zoom == 0) @@ if (zoom == 1)
 viewer window not shared @@ viewer/frmView.cpp @@ if (!ventana) { @@ if (true) {
+quotes in an SQL text no longer doubled @@ foundation/database/ValorSql.cpp @@ return u'\'' + QString(valor).replace(u'\'', u"''"_s) + u'\''; @@ return u'\'' + valor + u'\'';
+integer text sent unchecked @@ foundation/database/ValorSql.cpp @@ if (!cabe) @@ if (false)
+units wrap round on subtraction @@ foundation/values/Currency.h @@ if (qSubOverflow(m_raw, o.m_raw, &c.m_raw)) @@ if ((void)qSubOverflow(m_raw, o.m_raw, &c.m_raw), false)
+dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp @@ atarAlPropietario(*ventana, owner); @@ ventana->setParent(owner, ventana->windowFlags());
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

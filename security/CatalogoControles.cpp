@@ -3,6 +3,7 @@
 #include "foundation/database/Comando.h"
 #include "foundation/database/Conexion.h"
 #include "foundation/database/Registros.h"
+#include "foundation/database/ValorSql.h"
 #include "foundation/values/Conversiones.h"
 
 #include <memory>
@@ -26,16 +27,16 @@ bool enServidorCatalogo(Conexion &conexion)
 // next free code.
 qint32 codigoFormulario(Conexion &conexion, const QString &formulario)
 {
-    const auto existente =
-        conexion.AbrirConsulta(u"SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre ='"_s + formulario + u"'"_s);
+    const auto existente = conexion.AbrirConsulta(u"SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre ="_s +
+                                                  ValorSql::texto(formulario));
     if (existente->Siguiente())
         return existente->Campo(u"cod_Formulario").toInt();
     qint32 codigo = 1;
     const auto maximo = conexion.AbrirConsulta(u"SELECT Max(Cod_Formulario) AS codigo FROM SGD_Formularios"_s);
     if (maximo->Siguiente())
         codigo = qint32(ValorNumerico(maximo->Campo(u"Codigo").toString())) + 1;
-    conexion.Ejecutar(u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES ("_s + QString::number(codigo) +
-                      u",'"_s + formulario + u"')"_s);
+    conexion.Ejecutar(u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES ("_s + ValorSql::numero(codigo) +
+                      u","_s + ValorSql::texto(formulario) + u")"_s);
     return codigo;
 }
 
@@ -71,10 +72,10 @@ std::unique_ptr<Comando> comandoPosicion()
     return posicion;
 }
 
-qint32 siguienteCodigoControl(Conexion &conexion, const QString &codigo)
+qint32 siguienteCodigoControl(Conexion &conexion, qint32 codigo)
 {
     const auto maximo = conexion.AbrirConsulta(
-        u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = "_s + codigo);
+        u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = "_s + ValorSql::numero(codigo));
     return maximo->Siguiente() ? qint32(ValorNumerico(maximo->Campo(0).toString())) + 1 : 1;
 }
 
@@ -91,13 +92,12 @@ void Registrar(Conexion &conexion, const QString &formulario, const QList<Contro
     if (!enServidorCatalogo(conexion))
         return;
     const qint32 codigo = codigoFormulario(conexion, formulario);
-    const QString textoCodigo = QString::number(codigo);
     const auto alta = comandoAlta();
     const auto posicion = comandoPosicion();
     // Every control of the form starts as gone; the ones still there get their
     // tab position back below, and what stays marked is removed at the end.
-    conexion.Ejecutar(u"UPDATE SGD_Controles SET TabIndex=-1 WHERE Cod_Formulario="_s + textoCodigo);
-    qint32 siguiente = siguienteCodigoControl(conexion, textoCodigo);
+    conexion.Ejecutar(u"UPDATE SGD_Controles SET TabIndex=-1 WHERE Cod_Formulario="_s + ValorSql::numero(codigo));
+    qint32 siguiente = siguienteCodigoControl(conexion, codigo);
     for (const ControlCatalogo &control : controles) {
         // Sent as read: a position that does not fit the column is refused, not wrapped.
         const auto tab = qint64(ValorNumerico(control.tabIndex));

@@ -3,6 +3,7 @@
 #include "foundation/controls/Mensajes.h"
 #include "foundation/database/Conexion.h"
 #include "foundation/database/Registros.h"
+#include "foundation/database/ValorSql.h"
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/host/NVLAEMP.h"
 #include "foundation/values/Conversiones.h"
@@ -39,10 +40,10 @@ QString textoPermisos(const QString &formulario, qint32 usuario)
     return u"SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso"_s +
            u" FROM SGD_Controles_Grupos gc"_s + u" INNER JOIN SGD_Formularios f"_s +
            u" ON gc.Cod_Formulario = f.Cod_Formulario "_s + u" INNER JOIN SGD_Controles c"_s +
-           u" ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control"_s + u" WHERE f.Nombre = '"_s +
-           formulario + u"'"_s +
+           u" ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control"_s + u" WHERE f.Nombre = "_s +
+           ValorSql::texto(formulario) +
            u" AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = "_s +
-           QString::number(usuario) + u"))"_s + u" ORDER BY c.Nombre, gc.Permiso ASC"_s;
+           ValorSql::numero(usuario) + u"))"_s + u" ORDER BY c.Nombre, gc.Permiso ASC"_s;
 }
 
 } // namespace

@@ -1,15 +1,14 @@
 #include "ConsultasStock.h"
 
+#include "foundation/database/ValorSql.h"
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes::ConsultasStock {
 
 namespace {
 
-QString n(qint64 valor)
-{
-    return QString::number(valor);
-}
+using ValorSql::numero;
 
 // One half of the owing documents: the invoice lines or the delivery-note
 // lines. Only invoices carry a kind, and only ordinary ones (kind 0) owe goods.
@@ -19,15 +18,15 @@ QString mitadPendiente(const Claves &claves, const QString &lineas, const QStrin
     const QString unidadesSuministradas =
         u"dbo."_s + suministradas +
         u"(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea)"_s;
-    return u"SELECT f.Cliente, c.Nombre, fl.Unidades - "_s + unidadesSuministradas + u" AS Unidades,"_s + u" '"_s +
-           tipo + u"' AS Tipo, f.Codigo, f.Fecha, f.Hora"_s + u" FROM "_s + lineas + u" fl"_s + u" INNER JOIN "_s +
-           cabeceras + u" f"_s +
+    return u"SELECT f.Cliente, c.Nombre, fl.Unidades - "_s + unidadesSuministradas + u" AS Unidades,"_s + u" "_s +
+           ValorSql::texto(tipo) + u" AS Tipo, f.Codigo, f.Fecha, f.Hora"_s + u" FROM "_s + lineas + u" fl"_s +
+           u" INNER JOIN "_s + cabeceras + u" f"_s +
            u" ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc"_s +
-           u" INNER JOIN Clientes c"_s + u" ON c.Cod_Empresa ="_s + n(claves.empresaClientes) +
-           u" AND f.Cliente = c.Codigo"_s + u" WHERE fl.Cod_Empresa ="_s + n(claves.empresa) +
-           u" AND f.Cod_AlmacenStock ="_s + n(claves.almacen) +
+           u" INNER JOIN Clientes c"_s + u" ON c.Cod_Empresa ="_s + numero(claves.empresaClientes) +
+           u" AND f.Cliente = c.Codigo"_s + u" WHERE fl.Cod_Empresa ="_s + numero(claves.empresa) +
+           u" AND f.Cod_AlmacenStock ="_s + numero(claves.almacen) +
            (soloFacturasNormales ? u" AND f.TipoFactura = 0"_s : QString()) + u" AND fl.Unidades > 0"_s +
-           u" AND fl.Unidades > "_s + unidadesSuministradas + u" AND fl.Cod_Articulo ="_s + n(claves.articulo);
+           u" AND fl.Unidades > "_s + unidadesSuministradas + u" AND fl.Cod_Articulo ="_s + numero(claves.articulo);
 }
 
 } // namespace
@@ -35,14 +34,14 @@ QString mitadPendiente(const Claves &claves, const QString &lineas, const QStrin
 QString StockArticulo(const Claves &claves)
 {
     return u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock"_s +
-           u" FROM Almacen_Articulos"_s + u" WHERE Cod_Empresa = "_s + n(claves.empresa) + u" AND Cod_Almacen = "_s +
-           n(claves.almacen) + u" AND Cod_Articulo = "_s + n(claves.articulo);
+           u" FROM Almacen_Articulos"_s + u" WHERE Cod_Empresa = "_s + numero(claves.empresa) +
+           u" AND Cod_Almacen = "_s + numero(claves.almacen) + u" AND Cod_Articulo = "_s + numero(claves.articulo);
 }
 
 QString UnidadesPendientes(const Claves &claves)
 {
-    return u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega("_s + n(claves.empresa) + u", "_s + n(claves.almacen) +
-           u", "_s + n(claves.articulo) + u") AS Und"_s;
+    return u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega("_s + numero(claves.empresa) + u", "_s +
+           numero(claves.almacen) + u", "_s + numero(claves.articulo) + u") AS Und"_s;
 }
 
 QString DocumentosPendientes(const Claves &claves)
@@ -57,8 +56,8 @@ QString DocumentosPendientes(const Claves &claves)
 
 QString Bloqueo(qint16 empresa, qint32 lote, bool bloquear)
 {
-    return u"UPDATE Articulos_Lotes SET Bloqueado = "_s + (bloquear ? u"1"_s : u"0"_s) + u" WHERE Cod_Empresa ="_s +
-           n(empresa) + u" AND Cod_Lote ="_s + n(lote);
+    return u"UPDATE Articulos_Lotes SET Bloqueado = "_s + numero(bloquear ? 1 : 0) + u" WHERE Cod_Empresa ="_s +
+           numero(empresa) + u" AND Cod_Lote ="_s + numero(lote);
 }
 
 } // namespace NVLALotes::ConsultasStock

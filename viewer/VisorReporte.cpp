@@ -33,14 +33,30 @@ constexpr int RolPagina = Qt::UserRole;
 constexpr int ZoomMinimo = 10;
 constexpr int ZoomMaximo = 400;
 
+struct ImpresoraPdf
+{
+    ImpresoraPdf() { m_impresora.setOutputFormat(QPrinter::PdfFormat); }
+    QPrinter m_impresora{QPrinter::HighResolution};
+};
+
+// The pages' preview with the device it paints on: a PDF one, so showing a
+// report needs no printer. The device is a base placed before the preview, so
+// it is built before the preview and destroyed after it, children and all.
+// (No Q_OBJECT, which would ask for the preview as the first base.)
+class VistaPrevia final : private ImpresoraPdf, public QPrintPreviewWidget
+{
+public:
+    explicit VistaPrevia(QWidget *parent)
+        : QPrintPreviewWidget(&m_impresora, parent)
+    {}
+};
+
 } // namespace
 
 VisorReporte::VisorReporte(QWidget *parent)
     : QWidget(parent)
-    , m_impresora(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(u"crvRep"_s);
-    m_impresora->setOutputFormat(QPrinter::PdfFormat);
     auto *disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(0, 0, 0, 0);
     disposicion->setSpacing(0);
@@ -51,7 +67,7 @@ VisorReporte::VisorReporte(QWidget *parent)
     tvGrupos = new QTreeWidget(division);
     tvGrupos->setObjectName(u"tvGrupos"_s);
     tvGrupos->setHeaderHidden(true);
-    pvwPaginas = new QPrintPreviewWidget(m_impresora.get(), division);
+    pvwPaginas = new VistaPrevia(division);
     pvwPaginas->setObjectName(u"pvwPaginas"_s);
     division->setStretchFactor(1, 1);
     division->setSizes({Twips::aPixelesX(2700), Twips::aPixelesX(8700)});

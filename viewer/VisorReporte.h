@@ -10,7 +10,6 @@
 class QAction;
 class QLabel;
 class QPrintPreviewWidget;
-class QPrinter;
 class QSpinBox;
 class QToolBar;
 class QTreeWidget;
@@ -59,8 +58,6 @@ private:
     void actualizarPagina();
 
     std::shared_ptr<const Reporte> m_reporte;
-    // The preview's own device; a PDF one, so showing a report needs no printer.
-    std::unique_ptr<QPrinter> m_impresora;
     QToolBar *tbVisor = nullptr;
     QSpinBox *txtPagina = nullptr;
     QLabel *lblPaginas = nullptr;

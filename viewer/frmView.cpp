@@ -4,12 +4,12 @@
 #include "viewer/Reporte.h"
 #include "viewer/VisorReporte.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 
 using namespace Qt::StringLiterals;
 
@@ -22,10 +22,18 @@ constexpr int AltoDiseno = 7800;
 // The logo keeps this far from the viewer's right edge.
 constexpr int DistanciaLogo = 1860;
 
-QPointer<frmView> &compartida()
+// The one owner of the shared window while it is loaded.
+std::unique_ptr<frmView> &compartida()
 {
-    static QPointer<frmView> ventana;
+    static std::unique_ptr<frmView> ventana;
     return ventana;
+}
+
+// A window still open when the application ends goes with it: QApplication
+// runs this first thing in its destructor, while widgets can still be deleted.
+void descargarAlSalir()
+{
+    compartida().reset();
 }
 
 QPixmap dibujarLogo(QSize tamano, const QFont &base)
@@ -69,17 +77,17 @@ frmView::~frmView() = default;
 
 frmView &frmView::Instancia()
 {
-    QPointer<frmView> &ventana = compartida();
+    std::unique_ptr<frmView> &ventana = compartida();
     if (!ventana) {
-        // Released by itself when it closes (descargar), like any unloaded window.
-        ventana = new frmView;
+        ventana.reset(new frmView);
+        qAddPostRoutine(descargarAlSalir);
     }
     return *ventana;
 }
 
 frmView *frmView::Cargada()
 {
-    return compartida().data();
+    return compartida().get();
 }
 
 void frmView::Mostrar(bool modal)
@@ -127,8 +135,12 @@ void frmView::exportar()
 
 void frmView::descargar()
 {
-    if (compartida() == this)
-        compartida() = nullptr;
+    // It unloads from within its own signal: the event loop deletes it, once
+    // the signal is over.
+    if (compartida().get() == this) {
+        qRemovePostRoutine(descargarAlSalir);
+        static_cast<void>(compartida().release());
+    }
     deleteLater();
 }
 

@@ -14,8 +14,9 @@ class Reporte;
 class VisorReporte;
 
 // The report viewer window. There is one shared window: it is created the
-// first time it is asked for and released when it closes, so a new request
-// while it is open shows the new report in the same window.
+// first time it is asked for and released when it closes, or at the latest
+// when the application ends, so a new request while it is open shows the new
+// report in the same window.
 class NVLA_EXPORT frmView final : public VentanaLotes
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "foundation/database/Comando.h"
 #include "foundation/database/TraduccionTSql.h"
 #include "foundation/database/UtilSql.h"
+#include "foundation/database/ValorSql.h"
 #include "foundation/values/ErrorLotes.h"
 
 #include <QRegularExpression>
@@ -89,7 +90,7 @@ QList<ConversionColumna> DialectoPostgres::Conversiones(const QSqlQuery &consult
 void DialectoPostgres::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
 {
     if (segundos > 0)
-        UtilSql::Ejecutar(bd, u"SET statement_timeout = %1"_s.arg(qint64(segundos) * 1000), *this);
+        UtilSql::Ejecutar(bd, u"SET statement_timeout = "_s + ValorSql::numero(qint64(segundos) * 1000), *this);
 }
 
 void DialectoPostgres::QuitarTiempoEspera(QSqlDatabase &bd) const

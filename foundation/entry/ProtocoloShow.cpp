@@ -5,6 +5,8 @@
 #include "foundation/values/Conversiones.h"
 #include "foundation/values/ErrorLotes.h"
 
+#include <QWindow>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +25,21 @@ int modeloDeTexto(const QString &texto)
     const double modelo = ValorNumerico(texto);
     // 2.5 is no model: only whole values 1 to 4 pick a dialog.
     return modelo == std::trunc(modelo) && std::abs(modelo) < 1000 ? int(modelo) : 0;
+}
+
+// The dialog has one owner, the Show that created it: it is no Qt child of the
+// host's window, which the host may delete while the dialog runs. It stays over
+// that window as its transient child, and a window that goes ends it as a
+// cancel.
+void atarAlPropietario(VentanaLotes &ventana, QWidget *owner)
+{
+    if (!owner)
+        return;
+    if (QWindow *superior = owner->window()->windowHandle()) {
+        ventana.winId();
+        ventana.windowHandle()->setTransientParent(superior);
+    }
+    QObject::connect(owner, &QObject::destroyed, &ventana, &QDialog::reject);
 }
 
 void mostrar(VentanaLotes &ventana, qint16 modal)
@@ -63,9 +80,8 @@ void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *resu
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"Valor de Modal no válido: %1 (debe ser 0 o 1)."_s.arg(modal),
                          origen);
 
-    std::unique_ptr<VentanaLotes> ventana = plan.m_crear();
-    if (owner)
-        ventana->setParent(owner, ventana->windowFlags());
+    const std::unique_ptr<VentanaLotes> ventana = plan.m_crear();
+    atarAlPropietario(*ventana, owner);
     plan.m_copiarEntrada(*ventana);
     ventana->Cargar();
     mostrar(*ventana, modal);

@@ -2,6 +2,7 @@
 
 #include "foundation/database/Conexion.h"
 #include "foundation/database/Registros.h"
+#include "foundation/database/ValorSql.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +21,7 @@ std::optional<DatosAlmacen> buscar(Conexion &conexion, qint16 empresa, qint16 co
 {
     auto registros =
         conexion.AbrirConsulta(u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = "_s +
-                               QString::number(empresa) + u" AND Cod_Almacen = "_s + QString::number(codigo));
+                               ValorSql::numero(empresa) + u" AND Cod_Almacen = "_s + ValorSql::numero(codigo));
     if (!registros->Siguiente())
         return std::nullopt;
     return leido(*registros);
@@ -29,7 +30,7 @@ std::optional<DatosAlmacen> buscar(Conexion &conexion, qint16 empresa, qint16 co
 QList<DatosAlmacen> deEmpresa(Conexion &conexion, qint16 empresa)
 {
     auto registros = conexion.AbrirConsulta(u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = "_s +
-                                            QString::number(empresa) + u" ORDER BY Cod_Almacen"_s);
+                                            ValorSql::numero(empresa) + u" ORDER BY Cod_Almacen"_s);
     QList<DatosAlmacen> almacenes;
     while (registros->Siguiente())
         almacenes.append(leido(*registros));

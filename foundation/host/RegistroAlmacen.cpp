@@ -2,6 +2,7 @@
 
 #include "foundation/database/Conexion.h"
 #include "foundation/database/Registros.h"
+#include "foundation/database/ValorSql.h"
 #include "foundation/host/RegistroAlmacenTabla.h"
 #include "foundation/values/Conversiones.h"
 #include "foundation/values/ErrorLotes.h"
@@ -63,8 +64,8 @@ void RegistroAlmacenTabla::Cargar(QObject * /*objeto*/)
         throw ErrorLotes(NumeroError::ConexionNoValida,
                          u"El almacén no tiene objeto de empresa o conexión con la que leerse."_s, Origen);
     auto registros = m_conexion->AbrirConsulta(u"SELECT Control_Caducidad FROM Almacenes WHERE Cod_Empresa = "_s +
-                                               QString::number(m_empresa->CodigoEmpresa()) + u" AND Cod_Almacen = "_s +
-                                               QString::number(m_almacen));
+                                               ValorSql::numero(m_empresa->CodigoEmpresa()) + u" AND Cod_Almacen = "_s +
+                                               ValorSql::numero(m_almacen));
     m_controlCaducidad = registros->Siguiente() && ValorBooleano(registros->Campo(0), Origen);
 }
 

@@ -9,8 +9,10 @@
 namespace NVLALotes::modComun {
 
 // The current user's groups as ",3,7," (every code between commas), or an
-// empty text when the user belongs to none. Any failure comes back as
-// ErrorLotes with its number and description and the source "modComun::Grupos".
+// empty text when the user belongs to none. A "UsuarioActual" that is no
+// integer is refused (type mismatch) before any query. Any failure comes back
+// as ErrorLotes with its number and description and the source
+// "modComun::Grupos".
 NVLA_CORE_EXPORT QString Grupos();
 
 // True when the user's groups lack access type 2 to the menu; group 1 has

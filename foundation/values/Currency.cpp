@@ -1,5 +1,7 @@
 #include "Currency.h"
 
+#include "foundation/values/ErrorLotes.h"
+
 #include <QMetaType>
 
 #include <algorithm>
@@ -7,6 +9,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
@@ -147,6 +151,14 @@ char16_t *escribirAtras(char16_t *fin, QStringView texto)
 }
 
 } // namespace
+
+void Currency::desbordamiento()
+{
+    throw ErrorLotes(NumeroError::Desbordamiento,
+                     u"El resultado no cabe en unas unidades: admiten de -922.337.203.685.477,5808 a "
+                     "922.337.203.685.477,5807."_s,
+                     u"NVLALotes.Currency"_s);
+}
 
 Currency Currency::fromDouble(double value)
 {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 #include <QVariant>
+#include <QtNumeric>
 
 #include <compare>
 #include <optional>
@@ -49,22 +50,30 @@ public:
     // The value in a QVariant that also converts to double and to its plain text.
     QVariant toVariant() const;
 
-    constexpr Currency operator-() const { return fromRaw(-m_raw); }
-    constexpr Currency operator+(Currency o) const { return fromRaw(m_raw + o.m_raw); }
-    constexpr Currency operator-(Currency o) const { return fromRaw(m_raw - o.m_raw); }
-    constexpr Currency &operator+=(Currency o)
+    // A result beyond the type's range raises ErrorLotes (overflow, 6) instead
+    // of wrapping round to a value of the other sign.
+    Currency operator-() const { return Currency() - *this; }
+    Currency operator+(Currency o) const
     {
-        m_raw += o.m_raw;
-        return *this;
+        Currency c;
+        if (qAddOverflow(m_raw, o.m_raw, &c.m_raw))
+            desbordamiento();
+        return c;
     }
-    constexpr Currency &operator-=(Currency o)
+    Currency operator-(Currency o) const
     {
-        m_raw -= o.m_raw;
-        return *this;
+        Currency c;
+        if (qSubOverflow(m_raw, o.m_raw, &c.m_raw))
+            desbordamiento();
+        return c;
     }
+    Currency &operator+=(Currency o) { return *this = *this + o; }
+    Currency &operator-=(Currency o) { return *this = *this - o; }
     constexpr auto operator<=>(const Currency &) const = default;
 
 private:
+    [[noreturn]] static void desbordamiento();
+
     qint64 m_raw = 0;
 };
 

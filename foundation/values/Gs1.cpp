@@ -1,5 +1,7 @@
 #include "Gs1.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <array>
 
@@ -11,78 +13,62 @@ namespace {
 
 constexpr QChar Separador = QChar(29);
 
-// How a field is read, by the first two digits of its identifier. Predefined
-// fields have a known length and need no separator after them; the others run
-// to the separator or to the end.
+// GS1's table of identifiers: `desde` to `hasta` (as many digits each); a
+// predefined length means no separator follows. The format's parts,
+// blank-separated: N digits, X, Y, Z GS1's character sets 82, 39, 64; N6
+// exactly 6, X..20 1 to 20; [..] optional; csum a check digit last; yymmd0 a
+// date whose day may be 00, yymmdd and yyyymmdd real dates.
 struct Identificador
 {
-    int digitos = 0; // 0: no such identifier
-    int minimo = 0;
-    int maximo = 0;
-    bool numerico = false;
-    bool predefinido = false;
+    QStringView desde;
+    QStringView hasta;
+    bool predefinido;
+    QStringView formato;
 };
 
-constexpr Identificador Fijo(int digitos, int largo)
-{
-    return {digitos, largo, largo, true, true};
-}
+constexpr auto Identificadores = std::to_array<Identificador>({
+#include "foundation/values/Gs1Identificadores.inc"
+});
 
-constexpr Identificador Variable(int digitos, int maximo, bool numerico = false)
+// The row of GS1's table for the identifier `texto` starts with, if any.
+// Identifiers are prefix-free: at most one of its first 2, 3 or 4 digits is.
+const Identificador *identificador(QStringView texto)
 {
-    return {digitos, 1, maximo, numerico, false};
-}
-
-constexpr std::array<Identificador, 100> tablaIdentificadores()
-{
-    std::array<Identificador, 100> tabla{};
-    tabla[0] = Fijo(2, 18); // SSCC
-    tabla[1] = tabla[2] = tabla[3] = Fijo(2, 14);
-    tabla[4] = Fijo(2, 16);
-    tabla[10] = Variable(2, 20); // lot
-    for (int fecha : {11, 12, 13, 15, 16, 17})
-        tabla.at(fecha) = Fijo(2, 6);
-    tabla[20] = Fijo(2, 2);
-    tabla[21] = tabla[22] = Variable(2, 20);
-    tabla[24] = tabla[25] = Variable(3, 30);
-    tabla[30] = tabla[37] = Variable(2, 8, true);
-    for (int medida = 31; medida <= 36; ++medida)
-        tabla.at(medida) = Fijo(4, 6);
-    tabla[39] = Variable(4, 15, true);
-    tabla[40] = Variable(3, 30);
-    tabla[41] = Fijo(3, 13);
-    tabla[42] = Variable(3, 20);
-    tabla[70] = tabla[72] = Variable(4, 30);
-    tabla[71] = Variable(3, 20);
-    tabla[80] = tabla[81] = tabla[82] = Variable(4, 70);
-    tabla[90] = Variable(2, 30);
-    for (int interno = 91; interno <= 99; ++interno)
-        tabla.at(interno) = Variable(2, 90);
-    return tabla;
-}
-
-constexpr std::array<Identificador, 100> Identificadores = tablaIdentificadores();
-
-bool soloDigitos(QStringView texto)
-{
-    for (const QChar c : texto) {
-        if (c < u'0' || c > u'9')
-            return false;
+    for (qsizetype digitos = 2; digitos <= 4 && digitos <= texto.size(); ++digitos) {
+        const QStringView ai = texto.first(digitos);
+        for (const Identificador &fila : Identificadores) {
+            if (fila.desde.size() == digitos && fila.desde <= ai && ai <= fila.hasta)
+                return &fila;
+        }
     }
-    return !texto.isEmpty();
+    return nullptr;
 }
 
-// Printable ASCII without the blank: what a label can carry in a field.
-bool caracteresValidos(QStringView texto)
+bool esDigito(QChar c)
 {
-    return std::ranges::all_of(texto, [](QChar c) { return c.unicode() >= 0x21 && c.unicode() <= 0x7e; });
+    return c >= u'0' && c <= u'9';
 }
 
-Identificador identificador(QStringView texto)
+// GS1's character sets: N digits; X set 82 (printable ASCII without the blank
+// and # $ @ [ \ ] ^ ` { | } ~); Y set 39 (# - / digits, capitals); Z set 64
+// (digits, letters, - and _, with = only as padding at the end).
+bool enJuego(QStringView texto, QChar juego)
 {
-    if (texto.size() < 2 || !soloDigitos(texto.first(2)))
-        return {};
-    return Identificadores.at(size_t(texto.first(2).toInt()));
+    while (juego == u'Z' && texto.endsWith(u'='))
+        texto.chop(1);
+    return std::ranges::all_of(texto, [juego](QChar c) {
+        const bool alfanumerico = esDigito(c) || (c >= u'A' && c <= u'Z');
+        switch (juego.unicode()) {
+        case u'N':
+            return esDigito(c);
+        case u'Y':
+            return alfanumerico || QStringView(u"#-/").contains(c);
+        case u'Z':
+            return alfanumerico || (c >= u'a' && c <= u'z') || c == u'-' || c == u'_';
+        default:
+            return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c);
+        }
+    });
 }
 
 bool digitoControlCorrecto(QStringView numero)
@@ -113,7 +99,74 @@ std::optional<QDate> fechaYYMMDD(QStringView texto, QDate hoy)
     return fecha;
 }
 
-// Collects the fields the library wants; false when the string is not GS1.
+// One part of a field's format, as GS1's table writes it: "N13,csum",
+// "[X..17]"...
+struct Parte
+{
+    QChar juego;
+    qsizetype minimo = 0;
+    qsizetype maximo = 0;
+    bool opcional = false;
+    QStringView control; // a check digit or a kind of date; empty for none
+};
+
+Parte parte(QStringView texto)
+{
+    Parte resultado;
+    if (const qsizetype coma = texto.indexOf(u','); coma >= 0) {
+        resultado.control = texto.sliced(coma + 1);
+        texto = texto.first(coma);
+    }
+    resultado.opcional = texto.startsWith(u'[');
+    if (resultado.opcional)
+        texto = texto.sliced(1, texto.size() - 2);
+    resultado.juego = texto[0];
+    const bool variable = texto.sliced(1).startsWith(u"..");
+    resultado.maximo = texto.sliced(variable ? 3 : 1).toInt();
+    resultado.minimo = variable ? 1 : resultado.maximo;
+    return resultado;
+}
+
+bool controlCorrecto(QStringView texto, QStringView control, QDate hoy)
+{
+    if (control == u"csum")
+        return digitoControlCorrecto(texto);
+    if (control == u"yymmd0")
+        return fechaYYMMDD(texto, hoy).has_value();
+    if (control == u"yymmdd")
+        return texto.sliced(4) != u"00" && fechaYYMMDD(texto, hoy);
+    if (control == u"yyyymmdd")
+        return QDate(texto.first(4).toInt(), texto.sliced(4, 2).toInt(), texto.sliced(6).toInt()).isValid();
+    return true; // a part with nothing to check
+}
+
+// Whether `datos` is a whole field of `formato`: its parts in order, each of
+// its length and characters; only the last part runs to a maximum, and the
+// optional ones come last.
+bool campoValido(QStringView datos, QStringView formato, QDate hoy)
+{
+    for (const QStringView texto : formato.tokenize(u' ')) {
+        const Parte p = parte(texto);
+        if (datos.isEmpty() && p.opcional)
+            return true;
+        const QStringView trozo = datos.first(std::min(datos.size(), p.maximo));
+        if (trozo.size() < p.minimo || !enJuego(trozo, p.juego) || !controlCorrecto(trozo, p.control, hoy))
+            return false;
+        datos = datos.sliced(trozo.size());
+    }
+    return datos.isEmpty();
+}
+
+// The length of a field whose length is predefined: all its parts are fixed.
+qsizetype largoPredefinido(QStringView formato)
+{
+    qsizetype largo = 0;
+    for (const QStringView texto : formato.tokenize(u' '))
+        largo += parte(texto).maximo;
+    return largo;
+}
+
+// Collects the fields of a string; false when it is not GS1.
 class Lector
 {
 public:
@@ -121,38 +174,34 @@ public:
         : m_hoy(hoy)
     {}
 
-    bool campo(QStringView ai, QStringView datos, const Identificador &tipo)
+    bool campo(QStringView ai, QStringView datos, const Identificador &fila)
     {
-        if (datos.size() < tipo.minimo || datos.size() > tipo.maximo || !caracteresValidos(datos))
+        if (!campoValido(datos, fila.formato, m_hoy))
             return false;
-        if (tipo.numerico && !soloDigitos(datos))
-            return false;
-        ++m_campos;
-        // The same field twice is a broken string, not a choice between two.
-        if (ai == u"10") {
-            if (m_lectura.lote)
-                return false;
-            m_lectura.lote = datos.toString();
-        } else if (ai == u"17") {
-            if (m_lectura.caducidad)
-                return false;
-            m_lectura.caducidad = fechaYYMMDD(datos, m_hoy);
-            return m_lectura.caducidad.has_value();
-        }
+        // The same field twice is one reading; with two values it is a broken
+        // string, not a choice between them.
+        const QString clave = ai.toString();
+        if (m_campos.contains(clave))
+            return m_campos.value(clave) == datos;
+        m_campos.insert(clave, datos.toString());
         return true;
     }
 
     std::optional<LecturaGs1> resultado() const
     {
-        if (m_campos == 0)
+        if (m_campos.isEmpty())
             return std::nullopt;
-        return m_lectura;
+        LecturaGs1 lectura;
+        if (m_campos.contains(u"10"_s))
+            lectura.lote = m_campos.value(u"10"_s);
+        if (m_campos.contains(u"17"_s))
+            lectura.caducidad = fechaYYMMDD(m_campos.value(u"17"_s), m_hoy);
+        return lectura;
     }
 
 private:
     QDate m_hoy;
-    LecturaGs1 m_lectura;
-    int m_campos = 0;
+    QHash<QString, QString> m_campos;
 };
 
 std::optional<LecturaGs1> leerEntreParentesis(QStringView texto, QDate hoy)
@@ -166,13 +215,13 @@ std::optional<LecturaGs1> leerEntreParentesis(QStringView texto, QDate hoy)
         if (cierre < 0)
             return std::nullopt;
         const QStringView ai = texto.sliced(pos + 1, cierre - pos - 1);
-        const Identificador tipo = identificador(ai);
-        if (tipo.digitos == 0 || ai.size() != tipo.digitos || !soloDigitos(ai))
+        const Identificador *fila = identificador(ai);
+        if (!fila || ai.size() != fila->desde.size())
             return std::nullopt;
         qsizetype fin = texto.indexOf(u'(', cierre + 1);
         if (fin < 0)
             fin = texto.size();
-        if (!lector.campo(ai, texto.sliced(cierre + 1, fin - cierre - 1), tipo))
+        if (!lector.campo(ai, texto.sliced(cierre + 1, fin - cierre - 1), *fila))
             return std::nullopt;
         pos = fin;
     }
@@ -185,18 +234,19 @@ std::optional<LecturaGs1> leerSeguido(QStringView texto, QDate hoy)
     qsizetype pos = 0;
     while (pos < texto.size()) {
         const QStringView resto = texto.sliced(pos);
-        const Identificador tipo = identificador(resto);
-        if (tipo.digitos == 0 || resto.size() <= tipo.digitos || !soloDigitos(resto.first(tipo.digitos)))
+        const Identificador *fila = identificador(resto);
+        if (!fila)
             return std::nullopt;
-        const QStringView datos = resto.sliced(tipo.digitos);
+        const qsizetype digitos = fila->desde.size();
+        const QStringView datos = resto.sliced(digitos);
         qsizetype largo = datos.indexOf(Separador);
         if (largo < 0)
             largo = datos.size();
-        if (tipo.predefinido)
-            largo = std::min<qsizetype>(tipo.minimo, largo);
-        if (!lector.campo(resto.first(tipo.digitos), datos.first(largo), tipo))
+        if (fila->predefinido)
+            largo = std::min(largoPredefinido(fila->formato), largo);
+        if (!lector.campo(resto.first(digitos), datos.first(largo), *fila))
             return std::nullopt;
-        pos += tipo.digitos + largo;
+        pos += digitos + largo;
         // A separator ends a variable field; some printers put one after a
         // fixed one too.
         if (pos < texto.size() && texto[pos] == Separador)
@@ -222,12 +272,10 @@ std::optional<LecturaGs1> LeerGs1(QStringView texto, QDate hoy)
         texto = texto.sliced(1);
     if (texto.startsWith(u'('))
         return marcado ? std::nullopt : leerEntreParentesis(texto, hoy);
-    if (!marcado) {
-        const bool conArticulo = texto.startsWith(u"01") || texto.startsWith(u"02");
-        if (!conArticulo || texto.size() < 16 || !soloDigitos(texto.sliced(2, 14)) ||
-            !digitoControlCorrecto(texto.sliced(2, 14)))
-            return std::nullopt;
-    }
+    // Unmarked, only an article number (whose check digit the table has
+    // checked) tells a label from a lot code.
+    if (!marcado && !texto.startsWith(u"01") && !texto.startsWith(u"02"))
+        return std::nullopt;
     return leerSeguido(texto, hoy);
 }
 

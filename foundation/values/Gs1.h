@@ -22,9 +22,11 @@ struct LecturaGs1
 // The reading of `texto` when it is a well-formed GS1 string, as a scanner
 // types it: with or without the symbology prefix ("]C1", also "]d2", "]Q3",
 // "]e0"), with the group separator (ASCII 29) after variable-length fields, or
-// in the bracketed human-readable form "(01)...(17)...(10)...". Anything else
-// (an unknown identifier, a field cut short or too long, a date that does not
-// exist) is no reading: the text is then an ordinary lot code.
+// in the bracketed human-readable form "(01)...(17)...(10)...". Every field is
+// checked against GS1's table of identifiers: anything else (an identifier GS1
+// has not assigned, a field of the wrong length or characters, a wrong check
+// digit, a date that does not exist, one identifier with two values) is no
+// reading: the text is then an ordinary lot code.
 //
 // A bare string of digits and letters could be a lot code that merely looks
 // like identifiers, so without prefix, separator or brackets a text counts only

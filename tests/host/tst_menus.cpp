@@ -104,20 +104,23 @@ private Q_SLOTS:
         QVERIFY_SQL(QCOMPARE(modComun::Grupos(), QString()));
     }
 
-    // Grupos hands on a failure as its own, keeping its number.
-    void erroresDeLosGrupos()
+    // A user code that is no integer is refused before any statement, as a
+    // failure of Grupos with the type-mismatch number.
+    void usuarioQueNoEsNumero()
     {
         QFETCH_GLOBAL(QString, motor);
         NVLA_BASE_DATOS(conexion, motor, true);
         preparar(conexion, 2);
-        m_empresa->setParametro(u"UsuarioActual"_s, u"NO_ES_UN_NUMERO"_s);
+        m_empresa->setParametro(u"UsuarioActual"_s, u"2 OR 1=1"_s);
         try {
             modComun::MenuRestringido(1200, {}, 1);
-            QFAIL("a query that cannot run must fail");
+            QFAIL("a user code that is no number must be refused");
         } catch (const ErrorLotes &error) {
             QCOMPARE(error.Source(), u"modComun::Grupos"_s);
-            QCOMPARE(error.Number(), NumeroError::BaseDatos);
+            QCOMPARE(error.Number(), NumeroError::ConversionTipo);
+            QVERIFY2(error.Description().contains(u"UsuarioActual"_s), qPrintable(error.Description()));
         }
+        QCOMPARE(m_grabadora->Textos(), QStringList());
     }
 };
 

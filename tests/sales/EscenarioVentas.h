@@ -2,6 +2,7 @@
 
 #include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/Conduccion.h"
+#include "tests/support/Entrada.h"
 
 #include <nvlalotes/ConexionGrabadora.h>
 #include <nvlalotes/EmpresaMemoria.h>
@@ -10,10 +11,6 @@
 #include <QDate>
 #include <QList>
 #include <QString>
-
-namespace NVLALotes {
-class Rejilla;
-}
 
 // An article with its lots in warehouse 1 of company 1, on a fresh database,
 // and an entry class pointed at it through a recording connection.
@@ -33,59 +30,52 @@ struct LotePrueba
 inline constexpr qint32 ArticuloPrueba = 500;
 inline constexpr qint16 AlmacenPrueba = 1;
 
+// The lots every dialog test lists, by stock: 25 (-2), 24 (0), 28 (3), 22
+// (4.99), 23 (4.996, shown as 5,00), 21 (5), 26 (8), 27 (60, blocked), 29
+// (80). 25's code is 50 characters long and carries a quote.
+const QList<LotePrueba> &LotesPrueba();
+
 // A text as an SQL literal: quoted, with its quotes doubled.
 QString texto(const QString &valor);
+// The company, its warehouses 1 and 2, the test article with `lotes` in
+// warehouse 1, and another article with a lot of its own there, which a
+// list that loses its article condition shows.
 void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes);
+// Sembrar(LotesPrueba()) and an inventory count of the article: lots counted
+// here, one with another expiry, one at the -1 that means "not counted", one
+// typed in this count, and two counted only in warehouse 2.
+void SembrarConInventario(Conexion &conexion);
 
 // Lots of the article in the database, as "key|lot|expiry|tone|caliber", in key order.
 QStringList LotesEnBase(Conexion &conexion);
 // Stock of a lot in the test warehouse as "units" text, or "sin fila".
 QString StockEnBase(Conexion &conexion, qint32 clave);
-// Whether the lot stock procedure went through the connection.
-bool LlamoAlProcedimiento(const ConexionGrabadora &grabadora);
-// The first data row of the grid whose cells (column, text) all show those texts; -1 when none.
-int FilaCon(const Rejilla *rejilla, const QList<std::pair<int, QString>> &celdas);
 
-// Sets the lot outputs of an entry class to recognisable values, to see what Show changes.
-template<class Clase> void MarcarSalidas(Clase &clase)
-{
-    clase.Cod_Lote = 77;
-    clase.Lote = QStringLiteral("L-HOST");
-    clase.Caducidad = QDate(2030, 3, 3);
-    clase.Tono = QStringLiteral("T-HOST");
-    clase.Calibre = QStringLiteral("C-HOST");
-}
-template<class Clase> bool SalidasIntactas(const Clase &clase)
-{
-    return clase.Cod_Lote == 77 && clase.Lote == u"L-HOST" && clase.Caducidad == QDate(2030, 3, 3) &&
-           clase.Tono == u"T-HOST" && clase.Calibre == u"C-HOST";
-}
+// Points the class at the article and warehouse above, with the units, and
+// lets it choose automatically and control lots where it has those fields.
+void SobreElArticulo(Entrada &entrada, int unidades);
 
-// An entry class on the article and warehouse above, its company in memory.
-template<class Clase> struct Sesion
+// An entry class on the article and warehouse above, its company in memory
+// under the model, its connection recorded; a null connection fails every query.
+struct Sesion
 {
     std::shared_ptr<EmpresaMemoria> empresa = std::make_shared<EmpresaMemoria>(1, 1);
     std::shared_ptr<ConexionGrabadora> grabadora;
-    Clase clase;
+    Entrada entrada;
 
-    // A null connection fails every query.
-    Sesion(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades)
-        : grabadora(std::make_shared<ConexionGrabadora>(std::move(conexion)))
-    {
-        empresa->setParametro(QStringLiteral("Lotes_ModeloUsar"), modelo);
-        empresa->setParametro(QStringLiteral("Lotes_NroObligatorio"), false);
-        clase.EmpresaNuvalia(empresa);
-        clase.ConexionNuvalia(grabadora);
-        clase.Cod_Almacen = AlmacenPrueba;
-        clase.Cod_Articulo = ArticuloPrueba;
-        clase.Unidades = unidades;
-        if constexpr (requires { clase.PermitirAutomatico; })
-            clase.PermitirAutomatico = true;
-    }
-    bool llamoAlProcedimiento() const { return LlamoAlProcedimiento(*grabadora); }
-    void marcarSalidas() { MarcarSalidas(clase); }
-    bool salidasIntactas() const { return SalidasIntactas(clase); }
+    Sesion(const QString &clase, std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades = 5);
+    // "Campo=valor" sets a field of the class, "@Nombre=valor" a company parameter.
+    void ajustar(const QStringList &ajustes);
+    // Whether the lot stock procedure went through the connection.
+    bool llamoAlProcedimiento() const;
 };
-using SesionVentas = Sesion<frmclsLotesFacturacion>;
+
+// The sales entry class on the article, as the stock tests drive it.
+struct SesionVentas
+{
+    std::shared_ptr<ConexionGrabadora> grabadora;
+    frmclsLotesFacturacion clase;
+    SesionVentas(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades);
+};
 
 } // namespace NVLALotes::Pruebas

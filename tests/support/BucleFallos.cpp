@@ -24,6 +24,7 @@ struct Corrida
     std::optional<ErrorLotes> error;
     QList<MensajeVisto> mensajes;
     QList<MensajeVisto> mensajesCarga;
+    QList<MensajeVisto> mensajesPreparar;
     QString camposAntes, camposDespues;
     QStringList tablasAntes, tablasDespues;
 };
@@ -86,23 +87,28 @@ void pulsar(const EscenarioFallos &escenario, QDialog *d)
 
 // The clerk's actions and the final press; after a message the same press
 // again must work, as the failure is spent. A window that told of a failed
-// load (`mensajesAntes` exceeded) is only left.
+// load (`mensajesAntes` exceeded), or a dialog that told of a failure while
+// the clerk read on through its list, is only left.
 void actuar(const EscenarioFallos &escenario, QDialog *d, Corrida &r, int mensajesAntes)
 {
     const bool ventana = !escenario.cerrar.isEmpty();
-    if (ventana && MensajesCapturados() > mensajesAntes) {
-        clic(d, escenario.cerrar);
-        return;
-    }
-    escenario.preparar(d);
+    const auto salir = [&] {
+        if (d->isVisible())
+            ventana ? clic(d, escenario.cerrar) : void(d->close());
+    };
+    if (ventana && MensajesCapturados() > mensajesAntes)
+        return salir();
+    r.mensajesPreparar = CapturarMensajes([&] { escenario.preparar(d); });
+    if (!r.mensajesPreparar.isEmpty() || !d->isVisible())
+        return salir();
     r.mensajes = CapturarMensajes([&] { pulsar(escenario, d); });
     if (!r.mensajes.isEmpty()) {
         QVERIFY2(d->isVisible(), "the dialog closed after its message");
         const auto otra = CapturarMensajes([&] { pulsar(escenario, d); });
         QVERIFY2(otra.isEmpty(), qPrintable(otra.value(0).texto));
     }
-    if (ventana && d->isVisible())
-        clic(d, escenario.cerrar);
+    if (ventana)
+        salir();
 }
 
 void conducir(const EscenarioFallos &escenario, AnfitrionPrueba &host, Corrida &r)
@@ -137,6 +143,7 @@ bool correr(const QString &motor, const EscenarioFallos &escenario, int fallarEn
     } catch (const ErrorLotes &error) {
         r.error = error;
     }
+    r.mensajesCarga += r.mensajesPreparar; // judged as a failed load: nothing chosen, nothing written
     r.pasos = falla->Pasos();
     r.fallo = falla->Fallo();
     r.pasoFallido = falla->PasoFallido();

@@ -23,7 +23,8 @@
 //     clean run did, fields and lot tables alike.
 // A window that stays open after the final press (the stock windows) may also
 // end a third way: it tells of a failed load in its own message, keeps what it
-// had read, and the clerk leaves it with nothing written.
+// had read, and the clerk leaves it with nothing written; so may a dialog that
+// fails to read the rest of its list while the clerk reads on.
 // A failure nobody hears of fails the test, as does any failure of the driver.
 namespace NVLALotes::Pruebas {
 

@@ -1,3 +1,5 @@
+#include "foundation/database/ValorSql.h"
+
 #include <nvlalotes/Conversiones.h>
 #include <nvlalotes/ErrorLotes.h>
 
@@ -19,6 +21,8 @@ private Q_SLOTS:
     void esFecha_data();
     void esFecha();
     void textoDeFecha();
+    void valorSql_data();
+    void valorSql();
 };
 
 void tst_Conversiones::valorNumerico_data()
@@ -110,6 +114,49 @@ void tst_Conversiones::textoDeFecha()
     QCOMPARE(TextoDeFecha(QDate(1900, 1, 1)), u"01/01/1900"_s); // the null date still shows
     QCOMPARE(TextoDeFecha(QDate(1, 1, 1)), QString());
     QCOMPARE(TextoDeFecha(QVariant()), QString());
+}
+
+// A value in a statement's text: a text stays one literal whatever it holds; an
+// integer that arrives as text goes in as it came, or is refused.
+void tst_Conversiones::valorSql_data()
+{
+    QTest::addColumn<bool>("esTexto");
+    QTest::addColumn<QString>("valor");
+    QTest::addColumn<QString>("sql"); // null: refused
+
+    QTest::newRow("comilla") << true << u"frmO'Brien"_s << u"'frmO''Brien'"_s;
+    QTest::newRow("solo comillas") << true << u"''"_s << u"''''''"_s;
+    QTest::newRow("no ASCII") << true << u"Núñez €"_s << u"'Núñez €'"_s;
+    QTest::newRow("texto vacio") << true << QString() << u"''"_s;
+    QTest::newRow("entero") << false << u"12"_s << u"12"_s;
+    QTest::newRow("negativo") << false << u"-7"_s << u"-7"_s;
+    QTest::newRow("sentencia colada") << false << u"1 OR 1=1"_s << QString();
+    QTest::newRow("comilla en un numero") << false << u"1'"_s << QString();
+    QTest::newRow("decimal") << false << u"2.5"_s << QString();
+    QTest::newRow("blanco delante") << false << u" 3"_s << QString();
+    QTest::newRow("solo el signo") << false << u"-"_s << QString();
+    QTest::newRow("no cabe en 64 bits") << false << u"9223372036854775808"_s << QString();
+    QTest::newRow("cifras anchas") << false << u"１２"_s << QString();
+    QTest::newRow("numero vacio") << false << QString() << QString();
+}
+
+void tst_Conversiones::valorSql()
+{
+    QFETCH(bool, esTexto);
+    QFETCH(QString, valor);
+    QFETCH(QString, sql);
+    if (esTexto) {
+        QCOMPARE(ValorSql::texto(valor), sql);
+        return;
+    }
+    try {
+        QCOMPARE(ValorSql::entero(valor, u"UsuarioActual"_s, u"modComun::Grupos"_s), sql);
+    } catch (const ErrorLotes &error) {
+        QVERIFY2(sql.isNull(), qPrintable(error.Description()));
+        QCOMPARE(error.Number(), NumeroError::ConversionTipo);
+        QCOMPARE(error.Source(), u"modComun::Grupos"_s);
+        QVERIFY2(error.Description().contains(u"UsuarioActual"_s), qPrintable(error.Description()));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Conversiones)

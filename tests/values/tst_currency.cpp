@@ -1,9 +1,11 @@
 #include <nvlalotes/Currency.h>
+#include <nvlalotes/ErrorLotes.h>
 
 #include <QTest>
 #include <QVariant>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 using namespace NVLALotes;
@@ -46,6 +48,18 @@ void tst_Currency::fromDoubleSatura()
     // The library's own doubles get the nearest value; a value read from outside is refused instead.
     QCOMPARE(Currency::fromDouble(1e300).raw(), Maximo);
     QCOMPARE(Currency::fromDouble(std::nan("")).raw(), 0);
+    // Sums and differences never wrap round to the other sign: they raise the overflow error.
+    const Currency uno = Currency::fromRaw(1);
+    QCOMPARE((Currency::fromRaw(Maximo) - uno + uno).raw(), Maximo);
+    for (const auto &desborda : {std::function([&] { return Currency::fromRaw(Maximo) + uno; }),
+                                 std::function([&] { return Currency::fromRaw(Minimo) - uno; }),
+                                 std::function([] { return -Currency::fromRaw(Minimo); })}) {
+        try {
+            QFAIL(qPrintable(u"no overflow but %1"_s.arg(desborda().raw())));
+        } catch (const ErrorLotes &error) {
+            QCOMPARE(error.Number(), 6);
+        }
+    }
 }
 
 void tst_Currency::parse_data()

@@ -1,0 +1,182 @@
+// The clerk's helps, each in every dialog it reaches: expired lots marked and
+// moving by typing through a long list (the sales lot list), a scanned GS1
+// label in the lot box (purchases, and the sales "Manual" frame); each one
+// also with its host parameter set False.
+#include "foundation/controls/ModeloRejilla.h"
+#include "foundation/controls/Rejilla.h"
+#include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/lists/ListaLotes.h"
+#include "tests/sales/EscenarioVentas.h"
+
+#include <QApplication>
+
+using namespace Qt::StringLiterals;
+using namespace NVLALotes;
+using namespace NVLALotes::Pruebas;
+
+namespace {
+
+QString dia(int dias)
+{
+    return QDate::currentDate().addDays(dias).toString(u"yyyy-MM-dd"_s);
+}
+
+// The sales lot dialog on `lotes`, once with every help and once with `ayuda`
+// off; `guion` runs on each, then the dialog is cancelled.
+void probar(const QList<LotePrueba> &lotes, const QString &ayuda,
+            const std::function<void(QDialog *, Rejilla *, bool activa)> &guion)
+{
+    for (const QString &motor : Motores()) {
+        for (const bool activa : {true, false}) {
+            NVLA_BASE_DATOS(bd, motor, false);
+            QVERIFY_SQL(Sembrar(*bd, lotes));
+            Sesion s(u"facturacion"_s, bd, u"3"_s, 1);
+            s.empresa->setParametro(ayuda, activa ? u"True"_s : u"Falso"_s);
+            QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+                               [&](QDialog *d) {
+                                   guion(d, control<Rejilla>(d, u"vsLotes"_s), activa);
+                                   clic(d, u"cmdCancelar"_s);
+                               }));
+        }
+    }
+}
+
+} // namespace
+
+class TstAyudas : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void cleanupTestCase() { Sesion(u"facturacion"_s, nullptr, u"1"_s); }
+
+    // Only a date before today marks its cell; the text stays as it was.
+    void caducadosMarcados()
+    {
+        const QList<LotePrueba> lotes{{1, u"1"_s, u"L-AYER"_s, dia(-1), {}, {}},
+                                      {2, u"2"_s, u"L-HOY"_s, dia(0), {}, {}},
+                                      {3, u"3"_s, u"L-SIN"_s, {}, {}, {}}};
+        probar(lotes, u"Lotes_MarcarCaducados"_s, [](QDialog *, Rejilla *r, bool activa) {
+            QStringList marcas;
+            for (int fila = 1; fila < r->Rows(); ++fila) {
+                const QModelIndex celda = r->model()->index(fila - 1, 2);
+                marcas << celda.data(Qt::ToolTipRole).toString();
+                QCOMPARE(celda.data(Qt::ForegroundRole).isValid(), !marcas.constLast().isEmpty());
+            }
+            const QString marca = activa ? u"Lote caducado"_s : QString();
+            QCOMPARE(marcas, (QStringList{QString(), marca, QString(), QString()}));
+            QCOMPARE(r->TextMatrix(2, 2), QDate::currentDate().addDays(-1).toString(u"dd/MM/yyyy"_s));
+        });
+    }
+
+    // Typing finds lots not yet read from a long list, in any letter case; a
+    // pause starts anew; the automatic row is never chosen.
+    void busquedaAlTeclear()
+    {
+        QList<LotePrueba> lotes;
+        for (int i = 1; i <= 300; ++i)
+            lotes.append({i, QString::number(i), u"A-%1"_s.arg(i, 3, 10, QChar(u'0')), {}, {}, {}});
+        lotes.append({301, u"999"_s, u"Zeta"_s, {}, {}, {}});
+        probar(lotes, u"Lotes_BusquedaAlTeclear"_s, [](QDialog *d, Rejilla *r, bool activa) {
+            qint64 ahora = 0;
+            d->findChild<ListaLotes *>()->fijarReloj([&] { return ahora; });
+            QVERIFY(r->modelo()->quedanFilasPorLeer());
+            QTest::keyClick(r, Qt::Key_Z);
+            QCOMPARE(r->Row(), activa ? 302 : 1);
+            ahora += 2000;
+            QTest::keyClicks(r, u"a-007"_s);
+            ahora += 2000;
+            QTest::keyClicks(r, u"-"_s);
+            QCOMPARE(r->TextMatrix(r->Row(), 3), activa ? u"A-007"_s : ListaLotes::TextoAutomatico);
+        });
+    }
+
+    // The scanner types the label, longer than the box takes, and ends it with
+    // Enter or Tab; the boxes show lot and expiry ("cajas"), and the purchase
+    // host gets what they show.
+    void etiquetaGs1_data()
+    {
+        for (const char *columna : {"clase", "tecleado"})
+            QTest::addColumn<QString>(columna);
+        QTest::addColumn<int>("fin");
+        QTest::addColumn<QString>("antes"); // the lot the box opens with
+        QTest::addColumn<bool>("pedirCaducidad");
+        QTest::addColumn<bool>("lectura"); // Lotes_LecturaGS1
+        QTest::addColumn<QStringList>("cajas");
+        const QString etiqueta = u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-ESCANEADO"_s;
+        const QStringList leida{u"LOTE-ESCANEADO"_s, u"31/12/2030"_s};
+        const QString manual = u"(17)301231(10)LOTE-ESCANEADO"_s;
+        const QString largo = u"(17)301231(10)LOTE-DE-16-CIFRA"_s;
+        const int intro = Qt::Key_Return;
+        const QString compras = u"compras"_s;
+        QTest::newRow("con Intro") << compras << etiqueta << intro << QString() << true << true << leida;
+        QTest::newRow("con tabulador") << compras << etiqueta << int(Qt::Key_Tab) << QString() << true << true << leida;
+        QTest::newRow("tras el lote que traía") << compras << etiqueta << intro << u"L-ORIG"_s << true << true << leida;
+        QTest::newRow("separador tras el lote") << compras << u"]C110LOTE-ESCANEADO"_s + QChar(29) + u"17301231"_s
+                                                << intro << QString() << true << true << leida;
+        QTest::newRow("código corriente")
+            << compras << u"10ABC"_s << intro << QString() << true << true << QStringList{u"10ABC"_s, QString()};
+        QTest::newRow("lote más largo que la caja")
+            << compras << largo << intro << QString() << true << true << QStringList{largo.left(15), QString()};
+        QTest::newRow("caducidad inhabilitada")
+            << compras << manual << intro << QString() << false << true << QStringList{u"LOTE-ESCANEADO"_s, QString()};
+        QTest::newRow("lectura apagada") << compras << manual << intro << QString() << true << false
+                                         << QStringList{manual.left(15), QString()};
+        const QString ventas = u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-DE-18-CIFRAS"_s;
+        QTest::newRow("marco de ventas") << u"facturacion"_s << ventas << intro << QString() << false << true
+                                         << QStringList{u"LOTE-DE-18-CIFRAS"_s, u"31/12/2030"_s};
+        QTest::newRow("marco de ventas, lectura apagada") << u"facturacion"_s << ventas << intro << QString() << false
+                                                          << false << QStringList{ventas.left(20), QString()};
+    }
+    void etiquetaGs1()
+    {
+        QFETCH(QString, clase);
+        QFETCH(QString, tecleado);
+        QFETCH(int, fin);
+        QFETCH(QString, antes);
+        QFETCH(bool, pedirCaducidad);
+        QFETCH(bool, lectura);
+        QFETCH(QStringList, cajas);
+        const bool compras = clase == u"compras";
+        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
+        QVERIFY_SQL(Sembrar(*bd, {}));
+        Sesion s(clase, bd, u"3"_s);
+        s.empresa->setParametro(u"Lotes_LecturaGS1"_s, lectura);
+        if (compras) {
+            s.entrada.fijar("Lote", antes);
+            s.entrada.fijar("PedirCaducidad", pedirCaducidad);
+        }
+        QStringList vistas;
+        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+                           [&](QDialog *d) {
+                               auto *caja = control<kxTextBox>(d, u"txtLote"_s);
+                               enfocar(d, u"txtLote"_s);
+                               // The separator as keyboard scanners send it: Ctrl+].
+                               const QStringList trozos = tecleado.split(QChar(29));
+                               for (qsizetype i = 0; i < trozos.size(); ++i) {
+                                   if (i > 0)
+                                       QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)),
+                                                           Qt::ControlModifier);
+                                   QTest::keyClicks(caja, trozos[i]);
+                               }
+                               QTest::keyClick(caja, Qt::Key(fin));
+                               vistas = {caja->text(), control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor()};
+                               // Enter then moves to Aceptar as it always does.
+                               if (!compras)
+                                   QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
+                               const bool falta = !compras || (pedirCaducidad && vistas[1].isEmpty());
+                               clic(d, falta ? u"cmdCancelar"_s : u"cmdAceptar"_s);
+                           }));
+        QCOMPARE(vistas, cajas);
+        if (!compras)
+            return;
+        // What the boxes show is what the host gets.
+        if (s.entrada.campo("Result").toBool())
+            QCOMPARE(s.entrada.campo("Caducidad").toDate(), pedirCaducidad ? QDate(2030, 12, 31) : QDate(1900, 1, 1));
+        QCOMPARE(s.entrada.campo("Lote").toString(), s.entrada.campo("Result").toBool() ? cajas[0] : antes);
+    }
+};
+
+QTEST_MAIN(TstAyudas)
+#include "tst_ayudas.moc"
