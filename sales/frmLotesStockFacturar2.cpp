@@ -4,8 +4,6 @@
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
-#include "foundation/database/Registros.h"
-#include "foundation/host/Formatos.h"
 #include "foundation/lists/CeldasStock.h"
 #include "foundation/lists/MarcoManual.h"
 #include "foundation/values/Conversiones.h"
@@ -22,21 +20,12 @@ enum Columna { Clave = 0, Bloqueo = 1, Stock = 2, TonoLote = 3, CalibreLote = 4,
 
 DialogoListaLotes::Diseno diseno()
 {
-    return {
-        u"frmLotesStockFacturar2"_s,
-        u"Especifique Tono / Calibre"_s,
-        {6015, 7005},
-        {3570, 6570, 1065, 365},
-        {4755, 6570, 1065, 365},
-        {{75, 1350, 5865, 5085},
-         QList<ListaLotes::Columna>{{u"Blq"_s, 500, Rejilla::Alineacion::CentroCentro}} + CeldasStock::ColumnasTono(),
-         Stock,
-         Bloqueo}};
-}
-
-bool bloqueado(const QVariant &valor)
-{
-    return !valor.isNull() && ValorBooleano(valor, u"frmLotesStockFacturar2"_s);
+    return {u"frmLotesStockFacturar2"_s,
+            u"Especifique Tono / Calibre"_s,
+            {6015, 7005},
+            {3570, 6570, 1065, 365},
+            {4755, 6570, 1065, 365},
+            {{75, 1350, 5865, 5085}, CeldasStock::ColumnasTono(true), Stock, Bloqueo}};
 }
 
 } // namespace
@@ -72,9 +61,7 @@ void frmLotesStockFacturar2::antesDeCargar()
 
 QString frmLotesStockFacturar2::filaDeRegistro(const Registros &registro) const
 {
-    // The block flag is the field after those the stock list reads.
-    const QString bloqueo = bloqueado(registro.Campo(6)) ? u"X"_s : QString();
-    return CeldasStock::FilaTono(registro, &bloqueo);
+    return CeldasStock::FilaTono(registro, true);
 }
 
 void frmLotesStockFacturar2::tomarFila(int fila)

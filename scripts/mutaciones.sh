@@ -40,7 +40,7 @@ model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
 sales outputs taken by a model read again after the dialog @@ sales/frmclsLotesFacturacion.cpp @@ salidaDelModelo(modelo)); @@ [] { return salidaDelModelo(LeerModeloLotes()); });
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
-grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, Rejilla::Alineacion::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, Rejilla::Alineacion::CentroCentro};
+grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, A::CentroCentro};
 regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
 transfer lets a short lot go @@ regularization/frmclsLotesTraspaso.cpp @@ Campo::fijoEnDialogo("EsNegativo", true) @@ Campo::fijoEnDialogo("EsNegativo", false)
 inventory focus lost after the missing-data message @@ inventory/frmInventarioLotes1.cpp @@ txtCaducidad->setFocus(Qt::OtherFocusReason); @@ (void)0;
@@ -55,12 +55,15 @@ GS1 check digit not verified @@ foundation/values/Gs1.cpp @@ return digitoContro
 GS1 character set 82 not checked @@ foundation/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
 GS1 identifier repeated with another value @@ foundation/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
-typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ m_rejilla, [this](int fila) { return !esFilaAutomatica(fila) && !m_rejilla->modelo()->filaUnida(fila); }); @@ m_rejilla, [](int) { return true; });
-stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ QString::number(txtAlmacen->Almacen()) + u" AND b.Cod_Articulo = "_s + QString::number(Cod_Articulo) + @@ QString::number(txtAlmacen->Almacen()) +
+typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ m_rejilla, [this](int fila) { return ValorNumerico(m_rejilla->modelo()->vista(fila, 0)) > 0; }); @@ m_rejilla, [](int) { return true; });
+stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false), @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), 0, false),
 stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
 owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
 total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
+engine's read error ends a list silently @@ foundation/database/RegistrosQt.cpp @@ if (!m_enRegistro && m_consulta.lastError().isValid()) @@ if (false)
+dialog whose list failed to read still answers its Show @@ foundation/entry/ProtocoloShow.h @@ dialogo.comprobarCarga(); @@ (void)0;
+list read error not told to its window @@ foundation/lists/ListaLotes.cpp @@ m_ventana->falloAlLeer(error); @@ (void)error;
 empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
 viewer zoom 0 taken as a percentage @@ viewer/VisorReporte.cpp @@ if (zoom == 0) @@ if (zoom == 1)
 viewer window not shared @@ viewer/frmView.cpp @@ if (!ventana) { @@ if (true) {

@@ -1,19 +1,18 @@
 #include "VentanaStockLotes.h"
 
-#include "foundation/controls/BusquedaEnRejilla.h"
 #include "foundation/controls/Formulario.h"
-#include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/controls/kxAlmacen.h"
 #include "foundation/database/Conexion.h"
 #include "foundation/database/ProcedimientoStockLotes.h"
 #include "foundation/database/Registros.h"
-#include "foundation/host/Ampliaciones.h"
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/host/NVLAEMP.h"
 #include "foundation/host/RegistroAlmacen.h"
 #include "foundation/host/modComun.h"
+#include "foundation/lists/CeldasStock.h"
+#include "foundation/lists/ReglasStockLotes.h"
 #include "foundation/values/Conversiones.h"
 #include "foundation/values/ErrorLotes.h"
 
@@ -23,24 +22,14 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
-namespace {
-
-// The stock column of a lot query's record.
-constexpr int CampoStock = 1;
-
-} // namespace
-
 VentanaStockLotes::VentanaStockLotes(const Diseno &diseno, QWidget *parent)
-    : VentanaLotes(parent)
+    : VentanaListaLotes(parent)
 {
     setObjectName(diseno.nombre);
     setWindowTitle(u"Stock x Lotes"_s);
     Formulario::etiqueta(this, u"Label1"_s, u"Almacén:"_s, diseno.etiqueta);
     txtAlmacen = Formulario::selectorAlmacen(this, u"txtAlmacen"_s, diseno.almacen);
-    vsLotes = Formulario::rejilla(this, u"vsLotes"_s, diseno.lotes);
-    // Only lot rows carry a key; the stock, pending and total rows do not.
-    m_busqueda =
-        new BusquedaEnRejilla(vsLotes, [this](int fila) { return ValorNumerico(vsLotes->TextMatrix(fila, 0)) > 0; });
+    crearLista(diseno.lista);
     cmdCrear = Formulario::boton(this, u"cmdCrear"_s, u"&Crear"_s, diseno.crear);
     cmdCrear->setVisible(false);
     cmdSalir = Formulario::boton(this, u"cmdSalir"_s, u"&Salir"_s, diseno.salir);
@@ -57,6 +46,8 @@ void VentanaStockLotes::Cargar()
     txtAlmacen->setConexion(ContextoCompartido::conexion());
     txtAlmacen->setEmpresa(ContextoCompartido::empresa());
     txtAlmacen->setAlmacen(Cod_Almacen);
+    lista->preparar();
+    vsLotes->setMergeCells(1);
     prepararListas();
     // A warehouse that keeps no expiry dates turns the article's expiry off here.
     Control_Caducidad = Control_Caducidad && caducidadDelAlmacen();
@@ -97,48 +88,34 @@ bool VentanaStockLotes::comprobarPermisos()
     return restringido;
 }
 
-void VentanaStockLotes::ayudasDeLista(int columnaBusqueda, int columnaCaducidad)
+void VentanaStockLotes::llenar()
 {
-    if (Ampliaciones::Activa(Ampliaciones::MarcarCaducados))
-        vsLotes->modelo()->fijarColumnaCaducidad(columnaCaducidad, QDate::currentDate());
-    m_busqueda->fijarColumna(Ampliaciones::Activa(Ampliaciones::BusquedaAlTeclear) ? columnaBusqueda : -1);
-}
-
-void VentanaStockLotes::prepararRejilla(Rejilla *rejilla, const QList<Columna> &columnas, int primera)
-{
-    rejilla->setCols(int(columnas.size()) + primera);
-    rejilla->setRows(1);
-    int c = primera;
-    for (const Columna &columna : columnas) {
-        rejilla->setTextMatrix(0, c, columna.cabecera);
-        if (columna.ancho > 0)
-            rejilla->setColWidth(c, columna.ancho);
-        rejilla->setColAlignment(c, columna.alineacion);
-        ++c;
+    vsLotes->setRedraw(false);
+    try {
+        llenarListas();
+        vsLotes->setRedraw(true);
+        listasLlenas();
+    } catch (const ErrorDeCarga &) {
+        vsLotes->setRedraw(true); // told where it happened
+    } catch (const ErrorLotes &error) {
+        vsLotes->setRedraw(true);
+        falloAlLeer(error);
     }
-    rejilla->setCellAlignment(0, 0, 0, rejilla->Cols() - 1, Rejilla::Alineacion::CentroCentro);
-    rejilla->setMergeCells(1);
 }
 
-QString VentanaStockLotes::consultaLotes() const
+void VentanaStockLotes::leerLotes(std::function<void(Currency)> cerrar)
 {
-    return u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s +
-           u" FROM Almacen_Articulos_Lotes a"_s + u" INNER JOIN Articulos_Lotes b"_s +
-           u" ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote"_s + u" WHERE a.Cod_Empresa = "_s +
-           QString::number(ContextoCompartido::empresaRequerida().CodigoEmpresa()) + u" AND a.Cod_Almacen = "_s +
-           QString::number(txtAlmacen->Almacen()) + u" AND b.Cod_Articulo = "_s + QString::number(Cod_Articulo) +
-           u" ORDER BY a.Stock_Actual"_s;
-}
-
-Currency VentanaStockLotes::leerLotes(const std::function<QString(const Registros &)> &fila)
-{
-    const std::unique_ptr<Registros> registros = ContextoCompartido::conexionRequerida().AbrirConsulta(consultaLotes());
-    Currency total;
-    while (registros->Siguiente()) {
-        vsLotes->AddItem(fila(*registros));
-        total += Currency::fromVariant(registros->Campo(CampoStock)).value_or(Currency());
-    }
-    return total;
+    lista->vaciar();
+    auto total = std::make_shared<Currency>();
+    lista->llenar(
+        ReglasStockLotes::Consulta(
+            u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s,
+            ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false),
+        [this, total](const Registros &registro) {
+            *total += CeldasStock::Stock(registro);
+            return filaDeRegistro(registro);
+        },
+        [total, cerrar = std::move(cerrar)] { cerrar(*total); });
 }
 
 void VentanaStockLotes::agregarFilaResumen(int columna, const QString &texto, bool negrita)

@@ -2,6 +2,8 @@
 
 #include "foundation/controls/Rejilla.h"
 #include "foundation/entry/VentanaLotes.h"
+#include "foundation/lists/ListaLotes.h"
+#include "foundation/lists/VentanaListaLotes.h"
 
 #include <nvlalotes/Currency.h>
 
@@ -11,17 +13,18 @@
 
 namespace NVLALotes {
 
-class BusquedaEnRejilla;
 class PushButton;
 class Registros;
 class kxAlmacen;
 
-// What the two lot stock windows share: the fields the entry class sets, the
-// warehouse picker, the lot list and its total, the narrowing of the expiry
+// What the two lot stock windows share beyond every lot list window: the
+// fields the entry class sets, the warehouse picker, the lot list's total, the narrowing of the expiry
 // control by the warehouse, the permission check that hides the buttons that
 // change lots, and the creation of a lot. Each window gives its design, its
-// buttons' rules and its list fill. The windows return nothing.
-class VentanaStockLotes : public VentanaLotes
+// buttons' rules, its lot row and the rows that close the list. A long list
+// is read as it is needed, like every lot list; the rows after the lots come
+// once the last lot is read. The windows return nothing.
+class VentanaStockLotes : public VentanaListaLotes<VentanaLotes>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(VentanaStockLotes)
@@ -33,9 +36,8 @@ class VentanaStockLotes : public VentanaLotes
 public:
     ~VentanaStockLotes() override;
 
-    qint32 Cod_Articulo = 0;
-    // The warehouse shown first; the picker's warehouse once a lot is created there.
-    qint16 Cod_Almacen = 0;
+    // Cod_Almacen is the warehouse shown first, and the picker's warehouse
+    // once a lot is created there.
     // Narrowed at load to what the warehouse keeps; never widened.
     bool Control_Caducidad = false;
     bool Control_Lotes = false;
@@ -51,51 +53,40 @@ protected:
     struct Diseno
     {
         QString nombre;
-        QRect etiqueta, almacen, lotes, crear, salir; // twips
+        QRect etiqueta, almacen, crear, salir; // twips
+        ListaLotes::Diseno lista;
     };
     VentanaStockLotes(const Diseno &diseno, QWidget *parent);
 
-    // Columns, headers, widths and alignments of the lists; no rows.
-    virtual void prepararListas() = 0;
+    // The lists beside the lot list: columns, headers, widths; no rows.
+    virtual void prepararListas() {}
     // Which buttons the clerk sees, once the restriction is known.
     virtual void mostrarBotones() = 0;
-    // Fills the lists for the picker's warehouse, showing its own errors.
-    virtual void llenar() = 0;
+    // Fills the lists for the picker's warehouse: at least leerLotes().
+    virtual void llenarListas() = 0;
+    // After the fill, with the list shown.
+    virtual void listasLlenas() {}
 
-    // The lot query for the picker's warehouse, fewest units first.
-    QString consultaLotes() const;
-    // Runs the lot query, one row per record by `fila`; answers the sum of
-    // the stock read. An error reaches the caller with the rows read so far
-    // kept in the list.
-    Currency leerLotes(const std::function<QString(const Registros &)> &fila);
+    // The lot list for the picker's warehouse, fewest units first. `cerrar`
+    // runs once the last lot is read, with the sum of their stored stock
+    // (not of the figures shown), and appends the rows that close the list.
+    void leerLotes(std::function<void(Currency total)> cerrar);
     // Appends a row with `texto` in `columna`, in bold when `negrita`, painted
     // from the next column to the last like the total row.
     void agregarFilaResumen(int columna, const QString &texto, bool negrita);
-    struct Columna
-    {
-        QString cabecera;
-        int ancho = 0; // twips; 0: as designed
-        Rejilla::Alineacion alineacion = Rejilla::Alineacion::CentroCentro;
-    };
-    // A grid with `columnas` from column `primera` on, no rows, its header
-    // row centred and free merging.
-    static void prepararRejilla(Rejilla *rejilla, const QList<Columna> &columnas, int primera);
-    // The clerk's helps on the lot list, unless the host switched them off:
-    // expired lots marked, and typing finds a lot by `columnaBusqueda`.
-    void ayudasDeLista(int columnaBusqueda, int columnaCaducidad);
 
     kxAlmacen *txtAlmacen = nullptr;
-    Rejilla *vsLotes = nullptr;
     PushButton *cmdCrear = nullptr;
     PushButton *cmdSalir = nullptr;
 
 private:
     bool comprobarPermisos();
     bool caducidadDelAlmacen() const;
+    // The lists for the picker's warehouse; a failure is told as the load's.
+    void llenar();
     void crear();
 
     bool m_restringido = false;
-    BusquedaEnRejilla *m_busqueda = nullptr;
 };
 
 } // namespace NVLALotes

@@ -1,15 +1,11 @@
 #include "frmLotesStockAlm1.h"
 
 #include "foundation/controls/Formulario.h"
-#include "foundation/controls/LineaRejilla.h"
-#include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/controls/kxAlmacen.h"
-#include "foundation/database/Registros.h"
 #include "foundation/host/Formatos.h"
-#include "foundation/values/Conversiones.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/lists/CeldasStock.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +13,7 @@ namespace NVLALotes {
 
 namespace {
 
-enum Campo { Clave = 0, Stock = 1, CodigoLote = 2, Fecha = 3 };
+enum Columna { ColStock = 1, ColLote = 2, ColCaducidad = 3 };
 
 // The anchoring as the window stores it: the buttons keep to the bottom
 // corners, the list grows both ways and the picker grows to the right.
@@ -51,24 +47,17 @@ Anclaje::Ajustes anclajes()
     return ajustes;
 }
 
-QString filaLote(const Registros &registro)
-{
-    const Formatos &formatos = Formatos::instancia();
-    return LineaRejilla::unir({registro.Campo(Clave).toString(), formatos.FormatearNumero(registro.Campo(Stock), 2),
-                               registro.Campo(CodigoLote).toString(),
-                               formatos.FormatearFecha(TextoDeFecha(registro.Campo(Fecha)))});
-}
-
 } // namespace
 
 frmLotesStockAlm1::frmLotesStockAlm1(QWidget *parent)
-    : VentanaStockLotes({u"frmLotesStockAlm1"_s,
-                         {105, 195, 660, 195},
-                         {825, 135, 4245, 315},
-                         {75, 630, 4980, 5445},
-                         {270, 6165, 1155, 360},
-                         {3795, 6165, 1065, 360}},
-                        parent)
+    : VentanaStockLotes(
+          {u"frmLotesStockAlm1"_s,
+           {105, 195, 660, 195},
+           {825, 135, 4245, 315},
+           {270, 6165, 1155, 360},
+           {3795, 6165, 1065, 360},
+           {{75, 630, 4980, 5445}, CeldasStock::ColumnasLote(CeldasStock::OrdenLote::LoteCaducidad), ColStock, -1}},
+          parent)
 {
     // Both the list's and Create's messages carry the window's name as it was stored.
     fijarNombreEnErrores(u"frmLotecStockAlm1"_s);
@@ -77,19 +66,8 @@ frmLotesStockAlm1::frmLotesStockAlm1(QWidget *parent)
     Formulario::ordenTabulacion({cmdSalir, vsLotes, txtAlmacen});
     Formulario::fijarPosicionTab(cmdCrear, 4);
     QWidget::setTabOrder(txtAlmacen, cmdCrear);
-}
-
-void frmLotesStockAlm1::prepararListas()
-{
-    using A = Rejilla::Alineacion;
-    prepararRejilla(vsLotes,
-                    {{u"Stock"_s, 1200, A::DerechaCentro},
-                     {u"Lote"_s, 2000, A::CentroCentro},
-                     {u"Caducidad"_s, 1000, A::CentroCentro}},
-                    1);
-    vsLotes->setColHidden(0, true);
-    // The list shows its cells in the order the query reads them.
-    ayudasDeLista(CodigoLote, Fecha);
+    lista->marcarCaducados(ColCaducidad);
+    lista->buscarAlTeclear(ColLote);
 }
 
 void frmLotesStockAlm1::mostrarBotones()
@@ -100,20 +78,17 @@ void frmLotesStockAlm1::mostrarBotones()
         cmdCrear->setVisible(false);
 }
 
-void frmLotesStockAlm1::llenar()
+QString frmLotesStockAlm1::filaDeRegistro(const Registros &registro) const
 {
-    vsLotes->setRows(1);
-    vsLotes->setRedraw(false);
-    // A failed fill is told like a failed Create, titled by the window and its step: "frmLotecStockAlm1:Cargar".
-    try {
-        const Currency total = leerLotes(filaLote);
+    return CeldasStock::FilaLote(registro, CeldasStock::OrdenLote::LoteCaducidad);
+}
+
+void frmLotesStockAlm1::llenarListas()
+{
+    leerLotes([this](Currency total) {
         if (vsLotes->Rows() >= 2)
-            agregarFilaResumen(1, Formatos::instancia().FormatearNumero(QVariant::fromValue(total), 2), true);
-        vsLotes->setRedraw(true);
-    } catch (const ErrorLotes &error) {
-        vsLotes->setRedraw(true);
-        Mensajes::Critico(this, tituloError(u"Cargar"_s), error.Description());
-    }
+            agregarFilaResumen(ColStock, Formatos::instancia().FormatearNumero(QVariant::fromValue(total), 2), true);
+    });
 }
 
 } // namespace NVLALotes

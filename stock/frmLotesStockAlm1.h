@@ -16,9 +16,9 @@ public:
     explicit frmLotesStockAlm1(QWidget *parent = nullptr);
 
 private:
-    void prepararListas() override;
     void mostrarBotones() override;
-    void llenar() override;
+    QString filaDeRegistro(const Registros &registro) const override;
+    void llenarListas() override;
 };
 
 } // namespace NVLALotes

@@ -11,9 +11,13 @@
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/host/Formatos.h"
 #include "foundation/host/NVLAEMP.h"
+#include "foundation/lists/CeldasStock.h"
 #include "foundation/values/Conversiones.h"
 #include "foundation/values/ErrorLotes.h"
 #include "stock/ConsultasStock.h"
+
+#include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -21,20 +25,10 @@ namespace NVLALotes {
 
 namespace {
 
-enum Campo { Clave = 0, Stock = 1, Fecha = 3, TonoLote = 4, CalibreLote = 5, Bloqueado = 6 };
 enum Columna { ColClave = 0, ColBloqueo = 1, ColStock = 2, ColTono = 3, ColCaducidad = 5 };
 
 const QString Marca = u"X"_s;
 const QString Pendiente = u"PENDIENTE DE ENTREGA"_s;
-
-QString filaLote(const Registros &registro)
-{
-    const Formatos &formatos = Formatos::instancia();
-    return LineaRejilla::unir(
-        {registro.Campo(Clave).toString(), registro.Campo(Bloqueado).toInt() != 0 ? Marca : QString(),
-         formatos.FormatearNumero(registro.Campo(Stock), 2), registro.Campo(TonoLote).toString(),
-         registro.Campo(CalibreLote).toString(), formatos.FormatearFecha(TextoDeFecha(registro.Campo(Fecha)))});
-}
 
 QString numero(Currency valor)
 {
@@ -58,9 +52,9 @@ frmLotesStockAlm2::frmLotesStockAlm2(QWidget *parent)
     : VentanaStockLotes({u"frmLotesStockAlm2"_s,
                          {90, 165, 660, 195},
                          {810, 105, 4245, 315},
-                         {60, 600, 4980, 4245},
                          {210, 4950, 1155, 360},
-                         {12795, 4950, 1065, 360}},
+                         {12795, 4950, 1065, 360},
+                         {{60, 600, 4980, 4245}, CeldasStock::ColumnasTono(true, 900), ColStock, ColBloqueo}},
                         parent)
 {
     fijarNombreEnErrores(u"frmLotecStockAlm2"_s);
@@ -77,6 +71,8 @@ frmLotesStockAlm2::frmLotesStockAlm2(QWidget *parent)
     QWidget::setTabOrder(cmdBloquear, vsAPE);
     QWidget::setTabOrder(vsAPE, cmdCrear);
 
+    lista->marcarCaducados(ColCaducidad);
+    lista->buscarAlTeclear(ColTono);
     connect(vsLotes, &Rejilla::FilaCambiada, this, &frmLotesStockAlm2::filaCambiada);
     connect(cmdBloquear, &QAbstractButton::clicked, this, [this] { protegido(u"Bloquear"_s, [this] { bloquear(); }); });
 }
@@ -84,25 +80,17 @@ frmLotesStockAlm2::frmLotesStockAlm2(QWidget *parent)
 void frmLotesStockAlm2::prepararListas()
 {
     using A = Rejilla::Alineacion;
-    prepararRejilla(vsLotes,
-                    {{u"Blq"_s, 500, A::CentroCentro},
-                     {u"Stock"_s, 1200, A::DerechaCentro},
-                     {u"Tono"_s, 900, A::CentroCentro},
-                     {u"Calibre"_s, 900, A::CentroCentro},
-                     {u"Caducidad"_s, 1000, A::CentroCentro}},
-                    1);
-    vsLotes->setColHidden(ColClave, true);
-    ayudasDeLista(ColTono, ColCaducidad);
-    prepararRejilla(vsAPE,
-                    {{u"Cliente"_s, 900, A::DerechaCentro},
-                     {u"Cliente"_s, 4200, A::IzquierdaCentro},
-                     {u"T"_s, 350, A::CentroCentro},
-                     {u"Fecha"_s, 1000, A::CentroCentro},
-                     {u"Doc."_s, 1000, A::DerechaCentro},
-                     // The designed width was not kept: as wide as the document number,
-                     // so the units show beside it without scrolling.
-                     {u"Unidades"_s, 1000, A::DerechaCentro}},
-                    0);
+    ListaLotes::prepararColumnas(vsAPE,
+                                 {{u"Cliente"_s, 900, A::DerechaCentro},
+                                  {u"Cliente"_s, 4200, A::IzquierdaCentro},
+                                  {u"T"_s, 350, A::CentroCentro},
+                                  {u"Fecha"_s, 1000, A::CentroCentro},
+                                  {u"Doc."_s, 1000, A::DerechaCentro},
+                                  // The designed width was not kept: as wide as the document number,
+                                  // so the units show beside it without scrolling.
+                                  {u"Unidades"_s, 1000, A::DerechaCentro}},
+                                 0);
+    vsAPE->setMergeCells(1);
     // The two "Cliente" headers show as one over the code and the name.
     vsAPE->setMergeRow(0, true);
     // Long lists of documents read more easily in alternating shades.
@@ -116,57 +104,72 @@ void frmLotesStockAlm2::mostrarBotones()
     cmdBloquear->setVisible(!restringido());
 }
 
-void frmLotesStockAlm2::llenar()
+QString frmLotesStockAlm2::filaDeRegistro(const Registros &registro) const
 {
-    vsLotes->setRows(1);
-    vsLotes->setRedraw(false);
-    try {
-        Currency total = leerLotes(filaLote);
-        const bool hayLotes = vsLotes->Rows() >= 2;
-        const bool hayPendientes = filasDelAlmacen(hayLotes, total);
-        vsAPE->setRows(1);
-        if (hayPendientes)
-            llenarPendientes();
+    return CeldasStock::FilaTono(registro, true);
+}
+
+void frmLotesStockAlm2::llenarListas()
+{
+    // The owed units are read once per fill: when the lots are all read at
+    // once, after them; when a long list is still being read, right away, so
+    // that the documents that owe them show at once.
+    auto pendientes = std::make_shared<std::optional<Currency>>();
+    leerLotes([this, pendientes](Currency total) {
+        if (vsLotes->Rows() < 2) {
+            // Without lots the article's own stock stands in, owed units included,
+            // so that deducting them below leaves what the warehouse holds.
+            total += filasDeStock();
+        }
+        if (!*pendientes)
+            *pendientes = leerPendientes();
+        const Currency unidades = **pendientes;
+        if (unidades != Currency()) {
+            vsLotes->AddItem(
+                LineaRejilla::unir({QString(), QString(), numero(-unidades), Pendiente, Pendiente, Pendiente}));
+            total -= unidades;
+            vsLotes->setMergeRow(vsLotes->Rows() - 1, true);
+        }
         if (vsLotes->Rows() >= 2)
             agregarFilaResumen(ColStock, numero(total), true);
-        vsLotes->setRedraw(true);
-        filaCambiada();
-    } catch (const ErrorLotes &error) {
-        vsLotes->setRedraw(true);
-        Mensajes::Critico(this, tituloError(u"Cargar"_s), error.Description());
-    }
+    });
+    if (!lista->completa())
+        *pendientes = leerPendientes();
 }
 
-bool frmLotesStockAlm2::filasDelAlmacen(bool hayLotes, Currency &total)
+void frmLotesStockAlm2::listasLlenas()
 {
-    Conexion &conexion = ContextoCompartido::conexionRequerida();
+    filaCambiada();
+}
+
+Currency frmLotesStockAlm2::filasDeStock()
+{
+    Currency suma;
+    const std::unique_ptr<Registros> stock = ContextoCompartido::conexionRequerida().AbrirConsulta(
+        ConsultasStock::StockArticulo(claves(txtAlmacen->Almacen(), Cod_Articulo)));
+    while (stock->Siguiente()) {
+        const Currency valor = importe(stock->Campo(u"Stock"));
+        agregarFilaResumen(ColStock, numero(valor), false);
+        suma += valor;
+    }
+    return suma;
+}
+
+Currency frmLotesStockAlm2::leerPendientes()
+{
     const ConsultasStock::Claves clave = claves(txtAlmacen->Almacen(), Cod_Articulo);
-    if (!hayLotes) {
-        // Without lots the article's own stock stands in, owed units included,
-        // so that deducting them below leaves what the warehouse holds.
-        const std::unique_ptr<Registros> stock = conexion.AbrirConsulta(ConsultasStock::StockArticulo(clave));
-        while (stock->Siguiente()) {
-            const Currency valor = importe(stock->Campo(u"Stock"));
-            agregarFilaResumen(ColStock, numero(valor), false);
-            total += valor;
-        }
+    Currency unidades;
+    {
+        const std::unique_ptr<Registros> pendientes =
+            ContextoCompartido::conexionRequerida().AbrirConsulta(ConsultasStock::UnidadesPendientes(clave));
+        if (pendientes->Siguiente())
+            unidades = importe(pendientes->Campo(u"Und"));
     }
-    const std::unique_ptr<Registros> pendientes = conexion.AbrirConsulta(ConsultasStock::UnidadesPendientes(clave));
-    if (!pendientes->Siguiente())
-        return false;
-    const Currency unidades = importe(pendientes->Campo(u"Und"));
+    vsAPE->setRows(1);
     if (unidades == Currency())
-        return false;
-    vsLotes->AddItem(LineaRejilla::unir({QString(), QString(), numero(-unidades), Pendiente, Pendiente, Pendiente}));
-    total -= unidades;
-    vsLotes->setMergeRow(vsLotes->Rows() - 1, true);
-    return true;
-}
-
-void frmLotesStockAlm2::llenarPendientes()
-{
-    const std::unique_ptr<Registros> documentos = ContextoCompartido::conexionRequerida().AbrirConsulta(
-        ConsultasStock::DocumentosPendientes(claves(txtAlmacen->Almacen(), Cod_Articulo)));
+        return unidades;
+    const std::unique_ptr<Registros> documentos =
+        ContextoCompartido::conexionRequerida().AbrirConsulta(ConsultasStock::DocumentosPendientes(clave));
     const Formatos &formatos = Formatos::instancia();
     while (documentos->Siguiente()) {
         vsAPE->AddItem(LineaRejilla::unir(
@@ -174,6 +177,7 @@ void frmLotesStockAlm2::llenarPendientes()
              documentos->Campo(u"Tipo").toString(), formatos.FormatearFecha(TextoDeFecha(documentos->Campo(u"Fecha"))),
              documentos->Campo(u"Codigo").toString(), documentos->Campo(u"Unidades").toString()}));
     }
+    return unidades;
 }
 
 void frmLotesStockAlm2::filaCambiada()

@@ -20,12 +20,15 @@ public:
 private:
     void prepararListas() override;
     void mostrarBotones() override;
-    void llenar() override;
+    QString filaDeRegistro(const Registros &registro) const override;
+    void llenarListas() override;
+    void listasLlenas() override;
 
-    // The stock row (only without lots) and the owed units; answers whether
-    // customers are owed any, and adds both to `total`.
-    bool filasDelAlmacen(bool hayLotes, Currency &total);
-    void llenarPendientes();
+    // The stock row, one per stock record, when the warehouse lists no lot;
+    // answers their sum.
+    Currency filasDeStock();
+    // The units customers are owed, with the documents that owe them in vsAPE.
+    Currency leerPendientes();
     void filaCambiada();
     void bloquear();
 

@@ -2,6 +2,7 @@
 
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
+#include "foundation/values/ErrorLotes.h"
 
 #include <QElapsedTimer>
 
@@ -26,9 +27,16 @@ void BusquedaEnRejilla::teclear(QChar caracter)
     if (buscado.isEmpty())
         return;
     const ModeloRejilla &modelo = *m_rejilla->modelo();
-    const int encontrada = m_rejilla->BuscarFila(1, [&](int fila) {
-        return m_esBuscable(fila) && modelo.vista(fila, m_columna).startsWith(buscado, Qt::CaseInsensitive);
-    });
+    int encontrada = -1;
+    try {
+        encontrada = m_rejilla->BuscarFila(1, [&](int fila) {
+            return m_esBuscable(fila) && modelo.vista(fila, m_columna).startsWith(buscado, Qt::CaseInsensitive);
+        });
+    } catch (const ErrorLotes &) {
+        // A key press cannot carry an error: the list that failed to read
+        // has told its window, and the search stops.
+        return;
+    }
     if (encontrada > 0)
         m_rejilla->setRow(encontrada);
 }

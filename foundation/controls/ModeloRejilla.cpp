@@ -1,11 +1,9 @@
 #include "ModeloRejilla.h"
 
 #include "foundation/values/Conversiones.h"
-#include "foundation/values/ErrorLotes.h"
 
 #include <QBrush>
 #include <QFont>
-#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -252,67 +250,14 @@ void ModeloRejilla::fijarTexto(int fila, int col, const QString &texto)
 
 void ModeloRejilla::agregarFila(const QString &lineaTabulada)
 {
-    Fila nueva{primerasCeldas(lineaTabulada, m_columnas)};
-    if (!m_redibujar) {
-        m_filas.append(std::move(nueva));
-        return;
-    }
-    const int posicion = int(m_filas.size());
-    beginInsertRows({}, posicion, posicion);
-    m_filas.append(std::move(nueva));
-    m_publicadas = posicion + 1;
-    endInsertRows();
-}
-
-void ModeloRejilla::fijarOrigen(OrigenFilas origen)
-{
-    m_origen = std::move(origen);
-}
-
-void ModeloRejilla::leerDelOrigen(int cuantas)
-{
-    if (m_leyendo)
-        return;
-    const QScopedValueRollback<bool> leyendo(m_leyendo, true);
     const int antes = int(m_filas.size());
-    try {
-        QString linea;
-        for (int leidas = 0; m_origen && leidas < cuantas; ++leidas) {
-            if (!m_origen(linea)) {
-                m_origen = {};
-                break;
-            }
-            m_filas.append(Fila{primerasCeldas(linea, m_columnas)});
-        }
-    } catch (...) {
-        m_origen = {};
-        throw;
-    }
-    const int despues = int(m_filas.size());
-    if (!m_redibujar || despues == antes || m_publicadas != antes)
-        return;
-    beginInsertRows({}, antes, despues - 1);
-    m_publicadas = despues;
-    endInsertRows();
+    anexar(lineaTabulada);
+    publicarDesde(antes);
 }
 
-bool ModeloRejilla::canFetchMore(const QModelIndex &parent) const
+void ModeloRejilla::anexar(const QString &lineaTabulada)
 {
-    return !parent.isValid() && quedanFilasPorLeer();
-}
-
-void ModeloRejilla::fetchMore(const QModelIndex &parent)
-{
-    constexpr int FilasPorLectura = 1000;
-    if (parent.isValid())
-        return;
-    try {
-        leerDelOrigen(FilasPorLectura);
-    } catch (const ErrorLotes &error) {
-        Q_EMIT ErrorDeLectura(error.Description());
-    } catch (const std::exception &error) {
-        Q_EMIT ErrorDeLectura(QString::fromLocal8Bit(error.what()));
-    }
+    m_filas.append(Fila{primerasCeldas(lineaTabulada, m_columnas)});
 }
 
 void ModeloRejilla::fijarAlineacionColumna(int col, Alineacion alineacion)

@@ -73,12 +73,14 @@ public:
 
     // Rows taken from `origen` as they are needed: by the views as the list
     // scrolls (fetchMore), or all at once by completar(). `origen` writes the
-    // next tab-separated line and answers false at the end, when it is dropped.
+    // next tab-separated line and answers false at the end, when it is dropped
+    // and `alAcabar` runs once, free to append rows of its own.
     using OrigenFilas = std::function<bool(QString &linea)>;
-    void fijarOrigen(OrigenFilas origen);
+    void fijarOrigen(OrigenFilas origen, std::function<void()> alAcabar = {});
     bool quedanFilasPorLeer() const { return bool(m_origen); }
-    // Reads up to `cuantas` rows; an error of the source reaches the caller
-    // and the source is dropped, so a broken read is not tried again.
+    // Reads up to `cuantas` rows; an error of the source reaches the caller,
+    // the rows read before it are shown and the source is dropped, so a
+    // broken read is not tried again.
     void leerDelOrigen(int cuantas);
     void completar() { leerDelOrigen(std::numeric_limits<int>::max()); }
     bool canFetchMore(const QModelIndex &parent) const override;
@@ -106,6 +108,10 @@ private:
     QVariant formato(int fila, int col, int role) const;
     Qt::Alignment alineacion(int fila, int col) const;
     void avisarCambio(const RangoCeldas &rango);
+    // Appends a row, its cells beyond the column count dropped, unseen by the views.
+    void anexar(const QString &lineaTabulada);
+    // Tells the views of the rows appended from `antes` on, unless redraw is off.
+    void publicarDesde(int antes);
 
     Fila m_cabecera;
     QList<Fila> m_filas;
@@ -121,6 +127,7 @@ private:
     int m_modoUnion = 0;
     bool m_redibujar = true;
     OrigenFilas m_origen;
+    std::function<void()> m_alAcabar;
     // A view that asks for more while rows are being inserted waits for the next time.
     bool m_leyendo = false;
 };

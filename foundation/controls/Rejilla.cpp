@@ -262,11 +262,11 @@ void Rejilla::AddItem(const QString &lineaTabulada)
     m_modelo->agregarFila(lineaTabulada);
 }
 
-void Rejilla::AddItemsFrom(std::function<bool(QString &)> origen)
+void Rejilla::AddItemsFrom(std::function<bool(QString &)> origen, std::function<void()> alAcabar)
 {
     constexpr int PrimerasFilas = 100;
     leerTodo();
-    m_modelo->fijarOrigen(std::move(origen));
+    m_modelo->fijarOrigen(std::move(origen), std::move(alAcabar));
     m_modelo->leerDelOrigen(PrimerasFilas);
 }
 

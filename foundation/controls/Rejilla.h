@@ -68,8 +68,10 @@ public:
     // error reaches the caller), the rest as the clerk scrolls down, or all of
     // them as soon as anything asks for the rows by number (Rows, TextMatrix,
     // setRow...). So a list of 100,000 lots shows at once and formats only what
-    // is looked at. A read error later on is told through ErrorDeLectura.
-    void AddItemsFrom(std::function<bool(QString &linea)> origen);
+    // is looked at. A read error later on reaches the code that asked for the
+    // rows; one met by the view as it scrolls is told through ErrorDeLectura.
+    // `alAcabar` runs once after the source's last row, and may append more.
+    void AddItemsFrom(std::function<bool(QString &linea)> origen, std::function<void()> alAcabar = {});
 
     // The first row from `desde` on for which `coincide` holds, or -1. Rows
     // still to come from a source are read only until one matches, so a search

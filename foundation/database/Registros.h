@@ -9,7 +9,8 @@
 namespace NVLALotes {
 
 // A forward-only, read-only result of a text command. Starts before the first
-// record; Siguiente() moves to the next one and answers false past the last.
+// record; Siguiente() moves to the next one and answers false past the last,
+// or throws ErrorLotes when the engine fails to give the next one.
 // Fields are found by column name whatever the case ("IdMenu" finds IDMenu);
 // dates come as QDate/QDateTime, numbers as numbers or decimal text, texts as QString.
 class NVLA_CORE_EXPORT Registros

@@ -1,6 +1,7 @@
 #include "RegistrosQt.h"
 
 #include "foundation/database/Conexion.h"
+#include "foundation/database/UtilSql.h"
 #include "foundation/values/Currency.h"
 #include "foundation/values/ErrorLotes.h"
 
@@ -90,6 +91,11 @@ RegistrosQt::RegistrosQt(std::shared_ptr<const Conexion> conexion, QSqlQuery con
 bool RegistrosQt::Siguiente()
 {
     m_enRegistro = m_consulta.next();
+    // A step the engine could not take also ends the rows: a list cut there
+    // must fail, not pass for the whole list.
+    if (!m_enRegistro && m_consulta.lastError().isValid())
+        throw ErrorLotes(NumeroError::BaseDatos, UtilSql::DescripcionError(m_consulta.lastError()),
+                         u"NVLALotes.Registros"_s);
     return m_enRegistro;
 }
 

@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::UtilSql {
 
-void LanzarError(const QSqlError &error, const Dialecto &dialecto)
+QString DescripcionError(const QSqlError &error)
 {
     QString descripcion = error.databaseText().trimmed();
     const QString driver = error.driverText().trimmed();
@@ -18,7 +18,12 @@ void LanzarError(const QSqlError &error, const Dialecto &dialecto)
         descripcion += u" ("_s + driver + u')';
     if (descripcion.isEmpty())
         descripcion = u"Error desconocido de la base de datos."_s;
-    throw ErrorLotes(NumeroError::BaseDatos, descripcion, u"NVLALotes (%1)"_s.arg(dialecto.Nombre()));
+    return descripcion;
+}
+
+void LanzarError(const QSqlError &error, const Dialecto &dialecto)
+{
+    throw ErrorLotes(NumeroError::BaseDatos, DescripcionError(error), u"NVLALotes (%1)"_s.arg(dialecto.Nombre()));
 }
 
 QSqlQuery Ejecutar(QSqlDatabase &bd, const QString &sql, const Dialecto &dialecto)

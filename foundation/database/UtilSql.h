@@ -13,6 +13,8 @@ class Comando;
 
 namespace UtilSql {
 
+// The engine's own message of a failed call.
+QString DescripcionError(const QSqlError &error);
 // ErrorLotes (NumeroError::BaseDatos) with the engine's own message.
 [[noreturn]] void LanzarError(const QSqlError &error, const Dialecto &dialecto);
 // Runs an engine-ready statement (already translated) and checks it.

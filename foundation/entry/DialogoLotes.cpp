@@ -8,6 +8,18 @@ DialogoLotes::DialogoLotes(QWidget *parent)
 
 DialogoLotes::~DialogoLotes() = default;
 
+void DialogoLotes::falloAlLeer(const ErrorLotes &error)
+{
+    m_falloDeCarga.emplace(error);
+    terminarCancelando();
+}
+
+void DialogoLotes::comprobarCarga() const
+{
+    if (m_falloDeCarga)
+        throw ErrorLotes(*m_falloDeCarga);
+}
+
 void DialogoLotes::terminarAceptando()
 {
     Result = true;

@@ -4,6 +4,8 @@
 
 #include <nvlalotes/nvlalotes_export.h>
 
+#include <optional>
+
 namespace NVLALotes {
 
 // Base of every lot dialog an entry class opens. A dialog is created for one
@@ -25,6 +27,12 @@ public:
     // entry class, before anything is shown.
     void Cargar() override = 0;
 
+    // A list that fails to read while the dialog is open ends it: no output
+    // is taken, and Show fails with the error (comprobarCarga).
+    void falloAlLeer(const ErrorLotes &error) override;
+    // Throws the error that ended the dialog's load, if one did.
+    void comprobarCarga() const;
+
 protected:
     explicit DialogoLotes(QWidget *parent = nullptr);
 
@@ -32,6 +40,9 @@ protected:
     void terminarAceptando();
     // Result False and hide.
     void terminarCancelando();
+
+private:
+    std::optional<ErrorLotes> m_falloDeCarga;
 };
 
 } // namespace NVLALotes

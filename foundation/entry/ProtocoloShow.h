@@ -34,7 +34,12 @@ public:
     static PlanModelo dialogo(Clase &clase, Campos entrada, std::function<Campos()> salida)
     {
         PlanModelo plan = ventana<Dialogo>(clase, std::move(entrada));
-        plan.m_resultado = [](const VentanaLotes &v) { return static_cast<const DialogoLotes &>(v).Result; };
+        plan.m_resultado = [](const VentanaLotes &v) {
+            const auto &dialogo = static_cast<const DialogoLotes &>(v);
+            // A load that failed while the dialog was open fails the Show: nothing comes back.
+            dialogo.comprobarCarga();
+            return dialogo.Result;
+        };
         plan.m_copiarSalida = [&clase, salida = std::move(salida)](VentanaLotes &v) {
             CopiaCampos::aClase(v, Clase::staticMetaObject, &clase, salida());
         };

@@ -55,10 +55,17 @@ void VentanaLotes::anclar(const Anclaje::Ajustes &ajustes)
     m_anclaje = new Anclaje(this, Anclaje::Configuracion::leer(ajustes));
 }
 
+void VentanaLotes::falloAlLeer(const ErrorLotes &error)
+{
+    Mensajes::Critico(this, tituloError(u"Cargar"_s), error.Description());
+}
+
 void VentanaLotes::protegido(const QString &accion, const std::function<void()> &manejador)
 {
     try {
         manejador();
+    } catch (const ErrorDeCarga &) {
+        return;
     } catch (const ErrorLotes &error) {
         Mensajes::Critico(this, tituloError(accion), error.Description());
     } catch (const std::exception &error) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/controls/Anclaje.h"
+#include "foundation/values/ErrorLotes.h"
 
 #include <nvlalotes/nvlalotes_export.h>
 
@@ -10,6 +11,16 @@
 #include <functional>
 
 namespace NVLALotes {
+
+// The error of a list that could not read its rows: the window's load has
+// failed, and the window has already been told (VentanaLotes::falloAlLeer).
+class NVLA_EXPORT ErrorDeCarga final : public ErrorLotes
+{
+public:
+    explicit ErrorDeCarga(const ErrorLotes &error)
+        : ErrorLotes(error)
+    {}
+};
 
 // Base of every window of the library, dialogs with a Result and windows
 // without one alike: the designed font, a fixed or a resizable inner area in
@@ -35,6 +46,11 @@ public:
     // shown. Errors go on to the entry class's Show.
     virtual void Cargar() {}
 
+    // A list of the window failed to read its rows, on its first page or on
+    // any later one: the load has failed. This window tells the clerk in a
+    // critical message titled by its load ("name:Cargar") and stays open.
+    virtual void falloAlLeer(const ErrorLotes &error);
+
 protected:
     explicit VentanaLotes(QWidget *parent = nullptr);
 
@@ -53,7 +69,8 @@ protected:
     void fijarNombreEnErrores(const QString &nombre) { m_nombreEnErrores = nombre; }
 
     // Runs a user action (a click, a key). An error is shown to the clerk,
-    // titled tituloError(accion), and the window stays open as it was.
+    // titled tituloError(accion), and the window stays open as it was; a
+    // failed load (ErrorDeCarga) has been told already.
     void protegido(const QString &accion, const std::function<void()> &manejador);
 
     void keyPressEvent(QKeyEvent *event) override;

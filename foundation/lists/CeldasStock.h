@@ -2,6 +2,7 @@
 
 #include "foundation/lists/ListaLotes.h"
 
+#include <nvlalotes/Currency.h>
 #include <nvlalotes/nvlalotes_export.h>
 
 #include <QList>
@@ -12,22 +13,30 @@ class Registros;
 }
 
 // What a lot stock list shows under each lot model, the same in every dialog
-// that picks a lot from stock: the columns after the hidden key, and a row from
-// one record of a stock query whose select list begins "SELECT a.Cod_Lote,
+// and window that lists lot stock: the columns after the hidden key, and a row
+// from one record of a stock query whose select list begins "SELECT a.Cod_Lote,
 // a.Stock_Actual, b.Lote, b.Caducidad" (and goes on ", b.Tono, b.Calibre" for
-// tone and caliber). Fields are read by position: a list of thousands of lots
-// should not look names up for every field.
+// tone and caliber, then ", b.Bloqueado" where the block flag shows). Fields
+// are read by position: a list of thousands of lots should not look names up
+// for every field.
 namespace NVLALotes::CeldasStock {
 
-// "Stock", "Caducidad", "Lote".
-NVLA_EXPORT QList<ListaLotes::Columna> ColumnasLote();
-// "Stock", "Tono", "Calibre", "Caducidad".
-NVLA_EXPORT QList<ListaLotes::Columna> ColumnasTono();
+// Where the lot code stands: the dialogs show the expiry first, the stock
+// window the lot code.
+enum class OrdenLote { CaducidadLote, LoteCaducidad };
 
-// Key, stock with 2 decimals, expiry, lot code.
-NVLA_EXPORT QString FilaLote(const Registros &registro);
-// Key, then `bloqueo` when the list shows the block flag, then stock with 2
-// decimals, tone, caliber, expiry.
-NVLA_EXPORT QString FilaTono(const Registros &registro, const QString *bloqueo = nullptr);
+// "Stock", then "Caducidad" and "Lote" in `orden`.
+NVLA_EXPORT QList<ListaLotes::Columna> ColumnasLote(OrdenLote orden = OrdenLote::CaducidadLote);
+// "Blq" when `conBloqueo`, "Stock", "Tono" and "Calibre" `anchoTono` wide, "Caducidad".
+NVLA_EXPORT QList<ListaLotes::Columna> ColumnasTono(bool conBloqueo = false, int anchoTono = 1300);
+
+// Key, stock with 2 decimals, then expiry and lot code in `orden`.
+NVLA_EXPORT QString FilaLote(const Registros &registro, OrdenLote orden = OrdenLote::CaducidadLote);
+// Key, then "X" for a blocked lot (empty for a free one) when `conBloqueo`,
+// then stock with 2 decimals, tone, caliber, expiry.
+NVLA_EXPORT QString FilaTono(const Registros &registro, bool conBloqueo = false);
+
+// The stored stock of a record, as the totals add it up.
+NVLA_EXPORT Currency Stock(const Registros &registro);
 
 } // namespace NVLALotes::CeldasStock

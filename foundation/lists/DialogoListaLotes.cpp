@@ -11,15 +11,14 @@ using namespace Qt::StringLiterals;
 namespace NVLALotes {
 
 DialogoListaLotes::DialogoListaLotes(const Diseno &diseno, QWidget *parent)
-    : DialogoLotes(parent)
+    : VentanaListaLotes(parent)
 {
     setObjectName(diseno.nombre);
     setWindowTitle(diseno.titulo);
     // Fitted to screens smaller than the one it was laid out for.
     fijarAreaSinAnclados(diseno.areaCliente.width(), diseno.areaCliente.height(), true);
 
-    lista = new ListaLotes(this, diseno.lista);
-    vsLotes = lista->rejilla();
+    crearLista(diseno.lista);
     cmdAceptar = Formulario::boton(this, u"cmdAceptar"_s, u"&Aceptar"_s, diseno.aceptar);
     connect(cmdAceptar, &QAbstractButton::clicked, this, [this] { protegido(u"Aceptar"_s, [this] { aceptar(); }); });
     cmdCancelar = Formulario::boton(this, u"cmdCancelar"_s, u"&Cancelar"_s, diseno.cancelar);

@@ -3,6 +3,7 @@
 #include "foundation/entry/DialogoLotes.h"
 #include "foundation/lists/ListaLotes.h"
 #include "foundation/lists/MarcoManual.h"
+#include "foundation/lists/VentanaListaLotes.h"
 
 #include <nvlalotes/Currency.h>
 
@@ -17,7 +18,6 @@ namespace NVLALotes {
 
 class PushButton;
 class kxTextBox;
-class Registros;
 
 // A dialog that picks one lot of an article from a list: the list, Aceptar and
 // Cancelar, and optionally the "Manual" frame. Aceptar takes the typed lot in
@@ -28,7 +28,7 @@ class Registros;
 // this base gives its design, its query, how a record becomes a row and how a
 // row (or the typed lot) becomes its outputs. Keys are the dialog's own too:
 // some answer Enter in the list (ListaLotes::Intro) with Aceptar, some do not.
-class NVLA_EXPORT DialogoListaLotes : public DialogoLotes
+class NVLA_EXPORT DialogoListaLotes : public VentanaListaLotes<DialogoLotes>
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DialogoListaLotes)
@@ -44,8 +44,6 @@ class NVLA_EXPORT DialogoListaLotes : public DialogoLotes
 public:
     ~DialogoListaLotes() override;
 
-    qint32 Cod_Articulo = 0;
-    qint16 Cod_Almacen = 0;
     Currency Unidades;
     qint32 Cod_Lote = 0;
     QString Lote;
@@ -69,8 +67,6 @@ protected:
 
     // The list query.
     virtual QString consulta() const = 0;
-    // A list row (tab-separated) from one record of the query.
-    virtual QString filaDeRegistro(const Registros &registro) const = 0;
     // The outputs from a chosen row.
     virtual void tomarFila(int fila) = 0;
     // New-lot mode: the typed lot. Only dialogs with the "Manual" frame.
@@ -93,8 +89,6 @@ protected:
     void terminarConLote(qint32 clave, const QString &lote, const QDate &caducidad, const QString &tono,
                          const QString &calibre);
 
-    ListaLotes *lista = nullptr;
-    Rejilla *vsLotes = nullptr;
     MarcoManual *manual = nullptr;
     PushButton *cmdAceptar = nullptr;
     PushButton *cmdCancelar = nullptr;

@@ -2,7 +2,6 @@
 
 #include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
-#include "foundation/controls/Mensajes.h"
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Teclado.h"
 #include "foundation/database/Conexion.h"
@@ -11,6 +10,7 @@
 #include "foundation/host/Ampliaciones.h"
 #include "foundation/host/ContextoCompartido.h"
 #include "foundation/values/Conversiones.h"
+#include "foundation/values/ErrorLotes.h"
 
 #include <QHeaderView>
 
@@ -22,13 +22,10 @@ const QString ListaLotes::TextoAutomatico = u"- SELECCIÓN AUTOMÁTICA -"_s;
 
 ListaLotes::ListaLotes(VentanaLotes *ventana, Diseno diseno)
     : QObject(ventana)
+    , m_ventana(ventana)
     , m_rejilla(Formulario::rejilla(ventana, u"vsLotes"_s, diseno.rejilla))
     , m_diseno(std::move(diseno))
 {
-    connect(m_rejilla, &Rejilla::ErrorDeLectura, this, [ventana](const QString &descripcion) {
-        Mensajes::Critico(ventana, ventana->tituloError(u"Cargar"_s),
-                          u"No se ha podido leer el resto de la lista de lotes.\n\n"_s + descripcion);
-    });
     connect(m_rejilla, &Rejilla::TeclaAbajo, this, [this](int tecla) {
         if (tecla == CodigosTecla::FlechaArriba && m_saleArriba && m_saleArriba(m_rejilla->Row()))
             Teclado::instancia().FocoAnterior();
@@ -37,27 +34,40 @@ ListaLotes::ListaLotes(VentanaLotes *ventana, Diseno diseno)
         if (caracter == CodigosTecla::Intro)
             Q_EMIT Intro();
     });
-    // The automatic row and other merged bands are no lots.
+    // Only lot rows carry a key: the automatic row and the summary rows of a
+    // stock list are no lots.
     m_busqueda = new BusquedaEnRejilla(
-        m_rejilla, [this](int fila) { return !esFilaAutomatica(fila) && !m_rejilla->modelo()->filaUnida(fila); });
+        m_rejilla, [this](int fila) { return ValorNumerico(m_rejilla->modelo()->vista(fila, 0)) > 0; });
+}
+
+void ListaLotes::prepararColumnas(Rejilla *rejilla, const QList<Columna> &columnas, int primera)
+{
+    rejilla->setCols(int(columnas.size()) + primera);
+    rejilla->setRows(1);
+    int c = primera;
+    for (const Columna &columna : columnas) {
+        rejilla->setTextMatrix(0, c, columna.cabecera);
+        if (columna.anchoTwips > 0)
+            rejilla->setColWidth(c, columna.anchoTwips);
+        rejilla->setColAlignment(c, columna.alineacion);
+        ++c;
+    }
+    // A column without a designed width takes what is left of the grid.
+    rejilla->horizontalHeader()->setStretchLastSection(columnas.constLast().anchoTwips == 0);
+    rejilla->setCellAlignment(0, 0, 0, rejilla->Cols() - 1, Rejilla::Alineacion::CentroCentro);
+}
+
+void ListaLotes::vaciar()
+{
+    m_rejilla->modelo()->fijarOrigen({});
+    m_rejilla->setRows(1);
 }
 
 void ListaLotes::preparar()
 {
-    const int columnas = int(m_diseno.columnas.size()) + 1;
-    m_rejilla->setCols(columnas);
-    m_rejilla->setRows(1);
+    vaciar();
+    prepararColumnas(m_rejilla, m_diseno.columnas, 1);
     m_filaAutomatica = false;
-    for (int c = 1; c < columnas; ++c) {
-        const Columna &columna = m_diseno.columnas.at(c - 1);
-        m_rejilla->setTextMatrix(0, c, columna.cabecera);
-        if (columna.anchoTwips > 0)
-            m_rejilla->setColWidth(c, columna.anchoTwips);
-        m_rejilla->setColAlignment(c, columna.alineacion);
-    }
-    // A column without a designed width takes what is left of the grid.
-    m_rejilla->horizontalHeader()->setStretchLastSection(m_diseno.columnas.constLast().anchoTwips == 0);
-    m_rejilla->setCellAlignment(0, 0, 0, columnas - 1, Rejilla::Alineacion::CentroCentro);
     m_rejilla->setColHidden(0, true);
 }
 
@@ -73,7 +83,22 @@ void ListaLotes::agregarFilaAutomatica()
     m_filaAutomatica = true;
 }
 
-void ListaLotes::llenar(const QString &sql, std::function<QString(const Registros &)> fila)
+template<class Paso> auto ListaLotes::leyendo(Paso &&paso) -> decltype(paso())
+{
+    try {
+        return paso();
+    } catch (const ErrorDeCarga &) {
+        throw;
+    } catch (const ErrorLotes &error) {
+        // Told once, where it happens: the rule, key or scroll that asked for
+        // the rows only stops.
+        m_ventana->falloAlLeer(error);
+        throw ErrorDeCarga(error);
+    }
+}
+
+void ListaLotes::llenar(const QString &sql, std::function<QString(const Registros &)> fila,
+                        std::function<void()> alAcabar)
 {
     // The result stays open while the list is read: the first rows now, the
     // rest as the clerk scrolls or as a rule needs them.
@@ -82,14 +107,26 @@ void ListaLotes::llenar(const QString &sql, std::function<QString(const Registro
         m_rejilla->modelo()->fijarColumnaCaducidad(m_columnaCaducidad, QDate::currentDate());
     m_busqueda->fijarColumna(
         m_columnaBusqueda >= 0 && Ampliaciones::Activa(Ampliaciones::BusquedaAlTeclear) ? m_columnaBusqueda : -1);
-    m_rejilla->AddItemsFrom([registros, fila = std::move(fila)](QString &linea) mutable {
-        if (!registros || !registros->Siguiente()) {
-            registros.reset();
-            return false;
-        }
-        linea = fila(*registros);
-        return true;
-    });
+    std::function<void()> cierre;
+    if (alAcabar)
+        cierre = [this, alAcabar = std::move(alAcabar)] { leyendo(alAcabar); };
+    m_rejilla->AddItemsFrom(
+        [this, registros, fila = std::move(fila)](QString &linea) mutable {
+            return leyendo([&] {
+                if (!registros || !registros->Siguiente()) {
+                    registros.reset();
+                    return false;
+                }
+                linea = fila(*registros);
+                return true;
+            });
+        },
+        std::move(cierre));
+}
+
+bool ListaLotes::completa() const
+{
+    return !m_rejilla->modelo()->quedanFilasPorLeer();
 }
 
 void ListaLotes::elegirPrimeraFila()

@@ -24,7 +24,8 @@ class VentanaLotes;
 // header, column 0 the hidden lot key, one row per record of the list query.
 // A long list is read as it is needed; the rules that look for a row (the
 // automatic choice, a typed lot, a row number) read only until they have their
-// answer. Stock is read back from the displayed text.
+// answer. Stock is read back from the displayed text. A read error on any
+// page fails the window's load (VentanaLotes::falloAlLeer, then ErrorDeCarga).
 class NVLA_EXPORT ListaLotes final : public QObject
 {
     Q_OBJECT
@@ -53,11 +54,19 @@ public:
 
     // Columns, headers and widths; no rows below the header.
     void preparar();
+    // The columns of `rejilla` from `primera` on, no rows, the header row centred.
+    static void prepararColumnas(Rejilla *rejilla, const QList<Columna> &columnas, int primera);
+    // No rows below the header; rows still unread are dropped unread.
+    void vaciar();
     // The automatic-selection row, first below the header, merged across.
     void agregarFilaAutomatica();
     // The rows of `sql`, each made by `fila` from one record: the first ones
-    // now (an error reaches the caller), the rest as they are needed.
-    void llenar(const QString &sql, std::function<QString(const Registros &)> fila);
+    // now, the rest as they are needed; `alAcabar` once after the last, free
+    // to append rows that close the list. An error of either fails the load.
+    void llenar(const QString &sql, std::function<QString(const Registros &)> fila,
+                std::function<void()> alAcabar = {});
+    // Whether every row of the list has been read.
+    bool completa() const;
     // Row 1 becomes current when the list has any row.
     void elegirPrimeraFila();
     // Whether Up in the current row leaves the list for the previous control.
@@ -93,6 +102,10 @@ Q_SIGNALS:
     void Intro();
 
 private:
+    // Runs a step of the list's reading; its error fails the window's load.
+    template<class Paso> auto leyendo(Paso &&paso) -> decltype(paso());
+
+    VentanaLotes *m_ventana;
     Rejilla *m_rejilla;
     Diseno m_diseno;
     bool m_filaAutomatica = false;

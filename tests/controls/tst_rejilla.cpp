@@ -188,12 +188,20 @@ void tst_Rejilla::filasDesdeUnOrigen()
     QCOMPARE(p.rejilla.model()->rowCount(), 5001);
     QCOMPARE(p.rejilla.TextMatrix(5001, 0), u"5000"_s);
     QVERIFY(!p.rejilla.model()->canFetchMore({}));
-    // Appending after a source keeps the source's rows first.
+    // Appending after a source keeps the source's rows first; the rows that
+    // close the source come once, after its last.
     leidas = 0;
-    p.rejilla.AddItemsFrom(origenNumerado(300, &leidas));
+    int cierres = 0;
+    p.rejilla.AddItemsFrom(origenNumerado(300, &leidas), [&] {
+        ++cierres;
+        p.rejilla.AddItem(u"total"_s);
+    });
+    QCOMPARE(cierres, 0);
     p.rejilla.AddItem(u"fin"_s);
+    QCOMPARE(p.rejilla.TextMatrix(p.rejilla.Rows() - 2, 0), u"total"_s);
     QCOMPARE(p.rejilla.TextMatrix(p.rejilla.Rows() - 1, 0), u"fin"_s);
-    QCOMPARE(p.rejilla.Rows(), 5002 + 300 + 1);
+    QCOMPARE(p.rejilla.Rows(), 5002 + 300 + 2);
+    QCOMPARE(cierres, 1);
 }
 
 // A search, a typed match or a row jump stops reading at its answer, and finds
@@ -246,6 +254,8 @@ void tst_Rejilla::origenQueFalla()
     p.rejilla.model()->fetchMore({});
     QCOMPARE(errores.count(), 1);
     QCOMPARE(errores.at(0).at(0).toString(), u"conexión perdida"_s);
+    // The rows read before the error show: no rule uses a row the clerk cannot see.
+    QCOMPARE(p.rejilla.model()->rowCount(), 150);
     QCOMPARE(p.rejilla.Rows(), 151);
     QVERIFY(!p.rejilla.model()->canFetchMore({}));
     // A read asked for by code reaches the caller.
