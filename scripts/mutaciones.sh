@@ -28,7 +28,7 @@ automatic choice off by one @@ foundation/lists/ListaLotes.cpp @@ return m_rejil
 blocked lot accepted @@ foundation/lists/DialogoListaLotes.cpp @@ if (lista->bloqueada(fila)) { @@ if (false) {
 wrong copy-out field (purchases) @@ purchases/frmclsLotesCompras.cpp @@ Campos{"Lote", "Caducidad", "Tono", "Calibre"}); @@ Campos{"Lote", "Caducidad", "Tono"});
 wrong copy-out field (sales) @@ sales/frmLotesStockFacturar2.cpp @@ lista->texto(fila, CalibreLote)); @@ lista->texto(fila, TonoLote));
-query condition dropped @@ foundation/lists/ReglasStockLotes.cpp @@ u" AND b.Cod_Articulo = "_s + QString::number(articulo); @@ QString();
+query condition dropped @@ foundation/lists/ReglasStockLotes.cpp @@ u" AND b.Cod_Articulo = "_s + ValorSql::numero(articulo); @@ QString();
 positive-stock WHERE fragment dropped @@ foundation/lists/ReglasStockLotes.cpp @@ sql += u" AND a.Stock_Actual > 0"_s; @@ sql += QString();
 expired date accepted today @@ purchases/frmLotesDatos.cpp @@ if (Unidades > Currency(0) && fecha < QDate::currentDate()) { @@ if (Unidades > Currency(0) && fecha < QDate::currentDate().addDays(-1)) {
 typed lot not trimmed @@ sales/frmLotesStockFacturar1.cpp @@ txtLote->setText(txtLote->text().trimmed()); @@ txtLote->setText(txtLote->text());

@@ -1,5 +1,6 @@
 #include "ReglasStockLotes.h"
 
+#include "foundation/database/ValorSql.h"
 #include "foundation/host/Formatos.h"
 
 #include <algorithm>
@@ -52,8 +53,8 @@ QString Consulta(const QString &seleccion, qint16 empresa, qint16 almacen, qint3
 {
     QString sql = seleccion + u" FROM Almacen_Articulos_Lotes a"_s + u" INNER JOIN Articulos_Lotes b"_s +
                   u" ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote"_s + u" WHERE a.Cod_Empresa = "_s +
-                  QString::number(empresa) + u" AND a.Cod_Almacen = "_s + QString::number(almacen) +
-                  u" AND b.Cod_Articulo = "_s + QString::number(articulo);
+                  ValorSql::numero(empresa) + u" AND a.Cod_Almacen = "_s + ValorSql::numero(almacen) +
+                  u" AND b.Cod_Articulo = "_s + ValorSql::numero(articulo);
     if (soloStockPositivo)
         sql += u" AND a.Stock_Actual > 0"_s;
     sql += u" ORDER BY a.Stock_Actual"_s;
