@@ -3,8 +3,8 @@
 #include "AccionesVisor.h"
 #include "FormularioMuestra.h"
 #include "foundation/controls/Rejilla.h"
-#include "foundation/database/ValorSql.h"
-#include "foundation/host/ContextoCompartido.h"
+#include "foundation/core/database/ValorSql.h"
+#include "foundation/core/host/ContextoCompartido.h"
 #include "security/ColeccionControles.h"
 #include "security/clsControlSeg.h"
 

@@ -1,7 +1,7 @@
 #include "PanelCampos.h"
 
-#include "foundation/host/Formatos.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/host/Formatos.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <nvlalotes/Currency.h>
 

@@ -9,7 +9,7 @@
 // Each measurement runs in a child process of its own, so that its peak memory is its own.
 #include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <nvlalotes/Conexion.h>
 #include <nvlalotes/ConexionGrabadora.h>

@@ -11,7 +11,7 @@
 #include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
 #include "foundation/controls/Rejilla.h"
-#include "foundation/lists/ReglasStockLotes.h"
+#include "foundation/core/rules/ReglasStockLotes.h"
 
 #include <nvlalotes/Conexion.h>
 #include <nvlalotes/EmpresaMemoria.h>

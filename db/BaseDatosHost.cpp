@@ -1,11 +1,11 @@
 #include "BaseDatosHost.h"
 
 #include "db/ScriptSql.h"
-#include "foundation/database/Conexion.h"
-#include "foundation/database/Dialecto.h"
-#include "foundation/database/Registros.h"
-#include "foundation/database/ValorSql.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/database/Conexion.h"
+#include "foundation/core/database/Dialecto.h"
+#include "foundation/core/database/Registros.h"
+#include "foundation/core/database/ValorSql.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "GeneradorDatos.h"
 
 #include "db/InsercionMasiva.h"
-#include "foundation/database/Conexion.h"
-#include "foundation/database/Registros.h"
-#include "foundation/database/ValorSql.h"
-#include "foundation/values/Currency.h"
+#include "foundation/core/database/Conexion.h"
+#include "foundation/core/database/Registros.h"
+#include "foundation/core/database/ValorSql.h"
+#include "foundation/core/values/Currency.h"
 
 #include <QDate>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "InsercionMasiva.h"
 
-#include "foundation/database/Conexion.h"
+#include "foundation/core/database/Conexion.h"
 
 using namespace Qt::StringLiterals;
 

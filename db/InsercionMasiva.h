@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/database/Comando.h"
+#include "foundation/core/database/Comando.h"
 
 #include <QList>
 #include <QString>

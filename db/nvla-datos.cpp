@@ -5,8 +5,8 @@
 //   nvla-datos --conexion "Driver=PostgreSQL;..." --lotes N ...
 #include "db/BaseDatosHost.h"
 #include "db/GeneradorDatos.h"
-#include "foundation/database/Conexion.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/database/Conexion.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -5,12 +5,12 @@
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
-#include "foundation/database/Registros.h"
-#include "foundation/database/ValorSql.h"
-#include "foundation/host/ContextoCompartido.h"
-#include "foundation/host/Formatos.h"
-#include "foundation/host/NVLAEMP.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/database/Registros.h"
+#include "foundation/core/database/ValorSql.h"
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/host/Formatos.h"
+#include "foundation/core/host/NVLAEMP.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <QGroupBox>
 

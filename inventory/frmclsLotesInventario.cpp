@@ -2,7 +2,7 @@
 
 #include "foundation/entry/ProtocoloShow.h"
 #include "foundation/entry/RegistroComponentes.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 #include "inventory/frmInventarioLotes1.h"
 #include "inventory/frmInventarioLotes2.h"
 

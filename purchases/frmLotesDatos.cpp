@@ -4,8 +4,8 @@
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
-#include "foundation/host/Formatos.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/host/Formatos.h"
+#include "foundation/core/values/Conversiones.h"
 
 using namespace Qt::StringLiterals;
 

@@ -5,9 +5,9 @@
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
-#include "foundation/host/ContextoCompartido.h"
-#include "foundation/host/NVLAEMP.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/host/NVLAEMP.h"
+#include "foundation/core/values/Conversiones.h"
 
 using namespace Qt::StringLiterals;
 

@@ -4,7 +4,7 @@
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 
 using namespace Qt::StringLiterals;
 

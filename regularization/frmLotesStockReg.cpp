@@ -2,9 +2,9 @@
 
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/PushButton.h"
-#include "foundation/host/ContextoCompartido.h"
-#include "foundation/host/NVLAEMP.h"
-#include "foundation/lists/ReglasStockLotes.h"
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/host/NVLAEMP.h"
+#include "foundation/core/rules/ReglasStockLotes.h"
 
 using namespace Qt::StringLiterals;
 

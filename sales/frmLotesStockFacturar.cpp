@@ -1,11 +1,11 @@
 #include "frmLotesStockFacturar.h"
 
 #include "foundation/controls/PushButton.h"
-#include "foundation/database/ProcedimientoStockLotes.h"
-#include "foundation/host/ContextoCompartido.h"
-#include "foundation/host/NVLAEMP.h"
+#include "foundation/core/database/ProcedimientoStockLotes.h"
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/host/NVLAEMP.h"
 #include "foundation/lists/MarcoManual.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 using namespace Qt::StringLiterals;
 

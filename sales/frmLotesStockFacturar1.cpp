@@ -3,11 +3,11 @@
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
-#include "foundation/database/Registros.h"
-#include "foundation/host/Formatos.h"
+#include "foundation/core/database/Registros.h"
+#include "foundation/core/host/Formatos.h"
 #include "foundation/lists/CeldasStock.h"
 #include "foundation/lists/MarcoManual.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <QGroupBox>
 

@@ -6,7 +6,7 @@
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/lists/CeldasStock.h"
 #include "foundation/lists/MarcoManual.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <QGroupBox>
 

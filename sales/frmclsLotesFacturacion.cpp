@@ -2,7 +2,7 @@
 
 #include "foundation/entry/ProtocoloShow.h"
 #include "foundation/entry/RegistroComponentes.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 #include "purchases/frmLotesDatos1.h"
 #include "sales/frmLotesStockFacturar1.h"
 #include "sales/frmLotesStockFacturar2.h"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Writes foundation/values/Gs1Identificadores.inc, the rows of the label
+# Writes foundation/core/values/Gs1Identificadores.inc, the rows of the label
 # reader's table, from GS1's table of application identifiers (a tsv:
 # identifier or range, whether its length is predefined, format). The product
 # never reads the tsv itself: run this when GS1 publishes a new table and
@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tsv="${1:-../shared/data/gs1-ais.tsv}"
-salida=foundation/values/Gs1Identificadores.inc
+salida=foundation/core/values/Gs1Identificadores.inc
 trap 'rm -f "$salida.tmp"' EXIT
 
 awk -F'\t' '

@@ -23,19 +23,19 @@ message text changed @@ purchases/frmLotesDatos1.cpp @@ Mensajes::Atencion(this,
 unexpected message on accept @@ purchases/frmLotesDatos2.cpp @@ Lote.clear(); @@ Lote.clear(); Mensajes::Atencion(this, u"Datos aceptados"_s);
 control renamed @@ sales/frmLotesStockFacturar2.cpp @@ Formulario::boton(this, u"cmdContinuar"_s, @@ Formulario::boton(this, u"cmdSeguir"_s,
 stock comparison reversed @@ foundation/lists/DialogoListaLotes.cpp @@ if (comprobarStock() && lista->stockMostrado(fila) < Unidades) { @@ if (comprobarStock() && lista->stockMostrado(fila) > Unidades) {
-automatic choice takes a short lot @@ foundation/lists/ReglasStockLotes.cpp @@ return !bloqueada && StockMostrado(stockMostrado) >= unidades; @@ return !bloqueada && StockMostrado(stockMostrado) > unidades;
+automatic choice takes a short lot @@ foundation/core/rules/ReglasStockLotes.cpp @@ return !bloqueada && StockMostrado(stockMostrado) >= unidades; @@ return !bloqueada && StockMostrado(stockMostrado) > unidades;
 automatic choice off by one @@ foundation/lists/ListaLotes.cpp @@ return m_rejilla->BuscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) { @@ return m_rejilla->BuscarFila(m_filaAutomatica ? 3 : 1, [&](int fila) {
 blocked lot accepted @@ foundation/lists/DialogoListaLotes.cpp @@ if (lista->bloqueada(fila)) { @@ if (false) {
 wrong copy-out field (purchases) @@ purchases/frmclsLotesCompras.cpp @@ Campos{"Lote", "Caducidad", "Tono", "Calibre"}); @@ Campos{"Lote", "Caducidad", "Tono"});
 wrong copy-out field (sales) @@ sales/frmLotesStockFacturar2.cpp @@ lista->texto(fila, CalibreLote)); @@ lista->texto(fila, TonoLote));
-query condition dropped @@ foundation/lists/ReglasStockLotes.cpp @@ u" AND b.Cod_Articulo = "_s + ValorSql::numero(articulo); @@ QString();
-positive-stock WHERE fragment dropped @@ foundation/lists/ReglasStockLotes.cpp @@ sql += u" AND a.Stock_Actual > 0"_s; @@ sql += QString();
+query condition dropped @@ foundation/core/rules/ReglasStockLotes.cpp @@ u" AND b.Cod_Articulo = "_s + ValorSql::numero(articulo); @@ QString();
+positive-stock WHERE fragment dropped @@ foundation/core/rules/ReglasStockLotes.cpp @@ sql += u" AND a.Stock_Actual > 0"_s; @@ sql += QString();
 expired date accepted today @@ purchases/frmLotesDatos.cpp @@ if (Unidades > Currency(0) && fecha < QDate::currentDate()) { @@ if (Unidades > Currency(0) && fecha < QDate::currentDate().addDays(-1)) {
 typed lot not trimmed @@ sales/frmLotesStockFacturar1.cpp @@ txtLote->setText(txtLote->text().trimmed()); @@ txtLote->setText(txtLote->text());
 model 1 keeps the host's lot @@ purchases/frmclsLotesCompras.cpp @@ Lote.clear(); @@ (void)0;
 error swallowed by the dialog @@ foundation/entry/VentanaLotes.cpp @@ Mensajes::Critico(this, tituloError(accion), error.Description()); @@ (void)accion;
-failed lot procedure half-written @@ foundation/database/DialectoQt.cpp @@ return {u"ROLLBACK"_s}; @@ return {u"COMMIT"_s};
-transaction not undone @@ foundation/database/Conexion.cpp @@ conexion.DeshacerTransaccion(); @@ (void)0;
+failed lot procedure half-written @@ foundation/core/database/DialectoQt.cpp @@ return {u"ROLLBACK"_s}; @@ return {u"COMMIT"_s};
+transaction not undone @@ foundation/core/database/Conexion.cpp @@ conexion.DeshacerTransaccion(); @@ (void)0;
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
 sales outputs taken by a model read again after the dialog @@ sales/frmclsLotesFacturacion.cpp @@ salidaDelModelo(modelo)); @@ [] { return salidaDelModelo(LeerModeloLotes()); });
@@ -48,12 +48,12 @@ inventory typed lot matched by lot code alone @@ inventory/frmInventarioLotes1.c
 permissions of a control applied most restrictive first @@ security/clsControlSeg.cpp @@ u" ORDER BY c.Nombre, gc.Permiso ASC"_s; @@ u" ORDER BY c.Nombre, gc.Permiso DESC"_s;
 catalog counted as done before it is registered @@ security/clsControlSeg.cpp @@ if (m_catalogoHecho) @@ if (std::exchange(m_catalogoHecho, true))
 control of its own AccessLevel also gets the generic rules @@ security/clsControlSeg.cpp @@ if (!Ctrl || ReglasAcceso::AplicarNivelPropio(Ctrl, state)) @@ if (!Ctrl)
-catalog server name compared as the server reports it @@ security/CatalogoControles.cpp @@ servidor->Campo(0).toString().toUpper() == ServidorCatalogo(); @@ servidor->Campo(0).toString() == ServidorCatalogo();
-shared context outlived by Qt SQL @@ foundation/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
-GS1 label year a century off @@ foundation/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
-GS1 check digit not verified @@ foundation/values/Gs1.cpp @@ return digitoControlCorrecto(texto); @@ return true;
-GS1 character set 82 not checked @@ foundation/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
-GS1 identifier repeated with another value @@ foundation/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
+catalog server name compared as the server reports it @@ foundation/core/catalog/CatalogoControles.cpp @@ servidor->Campo(0).toString().toUpper() == ServidorCatalogo(); @@ servidor->Campo(0).toString() == ServidorCatalogo();
+shared context outlived by Qt SQL @@ foundation/core/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
+GS1 label year a century off @@ foundation/core/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
+GS1 check digit not verified @@ foundation/core/values/Gs1.cpp @@ return digitoControlCorrecto(texto); @@ return true;
+GS1 character set 82 not checked @@ foundation/core/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
+GS1 identifier repeated with another value @@ foundation/core/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
 typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ m_rejilla, [this](int fila) { return ValorNumerico(m_rejilla->modelo()->vista(fila, 0)) > 0; }); @@ m_rejilla, [](int) { return true; });
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false), @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), 0, false),
@@ -61,15 +61,15 @@ stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool rest
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
 owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
 total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
-engine's read error ends a list silently @@ foundation/database/RegistrosQt.cpp @@ if (!m_enRegistro && m_consulta.lastError().isValid()) @@ if (false)
+engine's read error ends a list silently @@ foundation/core/database/RegistrosQt.cpp @@ if (!m_enRegistro && m_consulta.lastError().isValid()) @@ if (false)
 dialog whose list failed to read still answers its Show @@ foundation/entry/ProtocoloShow.h @@ dialogo.comprobarCarga(); @@ (void)0;
 list read error not told to its window @@ foundation/lists/ListaLotes.cpp @@ m_ventana->falloAlLeer(error); @@ (void)error;
 empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
 viewer zoom 0 taken as a percentage @@ viewer/VisorReporte.cpp @@ if (zoom == 0) @@ if (zoom == 1)
 viewer window not shared @@ viewer/frmView.cpp @@ if (!ventana) { @@ if (true) {
-quotes in an SQL text no longer doubled @@ foundation/database/ValorSql.cpp @@ return u'\'' + QString(valor).replace(u'\'', u"''"_s) + u'\''; @@ return u'\'' + valor + u'\'';
-integer text sent unchecked @@ foundation/database/ValorSql.cpp @@ if (!cabe) @@ if (false)
-units wrap round on subtraction @@ foundation/values/Currency.h @@ if (qSubOverflow(m_raw, o.m_raw, &c.m_raw)) @@ if ((void)qSubOverflow(m_raw, o.m_raw, &c.m_raw), false)
+quotes in an SQL text no longer doubled @@ foundation/core/database/ValorSql.cpp @@ return u'\'' + QString(valor).replace(u'\'', u"''"_s) + u'\''; @@ return u'\'' + valor + u'\'';
+integer text sent unchecked @@ foundation/core/database/ValorSql.cpp @@ if (!cabe) @@ if (false)
+units wrap round on subtraction @@ foundation/core/values/Currency.h @@ if (qSubOverflow(m_raw, o.m_raw, &c.m_raw)) @@ if ((void)qSubOverflow(m_raw, o.m_raw, &c.m_raw), false)
 dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp @@ atarAlPropietario(*ventana, owner); @@ ventana->setParent(owner, ventana->windowFlags());
 EOF
 

@@ -1,6 +1,6 @@
 #include "ConsultasStock.h"
 
-#include "foundation/database/ValorSql.h"
+#include "foundation/core/database/ValorSql.h"
 
 using namespace Qt::StringLiterals;
 

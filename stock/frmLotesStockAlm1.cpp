@@ -4,7 +4,7 @@
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/controls/kxAlmacen.h"
-#include "foundation/host/Formatos.h"
+#include "foundation/core/host/Formatos.h"
 #include "foundation/lists/CeldasStock.h"
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,6 @@
 #include "ImpresionReporte.h"
 
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 #include "viewer/Reporte.h"
 
 #include <QGuiApplication>

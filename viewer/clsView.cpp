@@ -1,6 +1,6 @@
 #include "clsView.h"
 
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 #include "viewer/frmView.h"
 
 using namespace Qt::StringLiterals;

@@ -1,7 +1,7 @@
 #include "Anclaje.h"
 
 #include "foundation/controls/Twips.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QElapsedTimer>
 

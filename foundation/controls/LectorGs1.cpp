@@ -1,10 +1,10 @@
 #include "LectorGs1.h"
 
 #include "foundation/controls/kxMaskEdBox.h"
-#include "foundation/host/Ampliaciones.h"
-#include "foundation/host/Formatos.h"
-#include "foundation/values/Conversiones.h"
-#include "foundation/values/Gs1.h"
+#include "foundation/core/host/Ampliaciones.h"
+#include "foundation/core/host/Formatos.h"
+#include "foundation/core/values/Conversiones.h"
+#include "foundation/core/values/Gs1.h"
 
 #include <QDate>
 #include <QKeyEvent>

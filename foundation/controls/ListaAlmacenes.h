@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/host/Almacenes.h"
+#include "foundation/core/host/Almacenes.h"
 
 #include <QFrame>
 

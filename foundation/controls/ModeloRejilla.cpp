@@ -1,6 +1,6 @@
 #include "ModeloRejilla.h"
 
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <QBrush>
 #include <QFont>

@@ -1,5 +1,5 @@
 #include "ModeloRejilla.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QScopedValueRollback>
 

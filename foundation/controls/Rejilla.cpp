@@ -3,7 +3,7 @@
 #include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Twips.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -2,9 +2,9 @@
 
 #include "foundation/controls/ListaAlmacenes.h"
 #include "foundation/controls/Mensajes.h"
-#include "foundation/host/Almacenes.h"
-#include "foundation/values/Conversiones.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/host/Almacenes.h"
+#include "foundation/core/values/Conversiones.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <nvlalotes/NVLAEMP.h>
 

@@ -1,6 +1,6 @@
 #include "kxMaskEdBox.h"
 
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <QAction>
 #include <QCalendarWidget>

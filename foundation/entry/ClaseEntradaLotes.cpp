@@ -1,6 +1,6 @@
 #include "ClaseEntradaLotes.h"
 
-#include "foundation/host/ContextoCompartido.h"
+#include "foundation/core/host/ContextoCompartido.h"
 
 namespace NVLALotes {
 

@@ -1,6 +1,6 @@
 #include "CopiaCampos.h"
 
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QMetaProperty>
 #include <QObject>

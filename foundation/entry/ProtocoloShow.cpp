@@ -1,9 +1,9 @@
 #include "ProtocoloShow.h"
 
-#include "foundation/host/ContextoCompartido.h"
-#include "foundation/host/NVLAEMP.h"
-#include "foundation/values/Conversiones.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/host/NVLAEMP.h"
+#include "foundation/core/values/Conversiones.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QWindow>
 

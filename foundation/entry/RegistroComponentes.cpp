@@ -1,6 +1,6 @@
 #include "RegistroComponentes.h"
 
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QHash>
 

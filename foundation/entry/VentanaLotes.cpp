@@ -2,7 +2,7 @@
 
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/Twips.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "foundation/controls/Anclaje.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <nvlalotes/nvlalotes_export.h>
 

@@ -1,9 +1,9 @@
 #include "CeldasStock.h"
 
 #include "foundation/controls/LineaRejilla.h"
-#include "foundation/database/Registros.h"
-#include "foundation/host/Formatos.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/database/Registros.h"
+#include "foundation/core/host/Formatos.h"
+#include "foundation/core/values/Conversiones.h"
 
 using namespace Qt::StringLiterals;
 

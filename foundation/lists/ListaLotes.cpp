@@ -4,13 +4,13 @@
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Teclado.h"
-#include "foundation/database/Conexion.h"
-#include "foundation/database/Registros.h"
+#include "foundation/core/database/Conexion.h"
+#include "foundation/core/database/Registros.h"
 #include "foundation/entry/VentanaLotes.h"
-#include "foundation/host/Ampliaciones.h"
-#include "foundation/host/ContextoCompartido.h"
-#include "foundation/values/Conversiones.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/host/Ampliaciones.h"
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/values/Conversiones.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QHeaderView>
 

@@ -2,7 +2,7 @@
 
 #include "foundation/controls/BusquedaEnRejilla.h"
 #include "foundation/controls/Rejilla.h"
-#include "foundation/lists/ReglasStockLotes.h"
+#include "foundation/core/rules/ReglasStockLotes.h"
 
 #include <nvlalotes/Currency.h>
 #include <nvlalotes/nvlalotes_export.h>

@@ -5,7 +5,7 @@
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/controls/kxMaskEdBox.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <QGroupBox>
 

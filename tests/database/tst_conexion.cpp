@@ -1,9 +1,9 @@
 // The connection layer on each engine: fields, changed rows, commands, the
 // dialects' translations, transactions, timeouts and failures.
-#include "foundation/database/Comando.h"
-#include "foundation/database/Dialecto.h"
-#include "foundation/database/Registros.h"
-#include "foundation/values/Currency.h"
+#include "foundation/core/database/Comando.h"
+#include "foundation/core/database/Dialecto.h"
+#include "foundation/core/database/Registros.h"
+#include "foundation/core/values/Currency.h"
 #include "tests/support/BaseDatosPrueba.h"
 
 #include <QDate>

@@ -1,10 +1,10 @@
 // The lot stock procedure: the call as the library sends it, and what each
 // engine's body does with it.
-#include "foundation/database/Comando.h"
-#include "foundation/database/ConexionGrabadora.h"
-#include "foundation/database/ProcedimientoStockLotes.h"
-#include "foundation/database/Registros.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/database/Comando.h"
+#include "foundation/core/database/ConexionGrabadora.h"
+#include "foundation/core/database/ProcedimientoStockLotes.h"
+#include "foundation/core/database/Registros.h"
+#include "foundation/core/values/Conversiones.h"
 #include "tests/support/BaseDatosPrueba.h"
 
 #include <QThread>

@@ -2,13 +2,13 @@
 // the tests: the host's text untouched, the connection text for the ODBC
 // manager, and a procedure as ODBC's call escape with its values bound in the
 // order of its markers.
-#include "foundation/database/CadenaConexion.h"
-#include "foundation/database/Comando.h"
-#include "foundation/database/ConexionGrabadora.h"
-#include "foundation/database/DialectoSqlServer.h"
-#include "foundation/database/ProcedimientoStockLotes.h"
-#include "foundation/database/TraduccionTSql.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/database/CadenaConexion.h"
+#include "foundation/core/database/Comando.h"
+#include "foundation/core/database/ConexionGrabadora.h"
+#include "foundation/core/database/DialectoSqlServer.h"
+#include "foundation/core/database/ProcedimientoStockLotes.h"
+#include "foundation/core/database/TraduccionTSql.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <QTest>
 

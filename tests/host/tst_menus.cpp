@@ -2,8 +2,8 @@
 // shortcuts answer without the access query, and the queries are the host's
 // texts to the byte. Demo users: 1 in groups 1 and 5, 2 in group 5 (access
 // type 2 to menu 1200 and to "mnuLotes"), 3 in group 11 (type 1 only), 4 in none.
-#include "foundation/host/ContextoCompartido.h"
-#include "foundation/host/modComun.h"
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/host/modComun.h"
 #include "tests/support/BaseDatosPrueba.h"
 
 #include <nvlalotes/ConexionGrabadora.h>

@@ -3,7 +3,7 @@
 #include "foundation/controls/BusquedaEnRejilla.h"
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
-#include "foundation/values/Conversiones.h"
+#include "foundation/core/values/Conversiones.h"
 
 #include <QAbstractButton>
 

@@ -1,7 +1,7 @@
 #include "BaseDatosPrueba.h"
 
 #include "db/BaseDatosHost.h"
-#include "foundation/database/Registros.h"
+#include "foundation/core/database/Registros.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/database/Conexion.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/database/Conexion.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 #include <QString>
 #include <QStringList>

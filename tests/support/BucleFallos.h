@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/database/Conexion.h"
+#include "foundation/core/database/Conexion.h"
 
 #include <QDialog>
 #include <QList>

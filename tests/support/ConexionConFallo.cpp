@@ -1,9 +1,9 @@
 #include "ConexionConFallo.h"
 
-#include "foundation/database/Comando.h"
-#include "foundation/database/Dialecto.h"
-#include "foundation/database/Registros.h"
-#include "foundation/values/ErrorLotes.h"
+#include "foundation/core/database/Comando.h"
+#include "foundation/core/database/Dialecto.h"
+#include "foundation/core/database/Registros.h"
+#include "foundation/core/values/ErrorLotes.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "foundation/database/ValorSql.h"
+#include "foundation/core/database/ValorSql.h"
 
 #include <nvlalotes/Conversiones.h>
 #include <nvlalotes/ErrorLotes.h>

@@ -1,5 +1,5 @@
-#include "foundation/host/Formatos.h"
-#include "foundation/lists/ReglasStockLotes.h"
+#include "foundation/core/host/Formatos.h"
+#include "foundation/core/rules/ReglasStockLotes.h"
 
 #include <nvlalotes/Conversiones.h>
 #include <nvlalotes/Currency.h>

@@ -1,4 +1,4 @@
-#include "foundation/values/Gs1.h"
+#include "foundation/core/values/Gs1.h"
 
 #include <QTest>
 

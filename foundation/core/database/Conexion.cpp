@@ -1,0 +1,83 @@
+#include "Conexion.h"
+
+#include "foundation/core/database/CadenaConexion.h"
+#include "foundation/core/database/ConexionQt.h"
+#include "foundation/core/database/DialectoPostgres.h"
+#include "foundation/core/database/DialectoSqlServer.h"
+#include "foundation/core/database/DialectoSqlite.h"
+#include "foundation/core/values/ErrorLotes.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+bool es(const QString &driver, std::initializer_list<QStringView> nombres)
+{
+    return std::ranges::any_of(nombres,
+                               [&](QStringView nombre) { return nombre.compare(driver, Qt::CaseInsensitive) == 0; });
+}
+
+std::unique_ptr<DialectoQt> dialectoDe(const CadenaConexion &cadena)
+{
+    const QString driver = cadena.Driver();
+    if (es(driver, {u"SQLite", u"SQLite3"}))
+        return std::make_unique<DialectoSqlite>();
+    if (es(driver, {u"PostgreSQL", u"Postgres", u"PgSQL"}))
+        return std::make_unique<DialectoPostgres>();
+    if (es(driver, {u"ODBC", u"FreeTDS", u"SQLServer", u"SQL Server"}))
+        return std::make_unique<DialectoSqlServer>();
+    throw ErrorLotes(NumeroError::ConexionNoValida,
+                     u"La cadena de conexión indica un controlador desconocido: «%1» (se admiten SQLite, "
+                     "PostgreSQL, ODBC y FreeTDS)."_s.arg(driver),
+                     u"NVLALotes.Conexion"_s);
+}
+
+} // namespace
+
+Conexion::~Conexion() = default;
+
+std::shared_ptr<Conexion> Conexion::Abrir(const QString &cadenaConexion)
+{
+    const CadenaConexion cadena(cadenaConexion);
+    return std::make_shared<ConexionQt>(dialectoDe(cadena), cadena);
+}
+
+void Conexion::IniciarTransaccion()
+{
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Iniciar, 0))
+        Ejecutar(sentencia);
+}
+
+void Conexion::ConfirmarTransaccion()
+{
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Confirmar, 0))
+        Ejecutar(sentencia);
+}
+
+void Conexion::DeshacerTransaccion()
+{
+    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Deshacer, 0))
+        Ejecutar(sentencia);
+}
+
+void EnTransaccion(Conexion &conexion, const std::function<void()> &trabajo)
+{
+    conexion.IniciarTransaccion();
+    try {
+        trabajo();
+        conexion.ConfirmarTransaccion();
+    } catch (...) {
+        try {
+            conexion.DeshacerTransaccion();
+        } catch (const ErrorLotes &) {
+            // The first failure is the one the caller needs to see.
+        }
+        throw;
+    }
+}
+
+} // namespace NVLALotes

@@ -1,0 +1,237 @@
+#include "ConexionQt.h"
+
+#include "foundation/core/database/CadenaConexion.h"
+#include "foundation/core/database/Comando.h"
+#include "foundation/core/database/RegistrosQt.h"
+#include "foundation/core/database/UtilSql.h"
+#include "foundation/core/values/ErrorLotes.h"
+
+#include <atomic>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+QString nombreNuevo()
+{
+    static std::atomic<quint64> contador{0};
+    return u"nvlalotes-%1"_s.arg(++contador);
+}
+
+// Removes the command timeout again however the run ends.
+class TiempoEspera
+{
+public:
+    TiempoEspera(const DialectoQt &dialecto, QSqlDatabase &bd, QSqlQuery &consulta, int segundos)
+        : m_dialecto(dialecto)
+        , m_bd(bd)
+    {
+        m_dialecto.FijarTiempoEspera(m_bd, consulta, segundos);
+    }
+    ~TiempoEspera() { m_dialecto.QuitarTiempoEspera(m_bd); }
+    TiempoEspera(const TiempoEspera &) = delete;
+    TiempoEspera &operator=(const TiempoEspera &) = delete;
+
+private:
+    const DialectoQt &m_dialecto;
+    QSqlDatabase &m_bd;
+};
+
+QSql::ParamType tipoEnlace(const ParametroComando &parametro)
+{
+    if (!parametro.esSalida())
+        return QSql::In;
+    return parametro.esEntrada() ? QSql::InOut : QSql::Out;
+}
+
+} // namespace
+
+ConexionQt::ConexionQt(std::unique_ptr<DialectoQt> dialecto, const CadenaConexion &cadena)
+    : m_nombre(nombreNuevo())
+    , m_cadenaSinClave(cadena.TextoSinClave())
+    , m_dialecto(std::move(dialecto))
+{
+    m_bd = QSqlDatabase::addDatabase(m_dialecto->DriverQt(), m_nombre);
+    try {
+        if (!m_bd.isValid())
+            throw ErrorLotes(NumeroError::ConexionNoValida,
+                             u"No está instalado el controlador %1 de Qt SQL para %2."_s.arg(m_dialecto->DriverQt(),
+                                                                                             m_dialecto->Nombre()),
+                             u"NVLALotes.Conexion"_s);
+        m_dialecto->Configurar(m_bd, cadena);
+        abrir(m_cadenaSinClave);
+    } catch (...) {
+        m_bd = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_nombre);
+        throw;
+    }
+}
+
+void ConexionQt::abrir(const QString &cadenaSinClave)
+{
+    try {
+        if (!m_bd.open()) {
+            const QSqlError error = m_bd.lastError();
+            throw ErrorLotes(NumeroError::ConexionNoValida,
+                             u"No se pudo abrir la base de datos (%1): %2"_s.arg(
+                                 cadenaSinClave, (error.databaseText() + u' ' + error.driverText()).trimmed()),
+                             u"NVLALotes.Conexion"_s);
+        }
+        m_dialecto->AlAbrir(m_bd);
+    } catch (...) {
+        m_dialecto->AlCerrar();
+        m_bd.close();
+        throw;
+    }
+}
+
+template<typename Llamada> auto ConexionQt::llamar(Llamada &&llamada) -> decltype(llamada())
+{
+    asegurarSesion();
+    try {
+        return llamada();
+    } catch (const ErrorLotes &error) {
+        if (error.Number() != NumeroError::BaseDatos || !m_dialecto->SesionPerdida(m_bd))
+            throw;
+        m_perdida = true;
+        sesionPerdida(error.Description());
+    }
+}
+
+void ConexionQt::asegurarSesion()
+{
+    if (!m_perdida)
+        return;
+    if (m_nivelTransaccion > 0)
+        sesionPerdida(u"el servidor ha deshecho la transacción en curso, que no se repite"_s);
+    m_preparadas.clear();
+    m_dialecto->AlCerrar();
+    m_bd.close();
+    try {
+        abrir(m_cadenaSinClave);
+    } catch (const ErrorLotes &error) {
+        sesionPerdida(u"no se ha podido restablecer: "_s + error.Description());
+    }
+    m_perdida = false;
+}
+
+void ConexionQt::sesionPerdida(const QString &motivo)
+{
+    throw ErrorLotes(NumeroError::ConexionPerdida,
+                     u"Se ha perdido la conexión con la base de datos (%1): %2"_s.arg(m_dialecto->Nombre(), motivo),
+                     u"NVLALotes (%1)"_s.arg(m_dialecto->Nombre()));
+}
+
+ConexionQt::~ConexionQt()
+{
+    m_preparadas.clear();
+    m_dialecto->AlCerrar();
+    m_bd.close();
+    m_bd = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_nombre);
+}
+
+std::unique_ptr<Registros> ConexionQt::AbrirConsulta(const QString &sql)
+{
+    return llamar([&]() -> std::unique_ptr<Registros> {
+        QSqlQuery consulta(m_bd);
+        consulta.setForwardOnly(m_dialecto->LecturaSoloAvance());
+        if (!consulta.exec(m_dialecto->Traducir(sql)))
+            UtilSql::LanzarError(consulta.lastError(), *m_dialecto);
+        QList<ConversionColumna> conversiones = m_dialecto->Conversiones(consulta);
+        return std::make_unique<RegistrosQt>(weak_from_this().lock(), std::move(consulta), std::move(conversiones));
+    });
+}
+
+qint64 ConexionQt::Ejecutar(const QString &sql)
+{
+    return llamar([&] { return UtilSql::Ejecutar(m_bd, m_dialecto->Traducir(sql), *m_dialecto).numRowsAffected(); });
+}
+
+void ConexionQt::EjecutarComando(Comando &comando)
+{
+    if (comando.tipo() == TipoComando::Texto)
+        return llamar([&] { ejecutarTexto(comando); });
+    // An engine whose procedure is several statements runs them as one unit of work.
+    if (m_dialecto->ProcedimientoEnTransaccion())
+        return EnTransaccion(*this, [&] { llamar([&] { ejecutarProcedimiento(comando); }); });
+    llamar([&] { ejecutarProcedimiento(comando); });
+}
+
+void ConexionQt::ejecutarProcedimiento(Comando &comando)
+{
+    QSqlQuery sinSentencia(m_bd);
+    TiempoEspera espera(*m_dialecto, m_bd, sinSentencia, comando.tiempoEspera());
+    m_dialecto->EjecutarProcedimiento(m_bd, comando);
+}
+
+void ConexionQt::ejecutarTexto(Comando &comando)
+{
+    const QString sql = m_dialecto->Traducir(comando.texto());
+    QSqlQuery local(m_bd);
+    QSqlQuery &consulta = comando.preparado() ? consultaPreparada(sql) : local;
+    if (!comando.preparado() && !consulta.prepare(sql))
+        UtilSql::LanzarError(consulta.lastError(), *m_dialecto);
+    const QList<ParametroComando> &parametros = comando.Parametros();
+    for (int i = 0; i < parametros.size(); ++i)
+        consulta.bindValue(i, parametros[i].valorParaMotor(), tipoEnlace(parametros[i]));
+    TiempoEspera espera(*m_dialecto, m_bd, consulta, comando.tiempoEspera());
+    if (!consulta.exec())
+        UtilSql::LanzarError(consulta.lastError(), *m_dialecto);
+    comando.setFilasAfectadas(consulta.numRowsAffected());
+    for (int i = 0; i < parametros.size(); ++i) {
+        if (parametros[i].esSalida())
+            comando.Parametro(i).valor = consulta.boundValue(i);
+    }
+    // A finished statement holds no lock and stays compiled for its next run.
+    consulta.finish();
+}
+
+QSqlQuery &ConexionQt::consultaPreparada(const QString &sql)
+{
+    auto encontrada = m_preparadas.constFind(sql);
+    if (encontrada != m_preparadas.constEnd())
+        return **encontrada;
+    auto consulta = std::make_shared<QSqlQuery>(m_bd);
+    if (!consulta->prepare(sql))
+        UtilSql::LanzarError(consulta->lastError(), *m_dialecto);
+    m_preparadas.insert(sql, consulta);
+    return *consulta;
+}
+
+void ConexionQt::ejecutarSentencias(PasoTransaccion paso, int nivel)
+{
+    for (const QString &sentencia : m_dialecto->SentenciasTransaccion(paso, nivel))
+        UtilSql::Ejecutar(m_bd, sentencia, *m_dialecto);
+}
+
+void ConexionQt::IniciarTransaccion()
+{
+    llamar([&] { ejecutarSentencias(PasoTransaccion::Iniciar, m_nivelTransaccion); });
+    ++m_nivelTransaccion;
+}
+
+void ConexionQt::ConfirmarTransaccion()
+{
+    if (m_nivelTransaccion == 0)
+        throw ErrorLotes(NumeroError::LlamadaNoValida, u"No hay ninguna transacción que confirmar."_s,
+                         u"NVLALotes.Conexion"_s);
+    // A unit that fails to confirm stays open: the caller undoes it.
+    llamar([&] { ejecutarSentencias(PasoTransaccion::Confirmar, m_nivelTransaccion - 1); });
+    --m_nivelTransaccion;
+}
+
+void ConexionQt::DeshacerTransaccion()
+{
+    if (m_nivelTransaccion == 0)
+        return;
+    --m_nivelTransaccion;
+    // A lost session took its transaction with it: there is nothing to undo.
+    if (m_perdida)
+        return;
+    llamar([&] { ejecutarSentencias(PasoTransaccion::Deshacer, m_nivelTransaccion); });
+}
+
+} // namespace NVLALotes

@@ -1,0 +1,128 @@
+#include "DialectoSqlite.h"
+
+#include "foundation/core/database/CadenaConexion.h"
+#include "foundation/core/database/ProcedimientoSqlite.h"
+#include "foundation/core/database/TraduccionTSql.h"
+#include "foundation/core/database/UtilSql.h"
+#include "foundation/core/values/ErrorLotes.h"
+
+#include <QSqlResult>
+
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes {
+
+namespace {
+
+ConversionColumna conversionDeTipo(const char *tipoDeclarado)
+{
+    if (!tipoDeclarado)
+        return ConversionColumna::Ninguna;
+    const QByteArray tipo = QByteArray(tipoDeclarado).toUpper();
+    if (tipo == "DATE")
+        return ConversionColumna::Fecha;
+    if (tipo == "DATETIME" || tipo == "TIMESTAMP")
+        return ConversionColumna::FechaHora;
+    if (tipo == "TIME")
+        return ConversionColumna::Hora;
+    return ConversionColumna::Ninguna;
+}
+
+} // namespace
+
+QString DialectoSqlite::Nombre() const
+{
+    return u"SQLite"_s;
+}
+
+QString DialectoSqlite::Traducir(const QString &sql) const
+{
+    using namespace TraduccionTSql;
+    return DeleteConJoinComoExists(NombreServidorDeTabla(IsNullComoCoalesce(QuitarEsquemaDbo(sql))));
+}
+
+QString DialectoSqlite::DriverQt() const
+{
+    return u"QSQLITE"_s;
+}
+
+void DialectoSqlite::Configurar(QSqlDatabase &bd, const CadenaConexion &cadena)
+{
+    const QString archivo = cadena.Valor({u"Database", u"Data Source", u"DataSource"});
+    if (archivo.isEmpty())
+        throw ErrorLotes(NumeroError::ConexionNoValida,
+                         u"La cadena de conexión de SQLite no indica el archivo (Database=...)."_s,
+                         u"NVLALotes.Conexion"_s);
+    bd.setDatabaseName(archivo);
+    const int espera = cadena.Valor(u"BusyTimeout", QString::number(EsperaBloqueoMs)).toInt();
+    bd.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(espera));
+    m_esperaBloqueoMs = espera;
+}
+
+void DialectoSqlite::AlAbrir(QSqlDatabase &bd)
+{
+    DialectoQt::AlAbrir(bd);
+    UtilSql::Ejecutar(bd, u"PRAGMA foreign_keys = ON"_s, *this);
+    // WAL lets readers go on while the procedure writes; a database in memory
+    // keeps its own journal, which is fine.
+    UtilSql::Ejecutar(bd, u"PRAGMA journal_mode = WAL"_s, *this);
+    // A lot list of an article with many lots visits its pages in key order,
+    // not in file order; with the default cache of 2 MiB every visit would be
+    // a read from the system.
+    UtilSql::Ejecutar(bd, u"PRAGMA cache_size = -65536"_s, *this);
+    sqlite3 *manejador = ManejadorSqlite(bd);
+    if (!manejador || !m_funciones.Registrar(manejador))
+        throw ErrorLotes(NumeroError::BaseDatos,
+                         u"No se pudieron registrar las funciones de la base de datos en SQLite."_s,
+                         u"NVLALotes (SQLite)"_s);
+}
+
+void DialectoSqlite::AlCerrar()
+{
+    m_funciones.Liberar();
+}
+
+QList<ConversionColumna> DialectoSqlite::Conversiones(const QSqlQuery &consulta) const
+{
+    QList<ConversionColumna> conversiones;
+    const QVariant manejador = consulta.result() ? consulta.result()->handle() : QVariant();
+    if (!manejador.isValid() || qstrcmp(manejador.typeName(), "sqlite3_stmt*") != 0)
+        return conversiones;
+    auto *sentencia = *static_cast<sqlite3_stmt *const *>(manejador.constData());
+    if (!sentencia)
+        return conversiones;
+    const int columnas = sqlite3_column_count(sentencia);
+    for (int i = 0; i < columnas; ++i)
+        conversiones << conversionDeTipo(sqlite3_column_decltype(sentencia, i));
+    return conversiones;
+}
+
+QStringList DialectoSqlite::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
+{
+    // Take the write lock at once, so that two writers queue instead of one of
+    // them failing halfway through its work.
+    return SentenciasConPuntosGuardado(paso, nivel, u"BEGIN IMMEDIATE"_s);
+}
+
+void DialectoSqlite::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
+{
+    // SQLite has no statement timeout; what a command can wait for is the
+    // lock of another writer.
+    if (sqlite3 *manejador = ManejadorSqlite(bd); manejador && segundos > 0)
+        sqlite3_busy_timeout(manejador, segundos * 1000);
+}
+
+void DialectoSqlite::QuitarTiempoEspera(QSqlDatabase &bd) const
+{
+    if (sqlite3 *manejador = ManejadorSqlite(bd))
+        sqlite3_busy_timeout(manejador, m_esperaBloqueoMs);
+}
+
+void DialectoSqlite::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
+{
+    ProcedimientoSqlite::Ejecutar(bd, comando, *this);
+}
+
+} // namespace NVLALotes

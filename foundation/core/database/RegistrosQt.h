@@ -1,0 +1,37 @@
+#pragma once
+
+#include "foundation/core/database/DialectoQt.h"
+#include "foundation/core/database/Registros.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <memory>
+
+namespace NVLALotes {
+
+class Conexion;
+
+// The result of a query on Qt SQL. It holds its connection, so the connection
+// outlives every result read from it.
+class RegistrosQt final : public Registros
+{
+public:
+    RegistrosQt(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta, QList<ConversionColumna> conversiones);
+
+    bool Siguiente() override;
+    QVariant Campo(QStringView nombre) const override;
+    QVariant Campo(int indice) const override;
+    int NumeroCampos() const override { return m_registro.count(); }
+
+private:
+    void comprobarRegistroActual() const;
+
+    std::shared_ptr<const Conexion> m_conexion; // first in, last out: the query goes before it
+    QSqlQuery m_consulta;
+    QList<ConversionColumna> m_conversiones;
+    QSqlRecord m_registro;
+    bool m_enRegistro = false;
+};
+
+} // namespace NVLALotes

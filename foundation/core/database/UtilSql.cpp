@@ -1,0 +1,73 @@
+#include "UtilSql.h"
+
+#include "foundation/core/database/Comando.h"
+#include "foundation/core/database/Dialecto.h"
+#include "foundation/core/values/ErrorLotes.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NVLALotes::UtilSql {
+
+QString DescripcionError(const QSqlError &error)
+{
+    QString descripcion = error.databaseText().trimmed();
+    const QString driver = error.driverText().trimmed();
+    if (descripcion.isEmpty())
+        descripcion = driver;
+    else if (!driver.isEmpty() && !descripcion.contains(driver))
+        descripcion += u" ("_s + driver + u')';
+    if (descripcion.isEmpty())
+        descripcion = u"Error desconocido de la base de datos."_s;
+    return descripcion;
+}
+
+void LanzarError(const QSqlError &error, const Dialecto &dialecto)
+{
+    throw ErrorLotes(NumeroError::BaseDatos, DescripcionError(error), u"NVLALotes (%1)"_s.arg(dialecto.Nombre()));
+}
+
+QSqlQuery Ejecutar(QSqlDatabase &bd, const QString &sql, const Dialecto &dialecto)
+{
+    QSqlQuery consulta(bd);
+    if (!consulta.exec(sql))
+        LanzarError(consulta.lastError(), dialecto);
+    return consulta;
+}
+
+QSqlQuery Ejecutar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto)
+{
+    QSqlQuery consulta(bd);
+    if (!consulta.prepare(sql))
+        LanzarError(consulta.lastError(), dialecto);
+    for (const QVariant &valor : valores)
+        consulta.addBindValue(valor);
+    if (!consulta.exec())
+        LanzarError(consulta.lastError(), dialecto);
+    return consulta;
+}
+
+QVariant Escalar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto)
+{
+    QSqlQuery consulta = Ejecutar(bd, sql, valores, dialecto);
+    return consulta.next() ? consulta.value(0) : QVariant();
+}
+
+QList<int> PosicionesArgumentos(const Comando &comando)
+{
+    QList<int> posiciones;
+    for (int i = 0; i < comando.NumeroParametros(); ++i) {
+        if (comando.Parametro(i).direccion != DireccionParametro::ValorRetorno)
+            posiciones << i;
+    }
+    return posiciones;
+}
+
+void FijarValorRetorno(Comando &comando, int valor)
+{
+    for (int i = 0; i < comando.NumeroParametros(); ++i) {
+        if (comando.Parametro(i).direccion == DireccionParametro::ValorRetorno)
+            comando.Parametro(i).valor = valor;
+    }
+}
+
+} // namespace NVLALotes::UtilSql

@@ -1,0 +1,26 @@
+#include "Ampliaciones.h"
+
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/host/NVLAEMP.h"
+#include "foundation/core/values/Conversiones.h"
+#include "foundation/core/values/ErrorLotes.h"
+
+namespace NVLALotes::Ampliaciones {
+
+bool Activa(QStringView parametro)
+{
+    const std::shared_ptr<NVLAEMP> empresa = ContextoCompartido::empresa();
+    if (!empresa)
+        return true;
+    const QVariant valor = empresa->LeerParametro(parametro.toString());
+    if (valor.isNull() || valor.toString().isEmpty())
+        return true;
+    try {
+        return ValorBooleano(valor, parametro.toString());
+    } catch (const ErrorLotes &) {
+        // An unreadable switch must not stop a window the host could open before.
+        return true;
+    }
+}
+
+} // namespace NVLALotes::Ampliaciones
