@@ -44,7 +44,6 @@ class TstProcedimiento : public QObject
 
 private Q_SLOTS:
     void initTestCase_data() { FilasPorMotor(); }
-    void llamadaEnviada();
     void claveDelLote_data();
     void claveDelLote();
     void dosConexionesUnLote();
@@ -53,33 +52,6 @@ private Q_SLOTS:
     void fueraDelTipoNoSeEscribe_data();
     void fueraDelTipoNoSeEscribe();
 };
-
-// One command per call, as the host's code builds it: each parameter as
-// name|type|direction|size|value, in the host's own numbers.
-void TstProcedimiento::llamadaEnviada()
-{
-    ConexionGrabadora grabadora(nullptr);
-    LlamadaStockLote datos = llamada(3, 101, u"L-9"_s, QDate(2027, 1, 31), u"T"_s, u"C"_s);
-    ActualizarStockLote(grabadora, datos);
-    datos.claveEntradaSalida = false;
-    ActualizarStockLote(grabadora, datos);
-    QCOMPARE(grabadora.Textos(), QStringList(2, u"GES_Almacen_Articulo_Lotes_Update"_s));
-    const QList<Comando> comandos = grabadora.Comandos();
-    const Comando &c = comandos.first();
-    QCOMPARE(c.tipo(), TipoComando::ProcedimientoAlmacenado);
-    QCOMPARE(c.tiempoEspera(), 500);
-    QStringList parametros;
-    for (int i = 0; i < c.NumeroParametros(); ++i) {
-        const ParametroComando &p = c.Parametro(i);
-        parametros << u"%1|%2|%3|%4|"_s.arg(p.nombre).arg(int(p.tipo)).arg(int(p.direccion)).arg(p.tamano) +
-                          TextoValor(p.valorParaMotor());
-    }
-    QCOMPARE(parametros, (QStringList{u"Return|3|4|0|NULL"_s, u"@Cod_Empresa|16|1|0|1"_s, u"@Cod_Almacen|2|1|0|3"_s,
-                                      u"@Cod_Articulo|3|1|0|101"_s, u"@Unidades|6|1|0|0"_s, u"@Lote|200|1|50|L-9"_s,
-                                      u"@Caducidad|135|1|0|2027-01-31"_s, u"@Tono|200|1|20|T"_s,
-                                      u"@Calibre|200|1|20|C"_s, u"@Cod_Lote|3|3|0|0"_s}));
-    QCOMPARE(comandos.last().Parametro(9).direccion, DireccionParametro::Salida);
-}
 
 void TstProcedimiento::claveDelLote_data()
 {

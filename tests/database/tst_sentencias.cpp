@@ -1,7 +1,31 @@
-// The host's statements, text for text, on each engine with the demo data:
-// every T-SQL construct they use must run and give the right rows. (The lot
-// lists' queries run in the tests of their dialogs.)
+// Every statement the library composes, text for text, in one table: as each
+// dialog, window and host function sends it on the demo data, on each engine.
+// The behaviour tests check what the clerk and the host see; the texts are
+// checked here only. The host's texts also run here: every T-SQL construct they
+// use must give the right rows on every engine.
+#include "app/Vitrina.h"
+#include "foundation/controls/Formulario.h"
+#include "foundation/controls/PushButton.h"
+#include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/core/database/Comando.h"
+#include "foundation/core/database/ConexionGrabadora.h"
+#include "foundation/core/database/ProcedimientoStockLotes.h"
+#include "foundation/core/host/ContextoCompartido.h"
+#include "foundation/core/host/modComun.h"
+#include "foundation/core/values/Conversiones.h"
+#include "security/clsControlSeg.h"
+#include "stock/ConsultasStock.h"
 #include "tests/support/BaseDatosPrueba.h"
+#include "tests/support/Conduccion.h"
+
+#include <nvlalotes/EmpresaMemoria.h>
+#include <nvlalotes/RegistroAlmacen.h>
+#include <nvlalotes/frmclsLotesFacturacion.h>
+#include <nvlalotes/frmclsLotesInventario.h>
+#include <nvlalotes/frmclsLotesRegularizar.h>
+#include <nvlalotes/frmclsLotesStock.h>
+
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -9,27 +33,124 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
+// Runs the library's own code on a recording connection over the demo data.
+using Envio = std::function<void(const std::shared_ptr<ConexionGrabadora> &)>;
+
+// What was sent, in order; a command adds its kind, wait and parameters
+// (name|type|direction|size|value as the engine gets it).
+QStringList enviados(const ConexionGrabadora &grabadora)
+{
+    QStringList textos;
+    for (const ConexionGrabadora::Envio &envio : grabadora.Envios()) {
+        QString texto = envio.texto;
+        if (envio.clase == ConexionGrabadora::Clase::Comando) {
+            const Comando &c = envio.comando;
+            texto += u" [%1%2 %3]"_s.arg(int(c.tipo())).arg(c.preparado() ? u"P"_s : QString()).arg(c.tiempoEspera());
+            for (const ParametroComando &p : c.Parametros())
+                texto += u" %1|%2|%3|%4|"_s.arg(p.nombre).arg(int(p.tipo)).arg(int(p.direccion)).arg(p.tamano) +
+                         TextoValor(p.valorParaMotor());
+        }
+        textos << texto;
+    }
+    return textos;
+}
+
+// An entry class on the demo company under `modelo`, its dialog left at once.
+template<class Clase> Envio dialogo(int modelo, const std::function<void(Clase &)> &campos)
+{
+    return [modelo, campos](const std::shared_ptr<ConexionGrabadora> &conexion) {
+        Clase clase;
+        clase.Cod_Almacen = 1;
+        campos(clase);
+        QVERIFY(ConDialogo([&] { Vitrina::MostrarClase(clase, modelo, conexion); }, [](QDialog *d) { d->reject(); }));
+    };
+}
+
+Envio consulta(const QString &sql)
+{
+    return [sql](const std::shared_ptr<ConexionGrabadora> &conexion) { FilasDe(*conexion, sql); };
+}
+
+// The host's functions read the shared context: user `usuario` of company 1.
+void contexto(const std::shared_ptr<ConexionGrabadora> &conexion, int usuario)
+{
+    auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
+    empresa->setParametro(u"UsuarioActual"_s, usuario);
+    ContextoCompartido::setConexion(conexion);
+    ContextoCompartido::setEmpresa(empresa);
+}
+
+Envio menu(int usuario, int codigo, const QString &nombre)
+{
+    return [=](const std::shared_ptr<ConexionGrabadora> &conexion) {
+        contexto(conexion, usuario);
+        modComun::MenuRestringido(codigo, nombre, 1);
+    };
+}
+
+// A new form's catalog and permissions: a label, a box and an array of two buttons.
+void seguridad(const std::shared_ptr<ConexionGrabadora> &conexion)
+{
+    auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
+    empresa->setParametro(u"NoProcesarPermisosControles"_s, false);
+    ContextoCompartido::setConexion(conexion);
+    QWidget form;
+    form.setObjectName(u"frmTextos"_s);
+    Formulario::etiqueta(&form, u"lblA"_s, u"A"_s, {0, 0, 500, 300});
+    auto *txt = Formulario::cajaTexto(&form, u"txtA"_s, 10, {0, 400, 500, 300});
+    auto *b0 = Formulario::boton(&form, u"cmdB"_s, u"0"_s, {0, 800, 500, 300});
+    auto *b1 = Formulario::boton(&form, u"cmdB"_s, u"1"_s, {600, 800, 500, 300});
+    b0->setProperty("Index", 0);
+    b1->setProperty("Index", 1);
+    Formulario::ordenTabulacion({txt, b0, b1});
+    clsControlSeg seg;
+    seg.cEmpresa(empresa);
+    seg.Conexion(conexion);
+    seg.ContentForm(&form);
+    seg.Usuario = 7;
+    QVERIFY(CapturarMensajes([&] { seg.SetStateAllControl(); }).isEmpty());
+}
+
+const QString LotesVenta =
+    u" FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 AND b.Cod_Articulo = %1"_s;
+const QString ConStock = u" AND a.Stock_Actual > 0"_s;
+const QString PorStock = u" ORDER BY a.Stock_Actual"_s;
+
 // The lines of invoices or delivery notes still owed to customers, as the host
 // builds each half of the query (only invoices filter by their kind).
 QString debidas(const QString &lineas, const QString &documentos, const QString &funcion, const QString &tipo,
                 const QString &filtro)
 {
-    return u"SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.%3(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, '%4' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM %1 fl INNER JOIN %2 f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =%6 AND %5fl.Unidades > 0 AND fl.Unidades > dbo.%3(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%7"_s
+    return u"SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.%3(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, '%4' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM %1 fl INNER JOIN %2 f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%6 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND %5fl.Unidades > 0 AND fl.Unidades > dbo.%3(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%7"_s
         .arg(lineas, documentos, funcion, tipo, filtro);
 }
 
-QString pendientesEntrega(int almacen, int articulo)
+QString pendientesEntrega(int empresaClientes, int articulo)
 {
     return (debidas(u"Facturas_Lineas"_s, u"Facturas"_s, u"fn_FacturasLineasUndSuministradas"_s, u"F"_s,
                     u"f.TipoFactura = 0 AND "_s) +
             u" UNION ALL "_s +
             debidas(u"Albaranes_F_Lineas"_s, u"Albaranes_F"_s, u"fn_AlbaranesFLineasUndSuministradas"_s, u"A"_s, {}) +
             u" ORDER BY f.Fecha, f.Hora, f.Codigo"_s)
-        .arg(almacen)
+        .arg(empresaClientes)
         .arg(articulo);
 }
 
+QString grupos(int usuario)
+{
+    return u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario="_s + QString::number(usuario);
+}
+
+QString accesoPorCodigo(const QString &grupos, int menu)
+{
+    return u"SELECT COUNT(*) as NumRegs FROM SGD_XTR_Menus_Grupos a WHERE a.Modulo=1 AND a.CodMenu=%2 AND a.CodGrupo IN (%1) AND TipoAcceso=2"_s
+        .arg(grupos)
+        .arg(menu);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Envio)
 
 class TstSentencias : public QObject
 {
@@ -37,71 +158,184 @@ class TstSentencias : public QObject
 
 private Q_SLOTS:
     void initTestCase_data() { FilasPorMotor(); }
-    void consultas_data();
-    void consultas();
+    void cleanup()
+    {
+        ContextoCompartido::setConexion(nullptr);
+        ContextoCompartido::setEmpresa(nullptr);
+        QVERIFY(NingunaVentanaAbierta());
+    }
+    void textos_data();
+    void textos();
     void registroDelCatalogo();
 };
 
-void TstSentencias::consultas_data()
+void TstSentencias::textos_data()
 {
-    QTest::addColumn<QString>("sql");
-    QTest::addColumn<QString>("antes"); // a change the stock window or the host made first
-    QTest::addColumn<QStringList>("filas");
-    // The rows expected, separated by ';'.
-    const auto fila = [](const char *caso, const QString &filas, const QString &sql, const QString &antes = {}) {
-        QTest::newRow(caso) << sql << antes << filas.split(u';');
+    QTest::addColumn<Envio>("envio");
+    QTest::addColumn<QStringList>("textos");
+    QTest::addColumn<QVariant>("filas"); // the rows of the last text on the demo data, separated by ';'
+    QTest::addColumn<QString>("antes");  // a change the stock window or the host made first
+    const auto fila = [](const char *caso, const Envio &envio, const QStringList &textos, const QVariant &filas = {},
+                         const QString &antes = {}) { QTest::newRow(caso) << envio << textos << filas << antes; };
+    const auto texto = [&](const char *caso, const QString &sql, const QString &filas, const QString &antes = {}) {
+        fila(caso, consulta(sql), {sql}, filas, antes);
     };
-    fila("grupos del usuario", u"1;5"_s, u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario=1"_s);
+    const QString lote = u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s;
+    const QString tono = lote + u", b.Tono, b.Calibre"_s;
+
+    // The lot lists: units above zero (or stock going out) list only lots with stock.
+    fila("ventas, lote", dialogo<frmclsLotesFacturacion>(3, [](auto &c) { c.Cod_Articulo = 101, c.Unidades = 5; }),
+         {lote + LotesVenta.arg(101) + ConStock + PorStock});
+    fila("ventas, lote sin unidades", dialogo<frmclsLotesFacturacion>(3, [](auto &c) { c.Cod_Articulo = 101; }),
+         {lote + LotesVenta.arg(101) + PorStock});
+    fila("ventas, tono", dialogo<frmclsLotesFacturacion>(2, [](auto &c) { c.Cod_Articulo = 200, c.Unidades = 3; }),
+         {tono + u", b.Bloqueado"_s + LotesVenta.arg(200) + ConStock + PorStock});
+    fila("regularización, salida",
+         dialogo<frmclsLotesRegularizar>(3, [](auto &c) { c.Cod_Articulo = 101, c.EsNegativo = true; }),
+         {tono + LotesVenta.arg(101) + ConStock + PorStock});
+    fila("regularización, entrada", dialogo<frmclsLotesRegularizar>(2, [](auto &c) { c.Cod_Articulo = 200; }),
+         {tono + LotesVenta.arg(200) + PorStock});
     fila(
-        "acceso al menú", u"1"_s,
-        u"SELECT COUNT(*) as NumRegs FROM SGD_XTR_Menus_Grupos a WHERE a.Modulo=1 AND a.CodMenu=1200 AND a.CodGrupo IN (5,11) AND TipoAcceso=2"_s);
+        "inventario, lote", dialogo<frmclsLotesInventario>(3, [](auto &c) { c.Cod_Articulo = 100; }),
+        {u"SELECT Cod_Lote, Lote, Caducidad FROM Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 100 UNION SELECT Cod_Lote, Lote, Caducidad FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 100 ORDER BY Cod_Lote"_s});
+    // No blank after the warehouse's equals sign, as the host's text has it.
     fila(
-        "acceso por nombre", u"1"_s,
-        u"SELECT COUNT(*) as NumRegs FROM SGD_Menus,SGD_Menus_Grupos  WHERE SGD_Menus.Codigo=SGD_Menus_Grupos.CodMenu AND SGD_Menus.NombreInterno='mnuArticulos' AND SGD_Menus_Grupos.CodGrupo IN (5,11) AND SGD_Menus_Grupos.TipoAcceso=2 AND SGD_Menus.Modulo=1"_s);
+        "inventario, tono", dialogo<frmclsLotesInventario>(2, [](auto &c) { c.Cod_Articulo = 200; }),
+        {u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, -1 AS Cantidad FROM Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Articulo = 200 AND Cod_Lote NOT IN (SELECT Cod_Lote FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen =1 AND Cod_Articulo = 200) UNION SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre, Cantidad FROM Inventario_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen =1 AND Cod_Articulo = 200 ORDER BY Cod_Lote"_s});
+
+    // The stock windows' load: menu access, the warehouse, the lots, and under
+    // the tone model the units owed and the documents that owe them.
+    const QStringList acceso{u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1"_s,
+                             u"SELECT Control_Caducidad FROM Almacenes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1"_s,
+                             u"SELECT IDMenu FROM SGD_Formularios WHERE Nombre = 'frmArticulos'"_s, grupos(1)};
+    const QString lotesStock =
+        u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 AND b.Cod_Articulo = %1 ORDER BY a.Stock_Actual"_s;
+    const auto stock = [](qint32 articulo) {
+        return [articulo](frmclsLotesStock &c) {
+            c.Cod_Articulo = articulo;
+            c.Control_Lotes = c.Control_Caducidad = true;
+        };
+    };
+    fila("ventana de stock, lote", dialogo<frmclsLotesStock>(3, stock(101)), acceso + QStringList{lotesStock.arg(101)});
+    fila("ventana de stock, tono", dialogo<frmclsLotesStock>(2, stock(200)),
+         acceso + QStringList{lotesStock.arg(200),
+                              u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 200) AS Und"_s,
+                              pendientesEntrega(1, 200)});
+    const ConsultasStock::Claves claves{1, 1, 1, 202};
     fila(
-        "stock sin lotes más lo debido", u"37"_s,
-        u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock FROM Almacen_Articulos WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Articulo = 202"_s);
-    // Owed by invoices and notes, in another warehouse, by notes only, nothing.
+        "stock sin lotes más lo debido", consulta(ConsultasStock::StockArticulo(claves)),
+        {u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock FROM Almacen_Articulos WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Articulo = 202"_s},
+        u"37"_s);
+    // Customers held under another company.
+    fila("pendientes de entrega", consulta(ConsultasStock::DocumentosPendientes({1, 3, 1, 200})),
+         {pendientesEntrega(3, 200)});
     fila(
-        "unidades debidas", u"8|9|10|0"_s,
-        u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 200), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 2, 200), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 201), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 101)"_s);
+        "pendientes de entrega, clientes", consulta(ConsultasStock::DocumentosPendientes({1, 1, 1, 200})),
+        {pendientesEntrega(1, 200)},
+        u"430001|Construcciones Pérez, S.L.|6|F|1|2026-11-02|10:15:00;430003|María Núñez Ibáñez|2|A|1|2026-11-03|16:45:00"_s);
+    for (const bool bloquear : {true, false}) {
+        const QString sql = u"UPDATE Articulos_Lotes SET Bloqueado = %1 WHERE Cod_Empresa =1 AND Cod_Lote =13"_s;
+        fila(bloquear ? "bloqueo" : "desbloqueo",
+             [=](const auto &conexion) { conexion->Ejecutar(ConsultasStock::Bloqueo(1, 13, bloquear)); },
+             {sql.arg(bloquear ? 1 : 0)});
+    }
+
+    // Menu access: the user's groups, then the menu by its code or by its name.
+    fila("menú por código", menu(2, 1200, {}), {grupos(2), accesoPorCodigo(u"5"_s, 1200)}, u"1"_s);
+    fila("menú de otro grupo", menu(3, 1200, {}), {grupos(3), accesoPorCodigo(u"11"_s, 1200)}, u"0"_s);
     fila(
-        "pendientes de entrega",
-        u"430001|Construcciones Pérez, S.L.|6|F|1|2026-11-02|10:15:00;430003|María Núñez Ibáñez|2|A|1|2026-11-03|16:45:00"_s,
-        pendientesEntrega(1, 200));
+        "menú por nombre", menu(2, 0, u"mnuLotes"_s),
+        {grupos(2),
+         u"SELECT COUNT(*) as NumRegs FROM SGD_Menus,SGD_Menus_Grupos  WHERE SGD_Menus.Codigo=SGD_Menus_Grupos.CodMenu AND SGD_Menus.NombreInterno='mnuLotes' AND SGD_Menus_Grupos.CodGrupo IN (5) AND SGD_Menus_Grupos.TipoAcceso=2 AND SGD_Menus.Modulo=1"_s},
+        u"1"_s);
+    fila("grupos del usuario", menu(1, 1200, {}), {grupos(1)}, u"1;5"_s);
+
+    // A new form's catalog, its controls marked unseen, each one placed or
+    // added, the unseen ones removed with their permissions first; then the
+    // permissions of the user's groups, least restrictive first.
+    const QString posicion =
+        u"UPDATE SGD_Controles SET TabIndex=? WHERE Cod_Formulario=? AND Nombre=? AND Indice=? [1P 30] TabIndex|2|1|0|%4 Cod_Formulario|3|1|0|5 Nombre|200|1|50|%2 Indice|129|1|2|%3"_s;
+    const QString alta =
+        u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice,TabIndex) VALUES (?,?,?,?,?) [1P 30] Cod_Formulario|3|1|0|5 Cod_Control|2|1|0|%1 Nombre|200|1|50|%2 Indice|129|1|2|%3 TabIndex|2|1|0|%4"_s;
+    QStringList catalogo{u"SELECT ISNULL(@@SERVERNAME, '')"_s,
+                         u"SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre ='frmTextos'"_s,
+                         u"SELECT Max(Cod_Formulario) AS codigo FROM SGD_Formularios"_s,
+                         u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (5,'frmTextos')"_s,
+                         u"UPDATE SGD_Controles SET TabIndex=-1 WHERE Cod_Formulario=5"_s,
+                         u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = 5"_s};
+    const QList<std::tuple<QString, QString, int>> controles{
+        {u"lblA"_s, u"  "_s, 4}, {u"txtA"_s, u"  "_s, 0}, {u"cmdB"_s, u"0 "_s, 1}, {u"cmdB"_s, u"1 "_s, 2}};
+    int codigo = 0;
+    for (const auto &[nombre, indice, tab] : controles)
+        catalogo << posicion.arg(nombre, indice).arg(tab) << alta.arg(++codigo).arg(nombre, indice).arg(tab);
+    catalogo
+        << u"DELETE cg FROM SGD_Controles_Grupos cg INNER JOIN SGD_Controles c ON cg.Cod_Formulario=c.Cod_Formulario AND cg.Cod_Control=c.Cod_Control WHERE c.TabIndex=-1"_s
+        << u"DELETE FROM SGD_Controles WHERE TabIndex=-1"_s
+        << u"SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso FROM SGD_Controles_Grupos gc INNER JOIN SGD_Formularios f ON gc.Cod_Formulario = f.Cod_Formulario  INNER JOIN SGD_Controles c ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control WHERE f.Nombre = 'frmTextos' AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = 7)) ORDER BY c.Nombre, gc.Permiso ASC"_s;
+    fila("catálogo y permisos", seguridad, catalogo);
+
+    // The warehouse record, and the lot stock procedure as the host's code calls it.
     fila(
-        "permisos de controles", u"11|frmLotesStockAlm2|cmdCrear|  |2;0|frmLotesStockAlm2|cmdSalir|  |0"_s,
-        u"SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso FROM SGD_Controles_Grupos gc INNER JOIN SGD_Formularios f ON gc.Cod_Formulario = f.Cod_Formulario  INNER JOIN SGD_Controles c ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = c.Cod_Control WHERE f.Nombre = 'frmLotesStockAlm2' AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = 3)) ORDER BY c.Nombre, gc.Permiso ASC"_s);
-    fila("nombre del servidor", u"NVLALOTES"_s, u"SELECT ISNULL(@@SERVERNAME, '')"_s);
-    fila("servidor sin nombre", QString(), u"SELECT ISNULL(@@SERVERNAME, '')"_s, u"DELETE FROM Servidor"_s);
-    fila("formulario del catálogo", u"3"_s,
-         u"SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre ='frmLotesStockAlm2'"_s);
-    fila("último control", u"3"_s, u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = 3"_s);
-    fila("sin controles", u"0"_s, u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = 99"_s);
+        "almacén",
+        [](const auto &conexion) {
+            auto registro = RegistroAlmacen::crear();
+            registro->setEmpresa(std::make_shared<EmpresaMemoria>(1));
+            registro->setConexion(conexion);
+            registro->setCodigoAlmacen(3);
+            registro->Cargar();
+        },
+        {u"SELECT Control_Caducidad FROM Almacenes WHERE Cod_Empresa = 1 AND Cod_Almacen = 3"_s}, u"1"_s);
+    // Asked again as the stock windows ask, reading the key only.
+    const QString llamada =
+        u"GES_Almacen_Articulo_Lotes_Update [4 500] Return|3|4|0|NULL @Cod_Empresa|16|1|0|1 @Cod_Almacen|2|1|0|3 @Cod_Articulo|3|1|0|101 @Unidades|6|1|0|0 @Lote|200|1|50|L-9 @Caducidad|135|1|0|2027-01-31 @Tono|200|1|20|T @Calibre|200|1|20|C @Cod_Lote|3|%1"_s;
+    fila("procedimiento",
+         [](const auto &conexion) {
+             LlamadaStockLote datos{1, 3, 101, {}, u"L-9"_s, QDate(2027, 1, 31), u"T"_s, u"C"_s};
+             ActualizarStockLote(*conexion, datos);
+             datos.claveEntradaSalida = false;
+             ActualizarStockLote(*conexion, datos);
+         },
+         {llamada.arg(u"3|0|0"_s), llamada.arg(u"2|0|0"_s)});
+
+    // Host texts the dialects must read: owed units by invoices and notes, in
+    // another warehouse, by notes only, nothing; the server's name; literals.
+    texto(
+        "unidades debidas",
+        u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 200), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 2, 200), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 201), dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 101)"_s,
+        u"8|9|10|0"_s);
+    texto("nombre del servidor", u"SELECT ISNULL(@@SERVERNAME, '')"_s, u"NVLALOTES"_s);
+    texto("servidor sin nombre", u"SELECT ISNULL(@@SERVERNAME, '')"_s, QString(), u"DELETE FROM Servidor"_s);
     // What the dialect rewrites never touches a quoted text.
-    fila("literales intactos", u"ISNULL(@@SERVERNAME, dbo.x)|O'Brien"_s,
-         u"SELECT 'ISNULL(@@SERVERNAME, dbo.x)' AS a, ISNULL(NULL, 'O''Brien') AS b"_s);
-    fila("literal escrito", u"dbo.fn_X(ISNULL('a')) ñ"_s,
-         u"SELECT Lote FROM Articulos_Lotes WHERE Lote = 'dbo.fn_X(ISNULL(''a'')) ñ'"_s,
-         u"UPDATE Articulos_Lotes SET Lote = 'dbo.fn_X(ISNULL(''a'')) ñ' WHERE Cod_Lote = 6"_s);
+    texto("literales intactos", u"SELECT 'ISNULL(@@SERVERNAME, dbo.x)' AS a, ISNULL(NULL, 'O''Brien') AS b"_s,
+          u"ISNULL(@@SERVERNAME, dbo.x)|O'Brien"_s);
+    texto("literal escrito", u"SELECT Lote FROM Articulos_Lotes WHERE Lote = 'dbo.fn_X(ISNULL(''a'')) ñ'"_s,
+          u"dbo.fn_X(ISNULL('a')) ñ"_s,
+          u"UPDATE Articulos_Lotes SET Lote = 'dbo.fn_X(ISNULL(''a'')) ñ' WHERE Cod_Lote = 6"_s);
 }
 
-void TstSentencias::consultas()
+void TstSentencias::textos()
 {
     QFETCH_GLOBAL(QString, motor);
-    QFETCH(QString, sql);
+    QFETCH(Envio, envio);
+    QFETCH(QStringList, textos);
+    QFETCH(QVariant, filas);
     QFETCH(QString, antes);
-    QFETCH(QStringList, filas);
     NVLA_BASE_DATOS(bd, motor, true);
-    QStringList obtenidas;
     if (!antes.isEmpty())
         QVERIFY_SQL(bd->Ejecutar(antes));
-    QVERIFY_SQL(obtenidas = FilasDe(*bd, sql));
-    if (!sql.contains(u"ORDER BY"_s)) { // no order promised: compare as a set
+    const auto grabadora = std::make_shared<ConexionGrabadora>(bd);
+    QVERIFY_SQL(envio(grabadora));
+    QCOMPARE(enviados(*grabadora), textos);
+    if (!filas.isValid())
+        return;
+    QStringList obtenidas;
+    QStringList esperadas = filas.toString().split(u';');
+    QVERIFY_SQL(obtenidas = FilasDe(*bd, textos.last()));
+    if (!textos.last().contains(u"ORDER BY"_s)) { // no order promised: compare as a set
         obtenidas.sort();
-        filas.sort();
+        esperadas.sort();
     }
-    QCOMPARE(obtenidas, filas);
+    QCOMPARE(obtenidas, esperadas);
 }
 
 // The catalog's changing statements in the order the registration runs them:
@@ -135,5 +369,5 @@ void TstSentencias::registroDelCatalogo()
     });
 }
 
-QTEST_GUILESS_MAIN(TstSentencias)
+QTEST_MAIN(TstSentencias)
 #include "tst_sentencias.moc"

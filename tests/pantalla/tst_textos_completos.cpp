@@ -2,10 +2,6 @@
 // are in twips, drawn for a face smaller than the one that stands in for it.
 #include "app/Vitrina.h"
 #include "foundation/controls/Rejilla.h"
-#include "foundation/mensajes/frmMsg.h"
-#include "foundation/mensajes/modMsgOp.h"
-#include "tests/sales/EscenarioVentas.h"
-#include "tests/stock/EscenarioStock.h"
 #include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/Conduccion.h"
 
@@ -128,23 +124,6 @@ class TstTextosCompletos : public QObject
 {
     Q_OBJECT
 
-    // The dialog as it shows: the face at the run's DPI, every text whole.
-    static void revisar(QDialog *d, const QString &nombre, const QString &cerrar = u"cmdCancelar"_s)
-    {
-        QCOMPARE(d->objectName(), nombre);
-        // The dialogs' face of 8.25 points, at the DPI of the run.
-        QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
-        const QStringList recortes = textosRecortados(d);
-        QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
-        clic(d, cerrar);
-    }
-
-    // Checks the dialog that `mostrar` opens, then cancels it.
-    static void comprobar(const std::function<void()> &mostrar, const QString &nombre)
-    {
-        QVERIFY(ConDialogo(mostrar, [&](QDialog *d) { revisar(d, nombre); }));
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -153,7 +132,8 @@ private Q_SLOTS:
     }
     void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
 
-    // The rows of the README's pictures: every dialog and window as a host opens it.
+    // The rows of the README's pictures: every dialog and window as a host
+    // opens it, every button on; a stock window on a blocked lot ("Desbloquear").
     void cadaVentana_data()
     {
         QTest::addColumn<int>("fila");
@@ -169,49 +149,18 @@ private Q_SLOTS:
         QVERIFY(ConDialogo([&] { ventana.abrir(bd); },
                            [&](QDialog *d) {
                                QCOMPARE(d->objectName(), ventana.nombre);
+                               if (auto *bloquear = d->findChild<QAbstractButton *>(u"cmdBloquear"_s)) {
+                                   auto *lotes = control<Rejilla>(d, u"vsLotes"_s);
+                                   lotes->setRow(
+                                       lotes->BuscarFila(1, [&](int f) { return lotes->TextMatrix(f, 1) == u"X"_s; }));
+                                   QCOMPARE(bloquear->text(), u"Desbloquear"_s);
+                               }
                                // The dialogs' face of 8.25 points, at the DPI of the run.
                                QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
                                const QStringList recortes = textosRecortados(d);
                                d->reject();
                                QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
                            }));
-    }
-
-    void ventanasStock_data()
-    {
-        QTest::addColumn<QString>("modelo");
-        QTest::addColumn<QString>("ventana");
-        QTest::newRow("stock, lote") << u"3"_s << u"frmLotesStockAlm1"_s;
-        QTest::newRow("stock, tono y calibre") << u"2"_s << u"frmLotesStockAlm2"_s;
-    }
-    void ventanasStock()
-    {
-        QFETCH(QString, modelo);
-        QFETCH(QString, ventana);
-        // Every button on, a long stock, owed units, and a blocked lot current ("Desbloquear").
-        NVLA_BASE_DATOS(bd, u"sqlite"_s, false);
-        QVERIFY_SQL(SembrarStock(*bd, {{1, u"12345678.5"_s, u"L-1"_s, u"2027-03-31"_s, u"T-1"_s, u"C-1"_s, true}}));
-        QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
-        SesionStock s(bd, modelo);
-        QVERIFY(ConDialogo([&] { s.clase.Show(1); },
-                           [&](QDialog *v) {
-                               control<Rejilla>(v, u"vsLotes"_s)->setRow(1);
-                               revisar(v, ventana, u"cmdSalir"_s);
-                           }));
-    }
-
-    // The operation window measures its text for its own width: the standard
-    // text shows whole, inside the window.
-    void mensajeOperacion()
-    {
-        frmMsg ventana;
-        ventana.Mensaje = modMsgOp::MsgOperacion;
-        ventana.show();
-        const QStringList recortes = textosRecortados(&ventana);
-        QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
-        const auto *lblMsg = control<QLabel>(&ventana, u"lblMsg"_s);
-        QVERIFY(lblMsg->x() + lblMsg->fontMetrics().horizontalAdvance(lblMsg->text()) <= ventana.width());
-        ventana.close();
     }
 };
 

@@ -168,8 +168,8 @@ private Q_SLOTS:
     void servidorDelCatalogo();
     void claveRepetida_data() { FilasPorMotor(); }
     void claveRepetida();
-    void textosEnviados_data() { FilasPorMotor(); }
-    void textosEnviados();
+    void registroFallidoSeRepite_data() { FilasPorMotor(); }
+    void registroFallidoSeRepite();
     void cadaPasoPuedeFallar_data() { FilasPorMotor(); }
     void cadaPasoPuedeFallar();
     void selectorEsUnControl();
@@ -206,7 +206,7 @@ void TstSeguridad::primerRegistroYPermisos()
                                          u"1|3|txtCaducidad|  |1"_s, u"1|4|fraOpciones|  |8"_s, u"1|5|cmdOpcion|0 |2"_s,
                                          u"1|6|cmdOpcion|1 |3"_s, u"1|7|txtPropia|  |5"_s, u"1|8|vsLotes|  |4"_s}));
 
-    QVERIFY_SQL(bd->Ejecutar(u"INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (2, 5)"_s));
+    QVERIFY_SQL(bd->Ejecutar(u"INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (2, 5), (2, 6)"_s));
     QVERIFY_SQL(permitir(*bd, 0, u"txtNombre"_s, {}, 0));
     QVERIFY_SQL(permitir(*bd, 5, u"txtNombre"_s, {}, 2));     // the user's group, more restrictive
     QVERIFY_SQL(permitir(*bd, 11, u"txtCaducidad"_s, {}, 2)); // not the user's group
@@ -214,6 +214,8 @@ void TstSeguridad::primerRegistroYPermisos()
     QVERIFY_SQL(permitir(*bd, 0, u"lblNombre"_s, {}, 1)); // a label cannot be read-only
     QVERIFY_SQL(permitir(*bd, 0, u"fraOpciones"_s, {}, 0));
     QVERIFY_SQL(permitir(*bd, 5, u"cmdOpcion"_s, u"1"_s, 2));
+    // Two of the user's groups: the most restrictive permission is applied last.
+    QVERIFY_SQL(permitir(*bd, 6, u"txtPropia"_s, {}, 2));
     QVERIFY_SQL(permitir(*bd, 5, u"txtPropia"_s, {}, 1));
     QVERIFY_SQL(permitir(*bd, 0, u"vsLotes"_s, {}, 1));
     porClave(form.get(), u"fraOpciones!"_s)->hide();
@@ -223,7 +225,7 @@ void TstSeguridad::primerRegistroYPermisos()
     QCOMPARE(estados(form.get()),
              QStringList({u"lblNombre!:-D-"_s, u"txtNombre!:-D-"_s, u"txtCaducidad!:--R"_s, u"fraOpciones!:---"_s,
                           u"cmdOpcion!0:---"_s, u"cmdOpcion!1:-D-"_s, u"txtPropia!:---"_s, u"vsLotes!:-D-"_s}));
-    QCOMPARE(static_cast<CajaConNivel *>(porClave(form.get(), u"txtPropia!"_s))->AccessLevel, 1);
+    QCOMPARE(static_cast<CajaConNivel *>(porClave(form.get(), u"txtPropia!"_s))->AccessLevel, 2);
     const QColor gris = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
     QCOMPARE(porClave(form.get(), u"lblNombre!"_s)->palette().color(QPalette::WindowText), gris);
     QVERIFY(static_cast<PushButton *>(porClave(form.get(), u"cmdOpcion!1"_s))->isFlat());
@@ -309,62 +311,19 @@ void TstSeguridad::claveRepetida()
     QCOMPARE(seguridad.todos.count(), 1);
 }
 
-void TstSeguridad::textosEnviados()
+// Registration that failed (no shared connection yet) is tried again by the
+// next call on the same object.
+void TstSeguridad::registroFallidoSeRepite()
 {
     QFETCH(QString, motor);
     NVLA_BASE_DATOS(bd, motor, false);
-    QWidget form;
-    form.setObjectName(u"frmTextos"_s);
-    Formulario::etiqueta(&form, u"lblA"_s, u"A"_s, {0, 0, 500, 300});
-    auto *txt = Formulario::cajaTexto(&form, u"txtA"_s, 10, {0, 400, 500, 300});
-    auto *b0 = Formulario::boton(&form, u"cmdB"_s, u"0"_s, {0, 800, 500, 300});
-    auto *b1 = Formulario::boton(&form, u"cmdB"_s, u"1"_s, {600, 800, 500, 300});
-    b0->setProperty("Index", 0);
-    b1->setProperty("Index", 1);
-    Formulario::ordenTabulacion({txt, b0, b1});
-    const auto grabadora = std::make_shared<ConexionGrabadora>(bd);
-    Seguridad seguridad(&form, grabadora, grabadora, false, 7);
+    const auto form = formulario();
+    Seguridad seguridad(form.get(), nullptr, bd);
+    QCOMPARE(seguridad.aplicar().size(), 1);
+    QCOMPARE(catalogo(*bd), QStringList());
+    ContextoCompartido::setConexion(bd);
     QVERIFY(seguridad.aplicar().isEmpty());
-
-    const QString alta =
-        u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice,TabIndex) VALUES (?,?,?,?,?)"_s;
-    const QString posicion = u"UPDATE SGD_Controles SET TabIndex=? WHERE Cod_Formulario=? AND Nombre=? AND Indice=?"_s;
-    QStringList esperados{u"SELECT ISNULL(@@SERVERNAME, '')"_s,
-                          u"SELECT cod_Formulario  FROM SGD_Formularios WHERE Nombre ='frmTextos'"_s,
-                          u"SELECT Max(Cod_Formulario) AS codigo FROM SGD_Formularios"_s,
-                          u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (1,'frmTextos')"_s,
-                          u"UPDATE SGD_Controles SET TabIndex=-1 WHERE Cod_Formulario=1"_s,
-                          u"SELECT ISNULL(Max(Cod_Control),0) FROM SGD_Controles WHERE Cod_Formulario = 1"_s};
-    for (int i = 0; i < 4; ++i)
-        esperados << posicion << alta;
-    esperados << u"DELETE cg FROM SGD_Controles_Grupos cg INNER JOIN SGD_Controles c ON cg.Cod_Formulario="
-                 u"c.Cod_Formulario AND cg.Cod_Control=c.Cod_Control WHERE c.TabIndex=-1"_s
-              << u"DELETE FROM SGD_Controles WHERE TabIndex=-1"_s
-              << u"SELECT gc.Cod_Grupo, f.Nombre AS Formulario, c.Nombre AS Control, c.Indice, gc.Permiso FROM "
-                 u"SGD_Controles_Grupos gc INNER JOIN SGD_Formularios f ON gc.Cod_Formulario = f.Cod_Formulario  "
-                 u"INNER JOIN SGD_Controles c ON gc.Cod_Formulario = c.Cod_Formulario AND gc.Cod_Control = "
-                 u"c.Cod_Control WHERE f.Nombre = 'frmTextos' AND (gc.Cod_Grupo = 0 OR gc.Cod_Grupo IN (SELECT "
-                 u"CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario = 7)) ORDER BY c.Nombre, gc.Permiso ASC"_s;
-    QCOMPARE(grabadora->Textos(), esperados);
-
-    // Each command as it was run: its parameters (name:type:size) and their values, in order.
-    QStringList comandos;
-    for (const Comando &comando : grabadora->Comandos()) {
-        QStringList parametros;
-        for (const ParametroComando &p : comando.Parametros())
-            parametros << u"%1:%2:%3=%4"_s.arg(p.nombre).arg(int(p.tipo)).arg(p.tamano).arg(p.valor.toString());
-        QVERIFY(comando.preparado() && comando.tipo() == TipoComando::Texto);
-        comandos << parametros.join(u' ');
-    }
-    const auto fila = [](const QString &nombre, const QString &indice, int codigo, int tab) {
-        return QStringList{
-            u"TabIndex:2:0=%1 Cod_Formulario:3:0=1 Nombre:200:50=%2 Indice:129:2=%3"_s.arg(tab).arg(nombre, indice),
-            u"Cod_Formulario:3:0=1 Cod_Control:2:0=%1 Nombre:200:50=%2 Indice:129:2=%3 TabIndex:2:0=%4"_s.arg(codigo)
-                .arg(nombre, indice)
-                .arg(tab)};
-    };
-    QCOMPARE(comandos, fila(u"lblA"_s, {}, 1, 4) + fila(u"txtA"_s, {}, 2, 0) + fila(u"cmdB"_s, u"0"_s, 3, 1) +
-                           fila(u"cmdB"_s, u"1"_s, 4, 2));
+    QCOMPARE(catalogo(*bd).size(), 9);
 }
 
 void TstSeguridad::cadaPasoPuedeFallar()

@@ -12,6 +12,10 @@ namespace NVLALotes::Pruebas {
 void SembrarStock(Conexion &conexion, const QList<LotePrueba> &lotes)
 {
     Sembrar(conexion, lotes);
+    conexion.Ejecutar(u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Tono, Calibre, "
+                      u"Bloqueado) VALUES (1, 49, %1, 'L-OTRO', 'Z0', '00', 0)"_s.arg(ArticuloPrueba + 1));
+    conexion.Ejecutar(u"INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual) "
+                      u"VALUES (1, 1, 49, 1)"_s);
     conexion.Ejecutar(u"INSERT INTO Clientes (Cod_Empresa, Codigo, Nombre) VALUES (1, 7, 'Cliente Siete')"_s);
     conexion.Ejecutar(
         u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre, IDMenu) VALUES (1, 'frmArticulos', 100)"_s);
@@ -80,7 +84,7 @@ bool Ver(frmclsLotesStock &clase, const std::function<void(QDialog *)> &guion)
                       });
 }
 
-QStringList FilasDe(QDialog *ventana, const QString &rejilla)
+QStringList TextosDeRejilla(QDialog *ventana, const QString &rejilla)
 {
     auto *r = control<Rejilla>(ventana, rejilla);
     QStringList filas;

@@ -15,7 +15,8 @@ inline constexpr int UsuarioAdministrador = 1;
 inline constexpr int UsuarioPermitido = 3;
 inline constexpr int UsuarioRestringido = 5;
 
-// A free lot with the fewest units and a blocked one, in warehouse 1.
+// A free lot with the fewest units and a blocked one, in warehouse 1; beside
+// them SembrarStock puts a lot of another article, which no list may show.
 inline const QList<LotePrueba> LotesStock{
     {41, QStringLiteral("3"), QStringLiteral("L-3"), QStringLiteral("2027-03-31"), QStringLiteral("A1"),
      QStringLiteral("10")},
@@ -44,7 +45,7 @@ struct SesionStock
 // Shows the window modally, runs `guion` on it and leaves it with cmdSalir.
 [[nodiscard]] bool Ver(frmclsLotesStock &clase, const std::function<void(QDialog *)> &guion);
 // The rows below the header of a grid of the window, cells joined by '|'.
-QStringList FilasDe(QDialog *ventana, const QString &rejilla);
+QStringList TextosDeRejilla(QDialog *ventana, const QString &rejilla);
 // Puts the lot grid on the first row whose column `columna` shows `texto`.
 bool ElegirFila(QDialog *ventana, int columna, const QString &texto);
 // Picks another warehouse in the window's picker, as the clerk types it.
