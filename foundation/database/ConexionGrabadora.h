@@ -7,6 +7,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <memory>
+
 namespace NVLALotes {
 
 /// A connection that writes down everything the library sends before passing
@@ -21,8 +23,12 @@ public:
     struct Envio
     {
         Clase clase;   ///< The kind of call.
-        QString texto; ///< The query or statement text, or the command's text; empty for a transaction step.
+        QString texto; ///< The query, statement or command text; "BEGIN TRANSACTION" and the like for a step.
         NVLALotes::Comando comando; ///< as it was sent (values before the run)
+        qint64 microsegundos = 0;   ///< How long the real connection took, also when it failed.
+        /// Rows: those of a query as far as the caller has read them, those a
+        /// statement or command changed; -1 when unknown.
+        qint64 filas = -1;
     };
 
     /// `real` may be null: then nothing is run, queries fail and commands are
@@ -37,18 +43,21 @@ public:
     void ConfirmarTransaccion() override; ///< Recorded, then passed on.
     void DeshacerTransaccion() override;  ///< Recorded, then passed on.
 
-    const QList<Envio> &Envios() const { return m_envios; } ///< Every call recorded, in order.
+    const QList<Envio> &Envios() const { return *m_envios; } ///< Every call recorded, in order.
     /// The texts sent, in order (commands by their text).
     QStringList Textos() const;
     /// The commands sent, in order.
     QList<NVLALotes::Comando> Comandos() const;
-    void Olvidar() { m_envios.clear(); } ///< Forgets what was recorded.
+    /// Forgets what was recorded; a query still open counts its rows in the old record.
+    void Olvidar() { m_envios = std::make_shared<QList<Envio>>(); }
 
 private:
     Conexion &real() const;
+    void anotar(Clase clase, const QString &texto, const NVLALotes::Comando &comando = {});
 
     std::shared_ptr<Conexion> m_real;
-    QList<Envio> m_envios;
+    // Shared with the open queries, which count their rows into their entry.
+    std::shared_ptr<QList<Envio>> m_envios = std::make_shared<QList<Envio>>();
 };
 
 } // namespace NVLALotes
