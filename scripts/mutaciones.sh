@@ -61,6 +61,7 @@ total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColSt
 empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
 viewer zoom 0 taken as a percentage @@ viewer/VisorReporte.cpp @@ if (zoom == 0) @@ if (zoom == 1)
 viewer window not shared @@ viewer/frmView.cpp @@ if (!ventana) { @@ if (true) {
+recorder no longer counts a query's rows @@ foundation/database/ConexionGrabadora.cpp @@ ++(*m_envios)[m_indice].filas; @@ (void)0;
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
