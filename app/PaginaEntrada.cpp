@@ -26,6 +26,7 @@ PaginaEntrada::PaginaEntrada(const QMetaObject &meta, std::unique_ptr<ClaseEntra
     , m_campos(new PanelCampos(meta, m_camposClase, this))
     , m_estado(new QLabel(this))
 {
+    m_estado->setWordWrap(true);
     auto *boton = new QPushButton(u"&Mostrar (Show 1)"_s, this);
     boton->setObjectName(u"cmdShow"_s);
     auto *layout = new QVBoxLayout(this);
@@ -49,13 +50,23 @@ void PaginaEntrada::mostrarDialogo()
     try {
         m_prepararContexto(*m_clase);
         m_clase->Show(1, window());
-        const bool result = m_meta.property(m_meta.indexOfProperty("Result")).readOnGadget(m_camposClase).toBool();
-        m_estado->setText(result ? u"Result = True: campos devueltos arriba."_s
-                                 : u"Result = False: los campos quedan como estaban."_s);
+        m_estado->setText(estadoTrasShow());
     } catch (const ErrorLotes &e) {
         m_estado->setText(u"Show falló: %1 (%2, %3)"_s.arg(e.Description()).arg(e.Number()).arg(e.Source()));
     }
     m_campos->mostrar();
+    Q_EMIT mostrado();
+}
+
+QString PaginaEntrada::estadoTrasShow() const
+{
+    // Only what the class itself returns: the stock class has no Result.
+    const int indice = m_meta.indexOfProperty("Result");
+    if (indice < 0)
+        return u"Show terminado: esta clase no devuelve nada."_s;
+    return m_meta.property(indice).readOnGadget(m_camposClase).toBool()
+               ? u"Result = True: campos devueltos arriba."_s
+               : u"Result = False: los campos quedan como estaban."_s;
 }
 
 } // namespace NVLALotes::Banco

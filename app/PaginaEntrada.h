@@ -32,6 +32,10 @@ public:
     {}
     ~PaginaEntrada() override;
 
+Q_SIGNALS:
+    // After each Show, whether it ended or failed.
+    void mostrado();
+
 private:
     // The fields of a class are read through its own type, which the base's pointer may not be.
     template<class Clase> static void *camposDe(ClaseEntradaLotes *clase) { return static_cast<Clase *>(clase); }
@@ -39,6 +43,7 @@ private:
                   void *(*campos)(ClaseEntradaLotes *), std::function<void(ClaseEntradaLotes &)> prepararContexto,
                   QWidget *parent);
     void mostrarDialogo();
+    QString estadoTrasShow() const;
 
     std::unique_ptr<ClaseEntradaLotes> m_clase;
     const QMetaObject &m_meta;

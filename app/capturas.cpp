@@ -1,6 +1,8 @@
 // The README's pictures: every dialog and window of the library, opened on the
 // demo data as a host opens it, offscreen on a screen of 96 DPI, saved as
-// CARPETA/<objectName>.png once it is shown, then closed.
+// CARPETA/<objectName>.png once it is shown, then closed. Fails too when the
+// workbench would not fit a 1280 x 720 screen.
+#include "VentanaBanco.h"
 #include "Vitrina.h"
 #include "db/BaseDatosHost.h"
 
@@ -11,6 +13,9 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QPixmap>
+#include <QScrollArea>
+#include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -54,6 +59,31 @@ bool capturar(const Vitrina::Ventana &ventana, const std::shared_ptr<Conexion> &
     return guardada;
 }
 
+// The workbench on a 1280 x 720 screen, less its title bar: every page shows
+// its whole width, none needs a horizontal scroll bar.
+bool bancoCabe(const std::shared_ptr<Conexion> &conexion)
+{
+    const QSize pantalla(1280, 680);
+    Banco::VentanaBanco banco(conexion, {}, {});
+    banco.resize(pantalla);
+    banco.show();
+    bool cabe = banco.size() == pantalla;
+    if (!cabe)
+        QTextStream(stderr) << "FALLO banco: la ventana pide " << banco.width() << "x" << banco.height() << Qt::endl;
+    auto *paginas = banco.findChild<QTabWidget *>();
+    for (int i = 0; i < paginas->count(); ++i) {
+        paginas->setCurrentIndex(i);
+        QApplication::processEvents();
+        for (const QScrollArea *area : banco.findChildren<QScrollArea *>()) {
+            if (area->isVisible() && area->widget()->minimumSizeHint().width() > area->viewport()->width()) {
+                QTextStream(stderr) << "FALLO banco: no cabe en 1280x720 " << paginas->tabText(i) << Qt::endl;
+                cabe = false;
+            }
+        }
+    }
+    return cabe;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -73,6 +103,8 @@ int main(int argc, char *argv[])
     const QString carpeta = opciones.positionalArguments().value(0, u"docs"_s);
 
     const QTemporaryDir base;
+    // The workbench's saved geometry is the user's, not the check's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, base.path());
     int fallos = 0;
     try {
         QDir().mkpath(carpeta);
@@ -83,6 +115,7 @@ int main(int argc, char *argv[])
             QTextStream(guardada ? stdout : stderr) << (guardada ? "ok " : "FALLO ") << archivo << Qt::endl;
             fallos += guardada ? 0 : 1;
         }
+        fallos += bancoCabe(conexion) ? 0 : 1;
     } catch (const ErrorLotes &error) {
         QTextStream(stderr) << error.Description() << Qt::endl;
         return 2;

@@ -2,6 +2,7 @@
 #include "VentanaBanco.h"
 #include "db/BaseDatosHost.h"
 #include "foundation/controls/Mensajes.h"
+#include "foundation/core/host/ContextoCompartido.h"
 
 #include <nvlalotes/Conexion.h>
 #include <nvlalotes/ErrorLotes.h>
@@ -9,8 +10,20 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The demo file and what SQLite keeps beside it, so that it is made anew.
+void borrarBaseDemo(const QString &ruta)
+{
+    for (const QString &sufijo : {QString(), u"-journal"_s, u"-wal"_s, u"-shm"_s})
+        QFile::remove(ruta + sufijo);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -24,26 +37,33 @@ int main(int argc, char *argv[])
                         NVLALotes::BaseDatosHost::RutaBaseDemoPredeterminada()});
     opciones.addOption({u"conexion"_s, u"Cadena de conexión a otra base de datos del host."_s, u"cadena"_s});
     opciones.process(app);
+    const bool demo = !opciones.isSet(u"conexion"_s);
+    const QString ruta = opciones.value(u"db"_s);
 
-    std::shared_ptr<NVLALotes::Conexion> conexion;
-    QString descripcion;
-    try {
-        if (opciones.isSet(u"conexion"_s)) {
-            descripcion = opciones.value(u"conexion"_s);
-            conexion = NVLALotes::Conexion::Abrir(descripcion);
-        } else {
-            descripcion = QDir::toNativeSeparators(opciones.value(u"db"_s));
-            conexion = NVLALotes::BaseDatosHost::AbrirBaseDemo(opciones.value(u"db"_s));
+    // "Restablecer datos de demostración" closes the window; the file is then
+    // removed and the workbench opens again on a new one.
+    for (;;) {
+        std::shared_ptr<NVLALotes::Conexion> conexion;
+        const QString descripcion = demo ? QDir::toNativeSeparators(ruta) : opciones.value(u"conexion"_s);
+        try {
+            conexion = demo ? NVLALotes::BaseDatosHost::AbrirBaseDemo(ruta) : NVLALotes::Conexion::Abrir(descripcion);
+        } catch (const NVLALotes::ErrorLotes &error) {
+            NVLALotes::Mensajes::Critico(
+                nullptr, u"nvla-banco"_s,
+                u"No se ha podido abrir la base de datos %1:\n%2"_s.arg(descripcion, error.Description()));
+            return 1;
         }
-    } catch (const NVLALotes::ErrorLotes &error) {
-        NVLALotes::Mensajes::Critico(
-            nullptr, u"nvla-banco"_s,
-            u"No se ha podido abrir la base de datos %1:\n%2"_s.arg(descripcion, error.Description()));
-        return 1;
+        bool restablecer = false;
+        int codigo = 0;
+        {
+            NVLALotes::Banco::VentanaBanco ventana(std::move(conexion), descripcion, demo ? ruta : QString());
+            ventana.show();
+            codigo = QApplication::exec();
+            restablecer = ventana.RestablecerPedido();
+        }
+        if (!restablecer)
+            return codigo;
+        NVLALotes::ContextoCompartido::setConexion(nullptr); // the last Show's, on the old file
+        borrarBaseDemo(ruta);
     }
-
-    NVLALotes::Banco::VentanaBanco ventana(conexion, descripcion);
-    ventana.resize(720, 680);
-    ventana.show();
-    return QApplication::exec();
 }

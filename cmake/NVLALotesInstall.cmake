@@ -19,3 +19,27 @@ write_basic_package_version_file("${PROJECT_BINARY_DIR}/NVLALotesConfigVersion.c
 install(FILES "${PROJECT_BINARY_DIR}/NVLALotesConfig.cmake"
               "${PROJECT_BINARY_DIR}/NVLALotesConfigVersion.cmake"
         DESTINATION "${CMAKE_INSTALL_LIBDIR}/cmake/NVLALotes" COMPONENT desarrollo)
+
+# The API reference of the public headers (Doxygen), shipped in the development
+# package. Built with everything when Doxygen is there; a public member left
+# without its comment fails it.
+find_package(Doxygen QUIET)
+if(DOXYGEN_FOUND)
+  set(NVLA_API_DIR "${PROJECT_BINARY_DIR}/docs/api")
+  set(NVLA_API_INPUT "")
+  foreach(header IN LISTS public_headers)
+    if(NOT header MATCHES "_export\\.h$")
+      string(APPEND NVLA_API_INPUT " \"${header}\"")
+    endif()
+  endforeach()
+  configure_file(docs/Doxyfile.in "${NVLA_API_DIR}/Doxyfile" @ONLY)
+  add_custom_command(OUTPUT "${NVLA_API_DIR}/api.stamp"
+    COMMAND "${CMAKE_COMMAND}" -E rm -rf "${NVLA_API_DIR}/html"
+    COMMAND Doxygen::doxygen "${NVLA_API_DIR}/Doxyfile"
+    COMMAND "${CMAKE_COMMAND}" -E touch "${NVLA_API_DIR}/api.stamp"
+    DEPENDS ${public_headers} docs/Doxyfile.in "${NVLA_API_DIR}/Doxyfile"
+    COMMENT "API reference (Doxygen)" VERBATIM)
+  add_custom_target(nvla-api-doc ALL DEPENDS "${NVLA_API_DIR}/api.stamp")
+  install(DIRECTORY "${NVLA_API_DIR}/html/"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/libnvlalotes-dev/api" COMPONENT desarrollo)
+endif()

@@ -44,7 +44,7 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_SUGGESTS "libqt6sql6-psql, libqt6sql6-odbc, tds
 set(CPACK_DEBIAN_DESARROLLO_PACKAGE_NAME libnvlalotes-dev)
 set(CPACK_DEBIAN_DESARROLLO_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DESARROLLO_DESCRIPTION
-    "Lot (batch) component of the Nuvalia ERP: headers and CMake package (find_package(NVLALotes))")
+    "Lot (batch) component of the Nuvalia ERP: headers, CMake package (find_package(NVLALotes)) and API reference")
 set(CPACK_COMPONENT_DESARROLLO_DEPENDS runtime)
 set(CPACK_DEBIAN_DESARROLLO_PACKAGE_DEPENDS "qt6-base-dev")
 

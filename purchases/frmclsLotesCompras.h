@@ -10,8 +10,8 @@
 
 namespace NVLALotes {
 
-// Lot data of a purchase line (or a purchase return): the host fills the line's
-// current lot data, calls Show, and reads back what the user typed.
+/// Lot data of a purchase line (or a purchase return): the host fills the line's
+/// current lot data, calls Show, and reads back what the user typed.
 class NVLA_EXPORT frmclsLotesCompras : public ClaseEntradaLotes
 {
     Q_GADGET
@@ -25,17 +25,17 @@ class NVLA_EXPORT frmclsLotesCompras : public ClaseEntradaLotes
     Q_PROPERTY(NVLALotes::Currency Unidades MEMBER Unidades)
 
 public:
-    QString Lote;
-    QDate Caducidad; // 01/01/1900 is the null date
-    bool PedirCaducidad = false;
-    QString Tono;
-    QString Calibre;
-    bool Result = false;
+    QString Lote;                ///< in and out: the line's lot code, replaced by the one typed
+    QDate Caducidad;             ///< 01/01/1900 is the null date
+    bool PedirCaducidad = false; ///< in: ask for the expiry date too
+    QString Tono;                ///< in and out: the tone (tone and caliber model)
+    QString Calibre;             ///< in and out: the caliber (tone and caliber model)
+    bool Result = false;         ///< out: true when the clerk accepted, or no dialog was needed
     using ClaseEntradaLotes::ConexionNuvalia;
     using ClaseEntradaLotes::EmpresaNuvalia;
     void Show(qint16 Modal = 0, QWidget *OwnerForm = nullptr) override;
-    bool EsDevolucion = false; // kept for the host; nothing here reads it
-    Currency Unidades;         // above 0 a past expiry is refused
+    bool EsDevolucion = false; ///< kept for the host; nothing here reads it
+    Currency Unidades;         ///< above 0 a past expiry is refused
 };
 
 } // namespace NVLALotes

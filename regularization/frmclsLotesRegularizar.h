@@ -10,9 +10,9 @@
 
 namespace NVLALotes {
 
-// The lot a stock regularization line moves, in or out: the host fills the
-// article, warehouse, units and direction, calls Show, and reads back the
-// chosen lot.
+/// The lot a stock regularization line moves, in or out: the host fills the
+/// article, warehouse, units and direction, calls Show, and reads back the
+/// chosen lot.
 class NVLA_EXPORT frmclsLotesRegularizar : public ClaseEntradaLotes
 {
     Q_GADGET
@@ -28,16 +28,16 @@ class NVLA_EXPORT frmclsLotesRegularizar : public ClaseEntradaLotes
     Q_PROPERTY(bool Result MEMBER Result)
 
 public:
-    bool EsNegativo = false; // the movement takes stock out: only lots with enough stock
-    qint16 Cod_Almacen = 0;
-    qint32 Cod_Articulo = 0;
-    Currency Unidades;
-    qint32 Cod_Lote = 0; // 1 under lot models 1 and 4
-    QString Lote;
-    QDate Caducidad; // 01/01/1900 is the null date
-    QString Tono;
-    QString Calibre;
-    bool Result = false;
+    bool EsNegativo = false; ///< the movement takes stock out: only lots with enough stock
+    qint16 Cod_Almacen = 0;  ///< in: the warehouse
+    qint32 Cod_Articulo = 0; ///< in: the article
+    Currency Unidades;       ///< in: the units of the movement
+    qint32 Cod_Lote = 0;     ///< 1 under lot models 1 and 4
+    QString Lote;            ///< out: the lot code
+    QDate Caducidad;         ///< 01/01/1900 is the null date
+    QString Tono;            ///< out: the tone (tone and caliber model)
+    QString Calibre;         ///< out: the caliber (tone and caliber model)
+    bool Result = false;     ///< out: true when a lot was chosen, or no dialog was needed
     using ClaseEntradaLotes::ConexionNuvalia;
     using ClaseEntradaLotes::EmpresaNuvalia;
     void Show(qint16 Modal = 0, QWidget *OwnerForm = nullptr) override;

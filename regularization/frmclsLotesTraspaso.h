@@ -10,9 +10,9 @@
 
 namespace NVLALotes {
 
-// The lot a warehouse transfer line takes out of the origin warehouse. It
-// works as a regularization that always takes stock out: only lots with stock
-// of at least the units can be chosen.
+/// The lot a warehouse transfer line takes out of the origin warehouse. It
+/// works as a regularization that always takes stock out: only lots with stock
+/// of at least the units can be chosen.
 class NVLA_EXPORT frmclsLotesTraspaso : public ClaseEntradaLotes
 {
     Q_GADGET
@@ -27,15 +27,15 @@ class NVLA_EXPORT frmclsLotesTraspaso : public ClaseEntradaLotes
     Q_PROPERTY(bool Result MEMBER Result)
 
 public:
-    qint16 Cod_Almacen = 0; // the warehouse the stock leaves
-    qint32 Cod_Articulo = 0;
-    Currency Unidades;
-    qint32 Cod_Lote = 0; // 1 under lot models 1 and 4
-    QString Lote;
-    QDate Caducidad; // 01/01/1900 is the null date
-    QString Tono;
-    QString Calibre;
-    bool Result = false;
+    qint16 Cod_Almacen = 0;  ///< the warehouse the stock leaves
+    qint32 Cod_Articulo = 0; ///< in: the article
+    Currency Unidades;       ///< in: the units transferred; the lot must have at least these
+    qint32 Cod_Lote = 0;     ///< 1 under lot models 1 and 4
+    QString Lote;            ///< out: the lot code
+    QDate Caducidad;         ///< 01/01/1900 is the null date
+    QString Tono;            ///< out: the tone (tone and caliber model)
+    QString Calibre;         ///< out: the caliber (tone and caliber model)
+    bool Result = false;     ///< out: true when a lot was chosen, or no dialog was needed
     using ClaseEntradaLotes::ConexionNuvalia;
     using ClaseEntradaLotes::EmpresaNuvalia;
     void Show(qint16 Modal = 0, QWidget *OwnerForm = nullptr) override;

@@ -10,9 +10,9 @@
 
 namespace NVLALotes {
 
-// The lot a sales line (invoice or delivery note) takes its units from: the
-// host fills the article, warehouse, units and options, calls Show, and reads
-// back the chosen lot.
+/// The lot a sales line (invoice or delivery note) takes its units from: the
+/// host fills the article, warehouse, units and options, calls Show, and reads
+/// back the chosen lot.
 class NVLA_EXPORT frmclsLotesFacturacion : public ClaseEntradaLotes
 {
     Q_GADGET
@@ -30,21 +30,21 @@ class NVLA_EXPORT frmclsLotesFacturacion : public ClaseEntradaLotes
     Q_PROPERTY(bool PermitirContinuarSinLote MEMBER PermitirContinuarSinLote)
 
 public:
-    qint16 Cod_Almacen = 0;
-    qint32 Cod_Articulo = 0;
-    Currency Unidades;
-    qint32 Cod_Lote = 0; // 1 under lot models 1 and 4; 0 when the line goes on without a lot
-    QString Lote;
-    QDate Caducidad; // 01/01/1900 is the null date
-    QString Tono;
-    QString Calibre;
-    bool ControlCaducidad = false;
-    bool Result = false;
+    qint16 Cod_Almacen = 0;  ///< in: the warehouse the units leave
+    qint32 Cod_Articulo = 0; ///< in: the article
+    Currency Unidades;       ///< in: the line's units; above 0 only lots with at least these in stock can be chosen
+    qint32 Cod_Lote = 0;     ///< 1 under lot models 1 and 4; 0 when the line goes on without a lot
+    QString Lote;            ///< out: the lot code
+    QDate Caducidad;         ///< 01/01/1900 is the null date
+    QString Tono;            ///< out: the tone (tone and caliber model)
+    QString Calibre;         ///< out: the caliber (tone and caliber model)
+    bool ControlCaducidad = false; ///< in: a typed lot must carry a valid expiry date
+    bool Result = false;           ///< out: true when a lot was chosen, or no dialog was needed
     using ClaseEntradaLotes::ConexionNuvalia;
     using ClaseEntradaLotes::EmpresaNuvalia;
     void Show(qint16 Modal = 0, QWidget *OwnerForm = nullptr) override;
-    bool PermitirAutomatico = false;
-    bool PermitirContinuarSinLote = false;
+    bool PermitirAutomatico = false;       ///< in: offer the automatic-selection row
+    bool PermitirContinuarSinLote = false; ///< in: offer to go on without a tone and caliber (tone and caliber model)
 };
 
 } // namespace NVLALotes

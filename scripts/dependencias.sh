@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the workbench need.
-# Does nothing when they are all there already.
+# Installs the Debian 12 packages a build needs. Does nothing when they are all
+# there already.
+#   dependencias.sh banco   what the workbench needs to build and run on its
+#                           embedded database: compiler, Qt, the client headers
+#                           the library links
+#   dependencias.sh         everything the tests need besides: the PostgreSQL
+#                           server, the other engines' Qt drivers, the format and
+#                           lint tools, Doxygen and what the packages are made with
 set -euo pipefail
 
-# dpkg-dev and file: CPack finds the libraries each packaged binary needs with them.
 paquetes=(
-  build-essential cmake ninja-build pkg-config dpkg-dev file
+  build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
-  libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc libsqlite3-dev
-  unixodbc-dev tdsodbc
-  postgresql libpq-dev
-  clang-format clang-tidy
+  libqt6sql6-sqlite libsqlite3-dev libpq-dev unixodbc-dev
 )
+# dpkg-dev and file: CPack finds the libraries each packaged binary needs with them.
+if [ "${1:-}" != banco ]; then
+  paquetes+=(
+    libqt6sql6-psql libqt6sql6-odbc tdsodbc postgresql
+    clang-format clang-tidy doxygen dpkg-dev file
+  )
+fi
 
 faltan=()
 for paquete in "${paquetes[@]}"; do

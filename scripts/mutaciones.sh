@@ -71,6 +71,7 @@ quotes in an SQL text no longer doubled @@ foundation/core/database/ValorSql.cpp
 integer text sent unchecked @@ foundation/core/database/ValorSql.cpp @@ if (!cabe) @@ if (false)
 units wrap round on subtraction @@ foundation/core/values/Currency.h @@ if (qSubOverflow(m_raw, o.m_raw, &c.m_raw)) @@ if ((void)qSubOverflow(m_raw, o.m_raw, &c.m_raw), false)
 dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp @@ atarAlPropietario(*ventana, owner); @@ ventana->setParent(owner, ventana->windowFlags());
+recorder no longer counts a query's rows @@ foundation/core/database/ConexionGrabadora.cpp @@ ++(*m_envios)[m_indice].filas; @@ (void)0;
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

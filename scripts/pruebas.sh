@@ -31,6 +31,7 @@ for preset in ci asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   if [ "$preset" = ci ]; then
+    cmake --build --preset ci --target nvla-api-doc # fails on an undocumented public member
     bash scripts/revision.sh lint build/ci
   fi
   ctest --preset "$preset" -j2

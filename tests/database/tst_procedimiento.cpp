@@ -154,6 +154,7 @@ void TstProcedimiento::falloSinMedias()
     QCOMPARE(grabadora.Textos(),
              (QStringList{u"SELECT COUNT(*) FROM Articulos_Lotes"_s, u"GES_Almacen_Articulo_Lotes_Update"_s}));
     QCOMPARE(grabadora.Envios().first().clase, ConexionGrabadora::Clase::Consulta);
+    QCOMPARE(grabadora.Envios().first().filas, 1); // the rows the caller read
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include "foundation/core/database/Registros.h"
 #include "foundation/core/values/ErrorLotes.h"
 
+#include <QElapsedTimer>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -20,6 +22,58 @@ public:
     QString Traducir(const QString &sql) const override { return sql; }
 };
 
+using Envios = std::shared_ptr<QList<ConexionGrabadora::Envio>>;
+
+// Times the call in the entry recorded last, when the call returns or throws.
+class Cronometro
+{
+public:
+    explicit Cronometro(Envios envios)
+        : m_envios(std::move(envios))
+        , m_indice(m_envios->size() - 1)
+    {
+        m_reloj.start();
+    }
+    ~Cronometro() { (*m_envios)[m_indice].microsegundos = m_reloj.nsecsElapsed() / 1000; }
+    Cronometro(const Cronometro &) = delete;
+    Cronometro &operator=(const Cronometro &) = delete;
+
+    ConexionGrabadora::Envio &envio() { return (*m_envios)[m_indice]; }
+    Envios envios() const { return m_envios; }
+    qsizetype indice() const { return m_indice; }
+
+private:
+    Envios m_envios;
+    qsizetype m_indice;
+    QElapsedTimer m_reloj;
+};
+
+// A query's records, counting into its entry every record the caller reaches.
+class RegistrosContados final : public Registros
+{
+public:
+    RegistrosContados(std::unique_ptr<Registros> real, Envios envios, qsizetype indice)
+        : m_real(std::move(real))
+        , m_envios(std::move(envios))
+        , m_indice(indice)
+    {}
+    bool Siguiente() override
+    {
+        const bool hay = m_real->Siguiente();
+        if (hay)
+            ++(*m_envios)[m_indice].filas;
+        return hay;
+    }
+    QVariant Campo(QStringView nombre) const override { return m_real->Campo(nombre); }
+    QVariant Campo(int indice) const override { return m_real->Campo(indice); }
+    int NumeroCampos() const override { return m_real->NumeroCampos(); }
+
+private:
+    std::unique_ptr<Registros> m_real;
+    Envios m_envios;
+    qsizetype m_indice;
+};
+
 } // namespace
 
 ConexionGrabadora::ConexionGrabadora(std::shared_ptr<Conexion> real)
@@ -34,23 +88,35 @@ Conexion &ConexionGrabadora::real() const
     return *m_real;
 }
 
+void ConexionGrabadora::anotar(Clase clase, const QString &texto, const NVLALotes::Comando &comando)
+{
+    m_envios->append({clase, texto, comando});
+}
+
 std::unique_ptr<Registros> ConexionGrabadora::AbrirConsulta(const QString &sql)
 {
-    m_envios.append({Clase::Consulta, sql, {}});
-    return real().AbrirConsulta(sql);
+    anotar(Clase::Consulta, sql);
+    Cronometro cronometro(m_envios);
+    auto registros = real().AbrirConsulta(sql);
+    cronometro.envio().filas = 0;
+    return std::make_unique<RegistrosContados>(std::move(registros), cronometro.envios(), cronometro.indice());
 }
 
 qint64 ConexionGrabadora::Ejecutar(const QString &sql)
 {
-    m_envios.append({Clase::Ejecucion, sql, {}});
-    return real().Ejecutar(sql);
+    anotar(Clase::Ejecucion, sql);
+    Cronometro cronometro(m_envios);
+    return cronometro.envio().filas = real().Ejecutar(sql);
 }
 
 void ConexionGrabadora::EjecutarComando(NVLALotes::Comando &comando)
 {
-    m_envios.append({Clase::Comando, comando.texto(), comando});
-    if (m_real)
+    anotar(Clase::Comando, comando.texto(), comando);
+    Cronometro cronometro(m_envios);
+    if (m_real) {
         m_real->EjecutarComando(comando);
+        cronometro.envio().filas = comando.FilasAfectadas();
+    }
 }
 
 const Dialecto &ConexionGrabadora::dialecto() const
@@ -61,26 +127,29 @@ const Dialecto &ConexionGrabadora::dialecto() const
 
 void ConexionGrabadora::IniciarTransaccion()
 {
-    m_envios.append({Clase::Transaccion, u"BEGIN TRANSACTION"_s, {}});
+    anotar(Clase::Transaccion, u"BEGIN TRANSACTION"_s);
+    const Cronometro cronometro(m_envios);
     real().IniciarTransaccion();
 }
 
 void ConexionGrabadora::ConfirmarTransaccion()
 {
-    m_envios.append({Clase::Transaccion, u"COMMIT TRANSACTION"_s, {}});
+    anotar(Clase::Transaccion, u"COMMIT TRANSACTION"_s);
+    const Cronometro cronometro(m_envios);
     real().ConfirmarTransaccion();
 }
 
 void ConexionGrabadora::DeshacerTransaccion()
 {
-    m_envios.append({Clase::Transaccion, u"ROLLBACK TRANSACTION"_s, {}});
+    anotar(Clase::Transaccion, u"ROLLBACK TRANSACTION"_s);
+    const Cronometro cronometro(m_envios);
     real().DeshacerTransaccion();
 }
 
 QStringList ConexionGrabadora::Textos() const
 {
     QStringList textos;
-    for (const Envio &envio : m_envios)
+    for (const Envio &envio : std::as_const(*m_envios))
         textos << envio.texto;
     return textos;
 }
@@ -88,7 +157,7 @@ QStringList ConexionGrabadora::Textos() const
 QList<NVLALotes::Comando> ConexionGrabadora::Comandos() const
 {
     QList<NVLALotes::Comando> comandos;
-    for (const Envio &envio : m_envios) {
+    for (const Envio &envio : std::as_const(*m_envios)) {
         if (envio.clase == Clase::Comando)
             comandos << envio.comando;
     }

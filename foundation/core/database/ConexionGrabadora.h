@@ -7,46 +7,57 @@
 #include <QList>
 #include <QStringList>
 
+#include <memory>
+
 namespace NVLALotes {
 
-// A connection that writes down everything the library sends before passing
-// it on: the text of every query and statement, and every command as it was
-// when it was run. Lets a test assert the exact text, byte for byte.
+/// A connection that writes down everything the library sends before passing
+/// it on: the text of every query and statement, and every command as it was
+/// when it was run. Lets a test assert the exact text, byte for byte.
 class NVLA_CORE_EXPORT ConexionGrabadora final : public Conexion
 {
 public:
+    /// What kind of call a recorded entry was.
     enum class Clase { Consulta, Ejecucion, Comando, Transaccion };
+    /// One call as the library made it.
     struct Envio
     {
-        Clase clase;
-        QString texto;
-        NVLALotes::Comando comando; // as it was sent (values before the run)
+        Clase clase;   ///< The kind of call.
+        QString texto; ///< The query, statement or command text; "BEGIN TRANSACTION" and the like for a step.
+        NVLALotes::Comando comando; ///< as it was sent (values before the run)
+        qint64 microsegundos = 0;   ///< How long the real connection took, also when it failed.
+        /// Rows: those of a query as far as the caller has read them, those a
+        /// statement or command changed; -1 when unknown.
+        qint64 filas = -1;
     };
 
-    // `real` may be null: then nothing is run, queries fail and commands are
-    // only recorded, which is enough to check what a caller sends.
+    /// `real` may be null: then nothing is run, queries fail and commands are
+    /// only recorded, which is enough to check what a caller sends.
     explicit ConexionGrabadora(std::shared_ptr<Conexion> real);
 
     std::unique_ptr<Registros> AbrirConsulta(const QString &sql) override;
     qint64 Ejecutar(const QString &sql) override;
     void EjecutarComando(NVLALotes::Comando &comando) override;
-    const Dialecto &dialecto() const override;
+    const Dialecto &dialecto() const override; ///< The dialect of the real connection.
     void IniciarTransaccion() override;
-    void ConfirmarTransaccion() override;
-    void DeshacerTransaccion() override;
+    void ConfirmarTransaccion() override; ///< Recorded, then passed on.
+    void DeshacerTransaccion() override;  ///< Recorded, then passed on.
 
-    const QList<Envio> &Envios() const { return m_envios; }
-    // The texts sent, in order (commands by their text).
+    const QList<Envio> &Envios() const { return *m_envios; } ///< Every call recorded, in order.
+    /// The texts sent, in order (commands by their text).
     QStringList Textos() const;
-    // The commands sent, in order.
+    /// The commands sent, in order.
     QList<NVLALotes::Comando> Comandos() const;
-    void Olvidar() { m_envios.clear(); }
+    /// Forgets what was recorded; a query still open counts its rows in the old record.
+    void Olvidar() { m_envios = std::make_shared<QList<Envio>>(); }
 
 private:
     Conexion &real() const;
+    void anotar(Clase clase, const QString &texto, const NVLALotes::Comando &comando = {});
 
     std::shared_ptr<Conexion> m_real;
-    QList<Envio> m_envios;
+    // Shared with the open queries, which count their rows into their entry.
+    std::shared_ptr<QList<Envio>> m_envios = std::make_shared<QList<Envio>>();
 };
 
 } // namespace NVLALotes

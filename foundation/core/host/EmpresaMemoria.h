@@ -7,21 +7,23 @@
 
 namespace NVLALotes {
 
-// A company object whose codes and parameters are held in memory: for hosts
-// that already have their values at hand, for the workbench and for tests.
-// An unknown parameter reads as an empty text, as the host's own does.
+/// A company object whose codes and parameters are held in memory: for hosts
+/// that already have their values at hand, for the workbench and for tests.
+/// An unknown parameter reads as an empty text, as the host's own does.
 class NVLA_CORE_EXPORT EmpresaMemoria : public NVLAEMP
 {
 public:
+    /// A company with these codes and no parameters yet.
     explicit EmpresaMemoria(qint16 codigoEmpresa = 1, qint16 codigoEmpresaClientes = 1);
 
     qint16 CodigoEmpresa() override;
     qint16 CodigoEmpresaClientes() override;
     QVariant LeerParametro(const QString &name) override;
 
-    void setCodigoEmpresa(qint16 codigo) { m_empresa = codigo; }
+    void setCodigoEmpresa(qint16 codigo) { m_empresa = codigo; } ///< Changes the company code.
+    /// Changes the customers' company code.
     void setCodigoEmpresaClientes(qint16 codigo) { m_empresaClientes = codigo; }
-    void setParametro(const QString &name, const QVariant &valor);
+    void setParametro(const QString &name, const QVariant &valor); ///< Sets a parameter, replacing its previous value.
 
 private:
     qint16 m_empresa;
