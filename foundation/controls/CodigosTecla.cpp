@@ -86,4 +86,21 @@ int codigoCaracter(const QKeyEvent *event)
     }
 }
 
+bool esMovimiento(int tecla)
+{
+    switch (tecla) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace NVLALotes::CodigosTecla

@@ -15,5 +15,7 @@ int codigoTecla(const QKeyEvent *event);
 // The key-press character code: 13 for Enter, 27 for Escape, else the first
 // character typed; 0 when the key types nothing.
 int codigoCaracter(const QKeyEvent *event);
+// Whether a Qt key moves through a list (arrows, page keys, Home, End).
+bool esMovimiento(int tecla);
 
 } // namespace NVLALotes::CodigosTecla

@@ -1,5 +1,6 @@
 #include "Rejilla.h"
 
+#include "foundation/controls/CabeceraRejilla.h"
 #include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Twips.h"
@@ -7,7 +8,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPointer>
 
 #include <algorithm>
@@ -20,57 +20,6 @@ namespace {
 
 // Designed row height of the lists, raised when the font needs more.
 constexpr int AltoFilaTwips = 240;
-
-// The header row is the view's horizontal header; when it is a merging row, a
-// band of equal titles is painted as one section across its columns.
-class CabeceraRejilla final : public QHeaderView
-{
-public:
-    CabeceraRejilla(const ModeloRejilla *modelo, QWidget *parent)
-        : QHeaderView(Qt::Horizontal, parent)
-        , m_modelo(modelo)
-    {}
-
-protected:
-    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
-    {
-        const auto [primera, ultima] = m_modelo->tramoUnido(0, logicalIndex);
-        if (primera == ultima) {
-            QHeaderView::paintSection(painter, rect, logicalIndex);
-            return;
-        }
-        QRect banda = rect;
-        for (int col = primera; col <= ultima; ++col) {
-            if (!isSectionHidden(col))
-                banda = banda.united(QRect(sectionViewportPosition(col), rect.top(), sectionSize(col), rect.height()));
-        }
-        // Each section paints its own slice of the band, so partial repaints agree.
-        painter->save();
-        painter->setClipRect(rect);
-        QHeaderView::paintSection(painter, banda, primera);
-        painter->restore();
-    }
-
-private:
-    const ModeloRejilla *m_modelo;
-};
-
-bool esTeclaDeMovimiento(int tecla)
-{
-    switch (tecla) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return true;
-    default:
-        return false;
-    }
-}
 
 RangoCeldas rangoOrdenado(int row1, int col1, int row2, int col2)
 {
@@ -361,7 +310,7 @@ void Rejilla::keyPressEvent(QKeyEvent *event)
 
     // Only moving keys move; typing neither searches the list nor reaches the
     // dialog, and Enter and Escape act only through the handlers above.
-    if (esTeclaDeMovimiento(event->key()))
+    if (CodigosTecla::esMovimiento(event->key()))
         QTableView::keyPressEvent(event);
     else
         event->accept();

@@ -12,6 +12,13 @@ namespace NVLALotes::Registro {
 
 namespace {
 
+struct IdentidadClase
+{
+    const char *nombre;     // The class name, such as "frmclsLotesCompras".
+    const char *claseId;    // class identifier
+    const char *interfazId; // interface identifier
+};
+
 constexpr std::array<IdentidadClase, 6> Tabla{{
     {"frmclsLotesCompras", "467AEFB2-B541-4C0C-A141-D5C6100B49CA", "F68CF075-347C-443C-8EA6-8B6B62654FFD"},
     {"frmclsLotesFacturacion", "C23CE54A-753C-4E21-AD0B-C74F3B2A027B", "523B4521-5DF6-4AB6-8A16-653F5CA45131"},
@@ -44,13 +51,6 @@ const IdentidadClase *buscar(const QString &claseIdONombre)
 }
 
 } // namespace
-
-const IdentidadClase *Identidades(int *cantidad)
-{
-    if (cantidad != nullptr)
-        *cantidad = int(Tabla.size());
-    return Tabla.data();
-}
 
 std::unique_ptr<ClaseEntradaLotes> CrearClase(const QString &claseIdONombre)
 {

@@ -10,19 +10,8 @@
 
 namespace NVLALotes {
 
-/// The registered identities of the six public entry classes.
-/// The registered identity of a public entry class.
-struct IdentidadClase
-{
-    const char *nombre;     ///< The class name, such as "frmclsLotesCompras".
-    const char *claseId;    ///< class identifier
-    const char *interfazId; ///< interface identifier
-};
-
 /// The registry of the public entry classes: a host creates them by class identifier or name.
 namespace Registro {
-/// The six identities, in a fixed order; `cantidad` (if given) receives how many.
-NVLA_EXPORT const IdentidadClase *Identidades(int *cantidad);
 /// Creates an entry class from its class identifier (with or without braces, any
 /// case) or its name. An unknown identity or a class this build does not have
 /// throws ErrorLotes (NumeroError::ClaseNoDisponible).
