@@ -8,10 +8,8 @@
 #include <functional>
 #include <memory>
 
-namespace NVLALotes {
-
 /// The registry of the public entry classes: a host creates them by class identifier or name.
-namespace Registro {
+namespace NVLALotes::Registro {
 /// Creates an entry class from its class identifier (with or without braces, any
 /// case) or its name. An unknown identity or a class this build does not have
 /// throws ErrorLotes (NumeroError::ClaseNoDisponible).
@@ -25,6 +23,4 @@ struct NVLA_EXPORT Alta
 {
     Alta(const char *claseId, Fabrica fabrica); ///< Registers `fabrica` for the class identifier `claseId`.
 };
-} // namespace Registro
-
-} // namespace NVLALotes
+} // namespace NVLALotes::Registro
