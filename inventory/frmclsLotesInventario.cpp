@@ -1,8 +1,8 @@
 #include "frmclsLotesInventario.h"
 
+#include "foundation/core/values/Conversiones.h"
 #include "foundation/entry/ProtocoloShow.h"
 #include "foundation/entry/RegistroComponentes.h"
-#include "foundation/core/values/Conversiones.h"
 #include "inventory/frmInventarioLotes1.h"
 #include "inventory/frmInventarioLotes2.h"
 

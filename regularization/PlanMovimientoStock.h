@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/entry/ProtocoloShow.h"
 #include "foundation/core/values/Conversiones.h"
+#include "foundation/entry/ProtocoloShow.h"
 #include "regularization/frmLotesStockReg1.h"
 #include "regularization/frmLotesStockReg2.h"
 

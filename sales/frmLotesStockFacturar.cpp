@@ -4,8 +4,8 @@
 #include "foundation/core/database/ProcedimientoStockLotes.h"
 #include "foundation/core/host/ContextoCompartido.h"
 #include "foundation/core/host/NVLAEMP.h"
-#include "foundation/lists/MarcoManual.h"
 #include "foundation/core/values/ErrorLotes.h"
+#include "foundation/lists/MarcoManual.h"
 
 using namespace Qt::StringLiterals;
 

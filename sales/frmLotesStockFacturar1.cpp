@@ -5,9 +5,9 @@
 #include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/core/database/Registros.h"
 #include "foundation/core/host/Formatos.h"
+#include "foundation/core/values/Conversiones.h"
 #include "foundation/lists/CeldasStock.h"
 #include "foundation/lists/MarcoManual.h"
-#include "foundation/core/values/Conversiones.h"
 
 #include <QGroupBox>
 

@@ -4,9 +4,9 @@
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
 #include "foundation/controls/kxMaskEdBox.h"
+#include "foundation/core/values/Conversiones.h"
 #include "foundation/lists/CeldasStock.h"
 #include "foundation/lists/MarcoManual.h"
-#include "foundation/core/values/Conversiones.h"
 
 #include <QGroupBox>
 

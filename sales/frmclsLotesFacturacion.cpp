@@ -1,8 +1,8 @@
 #include "frmclsLotesFacturacion.h"
 
+#include "foundation/core/values/Conversiones.h"
 #include "foundation/entry/ProtocoloShow.h"
 #include "foundation/entry/RegistroComponentes.h"
-#include "foundation/core/values/Conversiones.h"
 #include "purchases/frmLotesDatos1.h"
 #include "sales/frmLotesStockFacturar1.h"
 #include "sales/frmLotesStockFacturar2.h"

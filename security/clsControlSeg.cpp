@@ -1,6 +1,7 @@
 #include "clsControlSeg.h"
 
 #include "foundation/controls/Mensajes.h"
+#include "foundation/core/catalog/CatalogoControles.h"
 #include "foundation/core/database/Conexion.h"
 #include "foundation/core/database/Registros.h"
 #include "foundation/core/database/ValorSql.h"
@@ -8,7 +9,6 @@
 #include "foundation/core/host/NVLAEMP.h"
 #include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/ErrorLotes.h"
-#include "foundation/core/catalog/CatalogoControles.h"
 #include "security/ColeccionControles.h"
 #include "security/ReglasAcceso.h"
 

@@ -11,10 +11,10 @@
 #include "foundation/core/host/NVLAEMP.h"
 #include "foundation/core/host/RegistroAlmacen.h"
 #include "foundation/core/host/modComun.h"
-#include "foundation/lists/CeldasStock.h"
 #include "foundation/core/rules/ReglasStockLotes.h"
 #include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/ErrorLotes.h"
+#include "foundation/lists/CeldasStock.h"
 
 #include <nvlalotes/frmclsLotesCompras.h>
 

@@ -11,9 +11,9 @@
 #include "foundation/core/host/ContextoCompartido.h"
 #include "foundation/core/host/Formatos.h"
 #include "foundation/core/host/NVLAEMP.h"
-#include "foundation/lists/CeldasStock.h"
 #include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/ErrorLotes.h"
+#include "foundation/lists/CeldasStock.h"
 #include "stock/ConsultasStock.h"
 
 #include <memory>

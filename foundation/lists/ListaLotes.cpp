@@ -6,11 +6,11 @@
 #include "foundation/controls/Teclado.h"
 #include "foundation/core/database/Conexion.h"
 #include "foundation/core/database/Registros.h"
-#include "foundation/entry/VentanaLotes.h"
 #include "foundation/core/host/Ampliaciones.h"
 #include "foundation/core/host/ContextoCompartido.h"
 #include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/ErrorLotes.h"
+#include "foundation/entry/VentanaLotes.h"
 
 #include <QHeaderView>
 
