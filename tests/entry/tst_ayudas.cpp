@@ -107,7 +107,6 @@ private Q_SLOTS:
         const QString etiqueta = u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-ESCANEADO"_s;
         const QStringList leida{u"LOTE-ESCANEADO"_s, u"31/12/2030"_s};
         const QString manual = u"(17)301231(10)LOTE-ESCANEADO"_s;
-        const QString largo = u"(17)301231(10)LOTE-DE-16-CIFRA"_s;
         const int intro = Qt::Key_Return;
         const QString compras = u"compras"_s;
         QTest::newRow("con Intro") << compras << etiqueta << intro << QString() << true << true << leida;
@@ -115,10 +114,6 @@ private Q_SLOTS:
         QTest::newRow("tras el lote que traía") << compras << etiqueta << intro << u"L-ORIG"_s << true << true << leida;
         QTest::newRow("separador tras el lote") << compras << u"]C110LOTE-ESCANEADO"_s + QChar(29) + u"17301231"_s
                                                 << intro << QString() << true << true << leida;
-        QTest::newRow("código corriente")
-            << compras << u"10ABC"_s << intro << QString() << true << true << QStringList{u"10ABC"_s, QString()};
-        QTest::newRow("lote más largo que la caja")
-            << compras << largo << intro << QString() << true << true << QStringList{largo.left(15), QString()};
         QTest::newRow("caducidad inhabilitada")
             << compras << manual << intro << QString() << false << true << QStringList{u"LOTE-ESCANEADO"_s, QString()};
         QTest::newRow("lectura apagada") << compras << manual << intro << QString() << true << false
@@ -126,8 +121,6 @@ private Q_SLOTS:
         const QString ventas = u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-DE-18-CIFRAS"_s;
         QTest::newRow("marco de ventas") << u"facturacion"_s << ventas << intro << QString() << false << true
                                          << QStringList{u"LOTE-DE-18-CIFRAS"_s, u"31/12/2030"_s};
-        QTest::newRow("marco de ventas, lectura apagada") << u"facturacion"_s << ventas << intro << QString() << false
-                                                          << false << QStringList{ventas.left(20), QString()};
     }
     void etiquetaGs1()
     {

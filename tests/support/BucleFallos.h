@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/database/Conexion.h"
+#include "tests/support/Entrada.h"
 
 #include <QDialog>
 #include <QList>
@@ -28,22 +29,13 @@
 // A failure nobody hears of fails the test, as does any failure of the driver.
 namespace NVLALotes::Pruebas {
 
-// The host's side of a scenario: an entry class and the fields it reads.
-class AnfitrionPrueba
-{
-public:
-    virtual ~AnfitrionPrueba() = default;
-    virtual void Show() = 0; // Show(1)
-    // Every field the host sets or reads, Result included, as one text.
-    virtual QString Campos() const = 0;
-};
-
 struct EscenarioFallos
 {
     // What the database holds before the scenario, beyond the schema.
     std::function<void(Conexion &)> sembrar;
-    // The entry class on `conexion`, its company read from that database, its fields set.
-    std::function<std::unique_ptr<AnfitrionPrueba>(std::shared_ptr<Conexion> conexion)> anfitrion;
+    // The entry class (its fields as the host sees them) on `conexion`, its company read from that database, its fields
+    // set.
+    std::function<std::unique_ptr<Entrada>(std::shared_ptr<Conexion> conexion)> anfitrion;
     // The clerk's actions before the final press; null when the class answers without a dialog.
     std::function<void(QDialog *)> preparar;
     // The control of the final press.
