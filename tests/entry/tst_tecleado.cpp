@@ -189,7 +189,8 @@ private Q_SLOTS:
             QCOMPARE(nuevo.section(u'|', 0, 0).toInt(), clave);
             QCOMPARE(modelo == u"3" ? nuevo.section(u'|', 1, 1) : nuevo.section(u'|', 3, 4),
                      modelo == u"3" ? esperado.section(u'|', 2, 2) : esperado.section(u'|', 4, 5));
-            QCOMPARE(StockEnBase(*bd, clave), u"0"_s);
+            QCOMPARE(FilasDe(*bd, u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Lote = %1"_s.arg(clave)),
+                     QStringList{u"0"_s});
         } else {
             QCOMPARE(despues, antes);
         }

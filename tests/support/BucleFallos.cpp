@@ -212,26 +212,4 @@ int RecorrerPasos(
     return pasos;
 }
 
-void FilasDeFallos(const TablaEscenarios &tabla)
-{
-    QTest::addColumn<QString>("motor");
-    QTest::addColumn<int>("escenario");
-    for (const QString &motor : Motores()) {
-        for (int i = 0; i < tabla.size(); ++i)
-            QTest::newRow(qPrintable(motor + u' ' + tabla.at(i).first)) << motor << i;
-    }
-}
-
-void ProbarCadaPaso(const TablaEscenarios &tabla)
-{
-    QFETCH(QString, motor);
-    QFETCH(int, escenario);
-    NVLA_BASE_DATOS(disponible, motor, false); // skips or fails as every engine test does
-    disponible.reset();
-    const auto &[nombre, pasosDelEscenario] = tabla.at(escenario);
-    const int pasos = RecorrerFallos(motor, pasosDelEscenario);
-    QVERIFY(pasos > 0);
-    qInfo("%s: %d steps failed in turn", qPrintable(nombre), pasos);
-}
-
 } // namespace NVLALotes::Pruebas

@@ -62,14 +62,4 @@ struct EscenarioFallos
     const QString &motor, const std::function<void(Conexion &)> &sembrar,
     const std::function<void(const std::shared_ptr<Conexion> &conFallo, Conexion &real, int fallarEn)> &correr);
 
-// A test program's scenarios, by name.
-using TablaEscenarios = QList<std::pair<QString, EscenarioFallos>>;
-
-// The data of a loop test: columns "motor" and "escenario" (an index into the
-// table), one row per engine and scenario.
-void FilasDeFallos(const TablaEscenarios &tabla);
-// The loop test of one row: skips an engine the harness skips, runs the loop
-// and reports how many steps failed in turn.
-void ProbarCadaPaso(const TablaEscenarios &tabla);
-
 } // namespace NVLALotes::Pruebas

@@ -150,10 +150,7 @@ QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
         QMessageBox *caja = mensajeVisible();
         if (capturasEnCurso != nivel || !caja)
             return;
-        MensajeVisto visto{caja->windowTitle(), caja->text(), caja->icon(), {}};
-        for (QAbstractButton *boton : caja->buttons())
-            visto.botones << boton->text();
-        vistos << visto;
+        vistos << MensajeVisto{caja->windowTitle(), caja->text(), caja->icon()};
         ++mensajesCapturados;
         if (QAbstractButton *ok = caja->button(QMessageBox::Ok))
             ok->click();

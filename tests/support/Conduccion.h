@@ -36,7 +36,6 @@ struct MensajeVisto
     QString titulo;
     QString texto;
     QMessageBox::Icon icono = QMessageBox::NoIcon;
-    QStringList botones;
 };
 
 // Runs `accion`; every message box it opens is recorded and closed with OK.
