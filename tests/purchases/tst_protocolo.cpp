@@ -96,7 +96,8 @@ private Q_SLOTS:
         const QString nula = u"|1900-01-01|T-HOST|C-HOST"_s;
         const QString noValido = u"error %1"_s.arg(NumeroError::ModeloLotesNoValido);
         const QString sinBase = u"error %1"_s.arg(NumeroError::ConexionNoValida);
-        // A model with a dialog reads the database before showing it: its failure reaches the host.
+        // A model with a dialog reads the database before showing it: its failure
+        // reaches the host.
         for (const QStringList &fila : {QStringList{u"compras"_s, u"1"_s, u"Verdadero|"_s + nula},
                                         {u"compras"_s, {}, noValido},
                                         {u"compras"_s, u"2.5"_s, noValido},
@@ -181,7 +182,8 @@ private Q_SLOTS:
         if (salida == u"modal0") {
             s.entrada.Show(0);
         } else {
-            // The host's window may go while the dialog runs: the dialog ends with it, freed once.
+            // The host's window may go while the dialog runs: the dialog ends with
+            // it, freed once.
             auto propietario = std::make_unique<QWidget>();
             propietario->show();
             QVERIFY(ConDialogo([&] { s.entrada.Show(1, propietario.get()); },
@@ -229,7 +231,7 @@ private Q_SLOTS:
         QCOMPARE(numeroError([&] { segunda.Show(2); }), NumeroError::LlamadaNoValida);
         struct EmpresaRota : EmpresaMemoria
         {
-            QVariant LeerParametro(const QString &) override
+            QVariant LeerParametro(const QString & /*nombre*/) override
             {
                 throw ErrorLotes(1234, u"sin servicio"_s, u"NVLAEMP"_s);
             }
@@ -247,15 +249,17 @@ private Q_SLOTS:
         frmclsLotesFacturacion clase;
         DialogoPrueba dialogo;
         const QMetaObject &meta = frmclsLotesFacturacion::staticMetaObject;
-        for (const auto &[enDialogo, enClase] : {std::pair{"Lote", "Lotes"}, std::pair{"Cod_Lote", "Cod_Lote"}}) {
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, CopiaCampos::aDialogo(meta, &clase, dialogo, {{enDialogo, enClase}}));
-            QVERIFY(dialogo.dynamicPropertyNames().isEmpty());
-        }
+        QList<int> errores;
+        for (const auto &[enDialogo, enClase] : {std::pair{"Lote", "Lotes"}, std::pair{"Cod_Lote", "Cod_Lote"}})
+            errores << numeroError([&] { CopiaCampos::aDialogo(meta, &clase, dialogo, {{enDialogo, enClase}}); });
         for (const auto &[enDialogo, enClase] : {std::pair{"Loteo", "Lote"}, std::pair{"Lote", "Cod_Loto"}})
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, CopiaCampos::aClase(dialogo, meta, &clase, {{enDialogo, enClase}}));
+            errores << numeroError([&] { CopiaCampos::aClase(dialogo, meta, &clase, {{enDialogo, enClase}}); });
+        QVERIFY(!errores.contains(0));
+        QVERIFY(dialogo.dynamicPropertyNames().isEmpty());
     }
 
-    // By class identifier (braces and case aside) or by name; an unknown one creates nothing.
+    // By class identifier (braces and case aside) or by name; an unknown one
+    // creates nothing.
     void registro()
     {
         for (const auto &[clave, clase] :

@@ -16,8 +16,17 @@ namespace {
 
 // How many CapturarMensajes are running, nested (only the innermost takes a
 // message), and how many messages they have taken.
-int capturasEnCurso = 0;
-int mensajesCapturados = 0;
+struct Capturas
+{
+    int enCurso = 0;
+    int tomadas = 0;
+};
+
+Capturas &capturas()
+{
+    static Capturas c;
+    return c;
+}
 
 void fallar(const QString &motivo)
 {
@@ -78,7 +87,8 @@ bool ejecutarGuion(QDialog *dialogo, const std::function<void(QDialog *)> &guion
         limpio = false;
     }
     QPointer<QDialog> vigilado(dialogo);
-    // NVLA_CAPTURAS=folder keeps a picture of every dialog a test opens, for review.
+    // NVLA_CAPTURAS=folder keeps a picture of every dialog a test opens, for
+    // review.
     if (const QString carpeta = qEnvironmentVariable("NVLA_CAPTURAS"); !carpeta.isEmpty())
         dialogo->grab().save(carpeta + u'/' + dialogo->objectName() + u".png"_s);
     try {
@@ -89,7 +99,8 @@ bool ejecutarGuion(QDialog *dialogo, const std::function<void(QDialog *)> &guion
         fallar(u"the script raised: "_s + QString::fromLocal8Bit(error.what()));
         limpio = false;
     }
-    // A QVERIFY in the script returns from the script only: its failure is the driver's answer.
+    // A QVERIFY in the script returns from the script only: its failure is the
+    // driver's answer.
     limpio = limpio && !QTest::currentTestFailed();
     if (vigilado && vigilado->isVisible())
         limpio = limpio ? inesperada(vigilado, u"the script left open the "_s) : (vigilado->reject(), false);
@@ -104,17 +115,18 @@ bool conducir(const std::function<void()> &accion, const std::function<void(QDia
     int dialogos = 0;
     bool limpio = true;
     const Sondeo mensajes([&] {
-        if (QMessageBox *caja = mensajeVisible(); caja && capturasEnCurso == 0)
+        if (QMessageBox *caja = mensajeVisible(); caja && capturas().enCurso == 0)
             limpio = inesperada(caja);
     });
     const Sondeo sondeo([&] {
         if (QDialog *dialogo = dialogoModalActivo())
-            limpio = (!guion || dialogos++ > 0 ? inesperada(dialogo) : ejecutarGuion(dialogo, *guion)) && limpio;
+            limpio =
+                (guion == nullptr || dialogos++ > 0 ? inesperada(dialogo) : ejecutarGuion(dialogo, *guion)) && limpio;
     });
     accion();
-    if (guion && dialogos == 0)
+    if (guion != nullptr && dialogos == 0)
         fallar(u"no dialog came up"_s);
-    return limpio && (!guion || dialogos > 0);
+    return limpio && (guion == nullptr || dialogos > 0);
 }
 
 } // namespace
@@ -139,25 +151,25 @@ QString Textos(const QList<MensajeVisto> &mensajes)
 
 int MensajesCapturados()
 {
-    return mensajesCapturados;
+    return capturas().tomadas;
 }
 
 QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
 {
     QList<MensajeVisto> vistos;
-    const int nivel = ++capturasEnCurso;
+    const int nivel = ++capturas().enCurso;
     const Sondeo sondeo([&] {
         QMessageBox *caja = mensajeVisible();
-        if (capturasEnCurso != nivel || !caja)
+        if (capturas().enCurso != nivel || !caja)
             return;
         vistos << MensajeVisto{caja->windowTitle(), caja->text(), caja->icon()};
-        ++mensajesCapturados;
+        ++capturas().tomadas;
         if (QAbstractButton *ok = caja->button(QMessageBox::Ok))
             ok->click();
         else
             caja->reject();
     });
-    const std::unique_ptr<int, void (*)(int *)> salida(&capturasEnCurso, [](int *n) { --*n; });
+    const std::unique_ptr<int, void (*)(int *)> salida(&capturas().enCurso, [](int *n) { --*n; });
     accion();
     return vistos;
 }
@@ -210,7 +222,8 @@ void escribir(QWidget *dialogo, const QString &nombre, const QString &texto)
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     edit->setCursorPosition(0);
-    // QTest types only ASCII by itself; other letters go as key events carrying their text.
+    // QTest types only ASCII by itself; other letters go as key events carrying
+    // their text.
     for (const QChar c : texto) {
         if (c.unicode() < 128)
             QTest::keyClick(edit, char(c.unicode()));
