@@ -92,89 +92,63 @@ private Q_SLOTS:
         });
     }
 
-    // The scanner types the label, longer than the box takes, and ends it with
-    // Enter or Tab; the boxes show lot and expiry ("cajas"), and the purchase
-    // host gets what they show.
+    // The scanner types the label, longer than the box takes, with Ctrl+] as
+    // its separator, and ends it with Enter or Tab; the boxes show lot and
+    // expiry ("cajas"), and the purchase host gets what they show.
     void etiquetaGs1_data()
     {
-        for (const char *columna : {"clase", "tecleado"})
+        for (const char *columna : {"clase", "tecleado", "cajas"})
             QTest::addColumn<QString>(columna);
         QTest::addColumn<int>("fin");
-        QTest::addColumn<QString>("antes"); // the lot the box opens with
-        QTest::addColumn<bool>("pedirCaducidad");
         QTest::addColumn<bool>("lectura"); // Lotes_LecturaGS1
-        QTest::addColumn<QStringList>("cajas");
         const QString etiqueta = u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-ESCANEADO"_s;
-        const QStringList leida{u"LOTE-ESCANEADO"_s, u"31/12/2030"_s};
+        const QString leida = u"LOTE-ESCANEADO|31/12/2030"_s;
         const QString manual = u"(17)301231(10)LOTE-ESCANEADO"_s;
-        const QString largo = u"(17)301231(10)LOTE-DE-16-CIFRA"_s;
-        const int intro = Qt::Key_Return;
         const QString compras = u"compras"_s;
-        QTest::newRow("con Intro") << compras << etiqueta << intro << QString() << true << true << leida;
-        QTest::newRow("con tabulador") << compras << etiqueta << int(Qt::Key_Tab) << QString() << true << true << leida;
-        QTest::newRow("tras el lote que traía") << compras << etiqueta << intro << u"L-ORIG"_s << true << true << leida;
-        QTest::newRow("separador tras el lote") << compras << u"]C110LOTE-ESCANEADO"_s + QChar(29) + u"17301231"_s
-                                                << intro << QString() << true << true << leida;
-        QTest::newRow("código corriente")
-            << compras << u"10ABC"_s << intro << QString() << true << true << QStringList{u"10ABC"_s, QString()};
-        QTest::newRow("lote más largo que la caja")
-            << compras << largo << intro << QString() << true << true << QStringList{largo.left(15), QString()};
-        QTest::newRow("caducidad inhabilitada")
-            << compras << manual << intro << QString() << false << true << QStringList{u"LOTE-ESCANEADO"_s, QString()};
-        QTest::newRow("lectura apagada") << compras << manual << intro << QString() << true << false
-                                         << QStringList{manual.left(15), QString()};
-        const QString ventas = u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-DE-18-CIFRAS"_s;
-        QTest::newRow("marco de ventas") << u"facturacion"_s << ventas << intro << QString() << false << true
-                                         << QStringList{u"LOTE-DE-18-CIFRAS"_s, u"31/12/2030"_s};
-        QTest::newRow("marco de ventas, lectura apagada") << u"facturacion"_s << ventas << intro << QString() << false
-                                                          << false << QStringList{ventas.left(20), QString()};
+        QTest::newRow("con Intro") << compras << etiqueta << leida << int(Qt::Key_Return) << true;
+        QTest::newRow("separador tras el lote, con tabulador")
+            << compras << u"]C110LOTE-ESCANEADO"_s + QChar(29) + u"17301231"_s << leida << int(Qt::Key_Tab) << true;
+        QTest::newRow("lectura apagada") << compras << manual << manual.left(15) + u'|' << int(Qt::Key_Return) << false;
+        QTest::newRow("marco de ventas") << u"facturacion"_s
+                                         << u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-DE-18-CIFRAS"_s
+                                         << u"LOTE-DE-18-CIFRAS|31/12/2030"_s << int(Qt::Key_Return) << true;
     }
     void etiquetaGs1()
     {
         QFETCH(QString, clase);
         QFETCH(QString, tecleado);
+        QFETCH(QString, cajas);
         QFETCH(int, fin);
-        QFETCH(QString, antes);
-        QFETCH(bool, pedirCaducidad);
         QFETCH(bool, lectura);
-        QFETCH(QStringList, cajas);
-        const bool compras = clase == u"compras";
         NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
         QVERIFY_SQL(Sembrar(*bd, {}));
         Sesion s(clase, bd, u"3"_s);
         s.empresa->setParametro(u"Lotes_LecturaGS1"_s, lectura);
-        if (compras) {
-            s.entrada.fijar("Lote", antes);
-            s.entrada.fijar("PedirCaducidad", pedirCaducidad);
-        }
-        QStringList vistas;
+        if (s.entrada.tiene("PedirCaducidad"))
+            s.entrada.fijar("PedirCaducidad", true);
+        QString vistas;
         QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                auto *caja = control<kxTextBox>(d, u"txtLote"_s);
                                enfocar(d, u"txtLote"_s);
-                               // The separator as keyboard scanners send it: Ctrl+].
                                const QStringList trozos = tecleado.split(QChar(29));
-                               for (qsizetype i = 0; i < trozos.size(); ++i) {
-                                   if (i > 0)
-                                       QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)),
-                                                           Qt::ControlModifier);
-                                   QTest::keyClicks(caja, trozos[i]);
+                               QTest::keyClicks(caja, trozos[0]);
+                               if (trozos.size() > 1) {
+                                   QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)),
+                                                       Qt::ControlModifier);
+                                   QTest::keyClicks(caja, trozos[1]);
                                }
                                QTest::keyClick(caja, Qt::Key(fin));
-                               vistas = {caja->text(), control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor()};
+                               vistas = caja->text() + u'|' + control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor();
                                // Enter then moves to Aceptar as it always does.
-                               if (!compras)
+                               if (fin == Qt::Key_Return && clase != u"compras")
                                    QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
-                               const bool falta = !compras || (pedirCaducidad && vistas[1].isEmpty());
-                               clic(d, falta ? u"cmdCancelar"_s : u"cmdAceptar"_s);
+                               clic(d,
+                                    clase == u"compras" && !vistas.endsWith(u'|') ? u"cmdAceptar"_s : u"cmdCancelar"_s);
                            }));
         QCOMPARE(vistas, cajas);
-        if (!compras)
-            return;
-        // What the boxes show is what the host gets.
         if (s.entrada.campo("Result").toBool())
-            QCOMPARE(s.entrada.campo("Caducidad").toDate(), pedirCaducidad ? QDate(2030, 12, 31) : QDate(1900, 1, 1));
-        QCOMPARE(s.entrada.campo("Lote").toString(), s.entrada.campo("Result").toBool() ? cajas[0] : antes);
+            QCOMPARE(s.entrada.Salidas().section(u'|', 0, 2), u"Verdadero|LOTE-ESCANEADO|2030-12-31"_s);
     }
 };
 

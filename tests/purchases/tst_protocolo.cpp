@@ -1,5 +1,6 @@
 // What every entry class shares: the lot models that need no dialog, the
 // ways out of a dialog, the shared context, Modal, and registration.
+#include "foundation/entry/CopiaCampos.h"
 #include "tests/sales/EscenarioVentas.h"
 
 #include <nvlalotes/ErrorLotes.h>
@@ -46,6 +47,26 @@ QString respuesta(const QString &clase, const QString &modelo, bool result)
     return sinDialogo ? respuesta : u"a dialog"_s;
 }
 
+int numeroError(const std::function<void()> &accion)
+{
+    try {
+        accion();
+    } catch (const ErrorLotes &error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+// A dialog's side of a copy: its one field.
+class DialogoPrueba final : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Lote MEMBER Lote)
+
+public:
+    QString Lote;
+};
+
 } // namespace
 
 class TstProtocolo : public QObject
@@ -74,24 +95,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("esperado");
         const QString nula = u"|1900-01-01|T-HOST|C-HOST"_s;
         const QString noValido = u"error %1"_s.arg(NumeroError::ModeloLotesNoValido);
-        QTest::newRow("compras 1") << u"compras"_s << u"1"_s << u"Verdadero|"_s + nula;
-        for (const char *modelo : {"", "5", "2.5", "abc"})
-            QTest::newRow(qPrintable(u"compras "_s + QLatin1StringView(modelo)))
-                << u"compras"_s << QString::fromLatin1(modelo) << noValido;
-        QTest::newRow("facturación 4") << u"facturacion"_s << u"4"_s << u"Verdadero|1|L-HOST"_s + nula;
-        QTest::newRow("facturación 7") << u"facturacion"_s << u"7"_s << noValido;
-        for (const QString &clase : {u"regularizar"_s, u"traspaso"_s, u"inventario"_s}) {
-            for (const QString &modelo : {u"1"_s, u"4.0"_s})
-                QTest::newRow(qPrintable(clase + u' ' + modelo)) << clase << modelo << u"Verdadero|1|L-HOST"_s + nula;
-            for (const QString &modelo : {u"0"_s, u"Lote"_s})
-                QTest::newRow(qPrintable(clase + u' ' + modelo)) << clase << modelo << noValido;
-        }
-        // A model with a dialog reads the database before showing it: its failure reaches the host.
-        for (const QString &clase : {u"traspaso"_s, u"inventario"_s}) {
-            for (const QString &modelo : {u"2"_s, u"3"_s})
-                QTest::newRow(qPrintable(clase + u' ' + modelo + u" sin base de datos"_s))
-                    << clase << modelo << u"error %1"_s.arg(NumeroError::ConexionNoValida);
-        }
+        const QString sinBase = u"error %1"_s.arg(NumeroError::ConexionNoValida);
+        // A model with a dialog reads the database before showing it: its failure
+        // reaches the host.
+        for (const QStringList &fila : {QStringList{u"compras"_s, u"1"_s, u"Verdadero|"_s + nula},
+                                        {u"compras"_s, {}, noValido},
+                                        {u"compras"_s, u"2.5"_s, noValido},
+                                        {u"compras"_s, u"abc"_s, noValido},
+                                        {u"facturacion"_s, u"4"_s, u"Verdadero|1|L-HOST"_s + nula},
+                                        {u"facturacion"_s, u"7"_s, noValido},
+                                        {u"regularizar"_s, u"1"_s, u"Verdadero|1|L-HOST"_s + nula},
+                                        {u"regularizar"_s, u"0"_s, noValido},
+                                        {u"traspaso"_s, u"4.0"_s, u"Verdadero|1|L-HOST"_s + nula},
+                                        {u"traspaso"_s, u"Lote"_s, noValido},
+                                        {u"inventario"_s, u"1"_s, u"Verdadero|1|L-HOST"_s + nula},
+                                        {u"inventario"_s, u"5"_s, noValido},
+                                        {u"traspaso"_s, u"2"_s, sinBase},
+                                        {u"inventario"_s, u"3"_s, sinBase}})
+            QTest::newRow(qPrintable(fila[0] + u' ' + fila[1])) << fila[0] << fila[1] << fila[2];
     }
     void modelosSinDialogo()
     {
@@ -161,7 +182,8 @@ private Q_SLOTS:
         if (salida == u"modal0") {
             s.entrada.Show(0);
         } else {
-            // The host's window may go while the dialog runs: the dialog ends with it, freed once.
+            // The host's window may go while the dialog runs: the dialog ends with
+            // it, freed once.
             auto propietario = std::make_unique<QWidget>();
             propietario->show();
             QVERIFY(ConDialogo([&] { s.entrada.Show(1, propietario.get()); },
@@ -189,91 +211,68 @@ private Q_SLOTS:
         QCOMPARE(s.entrada.Salidas(), esperado.isEmpty() ? s.entrada.SalidasMarcadas() : esperado);
     }
 
-    void laUltimaEmpresaGanaParaTodas()
+    // The company is shared by every class: the last one given wins. A model
+    // without a dialog answers whatever Modal says; with a dialog an invalid
+    // Modal fails before any field changes; so does a company that cannot read
+    // its parameters, with its own error.
+    void empresaYModal()
     {
         frmclsLotesCompras primera;
         frmclsLotesCompras segunda;
         primera.EmpresaNuvalia(empresa(u"1"_s));
         segunda.EmpresaNuvalia(empresa(u"7"_s));
-        // The first class now runs under the second company's model 7: no dialog exists for it.
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, primera.Show(1));
-        segunda.EmpresaNuvalia(empresa(u"1"_s));
-        primera.Show(1);
-        QVERIFY(primera.Result);
-    }
-
-    // A model without a dialog answers whatever Modal says; with a dialog an
-    // invalid Modal fails before any field changes.
-    void modalFueraDeRango()
-    {
-        frmclsLotesCompras compras;
-        compras.EmpresaNuvalia(empresa(u"1"_s));
-        compras.Lote = u"X"_s;
-        compras.Show(2);
-        QVERIFY(compras.Result);
-        QCOMPARE(compras.Lote, QString());
+        QCOMPARE(numeroError([&] { primera.Show(1); }), NumeroError::ModeloLotesNoValido);
         frmclsLotesFacturacion ventas;
         ventas.EmpresaNuvalia(empresa(u"4"_s));
         ventas.Show(-7);
-        QVERIFY(ventas.Result);
         QCOMPARE(ventas.Cod_Lote, 1);
-
-        frmclsLotesCompras conDialogo;
-        conDialogo.EmpresaNuvalia(empresa(u"3"_s));
-        conDialogo.Lote = u"X"_s;
-        try {
-            conDialogo.Show(2);
-            QFAIL("Show accepted Modal 2 with a dialog");
-        } catch (const ErrorLotes &error) {
-            QCOMPARE(error.Number(), NumeroError::LlamadaNoValida);
-        }
-        QVERIFY(!conDialogo.Result);
-        QCOMPARE(conDialogo.Lote, u"X"_s);
-    }
-
-    void errorDeLaEmpresaLlegaAlHost()
-    {
+        segunda.EmpresaNuvalia(empresa(u"3"_s));
+        segunda.Lote = u"X"_s;
+        QCOMPARE(numeroError([&] { segunda.Show(2); }), NumeroError::LlamadaNoValida);
         struct EmpresaRota : EmpresaMemoria
         {
-            QVariant LeerParametro(const QString &) override
+            QVariant LeerParametro(const QString & /*nombre*/) override
             {
                 throw ErrorLotes(1234, u"sin servicio"_s, u"NVLAEMP"_s);
             }
         };
-        frmclsLotesCompras clase;
-        clase.EmpresaNuvalia(std::make_shared<EmpresaRota>());
-        clase.Lote = u"X"_s;
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, clase.Show(1));
-        QCOMPARE(clase.Lote, u"X"_s);
+        segunda.EmpresaNuvalia(std::make_shared<EmpresaRota>());
+        QCOMPARE(numeroError([&] { segunda.Show(1); }), 1234);
+        QVERIFY(!segunda.Result);
+        QCOMPARE(segunda.Lote, u"X"_s);
     }
 
-    // By class identifier (braces and case aside) or by name; an unknown one creates nothing.
-    void registro_data()
+    // A misspelt name in a copy between class and dialog fails loudly, and the
+    // dialog gains no field of that name.
+    void nombreQueNoExiste()
     {
-        QTest::addColumn<QString>("clave");
-        QTest::addColumn<QString>("clase");
-        QTest::newRow("identificador") << u"467AEFB2-B541-4C0C-A141-D5C6100B49CA"_s << u"frmclsLotesCompras"_s;
-        QTest::newRow("nombre") << u"frmclsLotesCompras"_s << u"frmclsLotesCompras"_s;
-        QTest::newRow("facturación") << u"C23CE54A-753C-4E21-AD0B-C74F3B2A027B"_s << u"frmclsLotesFacturacion"_s;
-        QTest::newRow("regularización, con llaves y minúsculas")
-            << u"{e26860ab-5344-4968-8087-82426fb6941d}"_s << u"frmclsLotesRegularizar"_s;
-        QTest::newRow("traspaso") << u"0220F91A-BDC4-425B-BCB0-6416F104DACA"_s << u"frmclsLotesTraspaso"_s;
-        QTest::newRow("inventario") << u"{12334dd8-5591-4a7b-88b4-6089e806b7e9}"_s << u"frmclsLotesInventario"_s;
-        QTest::newRow("desconocido") << u"00000000-0000-0000-0000-000000000000"_s << QString();
+        frmclsLotesFacturacion clase;
+        DialogoPrueba dialogo;
+        const QMetaObject &meta = frmclsLotesFacturacion::staticMetaObject;
+        QList<int> errores;
+        for (const auto &[enDialogo, enClase] : {std::pair{"Lote", "Lotes"}, std::pair{"Cod_Lote", "Cod_Lote"}})
+            errores << numeroError([&] { CopiaCampos::aDialogo(meta, &clase, dialogo, {{enDialogo, enClase}}); });
+        for (const auto &[enDialogo, enClase] : {std::pair{"Loteo", "Lote"}, std::pair{"Lote", "Cod_Loto"}})
+            errores << numeroError([&] { CopiaCampos::aClase(dialogo, meta, &clase, {{enDialogo, enClase}}); });
+        QVERIFY(!errores.contains(0));
+        QVERIFY(dialogo.dynamicPropertyNames().isEmpty());
     }
+
+    // By class identifier (braces and case aside) or by name; an unknown one
+    // creates nothing.
     void registro()
     {
-        QFETCH(QString, clave);
-        QFETCH(QString, clase);
-        try {
-            auto creada = Registro::CrearClase(clave);
-            QVERIFY(!clase.isEmpty());
+        for (const auto &[clave, clase] :
+             {std::pair{u"467AEFB2-B541-4C0C-A141-D5C6100B49CA"_s, "frmclsLotesCompras"},
+              std::pair{u"frmclsLotesCompras"_s, "frmclsLotesCompras"},
+              std::pair{u"{e26860ab-5344-4968-8087-82426fb6941d}"_s, "frmclsLotesRegularizar"},
+              std::pair{u"{12334dd8-5591-4a7b-88b4-6089e806b7e9}"_s, "frmclsLotesInventario"}}) {
+            const auto creada = Registro::CrearClase(clave);
             const ClaseEntradaLotes &entrada = *creada;
-            QVERIFY2(QByteArray(typeid(entrada).name()).contains(clase.toLatin1()), typeid(entrada).name());
-        } catch (const ErrorLotes &error) {
-            QVERIFY(clase.isEmpty());
-            QCOMPARE(error.Number(), NumeroError::ClaseNoDisponible);
+            QVERIFY2(QByteArray(typeid(entrada).name()).contains(clase), typeid(entrada).name());
         }
+        QCOMPARE(numeroError([] { Registro::CrearClase(u"00000000-0000-0000-0000-000000000000"_s); }),
+                 NumeroError::ClaseNoDisponible);
     }
 };
 

@@ -92,15 +92,6 @@ QStringList LotesEnBase(Conexion &conexion)
                              u"WHERE Cod_Empresa = 1 AND Cod_Articulo = %1 ORDER BY Cod_Lote"_s.arg(ArticuloPrueba));
 }
 
-QString StockEnBase(Conexion &conexion, qint32 clave)
-{
-    const QStringList filas =
-        FilasDe(conexion, u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = 1 AND "
-                          u"Cod_Almacen = %1 AND Cod_Lote = %2"_s.arg(AlmacenPrueba)
-                              .arg(clave));
-    return filas.isEmpty() ? u"sin fila"_s : filas.constFirst();
-}
-
 void SobreElArticulo(Entrada &entrada, int unidades)
 {
     const QList<std::pair<const char *, QVariant>> campos{{"Cod_Almacen", AlmacenPrueba},

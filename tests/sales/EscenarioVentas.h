@@ -48,9 +48,6 @@ void SembrarConInventario(Conexion &conexion);
 
 // Lots of the article in the database, as "key|lot|expiry|tone|caliber", in key order.
 QStringList LotesEnBase(Conexion &conexion);
-// Stock of a lot in the test warehouse as "units" text, or "sin fila".
-QString StockEnBase(Conexion &conexion, qint32 clave);
-
 // Points the class at the article and warehouse above, with the units, and
 // lets it choose automatically and control lots where it has those fields.
 void SobreElArticulo(Entrada &entrada, int unidades);

@@ -12,68 +12,52 @@ namespace NVLALotes::Pruebas {
 
 namespace {
 
-// The PostgreSQL database of this run: created on first use, dropped when the
-// application ends.
-struct BasePostgres
+// The PostgreSQL database of this run (NVLA_PG with its own Database):
+// created on first use, dropped when the application ends.
+QString &cadenaPostgres()
 {
-    QString servidor; // NVLA_PG as given
-    QString nombre;
-    QString cadena;
-    bool creada = false;
-};
-
-BasePostgres &basePostgres()
-{
-    static BasePostgres base;
-    return base;
+    static QString cadena;
+    return cadena;
 }
 
-QString conBaseDatos(const QString &cadena, const QString &baseDatos)
+QString nombrePostgres()
 {
-    QStringList partes;
-    for (const QString &par : cadena.split(u';', Qt::SkipEmptyParts)) {
-        if (!par.trimmed().startsWith(u"Database="_s, Qt::CaseInsensitive))
-            partes << par;
-    }
-    return partes.join(u';') + u";Database="_s + baseDatos;
+    return u"nvla_prueba_%1"_s.arg(QCoreApplication::applicationPid());
 }
 
 void borrarBasePostgres()
 {
-    BasePostgres &base = basePostgres();
-    if (!base.creada)
-        return;
     try {
-        auto servidor = Conexion::Abrir(base.servidor);
-        servidor->Ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(base.nombre));
+        Conexion::Abrir(qEnvironmentVariable("NVLA_PG"))
+            ->Ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(nombrePostgres()));
     } catch (const ErrorLotes &error) {
         qWarning("could not drop the test database: %s", qPrintable(TextoError(error)));
     }
-    base.creada = false;
 }
 
-QString cadenaPostgres()
+QString basePostgres()
 {
-    BasePostgres &base = basePostgres();
-    if (base.creada)
-        return base.cadena;
-    base.servidor = qEnvironmentVariable("NVLA_PG");
-    base.nombre = u"nvla_prueba_%1"_s.arg(QCoreApplication::applicationPid());
-    auto servidor = Conexion::Abrir(base.servidor);
-    servidor->Ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(base.nombre));
-    servidor->Ejecutar(u"CREATE DATABASE %1"_s.arg(base.nombre));
-    base.cadena = conBaseDatos(base.servidor, base.nombre);
-    base.creada = true;
+    if (!cadenaPostgres().isEmpty())
+        return cadenaPostgres();
+    const QString servidor = qEnvironmentVariable("NVLA_PG");
+    borrarBasePostgres();
+    Conexion::Abrir(servidor)->Ejecutar(u"CREATE DATABASE "_s + nombrePostgres());
+    QStringList partes;
+    for (const QString &par : servidor.split(u';', Qt::SkipEmptyParts)) {
+        if (!par.trimmed().startsWith(u"Database="_s, Qt::CaseInsensitive))
+            partes << par;
+    }
+    cadenaPostgres() = partes.join(u';') + u";Database="_s + nombrePostgres();
     qAddPostRoutine(&borrarBasePostgres);
-    return base.cadena;
+    return cadenaPostgres();
 }
 
 std::shared_ptr<Conexion> postgresNueva()
 {
-    auto conexion = Conexion::Abrir(cadenaPostgres());
-    conexion->Ejecutar(u"DROP SCHEMA IF EXISTS dbo CASCADE"_s);
-    conexion->Ejecutar(u"DROP SCHEMA IF EXISTS public CASCADE"_s);
-    conexion->Ejecutar(u"CREATE SCHEMA public"_s);
+    auto conexion = Conexion::Abrir(basePostgres());
+    for (const QString &sql :
+         {u"DROP SCHEMA IF EXISTS dbo CASCADE"_s, u"DROP SCHEMA IF EXISTS public CASCADE"_s, u"CREATE SCHEMA public"_s})
+        conexion->Ejecutar(sql);
     return conexion;
 }
 
@@ -144,7 +128,7 @@ std::shared_ptr<Conexion> BaseDatosPrueba::OtraConexion(const QString &motor)
 
 QString BaseDatosPrueba::Cadena(const QString &motor)
 {
-    return motor == u"postgresql"_s ? cadenaPostgres() : cadenaSqlite();
+    return motor == u"postgresql"_s ? basePostgres() : cadenaSqlite();
 }
 
 QString TextoValor(const QVariant &valor)

@@ -17,14 +17,10 @@ namespace {
 
 struct Corrida
 {
-    int pasos = 0;
-    bool fallo = false;
-    QString pasoFallido;
     bool conducido = false;
     std::optional<ErrorLotes> error;
     QList<MensajeVisto> mensajes;
     QList<MensajeVisto> mensajesCarga;
-    QList<MensajeVisto> mensajesPreparar;
     QString camposAntes, camposDespues;
     QStringList tablasAntes, tablasDespues;
 };
@@ -36,14 +32,14 @@ QStringList tablasDeLotes(Conexion &conexion)
 }
 
 // A fresh database of the engine holding the scenario's data; null (recorded) when it cannot be made.
-std::shared_ptr<Conexion> baseSembrada(const QString &motor, const EscenarioFallos &escenario)
+std::shared_ptr<Conexion> baseSembrada(const QString &motor, const std::function<void(Conexion &)> &sembrar)
 {
     QString motivo;
     bool omitir = false;
     auto bd = BaseDatosPrueba::Crear(motor, false, &motivo, &omitir);
     try {
         if (bd)
-            escenario.sembrar(*bd);
+            sembrar(*bd);
     } catch (const ErrorLotes &error) {
         motivo = TextoError(error);
         bd.reset();
@@ -98,8 +94,9 @@ void actuar(const EscenarioFallos &escenario, QDialog *d, Corrida &r, int mensaj
     };
     if (ventana && MensajesCapturados() > mensajesAntes)
         return salir();
-    r.mensajesPreparar = CapturarMensajes([&] { escenario.preparar(d); });
-    if (!r.mensajesPreparar.isEmpty() || !d->isVisible())
+    // A message while the clerk reads on is judged as a failed load: nothing chosen, nothing written.
+    r.mensajesCarga += CapturarMensajes([&] { escenario.preparar(d); });
+    if (!r.mensajesCarga.isEmpty() || !d->isVisible())
         return salir();
     r.mensajes = CapturarMensajes([&] { pulsar(escenario, d); });
     if (!r.mensajes.isEmpty()) {
@@ -111,7 +108,7 @@ void actuar(const EscenarioFallos &escenario, QDialog *d, Corrida &r, int mensaj
         salir();
 }
 
-void conducir(const EscenarioFallos &escenario, AnfitrionPrueba &host, Corrida &r)
+void conducir(const EscenarioFallos &escenario, Entrada &host, Corrida &r)
 {
     if (!escenario.preparar) {
         r.conducido = SinDialogo([&] { host.Show(); });
@@ -124,88 +121,51 @@ void conducir(const EscenarioFallos &escenario, AnfitrionPrueba &host, Corrida &
     if (escenario.cerrar.isEmpty())
         mostrar();
     else
-        r.mensajesCarga = CapturarMensajes(mostrar); // what the window says while it loads
+        r.mensajesCarga = CapturarMensajes(mostrar) + r.mensajesCarga; // what the window says while it loads
 }
 
-// One run of the scenario with step `fallarEn` failing (0: none); false when
-// the database could not be prepared (recorded).
-bool correr(const QString &motor, const EscenarioFallos &escenario, int fallarEn, Corrida &r)
+// One run of the scenario on `falla`, over the database `bd`.
+Corrida correr(const EscenarioFallos &escenario, const std::shared_ptr<Conexion> &falla, Conexion &bd)
 {
-    const std::shared_ptr<Conexion> bd = baseSembrada(motor, escenario);
-    if (!bd)
-        return false;
-    r.tablasAntes = tablasDeLotes(*bd);
-    auto falla = std::make_shared<ConexionConFallo>(bd, fallarEn);
-    const std::unique_ptr<AnfitrionPrueba> host = escenario.anfitrion(falla);
+    Corrida r;
+    r.tablasAntes = tablasDeLotes(bd);
+    const std::unique_ptr<Entrada> host = escenario.anfitrion(falla);
     r.camposAntes = host->Campos();
     try {
         conducir(escenario, *host, r);
     } catch (const ErrorLotes &error) {
         r.error = error;
     }
-    r.mensajesCarga += r.mensajesPreparar; // judged as a failed load: nothing chosen, nothing written
-    r.pasos = falla->Pasos();
-    r.fallo = falla->Fallo();
-    r.pasoFallido = falla->PasoFallido();
     r.camposDespues = host->Campos();
-    r.tablasDespues = tablasDeLotes(*bd);
-    return true;
+    r.tablasDespues = tablasDeLotes(bd);
+    return r;
 }
 
-// Records the first rule a run breaks, with the step it failed at.
-class Juicio
+// The first rule a run with a failing step breaks; empty when it keeps them all.
+QString juzgar(const Corrida &limpia, const Corrida &r)
 {
-public:
-    explicit Juicio(QString donde)
-        : m_donde(std::move(donde))
-    {}
-    void exigir(bool cierto, const QString &que)
-    {
-        if (cierto || !m_bien)
-            return;
-        m_bien = false;
-        QTest::qFail(qPrintable(que + u" at "_s + m_donde), __FILE__, __LINE__);
+    const QString fallo = ConexionConFallo::TextoFallo();
+    if (r.error) {
+        if (r.error->Number() != NumeroError::BaseDatos || !r.error->Description().contains(fallo))
+            return u"the host got an unclear error "_s + TextoError(*r.error);
+    } else {
+        const QList<MensajeVisto> &m = r.mensajesCarga.isEmpty() ? r.mensajes : r.mensajesCarga;
+        if (m.isEmpty())
+            return u"the failure went unreported"_s;
+        if (!r.conducido)
+            return u"the dialog could not be driven or left after its message"_s;
+        if (m.size() != 1 || m[0].icono != QMessageBox::Critical || !m[0].texto.contains(fallo))
+            return u"an unclear message: "_s + m[0].texto;
     }
-    bool bien() const { return m_bien; }
-
-private:
-    QString m_donde;
-    bool m_bien = true;
-};
-
-void juzgarError(const Corrida &r, Juicio &juicio)
-{
-    juicio.exigir(r.error->Number() == NumeroError::BaseDatos &&
-                      r.error->Description().contains(ConexionConFallo::TextoFallo()),
-                  u"the host got an unclear error "_s + TextoError(*r.error));
-    juicio.exigir(r.camposDespues == r.camposAntes, u"the host's fields changed to "_s + r.camposDespues);
-    // An error tells the host that nothing was chosen: a lot written before it
-    // would exist with its key lost, and a half-written one is worse.
-    juicio.exigir(r.tablasDespues == r.tablasAntes,
-                  u"the lot tables changed behind the error: "_s + r.tablasDespues.join(u" / "_s));
-}
-
-void juzgarMensaje(const Corrida &limpia, const Corrida &r, Juicio &juicio)
-{
-    const MensajeVisto &m = r.mensajes.constFirst();
-    juicio.exigir(r.conducido, u"the dialog could not be driven after its message"_s);
-    juicio.exigir(r.mensajes.size() == 1 && m.icono == QMessageBox::Critical &&
-                      m.texto.contains(ConexionConFallo::TextoFallo()),
-                  u"an unclear message: "_s + m.texto);
-    juicio.exigir(r.camposDespues == limpia.camposDespues, u"the retry ended with "_s + r.camposDespues);
-    juicio.exigir(r.tablasDespues == limpia.tablasDespues,
-                  u"the retry left the lot tables as "_s + r.tablasDespues.join(u" / "_s));
-}
-
-void juzgarCarga(const Corrida &r, Juicio &juicio)
-{
-    const MensajeVisto &m = r.mensajesCarga.constFirst();
-    juicio.exigir(r.conducido, u"the window could not be left after its message"_s);
-    juicio.exigir(r.mensajesCarga.size() == 1 && m.icono == QMessageBox::Critical &&
-                      m.texto.contains(ConexionConFallo::TextoFallo()),
-                  u"an unclear message at load: "_s + m.texto);
-    juicio.exigir(r.camposDespues == r.camposAntes, u"the host's fields changed to "_s + r.camposDespues);
-    juicio.exigir(r.tablasDespues == r.tablasAntes, u"a failed load wrote "_s + r.tablasDespues.join(u" / "_s));
+    // An error or a failed load tells the host that nothing was chosen: a lot
+    // written before it would exist with its key lost, and a half-written one
+    // is worse. After a message, the same press again ends as the clean run.
+    const bool reintento = !r.error && r.mensajesCarga.isEmpty();
+    if (r.camposDespues != (reintento ? limpia.camposDespues : r.camposAntes))
+        return u"the host's fields ended as "_s + r.camposDespues;
+    if (r.tablasDespues != (reintento ? limpia.tablasDespues : r.tablasAntes))
+        return u"the lot tables ended as "_s + r.tablasDespues.join(u" / "_s);
+    return {};
 }
 
 } // namespace
@@ -213,32 +173,20 @@ void juzgarCarga(const Corrida &r, Juicio &juicio)
 int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
 {
     Corrida limpia;
-    if (!correr(motor, escenario, 0, limpia))
-        return 0;
-    Juicio inicial(u"the clean run"_s);
-    inicial.exigir(!limpia.error, u"an error "_s + (limpia.error ? TextoError(*limpia.error) : QString()));
-    inicial.exigir(limpia.conducido && limpia.mensajes.isEmpty() && limpia.mensajesCarga.isEmpty() && limpia.pasos > 0,
-                   u"no clean end, or no step taken"_s);
-    if (!inicial.bien())
-        return 0;
-    for (int paso = 1; paso <= limpia.pasos; ++paso) {
-        Corrida r;
-        if (!correr(motor, escenario, paso, r))
-            return 0;
-        Juicio juicio(u"step %1 (%2)"_s.arg(paso).arg(r.pasoFallido));
-        juicio.exigir(r.fallo, u"the step was not reached"_s);
-        if (r.error)
-            juzgarError(r, juicio);
-        else if (!r.mensajesCarga.isEmpty())
-            juzgarCarga(r, juicio);
-        else if (!r.mensajes.isEmpty())
-            juzgarMensaje(limpia, r, juicio);
-        else
-            juicio.exigir(false, u"the failure went unreported"_s);
-        if (!juicio.bien())
-            return 0;
-    }
-    return limpia.pasos;
+    return RecorrerPasos(motor, escenario.sembrar, [&](const std::shared_ptr<Conexion> &falla, Conexion &bd, int paso) {
+        const Corrida r = correr(escenario, falla, bd);
+        QString roto;
+        if (paso == 0 && (r.error || !r.conducido || !r.mensajes.isEmpty() || !r.mensajesCarga.isEmpty()))
+            roto = u"no clean end"_s + (r.error ? u": "_s + TextoError(*r.error) : QString());
+        else if (paso > 0)
+            roto = juzgar(limpia, r);
+        if (paso == 0)
+            limpia = r;
+        if (!roto.isEmpty())
+            QTest::qFail(qPrintable(roto + u" at step %1 (%2)"_s.arg(paso).arg(
+                                               static_cast<ConexionConFallo &>(*falla).PasoFallido())),
+                         __FILE__, __LINE__);
+    });
 }
 
 int RecorrerPasos(
@@ -247,7 +195,7 @@ int RecorrerPasos(
 {
     int pasos = 0;
     for (int paso = 0; paso == 0 || paso <= pasos; ++paso) {
-        const std::shared_ptr<Conexion> bd = baseSembrada(motor, EscenarioFallos{sembrar, nullptr, nullptr, {}});
+        const std::shared_ptr<Conexion> bd = baseSembrada(motor, sembrar);
         if (!bd)
             return 0;
         const auto falla = std::make_shared<ConexionConFallo>(bd, paso);
@@ -262,28 +210,6 @@ int RecorrerPasos(
         }
     }
     return pasos;
-}
-
-void FilasDeFallos(const TablaEscenarios &tabla)
-{
-    QTest::addColumn<QString>("motor");
-    QTest::addColumn<int>("escenario");
-    for (const QString &motor : Motores()) {
-        for (int i = 0; i < tabla.size(); ++i)
-            QTest::newRow(qPrintable(motor + u' ' + tabla.at(i).first)) << motor << i;
-    }
-}
-
-void ProbarCadaPaso(const TablaEscenarios &tabla)
-{
-    QFETCH(QString, motor);
-    QFETCH(int, escenario);
-    NVLA_BASE_DATOS(disponible, motor, false); // skips or fails as every engine test does
-    disponible.reset();
-    const auto &[nombre, pasosDelEscenario] = tabla.at(escenario);
-    const int pasos = RecorrerFallos(motor, pasosDelEscenario);
-    QVERIFY(pasos > 0);
-    qInfo("%s: %d steps failed in turn", qPrintable(nombre), pasos);
 }
 
 } // namespace NVLALotes::Pruebas

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/core/database/Conexion.h"
+#include "tests/support/Entrada.h"
 
 #include <QDialog>
 #include <QList>
@@ -28,22 +29,13 @@
 // A failure nobody hears of fails the test, as does any failure of the driver.
 namespace NVLALotes::Pruebas {
 
-// The host's side of a scenario: an entry class and the fields it reads.
-class AnfitrionPrueba
-{
-public:
-    virtual ~AnfitrionPrueba() = default;
-    virtual void Show() = 0; // Show(1)
-    // Every field the host sets or reads, Result included, as one text.
-    virtual QString Campos() const = 0;
-};
-
 struct EscenarioFallos
 {
     // What the database holds before the scenario, beyond the schema.
     std::function<void(Conexion &)> sembrar;
-    // The entry class on `conexion`, its company read from that database, its fields set.
-    std::function<std::unique_ptr<AnfitrionPrueba>(std::shared_ptr<Conexion> conexion)> anfitrion;
+    // The entry class (its fields as the host sees them) on `conexion`, its company read from that database, its fields
+    // set.
+    std::function<std::unique_ptr<Entrada>(std::shared_ptr<Conexion> conexion)> anfitrion;
     // The clerk's actions before the final press; null when the class answers without a dialog.
     std::function<void(QDialog *)> preparar;
     // The control of the final press.
@@ -69,15 +61,5 @@ struct EscenarioFallos
 [[nodiscard]] int RecorrerPasos(
     const QString &motor, const std::function<void(Conexion &)> &sembrar,
     const std::function<void(const std::shared_ptr<Conexion> &conFallo, Conexion &real, int fallarEn)> &correr);
-
-// A test program's scenarios, by name.
-using TablaEscenarios = QList<std::pair<QString, EscenarioFallos>>;
-
-// The data of a loop test: columns "motor" and "escenario" (an index into the
-// table), one row per engine and scenario.
-void FilasDeFallos(const TablaEscenarios &tabla);
-// The loop test of one row: skips an engine the harness skips, runs the loop
-// and reports how many steps failed in turn.
-void ProbarCadaPaso(const TablaEscenarios &tabla);
 
 } // namespace NVLALotes::Pruebas

@@ -8,21 +8,24 @@
 #include <QPointer>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace NVLALotes::Pruebas {
 
 namespace {
 
-// How many CapturarMensajes are running, nested; only the innermost takes a message.
-int &capturasEnCurso()
+// How many CapturarMensajes are running, nested (only the innermost takes a
+// message), and how many messages they have taken.
+struct Capturas
 {
-    static int capturas = 0;
-    return capturas;
-}
+    int enCurso = 0;
+    int tomadas = 0;
+};
 
-int &mensajesCapturados()
+Capturas &capturas()
 {
-    static int mensajes = 0;
-    return mensajes;
+    static Capturas c;
+    return c;
 }
 
 void fallar(const QString &motivo)
@@ -30,45 +33,49 @@ void fallar(const QString &motivo)
     QTest::qFail(qPrintable(motivo), __FILE__, __LINE__);
 }
 
+// Runs `cada` every 5 ms while it lives. A timer does not fire again while its
+// own handler runs (a script in a nested loop): what must watch meanwhile needs
+// a Sondeo of its own.
+class Sondeo
+{
+public:
+    explicit Sondeo(const std::function<void()> &cada)
+    {
+        m_temporizador.setInterval(5);
+        QObject::connect(&m_temporizador, &QTimer::timeout, &m_temporizador, cada);
+        m_temporizador.start();
+    }
+
+private:
+    QTimer m_temporizador;
+};
+
+QMessageBox *mensajeVisible()
+{
+    auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    return caja && caja->isVisible() ? caja : nullptr;
+}
+
 QDialog *dialogoModalActivo()
 {
     auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (!dialogo || qobject_cast<QMessageBox *>(dialogo) || !dialogo->isVisible())
-        return nullptr;
-    return dialogo;
+    return dialogo && !qobject_cast<QMessageBox *>(dialogo) && dialogo->isVisible() ? dialogo : nullptr;
 }
 
 QString descripcion(const QWidget *ventana)
 {
     if (const auto *caja = qobject_cast<const QMessageBox *>(ventana))
-        return QStringLiteral("message box \"%1\"").arg(caja->text());
-    return QStringLiteral("dialog %1").arg(ventana->objectName());
+        return u"message box \"%1\""_s.arg(caja->text());
+    return u"dialog "_s + ventana->objectName();
 }
 
-// While it lives, a message box that comes up with no capture running fails
-// the test and is closed: an unexpected message would otherwise wait forever.
-class VigiaMensajes
+// Closes an unexpected window and fails the test; answers false.
+bool inesperada(QDialog *ventana, const QString &que = u"unexpected "_s)
 {
-public:
-    VigiaMensajes()
-    {
-        m_sondeo.setInterval(5);
-        QObject::connect(&m_sondeo, &QTimer::timeout, &m_sondeo, [this] {
-            auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (capturasEnCurso() > 0 || !caja || !caja->isVisible())
-                return;
-            m_visto = true;
-            fallar(QStringLiteral("unexpected %1").arg(descripcion(caja)));
-            caja->reject();
-        });
-        m_sondeo.start();
-    }
-    bool visto() const { return m_visto; }
-
-private:
-    QTimer m_sondeo;
-    bool m_visto = false;
-};
+    fallar(que + descripcion(ventana));
+    ventana->reject();
+    return false;
+}
 
 // Runs the script on the dialog; answers whether it ran clean and closed it.
 bool ejecutarGuion(QDialog *dialogo, const std::function<void(QDialog *)> &guion)
@@ -76,127 +83,105 @@ bool ejecutarGuion(QDialog *dialogo, const std::function<void(QDialog *)> &guion
     bool limpio = true;
     dialogo->activateWindow();
     if (!QTest::qWaitForWindowActive(dialogo)) {
-        fallar(QStringLiteral("the dialog %1 did not become active").arg(dialogo->objectName()));
+        fallar(u"the dialog did not become active: "_s + dialogo->objectName());
         limpio = false;
     }
     QPointer<QDialog> vigilado(dialogo);
-    // NVLA_CAPTURAS=folder keeps a picture of every dialog a test opens, for review.
+    // NVLA_CAPTURAS=folder keeps a picture of every dialog a test opens, for
+    // review.
     if (const QString carpeta = qEnvironmentVariable("NVLA_CAPTURAS"); !carpeta.isEmpty())
-        dialogo->grab().save(carpeta + u'/' + dialogo->objectName() + QStringLiteral(".png"));
+        dialogo->grab().save(carpeta + u'/' + dialogo->objectName() + u".png"_s);
     try {
         guion(dialogo);
     } catch (const ControlAusente &) {
         limpio = false; // already recorded
     } catch (const std::exception &error) {
-        fallar(QStringLiteral("the script raised: %1").arg(QString::fromLocal8Bit(error.what())));
+        fallar(u"the script raised: "_s + QString::fromLocal8Bit(error.what()));
         limpio = false;
     }
-    // A QVERIFY in the script returns from the script only: its failure is the driver's answer.
-    if (QTest::currentTestFailed())
-        limpio = false;
-    if (vigilado && vigilado->isVisible()) {
-        if (limpio)
-            fallar(QStringLiteral("the script left the dialog %1 open").arg(vigilado->objectName()));
-        limpio = false;
-        vigilado->reject();
-    }
+    // A QVERIFY in the script returns from the script only: its failure is the
+    // driver's answer.
+    limpio = limpio && !QTest::currentTestFailed();
+    if (vigilado && vigilado->isVisible())
+        limpio = limpio ? inesperada(vigilado, u"the script left open the "_s) : (vigilado->reject(), false);
     return limpio;
+}
+
+// Runs `accion`; the first dialog it brings up goes to `guion` (with no
+// script, any dialog fails), any other dialog and any message box no capture
+// takes fail. Answers whether the run was clean.
+bool conducir(const std::function<void()> &accion, const std::function<void(QDialog *)> *guion)
+{
+    int dialogos = 0;
+    bool limpio = true;
+    const Sondeo mensajes([&] {
+        if (QMessageBox *caja = mensajeVisible(); caja && capturas().enCurso == 0)
+            limpio = inesperada(caja);
+    });
+    const Sondeo sondeo([&] {
+        if (QDialog *dialogo = dialogoModalActivo())
+            limpio =
+                (guion == nullptr || dialogos++ > 0 ? inesperada(dialogo) : ejecutarGuion(dialogo, *guion)) && limpio;
+    });
+    accion();
+    if (guion != nullptr && dialogos == 0)
+        fallar(u"no dialog came up"_s);
+    return limpio && (guion == nullptr || dialogos > 0);
 }
 
 } // namespace
 
 bool ConDialogo(const std::function<void()> &accion, const std::function<void(QDialog *)> &guion)
 {
-    bool visto = false;
-    bool limpio = false;
-    VigiaMensajes vigia;
-    QTimer sondeo;
-    sondeo.setInterval(5);
-    QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
-        QDialog *dialogo = dialogoModalActivo();
-        if (!dialogo)
-            return;
-        if (visto) {
-            fallar(QStringLiteral("a second dialog came up: %1").arg(dialogo->objectName()));
-            dialogo->reject();
-            return;
-        }
-        visto = true;
-        limpio = ejecutarGuion(dialogo, guion);
-    });
-    sondeo.start();
-    accion();
-    sondeo.stop();
-    if (!visto)
-        fallar(QStringLiteral("no dialog came up"));
-    return visto && limpio && !vigia.visto();
+    return conducir(accion, &guion);
 }
 
 bool SinDialogo(const std::function<void()> &accion)
 {
-    bool visto = false;
-    VigiaMensajes vigia;
-    QTimer sondeo;
-    sondeo.setInterval(5);
-    QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
-        if (QDialog *dialogo = dialogoModalActivo()) {
-            visto = true;
-            fallar(QStringLiteral("unexpected %1").arg(descripcion(dialogo)));
-            dialogo->reject();
-        }
-    });
-    sondeo.start();
-    accion();
-    sondeo.stop();
-    return !visto && !vigia.visto();
+    return conducir(accion, nullptr);
+}
+
+QString Textos(const QList<MensajeVisto> &mensajes)
+{
+    QStringList textos;
+    for (const MensajeVisto &m : mensajes)
+        textos << u"%1|%2|%3"_s.arg(int(m.icono)).arg(m.titulo, m.texto);
+    return textos.join(u" / "_s);
 }
 
 int MensajesCapturados()
 {
-    return mensajesCapturados();
+    return capturas().tomadas;
 }
 
 QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
 {
     QList<MensajeVisto> vistos;
-    const int nivel = ++capturasEnCurso();
-    QTimer sondeo;
-    sondeo.setInterval(5);
-    QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
-        auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (capturasEnCurso() != nivel || !caja || !caja->isVisible())
+    const int nivel = ++capturas().enCurso;
+    const Sondeo sondeo([&] {
+        QMessageBox *caja = mensajeVisible();
+        if (capturas().enCurso != nivel || !caja)
             return;
-        MensajeVisto visto{caja->windowTitle(), caja->text(), caja->icon(), {}};
-        for (QAbstractButton *boton : caja->buttons())
-            visto.botones << boton->text();
-        vistos << visto;
-        ++mensajesCapturados();
+        vistos << MensajeVisto{caja->windowTitle(), caja->text(), caja->icon()};
+        ++capturas().tomadas;
         if (QAbstractButton *ok = caja->button(QMessageBox::Ok))
             ok->click();
         else
             caja->reject();
     });
-    sondeo.start();
-    struct Nivel
-    {
-        ~Nivel() { --capturasEnCurso(); }
-    } salida;
+    const std::unique_ptr<int, void (*)(int *)> salida(&capturas().enCurso, [](int *n) { --*n; });
     accion();
     return vistos;
 }
 
 bool NingunaVentanaAbierta()
 {
-    QStringList abiertas;
+    bool ninguna = true;
     for (QWidget *ventana : QApplication::topLevelWidgets()) {
-        if (ventana->isVisible() && qobject_cast<QDialog *>(ventana)) {
-            abiertas << descripcion(ventana);
-            ventana->close();
-        }
+        if (auto *dialogo = qobject_cast<QDialog *>(ventana); dialogo && dialogo->isVisible())
+            ninguna = inesperada(dialogo, u"left open: "_s);
     }
-    if (!abiertas.isEmpty())
-        fallar(QStringLiteral("left open: %1").arg(abiertas.join(QStringLiteral(", "))));
-    return abiertas.isEmpty();
+    return ninguna;
 }
 
 QWidget *control(QWidget *dialogo, const QString &nombre, const QMetaObject &tipo)
@@ -204,9 +189,8 @@ QWidget *control(QWidget *dialogo, const QString &nombre, const QMetaObject &tip
     auto *widget = dialogo->findChild<QWidget *>(nombre);
     if (widget && widget->metaObject()->inherits(&tipo))
         return widget;
-    const QString motivo = widget ? QStringLiteral("the control %1 of %2 is no %3")
-                                        .arg(nombre, dialogo->objectName(), QString::fromLatin1(tipo.className()))
-                                  : QStringLiteral("%1 has no control named %2").arg(dialogo->objectName(), nombre);
+    const QString motivo =
+        u"%1 has no control %2 of type %3"_s.arg(dialogo->objectName(), nombre, QString::fromLatin1(tipo.className()));
     fallar(motivo);
     throw ControlAusente(motivo.toStdString());
 }
@@ -216,9 +200,8 @@ void clic(QWidget *dialogo, const QString &nombre)
     QWidget *widget = control(dialogo, nombre);
     // A clerk cannot click what is not on the screen.
     if (!widget->isVisible()) {
-        const QString motivo = QStringLiteral("the control %1 is hidden").arg(nombre);
-        fallar(motivo);
-        throw ControlAusente(motivo.toStdString());
+        fallar(u"the control %1 is hidden"_s.arg(nombre));
+        throw ControlAusente(nombre.toStdString());
     }
     // A list takes its clicks on its viewport.
     if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
@@ -239,7 +222,8 @@ void escribir(QWidget *dialogo, const QString &nombre, const QString &texto)
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     edit->setCursorPosition(0);
-    // QTest types only ASCII by itself; other letters go as key events carrying their text.
+    // QTest types only ASCII by itself; other letters go as key events carrying
+    // their text.
     for (const QChar c : texto) {
         if (c.unicode() < 128)
             QTest::keyClick(edit, char(c.unicode()));

@@ -36,12 +36,14 @@ struct MensajeVisto
     QString titulo;
     QString texto;
     QMessageBox::Icon icono = QMessageBox::NoIcon;
-    QStringList botones;
 };
 
 // Runs `accion`; every message box it opens is recorded and closed with OK.
 // Captures nest: the innermost running capture takes the message.
 QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion);
+// The messages, each "icon|title|text" (the icon as QMessageBox::Icon's
+// number: 2 warning, 3 critical), joined by " / ".
+QString Textos(const QList<MensajeVisto> &mensajes);
 // How many message boxes the captures have taken so far, for a script that
 // must know whether a message came up before it began.
 int MensajesCapturados();

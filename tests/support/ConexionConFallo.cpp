@@ -9,22 +9,13 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Pruebas {
 
-struct ConexionConFallo::Contador
+void ConexionConFallo::Contador::paso(const QString &que)
 {
-    int fallarEn = 0;
-    int pasos = 0;
-    QString fallido;
-    QString motor;
-
-    // Counts one step; raises the engine's error when it is the one to fail.
-    void paso(const QString &que)
-    {
-        if (++pasos != fallarEn)
-            return;
-        fallido = que;
-        throw ErrorLotes(NumeroError::BaseDatos, TextoFallo() + u" ("_s + que + u')', u"NVLALotes (%1)"_s.arg(motor));
-    }
-};
+    if (++pasos != fallarEn)
+        return;
+    fallido = que;
+    throw ErrorLotes(NumeroError::BaseDatos, TextoFallo() + u" ("_s + que + u')', u"NVLALotes (%1)"_s.arg(motor));
+}
 
 namespace {
 
@@ -59,11 +50,8 @@ private:
 
 ConexionConFallo::ConexionConFallo(std::shared_ptr<Conexion> real, int fallarEn)
     : m_real(std::move(real))
-    , m_contador(std::make_shared<Contador>())
-{
-    m_contador->fallarEn = fallarEn;
-    m_contador->motor = m_real->dialecto().Nombre();
-}
+    , m_contador(std::make_shared<Contador>(Contador{fallarEn, m_real->dialecto().Nombre()}))
+{}
 
 std::unique_ptr<Registros> ConexionConFallo::AbrirConsulta(const QString &sql)
 {
@@ -83,11 +71,6 @@ void ConexionConFallo::EjecutarComando(Comando &comando)
     m_real->EjecutarComando(comando);
 }
 
-const Dialecto &ConexionConFallo::dialecto() const
-{
-    return m_real->dialecto();
-}
-
 void ConexionConFallo::IniciarTransaccion()
 {
     m_contador->paso(u"begin"_s);
@@ -104,26 +87,6 @@ void ConexionConFallo::DeshacerTransaccion()
 {
     m_contador->paso(u"rollback"_s);
     m_real->DeshacerTransaccion();
-}
-
-int ConexionConFallo::Pasos() const
-{
-    return m_contador->pasos;
-}
-
-bool ConexionConFallo::Fallo() const
-{
-    return m_contador->fallarEn > 0 && m_contador->pasos >= m_contador->fallarEn;
-}
-
-QString ConexionConFallo::PasoFallido() const
-{
-    return m_contador->fallido;
-}
-
-QString ConexionConFallo::TextoFallo()
-{
-    return u"Fallo provocado por la prueba"_s;
 }
 
 } // namespace NVLALotes::Pruebas

@@ -22,26 +22,35 @@ public:
     std::unique_ptr<Registros> AbrirConsulta(const QString &sql) override;
     qint64 Ejecutar(const QString &sql) override;
     void EjecutarComando(Comando &comando) override;
-    const Dialecto &dialecto() const override;
+    const Dialecto &dialecto() const override { return m_real->dialecto(); }
     void IniciarTransaccion() override;
     void ConfirmarTransaccion() override;
     void DeshacerTransaccion() override;
 
     // Steps taken so far, the failed one included.
-    int Pasos() const;
+    int Pasos() const { return m_contador->pasos; }
     // Whether the step to fail was reached.
-    bool Fallo() const;
+    bool Fallo() const { return m_contador->fallarEn > 0 && m_contador->pasos >= m_contador->fallarEn; }
     // What the failed step was ("query: SELECT ..."), for a test's message.
-    QString PasoFallido() const;
+    QString PasoFallido() const { return m_contador->fallido; }
 
     // The description every injected failure carries.
-    static QString TextoFallo();
+    static QString TextoFallo() { return QStringLiteral("Fallo provocado por la prueba"); }
 
-    struct Contador;
+    // Shared with the open results, whose records are steps too.
+    struct Contador
+    {
+        int fallarEn = 0;
+        QString motor;
+        int pasos = 0;
+        QString fallido;
+        // Counts one step; raises the engine's error when it is the one to fail.
+        void paso(const QString &que);
+    };
 
 private:
     std::shared_ptr<Conexion> m_real;
-    std::shared_ptr<Contador> m_contador; // shared with the open results
+    std::shared_ptr<Contador> m_contador;
 };
 
 } // namespace NVLALotes::Pruebas

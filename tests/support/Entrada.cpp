@@ -21,18 +21,9 @@ namespace NVLALotes::Pruebas {
 
 namespace {
 
-struct Creada
+template<class C> std::pair<std::unique_ptr<ClaseEntradaLotes>, const QMetaObject *> crear()
 {
-    std::unique_ptr<ClaseEntradaLotes> clase;
-    void *gadget;
-    const QMetaObject *meta;
-};
-
-template<class C> Creada crear()
-{
-    auto clase = std::make_unique<C>();
-    void *gadget = clase.get();
-    return {std::move(clase), gadget, &C::staticMetaObject};
+    return {std::make_unique<C>(), &C::staticMetaObject};
 }
 
 QString texto(const QVariant &valor)
@@ -60,20 +51,14 @@ const QList<std::pair<const char *, QVariant>> &marcas()
 
 Entrada::Entrada(const QString &clase)
 {
-    Creada creada = clase == u"compras"       ? crear<frmclsLotesCompras>()
-                    : clase == u"facturacion" ? crear<frmclsLotesFacturacion>()
-                    : clase == u"regularizar" ? crear<frmclsLotesRegularizar>()
-                    : clase == u"traspaso"    ? crear<frmclsLotesTraspaso>()
-                    : clase == u"inventario"  ? crear<frmclsLotesInventario>()
-                                              : crear<frmclsLotesStock>();
-    m_clase = std::move(creada.clase);
-    m_gadget = creada.gadget;
-    m_meta = creada.meta;
-}
-
-bool Entrada::tiene(const char *campo) const
-{
-    return m_meta->indexOfProperty(campo) >= 0;
+    std::tie(m_clase, m_meta) = clase == u"compras"       ? crear<frmclsLotesCompras>()
+                                : clase == u"facturacion" ? crear<frmclsLotesFacturacion>()
+                                : clase == u"regularizar" ? crear<frmclsLotesRegularizar>()
+                                : clase == u"traspaso"    ? crear<frmclsLotesTraspaso>()
+                                : clase == u"inventario"  ? crear<frmclsLotesInventario>()
+                                                          : crear<frmclsLotesStock>();
+    // The fields are read and written on the class as a whole.
+    m_gadget = dynamic_cast<void *>(m_clase.get());
 }
 
 void Entrada::fijar(const char *campo, const QVariant &valor)
@@ -116,16 +101,12 @@ void Entrada::marcarSalidas()
         if (tiene(nombre))
             fijar(nombre, marca);
     }
+    m_marcadas = Salidas().section(u'|', 1);
 }
 
 QString Entrada::SalidasMarcadas(bool result) const
 {
-    QStringList salidas{texto(result)};
-    for (const auto &[nombre, marca] : marcas()) {
-        if (tiene(nombre))
-            salidas << texto(marca);
-    }
-    return salidas.join(u'|');
+    return texto(result) + u'|' + m_marcadas;
 }
 
 QStringList LineasRejilla(QWidget *dialogo, const QString &rejilla)

@@ -23,7 +23,7 @@ public:
 
     void Show(qint16 modal = 1, QWidget *propietario = nullptr) { m_clase->Show(modal, propietario); }
     ClaseEntradaLotes &clase() const { return *m_clase; }
-    bool tiene(const char *campo) const;
+    bool tiene(const char *campo) const { return m_meta->indexOfProperty(campo) >= 0; }
     // Sets a declared field; an int goes into the Currency fields as whole units.
     void fijar(const char *campo, const QVariant &valor);
     QVariant campo(const char *campo) const;
@@ -35,13 +35,14 @@ public:
     QString Salidas() const;
     // Sets the outputs to recognisable host values, Result True.
     void marcarSalidas();
-    // The outputs marcarSalidas set, with Result as given: a Show that must
+    // The outputs marcarSalidas set (it must have run), with Result as given: a Show that must
     // change nothing leaves SalidasMarcadas(false).
     QString SalidasMarcadas(bool result = false) const;
 
 private:
     std::unique_ptr<ClaseEntradaLotes> m_clase;
     void *m_gadget = nullptr;
+    QString m_marcadas;
     const QMetaObject *m_meta = nullptr;
 };
 
