@@ -50,8 +50,11 @@ private:
 
 ConexionConFallo::ConexionConFallo(std::shared_ptr<Conexion> real, int fallarEn)
     : m_real(std::move(real))
-    , m_contador(std::make_shared<Contador>(Contador{fallarEn, m_real->dialecto().Nombre()}))
-{}
+    , m_contador(std::make_shared<Contador>())
+{
+    m_contador->fallarEn = fallarEn;
+    m_contador->motor = m_real->dialecto().Nombre();
+}
 
 std::unique_ptr<Registros> ConexionConFallo::AbrirConsulta(const QString &sql)
 {
