@@ -84,19 +84,6 @@ bool Ver(frmclsLotesStock &clase, const std::function<void(QDialog *)> &guion)
                       });
 }
 
-QStringList TextosDeRejilla(QDialog *ventana, const QString &rejilla)
-{
-    auto *r = control<Rejilla>(ventana, rejilla);
-    QStringList filas;
-    for (int fila = 1; fila < r->Rows(); ++fila) {
-        QStringList celdas;
-        for (int col = 0; col < r->Cols(); ++col)
-            celdas << r->TextMatrix(fila, col);
-        filas << celdas.join(u'|');
-    }
-    return filas;
-}
-
 bool ElegirFila(QDialog *ventana, int columna, const QString &texto)
 {
     auto *r = control<Rejilla>(ventana, u"vsLotes"_s);

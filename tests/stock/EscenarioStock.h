@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/sales/EscenarioVentas.h"
+#include "tests/support/Entrada.h"
 
 #include <nvlalotes/frmclsLotesStock.h>
 
@@ -44,8 +45,6 @@ struct SesionStock
 
 // Shows the window modally, runs `guion` on it and leaves it with cmdSalir.
 [[nodiscard]] bool Ver(frmclsLotesStock &clase, const std::function<void(QDialog *)> &guion);
-// The rows below the header of a grid of the window, cells joined by '|'.
-QStringList TextosDeRejilla(QDialog *ventana, const QString &rejilla);
 // Puts the lot grid on the first row whose column `columna` shows `texto`.
 bool ElegirFila(QDialog *ventana, int columna, const QString &texto);
 // Picks another warehouse in the window's picker, as the clerk types it.

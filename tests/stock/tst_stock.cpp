@@ -23,7 +23,7 @@ bool visible(QDialog *v, const QString &boton)
 // The pending-deliveries rows, with the units as numbers whatever text the engine gives them.
 QStringList documentos(QDialog *v)
 {
-    QStringList filas = TextosDeRejilla(v, u"vsAPE"_s);
+    QStringList filas = LineasRejilla(v, u"vsAPE"_s);
     for (QString &fila : filas) {
         QStringList celdas = fila.split(u'|');
         celdas.last() = QString::number(ValorNumerico(celdas.last()));
@@ -129,7 +129,7 @@ private Q_SLOTS:
         }
         SesionStock s(bd, u"2"_s);
         QVERIFY(Ver(s.clase, [&](QDialog *v) {
-            QCOMPARE(TextosDeRejilla(v, u"vsLotes"_s), filas);
+            QCOMPARE(LineasRejilla(v, u"vsLotes"_s), filas);
             QCOMPARE(documentos(v), docs);
             if (!filas.isEmpty()) {
                 auto *r = control<Rejilla>(v, u"vsLotes"_s);
@@ -151,10 +151,10 @@ private Q_SLOTS:
         QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
         SesionStock s(bd, u"3"_s);
         QVERIFY(Ver(s.clase, [&](QDialog *v) {
-            QCOMPARE(TextosDeRejilla(v, u"vsLotes"_s),
+            QCOMPARE(LineasRejilla(v, u"vsLotes"_s),
                      QStringList({u"41|3,00|L-3|31/03/2027"_s, u"42|8,00|L-8|31/08/2027"_s, u"|11,00||"_s}));
             ElegirAlmacen(v, 2);
-            QCOMPARE(TextosDeRejilla(v, u"vsLotes"_s), QStringList());
+            QCOMPARE(LineasRejilla(v, u"vsLotes"_s), QStringList());
         }));
     }
 
@@ -256,7 +256,7 @@ private Q_SLOTS:
             QCOMPARE(boton->text(), u"Bloquear"_s);
             clic(v, u"cmdBloquear"_s);
             QCOMPARE(bloqueado(*bd), u"1"_s);
-            QCOMPARE(TextosDeRejilla(v, u"vsLotes"_s).constFirst(), u"41|X|3,00|A1|10|31/03/2027"_s);
+            QCOMPARE(LineasRejilla(v, u"vsLotes"_s).constFirst(), u"41|X|3,00|A1|10|31/03/2027"_s);
             QCOMPARE(boton->text(), u"Desbloquear"_s);
             clic(v, u"cmdBloquear"_s);
             QCOMPARE(bloqueado(*bd), u"0"_s);
@@ -310,7 +310,7 @@ private Q_SLOTS:
         QVERIFY(Ver(s.clase, [&](QDialog *v) {
             if (almacen == 2)
                 ElegirAlmacen(v, 2);
-            QCOMPARE(TextosDeRejilla(v, u"vsLotes"_s), QStringList());
+            QCOMPARE(LineasRejilla(v, u"vsLotes"_s), QStringList());
             if (boton.isEmpty()) {
                 QVERIFY(SinDialogo([&] { clic(v, u"cmdCrear"_s); }));
                 return;
@@ -327,7 +327,7 @@ private Q_SLOTS:
                 QCOMPARE(mensajes.constFirst().titulo, u"frmLotecStockAlm2:Crear"_s);
                 QCOMPARE(mensajes.constFirst().icono, QMessageBox::Critical);
             }
-            const QStringList vistas = TextosDeRejilla(v, u"vsLotes"_s);
+            const QStringList vistas = LineasRejilla(v, u"vsLotes"_s);
             QCOMPARE(vistas.size(), filas.isEmpty() ? 0 : 2);
             if (!filas.isEmpty()) {
                 QCOMPARE(v->property("Cod_Almacen").toInt(), 2);
