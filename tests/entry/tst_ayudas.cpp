@@ -101,16 +101,15 @@ private Q_SLOTS:
             QTest::addColumn<QString>(columna);
         QTest::addColumn<int>("fin");
         QTest::addColumn<bool>("lectura"); // Lotes_LecturaGS1
-        const QString etiqueta = u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-ESCANEADO"_s;
+        const QString gtin = u"]C10109501101530003"_s + u"17301200"_s;
         const QString leida = u"LOTE-ESCANEADO|31/12/2030"_s;
         const QString manual = u"(17)301231(10)LOTE-ESCANEADO"_s;
         const QString compras = u"compras"_s;
-        QTest::newRow("con Intro") << compras << etiqueta << leida << int(Qt::Key_Return) << true;
+        QTest::newRow("con Intro") << compras << gtin + u"10LOTE-ESCANEADO"_s << leida << int(Qt::Key_Return) << true;
         QTest::newRow("separador tras el lote, con tabulador")
             << compras << u"]C110LOTE-ESCANEADO"_s + QChar(29) + u"17301231"_s << leida << int(Qt::Key_Tab) << true;
         QTest::newRow("lectura apagada") << compras << manual << manual.left(15) + u'|' << int(Qt::Key_Return) << false;
-        QTest::newRow("marco de ventas") << u"facturacion"_s
-                                         << u"]C10109501101530003"_s + u"17301200"_s + u"10LOTE-DE-18-CIFRAS"_s
+        QTest::newRow("marco de ventas") << u"facturacion"_s << gtin + u"10LOTE-DE-18-CIFRAS"_s
                                          << u"LOTE-DE-18-CIFRAS|31/12/2030"_s << int(Qt::Key_Return) << true;
     }
     void etiquetaGs1()

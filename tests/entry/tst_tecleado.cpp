@@ -13,6 +13,25 @@ using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
 
+namespace {
+
+// "hoy+N" in a row: the date N days from today, in `formato`.
+QString fechas(QString texto, const QString &formato)
+{
+    static const QRegularExpression hoy(u"hoy([+-]\\d+)"_s);
+    for (auto m = hoy.match(texto); m.hasMatch(); m = hoy.match(texto))
+        texto.replace(m.capturedStart(), m.capturedLength(),
+                      QDate::currentDate().addDays(m.captured(1).toInt()).toString(formato));
+    return texto;
+}
+
+QStringList lista(const QString &texto)
+{
+    return texto.split(u',', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
 class TstTecleado : public QObject
 {
     Q_OBJECT
@@ -21,136 +40,98 @@ private Q_SLOTS:
     void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
     void cleanupTestCase() { Sesion(u"facturacion"_s, nullptr, u"1"_s); }
 
-    // Each row: name ; fields and parameters ; what the clerk types ("box=text",
-    // in order) ; the refusal's message ; the focus after it ; or the outputs
-    // the host gets ("nuevo": a lot the procedure created). "hoy+N" is a date
-    // from today.
+    // Each row: name;fields and parameters;what the clerk types ("box=text", in
+    // order);then the refusal's message and " @" the focus after it, or the
+    // outputs the host gets ("nuevo": a lot the procedure created). "hoy+N" is
+    // a date from today.
     void tecleado_data()
     {
-        for (const char *columna : {"motor", "clase", "modelo"})
+        for (const char *columna : {"motor", "clase", "modelo", "fila"})
             QTest::addColumn<QString>(columna);
         QTest::addColumn<QStringList>("ajustes");
-        QTest::addColumn<QStringList>("escritos");
-        for (const char *columna : {"mensaje", "foco", "salida"})
-            QTest::addColumn<QString>(columna);
-        const auto fechas = [](QString texto, bool tecleadas) {
-            static const QRegularExpression hoy(u"hoy([+-]\\d+)"_s);
-            for (auto m = hoy.match(texto); m.hasMatch(); m = hoy.match(texto)) {
-                const QDate fecha = QDate::currentDate().addDays(m.captured(1).toInt());
-                texto.replace(m.capturedStart(), m.capturedLength(),
-                              fecha.toString(tecleadas ? u"ddMMyyyy"_s : u"yyyy-MM-dd"_s));
-            }
-            return texto;
-        };
-        const auto lista = [](const QString &texto) { return texto.isEmpty() ? QStringList() : texto.split(u','); };
-        const auto tabla = [&](const QString &clase, const QString &modelo, const QStringList &base,
-                               const QStringList &filas) {
+        const auto tabla = [](const QString &clase, const QString &modelo, const QString &base,
+                              const QStringList &filas) {
             for (const QString &fila : filas) {
-                const QStringList c = fila.split(u" ; "_s);
                 for (const QString &motor : Motores())
-                    QTest::newRow(qPrintable(u"%1 %2 %3: %4"_s.arg(motor, clase, modelo, c[0])))
-                        << motor << clase << modelo << base + lista(c[1]) << lista(fechas(c[2], true)) << c[3] << c[4]
-                        << fechas(c[5], false);
+                    QTest::newRow(qPrintable(u"%1 %2 %3: %4"_s.arg(motor, clase, modelo, fila.section(u';', 0, 0))))
+                        << motor << clase << modelo << fila << lista(base + u',' + fila.section(u';', 1, 1));
             }
         };
+        const QString host = u"|T-HOST|C-HOST"_s;
         const QString obligatorio = u"@Lotes_NroObligatorio=Verdadero"_s;
-        tabla(
-            u"compras"_s, u"3"_s, {obligatorio, u"PedirCaducidad=true"_s},
-            {u"lote vacío obligatorio ;  ; txtLote=,txtCaducidad=hoy+10 ; Especifique el código de lote ; txtLote ; "_s,
-             u"blancos son un lote ;  ; txtLote=  ,txtCaducidad=hoy+10 ;  ;  ; Verdadero|  |hoy+10|T-HOST|C-HOST"_s,
-             u"vacío no obligatorio ; @Lotes_NroObligatorio=False ; "
-             u"txtLote=,txtCaducidad=hoy+10 ;  ;  ; "
-             u"Verdadero||hoy+10|T-HOST|C-HOST"_s,
-             u"ayer con unidades ;  ; txtLote=L1,txtCaducidad=hoy-1 ; La fecha de "
-             u"caducidad tiene que ser mayor a "
-             u"la fecha actual ; txtCaducidad ; "_s,
-             u"ayer sin unidades ; Unidades=0 ; txtLote=L1,txtCaducidad=hoy-1 ;  ;  ; Verdadero|L1|hoy-1|T-HOST|C-HOST"_s,
-             u"hoy se acepta ;  ; txtLote=L1,txtCaducidad=hoy+0 ;  ;  ; Verdadero|L1|hoy+0|T-HOST|C-HOST"_s,
-             u"fecha imposible ;  ; txtLote=L1,txtCaducidad=31022030 ; Especifique "
-             u"la fecha de caducidad ; "
-             u"txtCaducidad ; "_s,
-             u"fecha vacía ;  ; txtLote=L1,txtCaducidad= ; Especifique la fecha de caducidad ; txtCaducidad ; "_s,
-             u"sin pedir caducidad ; PedirCaducidad=false ; txtLote=L1 ;  ;  ; Verdadero|L1|1900-01-01|T-HOST|C-HOST"_s});
+        tabla(u"compras"_s, u"3"_s, obligatorio + u",PedirCaducidad=true"_s,
+              {u"lote vacío obligatorio;;txtLote=,txtCaducidad=hoy+10;Especifique el código de lote @txtLote"_s,
+               u"blancos son un lote;;txtLote=  ,txtCaducidad=hoy+10;Verdadero|  |hoy+10"_s + host,
+               u"vacío no obligatorio;@Lotes_NroObligatorio=False;txtLote=,txtCaducidad=hoy+10;Verdadero||hoy+10"_s +
+                   host,
+               u"ayer con unidades;;txtLote=L1,txtCaducidad=hoy-1;"
+               u"La fecha de caducidad tiene que ser mayor a la fecha actual @txtCaducidad"_s,
+               u"ayer sin unidades;Unidades=0;txtLote=L1,txtCaducidad=hoy-1;Verdadero|L1|hoy-1"_s + host,
+               u"hoy se acepta;;txtLote=L1,txtCaducidad=hoy+0;Verdadero|L1|hoy+0"_s + host,
+               u"fecha imposible;;txtLote=L1,txtCaducidad=31022030;Especifique la fecha de caducidad @txtCaducidad"_s,
+               u"fecha vacía;;txtLote=L1,txtCaducidad=;Especifique la fecha de caducidad @txtCaducidad"_s,
+               u"sin pedir caducidad;PedirCaducidad=false;txtLote=L1;Verdadero|L1|1900-01-01"_s + host});
         // The focus stays on the button pressed.
-        tabla(u"compras"_s, u"2"_s, {obligatorio, u"PedirCaducidad=true"_s},
-              {u"solo tono ;  ; txtCaducidad=hoy+30,txtTono=T1,txtCalibre= ;  ;  ; Verdadero||hoy+30|T1|"_s,
-               u"solo calibre, sin fecha pedida ; PedirCaducidad=false ; "
-               u"txtTono=,txtCalibre=C1 ;  ;  ; "
-               u"Verdadero||1900-01-01||C1"_s,
-               u"ni tono ni calibre ;  ; txtCaducidad=hoy+30,txtTono=,txtCalibre= ; "
-               u"Debe especificar Tono y/o Calibre "
-               u"; cmdAceptar ; "_s});
+        tabla(
+            u"compras"_s, u"2"_s, obligatorio + u",PedirCaducidad=true"_s,
+            {u"solo tono;;txtCaducidad=hoy+30,txtTono=T1,txtCalibre=;Verdadero||hoy+30|T1|"_s,
+             u"solo calibre, sin fecha pedida;PedirCaducidad=false;txtTono=,txtCalibre=C1;Verdadero||1900-01-01||C1"_s,
+             u"ni tono ni calibre;;txtCaducidad=hoy+30,txtTono=,txtCalibre=;"
+             u"Debe especificar Tono y/o Calibre @cmdAceptar"_s});
         // Model 1 asks for any lot and looks at no stock.
-        tabla(u"facturacion"_s, u"1"_s, {u"ControlCaducidad=false"_s},
-              {u"con caducidad ; ControlCaducidad=true ; "
-               u"txtLote=CUALQUIERA,txtCaducidad=hoy+20 ;  ;  ; "
-               u"Verdadero|1|CUALQUIERA|hoy+20|T-HOST|C-HOST"_s});
+        tabla(u"facturacion"_s, u"1"_s, u"ControlCaducidad=false"_s,
+              {u"con caducidad;ControlCaducidad=true;txtLote=CUALQUIERA,txtCaducidad=hoy+20;"
+               u"Verdadero|1|CUALQUIERA|hoy+20"_s +
+               host});
         // A typed lot that matches a listed row is that lot, whatever its stock.
-        tabla(u"facturacion"_s, u"3"_s, {u"ControlCaducidad=true"_s},
-              {u"igual a una fila sin stock ;  ; txtCaducidad=31032027,txtLote=L-3 ; "
-               u" ;  ; "
-               u"Verdadero|28|L-3|2027-03-31|T-HOST|C-HOST"_s,
-               u"blancos alrededor ;  ; txtCaducidad=31082027,txtLote=  L-8  ;  ;  ; "
-               u"Verdadero|26|L-8|2027-08-31|T-HOST|C-HOST"_s,
-               u"coincide solo el código ;  ; txtCaducidad=01042027,txtLote=L-3 ;  ; "
-               u" ; "
-               u"Verdadero|nuevo|L-3|2027-04-01|T-HOST|C-HOST"_s,
-               u"nuevo con comillas y eñes ;  ; "
-               u"txtCaducidad=15022028,txtLote=O'Ñandú-1 ;  ;  ; "
-               u"Verdadero|nuevo|O'Ñandú-1|2028-02-15|T-HOST|C-HOST"_s,
-               u"fecha obligatoria ;  ; txtCaducidad=3112,txtLote= L-X  ; Debe "
-               u"especificar la fecha de caducidad ; "
-               u"txtCaducidad ; "_s});
+        tabla(u"facturacion"_s, u"3"_s, u"ControlCaducidad=true"_s,
+              {u"igual a una fila sin stock;;txtCaducidad=31032027,txtLote=L-3;Verdadero|28|L-3|2027-03-31"_s + host,
+               u"blancos alrededor;;txtCaducidad=31082027,txtLote=  L-8  ;Verdadero|26|L-8|2027-08-31"_s + host,
+               u"coincide solo el código;;txtCaducidad=01042027,txtLote=L-3;Verdadero|nuevo|L-3|2027-04-01"_s + host,
+               u"nuevo con comillas y eñes;;txtCaducidad=15022028,txtLote=O'Ñandú-1;"
+               u"Verdadero|nuevo|O'Ñandú-1|2028-02-15"_s +
+                   host,
+               u"fecha obligatoria;;txtCaducidad=3112,txtLote= L-X ;"
+               u"Debe especificar la fecha de caducidad @txtCaducidad"_s});
         tabla(
-            u"facturacion"_s, u"2"_s, {u"ControlCaducidad=true"_s},
-            {u"el bloqueado tecleado ;  ; txtCaducidad=01012028,txtTono= "
-             u"B2,txtCalibre=14  ;  ;  ; "
-             u"Verdadero|27||2028-01-01|B2|14"_s,
-             u"solo calibre, nuevo ; ControlCaducidad=false ; txtCalibre=99 ;  ;  ; Verdadero|nuevo||1900-01-01||99"_s,
-             u"otra caducidad es otro lote ;  ; "
-             u"txtCaducidad=02012028,txtTono=B2,txtCalibre=14 ;  ;  ; "
+            u"facturacion"_s, u"2"_s, u"ControlCaducidad=true"_s,
+            {u"el bloqueado tecleado;;txtCaducidad=01012028,txtTono= B2,txtCalibre=14 ;Verdadero|27||2028-01-01|B2|14"_s,
+             u"solo calibre, nuevo;ControlCaducidad=false;txtCalibre=99;Verdadero|nuevo||1900-01-01||99"_s,
+             u"otra caducidad es otro lote;;txtCaducidad=02012028,txtTono=B2,txtCalibre=14;"
              u"Verdadero|nuevo||2028-01-02|B2|14"_s,
-             u"sin tono ni calibre ; ControlCaducidad=false ; txtCalibre=    ; "
-             u"Debe especificar Tono y/o Calibre ; "
-             u"txtTono ; "_s});
-        // The inventory matches code and expiry exactly; a lot it does not know has
-        // key 0.
-        const QString largo = LotesPrueba().at(4).lote;
-        tabla(
-            u"inventario"_s, u"3"_s, {u"ControlCaducidad=true"_s},
-            {u"listado ;  ; txtCaducidad=31052027,kxLote=L-5 ;  ;  ; Verdadero|21|L-5|2027-05-31||"_s,
-             u"segunda caducidad ;  ; txtCaducidad=30092027,kxLote=L-8 ;  ;  ; Verdadero|26|L-8|2027-09-30||"_s,
-             u"otra mayúscula ;  ; txtCaducidad=31052027,kxLote=l-5 ;  ;  ; Verdadero|0|l-5|2027-05-31||"_s,
-             u"sin fecha no casa con fecha ; ControlCaducidad=false ; kxLote=L-5 ;  ;  ; Verdadero|0|L-5|1900-01-01||"_s,
-             u"fecha imposible ;  ; txtCaducidad=31022027,kxLote=L-5 ; La "
-             u"caducidad del lote es obligatoria. ; "
-             u"txtCaducidad ; "_s,
-             u"1900 como fecha y sin lote ;  ; txtCaducidad=01011900,kxLote= ; "
-             u"Debe proporcionar fecha de caducidad "
-             u"y/o descripción del lote. ; txtCaducidad ; "_s,
-             u"nada, aun con lote obligatorio ; ControlCaducidad=false,%1 ; "
-             u"kxLote= ; Debe proporcionar fecha de "
-             u"caducidad y/o descripción del lote. ; cmdAceptar ; "_s.arg(obligatorio),
-             u"lote obligatorio ; %1 ; txtCaducidad=31032027,kxLote= ; El código del lote es obligatorio. ; kxLote ; "_s
-                 .arg(obligatorio)});
-        tabla(u"inventario"_s, u"2"_s, {u"ControlCaducidad=false"_s},
-              {u"con fecha ; ControlCaducidad=true ; "
-               u"txtCaducidad=31052027,kxTono=A1,kxCalibre=10 ;  ;  ; "
+             u"sin tono ni calibre;ControlCaducidad=false;txtCalibre=    ;"
+             u"Debe especificar Tono y/o Calibre @txtTono"_s});
+        // The inventory matches code and expiry exactly; a lot it does not know has key 0.
+        const QString falta = u"Debe proporcionar fecha de caducidad y/o descripción del lote."_s;
+        tabla(u"inventario"_s, u"3"_s, u"ControlCaducidad=true"_s,
+              {u"listado;;txtCaducidad=31052027,kxLote=L-5;Verdadero|21|L-5|2027-05-31||"_s,
+               u"segunda caducidad;;txtCaducidad=30092027,kxLote=L-8;Verdadero|26|L-8|2027-09-30||"_s,
+               u"otra mayúscula;;txtCaducidad=31052027,kxLote=l-5;Verdadero|0|l-5|2027-05-31||"_s,
+               u"sin fecha no casa con fecha;ControlCaducidad=false;kxLote=L-5;Verdadero|0|L-5|1900-01-01||"_s,
+               u"fecha imposible;;txtCaducidad=31022027,kxLote=L-5;"
+               u"La caducidad del lote es obligatoria. @txtCaducidad"_s,
+               u"1900 como fecha y sin lote;;txtCaducidad=01011900,kxLote=;"_s + falta + u" @txtCaducidad"_s,
+               u"nada, aun con lote obligatorio;ControlCaducidad=false,"_s + obligatorio + u";kxLote=;"_s + falta +
+                   u" @cmdAceptar"_s,
+               u"lote obligatorio;"_s + obligatorio +
+                   u";txtCaducidad=31032027,kxLote=;El código del lote es obligatorio. @kxLote"_s});
+        tabla(u"inventario"_s, u"2"_s, u"ControlCaducidad=false"_s,
+              {u"con fecha;ControlCaducidad=true;txtCaducidad=31052027,kxTono=A1,kxCalibre=10;"
                u"Verdadero|21||2027-05-31|A1|10"_s,
-               u"otra mayúscula ;  ; kxTono=b2,kxCalibre=10 ;  ;  ; Verdadero|0||1900-01-01|b2|10"_s,
-               u"sin tono ;  ; kxTono=,kxCalibre=C1 ; El tono del lote es obligatorio. ; kxTono ; "_s,
-               u"sin calibre ;  ; kxTono=T1,kxCalibre= ; El calibre del lote es obligatorio. ; kxCalibre ; "_s});
+               u"otra mayúscula;;kxTono=b2,kxCalibre=10;Verdadero|0||1900-01-01|b2|10"_s,
+               u"sin tono;;kxTono=,kxCalibre=C1;El tono del lote es obligatorio. @kxTono"_s,
+               u"sin calibre;;kxTono=T1,kxCalibre=;El calibre del lote es obligatorio. @kxCalibre"_s});
     }
     void tecleado()
     {
         QFETCH(QString, motor);
         QFETCH(QString, clase);
         QFETCH(QString, modelo);
+        QFETCH(QString, fila);
         QFETCH(QStringList, ajustes);
-        QFETCH(QStringList, escritos);
-        QFETCH(QString, mensaje);
-        QFETCH(QString, foco);
-        QFETCH(QString, salida);
+        const QStringList escritos = lista(fechas(fila.section(u';', 2, 2), u"ddMMyyyy"_s));
+        QString esperado = fechas(fila.section(u';', 3), u"yyyy-MM-dd"_s);
+        const bool rechazo = !esperado.startsWith(u"Verdadero"_s);
         NVLA_BASE_DATOS(bd, motor, false);
         QVERIFY_SQL(SembrarConInventario(*bd));
         const QStringList antes = LotesEnBase(*bd);
@@ -183,35 +164,34 @@ private Q_SLOTS:
                                    QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
                                }
                                mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                               // The attempt trims the typed lot.
                                if (auto *codigo = d->findChild<QLineEdit *>(u"txtLote"_s); codigo && conIntro)
-                                   QCOMPARE(codigo->text(),
-                                            codigo->text().trimmed()); // the attempt trims it
+                                   QCOMPARE(codigo->text(), codigo->text().trimmed());
                                if (d->isVisible()) {
                                    focoTras = d->focusWidget()->objectName();
                                    clic(d, u"cmdCancelar"_s);
                                }
                            }));
-        QCOMPARE(Textos(mensajes) + u" @"_s + focoTras,
-                 mensaje.isEmpty() ? u" @"_s : u"2|¡ Atención !|%1 @%2"_s.arg(mensaje, foco));
-        QVERIFY(clase != u"facturacion" || s.llamoAlProcedimiento() == salida.contains(u"|nuevo|"));
-        if (!mensaje.isEmpty()) {
+        QCOMPARE(Textos(mensajes) + u" @"_s + focoTras, rechazo ? u"2|¡ Atención !|"_s + esperado : u" @"_s);
+        const bool nuevo = esperado.contains(u"|nuevo|");
+        QVERIFY(clase != u"facturacion" || s.llamoAlProcedimiento() == nuevo);
+        if (rechazo) {
             QCOMPARE(s.entrada.Salidas(), s.entrada.SalidasMarcadas());
             return;
         }
         const QStringList despues = LotesEnBase(*bd);
-        QString esperado = salida;
-        if (salida.contains(u"|nuevo|")) {
-            const qint32 clave = s.entrada.campo("Cod_Lote").toInt();
-            esperado.replace(u"|nuevo|"_s, u"|%1|"_s.arg(clave));
-            QCOMPARE(despues.size(), antes.size() + 1);
-            const QString &nuevo = despues.constLast();
-            QCOMPARE(nuevo.section(u'|', 0, 0).toInt(), clave);
-            QCOMPARE(modelo == u"3" ? nuevo.section(u'|', 1, 1) : nuevo.section(u'|', 3, 4),
-                     modelo == u"3" ? esperado.section(u'|', 2, 2) : esperado.section(u'|', 4, 5));
-            QCOMPARE(FilasDe(*bd, u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Lote = %1"_s.arg(clave)),
+        QCOMPARE(despues.mid(0, antes.size()), antes);
+        QCOMPARE(despues.size(), antes.size() + (nuevo ? 1 : 0));
+        if (nuevo) {
+            // Written as typed, with no stock.
+            const QString clave = s.entrada.campo("Cod_Lote").toString();
+            esperado.replace(u"|nuevo|"_s, u'|' + clave + u'|');
+            const QString &fila = despues.constLast();
+            QCOMPARE(fila.section(u'|', 0, 0) + u'|' +
+                         (modelo == u"3" ? fila.section(u'|', 1, 1) : fila.section(u'|', 3, 4)),
+                     clave + u'|' + (modelo == u"3" ? esperado.section(u'|', 2, 2) : esperado.section(u'|', 4, 5)));
+            QCOMPARE(FilasDe(*bd, u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Lote = "_s + clave),
                      QStringList{u"0"_s});
-        } else {
-            QCOMPARE(despues, antes);
         }
         QCOMPARE(s.entrada.Salidas(), esperado);
         // Model 1 and purchases look at no stock; the inventory reads its list and
@@ -223,41 +203,32 @@ private Q_SLOTS:
     }
 
     // What the purchase dialog shows of the host's expiry, and where it opens.
+    // Each row: model;the host's expiry;PedirCaducidad;the date box;the focus.
     void cargaDeCompras_data()
     {
-        QTest::addColumn<QString>("modelo");
-        QTest::addColumn<QDate>("caducidad");
-        QTest::addColumn<bool>("pedir");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("foco");
-        const QDate nula(1900, 1, 1);
-        QTest::newRow("lote: 01/01/2000 se ve vacío")
-            << u"3"_s << QDate(2000, 1, 1) << true << QString() << u"txtLote"_s;
-        QTest::newRow("lote: posterior a 2000")
-            << u"3"_s << QDate(2000, 1, 2) << true << u"02/01/2000"_s << u"txtLote"_s;
-        QTest::newRow("tono: la fecha nula se ve") << u"2"_s << nula << true << u"01/01/1900"_s << u"txtCaducidad"_s;
-        QTest::newRow("tono: sin pedir caducidad") << u"2"_s << nula << false << QString() << u"txtTono"_s;
+        QTest::addColumn<QString>("fila");
+        QTest::newRow("lote: 01/01/2000 se ve vacío") << u"3;2000-01-01;1;;txtLote"_s;
+        QTest::newRow("lote: posterior a 2000") << u"3;2000-01-02;1;02/01/2000;txtLote"_s;
+        QTest::newRow("tono: la fecha nula se ve") << u"2;1900-01-01;1;01/01/1900;txtCaducidad"_s;
+        QTest::newRow("tono: sin pedir caducidad") << u"2;1900-01-01;0;;txtTono"_s;
     }
     void cargaDeCompras()
     {
-        QFETCH(QString, modelo);
-        QFETCH(QDate, caducidad);
-        QFETCH(bool, pedir);
-        QFETCH(QString, texto);
-        QFETCH(QString, foco);
-        Sesion s(u"compras"_s, nullptr, modelo);
-        s.entrada.fijar("Caducidad", caducidad);
+        QFETCH(QString, fila);
+        const QStringList c = fila.split(u';');
+        const bool pedir = c[2] == u"1";
+        Sesion s(u"compras"_s, nullptr, c[0]);
+        s.entrada.fijar("Caducidad", QDate::fromString(c[1], Qt::ISODate));
         s.entrada.fijar("PedirCaducidad", pedir);
         QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                auto *fecha = control<kxMaskEdBox>(d, u"txtCaducidad"_s);
-                               QCOMPARE(fecha->Valor(), texto);
                                QCOMPARE(fecha->isEnabled(), pedir);
-                               QCOMPARE(QApplication::focusWidget()->objectName(), foco);
+                               QCOMPARE(fecha->Valor() + u';' + QApplication::focusWidget()->objectName(),
+                                        c[3] + u';' + c[4]);
                                clic(d, u"cmdCancelar"_s);
                            }));
     }
-
     void parametroObligatorioIlegibleSeMuestra()
     {
         Sesion s(u"compras"_s, nullptr, u"3"_s);

@@ -17,23 +17,15 @@ namespace {
 
 // cmdSalir anchored to the bottom and right edges (12), vsLotes to all four
 // (15), in an inner area of 5130 x 6600 twips; "location" is the distance from
-// the far edges, as the settings store it.
-Anclaje::Ajustes ajustesStock()
+// the far edges, as the settings store it. `cambios` go after them.
+Anclaje::Ajustes ajustesStock(const Anclaje::Ajustes &cambios = {})
 {
     Anclaje::Ajustes ajustes = Anclaje::sinAnclados(5250, 7005, false);
-    const QList<std::tuple<QString, int, QString, QString>> anclados{
-        {u"cmdSalir"_s, 12, u"3795,6165,1065,360"_s, u"1335,435,4065,6240"_s},
-        {u"vsLotes"_s, 15, u"75,630,4980,5445"_s, u"5055,5970,150,1155"_s}};
-    for (int n = 0; n < anclados.size(); ++n) {
-        const auto &[nombre, bordes, inicial, lugar] = anclados.at(n);
-        const QString prefijo = u"anclaje%1."_s.arg(n);
-        ajustes << std::pair{prefijo + u"nombre"_s, QVariant(nombre)}
-                << std::pair{prefijo + u"anclaje"_s, QVariant(bordes)}
-                << std::pair{prefijo + u"sizeini"_s, QVariant(inicial)}
-                << std::pair{prefijo + u"location"_s, QVariant(lugar)}
-                << std::pair{prefijo + u"porcresize"_s, QVariant(u"0,0,0,0"_s)};
-    }
-    return ajustes;
+    for (const QString &dato :
+         u"0.nombre=cmdSalir 0.anclaje=12 0.sizeini=3795,6165,1065,360 0.location=1335,435,4065,6240 "
+         u"1.nombre=vsLotes 1.anclaje=15 1.sizeini=75,630,4980,5445 1.location=5055,5970,150,1155"_s.split(u' '))
+        ajustes.append({u"anclaje"_s + dato.section(u'=', 0, 0), dato.section(u'=', 1)});
+    return ajustes + cambios;
 }
 
 class VentanaPrueba final : public VentanaLotes
@@ -79,9 +71,7 @@ private Q_SLOTS:
         ventana.resize(disenio);
         QCOMPARE(ventana.geometrias(), d);
 
-        Anclaje::Ajustes ajustes = ajustesStock();
-        ajustes.append({u"anclaje0.porcresize"_s, u"50,0,0,0"_s});
-        VentanaPrueba conPorcentaje(ajustes);
+        VentanaPrueba conPorcentaje(ajustesStock({{u"anclaje0.porcresize"_s, u"50,0,0,0"_s}}));
         conPorcentaje.show();
         conPorcentaje.resize(conPorcentaje.size() + QSize(100, 0));
         QCOMPARE(conPorcentaje.geometrias().constFirst(), d[0].translated(150, 0));
@@ -92,11 +82,8 @@ private Q_SLOTS:
     {
         for (const auto &[nombre, valor] : {std::pair{u"anclaje0.sizeini"_s, u"270,6165,1155"_s},
                                             std::pair{u"anclaje1.location"_s, u"5000,5970,150,1155"_s},
-                                            std::pair{u"anclaje1.anclaje"_s, u"arriba"_s}}) {
-            Anclaje::Ajustes ajustes = ajustesStock();
-            ajustes.append({nombre, valor});
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, Anclaje::Configuracion::leer(ajustes));
-        }
+                                            std::pair{u"anclaje1.anclaje"_s, u"arriba"_s}})
+            QVERIFY_THROWS_EXCEPTION(ErrorLotes, Anclaje::Configuracion::leer(ajustesStock({{nombre, valor}})));
     }
 
     // "ajustarform": a form larger than the working area (some thirty inches

@@ -4,6 +4,7 @@
 #include "foundation/controls/Rejilla.h"
 #include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/Conduccion.h"
+#include "tests/support/Entrada.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -19,53 +20,36 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
-// Every text the widget would cut: what it is, how wide it is and the room it has.
-class Recortes
-{
-public:
-    void medir(const QWidget *control, const QString &que, const QString &texto, int ancho, int sitio)
-    {
-        if (ancho > sitio)
-            m_fallos << u"%1 %2 \"%3\": %4 px in %5 px"_s.arg(control->objectName(), que, texto).arg(ancho).arg(sitio);
-    }
-    // A label's text must not run under a control beside it either.
-    void solapes(const QLabel *etiqueta, int ancho)
-    {
-        const QRect tinta(etiqueta->geometry().topLeft(), QSize(ancho, etiqueta->height()));
-        for (const QObject *hermano : etiqueta->parentWidget()->children()) {
-            const auto *otro = qobject_cast<const QWidget *>(hermano);
-            if (otro && otro != etiqueta && otro->isVisible() && !qobject_cast<const QLabel *>(otro) &&
-                otro->geometry().intersects(tinta))
-                m_fallos << u"%1 runs under %2"_s.arg(etiqueta->objectName(), otro->objectName());
-        }
-    }
-    QStringList fallos() const { return m_fallos; }
-
-private:
-    QStringList m_fallos;
-};
-
 QString sinAtajo(const QString &texto)
 {
     return QString(texto).remove(u'&');
 }
 
-void etiquetas(const QDialog *d, Recortes &r)
+// Every label, button, frame title and grid header of the dialog that does
+// not show whole, and every label whose text runs under a control beside it.
+QStringList textosRecortados(const QDialog *d)
 {
+    QStringList fallos;
+    const auto medir = [&](const QWidget *control, const QString &texto, int ancho, int sitio) {
+        if (ancho > sitio)
+            fallos << u"%1 \"%2\": %3 px in %4 px"_s.arg(control->objectName(), texto).arg(ancho).arg(sitio);
+    };
     for (const QLabel *l : d->findChildren<QLabel *>()) {
         if (!l->isVisible() || l->text().isEmpty())
             continue;
         const QFontMetrics fm(l->font());
         const QRect sitio = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
         const int ancho = fm.horizontalAdvance(l->text());
-        r.medir(l, u"width"_s, l->text(), ancho + qMax(0, l->indent()), sitio.width());
-        r.medir(l, u"height"_s, l->text(), fm.height(), sitio.height());
-        r.solapes(l, ancho);
+        medir(l, l->text(), ancho + qMax(0, l->indent()), sitio.width());
+        medir(l, l->text() + u" (height)"_s, fm.height(), sitio.height());
+        const QRect tinta(l->geometry().topLeft(), QSize(ancho, l->height()));
+        for (const QObject *hermano : l->parentWidget()->children()) {
+            const auto *otro = qobject_cast<const QWidget *>(hermano);
+            if (otro && otro != l && otro->isVisible() && !qobject_cast<const QLabel *>(otro) &&
+                otro->geometry().intersects(tinta))
+                fallos << u"%1 runs under %2"_s.arg(l->objectName(), otro->objectName());
+        }
     }
-}
-
-void botones(const QDialog *d, Recortes &r)
-{
     for (const QAbstractButton *b : d->findChildren<QAbstractButton *>()) {
         if (!b->isVisible())
             continue;
@@ -73,43 +57,22 @@ void botones(const QDialog *d, Recortes &r)
         opcion.initFrom(b);
         opcion.text = b->text();
         const QRect sitio = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opcion, b);
-        r.medir(b, u"caption"_s, b->text(), b->fontMetrics().horizontalAdvance(sinAtajo(b->text())), sitio.width());
+        medir(b, b->text(), b->fontMetrics().horizontalAdvance(sinAtajo(b->text())), sitio.width());
     }
-}
-
-void marcos(const QDialog *d, Recortes &r)
-{
-    for (const QGroupBox *g : d->findChildren<QGroupBox *>()) {
-        // The style sets the title 8 px in from each side of the frame.
-        const int ancho = g->fontMetrics().horizontalAdvance(sinAtajo(g->title()) + u' ');
-        r.medir(g, u"title"_s, g->title(), ancho, g->width() - 16);
-    }
-}
-
-void cabeceras(const QDialog *d, Recortes &r)
-{
+    // The style sets a frame's title 8 px in from each side.
+    for (const QGroupBox *g : d->findChildren<QGroupBox *>())
+        medir(g, g->title(), g->fontMetrics().horizontalAdvance(sinAtajo(g->title()) + u' '), g->width() - 16);
     for (Rejilla *rejilla : d->findChildren<Rejilla *>()) {
         const QHeaderView *cabecera = rejilla->horizontalHeader();
         const int margen = cabecera->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cabecera);
-        const QFontMetrics fm(cabecera->font());
         for (int c = 0; c < rejilla->Cols(); ++c) {
-            if (rejilla->ColHidden(c))
-                continue;
-            const QString texto = rejilla->TextMatrix(0, c);
-            r.medir(rejilla, u"header"_s, texto, fm.horizontalAdvance(texto), cabecera->sectionSize(c) - 2 * margen);
+            if (!rejilla->ColHidden(c))
+                medir(rejilla, rejilla->TextMatrix(0, c),
+                      cabecera->fontMetrics().horizontalAdvance(rejilla->TextMatrix(0, c)),
+                      cabecera->sectionSize(c) - 2 * margen);
         }
     }
-}
-
-// Every label, button, frame title and grid header of the dialog that does not show whole.
-QStringList textosRecortados(const QDialog *d)
-{
-    Recortes r;
-    etiquetas(d, r);
-    botones(d, r);
-    marcos(d, r);
-    cabeceras(d, r);
-    return r.fallos();
+    return fallos;
 }
 
 int dpiPedido()
@@ -150,9 +113,7 @@ private Q_SLOTS:
                            [&](QDialog *d) {
                                QCOMPARE(d->objectName(), ventana.nombre);
                                if (auto *bloquear = d->findChild<QAbstractButton *>(u"cmdBloquear"_s)) {
-                                   auto *lotes = control<Rejilla>(d, u"vsLotes"_s);
-                                   lotes->setRow(
-                                       lotes->BuscarFila(1, [&](int f) { return lotes->TextMatrix(f, 1) == u"X"_s; }));
+                                   elegirFila(d, {{1, u"X"_s}});
                                    QCOMPARE(bloquear->text(), u"Desbloquear"_s);
                                }
                                // The dialogs' face of 8.25 points, at the DPI of the run.

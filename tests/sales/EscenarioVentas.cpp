@@ -111,6 +111,10 @@ Sesion::Sesion(const QString &clase, std::shared_ptr<Conexion> conexion, const Q
 {
     empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
     empresa->setParametro(u"Lotes_NroObligatorio"_s, false);
+    // What the stock windows ask of a user who may create and block lots.
+    empresa->setParametro(u"UsuarioActual"_s, UsuarioAdministrador);
+    empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, true);
+    empresa->setParametro(u"OficinaCentral"_s, true);
     entrada.clase().EmpresaNuvalia(empresa);
     entrada.clase().ConexionNuvalia(grabadora);
     SobreElArticulo(entrada, unidades);
@@ -132,18 +136,6 @@ bool Sesion::llamoAlProcedimiento() const
     const QList<Comando> comandos = grabadora->Comandos();
     return std::ranges::any_of(comandos,
                                [](const Comando &c) { return c.texto() == u"GES_Almacen_Articulo_Lotes_Update"; });
-}
-
-SesionVentas::SesionVentas(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades)
-    : grabadora(std::make_shared<ConexionGrabadora>(std::move(conexion)))
-{
-    auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
-    empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
-    clase.EmpresaNuvalia(empresa);
-    clase.ConexionNuvalia(grabadora);
-    clase.Cod_Almacen = AlmacenPrueba;
-    clase.Cod_Articulo = ArticuloPrueba;
-    clase.Unidades = unidades;
 }
 
 } // namespace NVLALotes::Pruebas

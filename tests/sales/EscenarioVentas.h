@@ -6,7 +6,6 @@
 
 #include <nvlalotes/ConexionGrabadora.h>
 #include <nvlalotes/EmpresaMemoria.h>
-#include <nvlalotes/frmclsLotesFacturacion.h>
 
 #include <QDate>
 #include <QList>
@@ -29,6 +28,11 @@ struct LotePrueba
 
 inline constexpr qint32 ArticuloPrueba = 500;
 inline constexpr qint16 AlmacenPrueba = 1;
+// Users: 1 in group 1 (every menu), 3 in group 3 (granted the article form's
+// menu), 5 in group 5 (no access), 9 in no group.
+inline constexpr int UsuarioAdministrador = 1;
+inline constexpr int UsuarioPermitido = 3;
+inline constexpr int UsuarioRestringido = 5;
 
 // The lots every dialog test lists, by stock: 25 (-2), 24 (0), 28 (3), 22
 // (4.99), 23 (4.996, shown as 5,00), 21 (5), 26 (8), 27 (60, blocked), 29
@@ -53,7 +57,8 @@ QStringList LotesEnBase(Conexion &conexion);
 void SobreElArticulo(Entrada &entrada, int unidades);
 
 // An entry class on the article and warehouse above, its company in memory
-// under the model, its connection recorded; a null connection fails every query.
+// under the model (the administrator at the central office), its connection
+// recorded; a null connection fails every query.
 struct Sesion
 {
     std::shared_ptr<EmpresaMemoria> empresa = std::make_shared<EmpresaMemoria>(1, 1);
@@ -65,14 +70,6 @@ struct Sesion
     void ajustar(const QStringList &ajustes);
     // Whether the lot stock procedure went through the connection.
     bool llamoAlProcedimiento() const;
-};
-
-// The sales entry class on the article, as the stock tests drive it.
-struct SesionVentas
-{
-    std::shared_ptr<ConexionGrabadora> grabadora;
-    frmclsLotesFacturacion clase;
-    SesionVentas(std::shared_ptr<Conexion> conexion, const QString &modelo, int unidades);
 };
 
 } // namespace NVLALotes::Pruebas

@@ -54,14 +54,10 @@ std::shared_ptr<Conexion> baseSembrada(const QString &motor, const std::function
 // the window's message tells, and it is judged as any other.
 void pulsar(const EscenarioFallos &escenario, QDialog *d)
 {
-    if (!escenario.anidado) {
-        clic(d, escenario.boton);
-        return;
-    }
+    if (!escenario.anidado)
+        return clic(d, escenario.boton);
     bool conducido = false;
-    QTimer sondeo;
-    sondeo.setInterval(5);
-    QObject::connect(&sondeo, &QTimer::timeout, &sondeo, [&] {
+    const Sondeo sondeo([&] {
         auto *encima = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (conducido || !encima || encima == d || qobject_cast<QMessageBox *>(encima) || !encima->isVisible())
             return;
@@ -77,7 +73,6 @@ void pulsar(const EscenarioFallos &escenario, QDialog *d)
             encima->reject();
         }
     });
-    sondeo.start();
     clic(d, escenario.boton);
 }
 

@@ -33,23 +33,6 @@ void fallar(const QString &motivo)
     QTest::qFail(qPrintable(motivo), __FILE__, __LINE__);
 }
 
-// Runs `cada` every 5 ms while it lives. A timer does not fire again while its
-// own handler runs (a script in a nested loop): what must watch meanwhile needs
-// a Sondeo of its own.
-class Sondeo
-{
-public:
-    explicit Sondeo(const std::function<void()> &cada)
-    {
-        m_temporizador.setInterval(5);
-        QObject::connect(&m_temporizador, &QTimer::timeout, &m_temporizador, cada);
-        m_temporizador.start();
-    }
-
-private:
-    QTimer m_temporizador;
-};
-
 QMessageBox *mensajeVisible()
 {
     auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -62,17 +45,11 @@ QDialog *dialogoModalActivo()
     return dialogo && !qobject_cast<QMessageBox *>(dialogo) && dialogo->isVisible() ? dialogo : nullptr;
 }
 
-QString descripcion(const QWidget *ventana)
-{
-    if (const auto *caja = qobject_cast<const QMessageBox *>(ventana))
-        return u"message box \"%1\""_s.arg(caja->text());
-    return u"dialog "_s + ventana->objectName();
-}
-
 // Closes an unexpected window and fails the test; answers false.
 bool inesperada(QDialog *ventana, const QString &que = u"unexpected "_s)
 {
-    fallar(que + descripcion(ventana));
+    const auto *caja = qobject_cast<const QMessageBox *>(ventana);
+    fallar(que + (caja ? u"message box \"%1\""_s.arg(caja->text()) : u"dialog "_s + ventana->objectName()));
     ventana->reject();
     return false;
 }

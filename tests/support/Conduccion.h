@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <stdexcept>
@@ -47,6 +48,23 @@ QString Textos(const QList<MensajeVisto> &mensajes);
 // How many message boxes the captures have taken so far, for a script that
 // must know whether a message came up before it began.
 int MensajesCapturados();
+
+// Runs `cada` every 5 ms while it lives. A timer does not fire again while its
+// own handler runs (a script in a nested loop): what must watch meanwhile needs
+// a Sondeo of its own.
+class Sondeo
+{
+public:
+    explicit Sondeo(const std::function<void()> &cada)
+    {
+        m_temporizador.setInterval(5);
+        QObject::connect(&m_temporizador, &QTimer::timeout, &m_temporizador, cada);
+        m_temporizador.start();
+    }
+
+private:
+    QTimer m_temporizador;
+};
 
 // Whether no dialog or message box is left open; records a failure naming the
 // windows otherwise. For each test class's cleanup().

@@ -39,11 +39,9 @@ QString texto(const QVariant &valor)
 
 const QList<std::pair<const char *, QVariant>> &marcas()
 {
-    static const QList<std::pair<const char *, QVariant>> lista{{"Cod_Lote", 77},
-                                                                {"Lote", u"L-HOST"_s},
-                                                                {"Caducidad", QDate(2030, 3, 3)},
-                                                                {"Tono", u"T-HOST"_s},
-                                                                {"Calibre", u"C-HOST"_s}};
+    static const QList<std::pair<const char *, QVariant>> lista{{"Result", true},      {"Cod_Lote", 77},
+                                                                {"Lote", u"L-HOST"_s}, {"Caducidad", QDate(2030, 3, 3)},
+                                                                {"Tono", u"T-HOST"_s}, {"Calibre", u"C-HOST"_s}};
     return lista;
 }
 
@@ -86,7 +84,7 @@ QString Entrada::Campos() const
 
 QString Entrada::Salidas() const
 {
-    QStringList salidas{texto(campo("Result"))};
+    QStringList salidas;
     for (const auto &[nombre, marca] : marcas()) {
         if (tiene(nombre))
             salidas << texto(campo(nombre));
@@ -96,7 +94,6 @@ QString Entrada::Salidas() const
 
 void Entrada::marcarSalidas()
 {
-    fijar("Result", true);
     for (const auto &[nombre, marca] : marcas()) {
         if (tiene(nombre))
             fijar(nombre, marca);
@@ -122,12 +119,15 @@ QStringList LineasRejilla(QWidget *dialogo, const QString &rejilla)
     return filas;
 }
 
-int FilaRejilla(QWidget *dialogo, const QList<std::pair<int, QString>> &celdas, const QString &rejilla)
+int elegirFila(QWidget *dialogo, const QList<std::pair<int, QString>> &celdas, const QString &rejilla)
 {
     auto *r = control<Rejilla>(dialogo, rejilla);
-    return r->BuscarFila(1, [&](int fila) {
-        return std::ranges::all_of(celdas, [&](const auto &c) { return r->TextMatrix(fila, c.first) == c.second; });
+    const int fila = r->BuscarFila(1, [&](int f) {
+        return std::ranges::all_of(celdas, [&](const auto &c) { return r->TextMatrix(f, c.first) == c.second; });
     });
+    if (fila > 0)
+        r->setRow(fila);
+    return fila;
 }
 
 } // namespace NVLALotes::Pruebas

@@ -33,7 +33,7 @@ public:
     // The lot outputs the class has, "Result|Cod_Lote|Lote|Caducidad|Tono|Calibre",
     // Result as Verdadero or Falso and dates as yyyy-MM-dd.
     QString Salidas() const;
-    // Sets the outputs to recognisable host values, Result True.
+    // Sets the outputs the class has to recognisable host values, Result True.
     void marcarSalidas();
     // The outputs marcarSalidas set (it must have run), with Result as given: a Show that must
     // change nothing leaves SalidasMarcadas(false).
@@ -49,9 +49,10 @@ private:
 // The data rows of a dialog's grid below its header, cells joined by '|',
 // hidden ones included (column 0 holds the lot key).
 QStringList LineasRejilla(QWidget *dialogo, const QString &rejilla = QStringLiteral("vsLotes"));
-// The first data row of the grid whose cells (column, text) all show those
-// texts, reading on through a deferred list; -1 when none.
-int FilaRejilla(QWidget *dialogo, const QList<std::pair<int, QString>> &celdas,
-                const QString &rejilla = QStringLiteral("vsLotes"));
+// Puts the grid on its first data row whose cells (column, text) all show
+// those texts, reading on through a deferred list; answers that row, -1 (the
+// grid left where it was) when none.
+int elegirFila(QWidget *dialogo, const QList<std::pair<int, QString>> &celdas,
+               const QString &rejilla = QStringLiteral("vsLotes"));
 
 } // namespace NVLALotes::Pruebas
