@@ -1,9 +1,11 @@
-// Every database step of every dialog and window fails once, in turn: the
-// dialogs read the company's parameters, their lists and write their lots
-// through the host's connection. And the engine itself failing to read a long
-// lot list past its first page, in a sales dialog and in a stock window.
+// Every database step of every dialog and window, and of a form's catalog and
+// permissions, fails once, in turn: the dialogs read the company's parameters,
+// their lists and write their lots through the host's connection. And the
+// engine itself failing to read a long lot list past its first page, in a
+// sales dialog and in a stock window.
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
+#include "tests/security/EscenarioSeguridad.h"
 #include "tests/stock/EscenarioStock.h"
 #include "tests/support/BucleFallos.h"
 
@@ -183,6 +185,8 @@ private Q_SLOTS:
         for (const QString &motor : Motores()) {
             for (int i = 0; i < escenarios().size(); ++i)
                 QTest::newRow(qPrintable(motor + u' ' + escenarios().at(i).first)) << motor << i;
+            // The catalog and permissions of a form answer no host and open no dialog.
+            QTest::newRow(qPrintable(motor + u" catálogo"_s)) << motor << -1;
         }
     }
     void cadaPasoPuedeFallar()
@@ -191,9 +195,10 @@ private Q_SLOTS:
         QFETCH(int, escenario);
         NVLA_BASE_DATOS(disponible, motor, false); // skips or fails as every engine test does
         disponible.reset();
-        const int pasos = RecorrerFallos(motor, escenarios().at(escenario).second);
+        const int pasos =
+            escenario < 0 ? recorrerCatalogo(motor) : RecorrerFallos(motor, escenarios().at(escenario).second);
         QVERIFY(pasos > 0);
-        qInfo("%s: %d steps failed in turn", qPrintable(escenarios().at(escenario).first), pasos);
+        qInfo("%s: %d steps failed in turn", QTest::currentDataTag(), pasos);
     }
 
     void errorDelMotor_data()

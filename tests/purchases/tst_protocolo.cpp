@@ -20,16 +20,6 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
-int numeroError(const std::function<void()> &accion)
-{
-    try {
-        accion();
-    } catch (const ErrorLotes &error) {
-        return error.Number();
-    }
-    return 0;
-}
-
 // A dialog's side of a copy: its one field.
 class DialogoPrueba final : public QObject
 {

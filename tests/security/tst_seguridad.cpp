@@ -1,157 +1,17 @@
 // Control permissions and the form and control catalog, on real forms, on
 // every engine.
+#include "EscenarioSeguridad.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/PushButton.h"
-#include "foundation/controls/Rejilla.h"
-#include "foundation/controls/kxMaskEdBox.h"
 #include "foundation/core/database/ConexionGrabadora.h"
 #include "foundation/core/host/ContextoCompartido.h"
-#include "security/ColeccionControles.h"
-#include "security/clsControlSeg.h"
-#include "tests/support/BaseDatosPrueba.h"
-#include "tests/support/BucleFallos.h"
-#include "tests/support/Conduccion.h"
-#include "tests/support/ConexionConFallo.h"
-
-#include <nvlalotes/EmpresaMemoria.h>
 
 #include <QApplication>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QScopeGuard>
-#include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
-
-namespace {
-
-// A control that shows a permission its own way.
-class CajaConNivel final : public QLineEdit
-{
-    Q_OBJECT
-    Q_PROPERTY(int AccessLevel MEMBER AccessLevel)
-
-public:
-    using QLineEdit::QLineEdit;
-    int AccessLevel = -1;
-};
-
-// The sample form: a label, a text and a date box, a frame holding a control
-// array of two buttons, a box of its own level, a grid and a warehouse picker. `duplicar` puts a
-// second txtNombre right after the label.
-std::unique_ptr<QWidget> formulario(bool duplicar = false)
-{
-    auto form = std::make_unique<QWidget>();
-    form->setObjectName(u"frmPrueba"_s);
-    QWidget *f = form.get();
-    Formulario::etiqueta(f, u"lblNombre"_s, u"Nombre"_s, {100, 100, 900, 300});
-    if (duplicar)
-        Formulario::etiqueta(f, u"txtNombre"_s, u"Otra"_s, {100, 500, 900, 300});
-    auto *txt = Formulario::cajaTexto(f, u"txtNombre"_s, 20, {1100, 100, 2000, 300});
-    auto *fecha = Formulario::cajaFecha(f, {1100, 500, 1300, 300});
-    auto *marco = Formulario::marco(f, u"fraOpciones"_s, u"Opciones"_s, {100, 900, 3000, 900});
-    auto *b0 = Formulario::boton(marco, u"cmdOpcion"_s, u"Uno"_s, {100, 300, 1000, 360});
-    auto *b1 = Formulario::boton(marco, u"cmdOpcion"_s, u"Dos"_s, {1200, 300, 1000, 360});
-    b0->setProperty(ColeccionControles::PropiedadIndice, 0);
-    b1->setProperty(ColeccionControles::PropiedadIndice, 1);
-    auto *propia = new CajaConNivel(f);
-    propia->setObjectName(u"txtPropia"_s);
-    auto *rejilla = Formulario::rejilla(f, u"vsLotes"_s, {100, 1900, 3000, 1500});
-    // Its inner box, name and button are no controls of the form.
-    Formulario::selectorAlmacen(f, u"txtAlmacen"_s, {100, 3500, 4245, 315});
-    Formulario::ordenTabulacion({txt, fecha, b0, b1, rejilla});
-    return form;
-}
-
-QWidget *porClave(QWidget *form, const QString &clave)
-{
-    for (QWidget *c : ColeccionControles::De(form)) {
-        if (ColeccionControles::Clave(c) == clave)
-            return c;
-    }
-    return nullptr;
-}
-
-// Each control as "name!index:flags": hidden, disabled, read-only.
-QStringList estados(QWidget *form)
-{
-    QStringList lista;
-    for (QWidget *c : ColeccionControles::De(form)) {
-        QString marcas;
-        marcas += c->isHidden() ? u'H' : u'-';
-        marcas += c->isEnabled() ? u'-' : u'D';
-        marcas += c->property("readOnly").toBool() ? u'R' : u'-';
-        lista << ColeccionControles::Clave(c) + u':' + marcas;
-    }
-    return lista;
-}
-
-QStringList catalogo(Conexion &bd)
-{
-    return FilasDe(bd, u"SELECT Cod_Formulario, Nombre FROM SGD_Formularios ORDER BY Cod_Formulario"_s) +
-           FilasDe(bd, u"SELECT Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex FROM SGD_Controles "
-                       u"ORDER BY Cod_Formulario, Cod_Control"_s) +
-           FilasDe(bd, u"SELECT Cod_Grupo, Cod_Formulario, Cod_Control, Permiso FROM SGD_Controles_Grupos "
-                       u"ORDER BY Cod_Grupo, Cod_Formulario, Cod_Control"_s);
-}
-
-// Permissions of groups on controls of the catalog, each "group:name:index:permission".
-void permitir(Conexion &bd, const QString &permisos)
-{
-    for (const QString &p : permisos.split(u' ')) {
-        const QStringList c = p.split(u':');
-        bd.Ejecutar(u"INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) SELECT %1, "
-                    u"Cod_Formulario, Cod_Control, %2 FROM SGD_Controles WHERE Nombre = '%3' AND Indice = '%4'"_s.arg(
-                        c[0], c[3], c[1], c[2].leftJustified(2)));
-    }
-}
-
-// The catalog of an earlier version of the form: txtViejo is gone since.
-void sembrarCatalogoViejo(Conexion &bd)
-{
-    bd.Ejecutar(u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (1, 'frmPrueba')"_s);
-    bd.Ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
-                u"VALUES (1, 1, 'txtViejo', '  ', 3)"_s);
-    bd.Ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
-                u"VALUES (1, 2, 'txtNombre', '  ', 0)"_s);
-    permitir(bd, u"0:txtViejo::2 0:txtNombre::2"_s);
-}
-
-// An object set up as the library sets it up: registration on the shared
-// connection, the permission query on `conexion`.
-struct Seguridad
-{
-    clsControlSeg seg;
-    QSignalSpy todos{&seg, &clsControlSeg::AfterSetStateAllControls};
-    QSignalSpy uno{&seg, &clsControlSeg::AfterSetStateControl};
-
-    Seguridad(QWidget *form, std::shared_ptr<Conexion> compartida, std::shared_ptr<Conexion> conexion,
-              bool noProcesar = false, qint32 usuario = 2)
-    {
-        auto empresa = std::make_shared<EmpresaMemoria>();
-        empresa->setParametro(u"NoProcesarPermisosControles"_s, noProcesar);
-        ContextoCompartido::setConexion(std::move(compartida));
-        seg.cEmpresa(empresa);
-        seg.Conexion(std::move(conexion));
-        seg.ContentForm(form);
-        seg.Usuario = usuario;
-    }
-    QList<MensajeVisto> aplicar()
-    {
-        return CapturarMensajes([this] { seg.SetStateAllControl(); });
-    }
-    QStringList senalados() const
-    {
-        QStringList nombres;
-        for (const QList<QVariant> &senal : uno)
-            nombres << ColeccionControles::Clave(senal.at(0).value<QWidget *>());
-        return nombres;
-    }
-};
-
-} // namespace
 
 class TstSeguridad : public QObject
 {
@@ -289,36 +149,6 @@ private Q_SLOTS:
         ContextoCompartido::setConexion(bd);
         QVERIFY(seguridad.aplicar().isEmpty());
         QCOMPARE(catalogo(*bd).size(), 10);
-    }
-
-    void cadaPasoPuedeFallar()
-    {
-        QFETCH_GLOBAL(QString, motor);
-        NVLA_BASE_DATOS(disponible, motor, false);
-        disponible.reset();
-        QStringList catalogoLimpio, estadosLimpios;
-        const auto correr = [&](const std::shared_ptr<Conexion> &conFallo, Conexion &real, int paso) {
-            const auto form = formulario();
-            Seguridad seguridad(form.get(), conFallo, conFallo);
-            // The failed call tells the user; the next one, on the same object, finishes the work.
-            QList<MensajeVisto> mensajes = seguridad.aplicar();
-            mensajes += seguridad.aplicar();
-            if (paso == 0) {
-                QVERIFY(mensajes.isEmpty());
-                catalogoLimpio = catalogo(real);
-                estadosLimpios = estados(form.get());
-                return;
-            }
-            QCOMPARE(mensajes.size(), 1);
-            QCOMPARE(mensajes.at(0).titulo, u"clsControlSeg:SetStateAllControl"_s);
-            QCOMPARE(mensajes.at(0).icono, QMessageBox::Critical);
-            QVERIFY2(mensajes.at(0).texto.contains(ConexionConFallo::TextoFallo()), qPrintable(mensajes.at(0).texto));
-            QCOMPARE(catalogo(real), catalogoLimpio);
-            QCOMPARE(estados(form.get()), estadosLimpios);
-        };
-        const int pasos = RecorrerPasos(motor, sembrarCatalogoViejo, correr);
-        QVERIFY(pasos > 0);
-        qInfo("%d steps failed in turn", pasos);
     }
 };
 

@@ -106,6 +106,16 @@ QString Entrada::SalidasMarcadas(bool result) const
     return texto(result) + u'|' + m_marcadas;
 }
 
+int numeroError(const std::function<void()> &accion)
+{
+    try {
+        accion();
+    } catch (const ErrorLotes &error) {
+        return error.Number();
+    }
+    return 0;
+}
+
 QStringList LineasRejilla(QWidget *dialogo, const QString &rejilla)
 {
     auto *r = control<Rejilla>(dialogo, rejilla);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -45,6 +46,9 @@ private:
     QString m_marcadas;
     const QMetaObject *m_meta = nullptr;
 };
+
+// The number of the ErrorLotes `accion` raises; 0 when it raises none.
+int numeroError(const std::function<void()> &accion);
 
 // The data rows of a dialog's grid below its header, cells joined by '|',
 // hidden ones included (column 0 holds the lot key).
