@@ -198,7 +198,7 @@ private Q_SLOTS:
         const int pasos =
             escenario < 0 ? recorrerCatalogo(motor) : RecorrerFallos(motor, escenarios().at(escenario).second);
         QVERIFY(pasos > 0);
-        qInfo("%s: %d steps failed in turn", QTest::currentDataTag(), pasos);
+        qInfo("%d steps failed in turn", pasos);
     }
 
     void errorDelMotor_data()
