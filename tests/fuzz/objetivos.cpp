@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -22,25 +22,40 @@ namespace {
 void exigir(bool cumple, const char *promesa)
 {
     if (!cumple) {
-        std::fprintf(stderr, "promesa incumplida: %s\n", promesa);
+        std::fputs("promesa incumplida: ", stderr);
+        std::fputs(promesa, stderr);
+        std::fputs("\n", stderr);
         std::abort();
     }
 }
 
-// The input as the text a scanner, a clerk or a driver would hand over.
-[[maybe_unused]] QString textoDe(const std::uint8_t *datos, std::size_t tamano)
+// The fuzzer's bytes, read from the front: a few as numbers that choose the
+// case, the rest as the text a scanner, a clerk or a driver would hand over.
+class Bytes
 {
-    return QString::fromUtf8(reinterpret_cast<const char *>(datos), qsizetype(tamano)); // NOLINT(*-reinterpret-cast)
-}
+public:
+    Bytes(const std::uint8_t *datos, std::size_t tamano)
+        : m_resto(datos, tamano)
+    {}
 
-// The first `n` bytes as an unsigned number, consumed from the input.
-[[maybe_unused]] std::uint64_t tomar(const std::uint8_t *&datos, std::size_t &tamano, std::size_t n)
-{
-    std::uint64_t valor = 0;
-    for (; n > 0 && tamano > 0; --n, --tamano)
-        valor = (valor << 8U) | *datos++;
-    return valor;
-}
+    [[maybe_unused]] std::uint64_t numero(std::size_t cuantos)
+    {
+        std::uint64_t valor = 0;
+        for (; cuantos > 0 && !m_resto.empty(); --cuantos) {
+            valor = (valor << 8U) | m_resto.front();
+            m_resto = m_resto.subspan(1);
+        }
+        return valor;
+    }
+    QString texto() const
+    {
+        return QString::fromUtf8(reinterpret_cast<const char *>(m_resto.data()), // NOLINT(*-reinterpret-cast)
+                                 qsizetype(m_resto.size()));
+    }
+
+private:
+    std::span<const std::uint8_t> m_resto;
+};
 
 } // namespace
 
@@ -51,8 +66,9 @@ void exigir(bool cumple, const char *promesa)
 // scanner's form and, when the lot allows it, in the bracketed one.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
 {
-    const QDate hoy = QDate(1990, 1, 1).addDays(qint64(tomar(datos, tamano, 2) % 36500));
-    const auto lectura = NVLALotes::LeerGs1(textoDe(datos, tamano), hoy);
+    Bytes entrada(datos, tamano);
+    const QDate hoy = QDate(1990, 1, 1).addDays(qint64(entrada.numero(2) % 36500));
+    const auto lectura = NVLALotes::LeerGs1(entrada.texto(), hoy);
     if (!lectura || (!lectura->lote && !lectura->caducidad))
         return 0;
     exigir(!lectura->lote || (!lectura->lote->isEmpty() && lectura->lote->size() <= 20), "lote de 1 a 20 caracteres");
@@ -120,13 +136,14 @@ QLocale localeNumero(std::uint64_t eleccion)
 // the locale's full one.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
 {
+    Bytes entrada(datos, tamano);
     using NVLALotes::Currency;
-    const auto valor = Currency::fromRaw(qint64(tomar(datos, tamano, 8)));
-    const QLocale locale = localeNumero(tomar(datos, tamano, 1));
-    const int decimales = int(tomar(datos, tamano, 1) % 5);
+    const auto valor = Currency::fromRaw(qint64(entrada.numero(8)));
+    const QLocale locale = localeNumero(entrada.numero(1));
+    const int decimales = int(entrada.numero(1) % 5);
 
     exigir(Currency::parse(valor.toString(4, locale), locale) == valor, "importe con 4 decimales releído");
-    const qint64 paso = qint64(std::pow(10, 4 - decimales));
+    const auto paso = qint64(std::pow(10, 4 - decimales));
     if (const auto redondeado = Currency::parse(valor.toString(decimales, locale), locale)) {
         exigir(redondeado->raw() % paso == 0, "redondeo a los decimales pedidos");
         exigir(magnitud(*redondeado - valor) <= quint64(paso / 2), "redondeo al más cercano");
@@ -140,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     if (magnitud(valor) < 1'000'000'000'000'000U)
         exigir(Currency::fromDouble(valor.toDouble()) == valor, "15 cifras exactas a través de un double");
 
-    const QString texto = textoDe(datos, tamano);
+    const QString texto = entrada.texto();
     if (const auto leido = Currency::parse(texto, locale))
         exigir(Currency::parse(leido->toString(4, locale), locale) == leido, "texto leído, mostrado y releído");
     exigir(std::isfinite(NVLALotes::ValorNumerico(texto)), "número inicial finito");
@@ -160,8 +177,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 // hands it over in; a typed text is a date exactly when it reads back as typed.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
 {
+    Bytes entrada(datos, tamano);
     using namespace NVLALotes;
-    const QDate dia = QDate(1700, 1, 1).addDays(qint64(tomar(datos, tamano, 3) % 3'000'000));
+    const QDate dia = QDate(1700, 1, 1).addDays(qint64(entrada.numero(3) % 3'000'000));
     const QString mostrado = TextoDeFecha(dia);
     exigir(mostrado.isEmpty() == (dia.year() < 1753 || dia.year() > 9999), "días que se muestran");
     if (!mostrado.isEmpty()) {
@@ -170,7 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
         exigir(TextoDeFecha(dia.toString(Qt::ISODate) + u" 10:20:30.5"_s) == mostrado, "día de un texto ISO");
     }
 
-    const QString texto = textoDe(datos, tamano);
+    const QString texto = entrada.texto();
     if (EsFecha(texto))
         exigir(TextoDeFecha(FechaDeTexto(texto)) == texto, "fecha tecleada releída tal cual");
     else
@@ -195,10 +213,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 // key's value is its first pair's without braces; the password never shows.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
 {
+    Bytes entrada(datos, tamano);
     using namespace NVLALotes;
     std::optional<CadenaConexion> cadena;
     try {
-        cadena.emplace(textoDe(datos, tamano));
+        cadena.emplace(entrada.texto());
     } catch (const ErrorLotes &error) {
         exigir(error.Number() == NumeroError::ConexionNoValida, "error de cadena no válida");
         return 0;
@@ -277,9 +296,10 @@ bool parentesisEquilibrados(const QString &codigo)
 // the parentheses of the code balanced, and changes nothing when run again.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
 {
+    Bytes entrada(datos, tamano);
     static const NVLALotes::DialectoSqlite sqlite;
     static const NVLALotes::DialectoPostgres postgres;
-    const QString sql = textoDe(datos, tamano);
+    const QString sql = entrada.texto();
     const Partes antes = partir(sql);
     for (const NVLALotes::Dialecto *dialecto :
          {static_cast<const NVLALotes::Dialecto *>(&sqlite), static_cast<const NVLALotes::Dialecto *>(&postgres)}) {
@@ -304,10 +324,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 // cells past the grid's columns are dropped.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
 {
+    Bytes entrada(datos, tamano);
     constexpr int Celdas = 6;
-    const int columnas = int(tomar(datos, tamano, 1) % (Celdas + 2)) + 1;
-    const int reescrita = int(tomar(datos, tamano, 1) % (Celdas + 4));
-    QStringList trozos = textoDe(datos, tamano).split(u'\x1f');
+    const int columnas = int(entrada.numero(1) % (Celdas + 2)) + 1;
+    const int reescrita = int(entrada.numero(1) % (Celdas + 4));
+    QStringList trozos = entrada.texto().split(u'\x1f');
     const QString nueva = trozos.takeLast();
     trozos.resize(Celdas);
     const auto comoCelda = [](QString texto, bool saltos) {
