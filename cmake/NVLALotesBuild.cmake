@@ -17,6 +17,12 @@ if(NVLA_SANITIZE)
   target_compile_options(nvla_build_settings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
   target_link_options(nvla_build_settings INTERFACE -fsanitize=address,undefined)
 endif()
+# The fuzzer steers by the coverage of the library's own code, so the library is
+# instrumented too; the programs that hold the fuzzer's main add -fsanitize=fuzzer.
+if(NVLA_BUILD_FUZZ)
+  target_compile_options(nvla_build_settings INTERFACE -fsanitize=fuzzer-no-link -fno-sanitize-recover=undefined)
+  target_compile_definitions(nvla_build_settings INTERFACE _GLIBCXX_ASSERTIONS)
+endif()
 
 # Public headers are reachable as <nvlalotes/NAME.h>: forwarding headers in the build tree,
 # the real ones flattened into include/nvlalotes on install.
@@ -35,9 +41,11 @@ endfunction()
 
 include(GenerateExportHeader)
 function(nvla_configure_library target export_file export_macro)
+  # The fuzz targets reach the library's internal parsers, so a fuzz build keeps every symbol visible.
+  if(NOT NVLA_BUILD_FUZZ)
+    set_target_properties(${target} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  endif()
   set_target_properties(${target} PROPERTIES
-    CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR})
   generate_export_header(${target}

@@ -5,8 +5,9 @@
 #                           embedded database: compiler, Qt, the client headers
 #                           the library links
 #   dependencias.sh         everything the tests need besides: the PostgreSQL
-#                           server, the other engines' Qt drivers, the format and
-#                           lint tools, Doxygen and what the packages are made with
+#                           server, the other engines' Qt drivers and PostgreSQL's
+#                           ODBC driver, the format and lint tools, clang with
+#                           libFuzzer, Doxygen and what the packages are made with
 set -euo pipefail
 
 paquetes=(
@@ -17,8 +18,8 @@ paquetes=(
 # dpkg-dev and file: CPack finds the libraries each packaged binary needs with them.
 if [ "${1:-}" != banco ]; then
   paquetes+=(
-    libqt6sql6-psql libqt6sql6-odbc tdsodbc postgresql
-    clang-format clang-tidy doxygen dpkg-dev file
+    libqt6sql6-psql libqt6sql6-odbc tdsodbc odbc-postgresql postgresql
+    clang-format clang-tidy clang libclang-rt-14-dev doxygen dpkg-dev file
   )
 fi
 

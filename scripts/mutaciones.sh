@@ -72,6 +72,8 @@ integer text sent unchecked @@ foundation/core/database/ValorSql.cpp @@ if (!cab
 units wrap round on subtraction @@ foundation/core/values/Currency.h @@ if (qSubOverflow(m_raw, o.m_raw, &c.m_raw)) @@ if ((void)qSubOverflow(m_raw, o.m_raw, &c.m_raw), false)
 dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp @@ atarAlPropietario(*ventana, owner); @@ ventana->setParent(owner, ventana->windowFlags());
 recorder no longer counts a query's rows @@ foundation/core/database/ConexionGrabadora.cpp @@ ++(*m_envios)[m_indice].filas; @@ (void)0;
+join condition split inside a literal @@ foundation/core/database/TraduccionTSql.cpp @@ const QRegularExpressionMatch m = patron.match(literalesEnBlanco(sql)); @@ const QRegularExpressionMatch m = patron.match(sql);
+ODBC driver named by the host dropped @@ foundation/core/database/DialectoSqlServer.cpp @@ : !cadena.DriverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0; @@ : clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

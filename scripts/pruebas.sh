@@ -3,7 +3,9 @@
 # checks the format, builds with warnings as errors, runs clang-tidy on the
 # product code, starts a throwaway PostgreSQL on loopback, runs every test on
 # SQLite and PostgreSQL (a missing server fails them), then runs them again in
-# a build with the address, leak and undefined-behaviour sanitizers; last, builds
+# a build with the address, leak and undefined-behaviour sanitizers (the
+# PostgreSQL tests also run through ODBC, as the host's SQL Server is reached);
+# then runs every parser's fuzz target for a few seconds; last, builds
 # the Debian packages, installs them, builds the example host against them and
 # removes them again.
 set -euo pipefail
@@ -36,6 +38,9 @@ for preset in ci asan; do
   fi
   ctest --preset "$preset" -j2
 done
+
+echo "== fuzz"
+bash scripts/fuzz.sh 5
 
 echo "== paquetes"
 bash scripts/paquetes.sh --probar

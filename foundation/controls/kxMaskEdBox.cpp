@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QStyle>
 
@@ -15,6 +16,15 @@ namespace {
 
 const QString FormatoFecha = u"dd/MM/yyyy"_s;
 
+// One icon for every date box: each new icon leaves pixmaps of its own in
+// Qt's pixmap cache when painted, a few kilobytes more for every dialog a
+// clerk opens in a day, until the cache is full.
+const QIcon &iconoCalendario(const QStyle &estilo)
+{
+    static const QIcon icono = estilo.standardIcon(QStyle::SP_ArrowDown);
+    return icono;
+}
+
 } // namespace
 
 kxMaskEdBox::kxMaskEdBox(QWidget *parent)
@@ -23,7 +33,7 @@ kxMaskEdBox::kxMaskEdBox(QWidget *parent)
     // Digits may be left blank so a half-typed date stays visible (and is refused on accept).
     setInputMask(u"99/99/9999; "_s);
     setMaxLength(10);
-    QAction *calendario = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+    QAction *calendario = addAction(iconoCalendario(*style()), QLineEdit::TrailingPosition);
     calendario->setObjectName(u"calendario"_s);
     calendario->setToolTip(u"Calendario (Alt+Abajo)"_s);
     connect(calendario, &QAction::triggered, this, &kxMaskEdBox::mostrarCalendario);

@@ -37,9 +37,9 @@ void TstSqlServer::textoDelHost_data()
                                         << u"SELECT 'ISNULL(dbo.x) ''@@SERVERNAME''' FROM T"_s;
     QTest::newRow("borrado con join")
         << u"DELETE cg FROM SGD_Controles_Grupos cg INNER JOIN SGD_Controles c ON c.Cod_Control = cg.Cod_Control"
-           " WHERE cg.Cod_Grupo = 'O''B'"_s
+           " AND c.Nombre <> 'a WHERE b' WHERE cg.Cod_Grupo = 'O''B'"_s
         << u"DELETE FROM SGD_Controles_Grupos AS cg WHERE EXISTS (SELECT 1 FROM SGD_Controles c WHERE"
-           " (c.Cod_Control = cg.Cod_Control) AND (cg.Cod_Grupo = 'O''B'))"_s;
+           " (c.Cod_Control = cg.Cod_Control AND c.Nombre <> 'a WHERE b') AND (cg.Cod_Grupo = 'O''B'))"_s;
 }
 
 // SQL Server reads the host's T-SQL: it gets it byte for byte, while the
@@ -65,6 +65,8 @@ void TstSqlServer::cadenaOdbc_data()
     QTest::newRow("FreeTDS con versión propia")
         << u"driver=freetds;server=h;port=2433;tds_version=7.3"_s
         << u"DRIVER={FreeTDS};SERVER=h;PORT=2433;DATABASE=;UID=;PWD=;ClientCharset=UTF-8;tds_version=7.3"_s;
+    QTest::newRow("controlador ODBC por su nombre") << u"Driver={ODBC Driver 18 for SQL Server};Server=h;Pwd={a;b}"_s
+                                                    << u"Driver={ODBC Driver 18 for SQL Server};Server=h;Pwd={a;b}"_s;
 }
 
 void TstSqlServer::cadenaOdbc()

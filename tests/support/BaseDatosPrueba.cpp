@@ -61,6 +61,21 @@ std::shared_ptr<Conexion> postgresNueva()
     return conexion;
 }
 
+// The same PostgreSQL database reached through unixODBC and Debian's PostgreSQL
+// ODBC driver, as the host's SQL Server is: the library's ODBC plumbing
+// (binding, output parameters, static cursors, the connection-dead attribute)
+// then runs for real.
+QString cadenaOdbc()
+{
+    QStringList partes{u"Driver={PostgreSQL Unicode}"_s};
+    for (const QString &par : basePostgres().split(u';', Qt::SkipEmptyParts)) {
+        if (!par.trimmed().startsWith(u"Driver="_s, Qt::CaseInsensitive) &&
+            !par.trimmed().startsWith(u"Timeout="_s, Qt::CaseInsensitive))
+            partes << par;
+    }
+    return partes.join(u';');
+}
+
 QString &cadenaSqlite()
 {
     static QString cadena;
@@ -87,7 +102,7 @@ QStringList Motores()
 {
     const QString elegidos = qEnvironmentVariable("NVLA_MOTORES", u"sqlite,postgresql"_s);
     QStringList motores;
-    for (const QString &motor : {u"sqlite"_s, u"postgresql"_s}) {
+    for (const QString &motor : {u"sqlite"_s, u"postgresql"_s, u"odbc"_s}) {
         if (elegidos.contains(motor, Qt::CaseInsensitive))
             motores << motor;
     }
@@ -104,17 +119,17 @@ void FilasPorMotor()
 std::shared_ptr<Conexion> BaseDatosPrueba::Crear(const QString &motor, bool conDemo, QString *motivo, bool *omitir)
 {
     *omitir = false;
-    if (motor == u"postgresql"_s && qEnvironmentVariableIsEmpty("NVLA_PG")) {
+    if (motor != u"sqlite"_s && qEnvironmentVariableIsEmpty("NVLA_PG")) {
         *omitir = !PostgresObligatorio();
         *motivo = u"PostgreSQL: NVLA_PG no está definida (scripts/postgres-pruebas.sh arranca un servidor)"_s;
         return nullptr;
     }
     try {
-        auto conexion = motor == u"postgresql"_s ? postgresNueva() : sqliteNueva();
+        auto conexion = motor == u"sqlite"_s ? sqliteNueva() : postgresNueva();
         BaseDatosHost::CrearEsquema(*conexion);
         if (conDemo)
             BaseDatosHost::CargarDatosDemo(*conexion);
-        return conexion;
+        return motor == u"odbc"_s ? Conexion::Abrir(cadenaOdbc()) : conexion;
     } catch (const ErrorLotes &error) {
         *motivo = motor + u": "_s + TextoError(error);
         return nullptr;
@@ -128,6 +143,8 @@ std::shared_ptr<Conexion> BaseDatosPrueba::OtraConexion(const QString &motor)
 
 QString BaseDatosPrueba::Cadena(const QString &motor)
 {
+    if (motor == u"odbc"_s)
+        return cadenaOdbc();
     return motor == u"postgresql"_s ? basePostgres() : cadenaSqlite();
 }
 

@@ -13,7 +13,8 @@
 // one data row per engine, each on a fresh database with the host schema.
 //
 // Engines of a run: env NVLA_MOTORES ("sqlite", "postgresql", or both, the
-// default). PostgreSQL: env NVLA_PG, a connection string of ours; the harness
+// default; "odbc" is that PostgreSQL through unixODBC, as the host's SQL
+// Server is reached). PostgreSQL: env NVLA_PG, a connection string of ours; the harness
 // makes one database per test run (dropped at the end) and a fresh schema per
 // test. Without NVLA_PG its rows are skipped, except when PostgreSQL is
 // required (NVLA_PG_OBLIGATORIO=1, which scripts/pruebas.sh sets, or CI=true):
@@ -23,7 +24,7 @@ namespace NVLALotes::Pruebas {
 // Whether a missing PostgreSQL fails the tests instead of skipping them.
 bool PostgresObligatorio();
 
-// The engines of this run: "sqlite", "postgresql".
+// The engines of this run: "sqlite", "postgresql", "odbc".
 QStringList Motores();
 // Adds the column "motor" and one row per engine; for tests without cases.
 void FilasPorMotor();

@@ -79,6 +79,14 @@ QString CadenaConexion::Valor(std::initializer_list<QStringView> claves, const Q
     return predeterminado;
 }
 
+bool CadenaConexion::DriverOdbc() const
+{
+    const auto driver = std::ranges::find_if(
+        m_pares, [](const auto &par) { return par.first.compare(u"Driver", Qt::CaseInsensitive) == 0; });
+    return driver != m_pares.end() && driver->second.size() >= 2 && driver->second.startsWith(u'{') &&
+           driver->second.endsWith(u'}');
+}
+
 bool CadenaConexion::Contiene(QStringView clave) const
 {
     return std::ranges::any_of(m_pares,

@@ -15,6 +15,7 @@ namespace NVLALotes {
 //   Driver=PostgreSQL;Server=127.0.0.1;Port=5432;Database=erp;Uid=erp;Pwd=secreto[;Timeout=5]
 //   Driver=ODBC;DSN=erp;UID=sa;PWD=secreto        (every pair after Driver goes to the ODBC manager)
 //   Driver=FreeTDS;Server=sqlhost;Port=1433;Database=erp;Uid=sa;Pwd=secreto[;TDS_Version=7.4]
+//   Driver={ODBC Driver 18 for SQL Server};Server=sqlhost;...   (an ODBC driver by name: the whole text to unixODBC)
 //
 // SQLite, PostgreSQL and SQL Server (through unixODBC) are the engines; ODBC and
 // FreeTDS both reach SQL Server and send it the host's text untouched.
@@ -29,6 +30,9 @@ public:
     QString Valor(std::initializer_list<QStringView> claves, const QString &predeterminado = {}) const;
     bool Contiene(QStringView clave) const;
     QString Driver() const { return Valor(u"Driver"); }
+    // Whether Driver names an installed ODBC driver, in braces as ODBC
+    // connection strings write it, rather than one of our engines.
+    bool DriverOdbc() const;
     // The pairs in their order, keys as written, braces kept.
     const QList<std::pair<QString, QString>> &Pares() const { return m_pares; }
     // The text with the password hidden, for messages.

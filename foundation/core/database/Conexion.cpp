@@ -28,7 +28,7 @@ std::unique_ptr<DialectoQt> dialectoDe(const CadenaConexion &cadena)
         return std::make_unique<DialectoSqlite>();
     if (es(driver, {u"PostgreSQL", u"Postgres", u"PgSQL"}))
         return std::make_unique<DialectoPostgres>();
-    if (es(driver, {u"ODBC", u"FreeTDS", u"SQLServer", u"SQL Server"}))
+    if (cadena.DriverOdbc() || es(driver, {u"ODBC", u"FreeTDS", u"SQLServer", u"SQL Server"}))
         return std::make_unique<DialectoSqlServer>();
     throw ErrorLotes(NumeroError::ConexionNoValida,
                      u"La cadena de conexión indica un controlador desconocido: «%1» (se admiten SQLite, "

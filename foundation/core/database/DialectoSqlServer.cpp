@@ -51,7 +51,8 @@ QString DialectoSqlServer::DriverQt() const
 QString DialectoSqlServer::TextoOdbc(const CadenaConexion &cadena)
 {
     QStringList partes;
-    if (cadena.Driver().compare(u"FreeTDS"_s, Qt::CaseInsensitive) == 0) {
+    const bool freeTds = !cadena.DriverOdbc() && cadena.Driver().compare(u"FreeTDS"_s, Qt::CaseInsensitive) == 0;
+    if (freeTds) {
         partes << u"DRIVER={FreeTDS}"_s << u"SERVER="_s + cadena.Valor(u"Server")
                << u"PORT="_s + cadena.Valor(u"Port", u"1433"_s) << u"DATABASE="_s + cadena.Valor(u"Database")
                << u"UID="_s + cadena.Valor(u"Uid") << u"PWD="_s + cadena.Valor(u"Pwd");
@@ -59,14 +60,12 @@ QString DialectoSqlServer::TextoOdbc(const CadenaConexion &cadena)
             partes << u"TDS_Version=7.4"_s;
         if (!cadena.Contiene(u"ClientCharset"))
             partes << u"ClientCharset=UTF-8"_s;
-        for (const auto &[clave, valor] : cadena.Pares()) {
-            if (!esClaveDeFreeTds(clave))
-                partes << clave + u'=' + valor;
-        }
-        return partes.join(u';');
     }
     for (const auto &[clave, valor] : cadena.Pares()) {
-        if (clave.compare(u"Driver"_s, Qt::CaseInsensitive) != 0)
+        // Our own engine names stay here; an ODBC driver the host names goes with the rest.
+        const bool propia = freeTds ? esClaveDeFreeTds(clave)
+                                    : !cadena.DriverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
+        if (!propia)
             partes << clave + u'=' + valor;
     }
     return partes.join(u';');

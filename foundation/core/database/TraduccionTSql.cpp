@@ -89,14 +89,21 @@ QString DeleteConJoinComoExists(const QString &sql)
         u"^\\s*DELETE\\s+(\\w+)\\s+FROM\\s+(\\w+)\\s+(?:AS\\s+)?(\\w+)\\s+INNER\\s+JOIN\\s+(\\w+)\\s+(?:AS\\s+)?(\\w+)"
         "\\s+ON\\s+(.+?)(?:\\s+WHERE\\s+(.+?))?\\s*;?\\s*$"_s,
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch m = patron.match(sql);
-    if (!m.hasMatch() || m.captured(1).compare(m.captured(3), Qt::CaseInsensitive) != 0)
+    // A literal left open would swallow the brackets around the condition: the
+    // engine gets the text as it is and says what is wrong with it.
+    if (sql.count(u'\'') % 2 != 0)
         return sql;
-    QString condicion = u"(%1)"_s.arg(m.captured(6));
-    if (m.hasCaptured(7) && !m.captured(7).isEmpty())
-        condicion += u" AND (%1)"_s.arg(m.captured(7));
-    return u"DELETE FROM %1 AS %2 WHERE EXISTS (SELECT 1 FROM %3 %4 WHERE %5)"_s.arg(
-        m.captured(2), m.captured(3), m.captured(4), m.captured(5), condicion);
+    // The words are found in the code alone, so a WHERE inside a lot code does
+    // not split the join's condition; the parts are then taken from the text.
+    const QRegularExpressionMatch m = patron.match(literalesEnBlanco(sql));
+    const auto parte = [&](int n) { return sql.mid(m.capturedStart(n), m.capturedLength(n)); };
+    if (!m.hasMatch() || parte(1).compare(parte(3), Qt::CaseInsensitive) != 0)
+        return sql;
+    QString condicion = u"(%1)"_s.arg(parte(6));
+    if (m.hasCaptured(7) && !parte(7).isEmpty())
+        condicion += u" AND (%1)"_s.arg(parte(7));
+    return u"DELETE FROM %1 AS %2 WHERE EXISTS (SELECT 1 FROM %3 %4 WHERE %5)"_s.arg(parte(2), parte(3), parte(4),
+                                                                                     parte(5), condicion);
 }
 
 QString OrdenDeUnionSinAlias(const QString &sql)

@@ -1,0 +1,356 @@
+// Fuzz targets of the parsers that read what nobody chose: scanned labels,
+// typed and stored numbers and dates, connection strings, the T-SQL rewrites
+// and the grid's tab-separated rows. One program per parser, chosen by the
+// NVLA_FUZZ_<NAME> definition. Each one checks what its parser promises (a
+// value written and read back is the same value, a literal stays as it was),
+// and stops with abort() at the first broken promise, so libFuzzer keeps the
+// input that broke it.
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stops the run with the broken promise; libFuzzer saves the input.
+void exigir(bool cumple, const char *promesa)
+{
+    if (!cumple) {
+        std::fputs("promesa incumplida: ", stderr);
+        std::fputs(promesa, stderr);
+        std::fputs("\n", stderr);
+        std::abort();
+    }
+}
+
+// The fuzzer's bytes, read from the front: a few as numbers that choose the
+// case, the rest as the text a scanner, a clerk or a driver would hand over.
+class Bytes
+{
+public:
+    Bytes(const std::uint8_t *datos, std::size_t tamano)
+        : m_resto(datos, tamano)
+    {}
+
+    [[maybe_unused]] std::uint64_t numero(std::size_t cuantos)
+    {
+        std::uint64_t valor = 0;
+        for (; cuantos > 0 && !m_resto.empty(); --cuantos) {
+            valor = (valor << 8U) | m_resto.front();
+            m_resto = m_resto.subspan(1);
+        }
+        return valor;
+    }
+    QString texto() const
+    {
+        return QString::fromUtf8(reinterpret_cast<const char *>(m_resto.data()), // NOLINT(*-reinterpret-cast)
+                                 qsizetype(m_resto.size()));
+    }
+
+private:
+    std::span<const std::uint8_t> m_resto;
+};
+
+} // namespace
+
+#if defined(NVLA_FUZZ_GS1)
+#include "foundation/core/values/Gs1.h"
+
+// A label read back from its own fields gives the same fields, written in the
+// scanner's form and, when the lot allows it, in the bracketed one.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+{
+    Bytes entrada(datos, tamano);
+    const QDate hoy = QDate(1990, 1, 1).addDays(qint64(entrada.numero(2) % 36500));
+    const auto lectura = NVLALotes::LeerGs1(entrada.texto(), hoy);
+    if (!lectura || (!lectura->lote && !lectura->caducidad))
+        return 0;
+    exigir(!lectura->lote || (!lectura->lote->isEmpty() && lectura->lote->size() <= 20), "lote de 1 a 20 caracteres");
+    exigir(!lectura->caducidad || lectura->caducidad->isValid(), "caducidad válida");
+    QString campos;
+    QString entreParentesis;
+    if (lectura->caducidad) {
+        const QString yymmdd = lectura->caducidad->toString(u"yyMMdd"_s);
+        campos += u"17"_s + yymmdd;
+        entreParentesis += u"(17)"_s + yymmdd;
+    }
+    if (lectura->lote) {
+        campos += u"10"_s + *lectura->lote;
+        entreParentesis += u"(10)"_s + *lectura->lote;
+    }
+    const auto otra = NVLALotes::LeerGs1(QString(u"]C1"_s + campos), hoy);
+    exigir(otra && otra->lote == lectura->lote && otra->caducidad == lectura->caducidad, "etiqueta ]C1 releída");
+    // A lot may hold brackets itself, and then only the scanner's form is unambiguous.
+    if (!lectura->lote || (!lectura->lote->contains(u'(') && !lectura->lote->contains(u')'))) {
+        const auto tercera = NVLALotes::LeerGs1(entreParentesis, hoy);
+        exigir(tercera && tercera->lote == lectura->lote && tercera->caducidad == lectura->caducidad,
+               "etiqueta entre paréntesis releída");
+    }
+    return 0;
+}
+
+#elif defined(NVLA_FUZZ_NUMEROS)
+#include "foundation/core/host/Formatos.h"
+#include "foundation/core/rules/ReglasStockLotes.h"
+#include "foundation/core/values/Conversiones.h"
+#include "foundation/core/values/Currency.h"
+
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// |raw| without the overflow of the most negative value.
+quint64 magnitud(NVLALotes::Currency valor)
+{
+    return valor.raw() < 0 ? 0 - quint64(valor.raw()) : quint64(valor.raw());
+}
+
+QLocale localeNumero(std::uint64_t eleccion)
+{
+    QLocale sinGrupos(QLocale::Spanish, QLocale::Spain);
+    sinGrupos.setNumberOptions(QLocale::OmitGroupSeparator);
+    const std::array<QLocale, 6> locales = {QLocale::c(),
+                                            QLocale(QLocale::Spanish, QLocale::Spain),
+                                            sinGrupos,
+                                            QLocale(QLocale::English, QLocale::UnitedStates),
+                                            QLocale(QLocale::German, QLocale::Switzerland),
+                                            QLocale(QLocale::French, QLocale::France)};
+    return locales.at(eleccion % locales.size());
+}
+
+} // namespace
+
+// A value shown with any locale and number of decimals reads back as that
+// value rounded; its database text reads back exactly; a typed text read once
+// reads the same after showing it; the stock lists' fast reading agrees with
+// the locale's full one.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+{
+    Bytes entrada(datos, tamano);
+    using NVLALotes::Currency;
+    const auto valor = Currency::fromRaw(qint64(entrada.numero(8)));
+    const QLocale locale = localeNumero(entrada.numero(1));
+    const int decimales = int(entrada.numero(1) % 5);
+
+    exigir(Currency::parse(valor.toString(4, locale), locale) == valor, "importe con 4 decimales releído");
+    const auto paso = qint64(std::pow(10, 4 - decimales));
+    if (const auto redondeado = Currency::parse(valor.toString(decimales, locale), locale)) {
+        exigir(redondeado->raw() % paso == 0, "redondeo a los decimales pedidos");
+        exigir(magnitud(*redondeado - valor) <= quint64(paso / 2), "redondeo al más cercano");
+    } else {
+        // Only rounding past the range leaves a text that no value reads.
+        exigir(magnitud(valor) > quint64(std::numeric_limits<qint64>::max() - paso / 2), "importe mostrado legible");
+    }
+    exigir(Currency::fromVariant(valor.toPlainText()) == valor, "texto de la base de datos releído");
+    if (magnitud(valor) < (quint64(1) << 53U))
+        exigir(NVLALotes::ValorNumerico(valor.toPlainText()) == valor.toDouble(), "número inicial de un texto");
+    if (magnitud(valor) < 1'000'000'000'000'000U)
+        exigir(Currency::fromDouble(valor.toDouble()) == valor, "15 cifras exactas a través de un double");
+
+    const QString texto = entrada.texto();
+    if (const auto leido = Currency::parse(texto, locale))
+        exigir(Currency::parse(leido->toString(4, locale), locale) == leido, "texto leído, mostrado y releído");
+    exigir(std::isfinite(NVLALotes::ValorNumerico(texto)), "número inicial finito");
+    const QLocale &espanol = NVLALotes::Formatos::instancia().locale();
+    exigir(NVLALotes::ReglasStockLotes::StockMostrado(texto) == Currency::parse(texto, espanol).value_or(Currency()),
+           "stock mostrado leído como lo lee el locale");
+    return 0;
+}
+
+#elif defined(NVLA_FUZZ_FECHAS)
+#include "foundation/core/values/Conversiones.h"
+#include "foundation/core/values/ErrorLotes.h"
+
+#include <QDateTime>
+
+// A day written for the clerk reads back as that day, from every form a driver
+// hands it over in; a typed text is a date exactly when it reads back as typed.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+{
+    Bytes entrada(datos, tamano);
+    using namespace NVLALotes;
+    const QDate dia = QDate(1700, 1, 1).addDays(qint64(entrada.numero(3) % 3'000'000));
+    const QString mostrado = TextoDeFecha(dia);
+    exigir(mostrado.isEmpty() == (dia.year() < 1753 || dia.year() > 9999), "días que se muestran");
+    if (!mostrado.isEmpty()) {
+        exigir(EsFecha(mostrado) && FechaDeTexto(mostrado) == dia, "día mostrado y releído");
+        exigir(TextoDeFecha(QDateTime(dia, QTime(23, 59, 59))) == mostrado, "día de una fecha y hora");
+        exigir(TextoDeFecha(dia.toString(Qt::ISODate) + u" 10:20:30.5"_s) == mostrado, "día de un texto ISO");
+    }
+
+    const QString texto = entrada.texto();
+    if (EsFecha(texto))
+        exigir(TextoDeFecha(FechaDeTexto(texto)) == texto, "fecha tecleada releída tal cual");
+    else
+        exigir(FechaDeTexto(texto) == FechaNula(), "texto sin fecha es la fecha nula");
+    const QString deTexto = TextoDeFecha(texto);
+    exigir(deTexto.isEmpty() || EsFecha(deTexto), "texto de fecha tecleable");
+    try {
+        ValorBooleano(texto, u"fuzz"_s);
+    } catch (const ErrorLotes &error) {
+        exigir(error.Number() == NumeroError::ConversionTipo, "error de conversión");
+    }
+    return 0;
+}
+
+#elif defined(NVLA_FUZZ_CADENA_CONEXION)
+#include "foundation/core/database/CadenaConexion.h"
+#include "foundation/core/values/ErrorLotes.h"
+
+#include <QStringList>
+
+// The pairs written back as a connection string read as the same pairs; a
+// key's value is its first pair's without braces; the password never shows.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+{
+    Bytes entrada(datos, tamano);
+    using namespace NVLALotes;
+    std::optional<CadenaConexion> cadena;
+    try {
+        cadena.emplace(entrada.texto());
+    } catch (const ErrorLotes &error) {
+        exigir(error.Number() == NumeroError::ConexionNoValida, "error de cadena no válida");
+        return 0;
+    }
+    QStringList escritos;
+    QStringList vistas;
+    for (const auto &[clave, valor] : cadena->Pares()) {
+        exigir(!clave.isEmpty() && !clave.contains(u'='), "clave sin '='");
+        escritos << clave + u'=' + valor;
+        if (vistas.contains(clave, Qt::CaseInsensitive))
+            continue;
+        vistas << clave;
+        const bool conLlaves = valor.size() >= 2 && valor.startsWith(u'{') && valor.endsWith(u'}');
+        exigir(cadena->Valor(clave) == (conLlaves ? valor.mid(1, valor.size() - 2) : valor), "valor del primer par");
+    }
+    exigir(CadenaConexion(escritos.join(u';')).Pares() == cadena->Pares(), "pares reescritos y releídos");
+    const auto sinClave = CadenaConexion(cadena->TextoSinClave());
+    for (const auto &[clave, valor] : sinClave.Pares()) {
+        const bool esClave =
+            clave.compare(u"Pwd", Qt::CaseInsensitive) == 0 || clave.compare(u"Password", Qt::CaseInsensitive) == 0;
+        exigir(!esClave || valor == u"***"_s, "contraseña oculta");
+    }
+    return 0;
+}
+
+#elif defined(NVLA_FUZZ_TSQL)
+#include "foundation/core/database/DialectoPostgres.h"
+#include "foundation/core/database/DialectoSqlite.h"
+
+#include <QStringList>
+
+namespace {
+
+// The quoted literals of a statement in order ('' inside one is a quote), the
+// code outside them, and whether the last literal is left open.
+struct Partes
+{
+    QStringList literales;
+    QString codigo;
+    bool abierto = false;
+};
+
+Partes partir(const QString &sql)
+{
+    Partes partes;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        if (sql[i] != u'\'') {
+            partes.codigo += sql[i];
+            continue;
+        }
+        qsizetype fin = i + 1;
+        while (fin < sql.size() && (sql[fin] != u'\'' || (fin + 1 < sql.size() && sql[fin + 1] == u'\'')))
+            fin += sql[fin] == u'\'' ? 2 : 1;
+        partes.abierto = fin >= sql.size();
+        partes.literales << sql.mid(i, fin + 1 - i);
+        partes.codigo += u'?';
+        i = fin;
+    }
+    return partes;
+}
+
+bool parentesisEquilibrados(const QString &codigo)
+{
+    int abiertos = 0;
+    for (const QChar c : codigo) {
+        abiertos += c == u'(' ? 1 : c == u')' ? -1 : 0;
+        if (abiertos < 0)
+            return false;
+    }
+    return abiertos == 0;
+}
+
+} // namespace
+
+// Each engine's rewrite keeps every literal as it was and in its place, keeps
+// the parentheses of the code balanced, and changes nothing when run again.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+{
+    Bytes entrada(datos, tamano);
+    static const NVLALotes::DialectoSqlite sqlite;
+    static const NVLALotes::DialectoPostgres postgres;
+    const QString sql = entrada.texto();
+    const Partes antes = partir(sql);
+    for (const NVLALotes::Dialecto *dialecto :
+         {static_cast<const NVLALotes::Dialecto *>(&sqlite), static_cast<const NVLALotes::Dialecto *>(&postgres)}) {
+        const QString traducido = dialecto->Traducir(sql);
+        const Partes despues = partir(traducido);
+        exigir(despues.literales == antes.literales && despues.abierto == antes.abierto, "literales intactos");
+        exigir(!parentesisEquilibrados(antes.codigo) || parentesisEquilibrados(despues.codigo),
+               "paréntesis equilibrados");
+        exigir(dialecto->Traducir(traducido) == traducido, "traducción estable");
+    }
+    return 0;
+}
+
+#elif defined(NVLA_FUZZ_FILA_REJILLA)
+#include "foundation/controls/LineaRejilla.h"
+#include "foundation/controls/ModeloRejilla.h"
+
+#include <QStringList>
+
+// Cells joined into a grid line read back one by one as they were, a tab or
+// line break shown as a blank; a cell rewritten leaves its neighbours alone;
+// cells past the grid's columns are dropped.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+{
+    Bytes entrada(datos, tamano);
+    constexpr int Celdas = 6;
+    const int columnas = int(entrada.numero(1) % (Celdas + 2)) + 1;
+    const int reescrita = int(entrada.numero(1) % (Celdas + 4));
+    QStringList trozos = entrada.texto().split(u'\x1f');
+    const QString nueva = trozos.takeLast();
+    trozos.resize(Celdas);
+    const auto comoCelda = [](QString texto, bool saltos) {
+        texto.replace(u'\t', u' ');
+        if (saltos)
+            texto.replace(u'\r', u' ').replace(u'\n', u' ');
+        return texto;
+    };
+    const auto original = [&](int c) { return c < columnas && c < Celdas ? comoCelda(trozos[c], true) : QString(); };
+    NVLALotes::ModeloRejilla modelo;
+    modelo.fijarColumnas(columnas);
+    modelo.agregarFila(
+        NVLALotes::LineaRejilla::unir({trozos[0], trozos[1], trozos[2], trozos[3], trozos[4], trozos[5]}));
+    for (int c = 0; c < columnas; ++c)
+        exigir(modelo.texto(1, c) == original(c), "celda leída");
+    modelo.fijarTexto(1, reescrita, nueva);
+    for (int c = 0; c < Celdas + 4; ++c)
+        exigir(modelo.texto(1, c) == (c == reescrita ? comoCelda(nueva, false) : original(c)),
+               "celda reescrita y sus vecinas");
+    return 0;
+}
+
+#else
+#error "Choose a fuzz target with NVLA_FUZZ_<NAME>"
+#endif
