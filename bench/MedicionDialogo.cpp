@@ -99,21 +99,22 @@ BaseDatosHost::DatosGenerados CrearBaseConLotes(const QString &ruta, qint16 alma
 int Informar(const Resultado &r)
 {
     const QString linea =
-        u"dialog=%1 lots=%2 dialog_ms=%3 query_ms=%4 ratio=%5 peak_mb=%6 action_ms=%7\n"_s.arg(r.clase)
+        u"dialog=%1 lots=%2 dialog_ms=%3 query_ms=%4 ratio=%5 peak_mb=%6 action_ms=%7 warm_ms=%8\n"_s.arg(r.clase)
             .arg(r.lotes)
             .arg(r.dialogoMs, 0, 'f', 1)
             .arg(r.consultaMs, 0, 'f', 1)
             .arg(r.dialogoMs / r.consultaMs, 0, 'f', 2)
             .arg(r.picoMb, 0, 'f', 1)
-            .arg(r.accionMs, 0, 'f', 1);
+            .arg(r.accionMs, 0, 'f', 1)
+            .arg(r.calienteMs, 0, 'f', 1);
     std::fputs(qPrintable(linea), stdout);
     std::fflush(stdout);
-    return r.dialogoMs < 0 || r.accionMs < 0 ? 1 : 0;
+    return r.dialogoMs < 0 || r.accionMs < 0 || r.calienteMs < 0 ? 1 : 0;
 }
 
 int Principal(int argc, char **argv, const QStringList &variantes,
               const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
-              const std::function<int(const QString &ruta, int lotes, const QString &variante)> &medir)
+              const std::function<int(const Bases &bases, int lotes, const QString &variante)> &medir)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -121,8 +122,8 @@ int Principal(int argc, char **argv, const QStringList &variantes,
     const QStringList argumentos = QApplication::arguments();
 
     // Child: one measurement on a database the parent made.
-    if (argumentos.size() == 5 && argumentos.at(1) == u"--medir")
-        return medir(argumentos.at(2), argumentos.at(3).toInt(), argumentos.at(4));
+    if (argumentos.size() == 6 && argumentos.at(1) == u"--medir")
+        return medir({argumentos.at(2), argumentos.at(5)}, argumentos.at(3).toInt(), argumentos.at(4));
 
     QList<int> tamanos{1000, 10000, 100000};
     if (argumentos.size() > 1) {
@@ -131,13 +132,16 @@ int Principal(int argc, char **argv, const QStringList &variantes,
             tamanos << a.toInt();
     }
     QTemporaryDir carpeta;
+    QTemporaryDir carpetaMil;
+    const QString mil = crearBase(carpetaMil.path(), 1000);
     int fallos = 0;
     for (const int lotes : std::as_const(tamanos)) {
         const QString ruta = crearBase(carpeta.path(), lotes);
         for (const QString &variante : variantes) {
             QProcess hijo;
             hijo.setProcessChannelMode(QProcess::ForwardedChannels);
-            hijo.start(QApplication::applicationFilePath(), {u"--medir"_s, ruta, QString::number(lotes), variante});
+            hijo.start(QApplication::applicationFilePath(),
+                       {u"--medir"_s, ruta, QString::number(lotes), variante, mil});
             hijo.waitForFinished(-1);
             fallos += hijo.exitCode() != 0 ? 1 : 0;
         }

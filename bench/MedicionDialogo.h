@@ -53,11 +53,21 @@ struct Resultado
     double consultaMs = -1;
     double picoMb = 0;
     double accionMs = -1;
+    double calienteMs = -1;
 };
 // Prints the line of one measurement:
-//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=...
-// and answers 0 when both the opening and the action were timed.
+//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
+// and answers 0 when the opening, the action and the warm opening were timed.
 int Informar(const Resultado &resultado);
+
+// Where a child measures: the database of its N lots, and one of 1,000 lots
+// for the warm opening, the one a host makes for each document line once it
+// has shown dialogs before.
+struct Bases
+{
+    QString lotes;
+    QString mil;
+};
 
 // The main of a dialog benchmark. For each N of the arguments (1,000, 10,000
 // and 100,000 by default) the parent makes a database with `crearBase` in a
@@ -65,6 +75,6 @@ int Informar(const Resultado &resultado);
 // its own, so that each peak memory is its own; the child calls `medir`.
 int Principal(int argc, char **argv, const QStringList &variantes,
               const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
-              const std::function<int(const QString &ruta, int lotes, const QString &variante)> &medir);
+              const std::function<int(const Bases &bases, int lotes, const QString &variante)> &medir);
 
 } // namespace NVLALotes::Medicion

@@ -6,7 +6,7 @@
 // last lots cover the units (sales), accepting the last row after its stock
 // check (regularization and transfer).
 // Prints one line per dialog and N:
-//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=...
+//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
 // Each measurement runs in a child process of its own, so that its peak memory is its own.
 #include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
@@ -148,8 +148,9 @@ Currency mayorStock(const QString &ruta, const QString &sql)
     return mayor;
 }
 
-int medir(const QString &ruta, int lotes, const Medido &medido)
+int medir(const Medicion::Bases &bases, int lotes, const Medido &medido)
 {
+    const QString &ruta = bases.lotes;
     const QString sql = ReglasStockLotes::Consulta(medido.seleccion, 1, Almacen, Articulo, true);
     const int campos = int(medido.seleccion.count(u',')) + 1;
     Medicion::LeerConQtSql(ruta, sql, campos); // the file in the page cache for both
@@ -158,7 +159,10 @@ int medir(const QString &ruta, int lotes, const Medido &medido)
     // Peak memory of the opening alone, before the action reads the whole list.
     const double pico = Medicion::PicoMemoriaMb();
     const Apertura accion = abrirDialogo(ruta, medido, mayorStock(ruta, sql));
-    return Medicion::Informar({apertura.clase, lotes, apertura.pintadoMs, consulta, pico, accion.accionMs});
+    // Dialogs have been shown and closed in this process: the next one opens warm.
+    const Apertura caliente = abrirDialogo(bases.mil, medido, Currency());
+    return Medicion::Informar(
+        {apertura.clase, lotes, apertura.pintadoMs, consulta, pico, accion.accionMs, caliente.pintadoMs});
 }
 
 } // namespace
@@ -175,8 +179,8 @@ int main(int argc, char *argv[])
             Medicion::CrearBaseConLotes(ruta, Almacen, Articulo, lotes);
             return ruta;
         },
-        [](const QString &ruta, int lotes, const QString &variante) {
+        [](const Medicion::Bases &bases, int lotes, const QString &variante) {
             const Medido *medido = medidoDe(variante);
-            return medido ? medir(ruta, lotes, *medido) : 2;
+            return medido ? medir(bases, lotes, *medido) : 2;
         });
 }

@@ -5,7 +5,7 @@
 // connection, the peak memory of a process that only opens the window, and
 // the time of a warehouse change from an empty warehouse back to warehouse 1.
 // Prints one line per window and N:
-//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=...
+//   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
 #include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
 
@@ -107,7 +107,11 @@ void elegirAlmacen(QDialog *ventana, qint16 almacen)
     QApplication::sendEvent(caja, &intro);
 }
 
-int medir(const QString &ruta, int lotes, const QString &ventana)
+// Opens `ventana` on `ruta`, running `antes` once its connection is open;
+// `alPintar` runs once the list has painted and must close the window.
+// Answers the time from Show to that paint.
+double abrirVentana(const QString &ruta, const QString &ventana, const std::function<void()> &antes,
+                    const std::function<void(QDialog *)> &alPintar)
 {
     const bool tono = ventana == u"frmLotesStockAlm2";
     auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
@@ -121,24 +125,44 @@ int medir(const QString &ruta, int lotes, const QString &ventana)
     clase.Cod_Almacen = Almacen;
     clase.Cod_Articulo = Articulo;
     clase.Control_Lotes = true;
+    if (antes)
+        antes();
+    Medicion::PrimerPintado pintado(alPintar);
+    clase.Show(1);
+    return pintado.ms;
+}
 
-    const QStringList consultas = QStringList{consultaLotes(Almacen)} + (tono ? consultasPendientes() : QStringList());
-    leerConQtSql(consultas); // the file in the page cache for both
-    const double consulta = leerConQtSql(consultas);
+void salir(QDialog *ventana)
+{
+    ventana->findChild<QAbstractButton *>(u"cmdSalir"_s)->click();
+}
 
+int medir(const Medicion::Bases &bases, int lotes, const QString &ventana)
+{
+    const bool tono = ventana == u"frmLotesStockAlm2";
+    double consulta = -1;
     double cambioMs = -1;
     double pico = 0;
-    Medicion::PrimerPintado pintado([&](QDialog *v) {
+    QString clase;
+    const auto leer = [&] {
+        const QStringList consultas =
+            QStringList{consultaLotes(Almacen)} + (tono ? consultasPendientes() : QStringList());
+        leerConQtSql(consultas); // the file in the page cache for both
+        consulta = leerConQtSql(consultas);
+    };
+    const double pintadoMs = abrirVentana(bases.lotes, ventana, leer, [&](QDialog *v) {
+        clase = v->objectName();
         pico = Medicion::PicoMemoriaMb();
         elegirAlmacen(v, AlmacenVacio);
         QElapsedTimer reloj;
         reloj.start();
         elegirAlmacen(v, Almacen);
         cambioMs = double(reloj.nsecsElapsed()) / 1e6;
-        v->findChild<QAbstractButton *>(u"cmdSalir"_s)->click();
+        salir(v);
     });
-    clase.Show(1);
-    return Medicion::Informar({pintado.clase, lotes, pintado.ms, consulta, pico, cambioMs});
+    // A window has been shown and closed in this process: the next one opens warm.
+    const double caliente = abrirVentana(bases.mil, ventana, {}, salir);
+    return Medicion::Informar({clase, lotes, pintadoMs, consulta, pico, cambioMs, caliente});
 }
 
 } // namespace
@@ -162,5 +186,5 @@ int main(int argc, char *argv[])
                     AlmacenVacio));
             return ruta;
         },
-        [](const QString &ruta, int lotes, const QString &ventana) { return medir(ruta, lotes, ventana); });
+        [](const Medicion::Bases &bases, int lotes, const QString &ventana) { return medir(bases, lotes, ventana); });
 }

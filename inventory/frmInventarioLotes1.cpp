@@ -11,6 +11,7 @@
 #include "foundation/core/host/Formatos.h"
 #include "foundation/core/host/NVLAEMP.h"
 #include "foundation/core/values/Conversiones.h"
+#include "foundation/lists/CeldasStock.h"
 
 #include <QGroupBox>
 
@@ -25,12 +26,14 @@ enum Columna { Clave = 0, Fecha = 1, CodigoLote = 2 };
 DialogoListaLotes::Diseno diseno()
 {
     using A = Rejilla::Alineacion;
-    return {u"frmInventarioLotes1"_s,
-            u"Lotes de Artículos"_s,
-            {4905, 6930},
-            {2355, 6510, 1065, 365},
-            {3570, 6510, 1065, 365},
-            {{45, 975, 4740, 5430}, {{u"Caducidad"_s, 1000, A::CentroCentro}, {u"Lote"_s, 0, A::IzquierdaCentro}}}};
+    return {
+        u"frmInventarioLotes1"_s,
+        u"Lotes de Artículos"_s,
+        {4905, 6930},
+        {2355, 6510, 1065, 365},
+        {3570, 6510, 1065, 365},
+        {{45, 975, 4740, 5430},
+         {{u"Caducidad"_s, 1000, A::CentroCentro, CeldasStock::FormatoCaducidad}, {u"Lote"_s, 0, A::IzquierdaCentro}}}};
 }
 
 } // namespace
@@ -66,12 +69,13 @@ QString frmInventarioLotes1::consulta() const
            u" AND Cod_Articulo = "_s + articulo + u" ORDER BY Cod_Lote"_s;
 }
 
-QString frmInventarioLotes1::filaDeRegistro(const Registros &registro) const
+FilaOrigen frmInventarioLotes1::filaDeRegistro(const Registros &registro) const
 {
     // Read by position: the select list above fixes the order.
-    return LineaRejilla::unir({registro.Campo(0).toString(),
-                               Formatos::instancia().FormatearFecha(TextoDeFecha(registro.Campo(2))),
-                               registro.Campo(1).toString()});
+    FilaOrigen fila;
+    fila.linea = LineaRejilla::unir({registro.Campo(0).toString(), QString(), registro.Campo(1).toString()});
+    fila.valores[0] = CeldasStock::ValorCaducidad(registro.Campo(2));
+    return fila;
 }
 
 QWidget *frmInventarioLotes1::controlInicial() const

@@ -11,6 +11,7 @@
 #include "foundation/core/host/Formatos.h"
 #include "foundation/core/host/NVLAEMP.h"
 #include "foundation/core/values/Conversiones.h"
+#include "foundation/lists/CeldasStock.h"
 
 #include <QGroupBox>
 
@@ -21,6 +22,26 @@ namespace NVLALotes {
 namespace {
 
 enum Columna { Clave = 0, TonoLote = 1, CalibreLote = 2, Fecha = 3, Cantidad = 4 };
+
+// The counted units as plain text: no grouping, no trailing zeros; -1 marks a
+// lot not counted yet and shows as nothing.
+QString formatoCantidad(qint64 bruto)
+{
+    const Currency cantidad = Currency::fromRaw(bruto);
+    if (cantidad == Currency(-1))
+        return {};
+    static const QLocale locale = [] {
+        QLocale sinGrupos = Formatos::instancia().locale();
+        sinGrupos.setNumberOptions(QLocale::OmitGroupSeparator);
+        return sinGrupos;
+    }();
+    QString texto = cantidad.toString(4, locale);
+    while (texto.endsWith(u'0'))
+        texto.chop(1);
+    if (texto.endsWith(locale.decimalPoint()))
+        texto.chop(locale.decimalPoint().size());
+    return texto;
+}
 
 DialogoListaLotes::Diseno diseno()
 {
@@ -33,27 +54,8 @@ DialogoListaLotes::Diseno diseno()
             {{75, 1410, 4740, 4860},
              {{u"Tono"_s, 1200, A::CentroCentro},
               {u"Calibre"_s, 1200, A::CentroCentro},
-              {u"Caducidad"_s, 1000, A::CentroCentro},
-              {u"Unidades"_s, 0, A::DerechaCentro}}}};
-}
-
-// The counted units as plain text: no grouping, no trailing zeros; -1 marks a
-// lot not counted yet and shows as nothing.
-QString textoCantidad(const QVariant &valor)
-{
-    const std::optional<Currency> cantidad = Currency::fromVariant(valor);
-    if (!cantidad)
-        return valor.toString();
-    if (*cantidad == Currency(-1))
-        return {};
-    QLocale locale = Formatos::instancia().locale();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString texto = cantidad->toString(4, locale);
-    while (texto.endsWith(u'0'))
-        texto.chop(1);
-    if (texto.endsWith(locale.decimalPoint()))
-        texto.chop(locale.decimalPoint().size());
-    return texto;
+              {u"Caducidad"_s, 1000, A::CentroCentro, CeldasStock::FormatoCaducidad},
+              {u"Unidades"_s, 0, A::DerechaCentro, formatoCantidad}}}};
 }
 
 } // namespace
@@ -88,13 +90,19 @@ QString frmInventarioLotes2::consulta() const
            articulo + u" ORDER BY Cod_Lote"_s;
 }
 
-QString frmInventarioLotes2::filaDeRegistro(const Registros &registro) const
+FilaOrigen frmInventarioLotes2::filaDeRegistro(const Registros &registro) const
 {
     // Read by position: the select list above fixes the order; the lot code
     // is selected but not shown.
-    return LineaRejilla::unir({registro.Campo(0).toString(), registro.Campo(3).toString(), registro.Campo(4).toString(),
-                               Formatos::instancia().FormatearFecha(TextoDeFecha(registro.Campo(2))),
-                               textoCantidad(registro.Campo(5))});
+    const QVariant campoCantidad = registro.Campo(5);
+    const std::optional<Currency> cantidad = Currency::fromVariant(campoCantidad);
+    const bool exacta = cantidad && cantidad->raw() != FilaOrigen::SinValor;
+    FilaOrigen fila;
+    fila.linea =
+        LineaRejilla::unir({registro.Campo(0).toString(), registro.Campo(3).toString(), registro.Campo(4).toString(),
+                            QString(), exacta ? QString() : campoCantidad.toString()});
+    fila.valores = {CeldasStock::ValorCaducidad(registro.Campo(2)), exacta ? cantidad->raw() : FilaOrigen::SinValor};
+    return fila;
 }
 
 void frmInventarioLotes2::tomarFila(int fila)

@@ -29,7 +29,7 @@ frmLotesStockReg1::frmLotesStockReg1(QWidget *parent)
     lista->buscarAlTeclear(CodigoLote);
 }
 
-QString frmLotesStockReg1::filaDeRegistro(const Registros &registro) const
+FilaOrigen frmLotesStockReg1::filaDeRegistro(const Registros &registro) const
 {
     return CeldasStock::FilaLote(registro);
 }

@@ -29,7 +29,7 @@ frmLotesStockReg2::frmLotesStockReg2(QWidget *parent)
     lista->buscarAlTeclear(TonoLote);
 }
 
-QString frmLotesStockReg2::filaDeRegistro(const Registros &registro) const
+FilaOrigen frmLotesStockReg2::filaDeRegistro(const Registros &registro) const
 {
     // The lot code is read but not shown.
     return CeldasStock::FilaTono(registro);

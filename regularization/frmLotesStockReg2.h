@@ -14,7 +14,7 @@ public:
     explicit frmLotesStockReg2(QWidget *parent = nullptr);
 
 private:
-    QString filaDeRegistro(const Registros &registro) const override;
+    FilaOrigen filaDeRegistro(const Registros &registro) const override;
     void tomarFila(int fila) override;
 };
 

@@ -47,7 +47,7 @@ frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
     Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtLote});
 }
 
-QString frmLotesStockFacturar1::filaDeRegistro(const Registros &registro) const
+FilaOrigen frmLotesStockFacturar1::filaDeRegistro(const Registros &registro) const
 {
     return CeldasStock::FilaLote(registro);
 }

@@ -17,7 +17,7 @@ public:
     explicit frmLotesStockFacturar1(QWidget *parent = nullptr);
 
 private:
-    QString filaDeRegistro(const Registros &registro) const override;
+    FilaOrigen filaDeRegistro(const Registros &registro) const override;
     void tomarFila(int fila) override;
     void aceptarManual() override;
 

@@ -59,7 +59,7 @@ void frmLotesStockFacturar2::antesDeCargar()
     cmdContinuar->setVisible(PermitirContinuarSinLote);
 }
 
-QString frmLotesStockFacturar2::filaDeRegistro(const Registros &registro) const
+FilaOrigen frmLotesStockFacturar2::filaDeRegistro(const Registros &registro) const
 {
     return CeldasStock::FilaTono(registro, true);
 }

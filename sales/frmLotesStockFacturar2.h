@@ -18,7 +18,7 @@ public:
     explicit frmLotesStockFacturar2(QWidget *parent = nullptr);
 
 private:
-    QString filaDeRegistro(const Registros &registro) const override;
+    FilaOrigen filaDeRegistro(const Registros &registro) const override;
     void tomarFila(int fila) override;
     void aceptarManual() override;
     void antesDeCargar() override;

@@ -23,7 +23,7 @@ message text changed @@ purchases/frmLotesDatos1.cpp @@ Mensajes::Atencion(this,
 unexpected message on accept @@ purchases/frmLotesDatos2.cpp @@ Lote.clear(); @@ Lote.clear(); Mensajes::Atencion(this, u"Datos aceptados"_s);
 control renamed @@ sales/frmLotesStockFacturar2.cpp @@ Formulario::boton(this, u"cmdContinuar"_s, @@ Formulario::boton(this, u"cmdSeguir"_s,
 stock comparison reversed @@ foundation/lists/DialogoListaLotes.cpp @@ if (comprobarStock() && lista->stockMostrado(fila) < Unidades) { @@ if (comprobarStock() && lista->stockMostrado(fila) > Unidades) {
-automatic choice takes a short lot @@ foundation/core/rules/ReglasStockLotes.cpp @@ return !bloqueada && StockMostrado(stockMostrado) >= unidades; @@ return !bloqueada && StockMostrado(stockMostrado) > unidades;
+automatic choice takes a short lot @@ foundation/core/rules/ReglasStockLotes.cpp @@ return !bloqueada && stockMostrado >= unidades; @@ return !bloqueada && stockMostrado > unidades;
 automatic choice off by one @@ foundation/lists/ListaLotes.cpp @@ return m_rejilla->BuscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) { @@ return m_rejilla->BuscarFila(m_filaAutomatica ? 3 : 1, [&](int fila) {
 blocked lot accepted @@ foundation/lists/DialogoListaLotes.cpp @@ if (lista->bloqueada(fila)) { @@ if (false) {
 wrong copy-out field (purchases) @@ purchases/frmclsLotesCompras.cpp @@ Campos{"Lote", "Caducidad", "Tono", "Calibre"}); @@ Campos{"Lote", "Caducidad", "Tono"});
@@ -40,7 +40,7 @@ model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
 sales outputs taken by a model read again after the dialog @@ sales/frmclsLotesFacturacion.cpp @@ salidaDelModelo(modelo)); @@ [] { return salidaDelModelo(LeerModeloLotes()); });
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
-grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, A::CentroCentro};
+grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro, FormatoCaducidad}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, A::CentroCentro, FormatoCaducidad};
 regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
 transfer lets a short lot go @@ regularization/frmclsLotesTraspaso.cpp @@ Campo::fijoEnDialogo("EsNegativo", true) @@ Campo::fijoEnDialogo("EsNegativo", false)
 inventory focus lost after the missing-data message @@ inventory/frmInventarioLotes1.cpp @@ txtCaducidad->setFocus(Qt::OtherFocusReason); @@ (void)0;
@@ -55,7 +55,7 @@ GS1 check digit not verified @@ foundation/core/values/Gs1.cpp @@ return digitoC
 GS1 character set 82 not checked @@ foundation/core/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
 GS1 identifier repeated with another value @@ foundation/core/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
-typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ m_rejilla, [this](int fila) { return ValorNumerico(m_rejilla->modelo()->vista(fila, 0)) > 0; }); @@ m_rejilla, [](int) { return true; });
+typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ return ValorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0; @@ return true;
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false), @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), 0, false),
 stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
@@ -74,6 +74,8 @@ dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp
 recorder no longer counts a query's rows @@ foundation/core/database/ConexionGrabadora.cpp @@ ++(*m_envios)[m_indice].filas; @@ (void)0;
 join condition split inside a literal @@ foundation/core/database/TraduccionTSql.cpp @@ const QRegularExpressionMatch m = patron.match(literalesEnBlanco(sql)); @@ const QRegularExpressionMatch m = patron.match(sql);
 ODBC driver named by the host dropped @@ foundation/core/database/DialectoSqlServer.cpp @@ : !cadena.DriverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0; @@ : clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
+stock kept as a value shown truncated @@ foundation/core/rules/ReglasStockLotes.cpp @@ const qint64 redondeado = qint64((magnitud + Centesima / 2) / Centesima * Centesima); @@ const qint64 redondeado = qint64(magnitud / Centesima * Centesima);
+rows read by a walk never shown @@ foundation/controls/ModeloRejillaOrigen.cpp @@ publicarDesde(m_publicadas); @@ (void)leyendo;
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

@@ -78,7 +78,7 @@ void frmLotesStockAlm1::mostrarBotones()
         cmdCrear->setVisible(false);
 }
 
-QString frmLotesStockAlm1::filaDeRegistro(const Registros &registro) const
+FilaOrigen frmLotesStockAlm1::filaDeRegistro(const Registros &registro) const
 {
     return CeldasStock::FilaLote(registro, CeldasStock::OrdenLote::LoteCaducidad);
 }

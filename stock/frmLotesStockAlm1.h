@@ -17,7 +17,7 @@ public:
 
 private:
     void mostrarBotones() override;
-    QString filaDeRegistro(const Registros &registro) const override;
+    FilaOrigen filaDeRegistro(const Registros &registro) const override;
     void llenarListas() override;
 };
 

@@ -104,7 +104,7 @@ void frmLotesStockAlm2::mostrarBotones()
     cmdBloquear->setVisible(!restringido());
 }
 
-QString frmLotesStockAlm2::filaDeRegistro(const Registros &registro) const
+FilaOrigen frmLotesStockAlm2::filaDeRegistro(const Registros &registro) const
 {
     return CeldasStock::FilaTono(registro, true);
 }

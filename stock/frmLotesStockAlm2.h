@@ -20,7 +20,7 @@ public:
 private:
     void prepararListas() override;
     void mostrarBotones() override;
-    QString filaDeRegistro(const Registros &registro) const override;
+    FilaOrigen filaDeRegistro(const Registros &registro) const override;
     void llenarListas() override;
     void listasLlenas() override;
 

@@ -28,9 +28,11 @@ void BusquedaEnRejilla::teclear(QChar caracter)
         return;
     const ModeloRejilla &modelo = *m_rejilla->modelo();
     int encontrada = -1;
+    QString formateado;
     try {
         encontrada = m_rejilla->BuscarFila(1, [&](int fila) {
-            return m_esBuscable(fila) && modelo.vista(fila, m_columna).startsWith(buscado, Qt::CaseInsensitive);
+            return m_esBuscable(fila) &&
+                   modelo.vista(fila, m_columna, formateado).startsWith(buscado, Qt::CaseInsensitive);
         });
     } catch (const ErrorLotes &) {
         // A key press cannot carry an error: the list that failed to read

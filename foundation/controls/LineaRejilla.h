@@ -2,8 +2,32 @@
 
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <initializer_list>
+#include <limits>
 #include <span>
+
+namespace NVLALotes {
+
+// A data row as a source gives it to the grid: its text cells tab-separated in
+// `linea`, and the values of the columns that keep values (numbers, dates),
+// left to right, which are written out only when their cell is shown or read
+// as text. A long list so costs no formatting for rows nobody looks at. A value
+// cell whose value is SinValor shows its text in `linea`, as a text cell does.
+struct FilaOrigen
+{
+    static constexpr qint64 SinValor = std::numeric_limits<qint64>::min();
+    static constexpr int MaximoValores = 2;
+
+    QString linea;
+    std::array<qint64, MaximoValores> valores{SinValor, SinValor};
+};
+
+// How a value column writes its value.
+using FormatoValor = std::function<QString(qint64 valor)>;
+
+} // namespace NVLALotes
 
 namespace NVLALotes::LineaRejilla {
 

@@ -125,7 +125,9 @@ bool ModeloRejilla::caducada(int fila) const
         return false;
     // Texts that are no date (the automatic row, an empty cell) read as the
     // null date, which stands for "no expiry" and never counts.
-    const QDate fecha = FechaDeTexto(vista(fila, m_columnaCaducidad));
+    const std::optional<qint64> dia = valor(fila, m_columnaCaducidad);
+    const QDate fecha =
+        dia ? QDate::fromJulianDay(*dia) : FechaDeTexto(celda(this->fila(fila).linea, m_columnaCaducidad));
     return fecha > FechaNula() && fecha < m_hoy;
 }
 
@@ -212,11 +214,15 @@ void ModeloRejilla::fijarColumnas(int columnas)
         beginInsertColumns({}, m_columnas, columnas - 1);
         m_columnas = columnas;
         m_alineacionColumna.resize(columnas, Alineacion::IzquierdaCentro);
+        m_formatoColumna.resize(columnas);
+        m_ranura.resize(columnas, -1);
         endInsertColumns();
     } else if (columnas < m_columnas) {
         beginRemoveColumns({}, columnas, m_columnas - 1);
         m_columnas = columnas;
         m_alineacionColumna.resize(columnas);
+        m_formatoColumna.resize(columnas);
+        m_ranura.resize(columnas);
         m_cabecera.linea = primerasCeldas(m_cabecera.linea, columnas);
         for (Fila &datos : m_filas)
             datos.linea = primerasCeldas(datos.linea, columnas);
@@ -227,19 +233,45 @@ void ModeloRejilla::fijarColumnas(int columnas)
     }
 }
 
-QString ModeloRejilla::texto(int fila, int col) const
+void ModeloRejilla::fijarColumnaValor(int col, FormatoValor formato)
 {
-    return vista(fila, col).toString();
+    m_formatoColumna[col] = std::move(formato);
+    int ranura = 0;
+    for (int c = 0; c < m_columnas; ++c)
+        m_ranura[c] = m_formatoColumna[c] && ranura < FilaOrigen::MaximoValores ? ranura++ : -1;
+    avisarCambio({1, col, filas() - 1, col});
 }
 
-QStringView ModeloRejilla::vista(int fila, int col) const
+std::optional<qint64> ModeloRejilla::valor(int fila, int col) const
 {
+    const int ranura = col < m_ranura.size() ? m_ranura[col] : -1;
+    if (ranura < 0)
+        return std::nullopt;
+    const qint64 guardado = this->fila(fila).valores.at(ranura);
+    return guardado == FilaOrigen::SinValor ? std::nullopt : std::optional<qint64>(guardado);
+}
+
+QString ModeloRejilla::texto(int fila, int col) const
+{
+    if (const std::optional<qint64> guardado = valor(fila, col))
+        return m_formatoColumna[col](*guardado);
+    return celda(this->fila(fila).linea, col).toString();
+}
+
+QStringView ModeloRejilla::vista(int fila, int col, QString &formateado) const
+{
+    if (const std::optional<qint64> guardado = valor(fila, col)) {
+        formateado = m_formatoColumna[col](*guardado);
+        return formateado;
+    }
     return celda(this->fila(fila).linea, col);
 }
 
 void ModeloRejilla::fijarTexto(int fila, int col, const QString &texto)
 {
     Fila &destino = this->fila(fila);
+    if (const int ranura = m_ranura.value(col, -1); ranura >= 0)
+        destino.valores.at(ranura) = FilaOrigen::SinValor;
     destino.linea = conCelda(std::move(destino.linea), col, texto);
     // In a merging row the neighbours may join or leave the cell's band.
     if (filaUnida(fila))
@@ -251,13 +283,13 @@ void ModeloRejilla::fijarTexto(int fila, int col, const QString &texto)
 void ModeloRejilla::agregarFila(const QString &lineaTabulada)
 {
     const int antes = int(m_filas.size());
-    anexar(lineaTabulada);
+    anexar({lineaTabulada});
     publicarDesde(antes);
 }
 
-void ModeloRejilla::anexar(const QString &lineaTabulada)
+void ModeloRejilla::anexar(FilaOrigen fila)
 {
-    m_filas.append(Fila{primerasCeldas(lineaTabulada, m_columnas)});
+    m_filas.append(Fila{primerasCeldas(fila.linea, m_columnas), fila.valores});
 }
 
 void ModeloRejilla::fijarAlineacionColumna(int col, Alineacion alineacion)
@@ -305,15 +337,15 @@ std::pair<int, int> ModeloRejilla::tramoUnido(int fila, int col) const
 {
     if (!filaUnida(fila))
         return {col, col};
-    const QStringView linea = this->fila(fila).linea;
-    const QStringView propio = celda(linea, col);
+    // Merging rows are few (a header, a summary): their cells are compared as shown.
+    const QString propio = texto(fila, col);
     if (propio.isEmpty())
         return {col, col};
     int primera = col;
-    while (primera > 0 && celda(linea, primera - 1) == propio)
+    while (primera > 0 && texto(fila, primera - 1) == propio)
         --primera;
     int ultima = col;
-    while (ultima + 1 < m_columnas && celda(linea, ultima + 1) == propio)
+    while (ultima + 1 < m_columnas && texto(fila, ultima + 1) == propio)
         ++ultima;
     return {primera, ultima};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/controls/CapaFormato.h"
+#include "foundation/controls/LineaRejilla.h"
 #include "foundation/controls/Rejilla.h"
 
 #include <QAbstractTableModel>
@@ -18,9 +19,11 @@
 namespace NVLALotes {
 
 // The table behind Rejilla. Each data row is kept as its tab-separated line and
-// cut into cells only when a cell is asked for; formats are kept per column and
-// per rectangle, never per cell. Data row r of the grid is row r - 1 here; the
-// grid's row 0 is the horizontal header.
+// cut into cells only when a cell is asked for, with the raw values of the
+// columns that keep values (FilaOrigen), written out only for a cell that is
+// painted or read as text; formats are kept per column and per rectangle,
+// never per cell. Data row r of the grid is row r - 1 here; the grid's row 0
+// is the horizontal header.
 class NVLA_EXPORT ModeloRejilla final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -45,10 +48,20 @@ public:
     int columnas() const { return m_columnas; }
     void fijarColumnas(int columnas);
 
+    // Column `col` keeps one value per row (FilaOrigen::valores, in the order
+    // of such columns, at most FilaOrigen::MaximoValores of them) and shows
+    // it through `formato`; an empty `formato` makes it a text column again.
+    // A column of expiry dates (fijarColumnaCaducidad) keeps day numbers.
+    void fijarColumnaValor(int col, FormatoValor formato);
+    bool columnaDeValores(int col) const { return m_ranura.value(col, -1) >= 0; }
+    // The value a cell keeps; none for a text cell.
+    std::optional<qint64> valor(int fila, int col) const;
+
     QString texto(int fila, int col) const;
-    // The same text without a copy, for a walk over many rows; valid until the
-    // row changes.
-    QStringView vista(int fila, int col) const;
+    // The same text, for a walk over many rows: a text cell without a copy
+    // (valid until the row changes), a value cell written into `formateado`.
+    QStringView vista(int fila, int col, QString &formateado) const;
+    // A value cell given a text keeps the text from then on.
     void fijarTexto(int fila, int col, const QString &texto);
     // Cells beyond the column count are dropped.
     void agregarFila(const QString &lineaTabulada);
@@ -73,9 +86,9 @@ public:
 
     // Rows taken from `origen` as they are needed: by the views as the list
     // scrolls (fetchMore), or all at once by completar(). `origen` writes the
-    // next tab-separated line and answers false at the end, when it is dropped
-    // and `alAcabar` runs once, free to append rows of its own.
-    using OrigenFilas = std::function<bool(QString &linea)>;
+    // next row and answers false at the end, when it is dropped and `alAcabar`
+    // runs once, free to append rows of its own.
+    using OrigenFilas = std::function<bool(FilaOrigen &fila)>;
     void fijarOrigen(OrigenFilas origen, std::function<void()> alAcabar = {});
     bool quedanFilasPorLeer() const { return bool(m_origen); }
     // Reads up to `cuantas` rows; an error of the source reaches the caller,
@@ -87,6 +100,11 @@ public:
     // The views' reads cannot take an exception: an error ends the list and is
     // told through ErrorDeLectura.
     void fetchMore(const QModelIndex &parent) override;
+
+    // While on, rows read from the source wait unseen and are told to the views
+    // in one insertion when it is switched off: a rule that walks a long list
+    // costs the views one update, not one per page.
+    void fijarLecturaEnBloque(bool enBloque);
 
     // Off: appended rows and changed cells stay unseen by the views (removals
     // are still told at once). On again: one reset shows everything.
@@ -100,6 +118,7 @@ private:
     struct Fila
     {
         QString linea;
+        std::array<qint64, FilaOrigen::MaximoValores> valores{FilaOrigen::SinValor, FilaOrigen::SinValor};
         bool unir = false;
     };
 
@@ -109,7 +128,7 @@ private:
     Qt::Alignment alineacion(int fila, int col) const;
     void avisarCambio(const RangoCeldas &rango);
     // Appends a row, its cells beyond the column count dropped, unseen by the views.
-    void anexar(const QString &lineaTabulada);
+    void anexar(FilaOrigen fila);
     // Tells the views of the rows appended from `antes` on, unless redraw is off.
     void publicarDesde(int antes);
 
@@ -119,6 +138,9 @@ private:
     int m_publicadas = 0;
     int m_columnas = 0;
     QList<Alineacion> m_alineacionColumna;
+    QList<FormatoValor> m_formatoColumna;
+    // Where each column's value is kept in a row; -1 for a text column.
+    QList<int> m_ranura;
     CapaFormato<Alineacion> m_alineaciones;
     CapaFormato<bool> m_negritas;
     CapaFormato<QColor> m_fondos;
@@ -130,6 +152,7 @@ private:
     std::function<void()> m_alAcabar;
     // A view that asks for more while rows are being inserted waits for the next time.
     bool m_leyendo = false;
+    bool m_enBloque = false;
 };
 
 } // namespace NVLALotes

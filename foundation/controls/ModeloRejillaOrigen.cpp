@@ -24,11 +24,11 @@ void ModeloRejilla::leerDelOrigen(int cuantas)
         const QScopedValueRollback<bool> leyendo(m_leyendo, true);
         const int antes = int(m_filas.size());
         try {
-            QString linea;
+            FilaOrigen fila;
             for (int leidas = 0; m_origen && leidas < cuantas && !acabado; ++leidas) {
-                acabado = !m_origen(linea);
+                acabado = !m_origen(fila);
                 if (!acabado)
-                    anexar(linea);
+                    anexar(fila);
             }
         } catch (...) {
             // The rows read before the error are shown like any other: no rule
@@ -48,10 +48,20 @@ void ModeloRejilla::leerDelOrigen(int cuantas)
     }
 }
 
+void ModeloRejilla::fijarLecturaEnBloque(bool enBloque)
+{
+    m_enBloque = enBloque;
+    if (enBloque)
+        return;
+    // Shown as a read: a view that asks for more on seeing them waits for its next turn.
+    const QScopedValueRollback<bool> leyendo(m_leyendo, true);
+    publicarDesde(m_publicadas);
+}
+
 void ModeloRejilla::publicarDesde(int antes)
 {
     const int despues = int(m_filas.size());
-    if (!m_redibujar || despues == antes || m_publicadas != antes)
+    if (!m_redibujar || m_enBloque || despues == antes || m_publicadas != antes)
         return;
     beginInsertRows({}, antes, despues - 1);
     m_publicadas = despues;

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -211,7 +212,7 @@ void Rejilla::AddItem(const QString &lineaTabulada)
     m_modelo->agregarFila(lineaTabulada);
 }
 
-void Rejilla::AddItemsFrom(std::function<bool(QString &)> origen, std::function<void()> alAcabar)
+void Rejilla::AddItemsFrom(std::function<bool(FilaOrigen &)> origen, std::function<void()> alAcabar)
 {
     constexpr int PrimerasFilas = 100;
     leerTodo();
@@ -221,6 +222,9 @@ void Rejilla::AddItemsFrom(std::function<bool(QString &)> origen, std::function<
 
 int Rejilla::BuscarFila(int desde, const std::function<bool(int)> &coincide) const
 {
+    // The rows the walk reads reach the view together when it ends, however it ends.
+    m_modelo->fijarLecturaEnBloque(true);
+    const auto alTerminar = qScopeGuard([this] { m_modelo->fijarLecturaEnBloque(false); });
     for (int fila = std::max(desde, 1);; ++fila) {
         leerHasta(fila);
         if (fila >= m_modelo->filas())

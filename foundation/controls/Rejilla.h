@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/controls/LineaRejilla.h"
+
 #include <nvlalotes/nvlalotes_export.h>
 
 #include <QColor>
@@ -15,7 +17,8 @@ class ModeloRejilla;
 // The one grid control of every list in the library. Rows are numbered as the
 // dialogs number them: row 0 is the header (the only fixed row), data rows
 // start at 1. Backed by a table model that keeps each row as its tab-separated
-// text line, so a list of 100,000 lots costs one string per row.
+// text line and the raw values of its value columns, so a list of 100,000 lots
+// costs one string per row and formats only what is shown.
 class NVLA_EXPORT Rejilla final : public QTableView
 {
     Q_OBJECT
@@ -71,7 +74,7 @@ public:
     // is looked at. A read error later on reaches the code that asked for the
     // rows; one met by the view as it scrolls is told through ErrorDeLectura.
     // `alAcabar` runs once after the source's last row, and may append more.
-    void AddItemsFrom(std::function<bool(QString &linea)> origen, std::function<void()> alAcabar = {});
+    void AddItemsFrom(std::function<bool(FilaOrigen &fila)> origen, std::function<void()> alAcabar = {});
 
     // The first row from `desde` on for which `coincide` holds, or -1. Rows
     // still to come from a source are read only until one matches, so a search

@@ -5,6 +5,8 @@
 #include "foundation/core/host/Formatos.h"
 #include "foundation/core/values/Conversiones.h"
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes::CeldasStock {
@@ -13,18 +15,37 @@ namespace {
 
 enum Campo { Clave = 0, CampoStock = 1, CodigoLote = 2, Fecha = 3, TonoLote = 4, CalibreLote = 5, Bloqueado = 6 };
 
-using A = Rejilla::Alineacion;
-const ListaLotes::Columna ColumnaStock{u"Stock"_s, 1200, A::DerechaCentro};
-const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro};
-
-QString stock(const Registros &registro)
+QString formatoStock(qint64 bruto)
 {
-    return Formatos::instancia().FormatearNumero(registro.Campo(CampoStock), 2);
+    return Currency::fromRaw(bruto).toString(2, Formatos::instancia().locale());
 }
 
-QString caducidad(const Registros &registro)
+using A = Rejilla::Alineacion;
+const ListaLotes::Columna ColumnaStock{u"Stock"_s, 1200, A::DerechaCentro, formatoStock};
+const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro, FormatoCaducidad};
+
+// A stock cell: its exact value, or the text of one only a double can show.
+struct CeldaStock
 {
-    return Formatos::instancia().FormatearFecha(TextoDeFecha(registro.Campo(Fecha)));
+    qint64 valor = FilaOrigen::SinValor;
+    QString texto;
+};
+
+CeldaStock stock(const Registros &registro)
+{
+    const QVariant campo = registro.Campo(CampoStock);
+    const std::optional<Currency> importe = Formatos::instancia().importe(campo);
+    if (importe && importe->raw() != FilaOrigen::SinValor)
+        return {importe->raw(), {}};
+    return {FilaOrigen::SinValor, Formatos::instancia().FormatearNumero(campo, 2)};
+}
+
+FilaOrigen conValores(QString linea, const CeldaStock &stock, const Registros &registro)
+{
+    FilaOrigen fila;
+    fila.linea = std::move(linea);
+    fila.valores = {stock.valor, ValorCaducidad(registro.Campo(Fecha))};
+    return fila;
 }
 
 // Every list reads the flag the same way, so a driver that answers "True"
@@ -55,23 +76,37 @@ QList<ListaLotes::Columna> ColumnasTono(bool conBloqueo, int anchoTono)
     return columnas;
 }
 
-QString FilaLote(const Registros &registro, OrdenLote orden)
+FilaOrigen FilaLote(const Registros &registro, OrdenLote orden)
 {
     const QString clave = registro.Campo(Clave).toString();
     const QString lote = registro.Campo(CodigoLote).toString();
+    const CeldaStock celda = stock(registro);
     if (orden == OrdenLote::LoteCaducidad)
-        return LineaRejilla::unir({clave, stock(registro), lote, caducidad(registro)});
-    return LineaRejilla::unir({clave, stock(registro), caducidad(registro), lote});
+        return conValores(LineaRejilla::unir({clave, celda.texto, lote, QString()}), celda, registro);
+    return conValores(LineaRejilla::unir({clave, celda.texto, QString(), lote}), celda, registro);
 }
 
-QString FilaTono(const Registros &registro, bool conBloqueo)
+FilaOrigen FilaTono(const Registros &registro, bool conBloqueo)
 {
     const QString clave = registro.Campo(Clave).toString();
     const QString tono = registro.Campo(TonoLote).toString();
     const QString calibre = registro.Campo(CalibreLote).toString();
+    const CeldaStock celda = stock(registro);
     if (conBloqueo)
-        return LineaRejilla::unir({clave, marcaBloqueo(registro), stock(registro), tono, calibre, caducidad(registro)});
-    return LineaRejilla::unir({clave, stock(registro), tono, calibre, caducidad(registro)});
+        return conValores(LineaRejilla::unir({clave, marcaBloqueo(registro), celda.texto, tono, calibre, QString()}),
+                          celda, registro);
+    return conValores(LineaRejilla::unir({clave, celda.texto, tono, calibre, QString()}), celda, registro);
+}
+
+qint64 ValorCaducidad(const QVariant &fecha)
+{
+    const QDate dia = FechaDeValor(fecha);
+    return dia.isValid() ? dia.toJulianDay() : FilaOrigen::SinValor;
+}
+
+QString FormatoCaducidad(qint64 dia)
+{
+    return TextoDeFecha(QDate::fromJulianDay(dia));
 }
 
 Currency Stock(const Registros &registro)

@@ -14,6 +14,9 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -36,8 +39,10 @@ ListaLotes::ListaLotes(VentanaLotes *ventana, Diseno diseno)
     });
     // Only lot rows carry a key: the automatic row and the summary rows of a
     // stock list are no lots.
-    m_busqueda = new BusquedaEnRejilla(
-        m_rejilla, [this](int fila) { return ValorNumerico(m_rejilla->modelo()->vista(fila, 0)) > 0; });
+    m_busqueda = new BusquedaEnRejilla(m_rejilla, [this](int fila) {
+        QString formateado;
+        return ValorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0;
+    });
 }
 
 void ListaLotes::prepararColumnas(Rejilla *rejilla, const QList<Columna> &columnas, int primera)
@@ -50,6 +55,7 @@ void ListaLotes::prepararColumnas(Rejilla *rejilla, const QList<Columna> &column
         if (columna.anchoTwips > 0)
             rejilla->setColWidth(c, columna.anchoTwips);
         rejilla->setColAlignment(c, columna.alineacion);
+        rejilla->modelo()->fijarColumnaValor(c, columna.valor);
         ++c;
     }
     // A column without a designed width takes what is left of the grid.
@@ -97,7 +103,7 @@ template<class Paso> auto ListaLotes::leyendo(Paso &&paso) -> decltype(paso())
     }
 }
 
-void ListaLotes::llenar(const QString &sql, std::function<QString(const Registros &)> fila,
+void ListaLotes::llenar(const QString &sql, std::function<FilaOrigen(const Registros &)> fila,
                         std::function<void()> alAcabar)
 {
     // The result stays open while the list is read: the first rows now, the
@@ -111,13 +117,13 @@ void ListaLotes::llenar(const QString &sql, std::function<QString(const Registro
     if (alAcabar)
         cierre = [this, alAcabar = std::move(alAcabar)] { leyendo(alAcabar); };
     m_rejilla->AddItemsFrom(
-        [this, registros, fila = std::move(fila)](QString &linea) mutable {
+        [this, registros, fila = std::move(fila)](FilaOrigen &leida) mutable {
             return leyendo([&] {
                 if (!registros || !registros->Siguiente()) {
                     registros.reset();
                     return false;
                 }
-                linea = fila(*registros);
+                leida = fila(*registros);
                 return true;
             });
         },
@@ -142,26 +148,44 @@ bool ListaLotes::bloqueada(int fila) const
 
 Currency ListaLotes::stockMostrado(int fila) const
 {
-    return ReglasStockLotes::StockMostrado(texto(fila, m_diseno.columnaStock));
+    // Read to the row first: a row of a long list may still be unread.
+    const QString escrito = texto(fila, m_diseno.columnaStock);
+    if (const std::optional<qint64> stock = m_rejilla->modelo()->valor(fila, m_diseno.columnaStock))
+        return ReglasStockLotes::StockMostrado(Currency::fromRaw(*stock));
+    return ReglasStockLotes::StockMostrado(escrito);
 }
 
-// The walks below look at rows the grid has just read, through views of their
-// text: a list of 100,000 lots must not cost a copy of each cell it passes.
+// The walks below look at rows the grid has just read, through their values
+// and views of their text: a list of 100,000 lots must not cost a copy or a
+// formatting of each cell it passes.
 int ListaLotes::eleccionAutomatica(Currency unidades) const
 {
     const ModeloRejilla &modelo = *m_rejilla->modelo();
+    const int columnaStock = m_diseno.columnaStock;
     const int bloqueo = m_diseno.columnaBloqueo;
+    QString formateado;
     return m_rejilla->BuscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) {
-        return ReglasStockLotes::CubreUnidades(modelo.vista(fila, m_diseno.columnaStock),
-                                               bloqueo >= 0 && !modelo.vista(fila, bloqueo).isEmpty(), unidades);
+        const std::optional<qint64> stock = modelo.valor(fila, columnaStock);
+        const Currency mostrado = stock ? ReglasStockLotes::StockMostrado(Currency::fromRaw(*stock))
+                                        : ReglasStockLotes::StockMostrado(modelo.vista(fila, columnaStock, formateado));
+        return ReglasStockLotes::CubreUnidades(
+            mostrado, bloqueo >= 0 && !modelo.vista(fila, bloqueo, formateado).isEmpty(), unidades);
     });
 }
 
 int ListaLotes::filaTecleada(const QList<ReglasStockLotes::CeldaTecleada> &celdas) const
 {
     const ModeloRejilla &modelo = *m_rejilla->modelo();
+    // Text cells first: a value cell is written out only for a row whose
+    // texts already match.
+    QList<ReglasStockLotes::CeldaTecleada> ordenadas = celdas;
+    std::ranges::stable_partition(ordenadas, [&](const ReglasStockLotes::CeldaTecleada &celda) {
+        return !modelo.columnaDeValores(celda.columna);
+    });
+    QString formateado;
     return m_rejilla->BuscarFila(1, [&](int fila) {
-        return ReglasStockLotes::CoincideTecleado(celdas, [&](int columna) { return modelo.vista(fila, columna); });
+        return ReglasStockLotes::CoincideTecleado(ordenadas,
+                                                  [&](int columna) { return modelo.vista(fila, columna, formateado); });
     });
 }
 

@@ -24,7 +24,8 @@ class VentanaLotes;
 // header, column 0 the hidden lot key, one row per record of the list query.
 // A long list is read as it is needed; the rules that look for a row (the
 // automatic choice, a typed lot, a row number) read only until they have their
-// answer. Stock is read back from the displayed text. A read error on any
+// answer. Stock and dates are kept as values, written out only for the rows
+// shown; the rules read them as displayed. A read error on any
 // page fails the window's load (VentanaLotes::falloAlLeer, then ErrorDeCarga).
 class NVLA_EXPORT ListaLotes final : public QObject
 {
@@ -34,9 +35,19 @@ class NVLA_EXPORT ListaLotes final : public QObject
 public:
     struct Columna
     {
+        Columna() = default;
+        Columna(QString cabecera_, int anchoTwips_, Rejilla::Alineacion alineacion_, FormatoValor valor_ = {})
+            : cabecera(std::move(cabecera_))
+            , anchoTwips(anchoTwips_)
+            , alineacion(alineacion_)
+            , valor(std::move(valor_))
+        {}
+
         QString cabecera;
         int anchoTwips = 0; // 0: the rest of the grid
         Rejilla::Alineacion alineacion = Rejilla::Alineacion::IzquierdaCentro;
+        // Set: the column keeps a value per row (FilaOrigen), shown through it.
+        FormatoValor valor;
     };
     struct Diseno
     {
@@ -63,7 +74,7 @@ public:
     // The rows of `sql`, each made by `fila` from one record: the first ones
     // now, the rest as they are needed; `alAcabar` once after the last, free
     // to append rows that close the list. An error of either fails the load.
-    void llenar(const QString &sql, std::function<QString(const Registros &)> fila,
+    void llenar(const QString &sql, std::function<FilaOrigen(const Registros &)> fila,
                 std::function<void()> alAcabar = {});
     // Whether every row of the list has been read.
     bool completa() const;

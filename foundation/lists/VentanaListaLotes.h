@@ -34,8 +34,9 @@ protected:
         vsLotes = lista->rejilla();
     }
 
-    // A list row (tab-separated) from one record of the query.
-    virtual QString filaDeRegistro(const Registros &registro) const = 0;
+    // A list row (its texts tab-separated, stock and dates as values) from one
+    // record of the query.
+    virtual FilaOrigen filaDeRegistro(const Registros &registro) const = 0;
 
     ListaLotes *lista = nullptr;
     Rejilla *vsLotes = nullptr;

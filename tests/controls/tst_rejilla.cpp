@@ -2,6 +2,7 @@
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
 
+#include <nvlalotes/Currency.h>
 #include <nvlalotes/ErrorLotes.h>
 
 #include <QAbstractItemModelTester>
@@ -71,14 +72,16 @@ struct RejillaProbada
     QAbstractItemModelTester tester;
 };
 
-// A source of `total` numbered rows that counts how many it was asked for.
-std::function<bool(QString &)> origenNumerado(int total, int *leidas)
+// A source of `total` numbered rows that counts how many it was asked for;
+// row n keeps n units in column 2 as a value.
+std::function<bool(FilaOrigen &)> origenNumerado(int total, int *leidas)
 {
-    return [total, leidas](QString &linea) {
+    return [total, leidas](FilaOrigen &fila) {
         if (*leidas == total)
             return false;
         ++*leidas;
-        linea = QString::number(*leidas) + u"\tfila "_s + QString::number(*leidas);
+        fila.linea = QString::number(*leidas) + u"\tfila "_s + QString::number(*leidas);
+        fila.valores[0] = *leidas * Currency::Escala;
         return true;
     };
 }
@@ -211,10 +214,15 @@ void tst_Rejilla::busquedaLeeLoQueNecesita()
         return [&r, clave](int fila) { return r.TextMatrix(fila, 0) == clave; };
     };
     RejillaProbada p;
+    p.rejilla.modelo()->fijarColumnaValor(2, [](qint64 bruto) { return u"%1 u."_s.arg(bruto / Currency::Escala); });
     int leidas = 0;
     p.rejilla.AddItemsFrom(origenNumerado(5000, &leidas));
+    QSignalSpy insertadas(p.rejilla.model(), &QAbstractItemModel::rowsInserted);
     QCOMPARE(p.rejilla.BuscarFila(1, esFila(p.rejilla, u"3000"_s)), 3000);
     QVERIFY(leidas >= 3000 && leidas < 5000);
+    // The view learns of the rows a walk read once, when it ends.
+    QCOMPARE(insertadas.count(), 1);
+    QCOMPARE(p.rejilla.model()->rowCount(), leidas);
     // Rows already read are searched again from `desde`, not only the new ones.
     QCOMPARE(p.rejilla.BuscarFila(10, esFila(p.rejilla, u"12"_s)), 12);
     p.rejilla.setRow(4000);
@@ -229,16 +237,22 @@ void tst_Rejilla::busquedaLeeLoQueNecesita()
     // A value holding a tab or a line break must not shift the row's cells.
     p.rejilla.AddItem(LineaRejilla::unir({u"9"_s, u"a\tb\r\nc"_s, u""_s, u"fin"_s}));
     QCOMPARE(p.fila(5001), QStringList({u"9"_s, u"a b  c"_s, u""_s, u"fin"_s}));
+    // A value cell is written out when read as text; given a text, it keeps it.
+    QCOMPARE(p.rejilla.modelo()->valor(2999, 2), std::optional<qint64>(2999 * Currency::Escala));
+    QCOMPARE(p.rejilla.TextMatrix(2999, 2), u"2999 u."_s);
+    p.rejilla.setTextMatrix(2999, 2, u"ninguna"_s);
+    QCOMPARE(p.fila(2999), QStringList({u"2999"_s, u"fila 2999"_s, u"ninguna"_s, u""_s}));
+    QVERIFY(!p.rejilla.modelo()->valor(2999, 2));
 }
 
 void tst_Rejilla::origenQueFalla()
 {
     RejillaProbada p;
     int leidas = 0;
-    auto origen = [&leidas](QString &linea) {
+    auto origen = [&leidas](FilaOrigen &fila) {
         if (++leidas > 150)
             throw ErrorLotes(NumeroError::BaseDatos, u"conexión perdida"_s, u"prueba"_s);
-        linea = QString::number(leidas);
+        fila.linea = QString::number(leidas);
         return true;
     };
     p.rejilla.AddItemsFrom(origen);

@@ -122,6 +122,16 @@ void tst_Formatos::stockMostradoComoElLocale()
     for (const QString &texto : std::as_const(textos))
         QCOMPARE(ReglasStockLotes::StockMostrado(texto).raw(),
                  Currency::parse(texto, locale).value_or(Currency()).raw());
+    // A stock kept as a value reads as its text would, halves and signs included
+    // (4,9950 shows 5,00 and 4,9949 shows 4,99).
+    QList<qint64> brutos{0, 49950, 49949, -49950, -49949, 50, 49, -50, std::numeric_limits<qint64>::max() - 10};
+    for (int i = 0; i < 500; ++i)
+        brutos << azar.bounded(-1000000000, 1000000000);
+    for (const qint64 bruto : std::as_const(brutos)) {
+        const Currency stock = Currency::fromRaw(bruto);
+        QCOMPARE(ReglasStockLotes::StockMostrado(stock).raw(),
+                 ReglasStockLotes::StockMostrado(stock.toString(2, locale)).raw());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Formatos)

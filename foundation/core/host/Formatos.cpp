@@ -54,13 +54,18 @@ QString Formatos::FormatearFecha(const QString &fecha) const
     return texto.isEmpty() ? fecha : texto;
 }
 
+std::optional<Currency> Formatos::importe(const QVariant &valor) const
+{
+    if (const auto exacto = importeDeDoble(valor))
+        return exacto;
+    return Currency::fromVariant(valor);
+}
+
 QString Formatos::FormatearNumero(const QVariant &valor, qint16 decimales) const
 {
     const int cifras = std::clamp(int(decimales), 0, 4);
-    if (const auto importe = importeDeDoble(valor))
-        return importe->toString(cifras, m_locale);
-    if (const auto importe = Currency::fromVariant(valor))
-        return importe->toString(cifras, m_locale);
+    if (const auto exacto = importe(valor))
+        return exacto->toString(cifras, m_locale);
     // Beyond the range of four fixed decimals only a floating value can show it.
     bool leido = false;
     const double numero = valor.toDouble(&leido);

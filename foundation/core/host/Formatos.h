@@ -1,10 +1,13 @@
 #pragma once
 
+#include <nvlalotes/Currency.h>
 #include <nvlalotes/nvlalotes_core_export.h>
 
 #include <QLocale>
 #include <QString>
 #include <QVariant>
+
+#include <optional>
 
 namespace NVLALotes {
 
@@ -25,6 +28,9 @@ public:
     // A number (integer, floating, decimal text, Currency) rounded half away from
     // zero to `decimales` and grouped; null shows as 0.
     QString FormatearNumero(const QVariant &valor, qint16 decimales) const;
+    // The exact amount FormatearNumero rounds and shows; none when only a
+    // floating value can show `valor`.
+    std::optional<Currency> importe(const QVariant &valor) const;
 
 private:
     Formatos();

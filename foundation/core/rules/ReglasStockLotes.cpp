@@ -77,9 +77,19 @@ Currency StockMostrado(QStringView texto)
     return Currency::parse(texto, Formatos::instancia().locale()).value_or(Currency());
 }
 
-bool CubreUnidades(QStringView stockMostrado, bool bloqueada, Currency unidades)
+Currency StockMostrado(Currency stock)
 {
-    return !bloqueada && StockMostrado(stockMostrado) >= unidades;
+    constexpr quint64 Centesima = Currency::Escala / 100;
+    const qint64 bruto = stock.raw();
+    const quint64 magnitud = bruto < 0 ? 0 - quint64(bruto) : quint64(bruto);
+    // Rounding drops the last two digits, so even the ends of the range stay in it.
+    const qint64 redondeado = qint64((magnitud + Centesima / 2) / Centesima * Centesima);
+    return Currency::fromRaw(bruto < 0 ? -redondeado : redondeado);
+}
+
+bool CubreUnidades(Currency stockMostrado, bool bloqueada, Currency unidades)
+{
+    return !bloqueada && stockMostrado >= unidades;
 }
 
 bool CoincideTecleado(const QList<CeldaTecleada> &celdas, const std::function<QStringView(int)> &celda)

@@ -22,11 +22,14 @@ NVLA_CORE_EXPORT QString Consulta(const QString &seleccion, qint16 empresa, qint
 
 // The stock of a row as displayed; 0 when the text is no number.
 NVLA_CORE_EXPORT Currency StockMostrado(QStringView texto);
+// The stock a list displays for `stock` (2 decimals, half away from zero),
+// found without writing it out: a list keeps its stock as values.
+NVLA_CORE_EXPORT Currency StockMostrado(Currency stock);
 
 // Whether a row may be the automatic choice: not blocked, and its stock as
 // displayed covers `unidades`. The list is in ascending stock, so the first
 // such row is the choice and nothing after it needs reading.
-NVLA_CORE_EXPORT bool CubreUnidades(QStringView stockMostrado, bool bloqueada, Currency unidades);
+NVLA_CORE_EXPORT bool CubreUnidades(Currency stockMostrado, bool bloqueada, Currency unidades);
 
 // A typed lot against a listed row: every given cell must hold exactly the
 // typed text (letter case included).

@@ -204,20 +204,30 @@ QDate FechaDeTexto(QStringView texto)
 
 QString TextoDeFecha(const QVariant &valor)
 {
+    return textoDeDia(FechaDeValor(valor));
+}
+
+QDate FechaDeValor(const QVariant &valor)
+{
+    QDate fecha;
     switch (valor.metaType().id()) {
     case QMetaType::QDate:
-        return textoDeDia(valor.toDate());
+        fecha = valor.toDate();
+        break;
     case QMetaType::QDateTime:
-        return textoDeDia(valor.toDateTime().date());
+        fecha = valor.toDateTime().date();
+        break;
     case QMetaType::QString: {
         const QString texto = valor.toString();
-        if (const auto fecha = fechaIso(texto))
-            return textoDeDia(*fecha);
-        return EsFecha(texto) ? texto : QString();
+        fecha = fechaIso(texto).value_or(fechaTecleada(texto).value_or(QDate()));
+        break;
     }
     default:
-        return {};
+        break;
     }
+    // Only the years a clerk can type show at all.
+    const int anio = fecha.year();
+    return anio >= PrimerAnio && anio <= UltimoAnio ? fecha : QDate();
 }
 
 } // namespace NVLALotes

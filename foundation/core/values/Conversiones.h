@@ -31,5 +31,7 @@ NVLA_CORE_EXPORT QDate FechaDeTexto(QStringView texto);
 /// A date value from the database or a field "converted to text" (dd/mm/yyyy);
 /// empty for null or unreadable values.
 NVLA_CORE_EXPORT QString TextoDeFecha(const QVariant &valor);
+/// The date TextoDeFecha writes for `valor`; invalid when it writes none.
+NVLA_CORE_EXPORT QDate FechaDeValor(const QVariant &valor);
 
 } // namespace NVLALotes
