@@ -11,8 +11,23 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Each phase's time, printed at the end, so a slow phase shows where it is.
+fases=()
+inicio_fase=$SECONDS
+fase() {
+  fases+=("$(printf '%-28s %5d s' "$1" $((SECONDS - inicio_fase)))")
+  inicio_fase=$SECONDS
+}
+resumen() {
+  echo "== tiempos"
+  printf '%s\n' "${fases[@]}"
+  echo "total                        $SECONDS s"
+}
+
 bash scripts/dependencias.sh
+fase "paquetes del sistema"
 bash scripts/revision.sh formato
+fase "formato"
 
 # The server runs as user postgres, which must reach its folder.
 servidor="$(mktemp -d /tmp/nvla-pg.XXXXXX)"
@@ -32,15 +47,22 @@ for preset in ci asan; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
+  fase "compilación $preset"
   if [ "$preset" = ci ]; then
     cmake --build --preset ci --target nvla-api-doc # fails on an undocumented public member
+    fase "documentación"
     bash scripts/revision.sh lint build/ci
+    fase "clang-tidy"
   fi
   ctest --preset "$preset" -j2
+  fase "pruebas $preset"
 done
 
 echo "== fuzz"
 bash scripts/fuzz.sh 5
+fase "fuzz"
 
 echo "== paquetes"
 bash scripts/paquetes.sh --probar
+fase "paquetes .deb"
+resumen
