@@ -164,6 +164,11 @@ private Q_SLOTS:
             << u"compras"_s << u"4"_s << QString() << QString() << u"modal0"_s << QString();
         QTest::newRow("facturacion 2 continuar") << u"facturacion"_s << u"2"_s << u"frmLotesStockFacturar2"_s
                                                  << u"Especifique Tono / Calibre"_s << u"continuar"_s << ninguno;
+        // The host turns to model 1 while the dialog is open: what comes back
+        // follows the model read again, lot key 1.
+        QTest::newRow("facturacion 3 modelo releido")
+            << u"facturacion"_s << u"3"_s << u"frmLotesStockFacturar1"_s << u"Lotes en Stock"_s << u"modelo1"_s
+            << u"Verdadero|1|L-4996|1900-01-01|T-HOST|C-HOST"_s;
     }
     void salidas()
     {
@@ -200,8 +205,12 @@ private Q_SLOTS:
                                            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                                        QVERIFY(d->isVisible());
                                    }
+                                   if (salida == u"modelo1")
+                                       s.ajustar({u"@Lotes_ModeloUsar=1"_s});
                                    if (salida == u"cancelar")
                                        clic(d, u"cmdCancelar"_s);
+                                   else if (salida == u"modelo1")
+                                       clic(d, u"cmdAceptar"_s);
                                    else if (salida == u"continuar")
                                        clic(d, u"cmdContinuar"_s);
                                    else
