@@ -1,5 +1,6 @@
 #include "VentanaLotes.h"
 
+#include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/Twips.h"
 #include "foundation/core/values/ErrorLotes.h"
@@ -71,6 +72,15 @@ void VentanaLotes::protegido(const QString &accion, const std::function<void()> 
     } catch (const std::exception &error) {
         Mensajes::Critico(this, tituloError(accion), QString::fromLocal8Bit(error.what()));
     }
+}
+
+void VentanaLotes::showEvent(QShowEvent *event)
+{
+    if (!focusWidget()) {
+        if (QWidget *primero = Formulario::primeroEnTabulacion(this))
+            primero->setFocus(Qt::OtherFocusReason);
+    }
+    QDialog::showEvent(event);
 }
 
 void VentanaLotes::keyPressEvent(QKeyEvent *event)

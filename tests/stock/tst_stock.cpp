@@ -5,7 +5,10 @@
 #include "foundation/controls/Rejilla.h"
 #include "foundation/core/values/Conversiones.h"
 
+#include <nvlalotes/RegistroAlmacen.h>
+
 #include <QAbstractButton>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -79,10 +82,17 @@ private Q_SLOTS:
             QCOMPARE(v->property("Control_Lotes").toBool(), true);
             // Warehouse 1 keeps no expiry dates: the window narrows its copy only.
             QCOMPARE(v->property("Control_Caducidad").toBool(), false);
+            // The focus starts at the first control in tab order.
+            QCOMPARE(v->focusWidget()->objectName(), modelo == u"2" ? u"vsLotes"_s : u"cmdSalir"_s);
         }));
         QVERIFY(s.clase.Control_Caducidad);
         // Modeless: shown and unloaded at once, nothing waits.
         QVERIFY(SinDialogo([&] { s.clase.Show(0); }));
+        // The warehouse's record is read whatever the article says: its failure reaches the host.
+        s.clase.Control_Caducidad = false;
+        RegistroAlmacen::setFabrica([] { return std::unique_ptr<RegistroAlmacen>(); });
+        const auto propio = qScopeGuard([] { RegistroAlmacen::setFabrica({}); });
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, SinDialogo([&] { s.clase.Show(1); }));
     }
 
     // The article's lots (never another article's), its stock without lots,
