@@ -7,6 +7,7 @@
 #include <QAbstractItemModelTester>
 #include <QBrush>
 #include <QFont>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -281,6 +282,31 @@ void tst_Rejilla::filaActual()
     p.rejilla.setRedraw(true);
     QCOMPARE(p.rejilla.currentIndex().row(), 4);
     QCOMPARE(cambios.count(), 3);
+
+    // The chosen row shows in the selection colour only while the list has the
+    // focus: typing elsewhere greys it, every cell of it.
+    QWidget ventana;
+    auto *rejilla = new Rejilla(&ventana);
+    auto *caja = new QLineEdit(&ventana);
+    caja->move(0, rejilla->height());
+    rejilla->setCols(3);
+    rejilla->AddItem(u"1\ta\tb"_s);
+    rejilla->setRow(1);
+    ventana.show();
+    QVERIFY(QTest::qWaitForWindowActive(&ventana));
+    const auto colores = [rejilla] {
+        const QImage imagen = rejilla->viewport()->grab().toImage();
+        QList<QColor> lista;
+        for (int col = 1; col < 3; ++col)
+            lista << imagen.pixelColor(rejilla->visualRect(rejilla->model()->index(0, col)).topLeft() + QPoint(2, 2));
+        return lista;
+    };
+    const QColor seleccion = rejilla->palette().color(QPalette::Active, QPalette::Highlight);
+    rejilla->setFocus();
+    QCOMPARE(colores(), QList<QColor>(2, seleccion));
+    caja->setFocus();
+    for (const QColor &color : colores())
+        QVERIFY(color != seleccion);
 }
 
 void tst_Rejilla::formatos()

@@ -1,5 +1,6 @@
-// Every caption of every dialog shows whole, at the screen's DPI: the designs
-// are in twips, drawn for a face smaller than the one that stands in for it.
+// Every caption and every list cell of every dialog shows whole, at the
+// screen's DPI: the designs are in twips, drawn for a face smaller than the one
+// that stands in for it.
 #include "app/Vitrina.h"
 #include "foundation/controls/Rejilla.h"
 #include "tests/support/BaseDatosPrueba.h"
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
@@ -101,7 +103,34 @@ void cabeceras(const QDialog *d, Recortes &r)
     }
 }
 
-// Every label, button, frame title and grid header of the dialog that does not show whole.
+// Every cell of every list shows whole, with no scrolling sideways to reach it.
+void celdas(const QDialog *d, Recortes &r)
+{
+    for (Rejilla *rejilla : d->findChildren<Rejilla *>()) {
+        if (!rejilla->isVisible())
+            continue;
+        if (rejilla->horizontalScrollBar()->maximum() > 0)
+            r.medir(rejilla, u"columns"_s, QString(), rejilla->horizontalHeader()->length(),
+                    rejilla->viewport()->width());
+        const int margen = rejilla->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, rejilla) + 1;
+        for (int f = 1; f < rejilla->Rows(); ++f) {
+            QRect anterior; // a merged band is one cell
+            for (int c = 0; c < rejilla->Cols(); ++c) {
+                const QModelIndex celda = rejilla->model()->index(f - 1, c);
+                const QRect sitio = rejilla->visualRect(celda);
+                if (rejilla->ColHidden(c) || sitio == anterior)
+                    continue;
+                anterior = sitio;
+                const QVariant letra = celda.data(Qt::FontRole);
+                const QFontMetrics fm(letra.isValid() ? letra.value<QFont>() : rejilla->font());
+                const QString texto = rejilla->TextMatrix(f, c);
+                r.medir(rejilla, u"cell"_s, texto, fm.horizontalAdvance(texto) + 2 * margen, sitio.width());
+            }
+        }
+    }
+}
+
+// Every label, button, frame title, grid header and grid cell of the dialog that does not show whole.
 QStringList textosRecortados(const QDialog *d)
 {
     Recortes r;
@@ -109,6 +138,7 @@ QStringList textosRecortados(const QDialog *d)
     botones(d, r);
     marcos(d, r);
     cabeceras(d, r);
+    celdas(d, r);
     return r.fallos();
 }
 
