@@ -2,6 +2,7 @@
 
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
+#include "foundation/controls/TextosQt.h"
 #include "foundation/controls/Twips.h"
 #include "foundation/core/values/ErrorLotes.h"
 
@@ -15,6 +16,8 @@ VentanaLotes::VentanaLotes(QWidget *parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The dialogs Qt opens for a window (files, printing) speak Spanish too.
+    TextosQt::asegurarEspanol();
     // The layouts in twips were drawn for a small sans-serif face of 8 points;
     // a wider default font would cut the captions off.
     QFont letra = font();
