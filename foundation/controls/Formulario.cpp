@@ -116,7 +116,7 @@ QWidget *primeroEnTabulacion(const QWidget *ventana)
     int menor = 0;
     for (QWidget *control : ventana->findChildren<QWidget *>()) {
         const std::optional<int> posicion = posicionTab(control);
-        if (!posicion || (primero && *posicion >= menor) || !(control->focusPolicy() & Qt::TabFocus) ||
+        if (!posicion || (primero && *posicion >= menor) || (control->focusPolicy() & Qt::TabFocus) == 0 ||
             !control->isEnabled() || !control->isVisibleTo(ventana))
             continue;
         primero = control;

@@ -109,22 +109,16 @@ void celdas(const QDialog *d, Recortes &r)
     for (Rejilla *rejilla : d->findChildren<Rejilla *>()) {
         if (!rejilla->isVisible())
             continue;
-        if (rejilla->horizontalScrollBar()->maximum() > 0)
-            r.medir(rejilla, u"columns"_s, QString(), rejilla->horizontalHeader()->length(),
-                    rejilla->viewport()->width());
+        r.medir(rejilla, u"columns"_s, {}, rejilla->horizontalScrollBar()->maximum(), 0);
         const int margen = rejilla->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, rejilla) + 1;
         for (int f = 1; f < rejilla->Rows(); ++f) {
-            QRect anterior; // a merged band is one cell
             for (int c = 0; c < rejilla->Cols(); ++c) {
                 const QModelIndex celda = rejilla->model()->index(f - 1, c);
-                const QRect sitio = rejilla->visualRect(celda);
-                if (rejilla->ColHidden(c) || sitio == anterior)
-                    continue;
-                anterior = sitio;
-                const QVariant letra = celda.data(Qt::FontRole);
-                const QFontMetrics fm(letra.isValid() ? letra.value<QFont>() : rejilla->font());
-                const QString texto = rejilla->TextMatrix(f, c);
-                r.medir(rejilla, u"cell"_s, texto, fm.horizontalAdvance(texto) + 2 * margen, sitio.width());
+                // A merged band is as wide as its columns together.
+                if (!rejilla->ColHidden(c) && rejilla->columnAt(rejilla->visualRect(celda).left()) == c)
+                    r.medir(rejilla, u"cell"_s, celda.data().toString(),
+                            rejilla->fontMetrics().horizontalAdvance(celda.data().toString()) + 2 * margen,
+                            rejilla->visualRect(celda).width());
             }
         }
     }

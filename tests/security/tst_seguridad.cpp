@@ -174,7 +174,6 @@ private Q_SLOTS:
     void cadaPasoPuedeFallar_data() { FilasPorMotor(); }
     void cadaPasoPuedeFallar();
     void selectorEsUnControl();
-    void posicionesDeDiseno_data();
     void posicionesDeDiseno();
 };
 
@@ -191,58 +190,40 @@ void TstSeguridad::selectorEsUnControl()
     QCOMPARE(nombres, QStringList({u"txtAlmacen"_s, u"Label1"_s}));
 }
 
-void TstSeguridad::posicionesDeDiseno_data()
-{
-    QTest::addColumn<QString>("motor");
-    QTest::addColumn<QString>("clase");
-    QTest::addColumn<QString>("modelo");
-    QTest::addColumn<QString>("posiciones");
-    for (const QString &motor : Motores()) {
-        const auto fila = [&](const QString &clase, const QString &modelo, const QString &posiciones) {
-            QTest::newRow(qPrintable(u"%1 %2 %3"_s.arg(motor, clase, modelo)))
-                << motor << clase << modelo << posiciones;
-        };
-        fila(u"facturacion"_s, u"2"_s,
-             u"vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|11 lblCaducidad|11 txtCaducidad|3 lblTono|11 "
-             u"txtTono|4 lblCalibre|11 txtCalibre|5 cmdContinuar|10"_s);
-        fila(u"inventario"_s, u"3"_s,
-             u"vsLotes|5 cmdAceptar|6 cmdCancelar|7 frmNuevoLote|0 lblCaducidad|1 txtCaducidad|2 lblLote|3 kxLote|4"_s);
-        fila(u"inventario"_s, u"2"_s,
-             u"vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|6 lblCaducidad|7 txtCaducidad|3 lblTono|8 kxTono|4 "
-             u"lblCalibre|9 kxCalibre|5"_s);
-        fila(u"stock"_s, u"3"_s, u"Label1|5 txtAlmacen|2 vsLotes|1 cmdCrear|4 cmdSalir|0"_s);
-    }
-}
-
 // The catalog records each control's designed tab position, gaps, frames and
 // labels included; a control whose design gives none counts the form's controls.
 void TstSeguridad::posicionesDeDiseno()
 {
-    QFETCH(QString, motor);
-    QFETCH(QString, clase);
-    QFETCH(QString, modelo);
-    QFETCH(QString, posiciones);
-    NVLA_BASE_DATOS(bd, motor, true);
-    Entrada entrada(clase);
+    NVLA_BASE_DATOS(bd, Motores().constFirst(), true);
     auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
-    empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
     empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, true);
     empresa->setParametro(u"UsuarioActual"_s, 1);
-    entrada.clase().EmpresaNuvalia(empresa);
-    entrada.clase().ConexionNuvalia(bd);
-    QString formulario;
-    QVERIFY(ConDialogo([&] { entrada.Show(); },
-                       [&](QDialog *d) {
-                           formulario = d->objectName();
-                           Seguridad seguridad(d, bd, bd);
-                           QVERIFY(seguridad.aplicar().isEmpty());
-                           d->close();
-                       }));
-    QCOMPARE(FilasDe(*bd, u"SELECT c.Nombre, c.TabIndex FROM SGD_Controles c INNER JOIN SGD_Formularios f ON "
-                          u"f.Cod_Formulario = c.Cod_Formulario WHERE f.Nombre = '%1' ORDER BY c.Cod_Control"_s.arg(
-                              formulario))
-                 .join(u' '),
-             posiciones);
+    for (const auto &[clase, modelo, posiciones] :
+         {std::tuple{"facturacion", "2",
+                     "vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|11 lblCaducidad|11 txtCaducidad|3 lblTono|11 "
+                     "txtTono|4 lblCalibre|11 txtCalibre|5 cmdContinuar|10"},
+          {"inventario", "3",
+           "vsLotes|5 cmdAceptar|6 cmdCancelar|7 frmNuevoLote|0 lblCaducidad|1 txtCaducidad|2 lblLote|3 kxLote|4"},
+          {"inventario", "2",
+           "vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|6 lblCaducidad|7 txtCaducidad|3 lblTono|8 kxTono|4 "
+           "lblCalibre|9 kxCalibre|5"},
+          {"stock", "3", "Label1|5 txtAlmacen|2 vsLotes|1 cmdCrear|4 cmdSalir|0"}}) {
+        empresa->setParametro(u"Lotes_ModeloUsar"_s, QString::fromLatin1(modelo));
+        Entrada entrada(QString::fromLatin1(clase));
+        entrada.clase().EmpresaNuvalia(empresa);
+        entrada.clase().ConexionNuvalia(bd);
+        QVERIFY(ConDialogo([&] { entrada.Show(); },
+                           [&](QDialog *d) {
+                               QVERIFY(Seguridad(d, bd, bd).aplicar().isEmpty());
+                               d->close();
+                               QCOMPARE(
+                                   FilasDe(*bd, u"SELECT c.Nombre, c.TabIndex FROM SGD_Controles c, SGD_Formularios f "
+                                                u"WHERE f.Cod_Formulario = c.Cod_Formulario AND f.Nombre = '%1' "
+                                                u"ORDER BY c.Cod_Control"_s.arg(d->objectName()))
+                                       .join(u' '),
+                                   QString::fromLatin1(posiciones));
+                           }));
+    }
 }
 
 void TstSeguridad::primerRegistroYPermisos()

@@ -209,23 +209,6 @@ private Q_SLOTS:
         ventana->close();
     }
 
-    // Qt's own dialogs speak Spanish as the viewer does: the export's file dialog.
-    void exportarEnEspanol()
-    {
-        frmView *ventana = abrir(1);
-        QVERIFY(ventana);
-        QStringList botones;
-        QVERIFY(ConDialogo([&] { clic(ventana, u"cmdExportar"_s); },
-                           [&](QDialog *d) {
-                               for (const QAbstractButton *b : d->findChild<QDialogButtonBox *>()->buttons())
-                                   botones << b->text().remove(u'&');
-                               d->reject();
-                           }));
-        botones.sort();
-        QCOMPARE(botones, QStringList({u"Cancelar"_s, u"Guardar"_s}));
-        ventana->close();
-    }
-
     // The viewer fills the window and the logo keeps its distance from the viewer's right edge, at every size.
     void redimensionado()
     {
@@ -251,6 +234,16 @@ private Q_SLOTS:
         QVERIFY(ventana);
         control<VisorReporte>(ventana, u"crvRep"_s)->exportarPdf(ruta);
         QCOMPARE(paginasPdf(ruta), 4);
+        // The export asks for the file in Spanish, Qt's own dialog included.
+        QVERIFY(ConDialogo([&] { clic(ventana, u"cmdExportar"_s); },
+                           [](QDialog *d) {
+                               QStringList botones;
+                               for (const QAbstractButton *b : d->findChild<QDialogButtonBox *>()->buttons())
+                                   botones << b->text().remove(u'&');
+                               botones.sort();
+                               d->reject();
+                               QCOMPARE(botones, QStringList({u"Cancelar"_s, u"Guardar"_s}));
+                           }));
         ventana->close();
 
         ReportePrueba reporte(4);
