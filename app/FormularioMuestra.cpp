@@ -58,10 +58,10 @@ QWidget *crearFormularioMuestra(QWidget *padre, bool conObservaciones)
         boton->setProperty("Index", i); // one control array: cmdAccion(0), (1), (2)
         orden << boton;
     }
-    for (int i = 0; i < orden.size(); ++i)
-        Formulario::fijarPosicionTab(orden.at(i), i);
-    for (int i = 1; i < orden.size(); ++i)
-        QWidget::setTabOrder(orden.at(i - 1), orden.at(i));
+    QList<Formulario::PosicionTab> posiciones;
+    for (QWidget *control : orden)
+        posiciones.append({control, int(posiciones.size())});
+    Formulario::posicionesTab(posiciones);
     return form;
 }
 

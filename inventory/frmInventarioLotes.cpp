@@ -29,14 +29,15 @@ QString frmInventarioLotes::modo() const
     return manual->textoModo();
 }
 
-void frmInventarioLotes::crearFecha(const QRect &etiquetaTwips, const QRect &cajaTwips)
+QLabel *frmInventarioLotes::crearFecha(const QRect &etiquetaTwips, const QRect &cajaTwips)
 {
-    Formulario::etiqueta(manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, etiquetaTwips);
+    QLabel *etiqueta = Formulario::etiqueta(manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, etiquetaTwips);
     txtCaducidad = manual->fecha(cajaTwips);
     connect(txtCaducidad, &kxTextBox::TeclaAbajo, this, [](int tecla) {
         if (tecla == CodigosTecla::FlechaAbajo)
             Teclado::instancia().FocoSiguiente();
     });
+    return etiqueta;
 }
 
 kxTextBox *frmInventarioLotes::crearCaja(const QString &nombre, int maxLength, const QRect &twips)

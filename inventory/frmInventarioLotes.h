@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QLabel;
+
 namespace NVLALotes {
 
 class kxMaskEdBox;
@@ -36,7 +38,7 @@ protected:
     frmInventarioLotes(const Diseno &diseno, const QRect &marcoTwips, QWidget *parent);
 
     // The frame's date label and box; Down in the box moves to the next control.
-    void crearFecha(const QRect &etiquetaTwips, const QRect &cajaTwips);
+    QLabel *crearFecha(const QRect &etiquetaTwips, const QRect &cajaTwips);
     // A text box of the frame whose Up and Down arrows move the focus.
     kxTextBox *crearCaja(const QString &nombre, int maxLength, const QRect &twips);
 

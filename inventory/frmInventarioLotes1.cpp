@@ -14,6 +14,7 @@
 #include "foundation/lists/CeldasStock.h"
 
 #include <QGroupBox>
+#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -41,20 +42,21 @@ DialogoListaLotes::Diseno diseno()
 frmInventarioLotes1::frmInventarioLotes1(QWidget *parent)
     : frmInventarioLotes(diseno(), {75, 75, 4740, 765}, parent)
 {
-    crearFecha({120, 360, 810, 195}, {975, 300, 1320, 315});
-    Formulario::etiqueta(manual->marco(), u"lblLote"_s, u"Lote:"_s, {2505, 360, 360, 195});
+    QLabel *lblCaducidad = crearFecha({120, 360, 810, 195}, {975, 300, 1320, 315});
+    QLabel *lblLote = Formulario::etiqueta(manual->marco(), u"lblLote"_s, u"Lote:"_s, {2505, 360, 360, 195});
     kxLote = crearCaja(u"kxLote"_s, 50, {2910, 300, 1695, 315});
     introLlevaAAceptar(kxLote);
     lista->marcarCaducados(Fecha);
     lista->buscarAlTeclear(CodigoLote);
     manual->leerEtiquetasGs1(kxLote);
-    Formulario::ordenTabulacion({txtCaducidad, kxLote, vsLotes, cmdAceptar, cmdCancelar});
-    // As designed: the frame and the labels hold positions 0, 1 and 3.
-    Formulario::fijarPosicionTab(txtCaducidad, 2);
-    Formulario::fijarPosicionTab(kxLote, 4);
-    Formulario::fijarPosicionTab(vsLotes, 5);
-    Formulario::fijarPosicionTab(cmdAceptar, 6);
-    Formulario::fijarPosicionTab(cmdCancelar, 7);
+    Formulario::posicionesTab({{manual->marco(), 0},
+                               {lblCaducidad, 1},
+                               {txtCaducidad, 2},
+                               {lblLote, 3},
+                               {kxLote, 4},
+                               {vsLotes, 5},
+                               {cmdAceptar, 6},
+                               {cmdCancelar, 7}});
 }
 
 QString frmInventarioLotes1::consulta() const

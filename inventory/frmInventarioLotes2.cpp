@@ -14,6 +14,7 @@
 #include "foundation/lists/CeldasStock.h"
 
 #include <QGroupBox>
+#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -63,15 +64,24 @@ DialogoListaLotes::Diseno diseno()
 frmInventarioLotes2::frmInventarioLotes2(QWidget *parent)
     : frmInventarioLotes(diseno(), {75, 75, 4740, 1230}, parent)
 {
-    crearFecha({105, 405, 810, 195}, {960, 330, 1320, 315});
-    Formulario::etiqueta(manual->marco(), u"lblTono"_s, u"Tono:"_s, {2565, 405, 420, 195});
+    QLabel *lblCaducidad = crearFecha({105, 405, 810, 195}, {960, 330, 1320, 315});
+    QLabel *lblTono = Formulario::etiqueta(manual->marco(), u"lblTono"_s, u"Tono:"_s, {2565, 405, 420, 195});
     kxTono = crearCaja(u"kxTono"_s, 20, {3150, 345, 1425, 315});
-    Formulario::etiqueta(manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {2565, 825, 525, 195});
+    QLabel *lblCalibre = Formulario::etiqueta(manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {2565, 825, 525, 195});
     kxCalibre = crearCaja(u"kxCalibre"_s, 20, {3150, 765, 1425, 315});
     introLlevaAAceptar(kxCalibre);
     lista->marcarCaducados(Fecha);
     lista->buscarAlTeclear(TonoLote);
-    Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, kxTono, kxCalibre});
+    Formulario::posicionesTab({{vsLotes, 0},
+                               {cmdAceptar, 1},
+                               {cmdCancelar, 2},
+                               {txtCaducidad, 3},
+                               {kxTono, 4},
+                               {kxCalibre, 5},
+                               {manual->marco(), 6},
+                               {lblCaducidad, 7},
+                               {lblTono, 8},
+                               {lblCalibre, 9}});
 }
 
 QString frmInventarioLotes2::consulta() const

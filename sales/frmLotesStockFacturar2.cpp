@@ -50,7 +50,13 @@ frmLotesStockFacturar2::frmLotesStockFacturar2(QWidget *parent)
         Formulario::boton(this, u"cmdContinuar"_s, u"C&ontinuar sin Tono / Calibre"_s, {195, 6570, 2325, 365});
     connect(cmdContinuar, &QAbstractButton::clicked, this, &frmLotesStockFacturar2::continuarSinLote);
 
-    Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtTono, txtCalibre, cmdContinuar});
+    Formulario::posicionesTab({{vsLotes, 0},
+                               {cmdAceptar, 1},
+                               {cmdCancelar, 2},
+                               {txtCaducidad, 3},
+                               {txtTono, 4},
+                               {txtCalibre, 5},
+                               {cmdContinuar, 10}});
 }
 
 void frmLotesStockFacturar2::antesDeCargar()

@@ -16,9 +16,10 @@ namespace {
 const Registro::Alta alta("C23CE54A-753C-4E21-AD0B-C74F3B2A027B",
                           [] { return std::make_unique<frmclsLotesFacturacion>(); });
 
-// What the class takes back from an accepted dialog. The model is the one the
-// dialog was chosen by: reading it again after the dialog could fail once a lot
-// typed there already exists, and the host would then lose that lot's key.
+// What the class takes back from an accepted dialog, by the lot model read
+// again once the dialog has ended: the host may have changed it meanwhile. An
+// error of that read reaches the host; a lot the clerk typed was already
+// written whole by the lot stock procedure, and stays.
 Campos salidaDelModelo(int modelo)
 {
     Campos salida{"Lote", "Caducidad"};
@@ -38,19 +39,24 @@ Campos salidaDelModelo(int modelo)
     return salida;
 }
 
+Campos salidaAlAceptar()
+{
+    return salidaDelModelo(LeerModeloLotes());
+}
+
 // Without lot stock (model 1) the line only records a lot code and expiry.
 PlanModelo planSinStock(frmclsLotesFacturacion &clase)
 {
     return PlanModelo::dialogo<frmLotesDatos1>(clase, {{"PedirCaducidad", "ControlCaducidad"}, "Unidades"},
-                                               salidaDelModelo(1));
+                                               salidaAlAceptar);
 }
 
-template<class Dialogo> PlanModelo planDesdeStock(frmclsLotesFacturacion &clase, int modelo)
+template<class Dialogo> PlanModelo planDesdeStock(frmclsLotesFacturacion &clase)
 {
     return PlanModelo::dialogo<Dialogo>(clase,
                                         {"Cod_Almacen", "Cod_Articulo", "Unidades", "ControlCaducidad",
                                          "PermitirAutomatico", "PermitirContinuarSinLote"},
-                                        salidaDelModelo(modelo));
+                                        salidaAlAceptar);
 }
 
 } // namespace
@@ -62,9 +68,9 @@ void frmclsLotesFacturacion::Show(qint16 Modal, QWidget *OwnerForm)
         case 1:
             return planSinStock(*this);
         case 2:
-            return planDesdeStock<frmLotesStockFacturar2>(*this, modelo);
+            return planDesdeStock<frmLotesStockFacturar2>(*this);
         case 3:
-            return planDesdeStock<frmLotesStockFacturar1>(*this, modelo);
+            return planDesdeStock<frmLotesStockFacturar1>(*this);
         case 4:
             // Lots are not tracked in stock: every line takes the generic lot.
             return PlanModelo::inmediato([this] {

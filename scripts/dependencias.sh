@@ -2,8 +2,8 @@
 # Installs the Debian 12 packages a build needs. Does nothing when they are all
 # there already.
 #   dependencias.sh banco   what the workbench needs to build and run on its
-#                           embedded database: compiler, Qt, the client headers
-#                           the library links
+#                           embedded database: compiler, Qt and its Spanish
+#                           translations, the client headers the library links
 #   dependencias.sh         everything the tests need besides: the PostgreSQL
 #                           server, the other engines' Qt drivers and PostgreSQL's
 #                           ODBC driver, the format and lint tools, clang with
@@ -14,6 +14,7 @@ paquetes=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
   libqt6sql6-sqlite libsqlite3-dev libpq-dev unixodbc-dev
+  qt6-translations-l10n
 )
 # dpkg-dev and file: CPack finds the libraries each packaged binary needs with them.
 if [ "${1:-}" != banco ]; then

@@ -38,7 +38,7 @@ failed lot procedure half-written @@ foundation/core/database/DialectoQt.cpp @@ 
 transaction not undone @@ foundation/core/database/Conexion.cpp @@ conexion.DeshacerTransaccion(); @@ (void)0;
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
-sales outputs taken by a model read again after the dialog @@ sales/frmclsLotesFacturacion.cpp @@ salidaDelModelo(modelo)); @@ [] { return salidaDelModelo(LeerModeloLotes()); });
+sales outputs taken without reading the model again @@ sales/frmclsLotesFacturacion.cpp @@ return salidaDelModelo(LeerModeloLotes()); @@ return salidaDelModelo(3);
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
 grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro, FormatoCaducidad}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, A::CentroCentro, FormatoCaducidad};
 regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
@@ -76,6 +76,10 @@ join condition split inside a literal @@ foundation/core/database/TraduccionTSql
 ODBC driver named by the host dropped @@ foundation/core/database/DialectoSqlServer.cpp @@ : !cadena.DriverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0; @@ : clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
 stock kept as a value shown truncated @@ foundation/core/rules/ReglasStockLotes.cpp @@ const qint64 redondeado = qint64((magnitud + Centesima / 2) / Centesima * Centesima); @@ const qint64 redondeado = qint64(magnitud / Centesima * Centesima);
 rows read by a walk never shown @@ foundation/controls/ModeloRejillaOrigen.cpp @@ publicarDesde(m_publicadas); @@ (void)leyendo;
+designed tab position renumbered @@ sales/frmLotesStockFacturar2.cpp @@ {cmdContinuar, 10}}); @@ {cmdContinuar, 6}});
+window opens where its controls were created @@ foundation/entry/VentanaLotes.cpp @@ if (!focusWidget()) { @@ if (false) {
+warehouse record skipped without the article's expiry @@ stock/VentanaStockLotes.cpp @@ const bool caducidadAlmacen = caducidadDelAlmacen(); @@ const bool caducidadAlmacen = Control_Caducidad && caducidadDelAlmacen();
+controls mapped before any permission row @@ security/clsControlSeg.cpp @@ const auto filas = requerido(m_conexion, u"la conexión"_s).AbrirConsulta(textoPermisos(formulario, Usuario)); @@ MapaControles(); const auto filas = requerido(m_conexion, u"la conexión"_s).AbrirConsulta(textoPermisos(formulario, Usuario));
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

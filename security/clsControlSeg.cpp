@@ -95,9 +95,11 @@ void clsControlSeg::aplicarPermisos()
     const QString formulario = formularioRequerido(m_form).objectName();
     const auto filas = requerido(m_conexion, u"la conexión"_s).AbrirConsulta(textoPermisos(formulario, Usuario));
     const QList<QWidget *> controles = ColeccionControles::De(m_form);
-    const QHash<QString, qint32> &mapa = MapaControles();
     // Rows of one control come from the least to the most restrictive, so the last one stays.
     while (filas->Siguiente()) {
+        // The map is built by the first row that needs it: a form without
+        // permissions is never mapped, nor told of keys it repeats.
+        const QHash<QString, qint32> &mapa = MapaControles();
         const QString nombre = filas->Campo(u"Control").toString();
         const QString clave = nombre + u'!' + filas->Campo(u"Indice").toString().trimmed();
         const auto posicion = mapa.constFind(clave);

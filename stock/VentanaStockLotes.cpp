@@ -49,8 +49,11 @@ void VentanaStockLotes::Cargar()
     lista->preparar();
     vsLotes->setMergeCells(1);
     prepararListas();
-    // A warehouse that keeps no expiry dates turns the article's expiry off here.
-    Control_Caducidad = Control_Caducidad && caducidadDelAlmacen();
+    // A warehouse that keeps no expiry dates turns the article's expiry off
+    // here. Its record is loaded whatever the article says: its errors reach
+    // the host all the same.
+    const bool caducidadAlmacen = caducidadDelAlmacen();
+    Control_Caducidad = Control_Caducidad && caducidadAlmacen;
     m_restringido = comprobarPermisos();
     mostrarBotones();
     llenar();

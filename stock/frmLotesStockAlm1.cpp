@@ -63,9 +63,7 @@ frmLotesStockAlm1::frmLotesStockAlm1(QWidget *parent)
     fijarNombreEnErrores(u"frmLotecStockAlm1"_s);
     fijarAreaRedimensionable(5130, 6600);
     anclar(anclajes());
-    Formulario::ordenTabulacion({cmdSalir, vsLotes, txtAlmacen});
-    Formulario::fijarPosicionTab(cmdCrear, 4);
-    QWidget::setTabOrder(txtAlmacen, cmdCrear);
+    Formulario::posicionesTab({{cmdSalir, 0}, {vsLotes, 1}, {txtAlmacen, 2}, {cmdCrear, 4}});
     lista->marcarCaducados(ColCaducidad);
     lista->buscarAlTeclear(ColLote);
 }

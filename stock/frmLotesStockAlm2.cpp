@@ -63,13 +63,8 @@ frmLotesStockAlm2::frmLotesStockAlm2(QWidget *parent)
     vsAPE = Formulario::rejilla(this, u"vsAPE"_s, {5190, 600, 8820, 4245});
     cmdBloquear = Formulario::boton(this, u"cmdBloquear"_s, u"Bloquear"_s, {3885, 4950, 1155, 360});
 
-    Formulario::ordenTabulacion({vsLotes, txtAlmacen, cmdSalir});
-    Formulario::fijarPosicionTab(cmdBloquear, 4);
-    Formulario::fijarPosicionTab(vsAPE, 5);
-    Formulario::fijarPosicionTab(cmdCrear, 7);
-    QWidget::setTabOrder(cmdSalir, cmdBloquear);
-    QWidget::setTabOrder(cmdBloquear, vsAPE);
-    QWidget::setTabOrder(vsAPE, cmdCrear);
+    Formulario::posicionesTab(
+        {{vsLotes, 0}, {txtAlmacen, 1}, {cmdSalir, 2}, {cmdBloquear, 4}, {vsAPE, 5}, {cmdCrear, 7}});
 
     lista->marcarCaducados(ColCaducidad);
     lista->buscarAlTeclear(ColTono);

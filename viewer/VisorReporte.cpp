@@ -85,8 +85,9 @@ VisorReporte::VisorReporte(QWidget *parent)
         }
     });
     connect(pvwPaginas, &QPrintPreviewWidget::previewChanged, this, &VisorReporte::actualizarPagina);
+    // A group chosen by mouse or by keyboard shows its page.
     connect(tvGrupos, &QTreeWidget::itemClicked, this, [this](const QTreeWidgetItem *e) { irAGrupo(e); });
-    connect(tvGrupos, &QTreeWidget::itemActivated, this, [this](const QTreeWidgetItem *e) { irAGrupo(e); });
+    connect(tvGrupos, &QTreeWidget::currentItemChanged, this, [this](const QTreeWidgetItem *e) { irAGrupo(e); });
 }
 
 VisorReporte::~VisorReporte() = default;
@@ -103,22 +104,19 @@ void VisorReporte::crearBarra()
         tbVisor->widgetForAction(a)->setObjectName(nombre);
         return a;
     };
-    const auto pagina = [this](int desplazamiento) {
-        pvwPaginas->setCurrentPage(pvwPaginas->currentPage() + desplazamiento);
-    };
-    accion(u"cmdPrimera"_s, QString(), u"Primera página"_s, QStyle::SP_MediaSkipBackward,
-           [this] { pvwPaginas->setCurrentPage(1); });
+    const auto pagina = [this](int desplazamiento) { irAPagina(pvwPaginas->currentPage() + desplazamiento); };
+    accion(u"cmdPrimera"_s, QString(), u"Primera página"_s, QStyle::SP_MediaSkipBackward, [this] { irAPagina(1); });
     accion(u"cmdAnterior"_s, QString(), u"Página anterior"_s, QStyle::SP_MediaSeekBackward, [=] { pagina(-1); });
     txtPagina = new QSpinBox(tbVisor);
     txtPagina->setObjectName(u"txtPagina"_s);
     tbVisor->addWidget(txtPagina);
-    connect(txtPagina, &QSpinBox::valueChanged, pvwPaginas, &QPrintPreviewWidget::setCurrentPage);
+    connect(txtPagina, &QSpinBox::valueChanged, this, &VisorReporte::irAPagina);
     lblPaginas = new QLabel(tbVisor);
     lblPaginas->setObjectName(u"lblPaginas"_s);
     tbVisor->addWidget(lblPaginas);
     accion(u"cmdSiguiente"_s, QString(), u"Página siguiente"_s, QStyle::SP_MediaSeekForward, [=] { pagina(1); });
     accion(u"cmdUltima"_s, QString(), u"Última página"_s, QStyle::SP_MediaSkipForward,
-           [this] { pvwPaginas->setCurrentPage(pvwPaginas->pageCount()); });
+           [this] { irAPagina(pvwPaginas->pageCount()); });
     tbVisor->addSeparator();
     accion(u"cmdAlejar"_s, u"−"_s, u"Alejar"_s, std::nullopt, [this] { pvwPaginas->zoomOut(); });
     accion(u"cmdAcercar"_s, u"+"_s, u"Acercar"_s, std::nullopt, [this] { pvwPaginas->zoomIn(); });
@@ -164,8 +162,7 @@ void VisorReporte::verReporte()
     pvwPaginas->updatePreview();
     if (m_fallo)
         std::rethrow_exception(std::exchange(m_fallo, nullptr));
-    pvwPaginas->setCurrentPage(1);
-    actualizarPagina();
+    irAPagina(1);
 }
 
 void VisorReporte::fijarZoom(qint16 zoom)
@@ -221,7 +218,14 @@ void VisorReporte::llenarGrupos()
 void VisorReporte::irAGrupo(const QTreeWidgetItem *elemento)
 {
     if (elemento)
-        pvwPaginas->setCurrentPage(elemento->data(0, RolPagina).toInt());
+        irAPagina(elemento->data(0, RolPagina).toInt());
+}
+
+void VisorReporte::irAPagina(int pagina)
+{
+    // The preview tells of no page it was sent to: the page box follows here.
+    pvwPaginas->setCurrentPage(pagina);
+    actualizarPagina();
 }
 
 void VisorReporte::actualizarPagina()

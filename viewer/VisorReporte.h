@@ -55,6 +55,7 @@ private:
     void crearBarra();
     void llenarGrupos();
     void irAGrupo(const QTreeWidgetItem *elemento);
+    void irAPagina(int pagina);
     void actualizarPagina();
 
     std::shared_ptr<const Reporte> m_reporte;

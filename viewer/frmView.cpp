@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -149,6 +150,16 @@ void frmView::resizeEvent(QResizeEvent *event)
     VentanaLotes::resizeEvent(event);
     crvRep->setGeometry(0, 0, width(), height());
     pctLogo->move(crvRep->width() - Twips::aPixelesX(DistanciaLogo), pctLogo->y());
+}
+
+void frmView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        close();
+        return;
+    }
+    VentanaLotes::keyPressEvent(event);
 }
 
 void frmView::changeEvent(QEvent *event)

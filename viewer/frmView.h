@@ -44,6 +44,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // Escape closes the viewer as its close box does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     frmView();

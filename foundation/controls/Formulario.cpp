@@ -9,6 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Formulario {
@@ -16,6 +18,21 @@ namespace NVLALotes::Formulario {
 namespace {
 
 constexpr const char *PropiedadTab = "nvlaPosicionTab";
+
+// Each control keeps its position; those that take the focus are chained in
+// the order given.
+void encadenar(const QList<PosicionTab> &orden)
+{
+    QWidget *anterior = nullptr;
+    for (const auto &[control, posicion] : orden) {
+        control->setProperty(PropiedadTab, posicion);
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (anterior)
+            QWidget::setTabOrder(anterior, control);
+        anterior = control;
+    }
+}
 
 template<class Control> Control *colocado(Control *control, const QString &nombre, const QRect &twips)
 {
@@ -70,29 +87,42 @@ Rejilla *rejilla(QWidget *padre, const QString &nombre, const QRect &twips)
 
 void ordenTabulacion(std::initializer_list<QWidget *> controles)
 {
-    QWidget *anterior = nullptr;
-    int posicion = 0;
+    QList<PosicionTab> orden;
     for (QWidget *control : controles) {
-        if (control->focusPolicy() == Qt::NoFocus)
-            continue;
-        fijarPosicionTab(control, posicion++);
-        if (anterior)
-            QWidget::setTabOrder(anterior, control);
-        anterior = control;
+        if (control->focusPolicy() != Qt::NoFocus)
+            orden.append({control, int(orden.size())});
     }
+    encadenar(orden);
 }
 
-void fijarPosicionTab(QWidget *control, int posicion)
+void posicionesTab(const QList<PosicionTab> &controles)
 {
-    control->setProperty(PropiedadTab, posicion);
+    QList<PosicionTab> orden(controles);
+    std::ranges::stable_sort(orden, {}, &PosicionTab::posicion);
+    encadenar(orden);
 }
 
 std::optional<int> posicionTab(const QWidget *control)
 {
     const QVariant posicion = control->property(PropiedadTab);
-    if (!posicion.isValid() || control->focusPolicy() == Qt::NoFocus)
+    if (!posicion.isValid())
         return std::nullopt;
     return posicion.toInt();
+}
+
+QWidget *primeroEnTabulacion(const QWidget *ventana)
+{
+    QWidget *primero = nullptr;
+    int menor = 0;
+    for (QWidget *control : ventana->findChildren<QWidget *>()) {
+        const std::optional<int> posicion = posicionTab(control);
+        if (!posicion || (primero && *posicion >= menor) || (control->focusPolicy() & Qt::TabFocus) == 0 ||
+            !control->isEnabled() || !control->isVisibleTo(ventana))
+            continue;
+        primero = control;
+        menor = *posicion;
+    }
+    return primero;
 }
 
 } // namespace NVLALotes::Formulario

@@ -2,6 +2,7 @@
 
 #include <nvlalotes/nvlalotes_export.h>
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -39,9 +40,20 @@ NVLA_EXPORT Rejilla *rejilla(QWidget *padre, const QString &nombre, const QRect 
 // The tab order, first to last: each control that takes the focus gets the
 // next tab position, from 0.
 NVLA_EXPORT void ordenTabulacion(std::initializer_list<QWidget *> controles);
-// A control's tab position as designed, where the design skips numbers.
-NVLA_EXPORT void fijarPosicionTab(QWidget *control, int posicion);
-// The tab position a control was given; none for a control that takes no focus.
+
+struct PosicionTab
+{
+    QWidget *control;
+    int posicion;
+};
+// The tab positions of a design, frames and labels included: each control
+// keeps its number, gaps and all, since the permission catalog records it, and
+// the controls that take the focus follow each other in that order.
+NVLA_EXPORT void posicionesTab(const QList<PosicionTab> &controles);
+// The tab position a control was given; none when its design gives it none.
 NVLA_EXPORT std::optional<int> posicionTab(const QWidget *control);
+// The control where the focus of `ventana` starts: the first in tab order
+// that takes the focus now; none when no control has a position.
+NVLA_EXPORT QWidget *primeroEnTabulacion(const QWidget *ventana);
 
 } // namespace NVLALotes::Formulario

@@ -56,11 +56,12 @@ Rejilla::Rejilla(QWidget *parent)
     filas->setMinimumSectionSize(1);
     filas->setDefaultSectionSize(std::max(Twips::aPixelesY(AltoFilaTwips), fontMetrics().height() + 4));
 
-    // The chosen row stays visible as chosen while the clerk types elsewhere.
+    // The chosen row stays visible while the clerk types elsewhere, but grey:
+    // only the list that has the focus shows its row in the selection colour,
+    // so Aceptar's choice between the row and a typed lot shows at a glance.
     QPalette colores = palette();
-    colores.setColor(QPalette::Inactive, QPalette::Highlight, colores.color(QPalette::Active, QPalette::Highlight));
-    colores.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     colores.color(QPalette::Active, QPalette::HighlightedText));
+    colores.setColor(QPalette::Inactive, QPalette::Highlight, colores.color(QPalette::Active, QPalette::Midlight));
+    colores.setColor(QPalette::Inactive, QPalette::HighlightedText, colores.color(QPalette::Active, QPalette::Text));
     setPalette(colores);
 
     connect(m_modelo, &ModeloRejilla::ErrorDeLectura, this, &Rejilla::ErrorDeLectura);
@@ -293,6 +294,22 @@ void Rejilla::focusInEvent(QFocusEvent *event)
     if (actual.isValid() && !selectionModel()->isRowSelected(actual.row()))
         selectionModel()->select(actual, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     Q_EMIT FocoRecibido();
+    viewport()->update();
+}
+
+void Rejilla::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update(); // the whole chosen row turns grey, not only its current cell
+}
+
+void Rejilla::initViewItemOption(QStyleOptionViewItem *option) const
+{
+    QTableView::initViewItemOption(option);
+    // The style paints a cell in the inactive colours when it is not active:
+    // a list without the focus is not, though its window is.
+    if (!hasFocus())
+        option->state &= ~QStyle::State_Active;
 }
 
 void Rejilla::keyPressEvent(QKeyEvent *event)

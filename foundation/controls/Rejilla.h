@@ -96,6 +96,8 @@ Q_SIGNALS:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void initViewItemOption(QStyleOptionViewItem *option) const override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -1,6 +1,8 @@
 #include "VentanaLotes.h"
 
+#include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
+#include "foundation/controls/TextosQt.h"
 #include "foundation/controls/Twips.h"
 #include "foundation/core/values/ErrorLotes.h"
 
@@ -14,6 +16,8 @@ VentanaLotes::VentanaLotes(QWidget *parent)
     : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // The dialogs Qt opens for a window (files, printing) speak Spanish too.
+    TextosQt::asegurarEspanol();
     // The layouts in twips were drawn for a small sans-serif face of 8 points;
     // a wider default font would cut the captions off.
     QFont letra = font();
@@ -71,6 +75,15 @@ void VentanaLotes::protegido(const QString &accion, const std::function<void()> 
     } catch (const std::exception &error) {
         Mensajes::Critico(this, tituloError(accion), QString::fromLocal8Bit(error.what()));
     }
+}
+
+void VentanaLotes::showEvent(QShowEvent *event)
+{
+    if (!focusWidget()) {
+        if (QWidget *primero = Formulario::primeroEnTabulacion(this))
+            primero->setFocus(Qt::OtherFocusReason);
+    }
+    QDialog::showEvent(event);
 }
 
 void VentanaLotes::keyPressEvent(QKeyEvent *event)

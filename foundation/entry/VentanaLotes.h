@@ -74,6 +74,9 @@ protected:
     void protegido(const QString &accion, const std::function<void()> &manejador);
 
     void keyPressEvent(QKeyEvent *event) override;
+    // A window whose load put the focus nowhere opens at the first control in
+    // tab order that takes it.
+    void showEvent(QShowEvent *event) override;
 
 private:
     QString m_nombreEnErrores;

@@ -58,8 +58,15 @@ void ListaLotes::prepararColumnas(Rejilla *rejilla, const QList<Columna> &column
         rejilla->modelo()->fijarColumnaValor(c, columna.valor);
         ++c;
     }
-    // A column without a designed width takes what is left of the grid.
-    rejilla->horizontalHeader()->setStretchLastSection(columnas.constLast().anchoTwips == 0);
+    // A column without a designed width takes what is left of the grid, and no
+    // more: a stretched column never shrinks below the width it had, so it
+    // starts narrow, or it would run past the right edge.
+    QHeaderView *cabecera = rejilla->horizontalHeader();
+    const bool estirar = columnas.constLast().anchoTwips == 0;
+    cabecera->setStretchLastSection(false);
+    if (estirar)
+        cabecera->resizeSection(rejilla->Cols() - 1, cabecera->minimumSectionSize());
+    cabecera->setStretchLastSection(estirar);
     rejilla->setCellAlignment(0, 0, 0, rejilla->Cols() - 1, Rejilla::Alineacion::CentroCentro);
 }
 

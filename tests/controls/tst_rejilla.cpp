@@ -8,6 +8,7 @@
 #include <QAbstractItemModelTester>
 #include <QBrush>
 #include <QFont>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -295,6 +296,25 @@ void tst_Rejilla::filaActual()
     p.rejilla.setRedraw(true);
     QCOMPARE(p.rejilla.currentIndex().row(), 4);
     QCOMPARE(cambios.count(), 3);
+
+    // The chosen row shows in the selection colour only while the list has the focus.
+    QWidget ventana;
+    auto *rejilla = new Rejilla(&ventana);
+    auto *caja = new QLineEdit(&ventana);
+    rejilla->setCols(2);
+    rejilla->AddItem(u"1\ta"_s);
+    rejilla->setRow(1);
+    ventana.show();
+    QVERIFY(QTest::qWaitForWindowActive(&ventana));
+    const auto color = [rejilla] {
+        const QPoint punto = rejilla->visualRect(rejilla->model()->index(0, 1)).topLeft() + QPoint(2, 2);
+        return rejilla->viewport()->grab().toImage().pixelColor(punto);
+    };
+    const QColor seleccion = rejilla->palette().color(QPalette::Active, QPalette::Highlight);
+    rejilla->setFocus();
+    QCOMPARE(color(), seleccion);
+    caja->setFocus();
+    QVERIFY(color() != seleccion);
 }
 
 void tst_Rejilla::formatos()

@@ -1,5 +1,6 @@
-// Every caption of every dialog shows whole, at the screen's DPI: the designs
-// are in twips, drawn for a face smaller than the one that stands in for it.
+// Every caption and every list cell of every dialog shows whole, at the
+// screen's DPI: the designs are in twips, drawn for a face smaller than the one
+// that stands in for it.
 #include "app/Vitrina.h"
 #include "foundation/controls/Rejilla.h"
 #include "tests/support/BaseDatosPrueba.h"
@@ -12,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 
 using namespace Qt::StringLiterals;
@@ -25,8 +27,9 @@ QString sinAtajo(const QString &texto)
     return QString(texto).remove(u'&');
 }
 
-// Every label, button, frame title and grid header of the dialog that does
-// not show whole, and every label whose text runs under a control beside it.
+// Every label, button, frame title, grid header and grid cell of the dialog
+// that does not show whole, every label whose text runs under a control beside
+// it, and every list that scrolls sideways.
 QStringList textosRecortados(const QDialog *d)
 {
     QStringList fallos;
@@ -70,6 +73,20 @@ QStringList textosRecortados(const QDialog *d)
                 medir(rejilla, rejilla->TextMatrix(0, c),
                       cabecera->fontMetrics().horizontalAdvance(rejilla->TextMatrix(0, c)),
                       cabecera->sectionSize(c) - 2 * margen);
+        }
+        if (!rejilla->isVisible())
+            continue;
+        medir(rejilla, u"columns"_s, rejilla->horizontalScrollBar()->maximum(), 0);
+        const int margenCelda = rejilla->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, rejilla) + 1;
+        for (int f = 1; f < rejilla->Rows(); ++f) {
+            for (int c = 0; c < rejilla->Cols(); ++c) {
+                const QModelIndex celda = rejilla->model()->index(f - 1, c);
+                // A merged band is as wide as its columns together.
+                if (!rejilla->ColHidden(c) && rejilla->columnAt(rejilla->visualRect(celda).left()) == c)
+                    medir(rejilla, celda.data().toString(),
+                          rejilla->fontMetrics().horizontalAdvance(celda.data().toString()) + 2 * margenCelda,
+                          rejilla->visualRect(celda).width());
+            }
         }
     }
     return fallos;

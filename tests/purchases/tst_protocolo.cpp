@@ -138,6 +138,10 @@ private Q_SLOTS:
         for (const QString &d : {u"compras/3"_s, u"facturacion/3"_s, u"inventario/3"_s, u"compras/4"_s})
             QTest::newRow(qPrintable(d + u" modal 0"_s)) << d << u"modal0"_s << QString();
         QTest::newRow("facturacion 2 continuar") << dialogos.at(5) << u"continuar"_s << u"Verdadero|0||1900-01-01||"_s;
+        // The host turns to model 1 while the dialog is open: what comes back
+        // follows the model read again, lot key 1.
+        QTest::newRow("facturacion 3 modelo releido")
+            << dialogos.at(6) << u"modelo1"_s << u"Verdadero|1|L-4996|1900-01-01|T-HOST|C-HOST"_s;
     }
     void salidas()
     {
@@ -171,8 +175,12 @@ private Q_SLOTS:
                                            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                                        QVERIFY(d->isVisible());
                                    }
+                                   if (salida == u"modelo1")
+                                       s.ajustar({u"@Lotes_ModeloUsar=1"_s});
                                    if (salida == u"cancelar")
                                        clic(d, u"cmdCancelar"_s);
+                                   else if (salida == u"modelo1")
+                                       clic(d, u"cmdAceptar"_s);
                                    else if (salida == u"continuar")
                                        clic(d, u"cmdContinuar"_s);
                                    else

@@ -5,6 +5,9 @@
 #include "foundation/controls/PushButton.h"
 #include "foundation/core/database/ConexionGrabadora.h"
 #include "foundation/core/host/ContextoCompartido.h"
+#include "tests/support/Entrada.h"
+
+#include <nvlalotes/EmpresaMemoria.h>
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -121,8 +124,9 @@ private Q_SLOTS:
         NVLA_BASE_DATOS(bd, motor, false);
         const auto form = formulario(true);
         {
+            // Without a permission row the form is never mapped: nothing to tell.
             Seguridad registro(form.get(), bd, bd);
-            QCOMPARE(registro.aplicar().size(), 1);
+            QVERIFY(registro.aplicar().isEmpty());
         }
         QVERIFY_SQL(permitir(*bd, u"0:lblNombre::2 0:vsLotes::2"_s));
         Seguridad seguridad(form.get(), bd, bd);
@@ -149,6 +153,43 @@ private Q_SLOTS:
         ContextoCompartido::setConexion(bd);
         QVERIFY(seguridad.aplicar().isEmpty());
         QCOMPARE(catalogo(*bd).size(), 10);
+    }
+
+    // The catalog records each control's designed tab position, gaps, frames and
+    // labels included; a control whose design gives none counts the form's controls.
+    void posicionesDeDiseno()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        NVLA_BASE_DATOS(bd, motor, true);
+        auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
+        empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, true);
+        empresa->setParametro(u"UsuarioActual"_s, 1);
+        for (const auto &[clase, modelo, posiciones] :
+             {std::tuple{"facturacion", "2",
+                         "vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|11 lblCaducidad|11 txtCaducidad|3 lblTono|11 "
+                         "txtTono|4 lblCalibre|11 txtCalibre|5 cmdContinuar|10"},
+              {"inventario", "3",
+               "vsLotes|5 cmdAceptar|6 cmdCancelar|7 frmNuevoLote|0 lblCaducidad|1 txtCaducidad|2 lblLote|3 kxLote|4"},
+              {"inventario", "2",
+               "vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|6 lblCaducidad|7 txtCaducidad|3 lblTono|8 kxTono|4 "
+               "lblCalibre|9 kxCalibre|5"},
+              {"stock", "3", "Label1|5 txtAlmacen|2 vsLotes|1 cmdCrear|4 cmdSalir|0"}}) {
+            empresa->setParametro(u"Lotes_ModeloUsar"_s, QString::fromLatin1(modelo));
+            Entrada entrada(QString::fromLatin1(clase));
+            entrada.clase().EmpresaNuvalia(empresa);
+            entrada.clase().ConexionNuvalia(bd);
+            const QString esperadas = QString::fromLatin1(posiciones);
+            QVERIFY(ConDialogo([&] { entrada.Show(); },
+                               [&](QDialog *d) {
+                                   QVERIFY(Seguridad(d, bd, bd).aplicar().isEmpty());
+                                   d->close();
+                                   QCOMPARE(FilasDe(*bd, u"SELECT c.Nombre, c.TabIndex FROM SGD_Controles c, "
+                                                         u"SGD_Formularios f WHERE f.Cod_Formulario = c.Cod_Formulario "
+                                                         u"AND f.Nombre = '%1' ORDER BY c.Cod_Control"_s.arg(d->objectName()))
+                                                .join(u' '),
+                                            esperadas);
+                               }));
+        }
     }
 };
 

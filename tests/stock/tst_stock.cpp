@@ -5,7 +5,10 @@
 #include "foundation/controls/Rejilla.h"
 #include "foundation/core/values/Conversiones.h"
 
+#include <nvlalotes/RegistroAlmacen.h>
+
 #include <QAbstractButton>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -113,6 +116,8 @@ private Q_SLOTS:
         Sesion s(u"stock"_s, bd, modelo);
         s.entrada.fijar("Control_Caducidad", true);
         QVERIFY(Ver(s.entrada, [&](QDialog *v) {
+            // The focus starts at the first control in tab order.
+            QCOMPARE(v->focusWidget()->objectName(), tonos ? u"vsLotes"_s : u"cmdSalir"_s);
             QStringList vistos{v->objectName(), v->windowTitle()};
             for (const char *campo : {"Cod_Almacen", "Cod_Articulo", "Control_Lotes", "Control_Caducidad"})
                 vistos << v->property(campo).toString();
@@ -136,6 +141,11 @@ private Q_SLOTS:
         QCOMPARE(s.grabadora->Textos().filter(u"UNION ALL"_s).size(), conPendientes && tonos ? 1 : 0);
         QVERIFY(s.entrada.campo("Control_Caducidad").toBool());
         QVERIFY(SinDialogo([&] { s.entrada.Show(0); }));
+        // The warehouse's record is read whatever the article says: its failure reaches the host.
+        s.entrada.fijar("Control_Caducidad", false);
+        RegistroAlmacen::setFabrica([] { return std::unique_ptr<RegistroAlmacen>(); });
+        const auto propio = qScopeGuard([] { RegistroAlmacen::setFabrica({}); });
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, SinDialogo([&] { s.entrada.Show(1); }));
     }
 
     // The clerk's helps: an expired lot marked, typing finds a tone but never

@@ -152,13 +152,14 @@ QString juzgar(const Corrida &limpia, const Corrida &r)
         if (m.size() != 1 || m[0].icono != QMessageBox::Critical || !m[0].texto.contains(fallo))
             return u"an unclear message: "_s + m[0].texto;
     }
-    // An error or a failed load tells the host that nothing was chosen: a lot
-    // written before it would exist with its key lost, and a half-written one
-    // is worse. After a message, the same press again ends as the clean run.
+    // After a message, the same press again ends as the clean run. An error or
+    // a failed load changes no field of the host; a lot the dialog wrote before
+    // the error may stay, whole, never half-written.
     const bool reintento = !r.error && r.mensajesCarga.isEmpty();
     if (r.camposDespues != (reintento ? limpia.camposDespues : r.camposAntes))
         return u"the host's fields ended as "_s + r.camposDespues;
-    if (r.tablasDespues != (reintento ? limpia.tablasDespues : r.tablasAntes))
+    const bool comoAntes = !reintento && r.tablasDespues == r.tablasAntes;
+    if (!comoAntes && r.tablasDespues != limpia.tablasDespues)
         return u"the lot tables ended as "_s + r.tablasDespues.join(u" / "_s);
     return {};
 }

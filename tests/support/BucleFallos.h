@@ -17,8 +17,8 @@
 // database, until every step the clean run took has failed once. Each run must
 // end in one of two ways:
 //   - the host gets an ErrorLotes naming the failure, with every field as it
-//     set them, and the lot tables as they were (a lot written before the
-//     error would be left without its key in the host);
+//     set them, and the lot tables as they were or, when the dialog had
+//     written the lot before the error, as the clean run left them;
 //   - the dialog shows its own message naming the failure and stays open and
 //     usable: the same press again (the failure is spent) ends exactly as the
 //     clean run did, fields and lot tables alike.

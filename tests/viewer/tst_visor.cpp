@@ -9,12 +9,15 @@
 #include <nvlalotes/ReporteDocumento.h>
 #include <nvlalotes/clsView.h>
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -135,7 +138,9 @@ private Q_SLOTS:
         frmView *segunda = abrir(1);
         QVERIFY(segunda);
         QCOMPARE(paginas(segunda)->pageCount(), 1);
-        segunda->close();
+        // Escape closes it as its close box does.
+        QTest::keyClick(segunda, Qt::Key_Escape);
+        QCOMPARE(frmView::Cargada(), nullptr);
     }
 
     // Nothing to show, or a report that fails to paint: the caller gets the
@@ -176,18 +181,28 @@ private Q_SLOTS:
         ventana->close();
     }
 
-    // The group tree follows MostrarGrupos on every Cargar, and a group shows its page.
+    // The group tree follows MostrarGrupos on every Cargar; a group chosen by
+    // mouse or keyboard shows its page, and the page box follows every move.
     void grupos()
     {
         frmView *ventana = abrir(3, true);
         QVERIFY(ventana);
         auto *arbol = control<QTreeWidget>(ventana, u"tvGrupos"_s);
+        auto *caja = control<QSpinBox>(ventana, u"txtPagina"_s);
+        const auto pagina = [&] { return QList<int>{paginas(ventana)->currentPage(), caja->value()}; };
         QVERIFY(arbol->isVisible());
         QCOMPARE(arbol->topLevelItemCount(), 3);
         QTreeWidgetItem *tercero = arbol->topLevelItem(2);
         QCOMPARE(tercero->text(0), u"Grupo 3"_s);
         QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualItemRect(tercero).center());
-        QCOMPARE(paginas(ventana)->currentPage(), 3);
+        QCOMPARE(pagina(), (QList<int>{3, 3}));
+        QTest::keyClick(arbol, Qt::Key_Up);
+        QCOMPARE(pagina(), (QList<int>{2, 2}));
+        for (const auto &[boton, esperada] : {std::pair{"cmdAnterior", 1}, std::pair{"cmdUltima", 3},
+                                              std::pair{"cmdPrimera", 1}, std::pair{"cmdSiguiente", 2}}) {
+            clic(ventana, QString::fromLatin1(boton));
+            QCOMPARE(pagina(), (QList<int>{esperada, esperada}));
+        }
 
         QCOMPARE(abrir(3, false), ventana);
         QVERIFY(!arbol->isVisible());
@@ -219,6 +234,16 @@ private Q_SLOTS:
         QVERIFY(ventana);
         control<VisorReporte>(ventana, u"crvRep"_s)->exportarPdf(ruta);
         QCOMPARE(paginasPdf(ruta), 4);
+        // The export asks for the file in Spanish, Qt's own dialog included.
+        QVERIFY(ConDialogo([&] { clic(ventana, u"cmdExportar"_s); },
+                           [](QDialog *d) {
+                               QStringList botones;
+                               for (const QAbstractButton *b : d->findChild<QDialogButtonBox *>()->buttons())
+                                   botones << b->text().remove(u'&');
+                               botones.sort();
+                               d->reject();
+                               QCOMPARE(botones, QStringList({u"Cancelar"_s, u"Guardar"_s}));
+                           }));
         ventana->close();
 
         ReportePrueba reporte(4);
