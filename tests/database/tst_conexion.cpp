@@ -143,11 +143,12 @@ private Q_SLOTS:
             rechazadas.append(
                 {u"Driver=PostgreSQL;Server=127.0.0.1;Port=1;Database=nvla;Uid=nadie;Pwd=secreto;Timeout=2"_s,
                  u"127.0.0.1"_s});
-        for (const auto &[cadena, nombra] : rechazadas) {
-            const auto rechazo = errorDe([&] { Conexion::Abrir(cadena); });
-            QVERIFY2(rechazo && rechazo->Number() == NumeroError::ConexionNoValida, qPrintable(cadena));
+        for (const auto &caso : rechazadas) {
+            const auto rechazo = errorDe([&caso] { Conexion::Abrir(caso.first); });
+            QVERIFY2(rechazo && rechazo->Number() == NumeroError::ConexionNoValida, qPrintable(caso.first));
             const QString texto = rechazo->Description();
-            QVERIFY2(!texto.isEmpty() && texto.contains(nombra) && !texto.contains(u"secreto"_s), qPrintable(texto));
+            QVERIFY2(!texto.isEmpty() && texto.contains(caso.second) && !texto.contains(u"secreto"_s),
+                     qPrintable(texto));
         }
     }
 

@@ -66,9 +66,9 @@ private Q_SLOTS:
             {-1, u"true"_s},          {0.0, u"false"_s},     {u"True"_s, u"true"_s}, {u"VERDADERO"_s, u"true"_s},
             {u"falso"_s, u"false"_s}, {u" 3 "_s, u"true"_s}, {u"3abc"_s, rechazo},   {QString(), rechazo},
             {u"yes"_s, rechazo},      {u"1,5"_s, rechazo},   {QVariant(), rechazo},  {QDate(2024, 1, 1), rechazo}};
-        for (const auto &[valor, esperado] : booleanos) {
-            const auto leer = [&] { return QVariant(ValorBooleano(valor, u"frmPrueba:Cargar"_s)).toString(); };
-            QCOMPARE(resultado(leer, esperado), esperado);
+        for (const auto &caso : booleanos) {
+            const auto leer = [&caso] { return QVariant(ValorBooleano(caso.first, u"frmPrueba:Cargar"_s)).toString(); };
+            QCOMPARE(resultado(leer, caso.second), caso.second);
         }
     }
 
@@ -93,8 +93,12 @@ private Q_SLOTS:
         }
         QCOMPARE(TextoDeFecha(QDateTime(QDate(2024, 5, 2), QTime(23, 59))), u"02/05/2024"_s);
         QCOMPARE(TextoDeFecha(QDate(1, 1, 1)) + TextoDeFecha(QVariant()), QString());
-        // A stored date shows as the clerk types it, and reads back as the same day;
-        // a text that is no stored date shows as it is.
+    }
+
+    // A stored date shows as the clerk types it, and reads back as the same
+    // day; a text that is no stored date shows as it is.
+    void fechasGuardadas()
+    {
         const Formatos &formatos = Formatos::instancia();
         const QList<std::pair<QString, QString>> guardadas{{u"2024-05-12T10:11:12.345"_s, u"12/05/2024"_s},
                                                            {u"2024-02-29 00:00:00.000"_s, u"29/02/2024"_s},
@@ -124,9 +128,11 @@ private Q_SLOTS:
             {u"12"_s, u"12"_s},   {u"-7"_s, u"-7"_s},  {u"1 OR 1=1"_s, rechazo}, {u"1'"_s, rechazo},
             {u"2.5"_s, rechazo},  {u" 3"_s, rechazo},  {u"-"_s, rechazo},        {u"9223372036854775808"_s, rechazo},
             {u"１２"_s, rechazo}, {QString(), rechazo}};
-        for (const auto &[valor, sql] : enteros) {
-            const auto componer = [&] { return ValorSql::entero(valor, u"UsuarioActual"_s, u"modComun::Grupos"_s); };
-            QCOMPARE(resultado(componer, sql), sql);
+        for (const auto &caso : enteros) {
+            const auto componer = [&caso] {
+                return ValorSql::entero(caso.first, u"UsuarioActual"_s, u"modComun::Grupos"_s);
+            };
+            QCOMPARE(resultado(componer, caso.second), caso.second);
         }
     }
 
@@ -195,8 +201,12 @@ private Q_SLOTS:
         for (const auto &[raw, decimales, texto] : casos)
             QCOMPARE(Currency::fromRaw(raw).toString(decimales, Es), texto);
         QCOMPARE(Currency::fromRaw(12345000).toString(2, QLocale::c()), u"1234.50"_s);
-        // Types the bulk check below does not reach; what shows reads back as the
-        // value to within half a hundredth (50 raw units).
+    }
+
+    // Types the bulk check below does not reach; what shows reads back as the
+    // value to within half a hundredth (50 raw units).
+    void formatearNumero()
+    {
         const Formatos &formatos = Formatos::instancia();
         const QList<std::pair<QVariant, QString>> numeros{
             {u"4.9960"_s, u"5,00"_s},
@@ -231,11 +241,11 @@ private Q_SLOTS:
             valores << decimal << std::nextafter(decimal, 1e300) << decimal + 0.00005 << decimal / 3;
         }
         for (const double valor : std::as_const(valores)) {
-            for (const qint16 decimales : {0, 2, 4}) {
+            for (const int decimales : {0, 2, 4}) {
                 const QString esperado = std::isfinite(valor)
                                              ? Currency::fromDouble(valor).toString(decimales, formatos.locale())
                                              : QVariant(valor).toString();
-                QCOMPARE(formatos.FormatearNumero(valor, decimales), esperado);
+                QCOMPARE(formatos.FormatearNumero(valor, qint16(decimales)), esperado);
             }
         }
         QStringList textos = u"0,00|5,00|999,99|1.000,00|12.345.678,90|1234,56|1.23,45|1234.567,00|1.2345,00|"
