@@ -21,6 +21,8 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
+const QStringList Nombres{{}, u"Almacén central"_s, u"Tienda norte"_s, u"Tienda sur"_s};
+
 // A window with the picker, showing `almacen`, and a box after it to tab to.
 struct Ventana
 {
@@ -36,18 +38,16 @@ struct Ventana
         QApplication::setActiveWindow(&ventana);
         caja()->setFocus();
     }
-
     QLineEdit *caja() const { return selector->findChild<QLineEdit *>(u"txtCodigo"_s); }
-    QString nombre() const { return selector->findChild<QLabel *>(u"lblNombre"_s)->text(); }
-    Rejilla *lista() const { return selector->findChild<Rejilla *>(u"vsAlmacenes"_s); }
-    QList<int> avisos() const
+    // The warehouse shown, its code and name on screen, and the warehouses announced.
+    QString estado() const
     {
-        QList<int> almacenes;
+        QStringList avisos;
         for (const QList<QVariant> &senal : cambios)
-            almacenes << senal.first().toInt();
-        return almacenes;
+            avisos << senal.first().toString();
+        return u"%1 %2 %3 [%4]"_s.arg(selector->Almacen())
+            .arg(caja()->text(), selector->findChild<QLabel *>(u"lblNombre"_s)->text(), avisos.join(u','));
     }
-
     // Types over what the box holds and presses `tecla`; the messages that came up.
     QStringList teclear(const QString &texto, Qt::Key tecla) const
     {
@@ -65,6 +65,12 @@ struct Ventana
     QSignalSpy cambios{selector, &kxAlmacen::AlmacenCambiado};
 };
 
+QString estado(int almacen, const QString &avisos)
+{
+    return u"%1 %2 %3 [%4]"_s.arg(almacen).arg(almacen ? QString::number(almacen) : QString(), Nombres[almacen],
+                                               avisos);
+}
+
 } // namespace
 
 class TstAlmacen : public QObject
@@ -80,122 +86,105 @@ private Q_SLOTS:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<Qt::Key>("tecla");
         QTest::addColumn<int>("almacen");
-        QTest::addColumn<QList<int>>("avisos");
-        QTest::addColumn<QStringList>("mensajes");
-        const auto fila = [](const char *caso, const QString &texto, Qt::Key tecla, int almacen,
-                             const QList<int> &avisos, const QStringList &mensajes = {}) {
-            QTest::newRow(caso) << texto << tecla << almacen << avisos << mensajes;
+        QTest::addColumn<QString>("avisos");
+        QTest::addColumn<QString>("mensaje");
+        const auto fila = [](const char *caso, const QString &texto, Qt::Key tecla, int almacen, const QString &avisos,
+                             const QString &mensaje = {}) {
+            QTest::newRow(caso) << texto << tecla << almacen << avisos << mensaje;
         };
-        fila("código con Intro", u"3"_s, Qt::Key_Return, 3, {3});
-        fila("código con Tab", u"2"_s, Qt::Key_Tab, 2, {2});
+        fila("código con Intro", u"3"_s, Qt::Key_Return, 3, u"3"_s);
+        fila("código con Tab", u"2"_s, Qt::Key_Tab, 2, u"2"_s);
         fila("el mismo almacén no avisa", u"01"_s, Qt::Key_Return, 1, {});
-        fila("desconocido", u"99"_s, Qt::Key_Return, 1, {}, {u"El almacén 99 no existe."_s});
-        fila("desconocido con Tab", u"99"_s, Qt::Key_Tab, 1, {}, {u"El almacén 99 no existe."_s});
-        fila("fuera del tipo", u"70000"_s, Qt::Key_Return, 1, {}, {u"El almacén 70000 no existe."_s});
-        fila("vacío es ningún almacén", {}, Qt::Key_Return, 0, {0});
-        fila("un solo nombre lo contiene", u"NORTE"_s, Qt::Key_Return, 2, {2});
+        fila("desconocido", u"99"_s, Qt::Key_Return, 1, {}, u"El almacén 99 no existe."_s);
+        fila("desconocido con Tab", u"99"_s, Qt::Key_Tab, 1, {}, u"El almacén 99 no existe."_s);
+        fila("fuera del tipo", u"70000"_s, Qt::Key_Return, 1, {}, u"El almacén 70000 no existe."_s);
+        fila("vacío es ningún almacén", {}, Qt::Key_Return, 0, u"0"_s);
+        fila("un solo nombre lo contiene", u"NORTE"_s, Qt::Key_Return, 2, u"2"_s);
         fila("nombre del mismo almacén", u"central"_s, Qt::Key_Return, 1, {});
         fila("ningún nombre lo contiene", u"oeste"_s, Qt::Key_Return, 1, {},
-             {u"Ningún almacén tiene «oeste» en su nombre."_s});
+             u"Ningún almacén tiene «oeste» en su nombre."_s);
     }
     void teclear()
     {
-        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, texto);
         QFETCH(Qt::Key, tecla);
         QFETCH(int, almacen);
-        QFETCH(QList<int>, avisos);
-        QFETCH(QStringList, mensajes);
-        NVLA_BASE_DATOS(conexion, motor, true);
+        QFETCH(QString, avisos);
+        QFETCH(QString, mensaje);
+        NVLA_BASE_DEL_MOTOR(conexion, true);
         Ventana v(conexion, 1);
-        QCOMPARE(v.teclear(texto, tecla), mensajes);
-        QCOMPARE(v.selector->Almacen(), qint16(almacen));
-        QCOMPARE(v.caja()->text(), almacen == 0 ? QString() : QString::number(almacen));
-        QCOMPARE(v.nombre(), QStringList({{}, u"Almacén central"_s, u"Tienda norte"_s, u"Tienda sur"_s})[almacen]);
-        QCOMPARE(v.avisos(), avisos);
-
+        QCOMPARE(v.teclear(texto, tecla), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        QCOMPARE(v.estado(), estado(almacen, avisos));
         v.selector->setAlmacen(3); // from code: shown, not announced
-        QCOMPARE(v.nombre(), u"Tienda sur"_s);
-        QCOMPARE(v.avisos(), avisos);
+        QCOMPARE(v.estado(), estado(3, avisos));
     }
 
     // F4 lists every warehouse from the one shown; a name several warehouses
-    // hold lists just those. Escape leaves everything as it was.
+    // hold lists just those. Escape leaves everything as it was. A database
+    // error shows as a message, with no list.
     void elegirDeLaLista_data()
     {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QStringList>("nombres");
         QTest::addColumn<Qt::Key>("tecla");
         QTest::addColumn<int>("almacen");
-        const QStringList todos{u"Almacén central"_s, u"Tienda norte"_s, u"Tienda sur"_s};
-        QTest::newRow("F4 desde el 2") << QString() << todos << Qt::Key_Return << 3;
-        QTest::newRow("Escape") << QString() << todos << Qt::Key_Escape << 2;
-        QTest::newRow("por nombre") << u"tienda"_s << todos.mid(1) << Qt::Key_Return << 3;
+        QTest::newRow("F4 desde el 2") << QString() << Nombres.mid(1) << Qt::Key_Return << 3;
+        QTest::newRow("Escape") << QString() << Nombres.mid(1) << Qt::Key_Escape << 2;
+        QTest::newRow("por nombre") << u"tienda"_s << Nombres.mid(2) << Qt::Key_Return << 3;
+        QTest::newRow("error de la base") << QString() << QStringList() << Qt::Key_Escape << 2;
     }
     void elegirDeLaLista()
     {
-        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, texto);
         QFETCH(QStringList, nombres);
         QFETCH(Qt::Key, tecla);
         QFETCH(int, almacen);
-        NVLA_BASE_DATOS(conexion, motor, true);
+        NVLA_BASE_DEL_MOTOR(conexion, true);
         Ventana v(conexion, 2);
-        if (texto.isEmpty())
-            QTest::keyClick(v.caja(), Qt::Key_F4);
-        else
-            QVERIFY(v.teclear(texto, Qt::Key_Return).isEmpty());
-        QPointer<Rejilla> lista = v.lista();
-        QVERIFY(lista && lista->isVisible());
-        QStringList vistos;
+        if (nombres.isEmpty())
+            v.selector->setConexion(std::make_shared<ConexionGrabadora>(nullptr));
+        const auto vistos = CapturarMensajes([&] {
+            if (!texto.isEmpty())
+                escribir(v.selector, u"txtCodigo"_s, texto);
+            QTest::keyClick(v.caja(), texto.isEmpty() ? Qt::Key_F4 : Qt::Key_Return);
+        });
+        QPointer<Rejilla> lista = v.selector->findChild<Rejilla *>(u"vsAlmacenes"_s);
+        if (nombres.isEmpty()) {
+            QCOMPARE(vistos.size(), 1);
+            QCOMPARE(vistos.first().icono, QMessageBox::Critical);
+            QVERIFY(!lista);
+            return;
+        }
+        QVERIFY(vistos.isEmpty() && lista && lista->isVisible());
+        QStringList vistas;
         for (int fila = 1; fila < lista->Rows(); ++fila)
-            vistos << lista->TextMatrix(fila, 1);
-        QCOMPARE(vistos, nombres);
-
+            vistas << lista->TextMatrix(fila, 1);
+        QCOMPARE(vistas, nombres);
         QTest::keyClick(lista, Qt::Key_Down);
         QTest::keyClick(lista, tecla);
         QVERIFY(!lista || !lista->isVisible());
-        QCOMPARE(v.selector->Almacen(), qint16(almacen));
-        QCOMPARE(v.avisos(), almacen == 2 ? QList<int>{} : QList<int>{almacen});
+        QCOMPARE(v.estado(), estado(almacen, almacen == 2 ? QString() : QString::number(almacen)));
         QVERIFY(v.caja()->hasFocus());
     }
 
-    void errorDeLaBaseSeMuestra()
-    {
-        QFETCH_GLOBAL(QString, motor);
-        NVLA_BASE_DATOS(conexion, motor, true);
-        Ventana v(conexion, 1);
-        v.selector->setConexion(std::make_shared<ConexionGrabadora>(nullptr));
-        const auto vistos = CapturarMensajes([&] { QTest::keyClick(v.caja(), Qt::Key_F4); });
-        QCOMPARE(vistos.size(), 1);
-        QCOMPARE(vistos.first().icono, QMessageBox::Critical);
-        QVERIFY(!v.lista());
-    }
-
-    void usarDatosAlmacen_data()
-    {
-        QTest::addColumn<QVariant>("parametro");
-        QTest::addColumn<bool>("usar");
-        QTest::newRow("sin parámetro") << QVariant() << true;
-        QTest::newRow("vacío") << QVariant(QString()) << true;
-        QTest::newRow("falso") << QVariant(u"False"_s) << false;
-    }
+    // Whether the picker uses the warehouse's data follows the company's
+    // parameter; set by code, it wins, even over a later read.
     void usarDatosAlmacen()
     {
-        QFETCH(QVariant, parametro);
-        QFETCH(bool, usar);
-        auto empresa = std::make_shared<EmpresaMemoria>();
-        if (parametro.isValid())
-            empresa->setParametro(u"UsarDatosAlmacen"_s, parametro);
-        kxAlmacen selector;
-        selector.setEmpresa(empresa);
-        QCOMPARE(selector.UsarDatosAlmacen(), usar);
-        selector.setUsarDatosAlmacen(!usar); // set by code, it wins, even over a later read
-        selector.setEmpresa(empresa);
-        QCOMPARE(selector.UsarDatosAlmacen(), !usar);
-
-        empresa->setParametro(u"UsarDatosAlmacen"_s, u"quizá"_s);
-        QVERIFY_EXCEPTION_THROWN(selector.setEmpresa(empresa), ErrorLotes);
+        for (const auto &[parametro, usar] :
+             QList<std::pair<QVariant, bool>>{{{}, true}, {QString(), true}, {u"False"_s, false}}) {
+            auto empresa = std::make_shared<EmpresaMemoria>();
+            if (parametro.isValid())
+                empresa->setParametro(u"UsarDatosAlmacen"_s, parametro);
+            kxAlmacen selector;
+            selector.setEmpresa(empresa);
+            QCOMPARE(selector.UsarDatosAlmacen(), usar);
+            selector.setUsarDatosAlmacen(!usar);
+            selector.setEmpresa(empresa);
+            QCOMPARE(selector.UsarDatosAlmacen(), !usar);
+            empresa->setParametro(u"UsarDatosAlmacen"_s, u"quizá"_s);
+            QVERIFY_EXCEPTION_THROWN(selector.setEmpresa(empresa), ErrorLotes);
+        }
     }
 };
 

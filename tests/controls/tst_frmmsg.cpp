@@ -14,63 +14,40 @@ using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
 
-namespace {
-
-// Twips to pixels at the screen's logical DPI, worked out here rather than
-// through the library's own conversion.
-int pixelesX(int twips)
-{
-    return qRound(twips * QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 1440.0);
-}
-
-int pixelesY(int twips)
-{
-    return qRound(twips * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 1440.0);
-}
-
-} // namespace
-
 class tst_frmMsg : public QObject
 {
     Q_OBJECT
 
-    static QLabel *etiqueta(frmMsg &ventana) { return control<QLabel>(&ventana, u"lblMsg"_s); }
-
 private Q_SLOTS:
     void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
 
-    // Loaded with no text: the design caption stays, and the window is only the margin wide.
-    void sinMensaje()
-    {
-        frmMsg ventana;
-        ventana.show();
-        QCOMPARE(etiqueta(ventana)->text(), u"Realizando operación, espere un momento por favor..."_s);
-        QCOMPARE(ventana.width(), pixelesX(2500));
-        QCOMPARE(ventana.height(), pixelesY(705));
-        ventana.close();
-    }
-
-    // Each RefreshMsg measures the new text: a longer one widens the window,
-    // a shorter one narrows it again, and the text always shows whole.
+    // Loaded with no text, the design caption stays and the window is only the
+    // margin wide (twips worked out here at the screen's logical DPI, not
+    // through the library's conversion). Each RefreshMsg measures the new
+    // text: a longer one widens the window, a shorter one narrows it again,
+    // and the text always shows whole.
     void anchoSegunElTexto()
     {
+        const QScreen *pantalla = QGuiApplication::primaryScreen();
         frmMsg ventana;
-        ventana.Mensaje = modMsgOp::MsgOperacion;
         ventana.show();
+        auto *lblMsg = control<QLabel>(&ventana, u"lblMsg"_s);
+        QCOMPARE(lblMsg->text(), u"Realizando operación, espere un momento por favor..."_s);
+        QCOMPARE(ventana.size(), QSize(qRound(2500 * pantalla->logicalDotsPerInchX() / 1440.0),
+                                       qRound(705 * pantalla->logicalDotsPerInchY() / 1440.0)));
+        const int margen = ventana.width();
+        ventana.Mensaje = modMsgOp::MsgOperacion;
+        ventana.RefreshMsg();
         const int estandar = ventana.width();
-        QVERIFY(estandar > pixelesX(2500));
-
+        QVERIFY(estandar > margen);
         const QString largo = modMsgOp::MsgOperacion + u" Recalculando el stock de todos los lotes del almacén."_s;
         ventana.Mensaje = largo;
         ventana.RefreshMsg();
-        QLabel *lblMsg = etiqueta(ventana);
         QCOMPARE(lblMsg->text(), largo);
-        QVERIFY(ventana.width() > estandar);
         const int tinta = lblMsg->fontMetrics().horizontalAdvance(largo);
         QVERIFY2(
-            lblMsg->width() >= tinta && lblMsg->x() + tinta <= ventana.width(),
+            ventana.width() > estandar && lblMsg->width() >= tinta && lblMsg->x() + tinta <= ventana.width(),
             qPrintable(u"%1 px of text at %2 in a window of %3 px"_s.arg(tinta).arg(lblMsg->x()).arg(ventana.width())));
-
         ventana.Mensaje = u"Espere..."_s;
         ventana.RefreshMsg();
         QVERIFY(ventana.width() < estandar);
@@ -86,9 +63,9 @@ private Q_SLOTS:
             const OperacionEnCurso aviso;
             ventana = &aviso.ventana();
             QVERIFY(ventana->isVisible());
-            QCOMPARE(etiqueta(*ventana)->text(), u"Realizando operación, espere por favor..."_s);
-            QVERIFY(QGuiApplication::overrideCursor());
-            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+            QCOMPARE(control<QLabel>(ventana, u"lblMsg"_s)->text(), u"Realizando operación, espere por favor..."_s);
+            QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor,
+                     Qt::WaitCursor);
             throw std::runtime_error("operación fallida");
         } catch (const std::runtime_error &) {
         }

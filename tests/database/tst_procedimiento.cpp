@@ -11,7 +11,6 @@
 
 #include <latch>
 #include <limits>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -19,19 +18,33 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
-LlamadaStockLote llamada(qint16 almacen, qint32 articulo, const QString &lote, const QDate &caducidad,
-                         const QString &tono = {}, const QString &calibre = {})
+LlamadaStockLote llamada(qint16 almacen, qint32 articulo, const QString &lote, const QDate &caducidad = FechaNula(),
+                         const QString &tono = {}, const QString &calibre = {}, qint64 unidades = 0)
 {
-    return {1, almacen, articulo, {}, lote, caducidad, tono, calibre};
+    return {1, almacen, articulo, Currency::fromRaw(unidades), lote, caducidad, tono, calibre};
 }
 
-// A lot's row and its stock in a warehouse.
-const QString LoteYStock =
-    u"SELECT b.Lote, b.Caducidad, b.Tono, b.Calibre, a.Stock_Actual FROM Articulos_Lotes b INNER JOIN Almacen_Articulos_Lotes a ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote = %1 AND a.Cod_Almacen = %2"_s;
+// Raw units as text.
+QString bruto(const std::optional<Currency> &valor)
+{
+    return valor ? QString::number(valor->raw()) : u"-"_s;
+}
 
+// How many lots the company has.
 QString contarLotes(Conexion &bd)
 {
     return FilasDe(bd, u"SELECT COUNT(*) FROM Articulos_Lotes"_s).value(0);
+}
+
+// A lot's row and its stock in a warehouse, read back through the library.
+QString loteYStock(Conexion &bd, qint32 clave, qint16 almacen)
+{
+    return FilasDe(
+               bd,
+               u"SELECT b.Lote, b.Caducidad, b.Tono, b.Calibre, a.Stock_Actual FROM Articulos_Lotes b INNER JOIN Almacen_Articulos_Lotes a ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote = %1 AND a.Cod_Almacen = %2"_s
+                   .arg(clave)
+                   .arg(almacen))
+        .value(0);
 }
 
 } // namespace
@@ -44,221 +57,172 @@ class TstProcedimiento : public QObject
 
 private Q_SLOTS:
     void initTestCase_data() { FilasPorMotor(); }
-    void claveDelLote_data();
-    void claveDelLote();
-    void dosConexionesUnLote();
-    void falloSinMedias();
-    void unidadesExactas();
-    void fueraDelTipoNoSeEscribe_data();
-    void fueraDelTipoNoSeEscribe();
-};
 
-void TstProcedimiento::claveDelLote_data()
-{
-    QTest::addColumn<LlamadaStockLote>("datos");
-    QTest::addColumn<qint32>("clave");
-    QTest::addColumn<QString>("guardado"); // the lot's row and its stock in the warehouse afterwards
-    const QDate nula = FechaNula();
-    LlamadaStockLote conUnidades = llamada(1, 101, u"L-4996"_s, QDate(2027, 6, 30));
-    conUnidades.unidades = Currency::fromRaw(25004); // 2,5004 each time
-    const auto fila = [](const char *caso, const LlamadaStockLote &datos) -> QTestData & {
-        return QTest::newRow(caso) << datos;
-    };
-    // Lots that exist answer their key, untouched; a warehouse without the
-    // lot gets a stock row with no units.
-    fila("lote y caducidad", llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31))) << 3 << u"L-0005|2027-05-31|||5"_s;
-    fila("sin caducidad, fecha nula", llamada(1, 100, u"Y-2402"_s, nula)) << 9 << u"Y-2402|NULL|||7"_s;
-    fila("tono y calibre", llamada(1, 200, {}, nula, u"A1"_s, u"11"_s)) << 12 << u"|NULL|A1|11|25"_s;
-    fila("de otro almacén", llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15))) << 8 << u"Y-2401|2026-12-15|||0"_s;
-    fila("unidades sumadas", conUnidades) << 5 << u"L-4996|2027-06-30|||9.9968"_s;
-    // New lots get the company's next key and exactly the typed texts.
-    fila("nuevo", llamada(2, 101, u"L-NUEVO"_s, QDate(2028, 2, 29))) << 18 << u"L-NUEVO|2028-02-29|||0"_s;
-    fila("nuevo, fecha nula es sin caducidad", llamada(2, 101, u"L-0005"_s, nula)) << 18 << u"L-0005|NULL|||0"_s;
-    fila("comillas", llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1))) << 18 << u"O'Brien ''2''|2027-01-01|||0"_s;
-    fila("letras no ASCII", llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, nula, u"Ñ1"_s))
-        << 18 << u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1||0"_s;
-    // Texts longer than their parameter are cut to its size on every engine,
-    // as the host's procedure receives them.
-    fila("lote de 53 letras", llamada(2, 101, u"L"_s.repeated(50) + u"XYZ"_s, nula))
-        << 18 << u"L"_s.repeated(50) + u"|NULL|||0"_s;
-    fila("tono de 25 letras", llamada(2, 200, {}, nula, u"T"_s.repeated(20) + u"12345"_s, u"C"_s))
-        << 18 << u"|NULL|"_s + u"T"_s.repeated(20) + u"|C|0"_s;
-    fila("texto que parece SQL", llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s, nula))
-        << 18 << u"ISNULL(x); DELETE cg FROM t cg|NULL|||0"_s;
-}
-
-// Asking twice (the second time as the stock windows do, reading the key only)
-// answers the same key and adds at most one lot.
-void TstProcedimiento::claveDelLote()
-{
-    QFETCH_GLOBAL(QString, motor);
-    QFETCH(LlamadaStockLote, datos);
-    QFETCH(qint32, clave);
-    QFETCH(QString, guardado);
-    NVLA_BASE_DATOS(bd, motor, true);
-    QVERIFY_SQL({
-        QCOMPARE(ActualizarStockLote(*bd, datos), clave);
-        datos.claveEntradaSalida = false;
-        QCOMPARE(ActualizarStockLote(*bd, datos), clave);
-        QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
-        QCOMPARE(FilasDe(*bd, LoteYStock.arg(clave).arg(datos.almacen)), QStringList{guardado});
-    });
-}
-
-// Two sessions creating the same lots at the same moment: one lot, one key each.
-void TstProcedimiento::dosConexionesUnLote()
-{
-    QFETCH_GLOBAL(QString, motor);
-    NVLA_BASE_DATOS(bd, motor, true);
-    constexpr int Lotes = 15;
-    const QString cadena = BaseDatosPrueba::Cadena(motor);
-    QList<qint32> claves[2];
-    QString errores[2];
-    std::latch salida(2);
-    auto trabajar = [&](int quien) {
-        try {
-            auto conexion = Conexion::Abrir(cadena);
-            salida.arrive_and_wait();
-            for (int i = 0; i < Lotes; ++i)
-                claves[quien] << ActualizarStockLote(*conexion, llamada(quien + 1, 100, u"C-%1"_s.arg(i), FechaNula()));
-        } catch (const ErrorLotes &error) {
-            errores[quien] = TextoError(error);
-        }
-    };
-    std::unique_ptr<QThread> hilos[2];
-    for (int quien : {0, 1})
-        (hilos[quien] = std::unique_ptr<QThread>(QThread::create(trabajar, quien)))->start();
-    for (auto &hilo : hilos)
-        QVERIFY(hilo->wait(120000));
-    QVERIFY2(errores[0].isEmpty() && errores[1].isEmpty(), qPrintable(errores[0] + errores[1]));
-    QCOMPARE(claves[0], claves[1]);
-    QVERIFY_SQL(QCOMPARE(
-        FilasDe(*bd, u"SELECT COUNT(*), COUNT(DISTINCT Cod_Lote) FROM Articulos_Lotes WHERE Lote LIKE 'C-%'"_s),
-        QStringList{u"%1|%1"_s.arg(Lotes)}));
-    QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT COUNT(*) FROM Almacen_Articulos_Lotes WHERE Cod_Lote > 17"_s),
-                         QStringList{QString::number(2 * Lotes)}));
-}
-
-// A call that fails halfway (the warehouse does not exist, so its stock row is
-// refused after the lot was written) leaves no lot behind, and the same lot
-// can then be made.
-void TstProcedimiento::falloSinMedias()
-{
-    QFETCH_GLOBAL(QString, motor);
-    NVLA_BASE_DATOS(bd, motor, true);
-    QVERIFY_THROWS_EXCEPTION(ErrorLotes, ActualizarStockLote(*bd, llamada(99, 101, u"L-HUÉRFANO"_s, FechaNula())));
-    // The recorder holds the host's text as sent; the engine ran its own reading of it.
-    ConexionGrabadora grabadora(bd);
-    QVERIFY_SQL(QCOMPARE(contarLotes(grabadora), u"16"_s));
-    QVERIFY_SQL(QCOMPARE(ActualizarStockLote(grabadora, llamada(1, 101, u"L-HUÉRFANO"_s, FechaNula())), 18));
-    QCOMPARE(grabadora.Textos(),
-             (QStringList{u"SELECT COUNT(*) FROM Articulos_Lotes"_s, u"GES_Almacen_Articulo_Lotes_Update"_s}));
-    QCOMPARE(grabadora.Envios().first().clase, ConexionGrabadora::Clase::Consulta);
-    QCOMPARE(grabadora.Envios().first().filas, 1); // the rows the caller read
-}
-
-namespace {
-
-// The stock of a lot in a warehouse, read back through the library.
-std::optional<Currency> stockDe(Conexion &bd, qint32 clave, qint16 almacen)
-{
-    auto registros = bd.AbrirConsulta(
-        u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Lote = %1 AND Cod_Almacen = %2"_s
-            .arg(clave)
-            .arg(almacen));
-    return registros->Siguiente() ? Currency::fromVariant(registros->Campo(0)) : std::nullopt;
-}
-
-qint32 sumar(Conexion &bd, const QString &lote, qint64 bruto)
-{
-    LlamadaStockLote datos = llamada(1, 101, lote, FechaNula());
-    datos.unidades = Currency::fromRaw(bruto);
-    return ActualizarStockLote(bd, datos);
-}
-
-} // namespace
-
-// Units reach the engine and come back to the last of their four decimals.
-// PostgreSQL holds the whole range of the type; SQLite keeps numbers as
-// doubles and refuses, without writing, what a double cannot hold exactly.
-void TstProcedimiento::unidadesExactas()
-{
-    QFETCH_GLOBAL(QString, motor);
-    NVLA_BASE_DATOS(bd, motor, true);
-    QVERIFY_SQL({
-        const qint32 clave = sumar(*bd, u"L-EXACTO"_s, 987654321012345);
-        QCOMPARE(sumar(*bd, u"L-EXACTO"_s, 1), clave);
-        QCOMPARE(stockDe(*bd, clave, 1), Currency::fromRaw(987654321012346));
-        if (motor == u"postgresql"_s) {
-            QCOMPARE(sumar(*bd, u"L-EXACTO"_s, 123456789012345678), clave);
-            QCOMPARE(stockDe(*bd, clave, 1), Currency::fromRaw(124444443333358024));
-            const qint64 maximo = std::numeric_limits<qint64>::max();
-            const qint32 otra = sumar(*bd, u"L-MAXIMO"_s, maximo);
-            QCOMPARE(stockDe(*bd, otra, 1), Currency::fromRaw(maximo));
-            const qint32 minimo = sumar(*bd, u"L-MINIMO"_s, -maximo - 1);
-            QCOMPARE(stockDe(*bd, minimo, 1), Currency::fromRaw(-maximo - 1));
-        } else {
-            const auto error = [&](qint64 bruto) {
-                try {
-                    sumar(*bd, u"L-EXACTO"_s, bruto);
-                } catch (const ErrorLotes &e) {
-                    return e.Description();
-                }
-                return QString();
-            };
-            // The sum would need 18 significant digits; a single value 16.
-            QVERIFY(error(123456789012345678).contains(u"99.999.999.999,9999"_s));
-            QVERIFY(!error(-1000000000000000).isEmpty());
-            QCOMPARE(stockDe(*bd, clave, 1), Currency::fromRaw(987654321012346));
-            QCOMPARE(contarLotes(*bd), u"17"_s);
-            // The largest value it holds, both ways.
-            const qint32 otra = sumar(*bd, u"L-MAXIMO"_s, 999999999999999);
-            QCOMPARE(stockDe(*bd, otra, 1), Currency::fromRaw(999999999999999));
-            sumar(*bd, u"L-MAXIMO"_s, -999999999999999);
-            sumar(*bd, u"L-MAXIMO"_s, -999999999999999);
-            QCOMPARE(stockDe(*bd, otra, 1), Currency::fromRaw(-999999999999999));
-        }
-    });
-}
-
-void TstProcedimiento::fueraDelTipoNoSeEscribe_data()
-{
-    QTest::addColumn<qint16>("empresa");
-    QTest::addColumn<QString>("nombra");
-    QTest::newRow("empresa 300 no es 44") << qint16(300) << u"300"_s;
-    QTest::newRow("empresa 128") << qint16(128) << u"128"_s;
-    QTest::newRow("empresa -129") << qint16(-129) << u"-129"_s;
-}
-
-// A value outside its parameter's declared type is refused before the call:
-// nothing reaches the engine, and the message names the value and parameter.
-void TstProcedimiento::fueraDelTipoNoSeEscribe()
-{
-    QFETCH_GLOBAL(QString, motor);
-    QFETCH(qint16, empresa);
-    QFETCH(QString, nombra);
-    NVLA_BASE_DATOS(bd, motor, true);
-    QVERIFY_SQL(
-        bd->Ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (44, 'B', 44)"_s));
-    LlamadaStockLote datos = llamada(1, 101, u"L-AJENO"_s, FechaNula());
-    datos.empresa = empresa;
-    try {
-        ActualizarStockLote(*bd, datos);
-        QFAIL("a company outside the parameter's range was sent");
-    } catch (const ErrorLotes &error) {
-        QCOMPARE(error.Number(), NumeroError::Desbordamiento);
-        QVERIFY2(error.Description().contains(nombra) && error.Description().contains(u"@Cod_Empresa"_s),
-                 qPrintable(TextoError(error)));
+    void claveDelLote_data()
+    {
+        QTest::addColumn<LlamadaStockLote>("datos");
+        QTest::addColumn<qint32>("clave");
+        QTest::addColumn<QString>("guardado"); // the lot's row and its stock in the warehouse afterwards
+        const auto fila = [](const char *caso, const LlamadaStockLote &datos) -> QTestData & {
+            return QTest::newRow(caso) << datos;
+        };
+        // Lots that exist answer their key, untouched; a warehouse without the
+        // lot gets a stock row with no units; units are added to the last of
+        // their four decimals (2,5004 each time).
+        fila("lote y caducidad", llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31))) << 3 << u"L-0005|2027-05-31|||5"_s;
+        fila("sin caducidad, fecha nula", llamada(1, 100, u"Y-2402"_s)) << 9 << u"Y-2402|NULL|||7"_s;
+        fila("tono y calibre", llamada(1, 200, {}, FechaNula(), u"A1"_s, u"11"_s)) << 12 << u"|NULL|A1|11|25"_s;
+        fila("de otro almacén", llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15))) << 8 << u"Y-2401|2026-12-15|||0"_s;
+        fila("unidades sumadas", llamada(1, 101, u"L-4996"_s, QDate(2027, 6, 30), {}, {}, 25004))
+            << 5 << u"L-4996|2027-06-30|||9.9968"_s;
+        // New lots get the company's next key and exactly the typed texts;
+        // texts longer than their parameter are cut to its size on every engine.
+        fila("nuevo", llamada(2, 101, u"L-NUEVO"_s, QDate(2028, 2, 29))) << 18 << u"L-NUEVO|2028-02-29|||0"_s;
+        fila("nuevo, fecha nula es sin caducidad", llamada(2, 101, u"L-0005"_s)) << 18 << u"L-0005|NULL|||0"_s;
+        fila("comillas", llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1)))
+            << 18 << u"O'Brien ''2''|2027-01-01|||0"_s;
+        fila("letras no ASCII", llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, FechaNula(), u"Ñ1"_s))
+            << 18 << u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1||0"_s;
+        fila("lote de 53 letras", llamada(2, 101, u"L"_s.repeated(50) + u"XYZ"_s))
+            << 18 << u"L"_s.repeated(50) + u"|NULL|||0"_s;
+        fila("tono de 25 letras", llamada(2, 200, {}, FechaNula(), u"T"_s.repeated(20) + u"12345"_s, u"C"_s))
+            << 18 << u"|NULL|"_s + u"T"_s.repeated(20) + u"|C|0"_s;
+        fila("texto que parece SQL", llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s))
+            << 18 << u"ISNULL(x); DELETE cg FROM t cg|NULL|||0"_s;
     }
-    QVERIFY_SQL(QCOMPARE(contarLotes(*bd), u"16"_s));
-    // The range's own ends go through: 127 and -128 are one-byte values.
-    ConexionGrabadora grabadora(nullptr);
-    datos.empresa = 127;
-    ActualizarStockLote(grabadora, datos);
-    datos.empresa = -128;
-    ActualizarStockLote(grabadora, datos);
-    QCOMPARE(grabadora.Comandos().last().Parametro(1).valorParaMotor(), QVariant(-128));
-}
+    // Asking twice (the second time as the stock windows do, reading the key
+    // only) answers the same key and adds at most one lot.
+    void claveDelLote()
+    {
+        QFETCH(LlamadaStockLote, datos);
+        QFETCH(qint32, clave);
+        QFETCH(QString, guardado);
+        NVLA_BASE_DEL_MOTOR(bd, true);
+        QVERIFY_SQL({
+            QCOMPARE(ActualizarStockLote(*bd, datos), clave);
+            datos.claveEntradaSalida = false;
+            QCOMPARE(ActualizarStockLote(*bd, datos), clave);
+            QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
+            QCOMPARE(loteYStock(*bd, clave, datos.almacen), guardado);
+        });
+    }
+
+    // Two sessions creating the same lots at the same moment: one lot, one key each.
+    void dosConexionesUnLote()
+    {
+        NVLA_BASE_DEL_MOTOR(bd, true);
+        constexpr int Lotes = 15;
+        const QString cadena = BaseDatosPrueba::Cadena(motor);
+        QList<qint32> claves[2];
+        QString errores[2];
+        std::latch salida(2);
+        auto trabajar = [&](int quien) {
+            try {
+                auto conexion = Conexion::Abrir(cadena);
+                salida.arrive_and_wait();
+                for (int i = 0; i < Lotes; ++i)
+                    claves[quien] << ActualizarStockLote(*conexion, llamada(quien + 1, 100, u"C-%1"_s.arg(i)));
+            } catch (const ErrorLotes &error) {
+                errores[quien] = TextoError(error);
+            }
+        };
+        std::unique_ptr<QThread> hilos[2];
+        for (int quien : {0, 1})
+            (hilos[quien] = std::unique_ptr<QThread>(QThread::create(trabajar, quien)))->start();
+        for (auto &hilo : hilos)
+            QVERIFY(hilo->wait(120000));
+        QCOMPARE(errores[0] + errores[1], QString());
+        QCOMPARE(claves[0], claves[1]);
+        QVERIFY_SQL(QCOMPARE(
+            FilasDe(
+                *bd,
+                u"SELECT COUNT(*), COUNT(DISTINCT Cod_Lote), (SELECT COUNT(*) FROM Almacen_Articulos_Lotes WHERE Cod_Lote > 17) FROM Articulos_Lotes WHERE Lote LIKE 'C-%'"_s),
+            QStringList{u"%1|%1|%2"_s.arg(Lotes).arg(2 * Lotes)}));
+    }
+
+    // A call that fails halfway (the warehouse does not exist, so its stock row
+    // is refused after the lot was written) leaves no lot behind, and the same
+    // lot can then be made. The recorder holds the host's text as sent and
+    // the rows the caller read; the engine ran its own reading of it.
+    void falloSinMedias()
+    {
+        NVLA_BASE_DEL_MOTOR(bd, true);
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, ActualizarStockLote(*bd, llamada(99, 101, u"L-HUÉRFANO"_s)));
+        ConexionGrabadora grabadora(bd);
+        QVERIFY_SQL(QCOMPARE(contarLotes(grabadora), u"16"_s));
+        QVERIFY_SQL(QCOMPARE(ActualizarStockLote(grabadora, llamada(1, 101, u"L-HUÉRFANO"_s)), 18));
+        QCOMPARE(grabadora.Textos(),
+                 (QStringList{u"SELECT COUNT(*) FROM Articulos_Lotes"_s, u"GES_Almacen_Articulo_Lotes_Update"_s}));
+        QCOMPARE(grabadora.Envios().first().clase, ConexionGrabadora::Clase::Consulta);
+        QCOMPARE(grabadora.Envios().first().filas, 1);
+    }
+
+    // Units reach the engine and come back to the last of their four decimals.
+    // PostgreSQL holds the whole range of the type; SQLite keeps numbers as
+    // doubles and refuses, without writing, what a double cannot hold exactly
+    // (a sum of 18 significant digits; a single value holds 16).
+    void unidadesExactas()
+    {
+        NVLA_BASE_DEL_MOTOR(bd, true);
+        const bool sqlite = motor == u"sqlite"_s;
+        // The raw units of the lot in warehouse 1 after adding `unidades`, or the error.
+        const auto sumar = [&](const QString &lote, qint64 unidades) {
+            try {
+                const qint32 clave = ActualizarStockLote(*bd, llamada(1, 101, lote, FechaNula(), {}, {}, unidades));
+                auto stock = bd->AbrirConsulta(
+                    u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Lote = "_s +
+                    QString::number(clave));
+                return stock->Siguiente() ? bruto(Currency::fromVariant(stock->Campo(0))) : u"no row"_s;
+            } catch (const ErrorLotes &error) {
+                return u"error: "_s + error.Description();
+            }
+        };
+        const qint64 maximo = sqlite ? 999999999999999 : std::numeric_limits<qint64>::max();
+        const qint64 minimo = sqlite ? -maximo : -maximo - 1;
+        QCOMPARE(sumar(u"L-EXACTO"_s, 987654321012345), u"987654321012345"_s);
+        QCOMPARE(sumar(u"L-EXACTO"_s, 1), u"987654321012346"_s);
+        QCOMPARE(sumar(u"L-MAXIMO"_s, maximo), QString::number(maximo));
+        QCOMPARE(sumar(u"L-MINIMO"_s, minimo), QString::number(minimo));
+        if (sqlite) {
+            QVERIFY(sumar(u"L-EXACTO"_s, 123456789012345678).contains(u"99.999.999.999,9999"_s));
+            QVERIFY(sumar(u"L-EXACTO"_s, -1000000000000000).startsWith(u"error: "_s));
+            QCOMPARE(sumar(u"L-EXACTO"_s, 0), u"987654321012346"_s);
+            QCOMPARE(contarLotes(*bd), u"19"_s);
+        } else {
+            QCOMPARE(sumar(u"L-EXACTO"_s, 123456789012345678), u"124444443333358024"_s);
+        }
+    }
+
+    // A value outside its parameter's declared type is refused before the
+    // call: nothing reaches the engine, and the message names the value and
+    // parameter. The range's own ends go through: 127 and -128 are one byte.
+    void fueraDelTipoNoSeEscribe()
+    {
+        NVLA_BASE_DEL_MOTOR(bd, true);
+        QVERIFY_SQL(
+            bd->Ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (44, 'B', 44)"_s));
+        LlamadaStockLote datos = llamada(1, 101, u"L-AJENO"_s);
+        for (const int empresa : {300, 128, -129}) {
+            datos.empresa = qint16(empresa);
+            try {
+                ActualizarStockLote(*bd, datos);
+                QFAIL("a company outside the parameter's range was sent");
+            } catch (const ErrorLotes &error) {
+                QCOMPARE(error.Number(), NumeroError::Desbordamiento);
+                QVERIFY2(error.Description().contains(QString::number(empresa)) &&
+                             error.Description().contains(u"@Cod_Empresa"_s),
+                         qPrintable(TextoError(error)));
+            }
+        }
+        QVERIFY_SQL(QCOMPARE(contarLotes(*bd), u"16"_s));
+        ConexionGrabadora grabadora(nullptr);
+        for (const int empresa : {127, -128}) {
+            datos.empresa = qint16(empresa);
+            ActualizarStockLote(grabadora, datos);
+            QCOMPARE(grabadora.Comandos().last().Parametro(1).valorParaMotor(), QVariant(empresa));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TstProcedimiento)
 #include "tst_procedimiento.moc"

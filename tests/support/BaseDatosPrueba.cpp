@@ -12,12 +12,12 @@ namespace NVLALotes::Pruebas {
 
 namespace {
 
-// The PostgreSQL database of this run (NVLA_PG with its own Database):
-// created on first use, dropped when the application ends.
-QString &cadenaPostgres()
+// The connection string of the last database made for each engine.
+QString &cadena(const QString &motor)
 {
-    static QString cadena;
-    return cadena;
+    static QString postgres;
+    static QString sqlite;
+    return motor == u"postgresql"_s ? postgres : sqlite;
 }
 
 QString nombrePostgres()
@@ -35,30 +35,21 @@ void borrarBasePostgres()
     }
 }
 
+// The PostgreSQL database of this run (NVLA_PG with its own Database):
+// created on first use, dropped when the application ends.
 QString basePostgres()
 {
-    if (!cadenaPostgres().isEmpty())
-        return cadenaPostgres();
+    QString &postgres = cadena(u"postgresql"_s);
+    if (!postgres.isEmpty())
+        return postgres;
     const QString servidor = qEnvironmentVariable("NVLA_PG");
     borrarBasePostgres();
     Conexion::Abrir(servidor)->Ejecutar(u"CREATE DATABASE "_s + nombrePostgres());
-    QStringList partes;
-    for (const QString &par : servidor.split(u';', Qt::SkipEmptyParts)) {
-        if (!par.trimmed().startsWith(u"Database="_s, Qt::CaseInsensitive))
-            partes << par;
-    }
-    cadenaPostgres() = partes.join(u';') + u";Database="_s + nombrePostgres();
+    QStringList partes = servidor.split(u';', Qt::SkipEmptyParts);
+    partes.removeIf([](const QString &par) { return par.trimmed().startsWith(u"Database="_s, Qt::CaseInsensitive); });
+    postgres = partes.join(u';') + u";Database="_s + nombrePostgres();
     qAddPostRoutine(&borrarBasePostgres);
-    return cadenaPostgres();
-}
-
-std::shared_ptr<Conexion> postgresNueva()
-{
-    auto conexion = Conexion::Abrir(basePostgres());
-    for (const QString &sql :
-         {u"DROP SCHEMA IF EXISTS dbo CASCADE"_s, u"DROP SCHEMA IF EXISTS public CASCADE"_s, u"CREATE SCHEMA public"_s})
-        conexion->Ejecutar(sql);
-    return conexion;
+    return postgres;
 }
 
 // The same PostgreSQL database reached through unixODBC and Debian's PostgreSQL
@@ -76,18 +67,20 @@ QString cadenaOdbc()
     return partes.join(u';');
 }
 
-QString &cadenaSqlite()
+// A fresh database: a new schema on PostgreSQL (also under ODBC), a new file on SQLite.
+std::shared_ptr<Conexion> nueva(const QString &motor)
 {
-    static QString cadena;
-    return cadena;
-}
-
-std::shared_ptr<Conexion> sqliteNueva()
-{
+    if (motor != u"sqlite"_s) {
+        auto conexion = Conexion::Abrir(basePostgres());
+        for (const QString &sql : {u"DROP SCHEMA IF EXISTS dbo CASCADE"_s, u"DROP SCHEMA IF EXISTS public CASCADE"_s,
+                                   u"CREATE SCHEMA public"_s})
+            conexion->Ejecutar(sql);
+        return conexion;
+    }
     static QTemporaryDir carpeta;
     static int numero = 0;
-    cadenaSqlite() = BaseDatosHost::CadenaSqlite(carpeta.filePath(u"prueba-%1.db"_s.arg(++numero)));
-    return Conexion::Abrir(cadenaSqlite());
+    cadena(motor) = BaseDatosHost::CadenaSqlite(carpeta.filePath(u"prueba-%1.db"_s.arg(++numero)));
+    return Conexion::Abrir(cadena(motor));
 }
 
 } // namespace
@@ -101,11 +94,8 @@ bool PostgresObligatorio()
 QStringList Motores()
 {
     const QString elegidos = qEnvironmentVariable("NVLA_MOTORES", u"sqlite,postgresql"_s);
-    QStringList motores;
-    for (const QString &motor : {u"sqlite"_s, u"postgresql"_s, u"odbc"_s}) {
-        if (elegidos.contains(motor, Qt::CaseInsensitive))
-            motores << motor;
-    }
+    QStringList motores{u"sqlite"_s, u"postgresql"_s, u"odbc"_s};
+    motores.removeIf([&](const QString &motor) { return !elegidos.contains(motor, Qt::CaseInsensitive); });
     return motores;
 }
 
@@ -125,7 +115,7 @@ std::shared_ptr<Conexion> BaseDatosPrueba::Crear(const QString &motor, bool conD
         return nullptr;
     }
     try {
-        auto conexion = motor == u"sqlite"_s ? sqliteNueva() : postgresNueva();
+        auto conexion = nueva(motor);
         BaseDatosHost::CrearEsquema(*conexion);
         if (conDemo)
             BaseDatosHost::CargarDatosDemo(*conexion);
@@ -145,7 +135,7 @@ QString BaseDatosPrueba::Cadena(const QString &motor)
 {
     if (motor == u"odbc"_s)
         return cadenaOdbc();
-    return motor == u"postgresql"_s ? basePostgres() : cadenaSqlite();
+    return motor == u"postgresql"_s ? basePostgres() : cadena(motor);
 }
 
 QString TextoValor(const QVariant &valor)

@@ -68,6 +68,11 @@ QString TextoError(const ErrorLotes &error);
         }                                                                                                              \
     } while (false)
 
+// The same in a test run once per engine (see FilasPorMotor): `motor` is its row's engine.
+#define NVLA_BASE_DEL_MOTOR(variable, conDemo)                                                                         \
+    QFETCH_GLOBAL(QString, motor);                                                                                     \
+    NVLA_BASE_DATOS(variable, motor, conDemo)
+
 // Runs database code; a failure fails the test with the driver's message.
 #define QVERIFY_SQL(...)                                                                                               \
     do {                                                                                                               \

@@ -58,38 +58,13 @@ ConexionConFallo::ConexionConFallo(std::shared_ptr<Conexion> real, int fallarEn)
 
 std::unique_ptr<Registros> ConexionConFallo::AbrirConsulta(const QString &sql)
 {
-    m_contador->paso(u"query: "_s + sql);
-    return std::make_unique<RegistrosConFallo>(m_real->AbrirConsulta(sql), m_contador, sql);
-}
-
-qint64 ConexionConFallo::Ejecutar(const QString &sql)
-{
-    m_contador->paso(u"statement: "_s + sql);
-    return m_real->Ejecutar(sql);
+    return std::make_unique<RegistrosConFallo>(paso(u"query: "_s + sql, &Conexion::AbrirConsulta, sql), m_contador,
+                                               sql);
 }
 
 void ConexionConFallo::EjecutarComando(Comando &comando)
 {
-    m_contador->paso(u"command: "_s + comando.texto());
-    m_real->EjecutarComando(comando);
-}
-
-void ConexionConFallo::IniciarTransaccion()
-{
-    m_contador->paso(u"begin"_s);
-    m_real->IniciarTransaccion();
-}
-
-void ConexionConFallo::ConfirmarTransaccion()
-{
-    m_contador->paso(u"commit"_s);
-    m_real->ConfirmarTransaccion();
-}
-
-void ConexionConFallo::DeshacerTransaccion()
-{
-    m_contador->paso(u"rollback"_s);
-    m_real->DeshacerTransaccion();
+    paso(u"command: "_s + comando.texto(), &Conexion::EjecutarComando, comando);
 }
 
 } // namespace NVLALotes::Pruebas

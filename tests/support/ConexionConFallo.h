@@ -15,17 +15,28 @@ namespace NVLALotes::Pruebas {
 
 class ConexionConFallo final : public Conexion
 {
+    // Counts the step, then passes it on to the real connection (defined
+    // first: the overrides below deduce its type).
+    template<class Metodo, class... Argumentos> auto paso(const QString &que, Metodo metodo, Argumentos &&...args)
+    {
+        m_contador->paso(que);
+        return ((*m_real).*metodo)(std::forward<Argumentos>(args)...);
+    }
+
 public:
     // `fallarEn`: the step to fail, counted from 1; 0 fails none.
     ConexionConFallo(std::shared_ptr<Conexion> real, int fallarEn);
 
     std::unique_ptr<Registros> AbrirConsulta(const QString &sql) override;
-    qint64 Ejecutar(const QString &sql) override;
+    qint64 Ejecutar(const QString &sql) override
+    {
+        return paso(QStringLiteral("statement: ") + sql, &Conexion::Ejecutar, sql);
+    }
     void EjecutarComando(Comando &comando) override;
     const Dialecto &dialecto() const override { return m_real->dialecto(); }
-    void IniciarTransaccion() override;
-    void ConfirmarTransaccion() override;
-    void DeshacerTransaccion() override;
+    void IniciarTransaccion() override { paso(QStringLiteral("begin"), &Conexion::IniciarTransaccion); }
+    void ConfirmarTransaccion() override { paso(QStringLiteral("commit"), &Conexion::ConfirmarTransaccion); }
+    void DeshacerTransaccion() override { paso(QStringLiteral("rollback"), &Conexion::DeshacerTransaccion); }
 
     // Steps taken so far, the failed one included.
     int Pasos() const { return m_contador->pasos; }
