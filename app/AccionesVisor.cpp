@@ -60,7 +60,7 @@ void verReporte(QWidget *pagina, bool modal)
         vista.Report(reporteEjemplo());
         vista.Cargar(modal, modal ? qint16(0) : qint16(100));
     } catch (const ErrorLotes &error) {
-        Mensajes::Critico(pagina, error.Source(), error.Description());
+        Mensajes::critico(pagina, error.Source(), error.Description());
     }
 }
 

@@ -46,8 +46,8 @@ QWidget *crearFormularioMuestra(QWidget *padre, bool conObservaciones)
     rejilla->setTextMatrix(0, 1, u"Lote"_s);
     rejilla->setTextMatrix(0, 2, u"Stock"_s);
     rejilla->setColHidden(0, true);
-    rejilla->AddItem(u"2\tL-0002\t3,00"_s);
-    rejilla->AddItem(u"3\tL-0003\t5,00"_s);
+    rejilla->addItem(u"2\tL-0002\t3,00"_s);
+    rejilla->addItem(u"3\tL-0003\t5,00"_s);
     const QStringList captions{u"&Crear"_s, u"&Bloquear"_s, u"&Salir"_s};
     QList<QWidget *> orden{articulo, caducidad};
     if (observaciones)

@@ -44,7 +44,7 @@ void PaginaEntrada::mostrarDialogo()
 {
     QString error;
     if (!m_campos->volcar(&error)) {
-        Mensajes::Atencion(this, error);
+        Mensajes::atencion(this, error);
         return;
     }
     try {

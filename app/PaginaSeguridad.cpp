@@ -52,13 +52,13 @@ Rejilla *rejillaCatalogo(QWidget *padre, const QString &nombre)
 QMap<int, QString> permisosPorControl(Conexion &conexion)
 {
     QMap<int, QString> permisos;
-    const auto filas = conexion.AbrirConsulta(
+    const auto filas = conexion.abrirConsulta(
         u"SELECT gc.Cod_Control, gc.Cod_Grupo, gc.Permiso FROM SGD_Controles_Grupos gc INNER JOIN SGD_Formularios f "
         u"ON gc.Cod_Formulario = f.Cod_Formulario WHERE f.Nombre = "_s +
         ValorSql::texto(NombreMuestra) + u" ORDER BY gc.Cod_Control, gc.Cod_Grupo"_s);
-    while (filas->Siguiente()) {
-        QString &texto = permisos[filas->Campo(0).toInt()];
-        texto += u"g%1:%2 "_s.arg(filas->Campo(1).toString(), filas->Campo(2).toString());
+    while (filas->siguiente()) {
+        QString &texto = permisos[filas->campo(0).toInt()];
+        texto += u"g%1:%2 "_s.arg(filas->campo(1).toString(), filas->campo(2).toString());
     }
     return permisos;
 }
@@ -144,7 +144,7 @@ void PaginaSeguridad::aplicar()
     seguridad.ContentForm(m_formulario);
     connect(&seguridad, &clsControlSeg::AfterSetStateControl, this, [this](QWidget *control, qint32 estado) {
         m_avisos->appendPlainText(
-            u"AfterSetStateControl: %1, permiso %2"_s.arg(ColeccionControles::Clave(control)).arg(estado));
+            u"AfterSetStateControl: %1, permiso %2"_s.arg(ColeccionControles::clave(control)).arg(estado));
     });
     connect(&seguridad, &clsControlSeg::AfterSetStateAllControls, this,
             [this] { m_avisos->appendPlainText(u"AfterSetStateAllControls"_s); });
@@ -157,14 +157,14 @@ void PaginaSeguridad::mostrarCatalogo(Rejilla *rejilla)
     rejilla->setRows(1);
     try {
         const QMap<int, QString> permisos = permisosPorControl(*m_conexion);
-        const auto filas = m_conexion->AbrirConsulta(
+        const auto filas = m_conexion->abrirConsulta(
             u"SELECT c.Cod_Control, c.Nombre, c.Indice, c.TabIndex FROM SGD_Controles c INNER JOIN SGD_Formularios f "
             u"ON c.Cod_Formulario = f.Cod_Formulario WHERE f.Nombre = "_s +
             ValorSql::texto(NombreMuestra) + u" ORDER BY c.Cod_Control"_s);
-        while (filas->Siguiente()) {
-            const int codigo = filas->Campo(0).toInt();
-            rejilla->AddItem(u"\t%1\t%2\t%3\t%4\t%5"_s.arg(codigo).arg(
-                filas->Campo(1).toString(), filas->Campo(2).toString().trimmed(), filas->Campo(3).toString(),
+        while (filas->siguiente()) {
+            const int codigo = filas->campo(0).toInt();
+            rejilla->addItem(u"\t%1\t%2\t%3\t%4\t%5"_s.arg(codigo).arg(
+                filas->campo(1).toString(), filas->campo(2).toString().trimmed(), filas->campo(3).toString(),
                 permisos.value(codigo)));
         }
     } catch (const ErrorLotes &error) {

@@ -53,9 +53,9 @@ Texto textoFecha()
                 const QString t = texto.trimmed();
                 if (t.isEmpty())
                     return QVariant(QDate());
-                if (!EsFecha(t))
+                if (!esFecha(t))
                     return std::nullopt;
-                return QVariant(FechaDeTexto(t));
+                return QVariant(fechaDeTexto(t));
             },
             u"dd/mm/aaaa (vacío: sin fecha)"_s};
 }

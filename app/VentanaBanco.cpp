@@ -200,7 +200,7 @@ void VentanaBanco::prepararContexto(ClaseEntradaLotes &clase)
     for (const QCheckBox *ayuda : std::as_const(m_ayudas))
         empresa->setParametro(ayuda->objectName(), ayuda->isChecked());
     clase.EmpresaNuvalia(std::move(empresa));
-    m_grabadora->Olvidar();
+    m_grabadora->olvidar();
     clase.ConexionNuvalia(m_grabadora);
 }
 
@@ -284,7 +284,7 @@ void VentanaBanco::agregarPaginas()
     for (int i = 0; i < m_paginas->count(); ++i) {
         QWidget *pagina = m_paginas->widget(i);
         if (auto *entrada = qobject_cast<PaginaEntrada *>(pagina))
-            connect(entrada, &PaginaEntrada::mostrado, this, [this] { m_sentencias->mostrar(m_grabadora->Envios()); });
+            connect(entrada, &PaginaEntrada::mostrado, this, [this] { m_sentencias->mostrar(m_grabadora->envios()); });
         const QString titulo = m_paginas->tabText(i);
         m_paginas->removeTab(i);
         m_paginas->insertTab(i, desplazable(pagina), titulo);

@@ -39,7 +39,7 @@ public:
     ~VentanaBanco() override;
 
     // Whether the window closed to have its demo database made again.
-    bool RestablecerPedido() const { return m_restablecer; }
+    bool restablecerPedido() const { return m_restablecer; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -19,7 +19,7 @@ void compras(int modelo, const std::shared_ptr<Conexion> &conexion)
     frmclsLotesCompras clase;
     clase.PedirCaducidad = true;
     clase.Unidades = 12;
-    MostrarClase(clase, modelo, conexion);
+    mostrarClase(clase, modelo, conexion);
 }
 
 // Warehouse 1 of the demo company and the article with lot codes given, or
@@ -39,7 +39,7 @@ void facturacion(int modelo, const std::shared_ptr<Conexion> &conexion)
     clase.PermitirAutomatico = true;
     clase.PermitirContinuarSinLote = true;
     clase.ControlCaducidad = true;
-    MostrarClase(clase, modelo, conexion);
+    mostrarClase(clase, modelo, conexion);
 }
 
 void regularizacion(int modelo, const std::shared_ptr<Conexion> &conexion)
@@ -47,7 +47,7 @@ void regularizacion(int modelo, const std::shared_ptr<Conexion> &conexion)
     frmclsLotesRegularizar clase;
     clase.EsNegativo = true;
     articuloDemo(clase, modelo, 101, 5);
-    MostrarClase(clase, modelo, conexion);
+    mostrarClase(clase, modelo, conexion);
 }
 
 // Article 100 has a count in progress with a typed lot that is not listed.
@@ -56,7 +56,7 @@ void inventario(int modelo, const std::shared_ptr<Conexion> &conexion)
     frmclsLotesInventario clase;
     articuloDemo(clase, modelo, 100, 4);
     clase.ControlCaducidad = true;
-    MostrarClase(clase, modelo, conexion);
+    mostrarClase(clase, modelo, conexion);
 }
 
 // Warehouse 1, where article 200 has tones with owed units and 101 lot codes;
@@ -68,18 +68,18 @@ void stock(int modelo, const std::shared_ptr<Conexion> &conexion)
     clase.Cod_Articulo = modelo == 2 ? 200 : 101;
     clase.Control_Lotes = true;
     clase.Control_Caducidad = true;
-    MostrarClase(clase, modelo, conexion);
+    mostrarClase(clase, modelo, conexion);
 }
 
-template<void (*Abrir)(int, const std::shared_ptr<Conexion> &), int Modelo>
+template<void (*abrirClase)(int, const std::shared_ptr<Conexion> &), int Modelo>
 void conModelo(const std::shared_ptr<Conexion> &conexion)
 {
-    Abrir(Modelo, conexion);
+    abrirClase(Modelo, conexion);
 }
 
 } // namespace
 
-void MostrarClase(ClaseEntradaLotes &clase, int modelo, const std::shared_ptr<Conexion> &conexion)
+void mostrarClase(ClaseEntradaLotes &clase, int modelo, const std::shared_ptr<Conexion> &conexion)
 {
     auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
     empresa->setParametro(u"Lotes_ModeloUsar"_s, QString::number(modelo));
@@ -92,7 +92,7 @@ void MostrarClase(ClaseEntradaLotes &clase, int modelo, const std::shared_ptr<Co
     clase.Show(1);
 }
 
-const QList<Ventana> &Ventanas()
+const QList<Ventana> &ventanas()
 {
     static const QList<Ventana> ventanas{
         {u"frmLotesDatos1"_s, u"frmclsLotesCompras"_s, conModelo<compras, 3>},

@@ -27,10 +27,10 @@ struct Ventana
     std::function<void(const std::shared_ptr<Conexion> &conexion)> abrir;
 };
 
-const QList<Ventana> &Ventanas();
+const QList<Ventana> &ventanas();
 
 // What an entry-class row does: the demo company under lot model `modelo`, the
 // connection, and a modal Show.
-void MostrarClase(ClaseEntradaLotes &clase, int modelo, const std::shared_ptr<Conexion> &conexion);
+void mostrarClase(ClaseEntradaLotes &clase, int modelo, const std::shared_ptr<Conexion> &conexion);
 
 } // namespace NVLALotes::Vitrina

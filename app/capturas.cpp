@@ -108,8 +108,8 @@ int main(int argc, char *argv[])
     int fallos = 0;
     try {
         QDir().mkpath(carpeta);
-        const auto conexion = BaseDatosHost::AbrirBaseDemo(base.filePath(u"demo.db"_s));
-        for (const Vitrina::Ventana &ventana : Vitrina::Ventanas()) {
+        const auto conexion = BaseDatosHost::abrirBaseDemo(base.filePath(u"demo.db"_s));
+        for (const Vitrina::Ventana &ventana : Vitrina::ventanas()) {
             const QString archivo = QDir(carpeta).filePath(ventana.nombre + u".png"_s);
             const bool guardada = capturar(ventana, conexion, archivo);
             QTextStream(guardada ? stdout : stderr) << (guardada ? "ok " : "FALLO ") << archivo << Qt::endl;

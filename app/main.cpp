@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     opciones.setApplicationDescription(u"Banco de pruebas de NVLALotes"_s);
     opciones.addHelpOption();
     opciones.addOption({u"db"_s, u"Base de datos SQLite de demostración (se crea si no existe)."_s, u"fichero"_s,
-                        NVLALotes::BaseDatosHost::RutaBaseDemoPredeterminada()});
+                        NVLALotes::BaseDatosHost::rutaBaseDemoPredeterminada()});
     opciones.addOption({u"conexion"_s, u"Cadena de conexión a otra base de datos del host."_s, u"cadena"_s});
     opciones.process(app);
     const bool demo = !opciones.isSet(u"conexion"_s);
@@ -46,9 +46,9 @@ int main(int argc, char *argv[])
         std::shared_ptr<NVLALotes::Conexion> conexion;
         const QString descripcion = demo ? QDir::toNativeSeparators(ruta) : opciones.value(u"conexion"_s);
         try {
-            conexion = demo ? NVLALotes::BaseDatosHost::AbrirBaseDemo(ruta) : NVLALotes::Conexion::Abrir(descripcion);
+            conexion = demo ? NVLALotes::BaseDatosHost::abrirBaseDemo(ruta) : NVLALotes::Conexion::abrir(descripcion);
         } catch (const NVLALotes::ErrorLotes &error) {
-            NVLALotes::Mensajes::Critico(
+            NVLALotes::Mensajes::critico(
                 nullptr, u"nvla-banco"_s,
                 u"No se ha podido abrir la base de datos %1:\n%2"_s.arg(descripcion, error.Description()));
             return 1;
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
             NVLALotes::Banco::VentanaBanco ventana(std::move(conexion), descripcion, demo ? ruta : QString());
             ventana.show();
             codigo = QApplication::exec();
-            restablecer = ventana.RestablecerPedido();
+            restablecer = ventana.restablecerPedido();
         }
         if (!restablecer)
             return codigo;

@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Medicion {
 
-double PicoMemoriaMb()
+double picoMemoriaMb()
 {
     QFile estado(u"/proc/self/status"_s);
     if (!estado.open(QIODevice::ReadOnly))
@@ -33,7 +33,7 @@ double PicoMemoriaMb()
     return 0;
 }
 
-double LeerConQtSql(const QString &ruta, const QString &sql, int campos)
+double leerConQtSql(const QString &ruta, const QString &sql, int campos)
 {
     double ms = 0;
     {
@@ -85,18 +85,18 @@ bool PrimerPintado::eventFilter(QObject *objeto, QEvent *evento)
     return false;
 }
 
-BaseDatosHost::DatosGenerados CrearBaseConLotes(const QString &ruta, qint16 almacen, qint32 articulo, int lotes)
+BaseDatosHost::DatosGenerados crearBaseConLotes(const QString &ruta, qint16 almacen, qint32 articulo, int lotes)
 {
-    auto conexion = Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta));
-    BaseDatosHost::CrearEsquema(*conexion);
+    auto conexion = Conexion::abrir(BaseDatosHost::cadenaSqlite(ruta));
+    BaseDatosHost::crearEsquema(*conexion);
     BaseDatosHost::TamanoDatos tamano;
     tamano.almacen = almacen;
     tamano.articulo = articulo;
     tamano.lotes = lotes;
-    return BaseDatosHost::GenerarDatos(*conexion, tamano);
+    return BaseDatosHost::generarDatos(*conexion, tamano);
 }
 
-int Informar(const Resultado &r)
+int informar(const Resultado &r)
 {
     const QString linea =
         u"dialog=%1 lots=%2 dialog_ms=%3 query_ms=%4 ratio=%5 peak_mb=%6 action_ms=%7 warm_ms=%8\n"_s.arg(r.clase)
@@ -112,7 +112,7 @@ int Informar(const Resultado &r)
     return r.dialogoMs < 0 || r.accionMs < 0 || r.calienteMs < 0 ? 1 : 0;
 }
 
-int Principal(int argc, char **argv, const QStringList &variantes,
+int principal(int argc, char **argv, const QStringList &variantes,
               const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
               const std::function<int(const Bases &bases, int lotes, const QString &variante)> &medir)
 {

@@ -15,12 +15,12 @@ class QDialog;
 namespace NVLALotes::Medicion {
 
 // The peak resident memory of this process so far, in MB.
-double PicoMemoriaMb();
+double picoMemoriaMb();
 
 // The rows of `sql` read with nothing but Qt SQL, `campos` fields of each, on
 // a connection with the page cache the library's own connections use, so that
 // the difference to a dialog is the dialog's work and not the engine's settings.
-double LeerConQtSql(const QString &ruta, const QString &sql, int campos);
+double leerConQtSql(const QString &ruta, const QString &sql, int campos);
 
 // Watches the application from Show until the list of a lot dialog (vsLotes)
 // has painted once; then runs `despues` on the dialog from the event loop.
@@ -43,7 +43,7 @@ private:
 
 // A fresh embedded database at `ruta` with the schema and one article with
 // `lotes` lots in one warehouse.
-BaseDatosHost::DatosGenerados CrearBaseConLotes(const QString &ruta, qint16 almacen, qint32 articulo, int lotes);
+BaseDatosHost::DatosGenerados crearBaseConLotes(const QString &ruta, qint16 almacen, qint32 articulo, int lotes);
 
 struct Resultado
 {
@@ -58,7 +58,7 @@ struct Resultado
 // Prints the line of one measurement:
 //   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
 // and answers 0 when the opening, the action and the warm opening were timed.
-int Informar(const Resultado &resultado);
+int informar(const Resultado &resultado);
 
 // Where a child measures: the database of its N lots, and one of 1,000 lots
 // for the warm opening, the one a host makes for each document line once it
@@ -73,7 +73,7 @@ struct Bases
 // and 100,000 by default) the parent makes a database with `crearBase` in a
 // folder of its own, then measures each of `variantes` in a child process of
 // its own, so that each peak memory is its own; the child calls `medir`.
-int Principal(int argc, char **argv, const QStringList &variantes,
+int principal(int argc, char **argv, const QStringList &variantes,
               const std::function<QString(const QString &carpeta, int lotes)> &crearBase,
               const std::function<int(const Bases &bases, int lotes, const QString &variante)> &medir);
 

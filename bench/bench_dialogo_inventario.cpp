@@ -51,7 +51,7 @@ LoteTecleado ultimoLote(const QString &ruta)
                            u"ORDER BY Cod_Lote DESC LIMIT 1"_s,
                            db);
         if (consulta.next())
-            ultimo = {consulta.value(0).toInt(), consulta.value(1).toString(), TextoDeFecha(consulta.value(2)),
+            ultimo = {consulta.value(0).toInt(), consulta.value(1).toString(), textoDeFecha(consulta.value(2)),
                       consulta.value(3).toString(), consulta.value(4).toString()};
     }
     QSqlDatabase::removeDatabase(u"ultimo"_s);
@@ -80,7 +80,7 @@ Apertura abrirDialogo(const QString &ruta, const QString &modelo, const LoteTecl
     auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
     empresa->setParametro(u"Lotes_ModeloUsar"_s, modelo);
     empresa->setParametro(u"Lotes_NroObligatorio"_s, false);
-    auto grabadora = std::make_shared<ConexionGrabadora>(Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta)));
+    auto grabadora = std::make_shared<ConexionGrabadora>(Conexion::abrir(BaseDatosHost::cadenaSqlite(ruta)));
     frmclsLotesInventario inventario;
     inventario.EmpresaNuvalia(empresa);
     inventario.ConexionNuvalia(grabadora);
@@ -108,7 +108,7 @@ Apertura abrirDialogo(const QString &ruta, const QString &modelo, const LoteTecl
     const bool acerto = tecleado != nullptr && inventario.Result && inventario.Cod_Lote == tecleado->clave;
     if (tecleado != nullptr && !acerto)
         std::fputs("the typed lot did not resolve to the last key\n", stderr);
-    return {pintado.ms, acerto ? hastaCerrar : -1, pintado.clase, grabadora->Textos().value(0)};
+    return {pintado.ms, acerto ? hastaCerrar : -1, pintado.clase, grabadora->textos().value(0)};
 }
 
 int medir(const Medicion::Bases &bases, int lotes, const QString &modelo)
@@ -117,15 +117,15 @@ int medir(const Medicion::Bases &bases, int lotes, const QString &modelo)
     // The first opening puts the file in the page cache and tells the query.
     const QString sql = abrirDialogo(ruta, modelo, nullptr).sql;
     const int campos = modelo == u"3" ? 3 : 6;
-    const double consulta = Medicion::LeerConQtSql(ruta, sql, campos);
+    const double consulta = Medicion::leerConQtSql(ruta, sql, campos);
     const Apertura apertura = abrirDialogo(ruta, modelo, nullptr);
     // Peak memory of the opening alone, before the action reads the whole list.
-    const double pico = Medicion::PicoMemoriaMb();
+    const double pico = Medicion::picoMemoriaMb();
     const LoteTecleado ultimo = ultimoLote(ruta);
     const Apertura accion = abrirDialogo(ruta, modelo, &ultimo);
     // Dialogs have been shown and closed in this process: the next one opens warm.
     const Apertura caliente = abrirDialogo(bases.mil, modelo, nullptr);
-    return Medicion::Informar(
+    return Medicion::informar(
         {apertura.clase, lotes, apertura.pintadoMs, consulta, pico, accion.accionMs, caliente.pintadoMs});
 }
 
@@ -135,16 +135,16 @@ QString crearBase(const QString &carpeta, int lotes)
 {
     QString ruta = carpeta + u"/inventario-%1.db"_s.arg(lotes);
     const int conocidos = lotes - lotes / 2;
-    const BaseDatosHost::DatosGenerados datos = Medicion::CrearBaseConLotes(ruta, Almacen, Articulo, conocidos);
-    auto conexion = Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta));
-    conexion->Ejecutar(u"INSERT INTO Inventario_Lotes (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea, Cod_Lote, "
+    const BaseDatosHost::DatosGenerados datos = Medicion::crearBaseConLotes(ruta, Almacen, Articulo, conocidos);
+    auto conexion = Conexion::abrir(BaseDatosHost::cadenaSqlite(ruta));
+    conexion->ejecutar(u"INSERT INTO Inventario_Lotes (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea, Cod_Lote, "
                        u"Lote, Caducidad, Tono, Calibre, Cantidad) SELECT Cod_Empresa, %1, Cod_Articulo, Cod_Lote, "
                        u"Cod_Lote + %2, 'I' || Lote, Caducidad, Tono, Lote, 1 FROM Articulos_Lotes WHERE "
                        u"Cod_Articulo = %3 AND Cod_Lote < %4"_s.arg(Almacen)
                            .arg(conocidos)
                            .arg(Articulo)
                            .arg(datos.primeraClave + lotes / 2));
-    conexion->Ejecutar(u"ANALYZE Inventario_Lotes"_s);
+    conexion->ejecutar(u"ANALYZE Inventario_Lotes"_s);
     return ruta;
 }
 
@@ -152,5 +152,5 @@ QString crearBase(const QString &carpeta, int lotes)
 
 int main(int argc, char *argv[])
 {
-    return Medicion::Principal(argc, argv, {u"3"_s, u"2"_s}, crearBase, medir);
+    return Medicion::principal(argc, argv, {u"3"_s, u"2"_s}, crearBase, medir);
 }

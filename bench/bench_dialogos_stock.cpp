@@ -43,7 +43,7 @@ struct Medido
     bool venta; // opened by the invoicing class, else by the regularization class
 };
 
-const QList<Medido> &Dialogos()
+const QList<Medido> &dialogos()
 {
     static const QList<Medido> dialogos{
         {"frmLotesStockFacturar1", "3", u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s, true},
@@ -59,7 +59,7 @@ const QList<Medido> &Dialogos()
 
 const Medido *medidoDe(const QString &dialogo)
 {
-    for (const Medido &m : Dialogos()) {
+    for (const Medido &m : dialogos()) {
         if (dialogo == QLatin1String(m.dialogo))
             return &m;
     }
@@ -108,7 +108,7 @@ Apertura abrirDialogo(const QString &ruta, const Medido &medido, Currency unidad
     empresa->setParametro(u"Lotes_ModeloUsar"_s, QLatin1String(medido.modelo));
     Entrada entrada = crearEntrada(medido, unidades > Currency(0) ? unidades : Currency(1));
     entrada.clase->EmpresaNuvalia(empresa);
-    entrada.clase->ConexionNuvalia(Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta)));
+    entrada.clase->ConexionNuvalia(Conexion::abrir(BaseDatosHost::cadenaSqlite(ruta)));
 
     const bool aceptar = unidades > Currency(0);
     Medicion::PrimerPintado pintado([&](QDialog *dialogo) {
@@ -119,7 +119,7 @@ Apertura abrirDialogo(const QString &ruta, const Medido &medido, Currency unidad
         pintado.reloj.restart();
         if (!medido.venta) {
             auto *lista = dialogo->findChild<Rejilla *>(u"vsLotes"_s);
-            lista->setRow(lista->Rows() - 1);
+            lista->setRow(lista->rows() - 1);
         }
         dialogo->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click();
     });
@@ -151,17 +151,17 @@ Currency mayorStock(const QString &ruta, const QString &sql)
 int medir(const Medicion::Bases &bases, int lotes, const Medido &medido)
 {
     const QString &ruta = bases.lotes;
-    const QString sql = ReglasStockLotes::Consulta(medido.seleccion, 1, Almacen, Articulo, true);
+    const QString sql = ReglasStockLotes::consulta(medido.seleccion, 1, Almacen, Articulo, true);
     const int campos = int(medido.seleccion.count(u',')) + 1;
-    Medicion::LeerConQtSql(ruta, sql, campos); // the file in the page cache for both
-    const double consulta = Medicion::LeerConQtSql(ruta, sql, campos);
+    Medicion::leerConQtSql(ruta, sql, campos); // the file in the page cache for both
+    const double consulta = Medicion::leerConQtSql(ruta, sql, campos);
     const Apertura apertura = abrirDialogo(ruta, medido, Currency());
     // Peak memory of the opening alone, before the action reads the whole list.
-    const double pico = Medicion::PicoMemoriaMb();
+    const double pico = Medicion::picoMemoriaMb();
     const Apertura accion = abrirDialogo(ruta, medido, mayorStock(ruta, sql));
     // Dialogs have been shown and closed in this process: the next one opens warm.
     const Apertura caliente = abrirDialogo(bases.mil, medido, Currency());
-    return Medicion::Informar(
+    return Medicion::informar(
         {apertura.clase, lotes, apertura.pintadoMs, consulta, pico, accion.accionMs, caliente.pintadoMs});
 }
 
@@ -170,13 +170,13 @@ int medir(const Medicion::Bases &bases, int lotes, const Medido &medido)
 int main(int argc, char *argv[])
 {
     QStringList variantes;
-    for (const Medido &m : Dialogos())
+    for (const Medido &m : dialogos())
         variantes << QLatin1String(m.dialogo);
-    return Medicion::Principal(
+    return Medicion::principal(
         argc, argv, variantes,
         [](const QString &carpeta, int lotes) {
             const QString ruta = carpeta + u"/lotes-%1.db"_s.arg(lotes);
-            Medicion::CrearBaseConLotes(ruta, Almacen, Articulo, lotes);
+            Medicion::crearBaseConLotes(ruta, Almacen, Articulo, lotes);
             return ruta;
         },
         [](const Medicion::Bases &bases, int lotes, const QString &variante) {

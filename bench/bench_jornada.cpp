@@ -79,7 +79,7 @@ struct Clase
     bool ventana = false; // the stock window closes with Salir, not Aceptar
 };
 
-const QList<Clase> &Clases()
+const QList<Clase> &clases()
 {
     static const QList<Clase> clases{
         {u"frmclsLotesCompras"_s, u"frmLotesDatos1"_s, u"frmLotesDatos2"_s},
@@ -99,7 +99,7 @@ void traspaso(int modelo, const std::shared_ptr<Conexion> &conexion)
     clase.Cod_Almacen = 1;
     clase.Cod_Articulo = modelo == 2 ? 200 : 101;
     clase.Unidades = 5;
-    Vitrina::MostrarClase(clase, modelo, conexion);
+    Vitrina::mostrarClase(clase, modelo, conexion);
 }
 
 void mostrar(const Clase &clase, int modelo, const std::shared_ptr<Conexion> &conexion)
@@ -107,7 +107,7 @@ void mostrar(const Clase &clase, int modelo, const std::shared_ptr<Conexion> &co
     if (clase.modelo3.isEmpty())
         return traspaso(modelo, conexion);
     const QString &nombre = modelo == 3 ? clase.modelo3 : clase.modelo2;
-    for (const Vitrina::Ventana &ventana : Vitrina::Ventanas()) {
+    for (const Vitrina::Ventana &ventana : Vitrina::ventanas()) {
         if (ventana.nombre == nombre)
             return ventana.abrir(conexion);
     }
@@ -223,8 +223,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     QTemporaryDir carpeta;
-    const auto conexion = BaseDatosHost::AbrirBaseDemo(carpeta.filePath(u"jornada.db"_s));
-    for (const Clase &clase : Clases()) {
+    const auto conexion = BaseDatosHost::abrirBaseDemo(carpeta.filePath(u"jornada.db"_s));
+    for (const Clase &clase : clases()) {
         if (argumentos.size() <= 2 || argumentos[2] == clase.nombre)
             jornada(clase, ciclos, conexion);
     }

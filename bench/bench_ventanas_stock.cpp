@@ -121,7 +121,7 @@ double abrirVentana(const QString &ruta, const QString &ventana, const std::func
     empresa->setParametro(u"OficinaCentral"_s, true);
     frmclsLotesStock clase;
     clase.EmpresaNuvalia(empresa);
-    clase.ConexionNuvalia(Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta)));
+    clase.ConexionNuvalia(Conexion::abrir(BaseDatosHost::cadenaSqlite(ruta)));
     clase.Cod_Almacen = Almacen;
     clase.Cod_Articulo = Articulo;
     clase.Control_Lotes = true;
@@ -152,7 +152,7 @@ int medir(const Medicion::Bases &bases, int lotes, const QString &ventana)
     };
     const double pintadoMs = abrirVentana(bases.lotes, ventana, leer, [&](QDialog *v) {
         clase = v->objectName();
-        pico = Medicion::PicoMemoriaMb();
+        pico = Medicion::picoMemoriaMb();
         elegirAlmacen(v, AlmacenVacio);
         QElapsedTimer reloj;
         reloj.start();
@@ -162,26 +162,26 @@ int medir(const Medicion::Bases &bases, int lotes, const QString &ventana)
     });
     // A window has been shown and closed in this process: the next one opens warm.
     const double caliente = abrirVentana(bases.mil, ventana, {}, salir);
-    return Medicion::Informar({clase, lotes, pintadoMs, consulta, pico, cambioMs, caliente});
+    return Medicion::informar({clase, lotes, pintadoMs, consulta, pico, cambioMs, caliente});
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    return Medicion::Principal(
+    return Medicion::principal(
         argc, argv, {u"frmLotesStockAlm1"_s, u"frmLotesStockAlm2"_s},
         [](const QString &carpeta, int lotes) {
             const QString ruta = carpeta + u"/stock-%1.db"_s.arg(lotes);
-            auto conexion = Conexion::Abrir(BaseDatosHost::CadenaSqlite(ruta));
-            BaseDatosHost::CrearEsquema(*conexion);
+            auto conexion = Conexion::abrir(BaseDatosHost::cadenaSqlite(ruta));
+            BaseDatosHost::crearEsquema(*conexion);
             BaseDatosHost::TamanoDatos tamano;
             tamano.almacen = Almacen;
             tamano.articulo = Articulo;
             tamano.lotes = lotes;
             tamano.lineas = lotes / 10;
-            BaseDatosHost::GenerarDatos(*conexion, tamano);
-            conexion->Ejecutar(
+            BaseDatosHost::generarDatos(*conexion, tamano);
+            conexion->ejecutar(
                 u"INSERT INTO Almacenes (Cod_Empresa, Cod_Almacen, Nombre) VALUES (1, %1, 'Vacío')"_s.arg(
                     AlmacenVacio));
             return ruta;

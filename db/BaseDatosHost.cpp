@@ -55,8 +55,8 @@ QString leerScript(const QString &nombre)
 
 void ejecutarScript(Conexion &conexion, const QString &nombre)
 {
-    for (const QString &sentencia : SentenciasDe(leerScript(nombre)))
-        conexion.Ejecutar(sentencia);
+    for (const QString &sentencia : sentenciasDe(leerScript(nombre)))
+        conexion.ejecutar(sentencia);
 }
 
 const QStringList &scriptsDe(const Version &version, Motor motor)
@@ -70,18 +70,18 @@ const QStringList &scriptsDe(const Version &version, Motor motor)
 
 qint64 contar(Conexion &conexion, const QString &sql)
 {
-    auto registros = conexion.AbrirConsulta(sql);
-    return registros->Siguiente() ? registros->Campo(0).toLongLong() : 0;
+    auto registros = conexion.abrirConsulta(sql);
+    return registros->siguiente() ? registros->campo(0).toLongLong() : 0;
 }
 
 } // namespace
 
-int VersionEsquema()
+int versionEsquema()
 {
     return versiones().last().numero;
 }
 
-int VersionActual(Conexion &conexion)
+int versionActual(Conexion &conexion)
 {
     const QString tablaVersion =
         conexion.dialecto().motor() == Motor::SQLite
@@ -93,51 +93,51 @@ int VersionActual(Conexion &conexion)
     return int(contar(conexion, u"SELECT MAX(Version) FROM NVLA_Version"_s));
 }
 
-void CrearEsquema(Conexion &conexion)
+void crearEsquema(Conexion &conexion)
 {
     const Motor motor = conexion.dialecto().motor();
-    const int actual = VersionActual(conexion);
+    const int actual = versionActual(conexion);
     for (const Version &version : versiones()) {
         if (version.numero <= actual)
             continue;
         const QStringList &scripts = scriptsDe(version, motor);
-        EnTransaccion(conexion, [&] {
+        enTransaccion(conexion, [&] {
             if (version.numero == 1)
-                conexion.Ejecutar(u"CREATE TABLE NVLA_Version (Version INTEGER NOT NULL PRIMARY KEY)"_s);
+                conexion.ejecutar(u"CREATE TABLE NVLA_Version (Version INTEGER NOT NULL PRIMARY KEY)"_s);
             for (const QString &script : scripts)
                 ejecutarScript(conexion, script);
-            conexion.Ejecutar(u"INSERT INTO NVLA_Version (Version) VALUES ("_s + ValorSql::numero(version.numero) +
+            conexion.ejecutar(u"INSERT INTO NVLA_Version (Version) VALUES ("_s + ValorSql::numero(version.numero) +
                               u')');
         });
     }
 }
 
-void CargarDatosDemo(Conexion &conexion)
+void cargarDatosDemo(Conexion &conexion)
 {
-    EnTransaccion(conexion, [&] { ejecutarScript(conexion, u"comun/datos_demo.sql"_s); });
+    enTransaccion(conexion, [&] { ejecutarScript(conexion, u"comun/datos_demo.sql"_s); });
 }
 
-bool TieneDatosDemo(Conexion &conexion)
+bool tieneDatosDemo(Conexion &conexion)
 {
     return contar(conexion, u"SELECT COUNT(*) FROM Empresas WHERE Cod_Empresa = 1"_s) > 0;
 }
 
-QString CadenaSqlite(const QString &ruta)
+QString cadenaSqlite(const QString &ruta)
 {
     return u"Driver=SQLite;Database="_s + ruta;
 }
 
-std::shared_ptr<Conexion> AbrirBaseDemo(const QString &ruta)
+std::shared_ptr<Conexion> abrirBaseDemo(const QString &ruta)
 {
     QDir().mkpath(QFileInfo(ruta).absolutePath());
-    std::shared_ptr<Conexion> conexion = Conexion::Abrir(CadenaSqlite(ruta));
-    CrearEsquema(*conexion);
-    if (!TieneDatosDemo(*conexion))
-        CargarDatosDemo(*conexion);
+    std::shared_ptr<Conexion> conexion = Conexion::abrir(cadenaSqlite(ruta));
+    crearEsquema(*conexion);
+    if (!tieneDatosDemo(*conexion))
+        cargarDatosDemo(*conexion);
     return conexion;
 }
 
-QString RutaBaseDemoPredeterminada()
+QString rutaBaseDemoPredeterminada()
 {
     const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return QDir(carpeta.isEmpty() ? QDir::homePath() : carpeta).filePath(u"nvlalotes-demo.db"_s);

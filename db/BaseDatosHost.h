@@ -13,25 +13,25 @@ class Conexion;
 namespace NVLALotes::BaseDatosHost {
 
 // The schema version this build creates.
-int VersionEsquema();
+int versionEsquema();
 // The schema version of the database behind the connection; 0 when it has none.
-int VersionActual(Conexion &conexion);
+int versionActual(Conexion &conexion);
 // Creates the schema, or brings it up to date: each missing version in one
 // transaction (tables, indexes, functions and procedure). SQLite and
 // PostgreSQL; ErrorLotes on any failure, with nothing of that version left.
-void CrearEsquema(Conexion &conexion);
+void crearEsquema(Conexion &conexion);
 // Loads the demo data (company 1) in one transaction.
-void CargarDatosDemo(Conexion &conexion);
+void cargarDatosDemo(Conexion &conexion);
 // Whether the demo company is already there.
-bool TieneDatosDemo(Conexion &conexion);
+bool tieneDatosDemo(Conexion &conexion);
 
 // The connection string of the embedded database in file `ruta`.
-QString CadenaSqlite(const QString &ruta);
+QString cadenaSqlite(const QString &ruta);
 // Opens the embedded database at `ruta`, creating it with its schema and demo
 // data the first time (and updating an older schema).
-std::shared_ptr<Conexion> AbrirBaseDemo(const QString &ruta);
+std::shared_ptr<Conexion> abrirBaseDemo(const QString &ruta);
 // Where the workbench keeps its embedded database by default: the user's
 // application data folder, "nvlalotes-demo.db".
-QString RutaBaseDemoPredeterminada();
+QString rutaBaseDemoPredeterminada();
 
 } // namespace NVLALotes::BaseDatosHost

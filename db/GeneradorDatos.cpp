@@ -24,8 +24,8 @@ using ValorSql::texto;
 
 qint64 escalar(Conexion &conexion, const QString &sql)
 {
-    auto registros = conexion.AbrirConsulta(sql);
-    return registros->Siguiente() ? registros->Campo(0).toLongLong() : 0;
+    auto registros = conexion.abrirConsulta(sql);
+    return registros->siguiente() ? registros->campo(0).toLongLong() : 0;
 }
 
 // Inserts the row unless a row with the same key is there.
@@ -33,7 +33,7 @@ void asegurar(Conexion &conexion, const QString &tabla, const QString &columnas,
               const QString &clave)
 {
     if (escalar(conexion, u"SELECT COUNT(*) FROM %1 WHERE %2"_s.arg(tabla, clave)) == 0)
-        conexion.Ejecutar(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tabla, columnas, valores));
+        conexion.ejecutar(u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(tabla, columnas, valores));
 }
 
 void asegurarMaestros(Conexion &conexion, const TamanoDatos &t)
@@ -91,21 +91,21 @@ double generarLotes(Conexion &conexion, const TamanoDatos &t, qint32 primeraClav
                            {u"Cod_Lote"_s, T::Entero},
                            {u"Stock_Actual"_s, T::Moneda}});
     for (int i = 0; i < t.lotes; ++i) {
-        lotes.Agregar({t.empresa, primeraClave + i, t.articulo,
+        lotes.agregar({t.empresa, primeraClave + i, t.articulo,
                        u"G%1-%2"_s.arg(t.articulo).arg(i + 1, 6, 10, QChar(u'0')), caducidadDeLote(i),
                        u"T%1"_s.arg(i % 7), QString::number(i % 13), i % 50 == 0 ? 1 : 0});
     }
-    lotes.Terminar();
+    lotes.terminar();
     // The foreign-key checks of the stock rows are planned once per session;
     // fresh statistics keep a plan made on a nearly empty table (a full scan
     // for every row) from being used for all the rows that follow.
-    conexion.Ejecutar(u"ANALYZE Articulos_Lotes"_s);
+    conexion.ejecutar(u"ANALYZE Articulos_Lotes"_s);
     double total = 0;
     for (int i = 0; i < t.lotes; ++i) {
-        stock.Agregar({t.empresa, t.almacen, primeraClave + i, stockDeLote(i)});
+        stock.agregar({t.empresa, t.almacen, primeraClave + i, stockDeLote(i)});
         total += stockDeLote(i);
     }
-    stock.Terminar();
+    stock.terminar();
     return total;
 }
 
@@ -153,27 +153,27 @@ void generarDocumentos(Conexion &conexion, const TamanoDatos &t, const QString &
             t.almacen};
         if (facturas)
             cabecera << (documento % 10 == 9 ? 1 : 0);
-        cabeceras.Agregar(cabecera);
+        cabeceras.agregar(cabecera);
     }
-    cabeceras.Terminar();
-    conexion.Ejecutar(u"ANALYZE "_s + tabla);
+    cabeceras.terminar();
+    conexion.ejecutar(u"ANALYZE "_s + tabla);
     for (int j = 0; j < t.lineas; ++j) {
         const int unidades = 1 + j % 12;
         const double suministradas = j % 3 == 0 ? unidades : (j % 3 == 1 ? 0 : unidades / 2.0);
-        lineas.Agregar({t.empresa, 2026, serie, primero + j / LineasPorDocumento, tipoDoc, j % LineasPorDocumento + 1,
+        lineas.agregar({t.empresa, 2026, serie, primero + j / LineasPorDocumento, tipoDoc, j % LineasPorDocumento + 1,
                         t.articulo, unidades, suministradas});
     }
-    lineas.Terminar();
+    lineas.terminar();
 }
 
 } // namespace
 
-DatosGenerados GenerarDatos(Conexion &conexion, const TamanoDatos &tamano)
+DatosGenerados generarDatos(Conexion &conexion, const TamanoDatos &tamano)
 {
     QElapsedTimer reloj;
     reloj.start();
     DatosGenerados datos;
-    EnTransaccion(conexion, [&] {
+    enTransaccion(conexion, [&] {
         asegurarMaestros(conexion, tamano);
         datos.primeraClave =
             qint32(qMax<qint64>(escalar(conexion, u"SELECT COALESCE(MAX(Cod_Lote), 1) FROM Articulos_Lotes WHERE "
@@ -184,15 +184,15 @@ DatosGenerados GenerarDatos(Conexion &conexion, const TamanoDatos &tamano)
         const double total = generarLotes(conexion, tamano, datos.primeraClave);
         const QString articulo = u"Cod_Empresa = %1 AND Cod_Almacen = %2 AND Cod_Articulo = %3"_s.arg(
             numero(tamano.empresa), numero(tamano.almacen), numero(tamano.articulo));
-        conexion.Ejecutar(u"DELETE FROM Almacen_Articulos WHERE "_s + articulo);
-        conexion.Ejecutar(u"INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual)"
+        conexion.ejecutar(u"DELETE FROM Almacen_Articulos WHERE "_s + articulo);
+        conexion.ejecutar(u"INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual)"
                           " VALUES (%1, %2, %3, %4)"_s.arg(numero(tamano.empresa), numero(tamano.almacen),
                                                            numero(tamano.articulo),
                                                            Currency::fromDouble(total).toPlainText()));
         generarDocumentos(conexion, tamano, u"Facturas"_s, 1, true);
         generarDocumentos(conexion, tamano, u"Albaranes_F"_s, 2, false);
         for (const QString &tabla : {u"Almacen_Articulos_Lotes"_s, u"Facturas_Lineas"_s, u"Albaranes_F_Lineas"_s})
-            conexion.Ejecutar(u"ANALYZE "_s + tabla);
+            conexion.ejecutar(u"ANALYZE "_s + tabla);
     });
     datos.lotes = tamano.lotes;
     datos.lineasFactura = datos.lineasAlbaran = tamano.lineas;

@@ -35,6 +35,6 @@ struct DatosGenerados
 // one in fifty is blocked, one in five has no expiry. Invoice lines and
 // delivery-note lines are partly supplied; one invoice in ten is not an
 // ordinary invoice. The same sizes always give the same data.
-DatosGenerados GenerarDatos(Conexion &conexion, const TamanoDatos &tamano);
+DatosGenerados generarDatos(Conexion &conexion, const TamanoDatos &tamano);
 
 } // namespace NVLALotes::BaseDatosHost

@@ -32,19 +32,19 @@ Comando InsercionMasiva::comandoPara(qsizetype filas) const
     comando.setPreparado(true);
     for (qsizetype i = 0; i < filas; ++i) {
         for (const Columna &columna : m_columnas)
-            comando.AgregarParametro(columna.nombre, columna.tipo, DireccionParametro::Entrada, 0);
+            comando.agregarParametro(columna.nombre, columna.tipo, DireccionParametro::Entrada, 0);
     }
     return comando;
 }
 
-void InsercionMasiva::Agregar(const QVariantList &fila)
+void InsercionMasiva::agregar(const QVariantList &fila)
 {
     m_pendientes << fila;
     if (m_pendientes.size() == m_filasPorSentencia)
         enviar();
 }
 
-void InsercionMasiva::Terminar()
+void InsercionMasiva::terminar()
 {
     if (!m_pendientes.isEmpty())
         enviar();
@@ -60,7 +60,7 @@ void InsercionMasiva::enviar()
         for (const QVariant &valor : fila)
             comando.setValor(posicion++, valor);
     }
-    m_conexion.EjecutarComando(comando);
+    m_conexion.ejecutarComando(comando);
     m_filas += m_pendientes.size();
     m_pendientes.clear();
 }

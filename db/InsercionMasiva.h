@@ -27,10 +27,10 @@ public:
 
     InsercionMasiva(Conexion &conexion, QString tabla, QList<Columna> columnas, int filasPorSentencia = 100);
 
-    void Agregar(const QVariantList &fila);
+    void agregar(const QVariantList &fila);
     // Sends the rows still gathered.
-    void Terminar();
-    qint64 Filas() const { return m_filas; }
+    void terminar();
+    qint64 filas() const { return m_filas; }
 
 private:
     Comando comandoPara(qsizetype filas) const;

@@ -51,7 +51,7 @@ bool soloComentarios(const QString &sentencia)
 
 } // namespace
 
-QStringList SentenciasDe(const QString &script)
+QStringList sentenciasDe(const QString &script)
 {
     QStringList sentencias;
     qsizetype inicio = 0;

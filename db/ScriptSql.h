@@ -8,6 +8,6 @@ namespace NVLALotes::BaseDatosHost {
 // The statements of a script, split at the semicolons that end them: not those
 // inside quotes, dollar-quoted bodies ($$ ... $$) or comments. Comment-only
 // pieces are dropped.
-QStringList SentenciasDe(const QString &script);
+QStringList sentenciasDe(const QString &script);
 
 } // namespace NVLALotes::BaseDatosHost

@@ -37,14 +37,14 @@ void ejecutar(const QCommandLineParser &opciones)
 {
     QString cadena = opciones.value(u"conexion"_s);
     if (cadena.isEmpty() && opciones.isSet(u"db"_s))
-        cadena = BaseDatosHost::CadenaSqlite(opciones.value(u"db"_s));
+        cadena = BaseDatosHost::cadenaSqlite(opciones.value(u"db"_s));
     if (cadena.isEmpty())
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"Indique --db ARCHIVO o --conexion CADENA."_s, u"nvla-datos"_s);
-    auto conexion = Conexion::Abrir(cadena);
-    BaseDatosHost::CrearEsquema(*conexion);
-    salida() << "Esquema en la versión " << BaseDatosHost::VersionActual(*conexion) << Qt::endl;
-    if (opciones.isSet(u"demo"_s) && !BaseDatosHost::TieneDatosDemo(*conexion)) {
-        BaseDatosHost::CargarDatosDemo(*conexion);
+    auto conexion = Conexion::abrir(cadena);
+    BaseDatosHost::crearEsquema(*conexion);
+    salida() << "Esquema en la versión " << BaseDatosHost::versionActual(*conexion) << Qt::endl;
+    if (opciones.isSet(u"demo"_s) && !BaseDatosHost::tieneDatosDemo(*conexion)) {
+        BaseDatosHost::cargarDatosDemo(*conexion);
         salida() << "Datos de demostración cargados" << Qt::endl;
     }
     BaseDatosHost::TamanoDatos tamano;
@@ -55,7 +55,7 @@ void ejecutar(const QCommandLineParser &opciones)
     tamano.lineas = entero(opciones, u"lineas"_s);
     if (tamano.lotes == 0 && tamano.lineas == 0)
         return;
-    const BaseDatosHost::DatosGenerados datos = BaseDatosHost::GenerarDatos(*conexion, tamano);
+    const BaseDatosHost::DatosGenerados datos = BaseDatosHost::generarDatos(*conexion, tamano);
     salida() << "Artículo " << tamano.articulo << ", almacén " << tamano.almacen << ": " << datos.lotes
              << " lotes (claves desde " << datos.primeraClave << "), " << datos.lineasFactura << " líneas de factura y "
              << datos.lineasAlbaran << " de albarán en " << datos.segundos << " s" << Qt::endl;

@@ -17,23 +17,23 @@ frmInventarioLotes::frmInventarioLotes(const Diseno &diseno, const QRect &marcoT
     : DialogoListaLotes(diseno, parent)
 {
     crearMarcoManual(marcoTwips, MarcoManual::Modo::Ninguno);
-    lista->fijarSalidaArriba([](int fila) { return fila == 1; });
+    m_lista->fijarSalidaArriba([](int fila) { return fila == 1; });
     // Enter in the list accepts its current row.
-    connect(lista, &ListaLotes::Intro, cmdAceptar, &QAbstractButton::click);
+    connect(m_lista, &ListaLotes::intro, cmdAceptar, &QAbstractButton::click);
 }
 
 frmInventarioLotes::~frmInventarioLotes() = default;
 
 QString frmInventarioLotes::modo() const
 {
-    return manual->textoModo();
+    return m_manual->textoModo();
 }
 
 QLabel *frmInventarioLotes::crearFecha(const QRect &etiquetaTwips, const QRect &cajaTwips)
 {
-    QLabel *etiqueta = Formulario::etiqueta(manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, etiquetaTwips);
-    txtCaducidad = manual->fecha(cajaTwips);
-    connect(txtCaducidad, &kxTextBox::TeclaAbajo, this, [](int tecla) {
+    QLabel *etiqueta = Formulario::etiqueta(m_manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, etiquetaTwips);
+    txtCaducidad = m_manual->fecha(cajaTwips);
+    connect(txtCaducidad, &kxTextBox::teclaAbajo, this, [](int tecla) {
         if (tecla == CodigosTecla::FlechaAbajo)
             Teclado::instancia().FocoSiguiente();
     });
@@ -42,7 +42,7 @@ QLabel *frmInventarioLotes::crearFecha(const QRect &etiquetaTwips, const QRect &
 
 kxTextBox *frmInventarioLotes::crearCaja(const QString &nombre, int maxLength, const QRect &twips)
 {
-    kxTextBox *caja = manual->caja(nombre, maxLength, twips);
+    kxTextBox *caja = m_manual->caja(nombre, maxLength, twips);
     caja->keyUpChangeFocus = true;
     return caja;
 }
@@ -54,16 +54,16 @@ void frmInventarioLotes::antesDeCargar()
 
 std::optional<QString> frmInventarioLotes::textoCaducidadTecleada()
 {
-    if (!manual->comprobarFecha(ControlCaducidad, u"La caducidad del lote es obligatoria."_s))
+    if (!m_manual->comprobarFecha(ControlCaducidad, u"La caducidad del lote es obligatoria."_s))
         return std::nullopt;
-    const QString valor = manual->textoFecha();
-    return EsFecha(valor) ? valor : u"01/01/1900"_s;
+    const QString valor = m_manual->textoFecha();
+    return esFecha(valor) ? valor : u"01/01/1900"_s;
 }
 
 qint32 frmInventarioLotes::claveTecleada(const QList<ReglasStockLotes::CeldaTecleada> &celdas) const
 {
-    const int fila = lista->filaTecleada(celdas);
-    return fila > 0 ? lista->claveDeFila(fila) : 0;
+    const int fila = m_lista->filaTecleada(celdas);
+    return fila > 0 ? m_lista->claveDeFila(fila) : 0;
 }
 
 } // namespace NVLALotes

@@ -34,7 +34,7 @@ DialogoListaLotes::Diseno diseno()
         {2355, 6510, 1065, 365},
         {3570, 6510, 1065, 365},
         {{45, 975, 4740, 5430},
-         {{u"Caducidad"_s, 1000, A::CentroCentro, CeldasStock::FormatoCaducidad}, {u"Lote"_s, 0, A::IzquierdaCentro}}}};
+         {{u"Caducidad"_s, 1000, A::CentroCentro, CeldasStock::formatoCaducidad}, {u"Lote"_s, 0, A::IzquierdaCentro}}}};
 }
 
 } // namespace
@@ -43,13 +43,13 @@ frmInventarioLotes1::frmInventarioLotes1(QWidget *parent)
     : frmInventarioLotes(diseno(), {75, 75, 4740, 765}, parent)
 {
     QLabel *lblCaducidad = crearFecha({120, 360, 810, 195}, {975, 300, 1320, 315});
-    QLabel *lblLote = Formulario::etiqueta(manual->marco(), u"lblLote"_s, u"Lote:"_s, {2505, 360, 360, 195});
+    QLabel *lblLote = Formulario::etiqueta(m_manual->marco(), u"lblLote"_s, u"Lote:"_s, {2505, 360, 360, 195});
     kxLote = crearCaja(u"kxLote"_s, 50, {2910, 300, 1695, 315});
     introLlevaAAceptar(kxLote);
-    lista->marcarCaducados(Fecha);
-    lista->buscarAlTeclear(CodigoLote);
-    manual->leerEtiquetasGs1(kxLote);
-    Formulario::posicionesTab({{manual->marco(), 0},
+    m_lista->marcarCaducados(Fecha);
+    m_lista->buscarAlTeclear(CodigoLote);
+    m_manual->leerEtiquetasGs1(kxLote);
+    Formulario::posicionesTab({{m_manual->marco(), 0},
                                {lblCaducidad, 1},
                                {txtCaducidad, 2},
                                {lblLote, 3},
@@ -75,8 +75,8 @@ FilaOrigen frmInventarioLotes1::filaDeRegistro(const Registros &registro) const
 {
     // Read by position: the select list above fixes the order.
     FilaOrigen fila;
-    fila.linea = LineaRejilla::unir({registro.Campo(0).toString(), QString(), registro.Campo(1).toString()});
-    fila.valores[0] = CeldasStock::ValorCaducidad(registro.Campo(2));
+    fila.linea = LineaRejilla::unir({registro.campo(0).toString(), QString(), registro.campo(1).toString()});
+    fila.valores[0] = CeldasStock::valorCaducidad(registro.campo(2));
     return fila;
 }
 
@@ -89,8 +89,8 @@ QWidget *frmInventarioLotes1::controlInicial() const
 
 void frmInventarioLotes1::tomarFila(int fila)
 {
-    terminarConLote(lista->claveDeFila(fila), lista->texto(fila, CodigoLote), lista->fecha(fila, Fecha), QString(),
-                    QString());
+    terminarConLote(m_lista->claveDeFila(fila), m_lista->texto(fila, CodigoLote), m_lista->fecha(fila, Fecha),
+                    QString(), QString());
 }
 
 void frmInventarioLotes1::aceptarManual()
@@ -101,19 +101,19 @@ void frmInventarioLotes1::aceptarManual()
     const QString lote = kxLote->text();
     // A date typed as 01/01/1900 is no date either.
     if (*caducidad == u"01/01/1900" && lote.isEmpty()) {
-        Mensajes::Atencion(this, u"Debe proporcionar fecha de caducidad y/o descripción del lote."_s);
+        Mensajes::atencion(this, u"Debe proporcionar fecha de caducidad y/o descripción del lote."_s);
         txtCaducidad->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const bool loteObligatorio = ValorBooleano(
+    const bool loteObligatorio = valorBooleano(
         ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_NroObligatorio"_s), u"frmInventarioLotes1"_s);
     if (loteObligatorio && lote.isEmpty()) {
-        Mensajes::Atencion(this, u"El código del lote es obligatorio."_s);
+        Mensajes::atencion(this, u"El código del lote es obligatorio."_s);
         kxLote->setFocus(Qt::OtherFocusReason);
         return;
     }
     const qint32 clave = claveTecleada({{CodigoLote, lote}, {Fecha, txtCaducidad->Valor()}});
-    terminarConLote(clave, lote, FechaDeTexto(*caducidad), QString(), QString());
+    terminarConLote(clave, lote, fechaDeTexto(*caducidad), QString(), QString());
 }
 
 } // namespace NVLALotes

@@ -55,7 +55,7 @@ DialogoListaLotes::Diseno diseno()
             {{75, 1410, 4740, 4860},
              {{u"Tono"_s, 1200, A::CentroCentro},
               {u"Calibre"_s, 1200, A::CentroCentro},
-              {u"Caducidad"_s, 1000, A::CentroCentro, CeldasStock::FormatoCaducidad},
+              {u"Caducidad"_s, 1000, A::CentroCentro, CeldasStock::formatoCaducidad},
               {u"Unidades"_s, 0, A::DerechaCentro, formatoCantidad}}}};
 }
 
@@ -65,20 +65,20 @@ frmInventarioLotes2::frmInventarioLotes2(QWidget *parent)
     : frmInventarioLotes(diseno(), {75, 75, 4740, 1230}, parent)
 {
     QLabel *lblCaducidad = crearFecha({105, 405, 810, 195}, {960, 330, 1320, 315});
-    QLabel *lblTono = Formulario::etiqueta(manual->marco(), u"lblTono"_s, u"Tono:"_s, {2565, 405, 420, 195});
+    QLabel *lblTono = Formulario::etiqueta(m_manual->marco(), u"lblTono"_s, u"Tono:"_s, {2565, 405, 420, 195});
     kxTono = crearCaja(u"kxTono"_s, 20, {3150, 345, 1425, 315});
-    QLabel *lblCalibre = Formulario::etiqueta(manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {2565, 825, 525, 195});
+    QLabel *lblCalibre = Formulario::etiqueta(m_manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {2565, 825, 525, 195});
     kxCalibre = crearCaja(u"kxCalibre"_s, 20, {3150, 765, 1425, 315});
     introLlevaAAceptar(kxCalibre);
-    lista->marcarCaducados(Fecha);
-    lista->buscarAlTeclear(TonoLote);
+    m_lista->marcarCaducados(Fecha);
+    m_lista->buscarAlTeclear(TonoLote);
     Formulario::posicionesTab({{vsLotes, 0},
                                {cmdAceptar, 1},
                                {cmdCancelar, 2},
                                {txtCaducidad, 3},
                                {kxTono, 4},
                                {kxCalibre, 5},
-                               {manual->marco(), 6},
+                               {m_manual->marco(), 6},
                                {lblCaducidad, 7},
                                {lblTono, 8},
                                {lblCalibre, 9}});
@@ -104,21 +104,21 @@ FilaOrigen frmInventarioLotes2::filaDeRegistro(const Registros &registro) const
 {
     // Read by position: the select list above fixes the order; the lot code
     // is selected but not shown.
-    const QVariant campoCantidad = registro.Campo(5);
+    const QVariant campoCantidad = registro.campo(5);
     const std::optional<Currency> cantidad = Currency::fromVariant(campoCantidad);
     const bool exacta = cantidad && cantidad->raw() != FilaOrigen::SinValor;
     FilaOrigen fila;
     fila.linea =
-        LineaRejilla::unir({registro.Campo(0).toString(), registro.Campo(3).toString(), registro.Campo(4).toString(),
+        LineaRejilla::unir({registro.campo(0).toString(), registro.campo(3).toString(), registro.campo(4).toString(),
                             QString(), exacta ? QString() : campoCantidad.toString()});
-    fila.valores = {CeldasStock::ValorCaducidad(registro.Campo(2)), exacta ? cantidad->raw() : FilaOrigen::SinValor};
+    fila.valores = {CeldasStock::valorCaducidad(registro.campo(2)), exacta ? cantidad->raw() : FilaOrigen::SinValor};
     return fila;
 }
 
 void frmInventarioLotes2::tomarFila(int fila)
 {
-    terminarConLote(lista->claveDeFila(fila), QString(), lista->fecha(fila, Fecha), lista->texto(fila, TonoLote),
-                    lista->texto(fila, CalibreLote));
+    terminarConLote(m_lista->claveDeFila(fila), QString(), m_lista->fecha(fila, Fecha), m_lista->texto(fila, TonoLote),
+                    m_lista->texto(fila, CalibreLote));
 }
 
 void frmInventarioLotes2::aceptarManual()
@@ -129,17 +129,17 @@ void frmInventarioLotes2::aceptarManual()
     const QString tono = kxTono->text();
     const QString calibre = kxCalibre->text();
     if (tono.isEmpty()) {
-        Mensajes::Atencion(this, u"El tono del lote es obligatorio."_s);
+        Mensajes::atencion(this, u"El tono del lote es obligatorio."_s);
         kxTono->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (calibre.isEmpty()) {
-        Mensajes::Atencion(this, u"El calibre del lote es obligatorio."_s);
+        Mensajes::atencion(this, u"El calibre del lote es obligatorio."_s);
         kxCalibre->setFocus(Qt::OtherFocusReason);
         return;
     }
     const qint32 clave = claveTecleada({{TonoLote, tono}, {Fecha, txtCaducidad->Valor()}, {CalibreLote, calibre}});
-    terminarConLote(clave, QString(), FechaDeTexto(*caducidad), tono, calibre);
+    terminarConLote(clave, QString(), fechaDeTexto(*caducidad), tono, calibre);
 }
 
 } // namespace NVLALotes

@@ -23,14 +23,14 @@ const Campos Salida{"Cod_Lote", "Lote", "Caducidad", "Tono", "Calibre"};
 
 void frmclsLotesInventario::Show(qint16 Modal, QWidget *OwnerForm)
 {
-    EjecutarShow(u"frmclsLotesInventario"_s, Modal, OwnerForm, Result, [this](int modelo) {
+    ejecutarShow(u"frmclsLotesInventario"_s, Modal, OwnerForm, Result, [this](int modelo) {
         switch (modelo) {
         case 1:
         case 4:
             // No lots are counted: every line takes the generic lot.
             return PlanModelo::inmediato([this] {
                 Cod_Lote = 1;
-                Caducidad = FechaNula();
+                Caducidad = fechaNula();
                 Result = true;
             });
         case 2:

@@ -46,19 +46,19 @@ void frmLotesDatos::cargarCaducidad(const QString &textoFecha)
 bool frmLotesDatos::aceptarCaducidad()
 {
     if (!PedirCaducidad) {
-        Caducidad = FechaNula();
+        Caducidad = fechaNula();
         return true;
     }
     const QString valor = txtCaducidad->Valor();
-    if (!EsFecha(valor)) {
-        Mensajes::Atencion(this, u"Especifique la fecha de caducidad"_s);
+    if (!esFecha(valor)) {
+        Mensajes::atencion(this, u"Especifique la fecha de caducidad"_s);
         txtCaducidad->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    const QDate fecha = FechaDeTexto(valor);
+    const QDate fecha = fechaDeTexto(valor);
     // Returns (zero or negative units) may carry any date; stock coming in may not be expired.
     if (Unidades > Currency(0) && fecha < QDate::currentDate()) {
-        Mensajes::Atencion(this, u"La fecha de caducidad tiene que ser mayor a la fecha actual"_s);
+        Mensajes::atencion(this, u"La fecha de caducidad tiene que ser mayor a la fecha actual"_s);
         txtCaducidad->setFocus(Qt::OtherFocusReason);
         return false;
     }

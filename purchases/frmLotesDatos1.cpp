@@ -28,18 +28,18 @@ void frmLotesDatos1::Cargar()
 {
     txtLote->setText(Lote);
     // The null date and dates of no real lot (up to 01/01/2000) show an empty box.
-    cargarCaducidad(Caducidad > QDate(2000, 1, 1) ? TextoDeFecha(Caducidad) : QString());
-    LeerEtiquetasGs1(txtLote, txtCaducidad);
+    cargarCaducidad(Caducidad > QDate(2000, 1, 1) ? textoDeFecha(Caducidad) : QString());
+    leerEtiquetasGs1(txtLote, txtCaducidad);
     txtLote->setFocus(Qt::OtherFocusReason);
 }
 
 void frmLotesDatos1::aceptar()
 {
-    const bool loteObligatorio = ValorBooleano(
+    const bool loteObligatorio = valorBooleano(
         ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_NroObligatorio"_s), u"frmLotesDatos1"_s);
     // Only the empty text is refused: blanks are a lot code the host accepts.
     if (loteObligatorio && txtLote->text().isEmpty()) {
-        Mensajes::Atencion(this, u"Especifique el código de lote"_s);
+        Mensajes::atencion(this, u"Especifique el código de lote"_s);
         txtLote->setFocus(Qt::OtherFocusReason);
         return;
     }

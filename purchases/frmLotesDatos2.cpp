@@ -28,7 +28,7 @@ void frmLotesDatos2::Cargar()
     txtTono->setText(Tono);
     txtCalibre->setText(Calibre);
     // Unlike the lot-code dialog, the stored expiry shows whatever it is, the null date included.
-    cargarCaducidad(TextoDeFecha(Caducidad));
+    cargarCaducidad(textoDeFecha(Caducidad));
     if (PedirCaducidad)
         txtCaducidad->setFocus(Qt::OtherFocusReason);
     else
@@ -40,7 +40,7 @@ void frmLotesDatos2::aceptar()
     if (!aceptarCaducidad())
         return;
     if (txtTono->text().isEmpty() && txtCalibre->text().isEmpty()) {
-        Mensajes::Atencion(this, u"Debe especificar Tono y/o Calibre"_s);
+        Mensajes::atencion(this, u"Debe especificar Tono y/o Calibre"_s);
         return;
     }
     Lote.clear();

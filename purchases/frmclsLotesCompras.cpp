@@ -25,13 +25,13 @@ template<class Dialogo> PlanModelo planDialogo(frmclsLotesCompras &clase)
 
 void frmclsLotesCompras::Show(qint16 Modal, QWidget *OwnerForm)
 {
-    EjecutarShow(u"frmclsLotesCompras"_s, Modal, OwnerForm, Result, [this](int modelo) {
+    ejecutarShow(u"frmclsLotesCompras"_s, Modal, OwnerForm, Result, [this](int modelo) {
         switch (modelo) {
         case 1:
             // Lots without data: nothing to ask.
             return PlanModelo::inmediato([this] {
                 Lote.clear();
-                Caducidad = FechaNula();
+                Caducidad = fechaNula();
                 Result = true;
             });
         case 2:

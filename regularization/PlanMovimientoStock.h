@@ -14,7 +14,7 @@ namespace NVLALotes {
 // the tone/caliber (2) or the lot (3) dialog with the inputs `entrada` gives.
 // Either dialog gives back all five outputs, the ones of the other lot model
 // empty.
-template<class Clase> PlanModelo PlanMovimientoStock(Clase &clase, int modelo, const std::function<Campos()> &entrada)
+template<class Clase> PlanModelo planMovimientoStock(Clase &clase, int modelo, const std::function<Campos()> &entrada)
 {
     const Campos salida{"Cod_Lote", "Lote", "Caducidad", "Tono", "Calibre"};
     switch (modelo) {
@@ -22,7 +22,7 @@ template<class Clase> PlanModelo PlanMovimientoStock(Clase &clase, int modelo, c
     case 4:
         return PlanModelo::inmediato([&clase] {
             clase.Cod_Lote = 1;
-            clase.Caducidad = FechaNula();
+            clase.Caducidad = fechaNula();
             clase.Result = true;
         });
     case 2:

@@ -21,7 +21,7 @@ frmLotesStockReg::~frmLotesStockReg() = default;
 QString frmLotesStockReg::consulta() const
 {
     // Both dialogs read the same columns; each shows the ones of its lot model.
-    return ReglasStockLotes::Consulta(u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre"_s,
+    return ReglasStockLotes::consulta(u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre"_s,
                                       ContextoCompartido::empresaRequerida().CodigoEmpresa(), Cod_Almacen, Cod_Articulo,
                                       EsNegativo);
 }

@@ -17,7 +17,7 @@ DialogoListaLotes::Diseno diseno()
             {5295, 7005},
             {2730, 6570, 1065, 365},
             {4005, 6570, 1065, 365},
-            {{75, 75, 5145, 6360}, CeldasStock::ColumnasLote(), Stock, -1}};
+            {{75, 75, 5145, 6360}, CeldasStock::columnasLote(), Stock, -1}};
 }
 
 } // namespace
@@ -25,20 +25,20 @@ DialogoListaLotes::Diseno diseno()
 frmLotesStockReg1::frmLotesStockReg1(QWidget *parent)
     : frmLotesStockReg(diseno(), parent)
 {
-    lista->marcarCaducados(Fecha);
-    lista->buscarAlTeclear(CodigoLote);
+    m_lista->marcarCaducados(Fecha);
+    m_lista->buscarAlTeclear(CodigoLote);
 }
 
 FilaOrigen frmLotesStockReg1::filaDeRegistro(const Registros &registro) const
 {
-    return CeldasStock::FilaLote(registro);
+    return CeldasStock::filaLote(registro);
 }
 
 void frmLotesStockReg1::tomarFila(int fila)
 {
     // Tone and caliber are no part of this lot model: they come back empty.
-    terminarConLote(lista->claveDeFila(fila), lista->texto(fila, CodigoLote), lista->fecha(fila, Fecha), QString(),
-                    QString());
+    terminarConLote(m_lista->claveDeFila(fila), m_lista->texto(fila, CodigoLote), m_lista->fecha(fila, Fecha),
+                    QString(), QString());
 }
 
 } // namespace NVLALotes

@@ -17,7 +17,7 @@ DialogoListaLotes::Diseno diseno()
             {5670, 7005},
             {3000, 6570, 1065, 365},
             {4275, 6570, 1065, 365},
-            {{75, 75, 5520, 6360}, CeldasStock::ColumnasTono(), Stock, -1}};
+            {{75, 75, 5520, 6360}, CeldasStock::columnasTono(), Stock, -1}};
 }
 
 } // namespace
@@ -25,21 +25,21 @@ DialogoListaLotes::Diseno diseno()
 frmLotesStockReg2::frmLotesStockReg2(QWidget *parent)
     : frmLotesStockReg(diseno(), parent)
 {
-    lista->marcarCaducados(Fecha);
-    lista->buscarAlTeclear(TonoLote);
+    m_lista->marcarCaducados(Fecha);
+    m_lista->buscarAlTeclear(TonoLote);
 }
 
 FilaOrigen frmLotesStockReg2::filaDeRegistro(const Registros &registro) const
 {
     // The lot code is read but not shown.
-    return CeldasStock::FilaTono(registro);
+    return CeldasStock::filaTono(registro);
 }
 
 void frmLotesStockReg2::tomarFila(int fila)
 {
     // The lot code is no part of this lot model: it comes back empty.
-    terminarConLote(lista->claveDeFila(fila), QString(), lista->fecha(fila, Fecha), lista->texto(fila, TonoLote),
-                    lista->texto(fila, CalibreLote));
+    terminarConLote(m_lista->claveDeFila(fila), QString(), m_lista->fecha(fila, Fecha), m_lista->texto(fila, TonoLote),
+                    m_lista->texto(fila, CalibreLote));
 }
 
 } // namespace NVLALotes

@@ -16,8 +16,8 @@ const Registro::Alta alta("E26860AB-5344-4968-8087-82426FB6941D",
 
 void frmclsLotesRegularizar::Show(qint16 Modal, QWidget *OwnerForm)
 {
-    EjecutarShow(u"frmclsLotesRegularizar"_s, Modal, OwnerForm, Result, [this](int modelo) {
-        return PlanMovimientoStock(*this, modelo, [] {
+    ejecutarShow(u"frmclsLotesRegularizar"_s, Modal, OwnerForm, Result, [this](int modelo) {
+        return planMovimientoStock(*this, modelo, [] {
             return Campos{"EsNegativo", "Cod_Almacen", "Cod_Articulo", "Unidades"};
         });
     });

@@ -16,11 +16,11 @@ const Registro::Alta alta("0220F91A-BDC4-425B-BCB0-6416F104DACA",
 
 void frmclsLotesTraspaso::Show(qint16 Modal, QWidget *OwnerForm)
 {
-    EjecutarShow(u"frmclsLotesTraspaso"_s, Modal, OwnerForm, Result, [this](int modelo) {
-        return PlanMovimientoStock(*this, modelo, [] {
+    ejecutarShow(u"frmclsLotesTraspaso"_s, Modal, OwnerForm, Result, [this](int modelo) {
+        return planMovimientoStock(*this, modelo, [] {
             // A transfer always takes stock out of the origin warehouse. The model
             // is read again for the caption, as the host may answer per call.
-            const QString titulo = LeerModeloLotes() == 2 ? u"Traspaso de Tono / Calibre"_s : u"Traspaso de Lote"_s;
+            const QString titulo = leerModeloLotes() == 2 ? u"Traspaso de Tono / Calibre"_s : u"Traspaso de Lote"_s;
             return Campos{Campo::fijoEnDialogo("EsNegativo", true), "Cod_Almacen", "Cod_Articulo", "Unidades",
                           Campo::fijoEnDialogo("windowTitle", titulo)};
         });

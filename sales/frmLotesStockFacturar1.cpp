@@ -26,7 +26,7 @@ DialogoListaLotes::Diseno diseno()
             {4905, 7005},
             {2220, 6570, 1065, 365},
             {3495, 6570, 1065, 365},
-            {{75, 1380, 4740, 5055}, CeldasStock::ColumnasLote(), Stock, -1}};
+            {{75, 1380, 4740, 5055}, CeldasStock::columnasLote(), Stock, -1}};
 }
 
 } // namespace
@@ -35,26 +35,27 @@ frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
     : frmLotesStockFacturar(diseno(), u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s, parent)
 {
     crearMarcoManual({75, 45, 4740, 1230});
-    Formulario::etiqueta(manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, {180, 375, 810, 195});
-    txtCaducidad = manual->fecha({1035, 300, 1320, 315});
-    Formulario::etiqueta(manual->marco(), u"lblLote"_s, u"Lote:"_s, {180, 795, 360, 195});
-    txtLote = manual->caja(u"txtLote"_s, 20, {1035, 735, 3555, 315});
+    Formulario::etiqueta(m_manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, {180, 375, 810, 195});
+    txtCaducidad = m_manual->fecha({1035, 300, 1320, 315});
+    Formulario::etiqueta(m_manual->marco(), u"lblLote"_s, u"Lote:"_s, {180, 795, 360, 195});
+    txtLote = m_manual->caja(u"txtLote"_s, 20, {1035, 735, 3555, 315});
     introLlevaAAceptar(txtLote);
-    lista->fijarSalidaArriba([](int fila) { return fila <= 1; });
-    lista->marcarCaducados(Fecha);
-    lista->buscarAlTeclear(CodigoLote);
-    manual->leerEtiquetasGs1(txtLote);
+    m_lista->fijarSalidaArriba([](int fila) { return fila <= 1; });
+    m_lista->marcarCaducados(Fecha);
+    m_lista->buscarAlTeclear(CodigoLote);
+    m_manual->leerEtiquetasGs1(txtLote);
     Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtLote});
 }
 
 FilaOrigen frmLotesStockFacturar1::filaDeRegistro(const Registros &registro) const
 {
-    return CeldasStock::FilaLote(registro);
+    return CeldasStock::filaLote(registro);
 }
 
 void frmLotesStockFacturar1::tomarFila(int fila)
 {
-    terminarConLote(lista->claveDeFila(fila), lista->texto(fila, CodigoLote), lista->fecha(fila, Fecha), Tono, Calibre);
+    terminarConLote(m_lista->claveDeFila(fila), m_lista->texto(fila, CodigoLote), m_lista->fecha(fila, Fecha), Tono,
+                    Calibre);
 }
 
 void frmLotesStockFacturar1::aceptarManual()
@@ -63,8 +64,8 @@ void frmLotesStockFacturar1::aceptarManual()
     if (!comprobarFechaManual())
         return;
     const QString lote = txtLote->text();
-    const qint32 clave = claveDelLoteTecleado({{Fecha, manual->textoFecha()}, {CodigoLote, lote}}, lote, {}, {});
-    terminarConLote(clave, lote, manual->fechaTecleada(), QString(), QString());
+    const qint32 clave = claveDelLoteTecleado({{Fecha, m_manual->textoFecha()}, {CodigoLote, lote}}, lote, {}, {});
+    terminarConLote(clave, lote, m_manual->fechaTecleada(), QString(), QString());
 }
 
 } // namespace NVLALotes

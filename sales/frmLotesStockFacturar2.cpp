@@ -25,7 +25,7 @@ DialogoListaLotes::Diseno diseno()
             {6015, 7005},
             {3570, 6570, 1065, 365},
             {4755, 6570, 1065, 365},
-            {{75, 1350, 5865, 5085}, CeldasStock::ColumnasTono(true), Stock, Bloqueo}};
+            {{75, 1350, 5865, 5085}, CeldasStock::columnasTono(true), Stock, Bloqueo}};
 }
 
 } // namespace
@@ -35,16 +35,16 @@ frmLotesStockFacturar2::frmLotesStockFacturar2(QWidget *parent)
           diseno(), u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s, parent)
 {
     crearMarcoManual({75, 45, 5865, 1230});
-    Formulario::etiqueta(manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, {255, 375, 810, 195});
-    txtCaducidad = manual->fecha({1110, 300, 1320, 315});
-    Formulario::etiqueta(manual->marco(), u"lblTono"_s, u"Tono:"_s, {3555, 375, 420, 195});
-    txtTono = manual->caja(u"txtTono"_s, 20, {4140, 315, 1425, 315});
-    Formulario::etiqueta(manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {3555, 795, 525, 195});
-    txtCalibre = manual->caja(u"txtCalibre"_s, 20, {4140, 735, 1425, 315});
-    introLlevaAAceptar(txtCalibre, [this] { return vsLotes->Row() > 0; });
-    lista->fijarSalidaArriba([](int fila) { return fila == 1; });
-    lista->marcarCaducados(Fecha);
-    lista->buscarAlTeclear(TonoLote);
+    Formulario::etiqueta(m_manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, {255, 375, 810, 195});
+    txtCaducidad = m_manual->fecha({1110, 300, 1320, 315});
+    Formulario::etiqueta(m_manual->marco(), u"lblTono"_s, u"Tono:"_s, {3555, 375, 420, 195});
+    txtTono = m_manual->caja(u"txtTono"_s, 20, {4140, 315, 1425, 315});
+    Formulario::etiqueta(m_manual->marco(), u"lblCalibre"_s, u"Calibre:"_s, {3555, 795, 525, 195});
+    txtCalibre = m_manual->caja(u"txtCalibre"_s, 20, {4140, 735, 1425, 315});
+    introLlevaAAceptar(txtCalibre, [this] { return vsLotes->row() > 0; });
+    m_lista->fijarSalidaArriba([](int fila) { return fila == 1; });
+    m_lista->marcarCaducados(Fecha);
+    m_lista->buscarAlTeclear(TonoLote);
 
     cmdContinuar =
         Formulario::boton(this, u"cmdContinuar"_s, u"C&ontinuar sin Tono / Calibre"_s, {195, 6570, 2325, 365});
@@ -67,13 +67,13 @@ void frmLotesStockFacturar2::antesDeCargar()
 
 FilaOrigen frmLotesStockFacturar2::filaDeRegistro(const Registros &registro) const
 {
-    return CeldasStock::FilaTono(registro, true);
+    return CeldasStock::filaTono(registro, true);
 }
 
 void frmLotesStockFacturar2::tomarFila(int fila)
 {
-    terminarConLote(lista->claveDeFila(fila), QString(), lista->fecha(fila, Fecha), lista->texto(fila, TonoLote),
-                    lista->texto(fila, CalibreLote));
+    terminarConLote(m_lista->claveDeFila(fila), QString(), m_lista->fecha(fila, Fecha), m_lista->texto(fila, TonoLote),
+                    m_lista->texto(fila, CalibreLote));
 }
 
 void frmLotesStockFacturar2::aceptarManual()
@@ -85,19 +85,19 @@ void frmLotesStockFacturar2::aceptarManual()
     const QString tono = txtTono->text();
     const QString calibre = txtCalibre->text();
     if (tono.isEmpty() && calibre.isEmpty()) {
-        Mensajes::Atencion(this, u"Debe especificar Tono y/o Calibre"_s);
+        Mensajes::atencion(this, u"Debe especificar Tono y/o Calibre"_s);
         txtTono->setFocus(Qt::OtherFocusReason);
         return;
     }
     // A typed lot is taken as it is: blocked or short of stock, it is the clerk's choice.
-    const qint32 clave = claveDelLoteTecleado({{TonoLote, tono}, {Fecha, manual->textoFecha()}, {CalibreLote, calibre}},
-                                              QString(), tono, calibre);
-    terminarConLote(clave, QString(), manual->fechaTecleada(), tono, calibre);
+    const qint32 clave = claveDelLoteTecleado(
+        {{TonoLote, tono}, {Fecha, m_manual->textoFecha()}, {CalibreLote, calibre}}, QString(), tono, calibre);
+    terminarConLote(clave, QString(), m_manual->fechaTecleada(), tono, calibre);
 }
 
 void frmLotesStockFacturar2::continuarSinLote()
 {
-    terminarConLote(0, QString(), FechaNula(), QString(), QString());
+    terminarConLote(0, QString(), fechaNula(), QString(), QString());
 }
 
 } // namespace NVLALotes

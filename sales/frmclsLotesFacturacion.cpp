@@ -41,7 +41,7 @@ Campos salidaDelModelo(int modelo)
 
 Campos salidaAlAceptar()
 {
-    return salidaDelModelo(LeerModeloLotes());
+    return salidaDelModelo(leerModeloLotes());
 }
 
 // Without lot stock (model 1) the line only records a lot code and expiry.
@@ -63,7 +63,7 @@ template<class Dialogo> PlanModelo planDesdeStock(frmclsLotesFacturacion &clase)
 
 void frmclsLotesFacturacion::Show(qint16 Modal, QWidget *OwnerForm)
 {
-    EjecutarShow(u"frmclsLotesFacturacion"_s, Modal, OwnerForm, Result, [this](int modelo) {
+    ejecutarShow(u"frmclsLotesFacturacion"_s, Modal, OwnerForm, Result, [this](int modelo) {
         switch (modelo) {
         case 1:
             return planSinStock(*this);
@@ -75,7 +75,7 @@ void frmclsLotesFacturacion::Show(qint16 Modal, QWidget *OwnerForm)
             // Lots are not tracked in stock: every line takes the generic lot.
             return PlanModelo::inmediato([this] {
                 Cod_Lote = 1;
-                Caducidad = FechaNula();
+                Caducidad = fechaNula();
                 Result = true;
             });
         default:

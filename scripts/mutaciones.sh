@@ -19,13 +19,13 @@ read -r -d '' TABLA <<'EOF' || true
 purchase Cancelar disconnected @@ purchases/frmLotesDatos.cpp @@ connect(cmdCancelar, &QAbstractButton::clicked, this, &frmLotesDatos::terminarCancelando); @@ // Cancelar disconnected
 sales Cancelar disconnected @@ foundation/lists/DialogoListaLotes.cpp @@ connect(cmdCancelar, &QAbstractButton::clicked, this, &DialogoListaLotes::terminarCancelando); @@ // Cancelar disconnected
 Enter in the grid no longer accepts @@ foundation/lists/ListaLotes.cpp @@ if (caracter == CodigosTecla::Intro) @@ if (caracter == -CodigosTecla::Intro)
-message text changed @@ purchases/frmLotesDatos1.cpp @@ Mensajes::Atencion(this, u"Especifique el código de lote"_s); @@ Mensajes::Atencion(this, u"Especifique el codigo de lote"_s);
-unexpected message on accept @@ purchases/frmLotesDatos2.cpp @@ Lote.clear(); @@ Lote.clear(); Mensajes::Atencion(this, u"Datos aceptados"_s);
+message text changed @@ purchases/frmLotesDatos1.cpp @@ Mensajes::atencion(this, u"Especifique el código de lote"_s); @@ Mensajes::atencion(this, u"Especifique el codigo de lote"_s);
+unexpected message on accept @@ purchases/frmLotesDatos2.cpp @@ Lote.clear(); @@ Lote.clear(); Mensajes::atencion(this, u"Datos aceptados"_s);
 control renamed @@ sales/frmLotesStockFacturar2.cpp @@ Formulario::boton(this, u"cmdContinuar"_s, @@ Formulario::boton(this, u"cmdSeguir"_s,
-stock comparison reversed @@ foundation/lists/DialogoListaLotes.cpp @@ if (comprobarStock() && lista->stockMostrado(fila) < Unidades) { @@ if (comprobarStock() && lista->stockMostrado(fila) > Unidades) {
+stock comparison reversed @@ foundation/lists/DialogoListaLotes.cpp @@ if (comprobarStock() && m_lista->stockMostrado(fila) < Unidades) { @@ if (comprobarStock() && m_lista->stockMostrado(fila) > Unidades) {
 automatic choice takes a short lot @@ foundation/core/rules/ReglasStockLotes.cpp @@ return !bloqueada && stockMostrado >= unidades; @@ return !bloqueada && stockMostrado > unidades;
-automatic choice off by one @@ foundation/lists/ListaLotes.cpp @@ return m_rejilla->BuscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) { @@ return m_rejilla->BuscarFila(m_filaAutomatica ? 3 : 1, [&](int fila) {
-blocked lot accepted @@ foundation/lists/DialogoListaLotes.cpp @@ if (lista->bloqueada(fila)) { @@ if (false) {
+automatic choice off by one @@ foundation/lists/ListaLotes.cpp @@ return m_rejilla->buscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) { @@ return m_rejilla->buscarFila(m_filaAutomatica ? 3 : 1, [&](int fila) {
+blocked lot accepted @@ foundation/lists/DialogoListaLotes.cpp @@ if (m_lista->bloqueada(fila)) { @@ if (false) {
 wrong copy-out field (purchases) @@ purchases/frmclsLotesCompras.cpp @@ Campos{"Lote", "Caducidad", "Tono", "Calibre"}); @@ Campos{"Lote", "Caducidad", "Tono"});
 wrong copy-out field (sales) @@ sales/frmLotesStockFacturar2.cpp @@ lista->texto(fila, CalibreLote)); @@ lista->texto(fila, TonoLote));
 query condition dropped @@ foundation/core/rules/ReglasStockLotes.cpp @@ u" AND b.Cod_Articulo = "_s + ValorSql::numero(articulo); @@ QString();
@@ -33,29 +33,29 @@ positive-stock WHERE fragment dropped @@ foundation/core/rules/ReglasStockLotes.
 expired date accepted today @@ purchases/frmLotesDatos.cpp @@ if (Unidades > Currency(0) && fecha < QDate::currentDate()) { @@ if (Unidades > Currency(0) && fecha < QDate::currentDate().addDays(-1)) {
 typed lot not trimmed @@ sales/frmLotesStockFacturar1.cpp @@ txtLote->setText(txtLote->text().trimmed()); @@ txtLote->setText(txtLote->text());
 model 1 keeps the host's lot @@ purchases/frmclsLotesCompras.cpp @@ Lote.clear(); @@ (void)0;
-error swallowed by the dialog @@ foundation/entry/VentanaLotes.cpp @@ Mensajes::Critico(this, tituloError(accion), error.Description()); @@ (void)accion;
+error swallowed by the dialog @@ foundation/entry/VentanaLotes.cpp @@ Mensajes::critico(this, tituloError(accion), error.Description()); @@ (void)accion;
 failed lot procedure half-written @@ foundation/core/database/DialectoQt.cpp @@ return {u"ROLLBACK"_s}; @@ return {u"COMMIT"_s};
-transaction not undone @@ foundation/core/database/Conexion.cpp @@ conexion.DeshacerTransaccion(); @@ (void)0;
+transaction not undone @@ foundation/core/database/Conexion.cpp @@ conexion.deshacerTransaccion(); @@ (void)0;
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
-sales outputs taken without reading the model again @@ sales/frmclsLotesFacturacion.cpp @@ return salidaDelModelo(LeerModeloLotes()); @@ return salidaDelModelo(3);
+sales outputs taken without reading the model again @@ sales/frmclsLotesFacturacion.cpp @@ return salidaDelModelo(leerModeloLotes()); @@ return salidaDelModelo(3);
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
-grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro, FormatoCaducidad}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, A::CentroCentro, FormatoCaducidad};
+grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro, formatoCaducidad}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, A::CentroCentro, formatoCaducidad};
 regularization checks stock when stock comes in @@ regularization/frmLotesStockReg.h @@ bool comprobarStock() const override { return EsNegativo; } @@ bool comprobarStock() const override { return true; }
 transfer lets a short lot go @@ regularization/frmclsLotesTraspaso.cpp @@ Campo::fijoEnDialogo("EsNegativo", true) @@ Campo::fijoEnDialogo("EsNegativo", false)
 inventory focus lost after the missing-data message @@ inventory/frmInventarioLotes1.cpp @@ txtCaducidad->setFocus(Qt::OtherFocusReason); @@ (void)0;
 inventory typed lot matched by lot code alone @@ inventory/frmInventarioLotes1.cpp @@ const qint32 clave = claveTecleada({{CodigoLote, lote}, {Fecha, txtCaducidad->Valor()}}); @@ const qint32 clave = claveTecleada({{CodigoLote, lote}});
 permissions of a control applied most restrictive first @@ security/clsControlSeg.cpp @@ u" ORDER BY c.Nombre, gc.Permiso ASC"_s; @@ u" ORDER BY c.Nombre, gc.Permiso DESC"_s;
 catalog counted as done before it is registered @@ security/clsControlSeg.cpp @@ if (m_catalogoHecho) @@ if (std::exchange(m_catalogoHecho, true))
-control of its own AccessLevel also gets the generic rules @@ security/clsControlSeg.cpp @@ if (!Ctrl || ReglasAcceso::AplicarNivelPropio(Ctrl, state)) @@ if (!Ctrl)
-catalog server name compared as the server reports it @@ foundation/core/catalog/CatalogoControles.cpp @@ servidor->Campo(0).toString().toUpper() == ServidorCatalogo(); @@ servidor->Campo(0).toString() == ServidorCatalogo();
+control of its own AccessLevel also gets the generic rules @@ security/clsControlSeg.cpp @@ if (!Ctrl || ReglasAcceso::aplicarNivelPropio(Ctrl, state)) @@ if (!Ctrl)
+catalog server name compared as the server reports it @@ foundation/core/catalog/CatalogoControles.cpp @@ servidor->campo(0).toString().toUpper() == servidorCatalogo(); @@ servidor->campo(0).toString() == servidorCatalogo();
 shared context outlived by Qt SQL @@ foundation/core/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
 GS1 label year a century off @@ foundation/core/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
 GS1 check digit not verified @@ foundation/core/values/Gs1.cpp @@ return digitoControlCorrecto(texto); @@ return true;
 GS1 character set 82 not checked @@ foundation/core/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
 GS1 identifier repeated with another value @@ foundation/core/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
-lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > FechaNula() && fecha < m_hoy; @@ return fecha > FechaNula() && fecha <= m_hoy;
-typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ return ValorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0; @@ return true;
+lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > fechaNula() && fecha < m_hoy; @@ return fecha > fechaNula() && fecha <= m_hoy;
+typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ return valorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0; @@ return true;
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false), @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), 0, false),
 stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
@@ -73,13 +73,13 @@ units wrap round on subtraction @@ foundation/core/values/Currency.h @@ if (qSub
 dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp @@ atarAlPropietario(*ventana, owner); @@ ventana->setParent(owner, ventana->windowFlags());
 recorder no longer counts a query's rows @@ foundation/core/database/ConexionGrabadora.cpp @@ ++(*m_envios)[m_indice].filas; @@ (void)0;
 join condition split inside a literal @@ foundation/core/database/TraduccionTSql.cpp @@ const QRegularExpressionMatch m = patron.match(literalesEnBlanco(sql)); @@ const QRegularExpressionMatch m = patron.match(sql);
-ODBC driver named by the host dropped @@ foundation/core/database/DialectoSqlServer.cpp @@ : !cadena.DriverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0; @@ : clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
+ODBC driver named by the host dropped @@ foundation/core/database/DialectoSqlServer.cpp @@ : !cadena.driverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0; @@ : clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
 stock kept as a value shown truncated @@ foundation/core/rules/ReglasStockLotes.cpp @@ const qint64 redondeado = qint64((magnitud + Centesima / 2) / Centesima * Centesima); @@ const qint64 redondeado = qint64(magnitud / Centesima * Centesima);
 rows read by a walk never shown @@ foundation/controls/ModeloRejillaOrigen.cpp @@ publicarDesde(m_publicadas); @@ (void)leyendo;
 designed tab position renumbered @@ sales/frmLotesStockFacturar2.cpp @@ {cmdContinuar, 10}}); @@ {cmdContinuar, 6}});
 window opens where its controls were created @@ foundation/entry/VentanaLotes.cpp @@ if (!focusWidget()) { @@ if (false) {
 warehouse record skipped without the article's expiry @@ stock/VentanaStockLotes.cpp @@ const bool caducidadAlmacen = caducidadDelAlmacen(); @@ const bool caducidadAlmacen = Control_Caducidad && caducidadDelAlmacen();
-controls mapped before any permission row @@ security/clsControlSeg.cpp @@ const auto filas = requerido(m_conexion, u"la conexión"_s).AbrirConsulta(textoPermisos(formulario, Usuario)); @@ MapaControles(); const auto filas = requerido(m_conexion, u"la conexión"_s).AbrirConsulta(textoPermisos(formulario, Usuario));
+controls mapped before any permission row @@ security/clsControlSeg.cpp @@ const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario)); @@ MapaControles(); const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario));
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

@@ -46,7 +46,7 @@ bool tomaFocoConTab(const QWidget *widget)
 
 } // namespace
 
-QList<QWidget *> De(const QWidget *formulario)
+QList<QWidget *> de(const QWidget *formulario)
 {
     QList<QWidget *> controles;
     if (!formulario)
@@ -67,7 +67,7 @@ QList<QWidget *> De(const QWidget *formulario)
     return controles;
 }
 
-bool EsElementoMatriz(const QWidget *control)
+bool esElementoMatriz(const QWidget *control)
 {
     const QVariant indice = control->property(PropiedadIndice);
     bool esEntero = false;
@@ -75,23 +75,23 @@ bool EsElementoMatriz(const QWidget *control)
     return indice.isValid() && esEntero;
 }
 
-QString Indice(const QWidget *control)
+QString indice(const QWidget *control)
 {
-    return EsElementoMatriz(control) ? QString::number(control->property(PropiedadIndice).toInt()) : QString();
+    return esElementoMatriz(control) ? QString::number(control->property(PropiedadIndice).toInt()) : QString();
 }
 
-QString Clave(const QWidget *control)
+QString clave(const QWidget *control)
 {
-    return control->objectName() + u'!' + Indice(control);
+    return control->objectName() + u'!' + indice(control);
 }
 
-std::optional<int> PosicionTabulacion(const QWidget *formulario, const QWidget *control)
+std::optional<int> posicionTabulacion(const QWidget *formulario, const QWidget *control)
 {
     if (const std::optional<int> dada = Formulario::posicionTab(control))
         return dada;
     if (!tomaFocoConTab(control) || !formulario)
         return std::nullopt;
-    const QList<QWidget *> controles = De(formulario);
+    const QList<QWidget *> controles = de(formulario);
     int posicion = 0;
     // The chain is circular and passes through the form itself; one lap is enough.
     for (QWidget *w = formulario->nextInFocusChain(); w && w != formulario; w = w->nextInFocusChain()) {

@@ -23,19 +23,19 @@ inline constexpr const char *PropiedadIndice = "Index";
 // widgets and Qt's own parts (names starting "qt_") are pieces of some control
 // and are not listed, though named widgets inside them are. Windows owned by
 // the form (dialogs, popups) are not part of it.
-NVLA_EXPORT QList<QWidget *> De(const QWidget *formulario);
+NVLA_EXPORT QList<QWidget *> de(const QWidget *formulario);
 
 // Whether the control is an element of a control array.
-NVLA_EXPORT bool EsElementoMatriz(const QWidget *control);
+NVLA_EXPORT bool esElementoMatriz(const QWidget *control);
 // The element's index as decimal text; "" outside a control array.
-NVLA_EXPORT QString Indice(const QWidget *control);
+NVLA_EXPORT QString indice(const QWidget *control);
 // The key that tells controls apart on one form: name, "!", index text.
-NVLA_EXPORT QString Clave(const QWidget *control);
+NVLA_EXPORT QString clave(const QWidget *control);
 
 // The control's place in the form's tab order: the position its form gave it,
 // else, for a control that takes the focus by Tab, its place in the form's
 // focus chain, counting only the form's controls; none for a control that
 // takes no focus.
-NVLA_EXPORT std::optional<int> PosicionTabulacion(const QWidget *formulario, const QWidget *control);
+NVLA_EXPORT std::optional<int> posicionTabulacion(const QWidget *formulario, const QWidget *control);
 
 } // namespace NVLALotes::ColeccionControles

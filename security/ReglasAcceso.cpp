@@ -58,12 +58,12 @@ void fondoDelContenedor(QWidget *control)
 
 } // namespace
 
-bool AplicarNivelPropio(QWidget *control, qint32 permiso)
+bool aplicarNivelPropio(QWidget *control, qint32 permiso)
 {
     return escribir(control, "AccessLevel", permiso);
 }
 
-void AplicarReglaGenerica(QWidget *control, qint32 permiso)
+void aplicarReglaGenerica(QWidget *control, qint32 permiso)
 {
     switch (permiso) {
     case Visible:

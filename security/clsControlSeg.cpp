@@ -78,62 +78,62 @@ void clsControlSeg::SetStateAllControl()
 {
     try {
         RegistrarControles();
-        if (ValorBooleano(requerido(m_empresa, u"la empresa"_s).LeerParametro(u"NoProcesarPermisosControles"_s),
+        if (valorBooleano(requerido(m_empresa, u"la empresa"_s).LeerParametro(u"NoProcesarPermisosControles"_s),
                           Origen))
             return;
         aplicarPermisos();
         Q_EMIT AfterSetStateAllControls();
     } catch (const ErrorLotes &error) {
-        Mensajes::Critico(m_form, TituloError, error.Description());
+        Mensajes::critico(m_form, TituloError, error.Description());
     } catch (const std::exception &error) {
-        Mensajes::Critico(m_form, TituloError, QString::fromLocal8Bit(error.what()));
+        Mensajes::critico(m_form, TituloError, QString::fromLocal8Bit(error.what()));
     }
 }
 
 void clsControlSeg::aplicarPermisos()
 {
     const QString formulario = formularioRequerido(m_form).objectName();
-    const auto filas = requerido(m_conexion, u"la conexión"_s).AbrirConsulta(textoPermisos(formulario, Usuario));
-    const QList<QWidget *> controles = ColeccionControles::De(m_form);
-    // Rows of one control come from the least to the most restrictive, so the last one stays.
-    while (filas->Siguiente()) {
+    const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario));
+    const QList<QWidget *> controles = ColeccionControles::de(m_form);
+    // rows of one control come from the least to the most restrictive, so the last one stays.
+    while (filas->siguiente()) {
         // The map is built by the first row that needs it: a form without
         // permissions is never mapped, nor told of keys it repeats.
         const QHash<QString, qint32> &mapa = MapaControles();
-        const QString nombre = filas->Campo(u"Control").toString();
-        const QString clave = nombre + u'!' + filas->Campo(u"Indice").toString().trimmed();
+        const QString nombre = filas->campo(u"Control").toString();
+        const QString clave = nombre + u'!' + filas->campo(u"Indice").toString().trimmed();
         const auto posicion = mapa.constFind(clave);
         // A control no longer on the form (or no longer where the map saw it) keeps nothing.
         if (posicion == mapa.cend() || *posicion >= controles.size())
             continue;
         QWidget *control = controles.at(*posicion);
         if (control->objectName() == nombre)
-            setControlState(control, filas->Campo(u"Permiso").toInt());
+            setControlState(control, filas->campo(u"Permiso").toInt());
     }
 }
 
 void clsControlSeg::setControlState(QWidget *Ctrl, qint32 state)
 {
-    if (!Ctrl || ReglasAcceso::AplicarNivelPropio(Ctrl, state))
+    if (!Ctrl || ReglasAcceso::aplicarNivelPropio(Ctrl, state))
         return;
-    ReglasAcceso::AplicarReglaGenerica(Ctrl, state);
+    ReglasAcceso::aplicarReglaGenerica(Ctrl, state);
     Q_EMIT AfterSetStateControl(Ctrl, state);
 }
 
 bool clsControlSeg::EsMatriz(const QWidget *Ctrl) const
 {
-    return ColeccionControles::EsElementoMatriz(Ctrl);
+    return ColeccionControles::esElementoMatriz(Ctrl);
 }
 
 QString clsControlSeg::IndiceControl(const QWidget *Ctrl) const
 {
-    return EsMatriz(Ctrl) ? ColeccionControles::Indice(Ctrl) : QString();
+    return EsMatriz(Ctrl) ? ColeccionControles::indice(Ctrl) : QString();
 }
 
 QString clsControlSeg::OrdenTabulacion(const QWidget *Ctrl) const
 {
-    const std::optional<int> posicion = ColeccionControles::PosicionTabulacion(m_form, Ctrl);
-    return QString::number(posicion ? *posicion : ColeccionControles::De(m_form).size());
+    const std::optional<int> posicion = ColeccionControles::posicionTabulacion(m_form, Ctrl);
+    return QString::number(posicion ? *posicion : ColeccionControles::de(m_form).size());
 }
 
 const QHash<QString, qint32> &clsControlSeg::MapaControles()
@@ -141,13 +141,13 @@ const QHash<QString, qint32> &clsControlSeg::MapaControles()
     if (m_mapa)
         return *m_mapa;
     m_mapa = std::make_unique<QHash<QString, qint32>>();
-    const QList<QWidget *> controles = ColeccionControles::De(m_form);
+    const QList<QWidget *> controles = ColeccionControles::de(m_form);
     for (qint32 posicion = 0; posicion < controles.size(); ++posicion) {
         const QWidget *control = controles.at(posicion);
         const QString clave = control->objectName() + u'!' + IndiceControl(control);
         if (m_mapa->contains(clave)) {
             // What was mapped so far stays the map of this object.
-            Mensajes::Critico(m_form, u"NVLALotes"_s,
+            Mensajes::critico(m_form, u"NVLALotes"_s,
                               u"Esta clave ya está asociada a un elemento de esta colección.\n"_s +
                                   control->objectName() + IndiceControl(control));
             break;
@@ -163,9 +163,9 @@ void clsControlSeg::RegistrarControles()
         return;
     const QString formulario = formularioRequerido(m_form).objectName();
     QList<CatalogoControles::ControlCatalogo> controles;
-    for (const QWidget *control : ColeccionControles::De(m_form))
+    for (const QWidget *control : ColeccionControles::de(m_form))
         controles.append({control->objectName(), IndiceControl(control), OrdenTabulacion(control)});
-    CatalogoControles::Registrar(ContextoCompartido::conexionRequerida(), formulario, controles);
+    CatalogoControles::registrar(ContextoCompartido::conexionRequerida(), formulario, controles);
     // Only a registration that went through to the end is not repeated.
     m_catalogoHecho = true;
 }

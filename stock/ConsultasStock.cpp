@@ -31,20 +31,20 @@ QString mitadPendiente(const Claves &claves, const QString &lineas, const QStrin
 
 } // namespace
 
-QString StockArticulo(const Claves &claves)
+QString stockArticulo(const Claves &claves)
 {
     return u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock"_s +
            u" FROM Almacen_Articulos"_s + u" WHERE Cod_Empresa = "_s + numero(claves.empresa) +
            u" AND Cod_Almacen = "_s + numero(claves.almacen) + u" AND Cod_Articulo = "_s + numero(claves.articulo);
 }
 
-QString UnidadesPendientes(const Claves &claves)
+QString unidadesPendientes(const Claves &claves)
 {
     return u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega("_s + numero(claves.empresa) + u", "_s +
            numero(claves.almacen) + u", "_s + numero(claves.articulo) + u") AS Und"_s;
 }
 
-QString DocumentosPendientes(const Claves &claves)
+QString documentosPendientes(const Claves &claves)
 {
     return mitadPendiente(claves, u"Facturas_Lineas"_s, u"Facturas"_s, u"fn_FacturasLineasUndSuministradas"_s, u"F"_s,
                           true) +
@@ -54,7 +54,7 @@ QString DocumentosPendientes(const Claves &claves)
            u" ORDER BY f.Fecha, f.Hora, f.Codigo"_s;
 }
 
-QString Bloqueo(qint16 empresa, qint32 lote, bool bloquear)
+QString bloqueo(qint16 empresa, qint32 lote, bool bloquear)
 {
     return u"UPDATE Articulos_Lotes SET Bloqueado = "_s + numero(bloquear ? 1 : 0) + u" WHERE Cod_Empresa ="_s +
            numero(empresa) + u" AND Cod_Lote ="_s + numero(lote);

@@ -16,12 +16,12 @@ struct Claves
 
 // The article's warehouse stock plus what customers are still owed ("Stock"),
 // one record per stock record of the article in the warehouse.
-QString StockArticulo(const Claves &claves);
+QString stockArticulo(const Claves &claves);
 // The units of the article customers are still owed from the warehouse ("Und").
-QString UnidadesPendientes(const Claves &claves);
+QString unidadesPendientes(const Claves &claves);
 // The invoice and delivery-note lines that owe them, oldest first.
-QString DocumentosPendientes(const Claves &claves);
+QString documentosPendientes(const Claves &claves);
 // The change of a lot's block flag.
-QString Bloqueo(qint16 empresa, qint32 lote, bool bloquear);
+QString bloqueo(qint16 empresa, qint32 lote, bool bloquear);
 
 } // namespace NVLALotes::ConsultasStock

@@ -36,7 +36,7 @@ VentanaStockLotes::VentanaStockLotes(const Diseno &diseno, QWidget *parent)
 
     connect(cmdCrear, &QAbstractButton::clicked, this, [this] { protegido(u"Crear"_s, [this] { crear(); }); });
     connect(cmdSalir, &QAbstractButton::clicked, this, &QDialog::close);
-    connect(txtAlmacen, &kxAlmacen::AlmacenCambiado, this, [this] { llenar(); });
+    connect(txtAlmacen, &kxAlmacen::almacenCambiado, this, [this] { llenar(); });
 }
 
 VentanaStockLotes::~VentanaStockLotes() = default;
@@ -46,7 +46,7 @@ void VentanaStockLotes::Cargar()
     txtAlmacen->setConexion(ContextoCompartido::conexion());
     txtAlmacen->setEmpresa(ContextoCompartido::empresa());
     txtAlmacen->setAlmacen(Cod_Almacen);
-    lista->preparar();
+    m_lista->preparar();
     vsLotes->setMergeCells(1);
     prepararListas();
     // A warehouse that keeps no expiry dates turns the article's expiry off
@@ -76,17 +76,17 @@ bool VentanaStockLotes::comprobarPermisos()
     const QString origen = objectName() + u".Cargar"_s;
     qint32 menu = 0;
     {
-        const std::unique_ptr<Registros> formulario = ContextoCompartido::conexionRequerida().AbrirConsulta(
+        const std::unique_ptr<Registros> formulario = ContextoCompartido::conexionRequerida().abrirConsulta(
             u"SELECT IDMenu FROM SGD_Formularios WHERE Nombre = 'frmArticulos'"_s);
-        if (formulario->Siguiente())
-            menu = formulario->Campo(u"IdMenu").toInt();
+        if (formulario->siguiente())
+            menu = formulario->campo(u"IdMenu").toInt();
     }
     bool restringido = modComun::MenuRestringido(menu, QString(), 1);
     // Outside head office, only a host that lets shops edit articles keeps the
     // menu's answer.
     NVLAEMP &empresa = ContextoCompartido::empresaRequerida();
-    if (!ValorBooleano(empresa.LeerParametro(u"ArticulosHabModFichaTiendas"_s), origen) &&
-        !ValorBooleano(empresa.LeerParametro(u"OficinaCentral"_s), origen))
+    if (!valorBooleano(empresa.LeerParametro(u"ArticulosHabModFichaTiendas"_s), origen) &&
+        !valorBooleano(empresa.LeerParametro(u"OficinaCentral"_s), origen))
         restringido = true;
     return restringido;
 }
@@ -108,14 +108,14 @@ void VentanaStockLotes::llenar()
 
 void VentanaStockLotes::leerLotes(std::function<void(Currency)> cerrar)
 {
-    lista->vaciar();
+    m_lista->vaciar();
     auto total = std::make_shared<Currency>();
-    lista->llenar(
-        ReglasStockLotes::Consulta(
+    m_lista->llenar(
+        ReglasStockLotes::consulta(
             u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s,
             ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false),
         [this, total](const Registros &registro) {
-            *total += CeldasStock::Stock(registro);
+            *total += CeldasStock::stockDelLote(registro);
             return filaDeRegistro(registro);
         },
         [total, cerrar = std::move(cerrar)] { cerrar(*total); });
@@ -123,14 +123,14 @@ void VentanaStockLotes::leerLotes(std::function<void(Currency)> cerrar)
 
 void VentanaStockLotes::agregarFilaResumen(int columna, const QString &texto, bool negrita)
 {
-    QStringList celdas(vsLotes->Cols());
+    QStringList celdas(vsLotes->cols());
     celdas[columna] = texto;
-    vsLotes->AddItem(celdas.join(u'\t'));
-    const int fila = vsLotes->Rows() - 1;
+    vsLotes->addItem(celdas.join(u'\t'));
+    const int fila = vsLotes->rows() - 1;
     if (negrita)
         vsLotes->setCellFontBold(fila, columna, fila, columna, true);
     // The header's own shade, so the figure stands out as a summary.
-    vsLotes->setCellBackColor(fila, columna + 1, fila, vsLotes->Cols() - 1, vsLotes->BackColorFixed());
+    vsLotes->setCellBackColor(fila, columna + 1, fila, vsLotes->cols() - 1, vsLotes->backColorFixed());
 }
 
 void VentanaStockLotes::crear()
@@ -153,12 +153,12 @@ void VentanaStockLotes::crear()
     llamada.almacen = Cod_Almacen;
     llamada.articulo = Cod_Articulo;
     llamada.lote = compras.Lote;
-    llamada.caducidad = compras.Caducidad.isValid() ? compras.Caducidad : FechaNula();
+    llamada.caducidad = compras.Caducidad.isValid() ? compras.Caducidad : fechaNula();
     llamada.tono = compras.Tono;
     llamada.calibre = compras.Calibre;
     llamada.claveEntradaSalida = false;
     try {
-        ActualizarStockLote(ContextoCompartido::conexionRequerida(), llamada);
+        actualizarStockLote(ContextoCompartido::conexionRequerida(), llamada);
     } catch (const ErrorLotes &error) {
         // The window lists lots, it never uses the key: a procedure that
         // gives none back has still registered the lot.

@@ -56,7 +56,7 @@ frmLotesStockAlm1::frmLotesStockAlm1(QWidget *parent)
            {825, 135, 4245, 315},
            {270, 6165, 1155, 360},
            {3795, 6165, 1065, 360},
-           {{75, 630, 4980, 5445}, CeldasStock::ColumnasLote(CeldasStock::OrdenLote::LoteCaducidad), ColStock, -1}},
+           {{75, 630, 4980, 5445}, CeldasStock::columnasLote(CeldasStock::OrdenLote::LoteCaducidad), ColStock, -1}},
           parent)
 {
     // Both the list's and Create's messages carry the window's name as it was stored.
@@ -64,8 +64,8 @@ frmLotesStockAlm1::frmLotesStockAlm1(QWidget *parent)
     fijarAreaRedimensionable(5130, 6600);
     anclar(anclajes());
     Formulario::posicionesTab({{cmdSalir, 0}, {vsLotes, 1}, {txtAlmacen, 2}, {cmdCrear, 4}});
-    lista->marcarCaducados(ColCaducidad);
-    lista->buscarAlTeclear(ColLote);
+    m_lista->marcarCaducados(ColCaducidad);
+    m_lista->buscarAlTeclear(ColLote);
 }
 
 void frmLotesStockAlm1::mostrarBotones()
@@ -78,13 +78,13 @@ void frmLotesStockAlm1::mostrarBotones()
 
 FilaOrigen frmLotesStockAlm1::filaDeRegistro(const Registros &registro) const
 {
-    return CeldasStock::FilaLote(registro, CeldasStock::OrdenLote::LoteCaducidad);
+    return CeldasStock::filaLote(registro, CeldasStock::OrdenLote::LoteCaducidad);
 }
 
 void frmLotesStockAlm1::llenarListas()
 {
     leerLotes([this](Currency total) {
-        if (vsLotes->Rows() >= 2)
+        if (vsLotes->rows() >= 2)
             agregarFilaResumen(ColStock, Formatos::instancia().FormatearNumero(QVariant::fromValue(total), 2), true);
     });
 }

@@ -54,7 +54,7 @@ frmLotesStockAlm2::frmLotesStockAlm2(QWidget *parent)
                          {810, 105, 4245, 315},
                          {210, 4950, 1155, 360},
                          {12795, 4950, 1065, 360},
-                         {{60, 600, 4980, 4245}, CeldasStock::ColumnasTono(true, 900), ColStock, ColBloqueo}},
+                         {{60, 600, 4980, 4245}, CeldasStock::columnasTono(true, 900), ColStock, ColBloqueo}},
                         parent)
 {
     fijarNombreEnErrores(u"frmLotecStockAlm2"_s);
@@ -66,9 +66,9 @@ frmLotesStockAlm2::frmLotesStockAlm2(QWidget *parent)
     Formulario::posicionesTab(
         {{vsLotes, 0}, {txtAlmacen, 1}, {cmdSalir, 2}, {cmdBloquear, 4}, {vsAPE, 5}, {cmdCrear, 7}});
 
-    lista->marcarCaducados(ColCaducidad);
-    lista->buscarAlTeclear(ColTono);
-    connect(vsLotes, &Rejilla::FilaCambiada, this, &frmLotesStockAlm2::filaCambiada);
+    m_lista->marcarCaducados(ColCaducidad);
+    m_lista->buscarAlTeclear(ColTono);
+    connect(vsLotes, &Rejilla::filaCambiada, this, &frmLotesStockAlm2::filaCambiada);
     connect(cmdBloquear, &QAbstractButton::clicked, this, [this] { protegido(u"Bloquear"_s, [this] { bloquear(); }); });
 }
 
@@ -101,7 +101,7 @@ void frmLotesStockAlm2::mostrarBotones()
 
 FilaOrigen frmLotesStockAlm2::filaDeRegistro(const Registros &registro) const
 {
-    return CeldasStock::FilaTono(registro, true);
+    return CeldasStock::filaTono(registro, true);
 }
 
 void frmLotesStockAlm2::llenarListas()
@@ -111,7 +111,7 @@ void frmLotesStockAlm2::llenarListas()
     // that the documents that owe them show at once.
     auto pendientes = std::make_shared<std::optional<Currency>>();
     leerLotes([this, pendientes](Currency total) {
-        if (vsLotes->Rows() < 2) {
+        if (vsLotes->rows() < 2) {
             // Without lots the article's own stock stands in, owed units included,
             // so that deducting them below leaves what the warehouse holds.
             total += filasDeStock();
@@ -120,15 +120,15 @@ void frmLotesStockAlm2::llenarListas()
             *pendientes = leerPendientes();
         const Currency unidades = **pendientes;
         if (unidades != Currency()) {
-            vsLotes->AddItem(
+            vsLotes->addItem(
                 LineaRejilla::unir({QString(), QString(), numero(-unidades), Pendiente, Pendiente, Pendiente}));
             total -= unidades;
-            vsLotes->setMergeRow(vsLotes->Rows() - 1, true);
+            vsLotes->setMergeRow(vsLotes->rows() - 1, true);
         }
-        if (vsLotes->Rows() >= 2)
+        if (vsLotes->rows() >= 2)
             agregarFilaResumen(ColStock, numero(total), true);
     });
-    if (!lista->completa())
+    if (!m_lista->completa())
         *pendientes = leerPendientes();
 }
 
@@ -140,10 +140,10 @@ void frmLotesStockAlm2::listasLlenas()
 Currency frmLotesStockAlm2::filasDeStock()
 {
     Currency suma;
-    const std::unique_ptr<Registros> stock = ContextoCompartido::conexionRequerida().AbrirConsulta(
-        ConsultasStock::StockArticulo(claves(txtAlmacen->Almacen(), Cod_Articulo)));
-    while (stock->Siguiente()) {
-        const Currency valor = importe(stock->Campo(u"Stock"));
+    const std::unique_ptr<Registros> stock = ContextoCompartido::conexionRequerida().abrirConsulta(
+        ConsultasStock::stockArticulo(claves(txtAlmacen->Almacen(), Cod_Articulo)));
+    while (stock->siguiente()) {
+        const Currency valor = importe(stock->campo(u"Stock"));
         agregarFilaResumen(ColStock, numero(valor), false);
         suma += valor;
     }
@@ -156,45 +156,45 @@ Currency frmLotesStockAlm2::leerPendientes()
     Currency unidades;
     {
         const std::unique_ptr<Registros> pendientes =
-            ContextoCompartido::conexionRequerida().AbrirConsulta(ConsultasStock::UnidadesPendientes(clave));
-        if (pendientes->Siguiente())
-            unidades = importe(pendientes->Campo(u"Und"));
+            ContextoCompartido::conexionRequerida().abrirConsulta(ConsultasStock::unidadesPendientes(clave));
+        if (pendientes->siguiente())
+            unidades = importe(pendientes->campo(u"Und"));
     }
     vsAPE->setRows(1);
     if (unidades == Currency())
         return unidades;
     const std::unique_ptr<Registros> documentos =
-        ContextoCompartido::conexionRequerida().AbrirConsulta(ConsultasStock::DocumentosPendientes(clave));
+        ContextoCompartido::conexionRequerida().abrirConsulta(ConsultasStock::documentosPendientes(clave));
     const Formatos &formatos = Formatos::instancia();
-    while (documentos->Siguiente()) {
-        vsAPE->AddItem(LineaRejilla::unir(
-            {documentos->Campo(u"Cliente").toString(), documentos->Campo(u"Nombre").toString(),
-             documentos->Campo(u"Tipo").toString(), formatos.FormatearFecha(TextoDeFecha(documentos->Campo(u"Fecha"))),
-             documentos->Campo(u"Codigo").toString(), documentos->Campo(u"Unidades").toString()}));
+    while (documentos->siguiente()) {
+        vsAPE->addItem(LineaRejilla::unir(
+            {documentos->campo(u"Cliente").toString(), documentos->campo(u"Nombre").toString(),
+             documentos->campo(u"Tipo").toString(), formatos.FormatearFecha(textoDeFecha(documentos->campo(u"Fecha"))),
+             documentos->campo(u"Codigo").toString(), documentos->campo(u"Unidades").toString()}));
     }
     return unidades;
 }
 
 void frmLotesStockAlm2::filaCambiada()
 {
-    const int fila = vsLotes->Row();
+    const int fila = vsLotes->row();
     // The stock, pending and total rows have no key: nothing there to block.
-    cmdBloquear->setVisible(ValorNumerico(vsLotes->TextMatrix(fila, ColClave)) > 0 && !restringido());
-    cmdBloquear->setText(vsLotes->TextMatrix(fila, ColBloqueo) == Marca ? u"Desbloquear"_s : u"Bloquear"_s);
+    cmdBloquear->setVisible(valorNumerico(vsLotes->textMatrix(fila, ColClave)) > 0 && !restringido());
+    cmdBloquear->setText(vsLotes->textMatrix(fila, ColBloqueo) == Marca ? u"Desbloquear"_s : u"Bloquear"_s);
 }
 
 void frmLotesStockAlm2::bloquear()
 {
-    const int fila = vsLotes->Row();
+    const int fila = vsLotes->row();
     // What the clerk sees decides, not a fresh read: a lot blocked elsewhere
     // since the list was filled is blocked again.
-    const bool bloqueado = vsLotes->TextMatrix(fila, ColBloqueo) == Marca;
-    const auto lote = qint32(ValorNumerico(vsLotes->TextMatrix(fila, ColClave)));
+    const bool bloqueado = vsLotes->textMatrix(fila, ColBloqueo) == Marca;
+    const auto lote = qint32(valorNumerico(vsLotes->textMatrix(fila, ColClave)));
     try {
-        ContextoCompartido::conexionRequerida().Ejecutar(
-            ConsultasStock::Bloqueo(ContextoCompartido::empresaRequerida().CodigoEmpresa(), lote, !bloqueado));
+        ContextoCompartido::conexionRequerida().ejecutar(
+            ConsultasStock::bloqueo(ContextoCompartido::empresaRequerida().CodigoEmpresa(), lote, !bloqueado));
     } catch (const ErrorLotes &error) {
-        Mensajes::Critico(this, tituloError(u"Bloquear"_s),
+        Mensajes::critico(this, tituloError(u"Bloquear"_s),
                           (bloqueado ? u"No se ha podido desbloquear el lote; sigue bloqueado."_s
                                      : u"No se ha podido bloquear el lote; sigue libre."_s) +
                               u"\n\n"_s + error.Description());

@@ -19,7 +19,7 @@ const Campos Entrada{"Cod_Almacen", "Cod_Articulo", "Control_Lotes", "Control_Ca
 
 void frmclsLotesStock::Show(qint16 Modal, QWidget *OwnerForm)
 {
-    EjecutarShow(u"frmclsLotesStock"_s, Modal, OwnerForm, nullptr, [this](int modelo) {
+    ejecutarShow(u"frmclsLotesStock"_s, Modal, OwnerForm, nullptr, [this](int modelo) {
         switch (modelo) {
         case 2:
             return PlanModelo::ventana<frmLotesStockAlm2>(*this, Entrada);

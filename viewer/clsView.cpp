@@ -12,11 +12,11 @@ void clsView::Cargar(bool bolModal, qint16 intZoom)
     if (!m_report)
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"No se ha indicado el reporte que se quiere ver."_s,
                          u"clsView::Cargar"_s);
-    frmView &vista = frmView::Instancia();
+    frmView &vista = frmView::instancia();
     vista.Report(m_report);
     vista.MostrarGrupos = MostrarGrupos;
     vista.Zoom = intZoom;
-    vista.Mostrar(bolModal);
+    vista.mostrar(bolModal);
 }
 
 } // namespace NVLALotes

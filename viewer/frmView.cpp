@@ -76,7 +76,7 @@ frmView::frmView()
 
 frmView::~frmView() = default;
 
-frmView &frmView::Instancia()
+frmView &frmView::instancia()
 {
     std::unique_ptr<frmView> &ventana = compartida();
     if (!ventana) {
@@ -86,12 +86,12 @@ frmView &frmView::Instancia()
     return *ventana;
 }
 
-frmView *frmView::Cargada()
+frmView *frmView::cargada()
 {
     return compartida().get();
 }
 
-void frmView::Mostrar(bool modal)
+void frmView::mostrar(bool modal)
 {
     try {
         Cargar();

@@ -26,9 +26,9 @@ public:
     ~frmView() override;
 
     // The shared window, created now if there is none.
-    static frmView &Instancia();
+    static frmView &instancia();
     // The shared window if it is loaded; none otherwise.
-    static frmView *Cargada();
+    static frmView *cargada();
 
     bool MostrarGrupos = false;
     // 0 fits the page width; any other value is a percentage.
@@ -37,7 +37,7 @@ public:
 
     // Loads the report with the fields as set and shows the window: modal (it
     // returns once the window has closed) or modeless (it returns at once).
-    void Mostrar(bool modal);
+    void mostrar(bool modal);
     // The window's load: the viewer takes the report and the fields as set.
     void Cargar() override;
 

@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
         NVLALotes::frmclsLotesCompras lotes;
         // The company object before the connection, as a host that opens its database late.
         lotes.EmpresaNuvalia(empresa);
-        lotes.ConexionNuvalia(NVLALotes::Conexion::Abrir(u"Driver=SQLite;Database="_s + archivo));
+        lotes.ConexionNuvalia(NVLALotes::Conexion::abrir(u"Driver=SQLite;Database="_s + archivo));
         lotes.PedirCaducidad = true;
         lotes.Unidades = 12;
         lotes.Show(0);

@@ -16,7 +16,7 @@ BusquedaEnRejilla::BusquedaEnRejilla(Rejilla *rejilla, std::function<bool(int fi
     QElapsedTimer reloj;
     reloj.start();
     m_reloj = [reloj] { return reloj.elapsed(); };
-    connect(rejilla, &Rejilla::TeclaPulsada, this, [this](int caracter) { teclear(QChar(caracter)); });
+    connect(rejilla, &Rejilla::teclaPulsada, this, [this](int caracter) { teclear(QChar(caracter)); });
 }
 
 void BusquedaEnRejilla::teclear(QChar caracter)
@@ -30,7 +30,7 @@ void BusquedaEnRejilla::teclear(QChar caracter)
     int encontrada = -1;
     QString formateado;
     try {
-        encontrada = m_rejilla->BuscarFila(1, [&](int fila) {
+        encontrada = m_rejilla->buscarFila(1, [&](int fila) {
             return m_esBuscable(fila) &&
                    modelo.vista(fila, m_columna, formateado).startsWith(buscado, Qt::CaseInsensitive);
         });

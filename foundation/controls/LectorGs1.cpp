@@ -75,22 +75,22 @@ void LectorGs1::resolver()
     }
     m_resincronizar = true;
     // The label may have been scanned after a lot code the box already held.
-    std::optional<LecturaGs1> lectura = LeerGs1(m_tecleado, QDate::currentDate());
+    std::optional<LecturaGs1> lectura = leerGs1(m_tecleado, QDate::currentDate());
     if (!lectura && m_inicio > 0)
-        lectura = LeerGs1(QStringView(m_tecleado).sliced(m_inicio), QDate::currentDate());
+        lectura = leerGs1(QStringView(m_tecleado).sliced(m_inicio), QDate::currentDate());
     if (!lectura || (!lectura->lote && !lectura->caducidad))
         return;
     if (lectura->lote && lectura->lote->size() > m_lote->maxLength())
         return;
     m_lote->setText(lectura->lote.value_or(QString()));
     if (lectura->caducidad && m_caducidad && m_caducidad->isEnabled())
-        m_caducidad->setText(Formatos::instancia().FormatearFecha(TextoDeFecha(*lectura->caducidad)));
-    Q_EMIT Leido();
+        m_caducidad->setText(Formatos::instancia().FormatearFecha(textoDeFecha(*lectura->caducidad)));
+    Q_EMIT leido();
 }
 
-void LeerEtiquetasGs1(kxTextBox *lote, kxMaskEdBox *caducidad)
+void leerEtiquetasGs1(kxTextBox *lote, kxMaskEdBox *caducidad)
 {
-    if (Ampliaciones::Activa(Ampliaciones::LecturaGs1))
+    if (Ampliaciones::activa(Ampliaciones::LecturaGs1))
         new LectorGs1(lote, caducidad); // owned by the box
 }
 

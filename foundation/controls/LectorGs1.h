@@ -35,7 +35,7 @@ public:
 
 Q_SIGNALS:
     // A label was read into the boxes.
-    void Leido();
+    void leido();
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
@@ -58,6 +58,6 @@ private:
 
 // Reads labels into `lote` unless the host switched it off (parameter
 // "Lotes_LecturaGS1"); `caducidad` may be null. Called when the window loads.
-NVLA_EXPORT void LeerEtiquetasGs1(kxTextBox *lote, kxMaskEdBox *caducidad);
+NVLA_EXPORT void leerEtiquetasGs1(kxTextBox *lote, kxMaskEdBox *caducidad);
 
 } // namespace NVLALotes

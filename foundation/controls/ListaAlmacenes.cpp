@@ -46,14 +46,14 @@ ListaAlmacenes::ListaAlmacenes(QWidget *selector, const QList<DatosAlmacen> &alm
     m_rejilla->horizontalHeader()->setStretchLastSection(true);
     int filaActual = 1;
     for (const DatosAlmacen &almacen : almacenes) {
-        m_rejilla->AddItem(QString::number(almacen.codigo) + u'\t' + almacen.nombre);
+        m_rejilla->addItem(QString::number(almacen.codigo) + u'\t' + almacen.nombre);
         if (almacen.codigo == actual)
-            filaActual = m_rejilla->Rows() - 1;
+            filaActual = m_rejilla->rows() - 1;
     }
-    if (m_rejilla->Rows() > 1)
+    if (m_rejilla->rows() > 1)
         m_rejilla->setRow(filaActual);
 
-    connect(m_rejilla, &Rejilla::TeclaPulsada, this, [this](int caracter) {
+    connect(m_rejilla, &Rejilla::teclaPulsada, this, [this](int caracter) {
         if (caracter == CodigosTecla::Intro)
             elegir();
         else if (caracter == CodigosTecla::Escape)
@@ -64,7 +64,7 @@ ListaAlmacenes::ListaAlmacenes(QWidget *selector, const QList<DatosAlmacen> &alm
 
 void ListaAlmacenes::abrir()
 {
-    const int alto = m_rejilla->horizontalHeader()->height() + (std::min(m_rejilla->Rows() - 1, FilasVisibles) + 1) *
+    const int alto = m_rejilla->horizontalHeader()->height() + (std::min(m_rejilla->rows() - 1, FilasVisibles) + 1) *
                                                                    m_rejilla->verticalHeader()->defaultSectionSize();
     const int ancho = std::max(m_selector->width(), Twips::aPixelesX(AnchoCodigoTwips + AnchoNombreTwips) + 24);
     setGeometry(QRect(m_selector->mapToGlobal(QPoint(0, m_selector->height())), QSize(ancho, alto)));
@@ -75,17 +75,17 @@ void ListaAlmacenes::abrir()
 void ListaAlmacenes::cerrar()
 {
     close();
-    Q_EMIT Cerrada();
+    Q_EMIT cerrada();
 }
 
 void ListaAlmacenes::elegir()
 {
-    const int fila = m_rejilla->Row();
+    const int fila = m_rejilla->row();
     if (fila < 1)
         return;
-    const auto almacen = qint16(m_rejilla->TextMatrix(fila, 0).toInt());
+    const auto almacen = qint16(m_rejilla->textMatrix(fila, 0).toInt());
     cerrar();
-    Q_EMIT Elegido(almacen);
+    Q_EMIT elegido(almacen);
 }
 
 } // namespace NVLALotes

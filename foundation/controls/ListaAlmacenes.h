@@ -23,10 +23,10 @@ public:
     void abrir();
 
 Q_SIGNALS:
-    void Elegido(qint16 almacen);
+    void elegido(qint16 almacen);
     // Closed from the list itself, by a choice or by Escape; a click elsewhere
     // closes it too, but leaves the focus where the click put it.
-    void Cerrada();
+    void cerrada();
 
 private:
     void elegir();

@@ -19,12 +19,12 @@ void mostrar(QWidget *parent, QMessageBox::Icon icono, const QString &titulo, co
 
 } // namespace
 
-void Atencion(QWidget *parent, const QString &texto)
+void atencion(QWidget *parent, const QString &texto)
 {
     mostrar(parent, QMessageBox::Warning, TituloAtencion, texto);
 }
 
-void Critico(QWidget *parent, const QString &titulo, const QString &texto)
+void critico(QWidget *parent, const QString &titulo, const QString &texto)
 {
     mostrar(parent, QMessageBox::Critical, titulo, texto);
 }

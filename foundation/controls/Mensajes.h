@@ -13,8 +13,8 @@ namespace NVLALotes::Mensajes {
 NVLA_EXPORT extern const QString TituloAtencion; // "¡ Atención !"
 
 // A validation message: exclamation icon, OK, title "¡ Atención !".
-NVLA_EXPORT void Atencion(QWidget *parent, const QString &texto);
+NVLA_EXPORT void atencion(QWidget *parent, const QString &texto);
 // An error shown to the user: critical icon, OK, the given title.
-NVLA_EXPORT void Critico(QWidget *parent, const QString &titulo, const QString &texto);
+NVLA_EXPORT void critico(QWidget *parent, const QString &titulo, const QString &texto);
 
 } // namespace NVLALotes::Mensajes

@@ -127,8 +127,8 @@ bool ModeloRejilla::caducada(int fila) const
     // null date, which stands for "no expiry" and never counts.
     const std::optional<qint64> dia = valor(fila, m_columnaCaducidad);
     const QDate fecha =
-        dia ? QDate::fromJulianDay(*dia) : FechaDeTexto(celda(this->fila(fila).linea, m_columnaCaducidad));
-    return fecha > FechaNula() && fecha < m_hoy;
+        dia ? QDate::fromJulianDay(*dia) : fechaDeTexto(celda(this->fila(fila).linea, m_columnaCaducidad));
+    return fecha > fechaNula() && fecha < m_hoy;
 }
 
 QVariant ModeloRejilla::headerData(int section, Qt::Orientation orientation, int role) const
@@ -287,7 +287,7 @@ void ModeloRejilla::agregarFila(const QString &lineaTabulada)
     publicarDesde(antes);
 }
 
-void ModeloRejilla::anexar(FilaOrigen fila)
+void ModeloRejilla::anexar(const FilaOrigen &fila)
 {
     m_filas.append(Fila{primerasCeldas(fila.linea, m_columnas), fila.valores});
 }

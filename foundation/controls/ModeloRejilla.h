@@ -41,7 +41,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // Rows of the grid, the header included, whether or not the views know them yet.
+    // rows of the grid, the header included, whether or not the views know them yet.
     int filas() const { return int(m_filas.size()) + 1; }
     // Fewer rows drops the last ones with their formats; more adds empty rows.
     void fijarFilas(int filas);
@@ -84,7 +84,7 @@ public:
     // `col` in a merging row; (col, col) when the cell stands alone.
     std::pair<int, int> tramoUnido(int fila, int col) const;
 
-    // Rows taken from `origen` as they are needed: by the views as the list
+    // rows taken from `origen` as they are needed: by the views as the list
     // scrolls (fetchMore), or all at once by completar(). `origen` writes the
     // next row and answers false at the end, when it is dropped and `alAcabar`
     // runs once, free to append rows of its own.
@@ -98,7 +98,7 @@ public:
     void completar() { leerDelOrigen(std::numeric_limits<int>::max()); }
     bool canFetchMore(const QModelIndex &parent) const override;
     // The views' reads cannot take an exception: an error ends the list and is
-    // told through ErrorDeLectura.
+    // told through errorDeLectura.
     void fetchMore(const QModelIndex &parent) override;
 
     // While on, rows read from the source wait unseen and are told to the views
@@ -112,7 +112,7 @@ public:
     bool redibujar() const { return m_redibujar; }
 
 Q_SIGNALS:
-    void ErrorDeLectura(const QString &descripcion);
+    void errorDeLectura(const QString &descripcion);
 
 private:
     struct Fila
@@ -128,7 +128,7 @@ private:
     Qt::Alignment alineacion(int fila, int col) const;
     void avisarCambio(const RangoCeldas &rango);
     // Appends a row, its cells beyond the column count dropped, unseen by the views.
-    void anexar(FilaOrigen fila);
+    void anexar(const FilaOrigen &fila);
     // Tells the views of the rows appended from `antes` on, unless redraw is off.
     void publicarDesde(int antes);
 

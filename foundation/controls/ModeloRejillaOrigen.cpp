@@ -81,9 +81,9 @@ void ModeloRejilla::fetchMore(const QModelIndex &parent)
     try {
         leerDelOrigen(FilasPorLectura);
     } catch (const ErrorLotes &error) {
-        Q_EMIT ErrorDeLectura(error.Description());
+        Q_EMIT errorDeLectura(error.Description());
     } catch (const std::exception &error) {
-        Q_EMIT ErrorDeLectura(QString::fromLocal8Bit(error.what()));
+        Q_EMIT errorDeLectura(QString::fromLocal8Bit(error.what()));
     }
 }
 

@@ -64,22 +64,22 @@ Rejilla::Rejilla(QWidget *parent)
     colores.setColor(QPalette::Inactive, QPalette::HighlightedText, colores.color(QPalette::Active, QPalette::Text));
     setPalette(colores);
 
-    connect(m_modelo, &ModeloRejilla::ErrorDeLectura, this, &Rejilla::ErrorDeLectura);
+    connect(m_modelo, &ModeloRejilla::errorDeLectura, this, &Rejilla::errorDeLectura);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!m_cambiandoFila)
-            Q_EMIT FilaCambiada();
+            Q_EMIT filaCambiada();
     });
 }
 
 Rejilla::~Rejilla() = default;
 
-int Rejilla::Rows() const
+int Rejilla::rows() const
 {
     leerTodo();
     return m_modelo->filas();
 }
 
-bool Rejilla::TieneFilas() const
+bool Rejilla::tieneFilas() const
 {
     if (m_modelo->filas() == 1 && m_modelo->quedanFilasPorLeer())
         m_modelo->leerDelOrigen(1);
@@ -89,16 +89,16 @@ bool Rejilla::TieneFilas() const
 void Rejilla::setRows(int rows)
 {
     leerTodo();
-    const int antes = Row();
+    const int antes = this->row();
     m_cambiandoFila = true;
     m_modelo->fijarFilas(rows);
-    if (m_filaPendiente >= Rows())
+    if (m_filaPendiente >= this->rows())
         m_filaPendiente = 0;
     m_cambiandoFila = false;
     avisarSiCambiaFila(antes);
 }
 
-int Rejilla::Cols() const
+int Rejilla::cols() const
 {
     return m_modelo->columnas();
 }
@@ -106,11 +106,11 @@ int Rejilla::Cols() const
 void Rejilla::setCols(int cols)
 {
     m_modelo->fijarColumnas(cols);
-    m_anchosTwips.resize(Cols(), -1);
+    m_anchosTwips.resize(this->cols(), -1);
     aplicarUniones();
 }
 
-int Rejilla::Row() const
+int Rejilla::row() const
 {
     if (m_filaPendiente > 0)
         return m_filaPendiente;
@@ -121,7 +121,7 @@ int Rejilla::Row() const
 void Rejilla::setRow(int row)
 {
     comprobarFila(row);
-    const int antes = Row();
+    const int antes = this->row();
     m_cambiandoFila = true;
     m_filaPendiente = 0;
     if (row == 0)
@@ -134,7 +134,7 @@ void Rejilla::setRow(int row)
     avisarSiCambiaFila(antes);
 }
 
-QString Rejilla::TextMatrix(int row, int col) const
+QString Rejilla::textMatrix(int row, int col) const
 {
     comprobarFila(row);
     comprobarColumna(col);
@@ -156,7 +156,7 @@ void Rejilla::setColWidth(int col, int twips)
     setColumnWidth(col, Twips::aPixelesX(twips));
 }
 
-int Rejilla::ColWidth(int col) const
+int Rejilla::colWidth(int col) const
 {
     comprobarColumna(col);
     const int pixeles = columnWidth(col);
@@ -178,7 +178,7 @@ void Rejilla::setColHidden(int col, bool hidden)
     setColumnHidden(col, hidden);
 }
 
-bool Rejilla::ColHidden(int col) const
+bool Rejilla::colHidden(int col) const
 {
     comprobarColumna(col);
     return isColumnHidden(col);
@@ -202,18 +202,18 @@ void Rejilla::setCellBackColor(int row1, int col1, int row2, int col2, const QCo
     m_modelo->fijarColorFondo(rangoOrdenado(row1, col1, row2, col2), color);
 }
 
-QColor Rejilla::BackColorFixed() const
+QColor Rejilla::backColorFixed() const
 {
     return palette().color(QPalette::Button);
 }
 
-void Rejilla::AddItem(const QString &lineaTabulada)
+void Rejilla::addItem(const QString &lineaTabulada)
 {
     leerTodo();
     m_modelo->agregarFila(lineaTabulada);
 }
 
-void Rejilla::AddItemsFrom(std::function<bool(FilaOrigen &)> origen, std::function<void()> alAcabar)
+void Rejilla::addItemsFrom(std::function<bool(FilaOrigen &)> origen, std::function<void()> alAcabar)
 {
     constexpr int PrimerasFilas = 100;
     leerTodo();
@@ -221,7 +221,7 @@ void Rejilla::AddItemsFrom(std::function<bool(FilaOrigen &)> origen, std::functi
     m_modelo->leerDelOrigen(PrimerasFilas);
 }
 
-int Rejilla::BuscarFila(int desde, const std::function<bool(int)> &coincide) const
+int Rejilla::buscarFila(int desde, const std::function<bool(int)> &coincide) const
 {
     // The rows the walk reads reach the view together when it ends, however it ends.
     m_modelo->fijarLecturaEnBloque(true);
@@ -275,11 +275,11 @@ void Rejilla::setRedraw(bool redraw)
         return;
     }
     // The reset forgets the current row; the clerk must not see it move.
-    const int antes = Row();
+    const int antes = this->row();
     m_cambiandoFila = true;
     m_modelo->fijarRedibujar(true);
     m_filaPendiente = 0;
-    if (antes > 0 && antes < Rows())
+    if (antes > 0 && antes < rows())
         seleccionarFila(antes);
     m_cambiandoFila = false;
     aplicarUniones();
@@ -293,7 +293,7 @@ void Rejilla::focusInEvent(QFocusEvent *event)
     const QModelIndex actual = currentIndex();
     if (actual.isValid() && !selectionModel()->isRowSelected(actual.row()))
         selectionModel()->select(actual, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    Q_EMIT FocoRecibido();
+    Q_EMIT focoRecibido();
     viewport()->update();
 }
 
@@ -321,11 +321,11 @@ void Rejilla::keyPressEvent(QKeyEvent *event)
     const auto atendida = [&] { return yo.isNull() || (teniaFoco && !hasFocus()); };
 
     if (const int tecla = CodigosTecla::codigoTecla(event); tecla != 0)
-        Q_EMIT TeclaAbajo(tecla);
+        Q_EMIT teclaAbajo(tecla);
     if (atendida())
         return;
     if (const int caracter = CodigosTecla::codigoCaracter(event); caracter != 0)
-        Q_EMIT TeclaPulsada(caracter);
+        Q_EMIT teclaPulsada(caracter);
     if (atendida())
         return;
 
@@ -353,11 +353,11 @@ void Rejilla::actualizarUnion(int row)
     if (row == 0 || row > m_modelo->rowCount())
         return;
     const int fila = row - 1;
-    for (int col = 0; col < Cols(); col += columnSpan(fila, col)) {
+    for (int col = 0; col < cols(); col += columnSpan(fila, col)) {
         if (columnSpan(fila, col) > 1)
             setSpan(fila, col, 1, 1);
     }
-    for (int col = 0; col < Cols();) {
+    for (int col = 0; col < cols();) {
         const int ultima = m_modelo->tramoUnido(row, col).second;
         if (ultima > col)
             setSpan(fila, col, 1, ultima - col + 1);
@@ -368,7 +368,7 @@ void Rejilla::actualizarUnion(int row)
 void Rejilla::seleccionarFila(int row)
 {
     int col = currentIndex().isValid() ? currentIndex().column() : 0;
-    while (col < Cols() - 1 && isColumnHidden(col))
+    while (col < cols() - 1 && isColumnHidden(col))
         ++col;
     const QModelIndex destino = m_modelo->index(row - 1, col);
     selectionModel()->setCurrentIndex(destino, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -377,8 +377,8 @@ void Rejilla::seleccionarFila(int row)
 
 void Rejilla::avisarSiCambiaFila(int filaAntes)
 {
-    if (Row() != filaAntes)
-        Q_EMIT FilaCambiada();
+    if (row() != filaAntes)
+        Q_EMIT filaCambiada();
 }
 
 void Rejilla::comprobarFila(int row) const
@@ -400,7 +400,7 @@ void Rejilla::comprobarRango(int row1, int col1, int row2, int col2) const
 
 void Rejilla::comprobarColumna(int col) const
 {
-    if (col < 0 || col >= Cols())
+    if (col < 0 || col >= cols())
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"La columna %1 no existe en la lista"_s.arg(col), objectName());
 }
 

@@ -77,7 +77,7 @@ void kxAlmacen::setEmpresa(std::shared_ptr<NVLAEMP> empresa)
         return;
     const QVariant valor = m_empresa->LeerParametro(u"UsarDatosAlmacen"_s);
     if (!valor.isNull() && !valor.toString().trimmed().isEmpty())
-        m_usarDatosHost = ValorBooleano(valor, Origen);
+        m_usarDatosHost = valorBooleano(valor, Origen);
 }
 
 void kxAlmacen::setAlmacen(qint16 almacen)
@@ -176,8 +176,8 @@ void kxAlmacen::abrirListaDe(const QList<DatosAlmacen> &almacenes)
         return;
     }
     auto *lista = new ListaAlmacenes(this, almacenes, m_almacen);
-    connect(lista, &ListaAlmacenes::Cerrada, m_codigo, [this] { m_codigo->setFocus(Qt::PopupFocusReason); });
-    connect(lista, &ListaAlmacenes::Elegido, this, [this, almacenes](qint16 almacen) {
+    connect(lista, &ListaAlmacenes::cerrada, m_codigo, [this] { m_codigo->setFocus(Qt::PopupFocusReason); });
+    connect(lista, &ListaAlmacenes::elegido, this, [this, almacenes](qint16 almacen) {
         for (const DatosAlmacen &datos : almacenes) {
             if (datos.codigo == almacen)
                 elegir(datos.codigo, datos.nombre);
@@ -191,7 +191,7 @@ void kxAlmacen::elegir(qint16 almacen, const QString &nombre)
     const qint16 anterior = m_almacen;
     mostrar(almacen, nombre);
     if (almacen != anterior)
-        Q_EMIT AlmacenCambiado(almacen);
+        Q_EMIT almacenCambiado(almacen);
 }
 
 void kxAlmacen::rechazar(const QString &mensaje)
@@ -199,7 +199,7 @@ void kxAlmacen::rechazar(const QString &mensaje)
     // The box shows its warehouse again before the message takes the focus,
     // so that the focus leaving it confirms nothing a second time.
     mostrar(m_almacen, m_nombre->text());
-    Mensajes::Atencion(this, mensaje);
+    Mensajes::atencion(this, mensaje);
     m_codigo->setFocus();
     m_codigo->selectAll();
 }
@@ -226,7 +226,7 @@ bool kxAlmacen::protegido(const std::function<void()> &accion)
         return true;
     } catch (const ErrorLotes &error) {
         mostrar(m_almacen, m_nombre->text());
-        Mensajes::Critico(this, Origen, error.Description());
+        Mensajes::critico(this, Origen, error.Description());
         return false;
     }
 }

@@ -43,7 +43,7 @@ public:
 
     qint16 Almacen() const { return m_almacen; }
     // Shows the warehouse given by code; the clerk did not choose it, so
-    // AlmacenCambiado is not emitted. A code the company lacks is shown
+    // almacenCambiado is not emitted. A code the company lacks is shown
     // without a name.
     void setAlmacen(qint16 almacen);
 
@@ -57,7 +57,7 @@ public:
 
 Q_SIGNALS:
     // The clerk chose a warehouse other than the one shown.
-    void AlmacenCambiado(qint16 almacen);
+    void almacenCambiado(qint16 almacen);
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;

@@ -64,7 +64,7 @@ void kxMaskEdBox::mostrarCalendario()
     calendario->setWindowFlags(Qt::Popup);
     calendario->setAttribute(Qt::WA_DeleteOnClose);
     const QString valor = Valor();
-    calendario->setSelectedDate(EsFecha(valor) ? FechaDeTexto(valor) : QDate::currentDate());
+    calendario->setSelectedDate(esFecha(valor) ? fechaDeTexto(valor) : QDate::currentDate());
     connect(calendario, &QCalendarWidget::activated, this, [this, calendario](QDate fecha) {
         setText(fecha.toString(FormatoFecha));
         calendario->close();

@@ -15,7 +15,7 @@ kxTextBox::kxTextBox(QWidget *parent)
 void kxTextBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    Q_EMIT FocoRecibido();
+    Q_EMIT focoRecibido();
 }
 
 void kxTextBox::keyPressEvent(QKeyEvent *event)
@@ -25,12 +25,12 @@ void kxTextBox::keyPressEvent(QKeyEvent *event)
     QPointer<kxTextBox> yo(this);
     const int tecla = CodigosTecla::codigoTecla(event);
     if (tecla != 0)
-        Q_EMIT TeclaAbajo(tecla);
+        Q_EMIT teclaAbajo(tecla);
     if (!yo || !hasFocus())
         return;
     const int caracter = CodigosTecla::codigoCaracter(event);
     if (caracter != 0)
-        Q_EMIT TeclaPulsada(caracter);
+        Q_EMIT teclaPulsada(caracter);
     if (!yo || !hasFocus())
         return;
 

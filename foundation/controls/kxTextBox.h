@@ -23,9 +23,9 @@ public:
     bool keyEnterChangeFocus = false;
 
 Q_SIGNALS:
-    void FocoRecibido();
-    void TeclaAbajo(int codigoTecla);
-    void TeclaPulsada(int codigoCaracter);
+    void focoRecibido();
+    void teclaAbajo(int codigoTecla);
+    void teclaPulsada(int codigoCaracter);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -22,7 +22,7 @@ QString textoDelModelo()
 
 int modeloDeTexto(const QString &texto)
 {
-    const double modelo = ValorNumerico(texto);
+    const double modelo = valorNumerico(texto);
     // 2.5 is no model: only whole values 1 to 4 pick a dialog.
     return modelo == std::trunc(modelo) && std::abs(modelo) < 1000 ? int(modelo) : 0;
 }
@@ -55,12 +55,12 @@ void mostrar(VentanaLotes &ventana, qint16 modal)
 
 } // namespace
 
-int LeerModeloLotes()
+int leerModeloLotes()
 {
     return modeloDeTexto(textoDelModelo());
 }
 
-void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
+void ejecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
                   const std::function<PlanModelo(int)> &planDelModelo)
 {
     const QString origen = clase + u".Show"_s;

@@ -63,7 +63,7 @@ public:
     }
 
 private:
-    friend void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
+    friend void ejecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
                              const std::function<PlanModelo(int modelo)> &planDelModelo);
 
     std::function<void()> m_responder;
@@ -75,19 +75,19 @@ private:
 };
 
 // The lot model of the installation: numeric value of "Lotes_ModeloUsar".
-int LeerModeloLotes();
+int leerModeloLotes();
 
 // The one Show of every entry class: reads the lot model, asks the class for
 // its plan, and runs it. `result` is the class's Result field, null for a class
 // that has none. A plan that answers at once ignores Modal; an unknown model,
 // or a Modal other than 0 or 1 for a window, throws ErrorLotes before any
 // field changes.
-void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
+void ejecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool *result,
                   const std::function<PlanModelo(int modelo)> &planDelModelo);
-inline void EjecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
+inline void ejecutarShow(const QString &clase, qint16 modal, QWidget *owner, bool &result,
                          const std::function<PlanModelo(int modelo)> &planDelModelo)
 {
-    EjecutarShow(clase, modal, owner, &result, planDelModelo);
+    ejecutarShow(clase, modal, owner, &result, planDelModelo);
 }
 
 } // namespace NVLALotes

@@ -52,7 +52,7 @@ const IdentidadClase *buscar(const QString &claseIdONombre)
 
 } // namespace
 
-std::unique_ptr<ClaseEntradaLotes> CrearClase(const QString &claseIdONombre)
+std::unique_ptr<ClaseEntradaLotes> crearClase(const QString &claseIdONombre)
 {
     const QString origen = u"NVLALotes.Registro"_s;
     const IdentidadClase *identidad = buscar(claseIdONombre);

@@ -13,7 +13,7 @@ namespace NVLALotes::Registro {
 /// Creates an entry class from its class identifier (with or without braces, any
 /// case) or its name. An unknown identity or a class this build does not have
 /// throws ErrorLotes (NumeroError::ClaseNoDisponible).
-NVLA_EXPORT std::unique_ptr<ClaseEntradaLotes> CrearClase(const QString &claseIdONombre);
+NVLA_EXPORT std::unique_ptr<ClaseEntradaLotes> crearClase(const QString &claseIdONombre);
 
 using Fabrica = std::function<std::unique_ptr<ClaseEntradaLotes>()>; ///< What creates one entry class.
 

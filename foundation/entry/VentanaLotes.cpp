@@ -61,7 +61,7 @@ void VentanaLotes::anclar(const Anclaje::Ajustes &ajustes)
 
 void VentanaLotes::falloAlLeer(const ErrorLotes &error)
 {
-    Mensajes::Critico(this, tituloError(u"Cargar"_s), error.Description());
+    Mensajes::critico(this, tituloError(u"Cargar"_s), error.Description());
 }
 
 void VentanaLotes::protegido(const QString &accion, const std::function<void()> &manejador)
@@ -71,9 +71,9 @@ void VentanaLotes::protegido(const QString &accion, const std::function<void()> 
     } catch (const ErrorDeCarga &) {
         return;
     } catch (const ErrorLotes &error) {
-        Mensajes::Critico(this, tituloError(accion), error.Description());
+        Mensajes::critico(this, tituloError(accion), error.Description());
     } catch (const std::exception &error) {
-        Mensajes::Critico(this, tituloError(accion), QString::fromLocal8Bit(error.what()));
+        Mensajes::critico(this, tituloError(accion), QString::fromLocal8Bit(error.what()));
     }
 }
 

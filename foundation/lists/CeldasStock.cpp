@@ -22,7 +22,7 @@ QString formatoStock(qint64 bruto)
 
 using A = Rejilla::Alineacion;
 const ListaLotes::Columna ColumnaStock{u"Stock"_s, 1200, A::DerechaCentro, formatoStock};
-const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro, FormatoCaducidad};
+const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro, formatoCaducidad};
 
 // A stock cell: its exact value, or the text of one only a double can show.
 struct CeldaStock
@@ -33,7 +33,7 @@ struct CeldaStock
 
 CeldaStock stock(const Registros &registro)
 {
-    const QVariant campo = registro.Campo(CampoStock);
+    const QVariant campo = registro.campo(CampoStock);
     const std::optional<Currency> importe = Formatos::instancia().importe(campo);
     if (importe && importe->raw() != FilaOrigen::SinValor)
         return {importe->raw(), {}};
@@ -44,7 +44,7 @@ FilaOrigen conValores(QString linea, const CeldaStock &stock, const Registros &r
 {
     FilaOrigen fila;
     fila.linea = std::move(linea);
-    fila.valores = {stock.valor, ValorCaducidad(registro.Campo(Fecha))};
+    fila.valores = {stock.valor, valorCaducidad(registro.campo(Fecha))};
     return fila;
 }
 
@@ -52,20 +52,20 @@ FilaOrigen conValores(QString linea, const CeldaStock &stock, const Registros &r
 // shows the lot blocked in every window; a lot without the flag is free.
 QString marcaBloqueo(const Registros &registro)
 {
-    const QVariant bloqueado = registro.Campo(Bloqueado);
-    return !bloqueado.isNull() && ValorBooleano(bloqueado, u"Articulos_Lotes.Bloqueado"_s) ? u"X"_s : QString();
+    const QVariant bloqueado = registro.campo(Bloqueado);
+    return !bloqueado.isNull() && valorBooleano(bloqueado, u"Articulos_Lotes.Bloqueado"_s) ? u"X"_s : QString();
 }
 
 } // namespace
 
-QList<ListaLotes::Columna> ColumnasLote(OrdenLote orden)
+QList<ListaLotes::Columna> columnasLote(OrdenLote orden)
 {
     if (orden == OrdenLote::LoteCaducidad)
         return {ColumnaStock, {u"Lote"_s, 2000, A::CentroCentro}, ColumnaCaducidad};
     return {ColumnaStock, ColumnaCaducidad, {u"Lote"_s, 0, A::IzquierdaCentro}};
 }
 
-QList<ListaLotes::Columna> ColumnasTono(bool conBloqueo, int anchoTono)
+QList<ListaLotes::Columna> columnasTono(bool conBloqueo, int anchoTono)
 {
     QList<ListaLotes::Columna> columnas{ColumnaStock,
                                         {u"Tono"_s, anchoTono, A::CentroCentro},
@@ -76,21 +76,21 @@ QList<ListaLotes::Columna> ColumnasTono(bool conBloqueo, int anchoTono)
     return columnas;
 }
 
-FilaOrigen FilaLote(const Registros &registro, OrdenLote orden)
+FilaOrigen filaLote(const Registros &registro, OrdenLote orden)
 {
-    const QString clave = registro.Campo(Clave).toString();
-    const QString lote = registro.Campo(CodigoLote).toString();
+    const QString clave = registro.campo(Clave).toString();
+    const QString lote = registro.campo(CodigoLote).toString();
     const CeldaStock celda = stock(registro);
     if (orden == OrdenLote::LoteCaducidad)
         return conValores(LineaRejilla::unir({clave, celda.texto, lote, QString()}), celda, registro);
     return conValores(LineaRejilla::unir({clave, celda.texto, QString(), lote}), celda, registro);
 }
 
-FilaOrigen FilaTono(const Registros &registro, bool conBloqueo)
+FilaOrigen filaTono(const Registros &registro, bool conBloqueo)
 {
-    const QString clave = registro.Campo(Clave).toString();
-    const QString tono = registro.Campo(TonoLote).toString();
-    const QString calibre = registro.Campo(CalibreLote).toString();
+    const QString clave = registro.campo(Clave).toString();
+    const QString tono = registro.campo(TonoLote).toString();
+    const QString calibre = registro.campo(CalibreLote).toString();
     const CeldaStock celda = stock(registro);
     if (conBloqueo)
         return conValores(LineaRejilla::unir({clave, marcaBloqueo(registro), celda.texto, tono, calibre, QString()}),
@@ -98,20 +98,20 @@ FilaOrigen FilaTono(const Registros &registro, bool conBloqueo)
     return conValores(LineaRejilla::unir({clave, celda.texto, tono, calibre, QString()}), celda, registro);
 }
 
-qint64 ValorCaducidad(const QVariant &fecha)
+qint64 valorCaducidad(const QVariant &fecha)
 {
-    const QDate dia = FechaDeValor(fecha);
+    const QDate dia = fechaDeValor(fecha);
     return dia.isValid() ? dia.toJulianDay() : FilaOrigen::SinValor;
 }
 
-QString FormatoCaducidad(qint64 dia)
+QString formatoCaducidad(qint64 dia)
 {
-    return TextoDeFecha(QDate::fromJulianDay(dia));
+    return textoDeFecha(QDate::fromJulianDay(dia));
 }
 
-Currency Stock(const Registros &registro)
+Currency stockDelLote(const Registros &registro)
 {
-    return Currency::fromVariant(registro.Campo(CampoStock)).value_or(Currency());
+    return Currency::fromVariant(registro.campo(CampoStock)).value_or(Currency());
 }
 
 } // namespace NVLALotes::CeldasStock

@@ -27,23 +27,23 @@ namespace NVLALotes::CeldasStock {
 enum class OrdenLote { CaducidadLote, LoteCaducidad };
 
 // "Stock", then "Caducidad" and "Lote" in `orden`.
-NVLA_EXPORT QList<ListaLotes::Columna> ColumnasLote(OrdenLote orden = OrdenLote::CaducidadLote);
+NVLA_EXPORT QList<ListaLotes::Columna> columnasLote(OrdenLote orden = OrdenLote::CaducidadLote);
 // "Blq" when `conBloqueo`, "Stock", "Tono" and "Calibre" `anchoTono` wide, "Caducidad".
-NVLA_EXPORT QList<ListaLotes::Columna> ColumnasTono(bool conBloqueo = false, int anchoTono = 1300);
+NVLA_EXPORT QList<ListaLotes::Columna> columnasTono(bool conBloqueo = false, int anchoTono = 1300);
 
 // Key, stock with 2 decimals, then expiry and lot code in `orden`; stock and
 // expiry kept as values.
-NVLA_EXPORT FilaOrigen FilaLote(const Registros &registro, OrdenLote orden = OrdenLote::CaducidadLote);
+NVLA_EXPORT FilaOrigen filaLote(const Registros &registro, OrdenLote orden = OrdenLote::CaducidadLote);
 // Key, then "X" for a blocked lot (empty for a free one) when `conBloqueo`,
 // then stock with 2 decimals, tone, caliber, expiry; stock and expiry kept as values.
-NVLA_EXPORT FilaOrigen FilaTono(const Registros &registro, bool conBloqueo = false);
+NVLA_EXPORT FilaOrigen filaTono(const Registros &registro, bool conBloqueo = false);
 
 // An expiry column of any lot list: the value kept for a record's date (its
 // day number, or none when it shows no date), and how it shows.
-NVLA_EXPORT qint64 ValorCaducidad(const QVariant &fecha);
-NVLA_EXPORT QString FormatoCaducidad(qint64 dia);
+NVLA_EXPORT qint64 valorCaducidad(const QVariant &fecha);
+NVLA_EXPORT QString formatoCaducidad(qint64 dia);
 
 // The stored stock of a record, as the totals add it up.
-NVLA_EXPORT Currency Stock(const Registros &registro);
+NVLA_EXPORT Currency stockDelLote(const Registros &registro);
 
 } // namespace NVLALotes::CeldasStock

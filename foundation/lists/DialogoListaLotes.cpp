@@ -29,14 +29,14 @@ DialogoListaLotes::~DialogoListaLotes() = default;
 
 MarcoManual *DialogoListaLotes::crearMarcoManual(const QRect &twips, MarcoManual::Modo inicial)
 {
-    manual = new MarcoManual(this, twips, inicial);
-    manual->seleccionDesde(vsLotes);
-    return manual;
+    m_manual = new MarcoManual(this, twips, inicial);
+    m_manual->seleccionDesde(vsLotes);
+    return m_manual;
 }
 
 void DialogoListaLotes::introLlevaAAceptar(kxTextBox *caja, std::function<bool()> cuando)
 {
-    connect(caja, &kxTextBox::TeclaPulsada, this, [this, cuando = std::move(cuando)](int caracter) {
+    connect(caja, &kxTextBox::teclaPulsada, this, [this, cuando = std::move(cuando)](int caracter) {
         if (caracter == CodigosTecla::Intro && (!cuando || cuando()))
             cmdAceptar->setFocus(Qt::OtherFocusReason);
     });
@@ -50,19 +50,19 @@ QWidget *DialogoListaLotes::controlInicial() const
 void DialogoListaLotes::Cargar()
 {
     antesDeCargar();
-    lista->preparar();
+    m_lista->preparar();
     if (conFilaAutomatica())
-        lista->agregarFilaAutomatica();
-    lista->llenar(consulta(), [this](const Registros &registro) { return filaDeRegistro(registro); });
-    lista->elegirPrimeraFila();
-    if (manual)
-        manual->cargar();
+        m_lista->agregarFilaAutomatica();
+    m_lista->llenar(consulta(), [this](const Registros &registro) { return filaDeRegistro(registro); });
+    m_lista->elegirPrimeraFila();
+    if (m_manual)
+        m_manual->cargar();
     controlInicial()->setFocus(Qt::OtherFocusReason);
 }
 
 void DialogoListaLotes::aceptar()
 {
-    switch (manual ? manual->modo() : MarcoManual::Modo::Seleccion) {
+    switch (m_manual ? m_manual->modo() : MarcoManual::Modo::Seleccion) {
     case MarcoManual::Modo::NuevoLote:
         aceptarManual();
         break;
@@ -77,24 +77,24 @@ void DialogoListaLotes::aceptar()
 
 void DialogoListaLotes::aceptarDesdeLista()
 {
-    const int fila = vsLotes->Row();
+    const int fila = vsLotes->row();
     if (fila <= 0)
         return;
-    if (lista->esFilaAutomatica(fila)) {
-        const int elegida = lista->eleccionAutomatica(Unidades);
+    if (m_lista->esFilaAutomatica(fila)) {
+        const int elegida = m_lista->eleccionAutomatica(Unidades);
         if (elegida < 0) {
-            Mensajes::Atencion(this, u"No existe un lote con stock suficiente"_s);
+            Mensajes::atencion(this, u"No existe un lote con stock suficiente"_s);
             return;
         }
         tomarFila(elegida);
         return;
     }
-    if (lista->bloqueada(fila)) {
-        Mensajes::Atencion(this, u"El lote seleccionado está bloqueado."_s);
+    if (m_lista->bloqueada(fila)) {
+        Mensajes::atencion(this, u"El lote seleccionado está bloqueado."_s);
         return;
     }
-    if (comprobarStock() && lista->stockMostrado(fila) < Unidades) {
-        Mensajes::Atencion(this, u"El lote seleccionado no tiene stock suficiente"_s);
+    if (comprobarStock() && m_lista->stockMostrado(fila) < Unidades) {
+        Mensajes::atencion(this, u"El lote seleccionado no tiene stock suficiente"_s);
         return;
     }
     tomarFila(fila);

@@ -27,7 +27,7 @@ class kxTextBox;
 // falls short (where stock is checked) refused with a message. A dialog over
 // this base gives its design, its query, how a record becomes a row and how a
 // row (or the typed lot) becomes its outputs. Keys are the dialog's own too:
-// some answer Enter in the list (ListaLotes::Intro) with Aceptar, some do not.
+// some answer Enter in the list (ListaLotes::intro) with Aceptar, some do not.
 class NVLA_EXPORT DialogoListaLotes : public VentanaListaLotes<DialogoLotes>
 {
     Q_OBJECT
@@ -89,7 +89,7 @@ protected:
     void terminarConLote(qint32 clave, const QString &lote, const QDate &caducidad, const QString &tono,
                          const QString &calibre);
 
-    MarcoManual *manual = nullptr;
+    MarcoManual *m_manual = nullptr;
     PushButton *cmdAceptar = nullptr;
     PushButton *cmdCancelar = nullptr;
 

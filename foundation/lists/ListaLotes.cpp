@@ -29,19 +29,19 @@ ListaLotes::ListaLotes(VentanaLotes *ventana, Diseno diseno)
     , m_rejilla(Formulario::rejilla(ventana, u"vsLotes"_s, diseno.rejilla))
     , m_diseno(std::move(diseno))
 {
-    connect(m_rejilla, &Rejilla::TeclaAbajo, this, [this](int tecla) {
-        if (tecla == CodigosTecla::FlechaArriba && m_saleArriba && m_saleArriba(m_rejilla->Row()))
+    connect(m_rejilla, &Rejilla::teclaAbajo, this, [this](int tecla) {
+        if (tecla == CodigosTecla::FlechaArriba && m_saleArriba && m_saleArriba(m_rejilla->row()))
             Teclado::instancia().FocoAnterior();
     });
-    connect(m_rejilla, &Rejilla::TeclaPulsada, this, [this](int caracter) {
+    connect(m_rejilla, &Rejilla::teclaPulsada, this, [this](int caracter) {
         if (caracter == CodigosTecla::Intro)
-            Q_EMIT Intro();
+            Q_EMIT intro();
     });
     // Only lot rows carry a key: the automatic row and the summary rows of a
     // stock list are no lots.
     m_busqueda = new BusquedaEnRejilla(m_rejilla, [this](int fila) {
         QString formateado;
-        return ValorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0;
+        return valorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0;
     });
 }
 
@@ -65,9 +65,9 @@ void ListaLotes::prepararColumnas(Rejilla *rejilla, const QList<Columna> &column
     const bool estirar = columnas.constLast().anchoTwips == 0;
     cabecera->setStretchLastSection(false);
     if (estirar)
-        cabecera->resizeSection(rejilla->Cols() - 1, cabecera->minimumSectionSize());
+        cabecera->resizeSection(rejilla->cols() - 1, cabecera->minimumSectionSize());
     cabecera->setStretchLastSection(estirar);
-    rejilla->setCellAlignment(0, 0, 0, rejilla->Cols() - 1, Rejilla::Alineacion::CentroCentro);
+    rejilla->setCellAlignment(0, 0, 0, rejilla->cols() - 1, Rejilla::Alineacion::CentroCentro);
 }
 
 void ListaLotes::vaciar()
@@ -87,12 +87,12 @@ void ListaLotes::preparar()
 void ListaLotes::agregarFilaAutomatica()
 {
     QString linea = u"-1"_s;
-    for (int c = 1; c < m_rejilla->Cols(); ++c)
+    for (int c = 1; c < m_rejilla->cols(); ++c)
         linea += u'\t' + TextoAutomatico;
-    m_rejilla->AddItem(linea);
+    m_rejilla->addItem(linea);
     m_rejilla->setMergeCells(1);
     m_rejilla->setMergeRow(1, true);
-    m_rejilla->setCellAlignment(0, 1, 1, m_rejilla->Cols() - 1, Rejilla::Alineacion::CentroCentro);
+    m_rejilla->setCellAlignment(0, 1, 1, m_rejilla->cols() - 1, Rejilla::Alineacion::CentroCentro);
     m_filaAutomatica = true;
 }
 
@@ -115,18 +115,18 @@ void ListaLotes::llenar(const QString &sql, std::function<FilaOrigen(const Regis
 {
     // The result stays open while the list is read: the first rows now, the
     // rest as the clerk scrolls or as a rule needs them.
-    std::shared_ptr<Registros> registros = ContextoCompartido::conexionRequerida().AbrirConsulta(sql);
-    if (m_columnaCaducidad >= 0 && Ampliaciones::Activa(Ampliaciones::MarcarCaducados))
+    std::shared_ptr<Registros> registros = ContextoCompartido::conexionRequerida().abrirConsulta(sql);
+    if (m_columnaCaducidad >= 0 && Ampliaciones::activa(Ampliaciones::MarcarCaducados))
         m_rejilla->modelo()->fijarColumnaCaducidad(m_columnaCaducidad, QDate::currentDate());
     m_busqueda->fijarColumna(
-        m_columnaBusqueda >= 0 && Ampliaciones::Activa(Ampliaciones::BusquedaAlTeclear) ? m_columnaBusqueda : -1);
+        m_columnaBusqueda >= 0 && Ampliaciones::activa(Ampliaciones::BusquedaAlTeclear) ? m_columnaBusqueda : -1);
     std::function<void()> cierre;
     if (alAcabar)
         cierre = [this, alAcabar = std::move(alAcabar)] { leyendo(alAcabar); };
-    m_rejilla->AddItemsFrom(
+    m_rejilla->addItemsFrom(
         [this, registros, fila = std::move(fila)](FilaOrigen &leida) mutable {
             return leyendo([&] {
-                if (!registros || !registros->Siguiente()) {
+                if (!registros || !registros->siguiente()) {
                     registros.reset();
                     return false;
                 }
@@ -144,7 +144,7 @@ bool ListaLotes::completa() const
 
 void ListaLotes::elegirPrimeraFila()
 {
-    if (m_rejilla->TieneFilas())
+    if (m_rejilla->tieneFilas())
         m_rejilla->setRow(1);
 }
 
@@ -158,8 +158,8 @@ Currency ListaLotes::stockMostrado(int fila) const
     // Read to the row first: a row of a long list may still be unread.
     const QString escrito = texto(fila, m_diseno.columnaStock);
     if (const std::optional<qint64> stock = m_rejilla->modelo()->valor(fila, m_diseno.columnaStock))
-        return ReglasStockLotes::StockMostrado(Currency::fromRaw(*stock));
-    return ReglasStockLotes::StockMostrado(escrito);
+        return ReglasStockLotes::stockMostrado(Currency::fromRaw(*stock));
+    return ReglasStockLotes::stockMostrado(escrito);
 }
 
 // The walks below look at rows the grid has just read, through their values
@@ -171,11 +171,11 @@ int ListaLotes::eleccionAutomatica(Currency unidades) const
     const int columnaStock = m_diseno.columnaStock;
     const int bloqueo = m_diseno.columnaBloqueo;
     QString formateado;
-    return m_rejilla->BuscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) {
+    return m_rejilla->buscarFila(m_filaAutomatica ? 2 : 1, [&](int fila) {
         const std::optional<qint64> stock = modelo.valor(fila, columnaStock);
-        const Currency mostrado = stock ? ReglasStockLotes::StockMostrado(Currency::fromRaw(*stock))
-                                        : ReglasStockLotes::StockMostrado(modelo.vista(fila, columnaStock, formateado));
-        return ReglasStockLotes::CubreUnidades(
+        const Currency mostrado = stock ? ReglasStockLotes::stockMostrado(Currency::fromRaw(*stock))
+                                        : ReglasStockLotes::stockMostrado(modelo.vista(fila, columnaStock, formateado));
+        return ReglasStockLotes::cubreUnidades(
             mostrado, bloqueo >= 0 && !modelo.vista(fila, bloqueo, formateado).isEmpty(), unidades);
     });
 }
@@ -190,20 +190,20 @@ int ListaLotes::filaTecleada(const QList<ReglasStockLotes::CeldaTecleada> &celda
         return !modelo.columnaDeValores(celda.columna);
     });
     QString formateado;
-    return m_rejilla->BuscarFila(1, [&](int fila) {
-        return ReglasStockLotes::CoincideTecleado(ordenadas,
+    return m_rejilla->buscarFila(1, [&](int fila) {
+        return ReglasStockLotes::coincideTecleado(ordenadas,
                                                   [&](int columna) { return modelo.vista(fila, columna, formateado); });
     });
 }
 
 qint32 ListaLotes::claveDeFila(int fila) const
 {
-    return qint32(ValorNumerico(texto(fila, 0)));
+    return qint32(valorNumerico(texto(fila, 0)));
 }
 
 QDate ListaLotes::fecha(int fila, int columna) const
 {
-    return FechaDeTexto(texto(fila, columna));
+    return fechaDeTexto(texto(fila, columna));
 }
 
 } // namespace NVLALotes

@@ -78,7 +78,7 @@ public:
                 std::function<void()> alAcabar = {});
     // Whether every row of the list has been read.
     bool completa() const;
-    // Row 1 becomes current when the list has any row.
+    // row 1 becomes current when the list has any row.
     void elegirPrimeraFila();
     // Whether Up in the current row leaves the list for the previous control.
     void fijarSalidaArriba(std::function<bool(int fila)> sale) { m_saleArriba = std::move(sale); }
@@ -104,13 +104,13 @@ public:
     int filaTecleada(const QList<ReglasStockLotes::CeldaTecleada> &celdas) const;
 
     qint32 claveDeFila(int fila) const;
-    QString texto(int fila, int columna) const { return m_rejilla->TextMatrix(fila, columna); }
+    QString texto(int fila, int columna) const { return m_rejilla->textMatrix(fila, columna); }
     // The date of a cell, or the null date when its text is no date.
     QDate fecha(int fila, int columna) const;
 
 Q_SIGNALS:
     // Enter pressed in the list.
-    void Intro();
+    void intro();
 
 private:
     // Runs a step of the list's reading; its error fails the window's load.

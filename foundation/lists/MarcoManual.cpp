@@ -22,26 +22,26 @@ MarcoManual::MarcoManual(QWidget *ventana, const QRect &twips, Modo inicial)
 kxTextBox *MarcoManual::caja(const QString &nombre, int maxLength, const QRect &twips)
 {
     kxTextBox *caja = Formulario::cajaTexto(m_marco, nombre, maxLength, twips);
-    connect(caja, &kxTextBox::FocoRecibido, this, [this] { m_modo = Modo::NuevoLote; });
+    connect(caja, &kxTextBox::focoRecibido, this, [this] { m_modo = Modo::NuevoLote; });
     return caja;
 }
 
 kxMaskEdBox *MarcoManual::fecha(const QRect &twips)
 {
     m_fecha = Formulario::cajaFecha(m_marco, twips);
-    connect(m_fecha, &kxTextBox::FocoRecibido, this, [this] { m_modo = Modo::NuevoLote; });
+    connect(m_fecha, &kxTextBox::focoRecibido, this, [this] { m_modo = Modo::NuevoLote; });
     return m_fecha;
 }
 
 void MarcoManual::seleccionDesde(Rejilla *lista)
 {
-    connect(lista, &Rejilla::FocoRecibido, this, [this] { m_modo = Modo::Seleccion; });
+    connect(lista, &Rejilla::focoRecibido, this, [this] { m_modo = Modo::Seleccion; });
 }
 
 void MarcoManual::cargar()
 {
     if (m_etiquetas)
-        LeerEtiquetasGs1(m_etiquetas, m_fecha);
+        NVLALotes::leerEtiquetasGs1(m_etiquetas, m_fecha);
 }
 
 QString MarcoManual::textoModo() const
@@ -59,9 +59,9 @@ QString MarcoManual::textoModo() const
 
 bool MarcoManual::comprobarFecha(bool obligatoria, const QString &mensaje)
 {
-    if (!obligatoria || EsFecha(textoFecha()))
+    if (!obligatoria || esFecha(textoFecha()))
         return true;
-    Mensajes::Atencion(m_marco->window(), mensaje);
+    Mensajes::atencion(m_marco->window(), mensaje);
     m_fecha->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -73,7 +73,7 @@ QString MarcoManual::textoFecha() const
 
 QDate MarcoManual::fechaTecleada() const
 {
-    return FechaDeTexto(textoFecha());
+    return fechaDeTexto(textoFecha());
 }
 
 } // namespace NVLALotes

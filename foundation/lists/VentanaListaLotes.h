@@ -30,15 +30,15 @@ protected:
     // The list, created where the window's design puts it among its controls.
     void crearLista(const ListaLotes::Diseno &diseno)
     {
-        lista = new ListaLotes(this, diseno);
-        vsLotes = lista->rejilla();
+        m_lista = new ListaLotes(this, diseno);
+        vsLotes = m_lista->rejilla();
     }
 
     // A list row (its texts tab-separated, stock and dates as values) from one
     // record of the query.
     virtual FilaOrigen filaDeRegistro(const Registros &registro) const = 0;
 
-    ListaLotes *lista = nullptr;
+    ListaLotes *m_lista = nullptr;
     Rejilla *vsLotes = nullptr;
 };
 

@@ -52,7 +52,7 @@ struct Ventana
     QStringList teclear(const QString &texto, Qt::Key tecla) const
     {
         QStringList textos;
-        for (const MensajeVisto &mensaje : CapturarMensajes([&] {
+        for (const MensajeVisto &mensaje : capturarMensajes([&] {
                  escribir(selector, u"txtCodigo"_s, texto);
                  QTest::keyClick(caja(), tecla);
              }))
@@ -62,7 +62,7 @@ struct Ventana
 
     QWidget ventana;
     kxAlmacen *selector = new kxAlmacen(&ventana);
-    QSignalSpy cambios{selector, &kxAlmacen::AlmacenCambiado};
+    QSignalSpy cambios{selector, &kxAlmacen::almacenCambiado};
 };
 
 QString estado(int almacen, const QString &avisos)
@@ -78,8 +78,8 @@ class TstAlmacen : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase_data() { FilasPorMotor(); }
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void initTestCase_data() { filasPorMotor(); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
 
     void teclear_data()
     {
@@ -143,7 +143,7 @@ private Q_SLOTS:
         Ventana v(conexion, 2);
         if (nombres.isEmpty())
             v.selector->setConexion(std::make_shared<ConexionGrabadora>(nullptr));
-        const auto vistos = CapturarMensajes([&] {
+        const auto vistos = capturarMensajes([&] {
             if (!texto.isEmpty())
                 escribir(v.selector, u"txtCodigo"_s, texto);
             QTest::keyClick(v.caja(), texto.isEmpty() ? Qt::Key_F4 : Qt::Key_Return);
@@ -157,8 +157,8 @@ private Q_SLOTS:
         }
         QVERIFY(vistos.isEmpty() && lista && lista->isVisible());
         QStringList vistas;
-        for (int fila = 1; fila < lista->Rows(); ++fila)
-            vistas << lista->TextMatrix(fila, 1);
+        for (int fila = 1; fila < lista->rows(); ++fila)
+            vistas << lista->textMatrix(fila, 1);
         QCOMPARE(vistas, nombres);
         QTest::keyClick(lista, Qt::Key_Down);
         QTest::keyClick(lista, tecla);

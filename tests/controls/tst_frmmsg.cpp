@@ -14,12 +14,12 @@ using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
 
-class tst_frmMsg : public QObject
+class TstFrmMsg : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
 
     // Loaded with no text, the design caption stays and the window is only the
     // margin wide (twips worked out here at the screen's logical DPI, not
@@ -74,5 +74,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_frmMsg)
+QTEST_MAIN(TstFrmMsg)
 #include "tst_frmmsg.moc"

@@ -32,13 +32,13 @@ struct RejillaProbada
     void agregar(const QStringList &lineas)
     {
         for (const QString &linea : lineas)
-            rejilla.AddItem(linea);
+            rejilla.addItem(linea);
     }
     QStringList fila(int row) const
     {
         QStringList celdas;
-        for (int col = 0; col < rejilla.Cols(); ++col)
-            celdas << rejilla.TextMatrix(row, col);
+        for (int col = 0; col < rejilla.cols(); ++col)
+            celdas << rejilla.textMatrix(row, col);
         return celdas;
     }
     // What the view is told about a cell, by grid row (the header is row 0).
@@ -71,12 +71,12 @@ std::function<bool(FilaOrigen &)> origenNumerado(int total, int *leidas, int rot
 
 } // namespace
 
-class tst_Rejilla : public QObject
+class TstRejilla : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Row 0 is the header; cells are written past a line's end, never split by
+    // row 0 is the header; cells are written past a line's end, never split by
     // a tab, blank when missing and gone beyond the columns; rows and columns
     // outside the grid are refused, not clamped.
     void celdasYFilas()
@@ -87,12 +87,12 @@ private Q_SLOTS:
         QCOMPARE(p.alineacion(0, 1), int(Qt::AlignCenter));
         p.agregar({u"7\t1.234,50"_s, u"\t\t\tz"_s, u"a\tb\tc\td\te"_s});
         p.rejilla.setTextMatrix(1, 3, u"x\ty"_s);
-        QCOMPARE((QList<int>{p.rejilla.Rows(), p.vistas()}), (QList<int>{4, 3}));
+        QCOMPARE((QList<int>{p.rejilla.rows(), p.vistas()}), (QList<int>{4, 3}));
         QCOMPARE(p.dato(1, 1).toString(), u"1.234,50"_s);
         QCOMPARE(p.fila(0) + p.fila(1) + p.fila(2),
                  (QStringList{{}, u"Stock"_s, {}, {}, u"7"_s, u"1.234,50"_s, {}, u"x y"_s, {}, {}, {}, u"z"_s}));
         p.rejilla.setCols(6);
-        QCOMPARE(p.rejilla.TextMatrix(3, 4), QString());
+        QCOMPARE(p.rejilla.textMatrix(3, 4), QString());
 
         p.rejilla.setCols(4);
         p.rejilla.setRows(1);
@@ -104,8 +104,8 @@ private Q_SLOTS:
         QCOMPARE(p.fila(2) + p.fila(3), (QStringList{u"2"_s, u"b"_s, {}, {}, {}, {}, {}, {}}));
         QVERIFY(!p.dato(3, 1, Qt::FontRole).isValid()); // the dropped row's bold does not come back
         p.rejilla.setRows(0);
-        QCOMPARE(p.rejilla.Rows(), 1);
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.TextMatrix(1, 0));
+        QCOMPARE(p.rejilla.rows(), 1);
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.textMatrix(1, 0));
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setRow(1));
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setCellFontBold(0, 0, 0, 4, true));
     }
@@ -118,16 +118,16 @@ private Q_SLOTS:
         RejillaProbada p(TresFilas);
         QSignalSpy insertadas(p.rejilla.model(), &QAbstractItemModel::rowsInserted);
         QSignalSpy reinicios(p.rejilla.model(), &QAbstractItemModel::modelReset);
-        QSignalSpy cambios(&p.rejilla, &Rejilla::FilaCambiada);
+        QSignalSpy cambios(&p.rejilla, &Rejilla::filaCambiada);
         p.rejilla.setRow(2);
         p.rejilla.setRow(2);
         QCOMPARE(p.rejilla.selectionModel()->selectedRows(), QModelIndexList{p.rejilla.model()->index(1, 0)});
         p.rejilla.setRedraw(false);
         p.agregar({u"4\tx"_s, u"5\tx"_s});
         p.rejilla.setTextMatrix(5, 1, u"total"_s);
-        QCOMPARE((QList<int>{p.rejilla.Rows(), p.vistas(), int(insertadas.count())}), (QList<int>{6, 3, 0}));
+        QCOMPARE((QList<int>{p.rejilla.rows(), p.vistas(), int(insertadas.count())}), (QList<int>{6, 3, 0}));
         p.rejilla.setRedraw(true);
-        QCOMPARE((QList<int>{p.rejilla.Row(), int(cambios.count()), int(reinicios.count())}), (QList<int>{2, 1, 1}));
+        QCOMPARE((QList<int>{p.rejilla.row(), int(cambios.count()), int(reinicios.count())}), (QList<int>{2, 1, 1}));
         p.rejilla.setRow(0);
         QVERIFY(p.rejilla.selectionModel()->selectedRows().isEmpty());
 
@@ -136,12 +136,12 @@ private Q_SLOTS:
         QCOMPARE(p.vistas(), 0);
         p.agregar(TresFilas);
         p.rejilla.setRow(3);
-        QCOMPARE(p.rejilla.Row(), 3);
+        QCOMPARE(p.rejilla.row(), 3);
         p.rejilla.setRedraw(true);
         QCOMPARE(p.dato(1, 1).toString(), u"a"_s);
         QCOMPARE(p.rejilla.currentIndex().row(), 2);
         QCOMPARE(cambios.count(), 3);
-        p.rejilla.AddItem(u"10\tz"_s);
+        p.rejilla.addItem(u"10\tz"_s);
         QCOMPARE((QList<int>{int(insertadas.count()), p.vistas()}), (QList<int>{1, 4}));
 
         // The chosen row shows in the selection colour only while the list has the focus.
@@ -149,7 +149,7 @@ private Q_SLOTS:
         auto *rejilla = new Rejilla(&ventana);
         auto *caja = new QLineEdit(&ventana);
         rejilla->setCols(2);
-        rejilla->AddItem(u"1\ta"_s);
+        rejilla->addItem(u"1\ta"_s);
         rejilla->setRow(1);
         ventana.show();
         QVERIFY(QTest::qWaitForWindowActive(&ventana));
@@ -172,38 +172,38 @@ private Q_SLOTS:
         RejillaProbada p({u"-1\tautomática"_s});
         p.rejilla.modelo()->fijarColumnaValor(2, [](qint64 bruto) { return u"%1 u."_s.arg(bruto / Currency::Escala); });
         int leidas = 0;
-        p.rejilla.AddItemsFrom(origenNumerado(5000, &leidas));
-        QVERIFY(p.rejilla.TieneFilas());
-        QCOMPARE(p.rejilla.TextMatrix(2, 1), u"fila 1"_s);
+        p.rejilla.addItemsFrom(origenNumerado(5000, &leidas));
+        QVERIFY(p.rejilla.tieneFilas());
+        QCOMPARE(p.rejilla.textMatrix(2, 1), u"fila 1"_s);
         QVERIFY(leidas < 5000);
         const int vistas = p.vistas();
         QVERIFY(p.rejilla.model()->canFetchMore({}));
         p.rejilla.model()->fetchMore({});
         QVERIFY(p.vistas() > vistas);
         const auto esFila = [&p](const QString &clave) {
-            return [&p, clave](int fila) { return p.rejilla.TextMatrix(fila, 0) == clave; };
+            return [&p, clave](int fila) { return p.rejilla.textMatrix(fila, 0) == clave; };
         };
         QSignalSpy insertadas(p.rejilla.model(), &QAbstractItemModel::rowsInserted);
-        QCOMPARE(p.rejilla.BuscarFila(1, esFila(u"3000"_s)), 3001);
+        QCOMPARE(p.rejilla.buscarFila(1, esFila(u"3000"_s)), 3001);
         QVERIFY(leidas >= 3000 && leidas < 5000);
         // The view learns of the rows a walk read once, when it ends.
         QCOMPARE(insertadas.count(), 1);
         QCOMPARE(p.rejilla.model()->rowCount(), leidas + 1);
-        // Rows already read are searched again from `desde`, not only the new ones.
-        QCOMPARE(p.rejilla.BuscarFila(10, esFila(u"12"_s)), 13);
+        // rows already read are searched again from `desde`, not only the new ones.
+        QCOMPARE(p.rejilla.buscarFila(10, esFila(u"12"_s)), 13);
         p.rejilla.setRow(4000);
-        QCOMPARE(p.rejilla.Row(), 4000);
-        QCOMPARE(p.rejilla.TextMatrix(4500, 1), u"fila 4499"_s);
+        QCOMPARE(p.rejilla.row(), 4000);
+        QCOMPARE(p.rejilla.textMatrix(4500, 1), u"fila 4499"_s);
         QVERIFY(leidas < 5000);
         // No answer: the whole list is read, in order; a row past its end does not exist.
-        QCOMPARE(p.rejilla.BuscarFila(1, esFila(u"no"_s)), -1);
-        QCOMPARE((QList<int>{leidas, p.rejilla.Rows(), p.vistas()}), (QList<int>{5000, 5002, 5001}));
-        QCOMPARE(p.rejilla.TextMatrix(5001, 0), u"5000"_s);
+        QCOMPARE(p.rejilla.buscarFila(1, esFila(u"no"_s)), -1);
+        QCOMPARE((QList<int>{leidas, p.rejilla.rows(), p.vistas()}), (QList<int>{5000, 5002, 5001}));
+        QCOMPARE(p.rejilla.textMatrix(5001, 0), u"5000"_s);
         QVERIFY(!p.rejilla.model()->canFetchMore({}));
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setRow(5002));
         // A value cell is written out when read as text; given a text, it keeps it.
         QCOMPARE(p.rejilla.modelo()->valor(3000, 2), std::optional<qint64>(2999 * Currency::Escala));
-        QCOMPARE(p.rejilla.TextMatrix(3000, 2), u"2999 u."_s);
+        QCOMPARE(p.rejilla.textMatrix(3000, 2), u"2999 u."_s);
         p.rejilla.setTextMatrix(3000, 2, u"ninguna"_s);
         QCOMPARE(p.fila(3000), QStringList({u"2999"_s, u"fila 2999"_s, u"ninguna"_s, u""_s}));
         QVERIFY(!p.rejilla.modelo()->valor(3000, 2));
@@ -213,15 +213,15 @@ private Q_SLOTS:
         // a line break does not shift the row's cells.
         leidas = 0;
         int cierres = 0;
-        p.rejilla.AddItemsFrom(origenNumerado(300, &leidas), [&] {
+        p.rejilla.addItemsFrom(origenNumerado(300, &leidas), [&] {
             ++cierres;
-            p.rejilla.AddItem(u"total"_s);
+            p.rejilla.addItem(u"total"_s);
         });
         QCOMPARE(cierres, 0);
-        p.rejilla.AddItem(LineaRejilla::unir({u"9"_s, u"a\tb\r\nc"_s, u""_s, u"fin"_s}));
-        QCOMPARE(p.rejilla.TextMatrix(p.rejilla.Rows() - 2, 0), u"total"_s);
-        QCOMPARE(p.fila(p.rejilla.Rows() - 1), QStringList({u"9"_s, u"a b  c"_s, u""_s, u"fin"_s}));
-        QCOMPARE((QList<int>{p.rejilla.Rows(), cierres}), (QList<int>{5002 + 300 + 2, 1}));
+        p.rejilla.addItem(LineaRejilla::unir({u"9"_s, u"a\tb\r\nc"_s, u""_s, u"fin"_s}));
+        QCOMPARE(p.rejilla.textMatrix(p.rejilla.rows() - 2, 0), u"total"_s);
+        QCOMPARE(p.fila(p.rejilla.rows() - 1), QStringList({u"9"_s, u"a b  c"_s, u""_s, u"fin"_s}));
+        QCOMPARE((QList<int>{p.rejilla.rows(), cierres}), (QList<int>{5002 + 300 + 2, 1}));
     }
 
     // A read by the view cannot throw: the list ends where it broke, says why,
@@ -231,16 +231,16 @@ private Q_SLOTS:
     {
         RejillaProbada p;
         int leidas = 0;
-        p.rejilla.AddItemsFrom(origenNumerado(1000, &leidas, 151));
-        QSignalSpy errores(&p.rejilla, &Rejilla::ErrorDeLectura);
+        p.rejilla.addItemsFrom(origenNumerado(1000, &leidas, 151));
+        QSignalSpy errores(&p.rejilla, &Rejilla::errorDeLectura);
         p.rejilla.model()->fetchMore({});
         QCOMPARE(errores.count(), 1);
         QCOMPARE(errores.at(0).at(0).toString(), u"conexión perdida"_s);
-        QCOMPARE((QList<int>{p.vistas(), p.rejilla.Rows()}), (QList<int>{150, 151}));
+        QCOMPARE((QList<int>{p.vistas(), p.rejilla.rows()}), (QList<int>{150, 151}));
         QVERIFY(!p.rejilla.model()->canFetchMore({}));
         leidas = 0;
-        p.rejilla.AddItemsFrom(origenNumerado(1000, &leidas, 151));
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.Rows());
+        p.rejilla.addItemsFrom(origenNumerado(1000, &leidas, 151));
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.rows());
     }
 
     // Widths in twips as given; the current cell is one the clerk can see;
@@ -253,7 +253,7 @@ private Q_SLOTS:
         p.rejilla.setRedraw(false);
         p.agregar(QStringList(3, u"1\t2\t3\t4"_s));
         p.rejilla.setRedraw(true);
-        QCOMPARE(p.rejilla.ColWidth(1), 1200);
+        QCOMPARE(p.rejilla.colWidth(1), 1200);
         p.rejilla.setRow(1);
         QCOMPARE(p.rejilla.currentIndex().column(), 1);
         p.rejilla.setColAlignment(0, Alineacion::DerechaCentro);
@@ -306,18 +306,18 @@ private Q_SLOTS:
             p.rejilla.show();
             QVERIFY(QTest::qWaitForWindowExposed(&p.rejilla));
             QStringList vistos;
-            connect(&p.rejilla, &Rejilla::TeclaAbajo, this, [&](int codigo) { vistos << u"abajo %1"_s.arg(codigo); });
-            connect(&p.rejilla, &Rejilla::TeclaPulsada, this,
+            connect(&p.rejilla, &Rejilla::teclaAbajo, this, [&](int codigo) { vistos << u"abajo %1"_s.arg(codigo); });
+            connect(&p.rejilla, &Rejilla::teclaPulsada, this,
                     [&](int codigo) { vistos << u"pulsada %1"_s.arg(codigo); });
-            connect(&p.rejilla, &Rejilla::FilaCambiada, this, [&] { vistos << u"fila %1"_s.arg(p.rejilla.Row()); });
+            connect(&p.rejilla, &Rejilla::filaCambiada, this, [&] { vistos << u"fila %1"_s.arg(p.rejilla.row()); });
             QKeyEvent pulsacion(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
             QCoreApplication::sendEvent(&p.rejilla, &pulsacion);
-            vistos << u"queda %1"_s.arg(p.rejilla.Row());
+            vistos << u"queda %1"_s.arg(p.rejilla.row());
             QCOMPARE(vistos.join(u", "_s), sucesos);
             QVERIFY(pulsacion.isAccepted()); // the dialog behind never sees a grid key
         }
     }
 };
 
-QTEST_MAIN(tst_Rejilla)
+QTEST_MAIN(TstRejilla)
 #include "tst_rejilla.moc"

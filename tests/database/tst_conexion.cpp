@@ -38,13 +38,13 @@ template<typename Accion> QString perdida(Accion &&accion)
     if (!error)
         return u"no error"_s;
     const bool dice = error->Description().startsWith(u"Se ha perdido la conexión con la base de datos"_s);
-    return error->Number() == NumeroError::ConexionPerdida && dice ? u"perdida"_s : TextoError(*error);
+    return error->Number() == NumeroError::ConexionPerdida && dice ? u"perdida"_s : textoError(*error);
 }
 
 // Ends every other session of the test database, as an administrator would.
 void cortarSesiones(const QString &motor)
 {
-    BaseDatosPrueba::OtraConexion(motor)->Ejecutar(
+    BaseDatosPrueba::otraConexion(motor)->ejecutar(
         u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid()"
         " AND datname = current_database()"_s);
 }
@@ -56,7 +56,7 @@ class TstConexion : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase_data() { FilasPorMotor(); }
+    void initTestCase_data() { filasPorMotor(); }
 
     // Fields by name in any case, with the engine's types; no field before the
     // first record, after the last or by a name the query lacks.
@@ -64,20 +64,20 @@ private Q_SLOTS:
     {
         NVLA_BASE_DEL_MOTOR(bd, true);
         QVERIFY_SQL({
-            auto registros = bd->AbrirConsulta(u"SELECT IDMenu FROM SGD_Formularios WHERE Nombre = 'frmArticulos'"_s);
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, registros->Campo(0));
-            QVERIFY(registros->Siguiente());
-            QCOMPARE(registros->Campo(u"idmenu").toInt(), 1200);
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, registros->Campo(u"NoExiste"));
-            QVERIFY(!registros->Siguiente());
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, registros->Campo(u"IdMenu"));
-            auto lotes = bd->AbrirConsulta(
+            auto registros = bd->abrirConsulta(u"SELECT IDMenu FROM SGD_Formularios WHERE Nombre = 'frmArticulos'"_s);
+            QVERIFY_THROWS_EXCEPTION(ErrorLotes, registros->campo(0));
+            QVERIFY(registros->siguiente());
+            QCOMPARE(registros->campo(u"idmenu").toInt(), 1200);
+            QVERIFY_THROWS_EXCEPTION(ErrorLotes, registros->campo(u"NoExiste"));
+            QVERIFY(!registros->siguiente());
+            QVERIFY_THROWS_EXCEPTION(ErrorLotes, registros->campo(u"IdMenu"));
+            auto lotes = bd->abrirConsulta(
                 u"SELECT a.Stock_Actual, b.Caducidad FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote IN (5, 6) ORDER BY b.Cod_Lote"_s);
-            QVERIFY(lotes->Siguiente());
-            QCOMPARE(Currency::fromVariant(lotes->Campo(u"STOCK_ACTUAL")), Currency::fromRaw(49960));
-            QCOMPARE(lotes->Campo(u"Caducidad"), QVariant(QDate(2027, 6, 30)));
-            QVERIFY(lotes->Siguiente());
-            QVERIFY(lotes->Campo(u"Caducidad").isNull()); // a lot without expiry
+            QVERIFY(lotes->siguiente());
+            QCOMPARE(Currency::fromVariant(lotes->campo(u"STOCK_ACTUAL")), Currency::fromRaw(49960));
+            QCOMPARE(lotes->campo(u"Caducidad"), QVariant(QDate(2027, 6, 30)));
+            QVERIFY(lotes->siguiente());
+            QVERIFY(lotes->campo(u"Caducidad").isNull()); // a lot without expiry
         });
     }
 
@@ -93,15 +93,15 @@ private Q_SLOTS:
             comando.setTexto(texto);
             comando.setPreparado(true);
             for (const auto &[tipo, tamano] : parametros)
-                comando.AgregarParametro(u"p%1"_s.arg(comando.NumeroParametros()), tipo, DireccionParametro::Entrada,
+                comando.agregarParametro(u"p%1"_s.arg(comando.numeroParametros()), tipo, DireccionParametro::Entrada,
                                          tamano);
             return comando;
         };
         const auto ejecutar = [&](Comando &comando, const QVariantList &valores) {
             for (int i = 0; i < valores.size(); ++i)
                 comando.setValor(i, valores[i]);
-            bd->EjecutarComando(comando);
-            return comando.FilasAfectadas();
+            bd->ejecutarComando(comando);
+            return comando.filasAfectadas();
         };
         Comando insertar = preparado(
             u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice,TabIndex) VALUES (?,?,?,?,?)"_s,
@@ -113,9 +113,10 @@ private Q_SLOTS:
             QCOMPARE(ejecutar(actualizar, {9, 3, u"cmdSalir"_s, QString()}), 1);
             QCOMPARE(ejecutar(actualizar, {5, 3, u"Ñu O''Brien"_s, u"0"_s}), 0);
             for (int indice = 0; indice < 3; ++indice)
-                QCOMPARE(ejecutar(insertar, {3, 4 + indice, u"Ñu O''Brien"_s, QString::number(indice), 10 + indice}), 1);
+                QCOMPARE(ejecutar(insertar, {3, 4 + indice, u"Ñu O''Brien"_s, QString::number(indice), 10 + indice}),
+                         1);
             QCOMPARE(ejecutar(actualizar, {7, 3, u"Ñu O''Brien"_s, u"1"_s}), 1);
-            QCOMPARE(FilasDe(*bd, u"SELECT Nombre, Indice, TabIndex FROM SGD_Controles WHERE Cod_Formulario = 3"
+            QCOMPARE(filasDe(*bd, u"SELECT Nombre, Indice, TabIndex FROM SGD_Controles WHERE Cod_Formulario = 3"
                                   " ORDER BY Cod_Control"_s),
                      (QStringList{u"cmdCrear|  |7"_s, u"cmdBloquear|  |4"_s, u"cmdSalir|  |9"_s, u"Ñu O''Brien|0 |10"_s,
                                   u"Ñu O''Brien|1 |7"_s, u"Ñu O''Brien|2 |12"_s}));
@@ -127,13 +128,13 @@ private Q_SLOTS:
     void fallos()
     {
         NVLA_BASE_DEL_MOTOR(bd, false);
-        const auto error = errorDe([&] { bd->AbrirConsulta(u"SELECT Cod_Lote FROM Lotes_Que_No_Existen"_s); });
+        const auto error = errorDe([&] { bd->abrirConsulta(u"SELECT Cod_Lote FROM Lotes_Que_No_Existen"_s); });
         QVERIFY(error && error->Number() == NumeroError::BaseDatos);
         QVERIFY2(error->Description().contains(u"lotes_que_no_existen"_s, Qt::CaseInsensitive) &&
-                     error->Source().contains(bd->dialecto().Nombre()),
-                 qPrintable(TextoError(*error)));
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, bd->Ejecutar(u"UPDATE Articulos_Lotes SET NoHay = 1"_s));
-        QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT COUNT(*) FROM Articulos_Lotes"_s), QStringList{u"0"_s}));
+                     error->Source().contains(bd->dialecto().nombre()),
+                 qPrintable(textoError(*error)));
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, bd->ejecutar(u"UPDATE Articulos_Lotes SET NoHay = 1"_s));
+        QVERIFY_SQL(QCOMPARE(filasDe(*bd, u"SELECT COUNT(*) FROM Articulos_Lotes"_s), QStringList{u"0"_s}));
 
         QList<std::pair<QString, QString>> rechazadas{
             {{}, {}},
@@ -145,7 +146,7 @@ private Q_SLOTS:
                 {u"Driver=PostgreSQL;Server=127.0.0.1;Port=1;Database=nvla;Uid=nadie;Pwd=secreto;Timeout=2"_s,
                  u"127.0.0.1"_s});
         for (const auto &caso : rechazadas) {
-            const auto rechazo = errorDe([&caso] { Conexion::Abrir(caso.first); });
+            const auto rechazo = errorDe([&caso] { Conexion::abrir(caso.first); });
             QVERIFY2(rechazo && rechazo->Number() == NumeroError::ConexionNoValida, qPrintable(caso.first));
             const QString texto = rechazo->Description();
             QVERIFY2(!texto.isEmpty() && texto.contains(caso.second) && !texto.contains(u"secreto"_s),
@@ -163,20 +164,20 @@ private Q_SLOTS:
                 QSKIP("SQL Server's savepoints (SAVE TRANSACTION) are its own T-SQL, which PostgreSQL cannot read");
         }
         NVLA_BASE_DEL_MOTOR(bd, false);
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, EnTransaccion(*bd, [&] {
-                                     bd->Ejecutar(InsertarCliente.arg(4));
-                                     bd->Ejecutar(InsertarCliente.arg(4)); // a repeated key
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, enTransaccion(*bd, [&] {
+                                     bd->ejecutar(InsertarCliente.arg(4));
+                                     bd->ejecutar(InsertarCliente.arg(4)); // a repeated key
                                  }));
-        QVERIFY_SQL(EnTransaccion(*bd, [&] {
-            bd->Ejecutar(InsertarCliente.arg(1));
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, EnTransaccion(*bd, [&] {
-                                         bd->Ejecutar(InsertarCliente.arg(2));
-                                         bd->Ejecutar(InsertarCliente.arg(1)); // a repeated key
+        QVERIFY_SQL(enTransaccion(*bd, [&] {
+            bd->ejecutar(InsertarCliente.arg(1));
+            QVERIFY_THROWS_EXCEPTION(ErrorLotes, enTransaccion(*bd, [&] {
+                                         bd->ejecutar(InsertarCliente.arg(2));
+                                         bd->ejecutar(InsertarCliente.arg(1)); // a repeated key
                                      }));
-            bd->Ejecutar(InsertarCliente.arg(3));
+            bd->ejecutar(InsertarCliente.arg(3));
         }));
         QVERIFY_SQL(
-            QCOMPARE(FilasDe(*bd, u"SELECT Codigo FROM Clientes ORDER BY Codigo"_s), (QStringList{u"1"_s, u"3"_s})));
+            QCOMPARE(filasDe(*bd, u"SELECT Codigo FROM Clientes ORDER BY Codigo"_s), (QStringList{u"1"_s, u"3"_s})));
     }
 
     // A session the server ends: the statement that finds it says so in words,
@@ -190,19 +191,19 @@ private Q_SLOTS:
             QSKIP("a file database has no session to lose");
         NVLA_BASE_DATOS(bd, motor, false);
         QVERIFY_SQL(cortarSesiones(motor));
-        QCOMPARE(perdida([&] { bd->Ejecutar(InsertarCliente.arg(1)); }), u"perdida"_s);
-        QVERIFY_SQL(bd->Ejecutar(InsertarCliente.arg(2)));
+        QCOMPARE(perdida([&] { bd->ejecutar(InsertarCliente.arg(1)); }), u"perdida"_s);
+        QVERIFY_SQL(bd->ejecutar(InsertarCliente.arg(2)));
         QString despues;
-        const QString enTransaccion = perdida([&] {
-            EnTransaccion(*bd, [&] {
-                bd->Ejecutar(InsertarCliente.arg(11));
+        const QString enUnidad = perdida([&] {
+            enTransaccion(*bd, [&] {
+                bd->ejecutar(InsertarCliente.arg(11));
                 cortarSesiones(motor);
-                despues = perdida([&] { bd->Ejecutar(InsertarCliente.arg(12)); });
-                bd->Ejecutar(InsertarCliente.arg(13));
+                despues = perdida([&] { bd->ejecutar(InsertarCliente.arg(12)); });
+                bd->ejecutar(InsertarCliente.arg(13));
             });
         });
-        QCOMPARE(despues + u' ' + enTransaccion, u"perdida perdida"_s);
-        QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT Codigo FROM Clientes"_s), QStringList{u"2"_s}));
+        QCOMPARE(despues + u' ' + enUnidad, u"perdida perdida"_s);
+        QVERIFY_SQL(QCOMPARE(filasDe(*bd, u"SELECT Codigo FROM Clientes"_s), QStringList{u"2"_s}));
     }
 
     // While the server is down every call says the connection was lost; once
@@ -211,7 +212,7 @@ private Q_SLOTS:
     {
         QFETCH_GLOBAL(QString, motor);
         const QString carpeta = qEnvironmentVariable("NVLA_PG_DIR");
-        if (motor == u"sqlite"_s || (carpeta.isEmpty() && !PostgresObligatorio()))
+        if (motor == u"sqlite"_s || (carpeta.isEmpty() && !postgresObligatorio()))
             QSKIP("a file database has no server; NVLA_PG_DIR names the one this test may restart");
         QVERIFY2(!carpeta.isEmpty(), "NVLA_PG_DIR no está definida: la prueba necesita reiniciar su propio servidor");
         NVLA_BASE_DATOS(bd, motor, false);
@@ -223,10 +224,10 @@ private Q_SLOTS:
         QVERIFY(servidor({u"stop"_s, carpeta}));
         auto arrancado = qScopeGuard([&] { servidor({carpeta}); });
         for (int llamada = 0; llamada < 3; ++llamada)
-            QCOMPARE(perdida([&] { FilasDe(*bd, u"SELECT COUNT(*) FROM Clientes"_s); }), u"perdida"_s);
+            QCOMPARE(perdida([&] { filasDe(*bd, u"SELECT COUNT(*) FROM Clientes"_s); }), u"perdida"_s);
         QVERIFY(servidor({carpeta}));
-        QVERIFY_SQL(bd->Ejecutar(InsertarCliente.arg(1)));
-        QVERIFY_SQL(QCOMPARE(FilasDe(*bd, u"SELECT COUNT(*) FROM Clientes"_s), QStringList{u"1"_s}));
+        QVERIFY_SQL(bd->ejecutar(InsertarCliente.arg(1)));
+        QVERIFY_SQL(QCOMPARE(filasDe(*bd, u"SELECT COUNT(*) FROM Clientes"_s), QStringList{u"1"_s}));
     }
 };
 

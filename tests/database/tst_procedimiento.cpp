@@ -18,7 +18,7 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
-LlamadaStockLote llamada(qint16 almacen, qint32 articulo, const QString &lote, const QDate &caducidad = FechaNula(),
+LlamadaStockLote llamada(qint16 almacen, qint32 articulo, const QString &lote, const QDate &caducidad = fechaNula(),
                          const QString &tono = {}, const QString &calibre = {}, qint64 unidades = 0)
 {
     return {1, almacen, articulo, Currency::fromRaw(unidades), lote, caducidad, tono, calibre};
@@ -33,13 +33,13 @@ QString bruto(const std::optional<Currency> &valor)
 // How many lots the company has.
 QString contarLotes(Conexion &bd)
 {
-    return FilasDe(bd, u"SELECT COUNT(*) FROM Articulos_Lotes"_s).value(0);
+    return filasDe(bd, u"SELECT COUNT(*) FROM Articulos_Lotes"_s).value(0);
 }
 
 // A lot's row and its stock in a warehouse, read back through the library.
 QString loteYStock(Conexion &bd, qint32 clave, qint16 almacen)
 {
-    return FilasDe(
+    return filasDe(
                bd,
                u"SELECT b.Lote, b.Caducidad, b.Tono, b.Calibre, a.Stock_Actual FROM Articulos_Lotes b INNER JOIN Almacen_Articulos_Lotes a ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote = %1 AND a.Cod_Almacen = %2"_s
                    .arg(clave)
@@ -56,7 +56,7 @@ class TstProcedimiento : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase_data() { FilasPorMotor(); }
+    void initTestCase_data() { filasPorMotor(); }
 
     void claveDelLote_data()
     {
@@ -71,7 +71,7 @@ private Q_SLOTS:
         // their four decimals (2,5004 each time).
         fila("lote y caducidad", llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31))) << 3 << u"L-0005|2027-05-31|||5"_s;
         fila("sin caducidad, fecha nula", llamada(1, 100, u"Y-2402"_s)) << 9 << u"Y-2402|NULL|||7"_s;
-        fila("tono y calibre", llamada(1, 200, {}, FechaNula(), u"A1"_s, u"11"_s)) << 12 << u"|NULL|A1|11|25"_s;
+        fila("tono y calibre", llamada(1, 200, {}, fechaNula(), u"A1"_s, u"11"_s)) << 12 << u"|NULL|A1|11|25"_s;
         fila("de otro almacén", llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15))) << 8 << u"Y-2401|2026-12-15|||0"_s;
         fila("unidades sumadas", llamada(1, 101, u"L-4996"_s, QDate(2027, 6, 30), {}, {}, 25004))
             << 5 << u"L-4996|2027-06-30|||9.9968"_s;
@@ -81,11 +81,11 @@ private Q_SLOTS:
         fila("nuevo, fecha nula es sin caducidad", llamada(2, 101, u"L-0005"_s)) << 18 << u"L-0005|NULL|||0"_s;
         fila("comillas", llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1)))
             << 18 << u"O'Brien ''2''|2027-01-01|||0"_s;
-        fila("letras no ASCII", llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, FechaNula(), u"Ñ1"_s))
+        fila("letras no ASCII", llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, fechaNula(), u"Ñ1"_s))
             << 18 << u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1||0"_s;
         fila("lote de 53 letras", llamada(2, 101, u"L"_s.repeated(50) + u"XYZ"_s))
             << 18 << u"L"_s.repeated(50) + u"|NULL|||0"_s;
-        fila("tono de 25 letras", llamada(2, 200, {}, FechaNula(), u"T"_s.repeated(20) + u"12345"_s, u"C"_s))
+        fila("tono de 25 letras", llamada(2, 200, {}, fechaNula(), u"T"_s.repeated(20) + u"12345"_s, u"C"_s))
             << 18 << u"|NULL|"_s + u"T"_s.repeated(20) + u"|C|0"_s;
         fila("texto que parece SQL", llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s))
             << 18 << u"ISNULL(x); DELETE cg FROM t cg|NULL|||0"_s;
@@ -99,9 +99,9 @@ private Q_SLOTS:
         QFETCH(QString, guardado);
         NVLA_BASE_DEL_MOTOR(bd, true);
         QVERIFY_SQL({
-            QCOMPARE(ActualizarStockLote(*bd, datos), clave);
+            QCOMPARE(actualizarStockLote(*bd, datos), clave);
             datos.claveEntradaSalida = false;
-            QCOMPARE(ActualizarStockLote(*bd, datos), clave);
+            QCOMPARE(actualizarStockLote(*bd, datos), clave);
             QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
             QCOMPARE(loteYStock(*bd, clave, datos.almacen), guardado);
         });
@@ -112,18 +112,18 @@ private Q_SLOTS:
     {
         NVLA_BASE_DEL_MOTOR(bd, true);
         constexpr int Lotes = 15;
-        const QString cadena = BaseDatosPrueba::Cadena(motor);
+        const QString cadena = BaseDatosPrueba::cadena(motor);
         QList<qint32> claves[2];
         QString errores[2];
         std::latch salida(2);
         auto trabajar = [&](int quien) {
             try {
-                auto conexion = Conexion::Abrir(cadena);
+                auto conexion = Conexion::abrir(cadena);
                 salida.arrive_and_wait();
                 for (int i = 0; i < Lotes; ++i)
-                    claves[quien] << ActualizarStockLote(*conexion, llamada(quien + 1, 100, u"C-%1"_s.arg(i)));
+                    claves[quien] << actualizarStockLote(*conexion, llamada(quien + 1, 100, u"C-%1"_s.arg(i)));
             } catch (const ErrorLotes &error) {
-                errores[quien] = TextoError(error);
+                errores[quien] = textoError(error);
             }
         };
         std::unique_ptr<QThread> hilos[2];
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(errores[0] + errores[1], QString());
         QCOMPARE(claves[0], claves[1]);
         QVERIFY_SQL(QCOMPARE(
-            FilasDe(
+            filasDe(
                 *bd,
                 u"SELECT COUNT(*), COUNT(DISTINCT Cod_Lote), (SELECT COUNT(*) FROM Almacen_Articulos_Lotes WHERE Cod_Lote > 17) FROM Articulos_Lotes WHERE Lote LIKE 'C-%'"_s),
             QStringList{u"%1|%1|%2"_s.arg(Lotes).arg(2 * Lotes)}));
@@ -147,14 +147,14 @@ private Q_SLOTS:
     void falloSinMedias()
     {
         NVLA_BASE_DEL_MOTOR(bd, true);
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, ActualizarStockLote(*bd, llamada(99, 101, u"L-HUÉRFANO"_s)));
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, actualizarStockLote(*bd, llamada(99, 101, u"L-HUÉRFANO"_s)));
         ConexionGrabadora grabadora(bd);
         QVERIFY_SQL(QCOMPARE(contarLotes(grabadora), u"16"_s));
-        QVERIFY_SQL(QCOMPARE(ActualizarStockLote(grabadora, llamada(1, 101, u"L-HUÉRFANO"_s)), 18));
-        QCOMPARE(grabadora.Textos(),
+        QVERIFY_SQL(QCOMPARE(actualizarStockLote(grabadora, llamada(1, 101, u"L-HUÉRFANO"_s)), 18));
+        QCOMPARE(grabadora.textos(),
                  (QStringList{u"SELECT COUNT(*) FROM Articulos_Lotes"_s, u"GES_Almacen_Articulo_Lotes_Update"_s}));
-        QCOMPARE(grabadora.Envios().first().clase, ConexionGrabadora::Clase::Consulta);
-        QCOMPARE(grabadora.Envios().first().filas, 1);
+        QCOMPARE(grabadora.envios().first().clase, ConexionGrabadora::Clase::Consulta);
+        QCOMPARE(grabadora.envios().first().filas, 1);
     }
 
     // Units reach the engine and come back to the last of their four decimals.
@@ -168,11 +168,11 @@ private Q_SLOTS:
         // The raw units of the lot in warehouse 1 after adding `unidades`, or the error.
         const auto sumar = [&](const QString &lote, qint64 unidades) {
             try {
-                const qint32 clave = ActualizarStockLote(*bd, llamada(1, 101, lote, FechaNula(), {}, {}, unidades));
-                auto stock = bd->AbrirConsulta(
+                const qint32 clave = actualizarStockLote(*bd, llamada(1, 101, lote, fechaNula(), {}, {}, unidades));
+                auto stock = bd->abrirConsulta(
                     u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Lote = "_s +
                     QString::number(clave));
-                return stock->Siguiente() ? bruto(Currency::fromVariant(stock->Campo(0))) : u"no row"_s;
+                return stock->siguiente() ? bruto(Currency::fromVariant(stock->campo(0))) : u"no row"_s;
             } catch (const ErrorLotes &error) {
                 return u"error: "_s + error.Description();
             }
@@ -200,26 +200,26 @@ private Q_SLOTS:
     {
         NVLA_BASE_DEL_MOTOR(bd, true);
         QVERIFY_SQL(
-            bd->Ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (44, 'B', 44)"_s));
+            bd->ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (44, 'B', 44)"_s));
         LlamadaStockLote datos = llamada(1, 101, u"L-AJENO"_s);
         for (const int empresa : {300, 128, -129}) {
             datos.empresa = qint16(empresa);
             try {
-                ActualizarStockLote(*bd, datos);
+                actualizarStockLote(*bd, datos);
                 QFAIL("a company outside the parameter's range was sent");
             } catch (const ErrorLotes &error) {
                 QCOMPARE(error.Number(), NumeroError::Desbordamiento);
                 QVERIFY2(error.Description().contains(QString::number(empresa)) &&
                              error.Description().contains(u"@Cod_Empresa"_s),
-                         qPrintable(TextoError(error)));
+                         qPrintable(textoError(error)));
             }
         }
         QVERIFY_SQL(QCOMPARE(contarLotes(*bd), u"16"_s));
         ConexionGrabadora grabadora(nullptr);
         for (const int empresa : {127, -128}) {
             datos.empresa = qint16(empresa);
-            ActualizarStockLote(grabadora, datos);
-            QCOMPARE(grabadora.Comandos().last().Parametro(1).valorParaMotor(), QVariant(empresa));
+            actualizarStockLote(grabadora, datos);
+            QCOMPARE(grabadora.comandos().last().parametro(1).valorParaMotor(), QVariant(empresa));
         }
     }
 };

@@ -41,14 +41,14 @@ using Envio = std::function<void(const std::shared_ptr<ConexionGrabadora> &)>;
 QStringList enviados(const ConexionGrabadora &grabadora)
 {
     QStringList textos;
-    for (const ConexionGrabadora::Envio &envio : grabadora.Envios()) {
+    for (const ConexionGrabadora::Envio &envio : grabadora.envios()) {
         QString texto = envio.texto;
         if (envio.clase == ConexionGrabadora::Clase::Comando) {
             const Comando &c = envio.comando;
             texto += u" [%1%2 %3]"_s.arg(int(c.tipo())).arg(c.preparado() ? u"P"_s : QString()).arg(c.tiempoEspera());
-            for (const ParametroComando &p : c.Parametros())
+            for (const ParametroComando &p : c.parametros())
                 texto += u" %1|%2|%3|%4|"_s.arg(p.nombre).arg(int(p.tipo)).arg(int(p.direccion)).arg(p.tamano) +
-                         TextoValor(p.valorParaMotor());
+                         textoValor(p.valorParaMotor());
         }
         textos << texto;
     }
@@ -62,13 +62,13 @@ template<class Clase> Envio dialogo(int modelo, const std::function<void(Clase &
         Clase clase;
         clase.Cod_Almacen = 1;
         campos(clase);
-        QVERIFY(ConDialogo([&] { Vitrina::MostrarClase(clase, modelo, conexion); }, [](QDialog *d) { d->reject(); }));
+        QVERIFY(conDialogo([&] { Vitrina::mostrarClase(clase, modelo, conexion); }, [](QDialog *d) { d->reject(); }));
     };
 }
 
 Envio consulta(const QString &sql)
 {
-    return [sql](const std::shared_ptr<ConexionGrabadora> &conexion) { FilasDe(*conexion, sql); };
+    return [sql](const std::shared_ptr<ConexionGrabadora> &conexion) { filasDe(*conexion, sql); };
 }
 
 // A host function's menu check, as user `usuario` of company 1.
@@ -103,7 +103,7 @@ void seguridad(const std::shared_ptr<ConexionGrabadora> &conexion)
     seg.Conexion(conexion);
     seg.ContentForm(&form);
     seg.Usuario = 7;
-    QVERIFY(CapturarMensajes([&] { seg.SetStateAllControl(); }).isEmpty());
+    QVERIFY(capturarMensajes([&] { seg.SetStateAllControl(); }).isEmpty());
 }
 
 const QString LotesVenta =
@@ -134,12 +134,12 @@ class TstSentencias : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase_data() { FilasPorMotor(); }
+    void initTestCase_data() { filasPorMotor(); }
     void cleanup()
     {
         ContextoCompartido::setConexion(nullptr);
         ContextoCompartido::setEmpresa(nullptr);
-        QVERIFY(NingunaVentanaAbierta());
+        QVERIFY(ningunaVentanaAbierta());
     }
     void textos_data();
     void textos();
@@ -202,16 +202,16 @@ void TstSentencias::textos_data()
         u"430001|Construcciones Pérez, S.L.|6|F|1|2026-11-02|10:15:00;430003|María Núñez Ibáñez|2|A|1|2026-11-03|16:45:00"_s);
     const ConsultasStock::Claves claves{1, 1, 1, 202};
     fila(
-        "stock sin lotes más lo debido", consulta(ConsultasStock::StockArticulo(claves)),
+        "stock sin lotes más lo debido", consulta(ConsultasStock::stockArticulo(claves)),
         {u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock FROM Almacen_Articulos WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Articulo = 202"_s},
         u"37"_s);
     // Customers held under another company.
-    fila("pendientes de entrega", consulta(ConsultasStock::DocumentosPendientes({1, 3, 1, 200})),
+    fila("pendientes de entrega", consulta(ConsultasStock::documentosPendientes({1, 3, 1, 200})),
          {pendientesEntrega(3, 200)});
     for (const bool bloquear : {true, false}) {
         const QString sql = u"UPDATE Articulos_Lotes SET Bloqueado = %1 WHERE Cod_Empresa =1 AND Cod_Lote =13"_s;
         fila(bloquear ? "bloqueo" : "desbloqueo",
-             [=](const auto &conexion) { conexion->Ejecutar(ConsultasStock::Bloqueo(1, 13, bloquear)); },
+             [=](const auto &conexion) { conexion->ejecutar(ConsultasStock::bloqueo(1, 13, bloquear)); },
              {sql.arg(bloquear ? 1 : 0)});
     }
 
@@ -268,9 +268,9 @@ void TstSentencias::textos_data()
     fila("procedimiento",
          [](const auto &conexion) {
              LlamadaStockLote datos{1, 3, 101, {}, u"L-9"_s, QDate(2027, 1, 31), u"T"_s, u"C"_s};
-             ActualizarStockLote(*conexion, datos);
+             actualizarStockLote(*conexion, datos);
              datos.claveEntradaSalida = false;
-             ActualizarStockLote(*conexion, datos);
+             actualizarStockLote(*conexion, datos);
          },
          {llamada.arg(u"3|0|0"_s), llamada.arg(u"2|0|0"_s)});
 
@@ -298,7 +298,7 @@ void TstSentencias::textos()
     QFETCH(QString, antes);
     NVLA_BASE_DEL_MOTOR(bd, true);
     if (!antes.isEmpty())
-        QVERIFY_SQL(bd->Ejecutar(antes));
+        QVERIFY_SQL(bd->ejecutar(antes));
     const auto grabadora = std::make_shared<ConexionGrabadora>(bd);
     QVERIFY_SQL(envio(grabadora));
     QCOMPARE(enviados(*grabadora), textos);
@@ -306,7 +306,7 @@ void TstSentencias::textos()
         return;
     QStringList obtenidas;
     QStringList esperadas = filas.toString().split(u';');
-    QVERIFY_SQL(obtenidas = FilasDe(*bd, textos.last()));
+    QVERIFY_SQL(obtenidas = filasDe(*bd, textos.last()));
     if (!textos.last().contains(u"ORDER BY"_s)) { // no order promised: compare as a set
         obtenidas.sort();
         esperadas.sort();
@@ -327,17 +327,17 @@ void TstSentencias::registroDelCatalogo()
         {u"DELETE cg FROM SGD_Controles_Grupos cg INNER JOIN SGD_Controles c ON cg.Cod_Formulario=c.Cod_Formulario AND cg.Cod_Control=c.Cod_Control WHERE c.TabIndex=-1"_s,
          1},
         {u"DELETE FROM SGD_Controles WHERE TabIndex=-1"_s, 2},
-        // Rows changed count the rows matched, none when nothing matches.
+        // rows changed count the rows matched, none when nothing matches.
         {u"UPDATE Articulos_Lotes SET Bloqueado = 0 WHERE Cod_Empresa =1 AND Cod_Lote =13"_s, 1},
         {u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Empresa =1 AND Cod_Lote =999"_s, 0},
         {u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = 1 WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Stock_Actual <= 0"_s,
          5}};
     QVERIFY_SQL({
         for (const auto &[sql, filas] : pasos)
-            QCOMPARE(bd->Ejecutar(sql), filas);
+            QCOMPARE(bd->ejecutar(sql), filas);
         // The permission left, the control left, the new form, the blocked lots.
         QCOMPARE(
-            FilasDe(
+            filasDe(
                 *bd,
                 u"SELECT (SELECT Cod_Grupo || '|' || Cod_Control FROM SGD_Controles_Grupos WHERE Cod_Formulario = 3), (SELECT Nombre FROM SGD_Controles WHERE Cod_Formulario = 3), (SELECT Max(Cod_Formulario) FROM SGD_Formularios), (SELECT COUNT(*) FROM Articulos_Lotes WHERE Bloqueado = 1)"_s),
             QStringList{u"0|3|cmdSalir|5|0"_s});

@@ -34,8 +34,8 @@ private Q_SLOTS:
              " (c.Cod_Control = cg.Cod_Control AND c.Nombre <> 'a WHERE b') AND (cg.Cod_Grupo = 'O''B'))"_s}};
         using namespace TraduccionTSql;
         for (const auto &[sql, reescrito] : textos) {
-            QCOMPARE(DialectoSqlServer().Traducir(sql), sql);
-            QCOMPARE(DeleteConJoinComoExists(NombreServidorDeTabla(IsNullComoCoalesce(QuitarEsquemaDbo(sql)))),
+            QCOMPARE(DialectoSqlServer().traducir(sql), sql);
+            QCOMPARE(deleteConJoinComoExists(nombreServidorDeTabla(isNullComoCoalesce(quitarEsquemaDbo(sql)))),
                      reescrito);
         }
     }
@@ -54,7 +54,7 @@ private Q_SLOTS:
             {u"Driver={ODBC Driver 18 for SQL Server};Server=h;Pwd={a;b}"_s,
              u"Driver={ODBC Driver 18 for SQL Server};Server=h;Pwd={a;b}"_s}};
         for (const auto &[cadena, odbc] : cadenas)
-            QCOMPARE(DialectoSqlServer::TextoOdbc(CadenaConexion(cadena)), odbc);
+            QCOMPARE(DialectoSqlServer::textoOdbc(CadenaConexion(cadena)), odbc);
     }
 
     // The lot stock procedure as the ODBC driver gets it: the return value is
@@ -66,28 +66,28 @@ private Q_SLOTS:
         ConexionGrabadora grabadora(nullptr);
         LlamadaStockLote datos{
             1, 3, 101, Currency::fromRaw(123456789012345678), u"L"_s.repeated(55), QDate(2027, 1, 31), u"T"_s, u"C"_s};
-        ActualizarStockLote(grabadora, datos);
+        actualizarStockLote(grabadora, datos);
         datos.claveEntradaSalida = false;
-        ActualizarStockLote(grabadora, datos);
-        const Comando comando = grabadora.Comandos().first();
-        QCOMPARE(DialectoSqlServer::TextoLlamada(comando),
+        actualizarStockLote(grabadora, datos);
+        const Comando comando = grabadora.comandos().first();
+        QCOMPARE(DialectoSqlServer::textoLlamada(comando),
                  u"{? = CALL GES_Almacen_Articulo_Lotes_Update(?,?,?,?,?,?,?,?,?)}"_s);
-        QCOMPARE(DialectoSqlServer::OrdenMarcas(comando), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QCOMPARE(DialectoSqlServer::ordenMarcas(comando), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
         QVariantList valores;
-        for (int posicion : DialectoSqlServer::OrdenMarcas(comando))
-            valores << DialectoSqlServer::ValorEnlazado(comando.Parametro(posicion));
+        for (int posicion : DialectoSqlServer::ordenMarcas(comando))
+            valores << DialectoSqlServer::valorEnlazado(comando.parametro(posicion));
         QCOMPARE(valores, (QVariantList{QVariant(QMetaType::fromType<int>()), 1, 3, 101, u"12345678901234.5678"_s,
                                         u"L"_s.repeated(50), QDate(2027, 1, 31), u"T"_s, u"C"_s, 0}));
-        const QVariant clave = DialectoSqlServer::ValorEnlazado(grabadora.Comandos().last().Parametro(9));
+        const QVariant clave = DialectoSqlServer::valorEnlazado(grabadora.comandos().last().parametro(9));
         QVERIFY(clave.isNull());
         QCOMPARE(clave.metaType(), QMetaType::fromType<int>());
 
         Comando alFinal;
         alFinal.setTexto(u"dbo.P"_s);
-        alFinal.AgregarParametro(u"@a"_s, TipoDato::TextoVariable, DireccionParametro::Entrada, 5);
-        alFinal.AgregarParametro(u"Return"_s, TipoDato::Entero, DireccionParametro::ValorRetorno);
-        QCOMPARE(DialectoSqlServer::TextoLlamada(alFinal), u"{? = CALL dbo.P(?)}"_s);
-        QCOMPARE(DialectoSqlServer::OrdenMarcas(alFinal), (QList<int>{1, 0}));
+        alFinal.agregarParametro(u"@a"_s, TipoDato::TextoVariable, DireccionParametro::Entrada, 5);
+        alFinal.agregarParametro(u"Return"_s, TipoDato::Entero, DireccionParametro::ValorRetorno);
+        QCOMPARE(DialectoSqlServer::textoLlamada(alFinal), u"{? = CALL dbo.P(?)}"_s);
+        QCOMPARE(DialectoSqlServer::ordenMarcas(alFinal), (QList<int>{1, 0}));
     }
 };
 

@@ -26,13 +26,13 @@ QString dia(int dias)
 void probar(const QList<LotePrueba> &lotes, const QString &ayuda,
             const std::function<void(QDialog *, Rejilla *, bool activa)> &guion)
 {
-    for (const QString &motor : Motores()) {
+    for (const QString &motor : motores()) {
         for (const bool activa : {true, false}) {
             NVLA_BASE_DATOS(bd, motor, false);
-            QVERIFY_SQL(Sembrar(*bd, lotes));
+            QVERIFY_SQL(sembrar(*bd, lotes));
             Sesion s(u"facturacion"_s, bd, u"3"_s, 1);
             s.empresa->setParametro(ayuda, activa ? u"True"_s : u"Falso"_s);
-            QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+            QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                                [&](QDialog *d) {
                                    guion(d, control<Rejilla>(d, u"vsLotes"_s), activa);
                                    clic(d, u"cmdCancelar"_s);
@@ -48,7 +48,7 @@ class TstAyudas : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
     void cleanupTestCase() { Sesion(u"facturacion"_s, nullptr, u"1"_s); }
 
     // Only a date before today marks its cell; the text stays as it was.
@@ -59,14 +59,14 @@ private Q_SLOTS:
                                       {3, u"3"_s, u"L-SIN"_s, {}, {}, {}}};
         probar(lotes, u"Lotes_MarcarCaducados"_s, [](QDialog *, Rejilla *r, bool activa) {
             QStringList marcas;
-            for (int fila = 1; fila < r->Rows(); ++fila) {
+            for (int fila = 1; fila < r->rows(); ++fila) {
                 const QModelIndex celda = r->model()->index(fila - 1, 2);
                 marcas << celda.data(Qt::ToolTipRole).toString();
                 QCOMPARE(celda.data(Qt::ForegroundRole).isValid(), !marcas.constLast().isEmpty());
             }
             const QString marca = activa ? u"Lote caducado"_s : QString();
             QCOMPARE(marcas, (QStringList{QString(), marca, QString(), QString()}));
-            QCOMPARE(r->TextMatrix(2, 2), QDate::currentDate().addDays(-1).toString(u"dd/MM/yyyy"_s));
+            QCOMPARE(r->textMatrix(2, 2), QDate::currentDate().addDays(-1).toString(u"dd/MM/yyyy"_s));
         });
     }
 
@@ -83,12 +83,12 @@ private Q_SLOTS:
             d->findChild<ListaLotes *>()->fijarReloj([&] { return ahora; });
             QVERIFY(r->modelo()->quedanFilasPorLeer());
             QTest::keyClick(r, Qt::Key_Z);
-            QCOMPARE(r->Row(), activa ? 302 : 1);
+            QCOMPARE(r->row(), activa ? 302 : 1);
             ahora += 2000;
             QTest::keyClicks(r, u"a-007"_s);
             ahora += 2000;
             QTest::keyClicks(r, u"-"_s);
-            QCOMPARE(r->TextMatrix(r->Row(), 3), activa ? u"A-007"_s : ListaLotes::TextoAutomatico);
+            QCOMPARE(r->textMatrix(r->row(), 3), activa ? u"A-007"_s : ListaLotes::TextoAutomatico);
         });
     }
 
@@ -119,14 +119,14 @@ private Q_SLOTS:
         QFETCH(QString, cajas);
         QFETCH(int, fin);
         QFETCH(bool, lectura);
-        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
-        QVERIFY_SQL(Sembrar(*bd, {}));
+        NVLA_BASE_DATOS(bd, motores().constFirst(), false);
+        QVERIFY_SQL(sembrar(*bd, {}));
         Sesion s(clase, bd, u"3"_s);
         s.empresa->setParametro(u"Lotes_LecturaGS1"_s, lectura);
         if (s.entrada.tiene("PedirCaducidad"))
             s.entrada.fijar("PedirCaducidad", true);
         QString vistas;
-        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                auto *caja = control<kxTextBox>(d, u"txtLote"_s);
                                enfocar(d, u"txtLote"_s);
@@ -147,7 +147,7 @@ private Q_SLOTS:
                            }));
         QCOMPARE(vistas, cajas);
         if (s.entrada.campo("Result").toBool())
-            QCOMPARE(s.entrada.Salidas().section(u'|', 0, 2), u"Verdadero|LOTE-ESCANEADO|2030-12-31"_s);
+            QCOMPARE(s.entrada.salidas().section(u'|', 0, 2), u"Verdadero|LOTE-ESCANEADO|2030-12-31"_s);
     }
 };
 

@@ -18,7 +18,7 @@ class TstEleccion : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
     void cleanupTestCase() { Sesion(u"facturacion"_s, nullptr, u"1"_s); }
 
     // `lineas`: the keys listed below any automatic row, or whole rows (any
@@ -37,7 +37,7 @@ private Q_SLOTS:
         QString modelo;
         const auto fila = [&](const char *nombre, const QStringList &ajustes, int unidades, const QString &elegir,
                               const QStringList &lineas, const QString &esperado) {
-            for (const QString &motor : Motores())
+            for (const QString &motor : motores())
                 QTest::newRow(qPrintable(u"%1 %2 %3: %4"_s.arg(motor, clase, modelo, QString::fromUtf8(nombre))))
                     << motor << clase << modelo << ajustes << unidades << elegir << lineas << esperado;
         };
@@ -45,7 +45,7 @@ private Q_SLOTS:
         const QStringList todos = QStringList{u"25"_s, u"24"_s} + positivos;
         const QString corto = u"El lote seleccionado no tiene stock suficiente"_s;
         const QString host = u"|T-HOST|C-HOST"_s;
-        const QString largo = LotesPrueba().at(4).lote;
+        const QString largo = lotesPrueba().at(4).lote;
         clase = u"facturacion"_s;
         modelo = u"3"_s;
         fila("automático elige 4,996 como 5", {}, 5, u"AUTO"_s, positivos, u"Verdadero|23|L-4996|1900-01-01"_s + host);
@@ -111,7 +111,7 @@ private Q_SLOTS:
         const QString mensaje = esperado.startsWith(u"Verdadero"_s) ? QString() : esperado;
         const QString salida = mensaje.isEmpty() ? esperado : QString();
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarConInventario(*bd));
+        QVERIFY_SQL(sembrarConInventario(*bd));
         Sesion s(clase, bd, modelo, unidades);
         s.entrada.marcarSalidas();
         s.ajustar(ajustes);
@@ -119,11 +119,11 @@ private Q_SLOTS:
         const bool regulariza = clase == u"regularizar" || clase == u"traspaso";
         const bool automatico = venta && !ajustes.contains(u"PermitirAutomatico=false"_s);
         QList<MensajeVisto> mensajes;
-        QVERIFY(ConDialogo(
+        QVERIFY(conDialogo(
             [&] { s.entrada.Show(1); },
             [&](QDialog *d) {
                 auto *r = control<Rejilla>(d, u"vsLotes"_s);
-                QStringList vistas = LineasRejilla(d);
+                QStringList vistas = lineasRejilla(d);
                 if (automatico)
                     QVERIFY(vistas.takeFirst().contains(ListaLotes::TextoAutomatico));
                 QStringList claves;
@@ -144,12 +144,12 @@ private Q_SLOTS:
                 if (venta || (clase == u"inventario" && modelo == u"2"))
                     QCOMPARE(QApplication::focusWidget(), r);
                 if (!regulariza)
-                    QCOMPARE(r->Row(), 1);
+                    QCOMPARE(r->row(), 1);
                 // The automatic row is the first, where the list opens.
-                const int fila = elegir == u"AUTO" || elegir.isEmpty() ? r->Row() : elegirFila(d, {{0, elegir}});
+                const int fila = elegir == u"AUTO" || elegir.isEmpty() ? r->row() : elegirFila(d, {{0, elegir}});
                 r->setFocus(Qt::MouseFocusReason);
                 // Enter in the list is Aceptar, but for the regularization dialogs.
-                mensajes = CapturarMensajes([&] {
+                mensajes = capturarMensajes([&] {
                     QTest::keyClick(r, Qt::Key_Return);
                     if (regulariza) {
                         QVERIFY(d->isVisible());
@@ -159,30 +159,30 @@ private Q_SLOTS:
                 QCOMPARE(d->isVisible(), !mensaje.isEmpty() || elegir.isEmpty());
                 if (d->isVisible()) {
                     if (!elegir.isEmpty())
-                        QCOMPARE(r->Row(), fila);
+                        QCOMPARE(r->row(), fila);
                     clic(d, u"cmdCancelar"_s);
                 }
             }));
         QVERIFY(!s.llamoAlProcedimiento());
         if (!venta)
-            QCOMPARE(s.grabadora->Textos().size(), 1); // one query, nothing written
-        QCOMPARE(Textos(mensajes), mensaje.isEmpty() ? QString() : u"2|¡ Atención !|"_s + mensaje);
-        QCOMPARE(s.entrada.Salidas(), salida.isEmpty() ? s.entrada.SalidasMarcadas() : salida);
+            QCOMPARE(s.grabadora->textos().size(), 1); // one query, nothing written
+        QCOMPARE(textos(mensajes), mensaje.isEmpty() ? QString() : u"2|¡ Atención !|"_s + mensaje);
+        QCOMPARE(s.entrada.salidas(), salida.isEmpty() ? s.entrada.salidasMarcadas() : salida);
     }
 
     // In the sales lot dialog the control last in focus decides between the
     // grid's row and the typed lot.
     void elFocoDecideEntreRejillaYLoteTecleado()
     {
-        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
-        QVERIFY_SQL(Sembrar(*bd, LotesPrueba()));
+        NVLA_BASE_DATOS(bd, motores().constFirst(), false);
+        QVERIFY_SQL(sembrar(*bd, lotesPrueba()));
         Sesion s(u"facturacion"_s, bd, u"3"_s);
         const auto elegir = [](QDialog *d, const QString &clave) {
             clic(d, u"vsLotes"_s);
             elegirFila(d, {{0, clave}});
         };
         // Typed, then back to the grid: the grid's row wins.
-        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                escribir(d, u"txtLote"_s, u"L-NUEVO"_s);
                                elegir(d, u"26"_s);
@@ -191,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(s.entrada.campo("Cod_Lote").toInt(), 26);
         // A click into the frame, then Aceptar by mouse: the typed lot wins
         // although a grid row is highlighted.
-        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                escribir(d, u"txtCaducidad"_s, u"31082027"_s);
                                escribir(d, u"txtLote"_s, u"L-8"_s);
@@ -202,7 +202,7 @@ private Q_SLOTS:
         QCOMPARE(s.entrada.campo("Cod_Lote").toInt(), 26);
         QVERIFY(!s.llamoAlProcedimiento());
         // Up on the first row leaves the grid for the typed lot.
-        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                auto *r = control<Rejilla>(d, u"vsLotes"_s);
                                r->setRow(2);
@@ -217,13 +217,13 @@ private Q_SLOTS:
     // the installation's, and the current user as the host gave it.
     void modeloDesdeLaBaseDeDatosDelHost()
     {
-        NVLA_BASE_DATOS(bd, Motores().constFirst(), true);
+        NVLA_BASE_DATOS(bd, motores().constFirst(), true);
         auto empresa = std::make_shared<EmpresaBaseDatos>(bd, 1, u"7"_s);
         QCOMPARE(empresa->LeerParametro(u"Lotes_ModeloUsar"_s).toString(), u"3"_s);
         QCOMPARE(empresa->LeerParametro(u"UsuarioActual"_s).toString(), u"7"_s);
         QCOMPARE(empresa->LeerParametro(u"NoExiste"_s).toString(), QString());
         QVERIFY_SQL(
-            bd->Ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'Lotes_ModeloUsar', '4')"_s));
+            bd->ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'Lotes_ModeloUsar', '4')"_s));
         QCOMPARE(empresa->LeerParametro(u"Lotes_ModeloUsar"_s).toString(), u"4"_s);
     }
 };

@@ -43,7 +43,7 @@ std::unique_ptr<Entrada> anfitrion(const QString &clase, const std::shared_ptr<C
     entrada->marcarSalidas();
     if (entrada->tiene("Result"))
         entrada->fijar("Result", false);
-    SobreElArticulo(*entrada, 5);
+    sobreElArticulo(*entrada, 5);
     for (const QString &ajuste : ajustes)
         entrada->fijar(ajuste.section(u'=', 0, 0).toLatin1().constData(), ajuste.section(u'=', 1));
     return entrada;
@@ -51,7 +51,7 @@ std::unique_ptr<Entrada> anfitrion(const QString &clase, const std::shared_ptr<C
 
 void parametros(Conexion &bd, const QString &modelo, const QString &obligatorio)
 {
-    bd.Ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'Lotes_ModeloUsar', '%1'), "
+    bd.ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'Lotes_ModeloUsar', '%1'), "
                 u"(1, 'Lotes_NroObligatorio', '%2')"_s.arg(modelo, obligatorio));
 }
 
@@ -62,7 +62,7 @@ EscenarioFallos escenario(const QString &clase, const QString &modelo, const std
 {
     return {[=](Conexion &bd) {
                 if (clase != u"compras")
-                    Sembrar(bd, lotes);
+                    sembrar(bd, lotes);
                 parametros(bd, modelo, clase == u"compras" ? u"True"_s : u"False"_s);
             },
             [=](const std::shared_ptr<Conexion> &conexion) { return anfitrion(clase, conexion, ajustes); }, preparar,
@@ -73,11 +73,11 @@ EscenarioFallos ventana(const QString &modelo, const QString &tono, const QStrin
                         std::function<void(QDialog *)> anidado = {})
 {
     return {[modelo](Conexion &bd) {
-                SembrarStock(bd, LotesStock);
-                SembrarStockArticulo(bd, AlmacenPrueba, u"20"_s);
-                SembrarPendiente(bd, u"F"_s, 2, 7, u"5"_s, u"2"_s);
+                sembrarStock(bd, LotesStock);
+                sembrarStockArticulo(bd, AlmacenPrueba, u"20"_s);
+                sembrarPendiente(bd, u"F"_s, 2, 7, u"5"_s, u"2"_s);
                 parametros(bd, modelo, u"False"_s);
-                bd.Ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'UsuarioActual', '3'), "
+                bd.ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'UsuarioActual', '3'), "
                             u"(1, 'ArticulosHabModFichaTiendas', 'False'), (1, 'OficinaCentral', 'True')"_s);
             },
             [](const std::shared_ptr<Conexion> &conexion) { return anfitrion(u"stock"_s, conexion, {}); },
@@ -160,11 +160,11 @@ void romperLectura(Conexion &bd, const QString &motor)
     QList<LotePrueba> lotes;
     for (int i = 1; i <= 300; ++i)
         lotes.append({1000 + i, QString::number(i), u"L-%1"_s.arg(i), {}, {}, {}});
-    SembrarStock(bd, lotes);
+    sembrarStock(bd, lotes);
     const QString falla = motor == u"sqlite" ? u"abs(Cod_Lote - 1150 - 9223372036854775807 - 1)"_s
                                              : u"CAST(1 / (Cod_Lote - 1150) AS VARCHAR(20))"_s;
-    bd.Ejecutar(u"ALTER TABLE Articulos_Lotes RENAME TO Articulos_Lotes_Datos"_s);
-    bd.Ejecutar(u"CREATE VIEW Articulos_Lotes AS SELECT Cod_Empresa, Cod_Lote, Cod_Articulo, CASE WHEN Cod_Lote = "
+    bd.ejecutar(u"ALTER TABLE Articulos_Lotes RENAME TO Articulos_Lotes_Datos"_s);
+    bd.ejecutar(u"CREATE VIEW Articulos_Lotes AS SELECT Cod_Empresa, Cod_Lote, Cod_Articulo, CASE WHEN Cod_Lote = "
                 u"1150 THEN "_s +
                 falla + u" ELSE Lote END AS Lote, Caducidad, Tono, Calibre, Bloqueado FROM Articulos_Lotes_Datos"_s);
 }
@@ -176,13 +176,13 @@ class TstFallos : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
 
     void cadaPasoPuedeFallar_data()
     {
         QTest::addColumn<QString>("motor");
         QTest::addColumn<int>("escenario");
-        for (const QString &motor : Motores()) {
+        for (const QString &motor : motores()) {
             for (int i = 0; i < escenarios().size(); ++i)
                 QTest::newRow(qPrintable(motor + u' ' + escenarios().at(i).first)) << motor << i;
             // The catalog and permissions of a form answer no host and open no dialog.
@@ -196,7 +196,7 @@ private Q_SLOTS:
         NVLA_BASE_DATOS(disponible, motor, false); // skips or fails as every engine test does
         disponible.reset();
         const int pasos =
-            escenario < 0 ? recorrerCatalogo(motor) : RecorrerFallos(motor, escenarios().at(escenario).second);
+            escenario < 0 ? recorrerCatalogo(motor) : recorrerFallos(motor, escenarios().at(escenario).second);
         QVERIFY(pasos > 0);
         qInfo("%d steps failed in turn", pasos);
     }
@@ -205,7 +205,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("motor");
         QTest::addColumn<bool>("ventana");
-        for (const QString &motor : Motores()) {
+        for (const QString &motor : motores()) {
             QTest::newRow(qPrintable(motor + u" venta"_s)) << motor << false;
             QTest::newRow(qPrintable(motor + u" stock"_s)) << motor << true;
         }
@@ -221,11 +221,11 @@ private Q_SLOTS:
         const QString motivo = motor == u"sqlite" ? u"integer overflow"_s : u"division by zero"_s;
         const QString tablas = u"SELECT COUNT(*), SUM(Stock_Actual), (SELECT COUNT(*) FROM Articulos_Lotes_Datos) "
                                u"FROM Almacen_Articulos_Lotes"_s;
-        const QStringList antes = FilasDe(*bd, tablas);
+        const QStringList antes = filasDe(*bd, tablas);
         // The automatic choice of the sales dialog reads on to the first lot of 200 units.
         Sesion s(ventana ? u"stock"_s : u"facturacion"_s, bd, u"3"_s, 200);
         s.entrada.marcarSalidas();
-        const QString campos = s.entrada.Campos();
+        const QString campos = s.entrada.campos();
         // PostgreSQL's driver reads a whole result as the query opens: its
         // error comes before the list shows. SQLite's comes on the second page.
         bool listaVista = false;
@@ -233,8 +233,8 @@ private Q_SLOTS:
         QString error;
         QList<MensajeVisto> mensajes;
         try {
-            mensajes = CapturarMensajes([&] {
-                limpio = ConDialogo([&] { s.entrada.Show(1); },
+            mensajes = capturarMensajes([&] {
+                limpio = conDialogo([&] { s.entrada.Show(1); },
                                     [&](QDialog *d) {
                                         QAbstractItemModel *filas = control<Rejilla>(d, u"vsLotes"_s)->model();
                                         listaVista = filas->rowCount() > 0;
@@ -249,15 +249,15 @@ private Q_SLOTS:
         }
         if (ventana) {
             QVERIFY(limpio);
-            QCOMPARE(Textos(mensajes).section(u'|', 0, 1), u"3|frmLotecStockAlm1:Cargar"_s);
-            QVERIFY2(mensajes.size() == 1 && mensajes[0].texto.contains(motivo), qPrintable(Textos(mensajes)));
+            QCOMPARE(textos(mensajes).section(u'|', 0, 1), u"3|frmLotecStockAlm1:Cargar"_s);
+            QVERIFY2(mensajes.size() == 1 && mensajes[0].texto.contains(motivo), qPrintable(textos(mensajes)));
         } else {
-            QVERIFY2(error.contains(motivo) && mensajes.isEmpty(), qPrintable(error + Textos(mensajes)));
+            QVERIFY2(error.contains(motivo) && mensajes.isEmpty(), qPrintable(error + textos(mensajes)));
             QVERIFY(!s.llamoAlProcedimiento());
         }
-        QCOMPARE(s.entrada.Campos(), campos);
+        QCOMPARE(s.entrada.campos(), campos);
         QCOMPARE(listaVista, motor == u"sqlite");
-        QCOMPARE(FilasDe(*bd, tablas), antes);
+        QCOMPARE(filasDe(*bd, tablas), antes);
     }
 };
 

@@ -37,7 +37,7 @@ class TstTecleado : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
     void cleanupTestCase() { Sesion(u"facturacion"_s, nullptr, u"1"_s); }
 
     // Each row: name;fields and parameters;what the clerk types ("box=text", in
@@ -52,7 +52,7 @@ private Q_SLOTS:
         const auto tabla = [](const QString &clase, const QString &modelo, const QString &base,
                               const QStringList &filas) {
             for (const QString &fila : filas) {
-                for (const QString &motor : Motores())
+                for (const QString &motor : motores())
                     QTest::newRow(qPrintable(u"%1 %2 %3: %4"_s.arg(motor, clase, modelo, fila.section(u';', 0, 0))))
                         << motor << clase << modelo << fila << lista(base + u',' + fila.section(u';', 1, 1));
             }
@@ -133,8 +133,8 @@ private Q_SLOTS:
         QString esperado = fechas(fila.section(u';', 3), u"yyyy-MM-dd"_s);
         const bool rechazo = !esperado.startsWith(u"Verdadero"_s);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarConInventario(*bd));
-        const QStringList antes = LotesEnBase(*bd);
+        QVERIFY_SQL(sembrarConInventario(*bd));
+        const QStringList antes = lotesEnBase(*bd);
         Sesion s(clase, bd, modelo);
         s.entrada.marcarSalidas();
         s.ajustar(ajustes);
@@ -146,7 +146,7 @@ private Q_SLOTS:
         const bool conIntro = clase == u"inventario" || (clase == u"facturacion" && modelo != u"1");
         QList<MensajeVisto> mensajes;
         QString focoTras;
-        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                // The sales lot dialog always takes a date.
                                QCOMPARE(control(d, u"txtCaducidad"_s)->isEnabled(),
@@ -163,7 +163,7 @@ private Q_SLOTS:
                                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                                    QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
                                }
-                               mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                               mensajes = capturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
                                // The attempt trims the typed lot.
                                if (auto *codigo = d->findChild<QLineEdit *>(u"txtLote"_s); codigo && conIntro)
                                    QCOMPARE(codigo->text(), codigo->text().trimmed());
@@ -172,34 +172,34 @@ private Q_SLOTS:
                                    clic(d, u"cmdCancelar"_s);
                                }
                            }));
-        QCOMPARE(Textos(mensajes) + u" @"_s + focoTras, rechazo ? u"2|¡ Atención !|"_s + esperado : u" @"_s);
+        QCOMPARE(textos(mensajes) + u" @"_s + focoTras, rechazo ? u"2|¡ Atención !|"_s + esperado : u" @"_s);
         const bool nuevo = esperado.contains(u"|nuevo|");
         QVERIFY(clase != u"facturacion" || s.llamoAlProcedimiento() == nuevo);
         if (rechazo) {
-            QCOMPARE(s.entrada.Salidas(), s.entrada.SalidasMarcadas());
+            QCOMPARE(s.entrada.salidas(), s.entrada.salidasMarcadas());
             return;
         }
-        const QStringList despues = LotesEnBase(*bd);
+        const QStringList despues = lotesEnBase(*bd);
         QCOMPARE(despues.mid(0, antes.size()), antes);
         QCOMPARE(despues.size(), antes.size() + (nuevo ? 1 : 0));
         if (nuevo) {
             // Written as typed, with no stock.
             const QString clave = s.entrada.campo("Cod_Lote").toString();
             esperado.replace(u"|nuevo|"_s, u'|' + clave + u'|');
-            const QString &fila = despues.constLast();
-            QCOMPARE(fila.section(u'|', 0, 0) + u'|' +
-                         (modelo == u"3" ? fila.section(u'|', 1, 1) : fila.section(u'|', 3, 4)),
+            const QString &creado = despues.constLast();
+            QCOMPARE(creado.section(u'|', 0, 0) + u'|' +
+                         (modelo == u"3" ? creado.section(u'|', 1, 1) : creado.section(u'|', 3, 4)),
                      clave + u'|' + (modelo == u"3" ? esperado.section(u'|', 2, 2) : esperado.section(u'|', 4, 5)));
-            QCOMPARE(FilasDe(*bd, u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Lote = "_s + clave),
+            QCOMPARE(filasDe(*bd, u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Lote = "_s + clave),
                      QStringList{u"0"_s});
         }
-        QCOMPARE(s.entrada.Salidas(), esperado);
+        QCOMPARE(s.entrada.salidas(), esperado);
         // Model 1 and purchases look at no stock; the inventory reads its list and
         // writes nothing.
         if (clase == u"compras" || modelo == u"1")
-            QVERIFY(s.grabadora->Textos().isEmpty());
+            QVERIFY(s.grabadora->textos().isEmpty());
         if (clase == u"inventario")
-            QCOMPARE(s.grabadora->Textos().size(), 1);
+            QCOMPARE(s.grabadora->textos().size(), 1);
     }
 
     // What the purchase dialog shows of the host's expiry, and where it opens.
@@ -220,7 +220,7 @@ private Q_SLOTS:
         Sesion s(u"compras"_s, nullptr, c[0]);
         s.entrada.fijar("Caducidad", QDate::fromString(c[1], Qt::ISODate));
         s.entrada.fijar("PedirCaducidad", pedir);
-        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                auto *fecha = control<kxMaskEdBox>(d, u"txtCaducidad"_s);
                                QCOMPARE(fecha->isEnabled(), pedir);
@@ -234,12 +234,12 @@ private Q_SLOTS:
         Sesion s(u"compras"_s, nullptr, u"3"_s);
         s.empresa->setParametro(u"Lotes_NroObligatorio"_s, u"quizá"_s);
         QList<MensajeVisto> mensajes;
-        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
-                               mensajes = CapturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+                               mensajes = capturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
                                clic(d, u"cmdCancelar"_s);
                            }));
-        QVERIFY(Textos(mensajes).startsWith(u"3|"_s) && mensajes[0].texto.contains(u"quizá"_s));
+        QVERIFY(textos(mensajes).startsWith(u"3|"_s) && mensajes[0].texto.contains(u"quizá"_s));
         QVERIFY(!s.entrada.campo("Result").toBool());
     }
 
@@ -247,11 +247,11 @@ private Q_SLOTS:
     // list's first row leads back to the typed lot, which Aceptar then takes.
     void teclasDelInventario()
     {
-        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
-        QVERIFY_SQL(SembrarConInventario(*bd));
+        NVLA_BASE_DATOS(bd, motores().constFirst(), false);
+        QVERIFY_SQL(sembrarConInventario(*bd));
         Sesion s(u"inventario"_s, bd, u"3"_s);
         s.entrada.fijar("ControlCaducidad", true);
-        QVERIFY(ConDialogo([&] { s.entrada.Show(1); },
+        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
                            [&](QDialog *d) {
                                const auto foco = [&] {
                                    return QApplication::focusWidget()->objectName() + u'/' +
@@ -275,7 +275,7 @@ private Q_SLOTS:
                                                           u"vsLotes/seleccion_lote kxLote/nuevo_lote"_s);
                                clic(d, u"cmdAceptar"_s);
                            }));
-        QCOMPARE(s.entrada.Salidas(), u"Verdadero|0|L-NUEVO|2030-01-01||"_s);
+        QCOMPARE(s.entrada.salidas(), u"Verdadero|0|L-NUEVO|2030-01-01||"_s);
     }
 };
 

@@ -52,7 +52,7 @@ public:
 
 } // namespace
 
-class tst_Ventana : public QObject
+class TstVentana : public QObject
 {
     Q_OBJECT
 
@@ -105,7 +105,7 @@ private Q_SLOTS:
     {
         VentanaPrueba ventana(ajustesStock());
         const auto falla = [&] {
-            const auto m = CapturarMensajes([&] {
+            const auto m = capturarMensajes([&] {
                 ventana.protegido(
                     u"Crear"_s, [] { throw ErrorLotes(NumeroError::LlamadaNoValida, u"sin almacén"_s, u"prueba"_s); });
             });
@@ -114,9 +114,9 @@ private Q_SLOTS:
         QCOMPARE(falla(), u"frmLotesStockAlm1:Crear|sin almacén"_s);
         ventana.fijarNombreEnErrores(u"frmLotecStockAlm1"_s);
         QCOMPARE(falla(), u"frmLotecStockAlm1:Crear|sin almacén"_s);
-        QVERIFY(CapturarMensajes([&] { ventana.protegido(u"Crear"_s, [] {}); }).isEmpty());
+        QVERIFY(capturarMensajes([&] { ventana.protegido(u"Crear"_s, [] {}); }).isEmpty());
     }
 };
 
-QTEST_MAIN(tst_Ventana)
+QTEST_MAIN(TstVentana)
 #include "tst_ventana.moc"

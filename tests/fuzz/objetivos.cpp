@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 {
     Bytes entrada(datos, tamano);
     const QDate hoy = QDate(1990, 1, 1).addDays(qint64(entrada.numero(2) % 36500));
-    const auto lectura = NVLALotes::LeerGs1(entrada.texto(), hoy);
+    const auto lectura = NVLALotes::leerGs1(entrada.texto(), hoy);
     if (!lectura || (!lectura->lote && !lectura->caducidad))
         return 0;
     exigir(!lectura->lote || (!lectura->lote->isEmpty() && lectura->lote->size() <= 20), "lote de 1 a 20 caracteres");
@@ -84,11 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
         campos += u"10"_s + *lectura->lote;
         entreParentesis += u"(10)"_s + *lectura->lote;
     }
-    const auto otra = NVLALotes::LeerGs1(QString(u"]C1"_s + campos), hoy);
+    const auto otra = NVLALotes::leerGs1(QString(u"]C1"_s + campos), hoy);
     exigir(otra && otra->lote == lectura->lote && otra->caducidad == lectura->caducidad, "etiqueta ]C1 releída");
     // A lot may hold brackets itself, and then only the scanner's form is unambiguous.
     if (!lectura->lote || (!lectura->lote->contains(u'(') && !lectura->lote->contains(u')'))) {
-        const auto tercera = NVLALotes::LeerGs1(entreParentesis, hoy);
+        const auto tercera = NVLALotes::leerGs1(entreParentesis, hoy);
         exigir(tercera && tercera->lote == lectura->lote && tercera->caducidad == lectura->caducidad,
                "etiqueta entre paréntesis releída");
     }
@@ -153,16 +153,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     }
     exigir(Currency::fromVariant(valor.toPlainText()) == valor, "texto de la base de datos releído");
     if (magnitud(valor) < (quint64(1) << 53U))
-        exigir(NVLALotes::ValorNumerico(valor.toPlainText()) == valor.toDouble(), "número inicial de un texto");
+        exigir(NVLALotes::valorNumerico(valor.toPlainText()) == valor.toDouble(), "número inicial de un texto");
     if (magnitud(valor) < 1'000'000'000'000'000U)
         exigir(Currency::fromDouble(valor.toDouble()) == valor, "15 cifras exactas a través de un double");
 
     const QString texto = entrada.texto();
     if (const auto leido = Currency::parse(texto, locale))
         exigir(Currency::parse(leido->toString(4, locale), locale) == leido, "texto leído, mostrado y releído");
-    exigir(std::isfinite(NVLALotes::ValorNumerico(texto)), "número inicial finito");
+    exigir(std::isfinite(NVLALotes::valorNumerico(texto)), "número inicial finito");
     const QLocale &espanol = NVLALotes::Formatos::instancia().locale();
-    exigir(NVLALotes::ReglasStockLotes::StockMostrado(texto) == Currency::parse(texto, espanol).value_or(Currency()),
+    exigir(NVLALotes::ReglasStockLotes::stockMostrado(texto) == Currency::parse(texto, espanol).value_or(Currency()),
            "stock mostrado leído como lo lee el locale");
     return 0;
 }
@@ -180,23 +180,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     Bytes entrada(datos, tamano);
     using namespace NVLALotes;
     const QDate dia = QDate(1700, 1, 1).addDays(qint64(entrada.numero(3) % 3'000'000));
-    const QString mostrado = TextoDeFecha(dia);
+    const QString mostrado = textoDeFecha(dia);
     exigir(mostrado.isEmpty() == (dia.year() < 1753 || dia.year() > 9999), "días que se muestran");
     if (!mostrado.isEmpty()) {
-        exigir(EsFecha(mostrado) && FechaDeTexto(mostrado) == dia, "día mostrado y releído");
-        exigir(TextoDeFecha(QDateTime(dia, QTime(23, 59, 59))) == mostrado, "día de una fecha y hora");
-        exigir(TextoDeFecha(dia.toString(Qt::ISODate) + u" 10:20:30.5"_s) == mostrado, "día de un texto ISO");
+        exigir(esFecha(mostrado) && fechaDeTexto(mostrado) == dia, "día mostrado y releído");
+        exigir(textoDeFecha(QDateTime(dia, QTime(23, 59, 59))) == mostrado, "día de una fecha y hora");
+        exigir(textoDeFecha(dia.toString(Qt::ISODate) + u" 10:20:30.5"_s) == mostrado, "día de un texto ISO");
     }
 
     const QString texto = entrada.texto();
-    if (EsFecha(texto))
-        exigir(TextoDeFecha(FechaDeTexto(texto)) == texto, "fecha tecleada releída tal cual");
+    if (esFecha(texto))
+        exigir(textoDeFecha(fechaDeTexto(texto)) == texto, "fecha tecleada releída tal cual");
     else
-        exigir(FechaDeTexto(texto) == FechaNula(), "texto sin fecha es la fecha nula");
-    const QString deTexto = TextoDeFecha(texto);
-    exigir(deTexto.isEmpty() || EsFecha(deTexto), "texto de fecha tecleable");
+        exigir(fechaDeTexto(texto) == fechaNula(), "texto sin fecha es la fecha nula");
+    const QString deTexto = textoDeFecha(texto);
+    exigir(deTexto.isEmpty() || esFecha(deTexto), "texto de fecha tecleable");
     try {
-        ValorBooleano(texto, u"fuzz"_s);
+        valorBooleano(texto, u"fuzz"_s);
     } catch (const ErrorLotes &error) {
         exigir(error.Number() == NumeroError::ConversionTipo, "error de conversión");
     }
@@ -224,18 +224,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     }
     QStringList escritos;
     QStringList vistas;
-    for (const auto &[clave, valor] : cadena->Pares()) {
+    for (const auto &[clave, valor] : cadena->pares()) {
         exigir(!clave.isEmpty() && !clave.contains(u'='), "clave sin '='");
         escritos << clave + u'=' + valor;
         if (vistas.contains(clave, Qt::CaseInsensitive))
             continue;
         vistas << clave;
         const bool conLlaves = valor.size() >= 2 && valor.startsWith(u'{') && valor.endsWith(u'}');
-        exigir(cadena->Valor(clave) == (conLlaves ? valor.mid(1, valor.size() - 2) : valor), "valor del primer par");
+        exigir(cadena->valor(clave) == (conLlaves ? valor.mid(1, valor.size() - 2) : valor), "valor del primer par");
     }
-    exigir(CadenaConexion(escritos.join(u';')).Pares() == cadena->Pares(), "pares reescritos y releídos");
-    const auto sinClave = CadenaConexion(cadena->TextoSinClave());
-    for (const auto &[clave, valor] : sinClave.Pares()) {
+    exigir(CadenaConexion(escritos.join(u';')).pares() == cadena->pares(), "pares reescritos y releídos");
+    const auto sinClave = CadenaConexion(cadena->textoSinClave());
+    for (const auto &[clave, valor] : sinClave.pares()) {
         const bool esClave =
             clave.compare(u"Pwd", Qt::CaseInsensitive) == 0 || clave.compare(u"Password", Qt::CaseInsensitive) == 0;
         exigir(!esClave || valor == u"***"_s, "contraseña oculta");
@@ -303,12 +303,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     const Partes antes = partir(sql);
     for (const NVLALotes::Dialecto *dialecto :
          {static_cast<const NVLALotes::Dialecto *>(&sqlite), static_cast<const NVLALotes::Dialecto *>(&postgres)}) {
-        const QString traducido = dialecto->Traducir(sql);
+        const QString traducido = dialecto->traducir(sql);
         const Partes despues = partir(traducido);
         exigir(despues.literales == antes.literales && despues.abierto == antes.abierto, "literales intactos");
         exigir(!parentesisEquilibrados(antes.codigo) || parentesisEquilibrados(despues.codigo),
                "paréntesis equilibrados");
-        exigir(dialecto->Traducir(traducido) == traducido, "traducción estable");
+        exigir(dialecto->traducir(traducido) == traducido, "traducción estable");
     }
     return 0;
 }

@@ -58,7 +58,7 @@ class TstFuncionesHost : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase_data() { FilasPorMotor(); }
+    void initTestCase_data() { filasPorMotor(); }
     void cleanup()
     {
         ContextoCompartido::setConexion(nullptr);
@@ -95,7 +95,7 @@ private Q_SLOTS:
         bool respuesta = false;
         QVERIFY_SQL(respuesta = modComun::MenuRestringido(menu, nombre, 1));
         QCOMPARE(respuesta, restringido);
-        QCOMPARE(m_grabadora->Textos().size(), consultas);
+        QCOMPARE(m_grabadora->textos().size(), consultas);
     }
 
     // The list the host's other modules read: every code between commas, or
@@ -116,7 +116,7 @@ private Q_SLOTS:
             QCOMPARE(u"%1 %2"_s.arg(error.Number()).arg(error.Source()), u"13 modComun::Grupos"_s);
             QVERIFY2(error.Description().contains(u"UsuarioActual"_s), qPrintable(error.Description()));
         }
-        QCOMPARE(m_grabadora->Textos(), QStringList());
+        QCOMPARE(m_grabadora->textos(), QStringList());
     }
 
     // A warehouse that is unknown or of another company keeps no dates; a
@@ -133,7 +133,7 @@ private Q_SLOTS:
         auto grabadora = std::make_shared<ConexionGrabadora>(conexion);
         RegistroAlmacen::setFabrica([] { return std::make_unique<RegistroDelPrograma>(); });
         QVERIFY(controlDe(grabadora, 1, 2) && !controlDe(grabadora, 1, 1));
-        QVERIFY(grabadora->Textos().isEmpty());
+        QVERIFY(grabadora->textos().isEmpty());
         RegistroAlmacen::setFabrica({}); // back to the table
         QVERIFY_SQL(QVERIFY(controlDe(grabadora, 1, 1)));
         RegistroAlmacen::setFabrica([] { return std::unique_ptr<RegistroAlmacen>(); });

@@ -68,21 +68,21 @@ QStringList textosRecortados(const QDialog *d)
     for (Rejilla *rejilla : d->findChildren<Rejilla *>()) {
         const QHeaderView *cabecera = rejilla->horizontalHeader();
         const int margen = cabecera->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cabecera);
-        for (int c = 0; c < rejilla->Cols(); ++c) {
-            if (!rejilla->ColHidden(c))
-                medir(rejilla, rejilla->TextMatrix(0, c),
-                      cabecera->fontMetrics().horizontalAdvance(rejilla->TextMatrix(0, c)),
+        for (int c = 0; c < rejilla->cols(); ++c) {
+            if (!rejilla->colHidden(c))
+                medir(rejilla, rejilla->textMatrix(0, c),
+                      cabecera->fontMetrics().horizontalAdvance(rejilla->textMatrix(0, c)),
                       cabecera->sectionSize(c) - 2 * margen);
         }
         if (!rejilla->isVisible())
             continue;
         medir(rejilla, u"columns"_s, rejilla->horizontalScrollBar()->maximum(), 0);
         const int margenCelda = rejilla->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, rejilla) + 1;
-        for (int f = 1; f < rejilla->Rows(); ++f) {
-            for (int c = 0; c < rejilla->Cols(); ++c) {
+        for (int f = 1; f < rejilla->rows(); ++f) {
+            for (int c = 0; c < rejilla->cols(); ++c) {
                 const QModelIndex celda = rejilla->model()->index(f - 1, c);
                 // A merged band is as wide as its columns together.
-                if (!rejilla->ColHidden(c) && rejilla->columnAt(rejilla->visualRect(celda).left()) == c)
+                if (!rejilla->colHidden(c) && rejilla->columnAt(rejilla->visualRect(celda).left()) == c)
                     medir(rejilla, celda.data().toString(),
                           rejilla->fontMetrics().horizontalAdvance(celda.data().toString()) + 2 * margenCelda,
                           rejilla->visualRect(celda).width());
@@ -110,23 +110,23 @@ private Q_SLOTS:
         // Proof that the run really is at the DPI it claims: the twips and the font follow it.
         QCOMPARE(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX()), dpiPedido());
     }
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
 
     // The rows of the README's pictures: every dialog and window as a host
     // opens it, every button on; a stock window on a blocked lot ("Desbloquear").
     void cadaVentana_data()
     {
         QTest::addColumn<int>("fila");
-        const QList<Vitrina::Ventana> &ventanas = Vitrina::Ventanas();
+        const QList<Vitrina::Ventana> &ventanas = Vitrina::ventanas();
         for (int i = 0; i < ventanas.size(); ++i)
             QTest::newRow(qPrintable(ventanas[i].nombre)) << i;
     }
     void cadaVentana()
     {
         QFETCH(int, fila);
-        const Vitrina::Ventana &ventana = Vitrina::Ventanas().at(fila);
+        const Vitrina::Ventana &ventana = Vitrina::ventanas().at(fila);
         NVLA_BASE_DATOS(bd, u"sqlite"_s, true);
-        QVERIFY(ConDialogo([&] { ventana.abrir(bd); },
+        QVERIFY(conDialogo([&] { ventana.abrir(bd); },
                            [&](QDialog *d) {
                                QCOMPARE(d->objectName(), ventana.nombre);
                                if (auto *bloquear = d->findChild<QAbstractButton *>(u"cmdBloquear"_s)) {

@@ -44,7 +44,7 @@ class TstProtocolo : public QObject
     }
 
 private Q_SLOTS:
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
     // The shared context outlives the tests: a real connection left in it would
     // close after Qt's database machinery at exit.
     void cleanupTestCase() { Sesion(u"facturacion"_s, nullptr, u"1"_s); }
@@ -94,14 +94,14 @@ private Q_SLOTS:
         if (s.entrada.tiene("Result"))
             s.entrada.fijar("Result", result);
         QString respuesta;
-        QVERIFY(SinDialogo([&] {
+        QVERIFY(sinDialogo([&] {
             try {
                 s.entrada.Show(1);
-                respuesta = s.entrada.Salidas() + (s.grabadora->Textos().isEmpty() ? QString() : u" and a query"_s);
+                respuesta = s.entrada.salidas() + (s.grabadora->textos().isEmpty() ? QString() : u" and a query"_s);
             } catch (const ErrorLotes &error) {
                 respuesta = u"error %1"_s.arg(error.Number());
-                if (s.entrada.Salidas() != s.entrada.SalidasMarcadas(result))
-                    respuesta += u" and the fields changed to "_s + s.entrada.Salidas();
+                if (s.entrada.salidas() != s.entrada.salidasMarcadas(result))
+                    respuesta += u" and the fields changed to "_s + s.entrada.salidas();
                 if (error.Number() == NumeroError::ModeloLotesNoValido &&
                     (!error.Description().contains(u"Lotes_ModeloUsar"_s) || !error.Source().endsWith(u".Show"_s)))
                     respuesta += u" naming neither the parameter nor the Show: "_s + error.Description();
@@ -149,8 +149,8 @@ private Q_SLOTS:
         QFETCH(QString, salida);
         QFETCH(QString, esperado);
         const QString clase = dialogo.section(u'/', 0, 0);
-        NVLA_BASE_DATOS(bd, Motores().constFirst(), false);
-        QVERIFY_SQL(SembrarConInventario(*bd));
+        NVLA_BASE_DATOS(bd, motores().constFirst(), false);
+        QVERIFY_SQL(sembrarConInventario(*bd));
         Sesion s(clase, bd, dialogo.section(u'/', 1, 1));
         s.entrada.marcarSalidas();
         if (salida == u"continuar")
@@ -162,7 +162,7 @@ private Q_SLOTS:
             // it, freed once.
             auto propietario = std::make_unique<QWidget>();
             propietario->show();
-            QVERIFY(ConDialogo([&] { s.entrada.Show(1, propietario.get()); },
+            QVERIFY(conDialogo([&] { s.entrada.Show(1, propietario.get()); },
                                [&](QDialog *d) {
                                    QCOMPARE(d->objectName() + u'/' + d->windowTitle(), dialogo.section(u'/', 2));
                                    if (salida == u"propietario")
@@ -187,7 +187,7 @@ private Q_SLOTS:
                                        d->close();
                                }));
         }
-        QCOMPARE(s.entrada.Salidas(), esperado.isEmpty() ? s.entrada.SalidasMarcadas() : esperado);
+        QCOMPARE(s.entrada.salidas(), esperado.isEmpty() ? s.entrada.salidasMarcadas() : esperado);
     }
 
     // The company is shared by every class: the last one given wins. A model
@@ -246,11 +246,11 @@ private Q_SLOTS:
               std::pair{u"frmclsLotesCompras"_s, "frmclsLotesCompras"},
               std::pair{u"{e26860ab-5344-4968-8087-82426fb6941d}"_s, "frmclsLotesRegularizar"},
               std::pair{u"{12334dd8-5591-4a7b-88b4-6089e806b7e9}"_s, "frmclsLotesInventario"}}) {
-            const auto creada = Registro::CrearClase(clave);
+            const auto creada = Registro::crearClase(clave);
             const ClaseEntradaLotes &entrada = *creada;
             QVERIFY2(QByteArray(typeid(entrada).name()).contains(clase), typeid(entrada).name());
         }
-        QCOMPARE(numeroError([] { Registro::CrearClase(u"00000000-0000-0000-0000-000000000000"_s); }),
+        QCOMPARE(numeroError([] { Registro::crearClase(u"00000000-0000-0000-0000-000000000000"_s); }),
                  NumeroError::ClaseNoDisponible);
     }
 };

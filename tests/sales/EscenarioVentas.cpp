@@ -30,17 +30,17 @@ void sembrarLotes(Conexion &conexion, qint32 articulo, const QList<LotePrueba> &
                     .arg(l.bloqueado ? 1 : 0);
         stock << u"(1, %1, %2, %3)"_s.arg(AlmacenPrueba).arg(l.clave).arg(l.stock);
     }
-    conexion.Ejecutar(u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono, "
+    conexion.ejecutar(u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono, "
                       u"Calibre, Bloqueado) VALUES "_s +
                       lote.join(u", "_s));
-    conexion.Ejecutar(
+    conexion.ejecutar(
         u"INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual) VALUES "_s +
         stock.join(u", "_s));
 }
 
 } // namespace
 
-const QList<LotePrueba> &LotesPrueba()
+const QList<LotePrueba> &lotesPrueba()
 {
     static const QList<LotePrueba> lotes{
         {21, u"5"_s, u"L-5"_s, u"2027-05-31"_s, u"A1"_s, u"10"_s},
@@ -61,22 +61,22 @@ QString texto(const QString &valor)
     return u"'"_s + QString(valor).replace(u"'"_s, u"''"_s) + u"'"_s;
 }
 
-void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes)
+void sembrar(Conexion &conexion, const QList<LotePrueba> &lotes)
 {
-    conexion.Ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (1, 'Pruebas', 1)"_s);
-    conexion.Ejecutar(
+    conexion.ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (1, 'Pruebas', 1)"_s);
+    conexion.ejecutar(
         u"INSERT INTO Almacenes (Cod_Empresa, Cod_Almacen, Nombre) VALUES (1, 1, 'Central'), (1, 2, 'Tienda')"_s);
-    conexion.Ejecutar(u"INSERT INTO Articulos (Cod_Empresa, Cod_Articulo, Descripcion) VALUES (1, %1, 'Prueba'), "
+    conexion.ejecutar(u"INSERT INTO Articulos (Cod_Empresa, Cod_Articulo, Descripcion) VALUES (1, %1, 'Prueba'), "
                       u"(1, %2, 'Otro')"_s.arg(ArticuloPrueba)
                           .arg(ArticuloPrueba + 1));
     sembrarLotes(conexion, ArticuloPrueba, lotes);
     sembrarLotes(conexion, ArticuloPrueba + 1, {{9000, u"50"_s, u"L-OTRO"_s, u"2027-05-31"_s, u"A1"_s, u"10"_s}});
 }
 
-void SembrarConInventario(Conexion &conexion)
+void sembrarConInventario(Conexion &conexion)
 {
-    Sembrar(conexion, LotesPrueba());
-    conexion.Ejecutar(
+    sembrar(conexion, lotesPrueba());
+    conexion.ejecutar(
         u"INSERT INTO Inventario_Lotes (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea, Cod_Lote, Lote, "
         u"Caducidad, Tono, Calibre, Cantidad) VALUES (1, 1, %1, 1, 26, 'L-8', '2027-09-30', 'A1', '12', 3), "
         u"(1, 1, %1, 2, 28, 'L-3', '2027-03-31', 'C3', '12', 1234.5), "
@@ -86,13 +86,13 @@ void SembrarConInventario(Conexion &conexion)
         u"(1, 2, %1, 6, 31, 'L-INV', '2028-01-01', '', '', 5)"_s.arg(ArticuloPrueba));
 }
 
-QStringList LotesEnBase(Conexion &conexion)
+QStringList lotesEnBase(Conexion &conexion)
 {
-    return FilasDe(conexion, u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre FROM Articulos_Lotes "
+    return filasDe(conexion, u"SELECT Cod_Lote, Lote, Caducidad, Tono, Calibre FROM Articulos_Lotes "
                              u"WHERE Cod_Empresa = 1 AND Cod_Articulo = %1 ORDER BY Cod_Lote"_s.arg(ArticuloPrueba));
 }
 
-void SobreElArticulo(Entrada &entrada, int unidades)
+void sobreElArticulo(Entrada &entrada, int unidades)
 {
     const QList<std::pair<const char *, QVariant>> campos{{"Cod_Almacen", AlmacenPrueba},
                                                           {"Cod_Articulo", ArticuloPrueba},
@@ -117,7 +117,7 @@ Sesion::Sesion(const QString &clase, std::shared_ptr<Conexion> conexion, const Q
     empresa->setParametro(u"OficinaCentral"_s, true);
     entrada.clase().EmpresaNuvalia(empresa);
     entrada.clase().ConexionNuvalia(grabadora);
-    SobreElArticulo(entrada, unidades);
+    sobreElArticulo(entrada, unidades);
 }
 
 void Sesion::ajustar(const QStringList &ajustes)
@@ -133,7 +133,7 @@ void Sesion::ajustar(const QStringList &ajustes)
 
 bool Sesion::llamoAlProcedimiento() const
 {
-    const QList<Comando> comandos = grabadora->Comandos();
+    const QList<Comando> comandos = grabadora->comandos();
     return std::ranges::any_of(comandos,
                                [](const Comando &c) { return c.texto() == u"GES_Almacen_Articulo_Lotes_Update"; });
 }

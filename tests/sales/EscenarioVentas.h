@@ -37,24 +37,24 @@ inline constexpr int UsuarioRestringido = 5;
 // The lots every dialog test lists, by stock: 25 (-2), 24 (0), 28 (3), 22
 // (4.99), 23 (4.996, shown as 5,00), 21 (5), 26 (8), 27 (60, blocked), 29
 // (80). 25's code is 50 characters long and carries a quote.
-const QList<LotePrueba> &LotesPrueba();
+const QList<LotePrueba> &lotesPrueba();
 
 // A text as an SQL literal: quoted, with its quotes doubled.
 QString texto(const QString &valor);
 // The company, its warehouses 1 and 2, the test article with `lotes` in
 // warehouse 1, and another article with a lot of its own there, which a
 // list that loses its article condition shows.
-void Sembrar(Conexion &conexion, const QList<LotePrueba> &lotes);
-// Sembrar(LotesPrueba()) and an inventory count of the article: lots counted
+void sembrar(Conexion &conexion, const QList<LotePrueba> &lotes);
+// sembrar(lotesPrueba()) and an inventory count of the article: lots counted
 // here, one with another expiry, one at the -1 that means "not counted", one
 // typed in this count, and two counted only in warehouse 2.
-void SembrarConInventario(Conexion &conexion);
+void sembrarConInventario(Conexion &conexion);
 
 // Lots of the article in the database, as "key|lot|expiry|tone|caliber", in key order.
-QStringList LotesEnBase(Conexion &conexion);
+QStringList lotesEnBase(Conexion &conexion);
 // Points the class at the article and warehouse above, with the units, and
 // lets it choose automatically and control lots where it has those fields.
-void SobreElArticulo(Entrada &entrada, int unidades);
+void sobreElArticulo(Entrada &entrada, int unidades);
 
 // An entry class on the article and warehouse above, its company in memory
 // under the model (the administrator at the central office), its connection

@@ -43,8 +43,8 @@ std::unique_ptr<QWidget> formulario(bool duplicar)
 
 QWidget *porClave(QWidget *form, const QString &clave)
 {
-    for (QWidget *c : ColeccionControles::De(form)) {
-        if (ColeccionControles::Clave(c) == clave)
+    for (QWidget *c : ColeccionControles::de(form)) {
+        if (ColeccionControles::clave(c) == clave)
             return c;
     }
     return nullptr;
@@ -53,22 +53,22 @@ QWidget *porClave(QWidget *form, const QString &clave)
 QStringList estados(QWidget *form)
 {
     QStringList lista;
-    for (QWidget *c : ColeccionControles::De(form)) {
+    for (QWidget *c : ColeccionControles::de(form)) {
         QString marcas;
         marcas += c->isHidden() ? u'H' : u'-';
         marcas += c->isEnabled() ? u'-' : u'D';
         marcas += c->property("readOnly").toBool() ? u'R' : u'-';
-        lista << ColeccionControles::Clave(c) + u':' + marcas;
+        lista << ColeccionControles::clave(c) + u':' + marcas;
     }
     return lista;
 }
 
 QStringList catalogo(Conexion &bd)
 {
-    return FilasDe(bd, u"SELECT Cod_Formulario, Nombre FROM SGD_Formularios ORDER BY Cod_Formulario"_s) +
-           FilasDe(bd, u"SELECT Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex FROM SGD_Controles "
+    return filasDe(bd, u"SELECT Cod_Formulario, Nombre FROM SGD_Formularios ORDER BY Cod_Formulario"_s) +
+           filasDe(bd, u"SELECT Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex FROM SGD_Controles "
                        u"ORDER BY Cod_Formulario, Cod_Control"_s) +
-           FilasDe(bd, u"SELECT Cod_Grupo, Cod_Formulario, Cod_Control, Permiso FROM SGD_Controles_Grupos "
+           filasDe(bd, u"SELECT Cod_Grupo, Cod_Formulario, Cod_Control, Permiso FROM SGD_Controles_Grupos "
                        u"ORDER BY Cod_Grupo, Cod_Formulario, Cod_Control"_s);
 }
 
@@ -76,7 +76,7 @@ void permitir(Conexion &bd, const QString &permisos)
 {
     for (const QString &p : permisos.split(u' ')) {
         const QStringList c = p.split(u':');
-        bd.Ejecutar(u"INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) SELECT %1, "
+        bd.ejecutar(u"INSERT INTO SGD_Controles_Grupos (Cod_Grupo, Cod_Formulario, Cod_Control, Permiso) SELECT %1, "
                     u"Cod_Formulario, Cod_Control, %2 FROM SGD_Controles WHERE Nombre = '%3' AND Indice = '%4'"_s.arg(
                         c[0], c[3], c[1], c[2].leftJustified(2)));
     }
@@ -84,10 +84,10 @@ void permitir(Conexion &bd, const QString &permisos)
 
 void sembrarCatalogoViejo(Conexion &bd)
 {
-    bd.Ejecutar(u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (1, 'frmPrueba')"_s);
-    bd.Ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
+    bd.ejecutar(u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (1, 'frmPrueba')"_s);
+    bd.ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
                 u"VALUES (1, 1, 'txtViejo', '  ', 3)"_s);
-    bd.Ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
+    bd.ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
                 u"VALUES (1, 2, 'txtNombre', '  ', 0)"_s);
     permitir(bd, u"0:txtViejo::2 0:txtNombre::2"_s);
 }
@@ -106,14 +106,14 @@ Seguridad::Seguridad(QWidget *form, std::shared_ptr<Conexion> compartida, std::s
 
 QList<MensajeVisto> Seguridad::aplicar()
 {
-    return CapturarMensajes([this] { seg.SetStateAllControl(); });
+    return capturarMensajes([this] { seg.SetStateAllControl(); });
 }
 
 QStringList Seguridad::senalados() const
 {
     QStringList nombres;
     for (const QList<QVariant> &senal : uno)
-        nombres << ColeccionControles::Clave(senal.at(0).value<QWidget *>());
+        nombres << ColeccionControles::clave(senal.at(0).value<QWidget *>());
     return nombres;
 }
 
@@ -121,7 +121,7 @@ int recorrerCatalogo(const QString &motor)
 {
     const auto soltar = qScopeGuard([] { ContextoCompartido::setConexion(nullptr); });
     QStringList limpio;
-    return RecorrerPasos(
+    return recorrerPasos(
         motor, sembrarCatalogoViejo, [&](const std::shared_ptr<Conexion> &conFallo, Conexion &real, int paso) {
             const auto form = formulario();
             Seguridad seguridad(form.get(), conFallo, conFallo);
@@ -132,9 +132,9 @@ int recorrerCatalogo(const QString &motor)
                 limpio = hecho;
                 return;
             }
-            QCOMPARE(Textos(mensajes).section(u'|', 0, 1), u"3|clsControlSeg:SetStateAllControl"_s);
-            QVERIFY2(mensajes.size() == 1 && mensajes[0].texto.contains(ConexionConFallo::TextoFallo()),
-                     qPrintable(Textos(mensajes)));
+            QCOMPARE(textos(mensajes).section(u'|', 0, 1), u"3|clsControlSeg:SetStateAllControl"_s);
+            QVERIFY2(mensajes.size() == 1 && mensajes[0].texto.contains(ConexionConFallo::textoFallo()),
+                     qPrintable(textos(mensajes)));
             QCOMPARE(hecho, limpio);
         });
 }

@@ -59,7 +59,7 @@ struct Seguridad
 };
 
 // Every step of registering the form and applying its permissions fails in
-// turn (see RecorrerPasos): the failed call tells the user, the next one on
+// turn (see recorrerPasos): the failed call tells the user, the next one on
 // the same object finishes the work as a clean run does. Answers the number
 // of steps of the clean run (0 on a failure).
 int recorrerCatalogo(const QString &motor);

@@ -21,11 +21,11 @@ class TstSeguridad : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase_data() { FilasPorMotor(); }
+    void initTestCase_data() { filasPorMotor(); }
     void cleanup()
     {
         ContextoCompartido::setConexion(nullptr);
-        QVERIFY(NingunaVentanaAbierta());
+        QVERIFY(ningunaVentanaAbierta());
     }
 
     void primerRegistroYPermisos()
@@ -46,7 +46,7 @@ private Q_SLOTS:
                                            u"1|4|fraOpciones|  |9 1|5|cmdOpcion|0 |2 1|6|cmdOpcion|1 |3 "
                                            u"1|7|txtPropia|  |5 1|8|vsLotes|  |4 1|9|txtAlmacen|  |6"_s);
 
-        QVERIFY_SQL(bd->Ejecutar(u"INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (2, 5), (2, 6)"_s));
+        QVERIFY_SQL(bd->ejecutar(u"INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (2, 5), (2, 6)"_s));
         // Group 5 is the user's: more restrictive on txtNombre than all (0); 11 is
         // not the user's; a label cannot be read-only. Two of the user's groups on
         // txtPropia: the most restrictive permission is applied last.
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QFETCH(bool, noProcesar);
         QFETCH(bool, registra);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(bd->Ejecutar(u"UPDATE Servidor SET Nombre = '%1'"_s.arg(servidor)));
+        QVERIFY_SQL(bd->ejecutar(u"UPDATE Servidor SET Nombre = '%1'"_s.arg(servidor)));
         QVERIFY_SQL(sembrarCatalogoViejo(*bd));
         const QStringList antes = catalogo(*bd);
         if (!configurado.isEmpty())
@@ -105,17 +105,17 @@ private Q_SLOTS:
         // txtViejo, gone from the form, loses its row and its permission; the others keep theirs.
         QCOMPARE(catalogo(*bd).contains(u"1|1|txtViejo|  |3"_s), !registra);
         const QStringList permisos = registra ? QStringList{u"2"_s} : QStringList{u"1"_s, u"2"_s};
-        QCOMPARE(FilasDe(*bd, u"SELECT Cod_Control FROM SGD_Controles_Grupos ORDER BY Cod_Control"_s), permisos);
+        QCOMPARE(filasDe(*bd, u"SELECT Cod_Control FROM SGD_Controles_Grupos ORDER BY Cod_Control"_s), permisos);
         QCOMPARE(catalogo(*bd).contains(u"1|3|lblNombre|  |9"_s), registra);
         if (!registra)
             QCOMPARE(catalogo(*bd), antes);
-        QCOMPARE(grabadora->Textos().size() > 1, registra);
+        QCOMPARE(grabadora->textos().size() > 1, registra);
         QCOMPARE(porClave(form.get(), u"txtNombre!"_s)->isEnabled(), noProcesar);
         QCOMPARE(seguridad.todos.count(), noProcesar ? 0 : 1);
         // Once per object, wherever the catalog was.
-        grabadora->Olvidar();
+        grabadora->olvidar();
         QVERIFY(seguridad.aplicar().isEmpty());
-        QCOMPARE(grabadora->Textos(), QStringList());
+        QCOMPARE(grabadora->textos(), QStringList());
     }
 
     void claveRepetida()
@@ -165,9 +165,10 @@ private Q_SLOTS:
         empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, true);
         empresa->setParametro(u"UsuarioActual"_s, 1);
         for (const auto &[clase, modelo, posiciones] :
-             {std::tuple{"facturacion", "2",
-                         "vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|11 lblCaducidad|11 txtCaducidad|3 lblTono|11 "
-                         "txtTono|4 lblCalibre|11 txtCalibre|5 cmdContinuar|10"},
+             {std::tuple{
+                  "facturacion", "2",
+                  "vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|11 lblCaducidad|11 txtCaducidad|3 lblTono|11 "
+                  "txtTono|4 lblCalibre|11 txtCalibre|5 cmdContinuar|10"},
               {"inventario", "3",
                "vsLotes|5 cmdAceptar|6 cmdCancelar|7 frmNuevoLote|0 lblCaducidad|1 txtCaducidad|2 lblLote|3 kxLote|4"},
               {"inventario", "2",
@@ -179,16 +180,17 @@ private Q_SLOTS:
             entrada.clase().EmpresaNuvalia(empresa);
             entrada.clase().ConexionNuvalia(bd);
             const QString esperadas = QString::fromLatin1(posiciones);
-            QVERIFY(ConDialogo([&] { entrada.Show(); },
-                               [&](QDialog *d) {
-                                   QVERIFY(Seguridad(d, bd, bd).aplicar().isEmpty());
-                                   d->close();
-                                   QCOMPARE(FilasDe(*bd, u"SELECT c.Nombre, c.TabIndex FROM SGD_Controles c, "
-                                                         u"SGD_Formularios f WHERE f.Cod_Formulario = c.Cod_Formulario "
-                                                         u"AND f.Nombre = '%1' ORDER BY c.Cod_Control"_s.arg(d->objectName()))
-                                                .join(u' '),
-                                            esperadas);
-                               }));
+            QVERIFY(conDialogo(
+                [&] { entrada.Show(); },
+                [&](QDialog *d) {
+                    QVERIFY(Seguridad(d, bd, bd).aplicar().isEmpty());
+                    d->close();
+                    QCOMPARE(filasDe(*bd, u"SELECT c.Nombre, c.TabIndex FROM SGD_Controles c, "
+                                          u"SGD_Formularios f WHERE f.Cod_Formulario = c.Cod_Formulario "
+                                          u"AND f.Nombre = '%1' ORDER BY c.Cod_Control"_s.arg(d->objectName()))
+                                 .join(u' '),
+                             esperadas);
+                }));
         }
     }
 };

@@ -8,39 +8,39 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Pruebas {
 
-void SembrarStock(Conexion &conexion, const QList<LotePrueba> &lotes)
+void sembrarStock(Conexion &conexion, const QList<LotePrueba> &lotes)
 {
-    Sembrar(conexion, lotes);
-    conexion.Ejecutar(u"INSERT INTO Clientes (Cod_Empresa, Codigo, Nombre) VALUES (1, 7, 'Cliente Siete')"_s);
-    conexion.Ejecutar(
+    sembrar(conexion, lotes);
+    conexion.ejecutar(u"INSERT INTO Clientes (Cod_Empresa, Codigo, Nombre) VALUES (1, 7, 'Cliente Siete')"_s);
+    conexion.ejecutar(
         u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre, IDMenu) VALUES (1, 'frmArticulos', 100)"_s);
     // The users of the header: the administrator, the one granted the menu, the one refused it.
-    conexion.Ejecutar(u"INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (1, 1), (3, 3), (5, 5)"_s);
-    conexion.Ejecutar(u"INSERT INTO SGD_XTR_Menus_Grupos (Modulo, CodMenu, CodGrupo, TipoAcceso) "
+    conexion.ejecutar(u"INSERT INTO SGD_Usuarios_Grupos (CodUsuario, CodGrupo) VALUES (1, 1), (3, 3), (5, 5)"_s);
+    conexion.ejecutar(u"INSERT INTO SGD_XTR_Menus_Grupos (Modulo, CodMenu, CodGrupo, TipoAcceso) "
                       u"VALUES (1, 100, 3, 2), (1, 100, 5, 1)"_s);
 }
 
-void SembrarStockArticulo(Conexion &conexion, qint16 almacen, const QString &stock)
+void sembrarStockArticulo(Conexion &conexion, qint16 almacen, const QString &stock)
 {
-    conexion.Ejecutar(u"INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) "
+    conexion.ejecutar(u"INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) "
                       u"VALUES (1, %1, %2, %3)"_s.arg(almacen)
                           .arg(ArticuloPrueba)
                           .arg(stock));
 }
 
-void SembrarPendiente(Conexion &conexion, const QString &tipo, int codigo, int cliente, const QString &unidades,
+void sembrarPendiente(Conexion &conexion, const QString &tipo, int codigo, int cliente, const QString &unidades,
                       const QString &suministradas, qint16 almacen)
 {
     const bool factura = tipo == u"F";
     const QString cabecera = factura ? u"Facturas"_s : u"Albaranes_F"_s;
-    conexion.Ejecutar(
+    conexion.ejecutar(
         u"INSERT INTO %1 (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Cliente, Fecha, Hora, "
         u"Cod_AlmacenStock) VALUES (1, 2026, 'A', %2, 1, %3, '2026-0%4-01', '10:00:00', %5)"_s.arg(cabecera)
             .arg(codigo)
             .arg(cliente)
             .arg(codigo % 9 + 1)
             .arg(almacen));
-    conexion.Ejecutar(
+    conexion.ejecutar(
         u"INSERT INTO %1_Lineas (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Num_Linea, "
         u"Cod_Articulo, Unidades, Unidades_Suministradas) VALUES (1, 2026, 'A', %2, 1, 1, %3, %4, %5)"_s.arg(cabecera)
             .arg(codigo)
@@ -48,9 +48,9 @@ void SembrarPendiente(Conexion &conexion, const QString &tipo, int codigo, int c
             .arg(unidades, suministradas));
 }
 
-bool Ver(Entrada &stock, const std::function<void(QDialog *)> &guion)
+bool ver(Entrada &stock, const std::function<void(QDialog *)> &guion)
 {
-    return ConDialogo([&] { stock.Show(1); },
+    return conDialogo([&] { stock.Show(1); },
                       [&](QDialog *v) {
                           guion(v);
                           if (v->isVisible() && !QTest::currentTestFailed())
@@ -58,7 +58,7 @@ bool Ver(Entrada &stock, const std::function<void(QDialog *)> &guion)
                       });
 }
 
-void ElegirAlmacen(QDialog *ventana, qint16 almacen)
+void elegirAlmacen(QDialog *ventana, qint16 almacen)
 {
     auto *caja = control<kxAlmacen>(ventana, u"txtAlmacen"_s)->findChild<QLineEdit *>();
     caja->setFocus();

@@ -14,18 +14,18 @@ inline const QList<LotePrueba> LotesStock{
      QStringLiteral("12"), true},
 };
 
-// Sembrar(lotes), a customer, and the users, groups and menu access above.
-void SembrarStock(Conexion &conexion, const QList<LotePrueba> &lotes);
+// sembrar(lotes), a customer, and the users, groups and menu access above.
+void sembrarStock(Conexion &conexion, const QList<LotePrueba> &lotes);
 // The article's own stock record in a warehouse.
-void SembrarStockArticulo(Conexion &conexion, qint16 almacen, const QString &stock);
+void sembrarStockArticulo(Conexion &conexion, qint16 almacen, const QString &stock);
 // An owing document line: `tipo` "F" invoice or "A" delivery note, for
 // customer `cliente` of warehouse `almacen`.
-void SembrarPendiente(Conexion &conexion, const QString &tipo, int codigo, int cliente, const QString &unidades,
+void sembrarPendiente(Conexion &conexion, const QString &tipo, int codigo, int cliente, const QString &unidades,
                       const QString &suministradas, qint16 almacen = AlmacenPrueba);
 
 // Shows the stock window modally, runs `guion` on it and leaves it with cmdSalir.
-[[nodiscard]] bool Ver(Entrada &stock, const std::function<void(QDialog *)> &guion);
+[[nodiscard]] bool ver(Entrada &stock, const std::function<void(QDialog *)> &guion);
 // Picks another warehouse in the window's picker, as the clerk types it.
-void ElegirAlmacen(QDialog *ventana, qint16 almacen);
+void elegirAlmacen(QDialog *ventana, qint16 almacen);
 
 } // namespace NVLALotes::Pruebas

@@ -44,10 +44,10 @@ bool visible(QDialog *v, const QString &boton)
 // The pending-deliveries rows, with the units as numbers whatever text the engine gives them.
 QStringList documentos(QDialog *v)
 {
-    QStringList filas = LineasRejilla(v, u"vsAPE"_s);
+    QStringList filas = lineasRejilla(v, u"vsAPE"_s);
     for (QString &fila : filas) {
         QStringList celdas = fila.split(u'|');
-        celdas.last() = QString::number(ValorNumerico(celdas.last()));
+        celdas.last() = QString::number(valorNumerico(celdas.last()));
         fila = celdas.join(u'|');
     }
     return filas;
@@ -55,7 +55,7 @@ QStringList documentos(QDialog *v)
 
 QString bloqueado(Conexion &bd)
 {
-    return FilasDe(bd, u"SELECT Bloqueado FROM Articulos_Lotes WHERE Cod_Lote = 41"_s).value(0);
+    return filasDe(bd, u"SELECT Bloqueado FROM Articulos_Lotes WHERE Cod_Lote = 41"_s).value(0);
 }
 
 } // namespace
@@ -65,8 +65,8 @@ class TstStock : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase_data() { FilasPorMotor(); }
-    void cleanup() { QVERIFY(NingunaVentanaAbierta()); }
+    void initTestCase_data() { filasPorMotor(); }
+    void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
 
     // Models 2 to 4 show a window with the host's fields (warehouse 1 keeps no
     // expiry dates: the window narrows its copy only), modeless Show unloads it
@@ -101,21 +101,21 @@ private Q_SLOTS:
         const QStringList &filas = caso.filas;
         const bool conPendientes = caso.conPendientes;
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, caso.conLotes ? LotesStock : QList<LotePrueba>()));
+        QVERIFY_SQL(sembrarStock(*bd, caso.conLotes ? LotesStock : QList<LotePrueba>()));
         if (!caso.stockArticulo.isEmpty())
-            QVERIFY_SQL(SembrarStockArticulo(*bd, AlmacenPrueba, caso.stockArticulo));
+            QVERIFY_SQL(sembrarStockArticulo(*bd, AlmacenPrueba, caso.stockArticulo));
         if (conPendientes) {
-            QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"2"_s));
-            QVERIFY_SQL(SembrarPendiente(*bd, u"A"_s, 4, 7, u"4"_s, u"0"_s));
-            QVERIFY_SQL(SembrarPendiente(*bd, u"A"_s, 3, 8, u"2"_s, u"0"_s));
+            QVERIFY_SQL(sembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"2"_s));
+            QVERIFY_SQL(sembrarPendiente(*bd, u"A"_s, 4, 7, u"4"_s, u"0"_s));
+            QVERIFY_SQL(sembrarPendiente(*bd, u"A"_s, 3, 8, u"2"_s, u"0"_s));
             // Owed from another warehouse, and fully supplied: neither counts.
-            QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 5, 7, u"6"_s, u"0"_s, 2));
-            QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 6, 7, u"6"_s, u"6"_s));
+            QVERIFY_SQL(sembrarPendiente(*bd, u"F"_s, 5, 7, u"6"_s, u"0"_s, 2));
+            QVERIFY_SQL(sembrarPendiente(*bd, u"F"_s, 6, 7, u"6"_s, u"6"_s));
         }
         const bool tonos = modelo == u"2";
         Sesion s(u"stock"_s, bd, modelo);
         s.entrada.fijar("Control_Caducidad", true);
-        QVERIFY(Ver(s.entrada, [&](QDialog *v) {
+        QVERIFY(ver(s.entrada, [&](QDialog *v) {
             // The focus starts at the first control in tab order.
             QCOMPARE(v->focusWidget()->objectName(), tonos ? u"vsLotes"_s : u"cmdSalir"_s);
             QStringList vistos{v->objectName(), v->windowTitle()};
@@ -123,29 +123,29 @@ private Q_SLOTS:
                 vistos << v->property(campo).toString();
             QCOMPARE(vistos, QStringList({tonos ? u"frmLotesStockAlm2"_s : u"frmLotesStockAlm1"_s, u"Stock x Lotes"_s,
                                           u"1"_s, u"500"_s, u"true"_s, u"false"_s}));
-            QCOMPARE(LineasRejilla(v), filas);
+            QCOMPARE(lineasRejilla(v), filas);
             if (!tonos) {
-                ElegirAlmacen(v, 2);
-                QCOMPARE(LineasRejilla(v), QStringList());
+                elegirAlmacen(v, 2);
+                QCOMPARE(lineasRejilla(v), QStringList());
                 return;
             }
             QCOMPARE(documentos(v), caso.docs);
             if (!filas.isEmpty()) {
                 auto *r = control<Rejilla>(v, u"vsLotes"_s);
-                const QModelIndex total = r->model()->index(r->Rows() - 2, 2);
+                const QModelIndex total = r->model()->index(r->rows() - 2, 2);
                 QVERIFY(total.data(Qt::FontRole).value<QFont>().bold());
                 QVERIFY(total.siblingAtColumn(3).data(Qt::BackgroundRole).isValid());
             }
         }));
         // The owing documents are looked up only when units are owed.
-        QCOMPARE(s.grabadora->Textos().filter(u"UNION ALL"_s).size(), conPendientes && tonos ? 1 : 0);
+        QCOMPARE(s.grabadora->textos().filter(u"UNION ALL"_s).size(), conPendientes && tonos ? 1 : 0);
         QVERIFY(s.entrada.campo("Control_Caducidad").toBool());
-        QVERIFY(SinDialogo([&] { s.entrada.Show(0); }));
+        QVERIFY(sinDialogo([&] { s.entrada.Show(0); }));
         // The warehouse's record is read whatever the article says: its failure reaches the host.
         s.entrada.fijar("Control_Caducidad", false);
         RegistroAlmacen::setFabrica([] { return std::unique_ptr<RegistroAlmacen>(); });
         const auto propio = qScopeGuard([] { RegistroAlmacen::setFabrica({}); });
-        QVERIFY_THROWS_EXCEPTION(ErrorLotes, SinDialogo([&] { s.entrada.Show(1); }));
+        QVERIFY_THROWS_EXCEPTION(ErrorLotes, (void)sinDialogo([&] { s.entrada.Show(1); }));
     }
 
     // The clerk's helps: an expired lot marked, typing finds a tone but never
@@ -156,20 +156,20 @@ private Q_SLOTS:
         NVLA_BASE_DATOS(bd, motor, false);
         QList<LotePrueba> lotes = LotesStock;
         lotes[0].caducidad = QDate::currentDate().addDays(-1).toString(u"yyyy-MM-dd"_s);
-        QVERIFY_SQL(SembrarStock(*bd, lotes));
-        QVERIFY_SQL(SembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
+        QVERIFY_SQL(sembrarStock(*bd, lotes));
+        QVERIFY_SQL(sembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
         Sesion s(u"stock"_s, bd, u"2"_s);
-        QVERIFY(Ver(s.entrada, [&](QDialog *v) {
+        QVERIFY(ver(s.entrada, [&](QDialog *v) {
             auto *r = control<Rejilla>(v, u"vsLotes"_s);
             qint64 ahora = 0;
             r->findChild<BusquedaEnRejilla *>()->fijarReloj([&] { return ahora; });
             QCOMPARE(r->model()->index(0, 5).data(Qt::ToolTipRole).toString(), u"Lote caducado"_s);
             QVERIFY(r->model()->index(1, 5).data(Qt::ToolTipRole).toString().isEmpty());
             QTest::keyClick(r, Qt::Key_B);
-            QCOMPARE(r->TextMatrix(r->Row(), 3), u"B2"_s);
+            QCOMPARE(r->textMatrix(r->row(), 3), u"B2"_s);
             ahora += 2000;
             QTest::keyClick(r, Qt::Key_P);
-            QCOMPARE(r->TextMatrix(r->Row(), 3), u"B2"_s);
+            QCOMPARE(r->textMatrix(r->row(), 3), u"B2"_s);
         }));
     }
 
@@ -201,15 +201,15 @@ private Q_SLOTS:
         const bool oculto = restringido; // a lambda below reads it
         const bool tonos = modelo == u"2";
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
-        QVERIFY_SQL(bd->Ejecutar(u"UPDATE Almacenes SET Control_Caducidad = %1"_s.arg(lotes == 2 ? 1 : 0)));
+        QVERIFY_SQL(sembrarStock(*bd, LotesStock));
+        QVERIFY_SQL(bd->ejecutar(u"UPDATE Almacenes SET Control_Caducidad = %1"_s.arg(lotes == 2 ? 1 : 0)));
         Sesion s(u"stock"_s, bd, modelo);
         s.empresa->setParametro(u"UsuarioActual"_s, usuario);
         s.empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, tiendas);
         s.empresa->setParametro(u"OficinaCentral"_s, oficina);
         s.entrada.fijar("Control_Lotes", lotes == 1);
         s.entrada.fijar("Control_Caducidad", true);
-        QVERIFY(Ver(s.entrada, [&](QDialog *v) {
+        QVERIFY(ver(s.entrada, [&](QDialog *v) {
             QCOMPARE(visible(v, u"cmdCrear"_s), !oculto);
             if (tonos) {
                 QVERIFY(elegirFila(v, {{3, u"A1"_s}}) > 0);
@@ -218,7 +218,7 @@ private Q_SLOTS:
         }));
         // A parameter that is no Boolean fails Show.
         s.empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, u"quizá"_s);
-        QCOMPARE(numeroError([&] { (void)SinDialogo([&] { s.entrada.Show(1); }); }), NumeroError::ConversionTipo);
+        QCOMPARE(numeroError([&] { (void)sinDialogo([&] { s.entrada.Show(1); }); }), NumeroError::ConversionTipo);
     }
 
     // The marker follows each press, whatever the database held meanwhile.
@@ -226,9 +226,9 @@ private Q_SLOTS:
     {
         QFETCH_GLOBAL(QString, motor);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
+        QVERIFY_SQL(sembrarStock(*bd, LotesStock));
         Sesion s(u"stock"_s, bd, u"2"_s);
-        QVERIFY(Ver(s.entrada, [&](QDialog *v) {
+        QVERIFY(ver(s.entrada, [&](QDialog *v) {
             auto *boton = control<QAbstractButton>(v, u"cmdBloquear"_s);
             QStringList vistos;
             const auto pulsar = [&] {
@@ -240,10 +240,10 @@ private Q_SLOTS:
             QVERIFY(elegirFila(v, {{3, u"A1"_s}}) > 0);
             vistos << boton->text();
             pulsar();
-            QCOMPARE(LineasRejilla(v).constFirst(), u"41|X|3,00|A1|10|31/03/2027"_s);
+            QCOMPARE(lineasRejilla(v).constFirst(), u"41|X|3,00|A1|10|31/03/2027"_s);
             pulsar();
             // Blocked elsewhere since the fill: the marker still says free.
-            bd->Ejecutar(u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Lote = 41"_s);
+            bd->ejecutar(u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Lote = 41"_s);
             pulsar();
             QCOMPARE(vistos, QStringList({u"Desbloquear"_s, u"Bloquear"_s, u"1Desbloquear"_s, u"0Bloquear"_s,
                                           u"1Desbloquear"_s}));
@@ -273,29 +273,29 @@ private Q_SLOTS:
         QFETCH(QString, boton);
         QFETCH(QStringList, filas);
         NVLA_BASE_DATOS(bd, motor, false);
-        QVERIFY_SQL(SembrarStock(*bd, LotesStock));
+        QVERIFY_SQL(sembrarStock(*bd, LotesStock));
         Sesion s(u"stock"_s, bd, u"2"_s);
         const int propio = almacen == 2 ? AlmacenPrueba : almacen;
         s.entrada.fijar("Cod_Almacen", propio);
-        const QStringList antes = LotesEnBase(*bd);
-        QVERIFY(Ver(s.entrada, [&](QDialog *v) {
+        const QStringList antes = lotesEnBase(*bd);
+        QVERIFY(ver(s.entrada, [&](QDialog *v) {
             if (almacen == 2)
-                ElegirAlmacen(v, 2);
-            QCOMPARE(LineasRejilla(v), QStringList());
+                elegirAlmacen(v, 2);
+            QCOMPARE(lineasRejilla(v), QStringList());
             if (boton.isEmpty()) {
-                QVERIFY(SinDialogo([&] { clic(v, u"cmdCrear"_s); }));
+                QVERIFY(sinDialogo([&] { clic(v, u"cmdCrear"_s); }));
                 return;
             }
             QList<MensajeVisto> mensajes;
-            QVERIFY(ConDialogo([&] { mensajes = CapturarMensajes([&] { clic(v, u"cmdCrear"_s); }); },
+            QVERIFY(conDialogo([&] { mensajes = capturarMensajes([&] { clic(v, u"cmdCrear"_s); }); },
                                [&](QDialog *d) {
                                    escribir(d, u"txtTono"_s, u"Z9"_s);
                                    escribir(d, u"txtCalibre"_s, u"99"_s);
                                    clic(d, boton);
                                }));
             if (almacen == 99)
-                QVERIFY(Textos(mensajes).startsWith(u"3|frmLotecStockAlm2:Crear|"_s));
-            const QStringList vistas = LineasRejilla(v);
+                QVERIFY(textos(mensajes).startsWith(u"3|frmLotecStockAlm2:Crear|"_s));
+            const QStringList vistas = lineasRejilla(v);
             QCOMPARE(vistas.size(), filas.isEmpty() ? 0 : 2);
             if (!filas.isEmpty()) {
                 QCOMPARE(v->property("Cod_Almacen").toInt(), 2);
@@ -303,8 +303,8 @@ private Q_SLOTS:
             }
         }));
         QCOMPARE(s.entrada.campo("Cod_Almacen").toInt(), propio);
-        QCOMPARE(LotesEnBase(*bd).size(), antes.size() + filas.size());
-        QCOMPARE(FilasDe(*bd, u"SELECT a.Cod_Almacen, a.Stock_Actual FROM Almacen_Articulos_Lotes a INNER JOIN "
+        QCOMPARE(lotesEnBase(*bd).size(), antes.size() + filas.size());
+        QCOMPARE(filasDe(*bd, u"SELECT a.Cod_Almacen, a.Stock_Actual FROM Almacen_Articulos_Lotes a INNER JOIN "
                               u"Articulos_Lotes b ON a.Cod_Lote = b.Cod_Lote WHERE b.Tono = 'Z9'"_s),
                  filas);
     }

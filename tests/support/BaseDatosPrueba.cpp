@@ -13,7 +13,7 @@ namespace NVLALotes::Pruebas {
 namespace {
 
 // The connection string of the last database made for each engine.
-QString &cadena(const QString &motor)
+QString &ultimaCadena(const QString &motor)
 {
     static QString postgres;
     static QString sqlite;
@@ -28,10 +28,10 @@ QString nombrePostgres()
 void borrarBasePostgres()
 {
     try {
-        Conexion::Abrir(qEnvironmentVariable("NVLA_PG"))
-            ->Ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(nombrePostgres()));
+        Conexion::abrir(qEnvironmentVariable("NVLA_PG"))
+            ->ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(nombrePostgres()));
     } catch (const ErrorLotes &error) {
-        qWarning("could not drop the test database: %s", qPrintable(TextoError(error)));
+        qWarning("could not drop the test database: %s", qPrintable(textoError(error)));
     }
 }
 
@@ -39,12 +39,12 @@ void borrarBasePostgres()
 // created on first use, dropped when the application ends.
 QString basePostgres()
 {
-    QString &postgres = cadena(u"postgresql"_s);
+    QString &postgres = ultimaCadena(u"postgresql"_s);
     if (!postgres.isEmpty())
         return postgres;
     const QString servidor = qEnvironmentVariable("NVLA_PG");
     borrarBasePostgres();
-    Conexion::Abrir(servidor)->Ejecutar(u"CREATE DATABASE "_s + nombrePostgres());
+    Conexion::abrir(servidor)->ejecutar(u"CREATE DATABASE "_s + nombrePostgres());
     QStringList partes = servidor.split(u';', Qt::SkipEmptyParts);
     partes.removeIf([](const QString &par) { return par.trimmed().startsWith(u"Database="_s, Qt::CaseInsensitive); });
     postgres = partes.join(u';') + u";Database="_s + nombrePostgres();
@@ -71,27 +71,27 @@ QString cadenaOdbc()
 std::shared_ptr<Conexion> nueva(const QString &motor)
 {
     if (motor != u"sqlite"_s) {
-        auto conexion = Conexion::Abrir(basePostgres());
+        auto conexion = Conexion::abrir(basePostgres());
         for (const QString &sql : {u"DROP SCHEMA IF EXISTS dbo CASCADE"_s, u"DROP SCHEMA IF EXISTS public CASCADE"_s,
                                    u"CREATE SCHEMA public"_s})
-            conexion->Ejecutar(sql);
+            conexion->ejecutar(sql);
         return conexion;
     }
     static QTemporaryDir carpeta;
     static int numero = 0;
-    cadena(motor) = BaseDatosHost::CadenaSqlite(carpeta.filePath(u"prueba-%1.db"_s.arg(++numero)));
-    return Conexion::Abrir(cadena(motor));
+    ultimaCadena(motor) = BaseDatosHost::cadenaSqlite(carpeta.filePath(u"prueba-%1.db"_s.arg(++numero)));
+    return Conexion::abrir(ultimaCadena(motor));
 }
 
 } // namespace
 
-bool PostgresObligatorio()
+bool postgresObligatorio()
 {
     return qEnvironmentVariable("NVLA_PG_OBLIGATORIO") == u"1"_s ||
            qEnvironmentVariable("CI").compare(u"true"_s, Qt::CaseInsensitive) == 0;
 }
 
-QStringList Motores()
+QStringList motores()
 {
     const QString elegidos = qEnvironmentVariable("NVLA_MOTORES", u"sqlite,postgresql"_s);
     QStringList motores{u"sqlite"_s, u"postgresql"_s, u"odbc"_s};
@@ -99,46 +99,46 @@ QStringList Motores()
     return motores;
 }
 
-void FilasPorMotor()
+void filasPorMotor()
 {
     QTest::addColumn<QString>("motor");
-    for (const QString &motor : Motores())
+    for (const QString &motor : motores())
         QTest::newRow(qPrintable(motor)) << motor;
 }
 
-std::shared_ptr<Conexion> BaseDatosPrueba::Crear(const QString &motor, bool conDemo, QString *motivo, bool *omitir)
+std::shared_ptr<Conexion> BaseDatosPrueba::crear(const QString &motor, bool conDemo, QString *motivo, bool *omitir)
 {
     *omitir = false;
     if (motor != u"sqlite"_s && qEnvironmentVariableIsEmpty("NVLA_PG")) {
-        *omitir = !PostgresObligatorio();
+        *omitir = !postgresObligatorio();
         *motivo = u"PostgreSQL: NVLA_PG no está definida (scripts/postgres-pruebas.sh arranca un servidor)"_s;
         return nullptr;
     }
     try {
         auto conexion = nueva(motor);
-        BaseDatosHost::CrearEsquema(*conexion);
+        BaseDatosHost::crearEsquema(*conexion);
         if (conDemo)
-            BaseDatosHost::CargarDatosDemo(*conexion);
-        return motor == u"odbc"_s ? Conexion::Abrir(cadenaOdbc()) : conexion;
+            BaseDatosHost::cargarDatosDemo(*conexion);
+        return motor == u"odbc"_s ? Conexion::abrir(cadenaOdbc()) : conexion;
     } catch (const ErrorLotes &error) {
-        *motivo = motor + u": "_s + TextoError(error);
+        *motivo = motor + u": "_s + textoError(error);
         return nullptr;
     }
 }
 
-std::shared_ptr<Conexion> BaseDatosPrueba::OtraConexion(const QString &motor)
+std::shared_ptr<Conexion> BaseDatosPrueba::otraConexion(const QString &motor)
 {
-    return Conexion::Abrir(Cadena(motor));
+    return Conexion::abrir(cadena(motor));
 }
 
-QString BaseDatosPrueba::Cadena(const QString &motor)
+QString BaseDatosPrueba::cadena(const QString &motor)
 {
     if (motor == u"odbc"_s)
         return cadenaOdbc();
-    return motor == u"postgresql"_s ? basePostgres() : cadena(motor);
+    return motor == u"postgresql"_s ? basePostgres() : ultimaCadena(motor);
 }
 
-QString TextoValor(const QVariant &valor)
+QString textoValor(const QVariant &valor)
 {
     if (valor.isNull())
         return u"NULL"_s;
@@ -163,20 +163,20 @@ QString TextoValor(const QVariant &valor)
     }
 }
 
-QStringList FilasDe(Conexion &conexion, const QString &sql)
+QStringList filasDe(Conexion &conexion, const QString &sql)
 {
     QStringList filas;
-    auto registros = conexion.AbrirConsulta(sql);
-    while (registros->Siguiente()) {
+    auto registros = conexion.abrirConsulta(sql);
+    while (registros->siguiente()) {
         QStringList campos;
-        for (int i = 0; i < registros->NumeroCampos(); ++i)
-            campos << TextoValor(registros->Campo(i));
+        for (int i = 0; i < registros->numeroCampos(); ++i)
+            campos << textoValor(registros->campo(i));
         filas << campos.join(u'|');
     }
     return filas;
 }
 
-QString TextoError(const ErrorLotes &error)
+QString textoError(const ErrorLotes &error)
 {
     return u"[%1] %2 (%3)"_s.arg(error.Number()).arg(error.Description(), error.Source());
 }

@@ -22,12 +22,12 @@
 namespace NVLALotes::Pruebas {
 
 // Whether a missing PostgreSQL fails the tests instead of skipping them.
-bool PostgresObligatorio();
+bool postgresObligatorio();
 
 // The engines of this run: "sqlite", "postgresql", "odbc".
-QStringList Motores();
+QStringList motores();
 // Adds the column "motor" and one row per engine; for tests without cases.
-void FilasPorMotor();
+void filasPorMotor();
 
 class BaseDatosPrueba
 {
@@ -35,21 +35,21 @@ public:
     // A connection to a fresh database of the engine with the schema, and the
     // demo data when `conDemo`. Null when the engine is not available, with the
     // reason, and whether the test should be skipped rather than failed.
-    static std::shared_ptr<Conexion> Crear(const QString &motor, bool conDemo, QString *motivo, bool *omitir);
+    static std::shared_ptr<Conexion> crear(const QString &motor, bool conDemo, QString *motivo, bool *omitir);
     // One more connection to the database of the last Crear of that engine.
-    static std::shared_ptr<Conexion> OtraConexion(const QString &motor);
+    static std::shared_ptr<Conexion> otraConexion(const QString &motor);
     // The connection string of that database.
-    static QString Cadena(const QString &motor);
+    static QString cadena(const QString &motor);
 };
 
 // A field as the tests compare it: numbers without trailing zeros ("4.996",
 // "-2"), dates as yyyy-MM-dd, times as HH:mm:ss, null as "NULL".
-QString TextoValor(const QVariant &valor);
+QString textoValor(const QVariant &valor);
 // Every record of a query, fields joined by '|', in the order received.
-QStringList FilasDe(Conexion &conexion, const QString &sql);
+QStringList filasDe(Conexion &conexion, const QString &sql);
 
 // The description of an ErrorLotes for a test message.
-QString TextoError(const ErrorLotes &error);
+QString textoError(const ErrorLotes &error);
 
 } // namespace NVLALotes::Pruebas
 
@@ -60,7 +60,7 @@ QString TextoError(const ErrorLotes &error);
     do {                                                                                                               \
         QString motivo_;                                                                                               \
         bool omitir_ = false;                                                                                          \
-        variable = NVLALotes::Pruebas::BaseDatosPrueba::Crear(motor, conDemo, &motivo_, &omitir_);                     \
+        variable = NVLALotes::Pruebas::BaseDatosPrueba::crear(motor, conDemo, &motivo_, &omitir_);                     \
         if (!variable) {                                                                                               \
             if (omitir_)                                                                                               \
                 QSKIP(qPrintable(motivo_));                                                                            \
@@ -68,7 +68,7 @@ QString TextoError(const ErrorLotes &error);
         }                                                                                                              \
     } while (false)
 
-// The same in a test run once per engine (see FilasPorMotor): `motor` is its row's engine.
+// The same in a test run once per engine (see filasPorMotor): `motor` is its row's engine.
 #define NVLA_BASE_DEL_MOTOR(variable, conDemo)                                                                         \
     QFETCH_GLOBAL(QString, motor);                                                                                     \
     NVLA_BASE_DATOS(variable, motor, conDemo)
@@ -79,6 +79,6 @@ QString TextoError(const ErrorLotes &error);
         try {                                                                                                          \
             __VA_ARGS__;                                                                                               \
         } catch (const NVLALotes::ErrorLotes &error_) {                                                                \
-            QFAIL(qPrintable(NVLALotes::Pruebas::TextoError(error_)));                                                 \
+            QFAIL(qPrintable(NVLALotes::Pruebas::textoError(error_)));                                                 \
         }                                                                                                              \
     } while (false)

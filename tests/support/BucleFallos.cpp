@@ -27,8 +27,8 @@ struct Corrida
 
 QStringList tablasDeLotes(Conexion &conexion)
 {
-    return FilasDe(conexion, u"SELECT * FROM Articulos_Lotes ORDER BY Cod_Empresa, Cod_Lote"_s) +
-           FilasDe(conexion, u"SELECT * FROM Almacen_Articulos_Lotes ORDER BY Cod_Empresa, Cod_Almacen, Cod_Lote"_s);
+    return filasDe(conexion, u"SELECT * FROM Articulos_Lotes ORDER BY Cod_Empresa, Cod_Lote"_s) +
+           filasDe(conexion, u"SELECT * FROM Almacen_Articulos_Lotes ORDER BY Cod_Empresa, Cod_Almacen, Cod_Lote"_s);
 }
 
 // A fresh database of the engine holding the scenario's data; null (recorded) when it cannot be made.
@@ -36,12 +36,12 @@ std::shared_ptr<Conexion> baseSembrada(const QString &motor, const std::function
 {
     QString motivo;
     bool omitir = false;
-    auto bd = BaseDatosPrueba::Crear(motor, false, &motivo, &omitir);
+    auto bd = BaseDatosPrueba::crear(motor, false, &motivo, &omitir);
     try {
         if (bd)
             sembrar(*bd);
     } catch (const ErrorLotes &error) {
-        motivo = TextoError(error);
+        motivo = textoError(error);
         bd.reset();
     }
     if (!bd)
@@ -87,16 +87,16 @@ void actuar(const EscenarioFallos &escenario, QDialog *d, Corrida &r, int mensaj
         if (d->isVisible())
             ventana ? clic(d, escenario.cerrar) : void(d->close());
     };
-    if (ventana && MensajesCapturados() > mensajesAntes)
+    if (ventana && mensajesCapturados() > mensajesAntes)
         return salir();
     // A message while the clerk reads on is judged as a failed load: nothing chosen, nothing written.
-    r.mensajesCarga += CapturarMensajes([&] { escenario.preparar(d); });
+    r.mensajesCarga += capturarMensajes([&] { escenario.preparar(d); });
     if (!r.mensajesCarga.isEmpty() || !d->isVisible())
         return salir();
-    r.mensajes = CapturarMensajes([&] { pulsar(escenario, d); });
+    r.mensajes = capturarMensajes([&] { pulsar(escenario, d); });
     if (!r.mensajes.isEmpty()) {
         QVERIFY2(d->isVisible(), "the dialog closed after its message");
-        const auto otra = CapturarMensajes([&] { pulsar(escenario, d); });
+        const auto otra = capturarMensajes([&] { pulsar(escenario, d); });
         QVERIFY2(otra.isEmpty(), qPrintable(otra.value(0).texto));
     }
     if (ventana)
@@ -106,17 +106,17 @@ void actuar(const EscenarioFallos &escenario, QDialog *d, Corrida &r, int mensaj
 void conducir(const EscenarioFallos &escenario, Entrada &host, Corrida &r)
 {
     if (!escenario.preparar) {
-        r.conducido = SinDialogo([&] { host.Show(); });
+        r.conducido = sinDialogo([&] { host.Show(); });
         return;
     }
-    const int antes = MensajesCapturados();
+    const int antes = mensajesCapturados();
     const auto mostrar = [&] {
-        r.conducido = ConDialogo([&] { host.Show(); }, [&](QDialog *d) { actuar(escenario, d, r, antes); });
+        r.conducido = conDialogo([&] { host.Show(); }, [&](QDialog *d) { actuar(escenario, d, r, antes); });
     };
     if (escenario.cerrar.isEmpty())
         mostrar();
     else
-        r.mensajesCarga = CapturarMensajes(mostrar) + r.mensajesCarga; // what the window says while it loads
+        r.mensajesCarga = capturarMensajes(mostrar) + r.mensajesCarga; // what the window says while it loads
 }
 
 // One run of the scenario on `falla`, over the database `bd`.
@@ -125,13 +125,13 @@ Corrida correr(const EscenarioFallos &escenario, const std::shared_ptr<Conexion>
     Corrida r;
     r.tablasAntes = tablasDeLotes(bd);
     const std::unique_ptr<Entrada> host = escenario.anfitrion(falla);
-    r.camposAntes = host->Campos();
+    r.camposAntes = host->campos();
     try {
         conducir(escenario, *host, r);
     } catch (const ErrorLotes &error) {
         r.error = error;
     }
-    r.camposDespues = host->Campos();
+    r.camposDespues = host->campos();
     r.tablasDespues = tablasDeLotes(bd);
     return r;
 }
@@ -139,10 +139,10 @@ Corrida correr(const EscenarioFallos &escenario, const std::shared_ptr<Conexion>
 // The first rule a run with a failing step breaks; empty when it keeps them all.
 QString juzgar(const Corrida &limpia, const Corrida &r)
 {
-    const QString fallo = ConexionConFallo::TextoFallo();
+    const QString fallo = ConexionConFallo::textoFallo();
     if (r.error) {
         if (r.error->Number() != NumeroError::BaseDatos || !r.error->Description().contains(fallo))
-            return u"the host got an unclear error "_s + TextoError(*r.error);
+            return u"the host got an unclear error "_s + textoError(*r.error);
     } else {
         const QList<MensajeVisto> &m = r.mensajesCarga.isEmpty() ? r.mensajes : r.mensajesCarga;
         if (m.isEmpty())
@@ -166,26 +166,26 @@ QString juzgar(const Corrida &limpia, const Corrida &r)
 
 } // namespace
 
-int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario)
+int recorrerFallos(const QString &motor, const EscenarioFallos &escenario)
 {
     Corrida limpia;
-    return RecorrerPasos(motor, escenario.sembrar, [&](const std::shared_ptr<Conexion> &falla, Conexion &bd, int paso) {
+    return recorrerPasos(motor, escenario.sembrar, [&](const std::shared_ptr<Conexion> &falla, Conexion &bd, int paso) {
         const Corrida r = correr(escenario, falla, bd);
         QString roto;
         if (paso == 0 && (r.error || !r.conducido || !r.mensajes.isEmpty() || !r.mensajesCarga.isEmpty()))
-            roto = u"no clean end"_s + (r.error ? u": "_s + TextoError(*r.error) : QString());
+            roto = u"no clean end"_s + (r.error ? u": "_s + textoError(*r.error) : QString());
         else if (paso > 0)
             roto = juzgar(limpia, r);
         if (paso == 0)
             limpia = r;
         if (!roto.isEmpty())
             QTest::qFail(qPrintable(roto + u" at step %1 (%2)"_s.arg(paso).arg(
-                                               static_cast<ConexionConFallo &>(*falla).PasoFallido())),
+                                               static_cast<ConexionConFallo &>(*falla).pasoFallido())),
                          __FILE__, __LINE__);
     });
 }
 
-int RecorrerPasos(
+int recorrerPasos(
     const QString &motor, const std::function<void(Conexion &)> &sembrar,
     const std::function<void(const std::shared_ptr<Conexion> &conFallo, Conexion &real, int fallarEn)> &correr)
 {
@@ -199,8 +199,8 @@ int RecorrerPasos(
         if (QTest::currentTestFailed())
             return 0;
         if (paso == 0)
-            pasos = falla->Pasos();
-        else if (!falla->Fallo()) {
+            pasos = falla->pasos();
+        else if (!falla->fallo()) {
             QTest::qFail(qPrintable(u"step %1 was not reached"_s.arg(paso)), __FILE__, __LINE__);
             return 0;
         }

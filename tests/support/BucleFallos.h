@@ -49,7 +49,7 @@ struct EscenarioFallos
 
 // Runs the loop on `motor`; records a failure (QTest) at the first run that
 // breaks the rules. Answers the number of steps of the clean run (0 on failure).
-[[nodiscard]] int RecorrerFallos(const QString &motor, const EscenarioFallos &escenario);
+[[nodiscard]] int recorrerFallos(const QString &motor, const EscenarioFallos &escenario);
 
 // The same loop for work that answers no host and opens no dialog (the
 // catalog and permissions of a form): on a fresh database holding `sembrar`'s
@@ -58,7 +58,7 @@ struct EscenarioFallos
 // passing). Every step the clean run took fails once; the loop stops at the
 // first run whose checks failed, or whose failing step was never reached.
 // Answers the number of steps of the clean run (0 on a failure).
-[[nodiscard]] int RecorrerPasos(
+[[nodiscard]] int recorrerPasos(
     const QString &motor, const std::function<void(Conexion &)> &sembrar,
     const std::function<void(const std::shared_ptr<Conexion> &conFallo, Conexion &real, int fallarEn)> &correr);
 

@@ -14,7 +14,7 @@ namespace NVLALotes::Pruebas {
 
 namespace {
 
-// How many CapturarMensajes are running, nested (only the innermost takes a
+// How many capturarMensajes are running, nested (only the innermost takes a
 // message), and how many messages they have taken.
 struct Capturas
 {
@@ -108,17 +108,17 @@ bool conducir(const std::function<void()> &accion, const std::function<void(QDia
 
 } // namespace
 
-bool ConDialogo(const std::function<void()> &accion, const std::function<void(QDialog *)> &guion)
+bool conDialogo(const std::function<void()> &accion, const std::function<void(QDialog *)> &guion)
 {
     return conducir(accion, &guion);
 }
 
-bool SinDialogo(const std::function<void()> &accion)
+bool sinDialogo(const std::function<void()> &accion)
 {
     return conducir(accion, nullptr);
 }
 
-QString Textos(const QList<MensajeVisto> &mensajes)
+QString textos(const QList<MensajeVisto> &mensajes)
 {
     QStringList textos;
     for (const MensajeVisto &m : mensajes)
@@ -126,12 +126,12 @@ QString Textos(const QList<MensajeVisto> &mensajes)
     return textos.join(u" / "_s);
 }
 
-int MensajesCapturados()
+int mensajesCapturados()
 {
     return capturas().tomadas;
 }
 
-QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
+QList<MensajeVisto> capturarMensajes(const std::function<void()> &accion)
 {
     QList<MensajeVisto> vistos;
     const int nivel = ++capturas().enCurso;
@@ -151,7 +151,7 @@ QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion)
     return vistos;
 }
 
-bool NingunaVentanaAbierta()
+bool ningunaVentanaAbierta()
 {
     bool ninguna = true;
     for (QWidget *ventana : QApplication::topLevelWidgets()) {

@@ -23,14 +23,14 @@ namespace NVLALotes::Pruebas {
 // Runs `accion` (typically an entry class's Show(1)) and, as soon as a modal lot
 // dialog is up and active, runs `guion` on it. Answers true only when the
 // dialog came up, the script ran without a failure and left the dialog closed
-// and no message box came up outside CapturarMensajes. Otherwise the failure
+// and no message box came up outside capturarMensajes. Otherwise the failure
 // is recorded and any dialog still open is closed, so the test cannot hang.
 // An exception from `accion` (Show failing before any dialog) goes on to the caller.
-[[nodiscard]] bool ConDialogo(const std::function<void()> &accion, const std::function<void(QDialog *)> &guion);
+[[nodiscard]] bool conDialogo(const std::function<void()> &accion, const std::function<void(QDialog *)> &guion);
 
 // Runs `accion`, which must answer without showing any dialog. A dialog that
 // comes up anyway is recorded as a failure and closed; answers whether none came.
-[[nodiscard]] bool SinDialogo(const std::function<void()> &accion);
+[[nodiscard]] bool sinDialogo(const std::function<void()> &accion);
 
 struct MensajeVisto
 {
@@ -41,13 +41,13 @@ struct MensajeVisto
 
 // Runs `accion`; every message box it opens is recorded and closed with OK.
 // Captures nest: the innermost running capture takes the message.
-QList<MensajeVisto> CapturarMensajes(const std::function<void()> &accion);
+QList<MensajeVisto> capturarMensajes(const std::function<void()> &accion);
 // The messages, each "icon|title|text" (the icon as QMessageBox::Icon's
 // number: 2 warning, 3 critical), joined by " / ".
-QString Textos(const QList<MensajeVisto> &mensajes);
+QString textos(const QList<MensajeVisto> &mensajes);
 // How many message boxes the captures have taken so far, for a script that
 // must know whether a message came up before it began.
-int MensajesCapturados();
+int mensajesCapturados();
 
 // Runs `cada` every 5 ms while it lives. A timer does not fire again while its
 // own handler runs (a script in a nested loop): what must watch meanwhile needs
@@ -68,7 +68,7 @@ private:
 
 // Whether no dialog or message box is left open; records a failure naming the
 // windows otherwise. For each test class's cleanup().
-[[nodiscard]] bool NingunaVentanaAbierta();
+[[nodiscard]] bool ningunaVentanaAbierta();
 
 // Raised by the helpers below when the named control does not exist (after
 // recording the failure), so a script stops at the first missing control.

@@ -14,7 +14,7 @@ void ConexionConFallo::Contador::paso(const QString &que)
     if (++pasos != fallarEn)
         return;
     fallido = que;
-    throw ErrorLotes(NumeroError::BaseDatos, TextoFallo() + u" ("_s + que + u')', u"NVLALotes (%1)"_s.arg(motor));
+    throw ErrorLotes(NumeroError::BaseDatos, textoFallo() + u" ("_s + que + u')', u"NVLALotes (%1)"_s.arg(motor));
 }
 
 namespace {
@@ -30,14 +30,14 @@ public:
         , m_sql(std::move(sql))
     {}
 
-    bool Siguiente() override
+    bool siguiente() override
     {
         m_contador->paso(u"record %1 of %2"_s.arg(++m_leidos).arg(m_sql));
-        return m_real->Siguiente();
+        return m_real->siguiente();
     }
-    QVariant Campo(QStringView nombre) const override { return m_real->Campo(nombre); }
-    QVariant Campo(int indice) const override { return m_real->Campo(indice); }
-    int NumeroCampos() const override { return m_real->NumeroCampos(); }
+    QVariant campo(QStringView nombre) const override { return m_real->campo(nombre); }
+    QVariant campo(int indice) const override { return m_real->campo(indice); }
+    int numeroCampos() const override { return m_real->numeroCampos(); }
 
 private:
     std::unique_ptr<Registros> m_real;
@@ -53,18 +53,18 @@ ConexionConFallo::ConexionConFallo(std::shared_ptr<Conexion> real, int fallarEn)
     , m_contador(std::make_shared<Contador>())
 {
     m_contador->fallarEn = fallarEn;
-    m_contador->motor = m_real->dialecto().Nombre();
+    m_contador->motor = m_real->dialecto().nombre();
 }
 
-std::unique_ptr<Registros> ConexionConFallo::AbrirConsulta(const QString &sql)
+std::unique_ptr<Registros> ConexionConFallo::abrirConsulta(const QString &sql)
 {
-    return std::make_unique<RegistrosConFallo>(paso(u"query: "_s + sql, &Conexion::AbrirConsulta, sql), m_contador,
+    return std::make_unique<RegistrosConFallo>(paso(u"query: "_s + sql, &Conexion::abrirConsulta, sql), m_contador,
                                                sql);
 }
 
-void ConexionConFallo::EjecutarComando(Comando &comando)
+void ConexionConFallo::ejecutarComando(Comando &comando)
 {
-    paso(u"command: "_s + comando.texto(), &Conexion::EjecutarComando, comando);
+    paso(u"command: "_s + comando.texto(), &Conexion::ejecutarComando, comando);
 }
 
 } // namespace NVLALotes::Pruebas

@@ -27,26 +27,26 @@ public:
     // `fallarEn`: the step to fail, counted from 1; 0 fails none.
     ConexionConFallo(std::shared_ptr<Conexion> real, int fallarEn);
 
-    std::unique_ptr<Registros> AbrirConsulta(const QString &sql) override;
-    qint64 Ejecutar(const QString &sql) override
+    std::unique_ptr<Registros> abrirConsulta(const QString &sql) override;
+    qint64 ejecutar(const QString &sql) override
     {
-        return paso(QStringLiteral("statement: ") + sql, &Conexion::Ejecutar, sql);
+        return paso(QStringLiteral("statement: ") + sql, &Conexion::ejecutar, sql);
     }
-    void EjecutarComando(Comando &comando) override;
+    void ejecutarComando(Comando &comando) override;
     const Dialecto &dialecto() const override { return m_real->dialecto(); }
-    void IniciarTransaccion() override { paso(QStringLiteral("begin"), &Conexion::IniciarTransaccion); }
-    void ConfirmarTransaccion() override { paso(QStringLiteral("commit"), &Conexion::ConfirmarTransaccion); }
-    void DeshacerTransaccion() override { paso(QStringLiteral("rollback"), &Conexion::DeshacerTransaccion); }
+    void iniciarTransaccion() override { paso(QStringLiteral("begin"), &Conexion::iniciarTransaccion); }
+    void confirmarTransaccion() override { paso(QStringLiteral("commit"), &Conexion::confirmarTransaccion); }
+    void deshacerTransaccion() override { paso(QStringLiteral("rollback"), &Conexion::deshacerTransaccion); }
 
     // Steps taken so far, the failed one included.
-    int Pasos() const { return m_contador->pasos; }
+    int pasos() const { return m_contador->pasos; }
     // Whether the step to fail was reached.
-    bool Fallo() const { return m_contador->fallarEn > 0 && m_contador->pasos >= m_contador->fallarEn; }
+    bool fallo() const { return m_contador->fallarEn > 0 && m_contador->pasos >= m_contador->fallarEn; }
     // What the failed step was ("query: SELECT ..."), for a test's message.
-    QString PasoFallido() const { return m_contador->fallido; }
+    QString pasoFallido() const { return m_contador->fallido; }
 
     // The description every injected failure carries.
-    static QString TextoFallo() { return QStringLiteral("Fallo provocado por la prueba"); }
+    static QString textoFallo() { return QStringLiteral("Fallo provocado por la prueba"); }
 
     // Shared with the open results, whose records are steps too.
     struct Contador

@@ -72,7 +72,7 @@ QVariant Entrada::campo(const char *campo) const
     return m_meta->property(m_meta->indexOfProperty(campo)).readOnGadget(m_gadget);
 }
 
-QString Entrada::Campos() const
+QString Entrada::campos() const
 {
     QStringList campos;
     for (int i = m_meta->propertyOffset(); i < m_meta->propertyCount(); ++i) {
@@ -82,7 +82,7 @@ QString Entrada::Campos() const
     return campos.join(u'|');
 }
 
-QString Entrada::Salidas() const
+QString Entrada::salidas() const
 {
     QStringList salidas;
     for (const auto &[nombre, marca] : marcas()) {
@@ -98,10 +98,10 @@ void Entrada::marcarSalidas()
         if (tiene(nombre))
             fijar(nombre, marca);
     }
-    m_marcadas = Salidas().section(u'|', 1);
+    m_marcadas = salidas().section(u'|', 1);
 }
 
-QString Entrada::SalidasMarcadas(bool result) const
+QString Entrada::salidasMarcadas(bool result) const
 {
     return texto(result) + u'|' + m_marcadas;
 }
@@ -116,14 +116,14 @@ int numeroError(const std::function<void()> &accion)
     return 0;
 }
 
-QStringList LineasRejilla(QWidget *dialogo, const QString &rejilla)
+QStringList lineasRejilla(QWidget *dialogo, const QString &rejilla)
 {
     auto *r = control<Rejilla>(dialogo, rejilla);
     QStringList filas;
-    for (int fila = 1; fila < r->Rows(); ++fila) {
+    for (int fila = 1; fila < r->rows(); ++fila) {
         QStringList celdas;
-        for (int col = 0; col < r->Cols(); ++col)
-            celdas << r->TextMatrix(fila, col);
+        for (int col = 0; col < r->cols(); ++col)
+            celdas << r->textMatrix(fila, col);
         filas << celdas.join(u'|');
     }
     return filas;
@@ -132,8 +132,8 @@ QStringList LineasRejilla(QWidget *dialogo, const QString &rejilla)
 int elegirFila(QWidget *dialogo, const QList<std::pair<int, QString>> &celdas, const QString &rejilla)
 {
     auto *r = control<Rejilla>(dialogo, rejilla);
-    const int fila = r->BuscarFila(1, [&](int f) {
-        return std::ranges::all_of(celdas, [&](const auto &c) { return r->TextMatrix(f, c.first) == c.second; });
+    const int fila = r->buscarFila(1, [&](int f) {
+        return std::ranges::all_of(celdas, [&](const auto &c) { return r->textMatrix(f, c.first) == c.second; });
     });
     if (fila > 0)
         r->setRow(fila);

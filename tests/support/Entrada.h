@@ -30,15 +30,15 @@ public:
     QVariant campo(const char *campo) const;
 
     // Every declared field as "name=value", joined by '|': what the host sees.
-    QString Campos() const;
+    QString campos() const;
     // The lot outputs the class has, "Result|Cod_Lote|Lote|Caducidad|Tono|Calibre",
     // Result as Verdadero or Falso and dates as yyyy-MM-dd.
-    QString Salidas() const;
+    QString salidas() const;
     // Sets the outputs the class has to recognisable host values, Result True.
     void marcarSalidas();
     // The outputs marcarSalidas set (it must have run), with Result as given: a Show that must
-    // change nothing leaves SalidasMarcadas(false).
-    QString SalidasMarcadas(bool result = false) const;
+    // change nothing leaves salidasMarcadas(false).
+    QString salidasMarcadas(bool result = false) const;
 
 private:
     std::unique_ptr<ClaseEntradaLotes> m_clase;
@@ -52,7 +52,7 @@ int numeroError(const std::function<void()> &accion);
 
 // The data rows of a dialog's grid below its header, cells joined by '|',
 // hidden ones included (column 0 holds the lot key).
-QStringList LineasRejilla(QWidget *dialogo, const QString &rejilla = QStringLiteral("vsLotes"));
+QStringList lineasRejilla(QWidget *dialogo, const QString &rejilla = QStringLiteral("vsLotes"));
 // Puts the grid on its first data row whose cells (column, text) all show
 // those texts, reading on through a deferred list; answers that row, -1 (the
 // grid left where it was) when none.

@@ -60,14 +60,14 @@ private Q_SLOTS:
     {
         for (const auto &[texto, valor] : QList<std::pair<QString, double>>{
                  {u" 4"_s, 4.0}, {QString(), 0.0}, {u"  -2.5xyz"_s, -2.5}, {u"1,5"_s, 1.0}, {u"1e5"_s, 1.0}})
-            QCOMPARE(ValorNumerico(texto), valor);
+            QCOMPARE(valorNumerico(texto), valor);
         const QString rechazo = u"error 13 in frmPrueba:Cargar: No coinciden los tipos: "_s;
         const QList<std::pair<QVariant, QString>> booleanos{
             {-1, u"true"_s},          {0.0, u"false"_s},     {u"True"_s, u"true"_s}, {u"VERDADERO"_s, u"true"_s},
             {u"falso"_s, u"false"_s}, {u" 3 "_s, u"true"_s}, {u"3abc"_s, rechazo},   {QString(), rechazo},
             {u"yes"_s, rechazo},      {u"1,5"_s, rechazo},   {QVariant(), rechazo},  {QDate(2024, 1, 1), rechazo}};
         for (const auto &caso : booleanos) {
-            const auto leer = [&caso] { return QVariant(ValorBooleano(caso.first, u"frmPrueba:Cargar"_s)).toString(); };
+            const auto leer = [&caso] { return QVariant(valorBooleano(caso.first, u"frmPrueba:Cargar"_s)).toString(); };
             QCOMPARE(resultado(leer, caso.second), caso.second);
         }
     }
@@ -87,12 +87,12 @@ private Q_SLOTS:
                                                       {u"１２/05/2020"_s, {}},
                                                       {QString(), {}}};
         for (const auto &[texto, fecha] : fechas) {
-            QCOMPARE(EsFecha(texto), fecha.isValid());
-            QCOMPARE(FechaDeTexto(texto), fecha.isValid() ? fecha : QDate(1900, 1, 1));
-            QCOMPARE(TextoDeFecha(FechaDeTexto(texto)), fecha.isValid() ? texto : u"01/01/1900"_s);
+            QCOMPARE(esFecha(texto), fecha.isValid());
+            QCOMPARE(fechaDeTexto(texto), fecha.isValid() ? fecha : QDate(1900, 1, 1));
+            QCOMPARE(textoDeFecha(fechaDeTexto(texto)), fecha.isValid() ? texto : u"01/01/1900"_s);
         }
-        QCOMPARE(TextoDeFecha(QDateTime(QDate(2024, 5, 2), QTime(23, 59))), u"02/05/2024"_s);
-        QCOMPARE(TextoDeFecha(QDate(1, 1, 1)) + TextoDeFecha(QVariant()), QString());
+        QCOMPARE(textoDeFecha(QDateTime(QDate(2024, 5, 2), QTime(23, 59))), u"02/05/2024"_s);
+        QCOMPARE(textoDeFecha(QDate(1, 1, 1)) + textoDeFecha(QVariant()), QString());
     }
 
     // A stored date shows as the clerk types it, and reads back as the same
@@ -110,7 +110,7 @@ private Q_SLOTS:
             const QString esperada = mostrada.isEmpty() ? guardada : mostrada;
             QCOMPARE(formatos.FormatearFecha(guardada), esperada);
             QCOMPARE(formatos.FormatearFecha(esperada), esperada);
-            QCOMPARE(TextoDeFecha(FechaDeTexto(esperada)), mostrada.isEmpty() ? u"01/01/1900"_s : mostrada);
+            QCOMPARE(textoDeFecha(fechaDeTexto(esperada)), mostrada.isEmpty() ? u"01/01/1900"_s : mostrada);
         }
     }
 
@@ -254,7 +254,7 @@ private Q_SLOTS:
         for (int i = 0; i < 500; ++i)
             textos << Currency::fromRaw(qint64(azar.bounded(1000000000)) * 1000).toString(2, formatos.locale());
         for (const QString &texto : std::as_const(textos))
-            QCOMPARE(ReglasStockLotes::StockMostrado(texto).raw(),
+            QCOMPARE(ReglasStockLotes::stockMostrado(texto).raw(),
                      Currency::parse(texto, formatos.locale()).value_or(Currency()).raw());
         // A stock kept as a value reads as its text would, halves and signs included
         // (4,9950 shows 5,00 and 4,9949 shows 4,99).
@@ -263,8 +263,8 @@ private Q_SLOTS:
             brutos << azar.bounded(-1000000000, 1000000000);
         for (const qint64 bruto : std::as_const(brutos)) {
             const Currency stock = Currency::fromRaw(bruto);
-            QCOMPARE(ReglasStockLotes::StockMostrado(stock).raw(),
-                     ReglasStockLotes::StockMostrado(stock.toString(2, formatos.locale())).raw());
+            QCOMPARE(ReglasStockLotes::stockMostrado(stock).raw(),
+                     ReglasStockLotes::stockMostrado(stock.toString(2, formatos.locale())).raw());
         }
     }
 
@@ -296,7 +296,7 @@ private Q_SLOTS:
         QFETCH(QString, texto);
         QFETCH(QString, lote);
         QFETCH(QDate, caducidad);
-        const std::optional<LecturaGs1> lectura = LeerGs1(texto, Hoy);
+        const std::optional<LecturaGs1> lectura = leerGs1(texto, Hoy);
         QVERIFY(lectura);
         QCOMPARE(lectura->lote.value_or(u"-"_s), lote);
         QCOMPARE(lectura->caducidad.value_or(QDate()), caducidad);
@@ -324,9 +324,9 @@ private Q_SLOTS:
             u"]C1(10)A"_s,                                         // prefix and brackets mixed
         };
         for (const QString &texto : textos)
-            QVERIFY2(!LeerGs1(texto, Hoy), qPrintable(texto));
+            QVERIFY2(!leerGs1(texto, Hoy), qPrintable(texto));
         for (const QString &sinAsignar : {u"04"_s, u"3106"_s, u"3199"_s, u"405"_s, u"419"_s, u"7099"_s, u"8299"_s})
-            QVERIFY2(!LeerGs1(u"(%1)000001"_s.arg(sinAsignar), Hoy), qPrintable(sinAsignar));
+            QVERIFY2(!leerGs1(u"(%1)000001"_s.arg(sinAsignar), Hoy), qPrintable(sinAsignar));
     }
 
     // Each rule of GS1's table (identifiers, ranges, exact and maximum
@@ -356,7 +356,7 @@ private Q_SLOTS:
             {u"(7250)20240229"_s, u"(7250)20230229"_s},
             {u"(17)261231"_s, u"(17)261230"_s}};
         const auto leer = [](const QString &campo) {
-            const auto lectura = LeerGs1(u"(01)09501101530003"_s + campo + u"(17)261231"_s, Hoy);
+            const auto lectura = leerGs1(u"(01)09501101530003"_s + campo + u"(17)261231"_s, Hoy);
             return lectura ? lectura->caducidad.value_or(QDate()).toString(Qt::ISODate) : u"no label"_s;
         };
         for (const auto &[vale, noVale] : campos) {
@@ -369,7 +369,7 @@ private Q_SLOTS:
     void sigloGs1()
     {
         const auto anio = [](QDate hoy, const QString &yymmdd) {
-            return LeerGs1(u"(17)"_s + yymmdd, hoy)->caducidad->year();
+            return leerGs1(u"(17)"_s + yymmdd, hoy)->caducidad->year();
         };
         QCOMPARE((QList<int>{anio(Hoy, u"760101"_s), anio(Hoy, u"770101"_s), anio(QDate(2080, 1, 1), u"310101"_s),
                              anio(QDate(2080, 1, 1), u"300101"_s), anio(QDate(2099, 12, 31), u"010101"_s)}),

@@ -63,7 +63,7 @@ frmView *abrir(int paginas, bool grupos = false, qint16 zoom = 0)
     clsView vista;
     vista.MostrarGrupos = grupos;
     vista.Report(std::make_shared<ReportePrueba>(paginas));
-    return SinDialogo([&] { vista.Cargar(false, zoom); }) ? frmView::Cargada() : nullptr;
+    return sinDialogo([&] { vista.Cargar(false, zoom); }) ? frmView::cargada() : nullptr;
 }
 
 QPrintPreviewWidget *paginas(QWidget *ventana)
@@ -83,17 +83,17 @@ int paginasPdf(const QString &ruta)
 
 } // namespace
 
-class tst_Visor : public QObject
+class TstVisor : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void cleanup()
     {
-        QVERIFY(NingunaVentanaAbierta());
+        QVERIFY(ningunaVentanaAbierta());
         // A closed viewer goes at the next turn of the event loop.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(frmView::Cargada(), nullptr);
+        QCOMPARE(frmView::cargada(), nullptr);
     }
 
     // Modal waits for the clerk; the viewer's close button unloads the shared
@@ -104,14 +104,14 @@ private Q_SLOTS:
         clsView vista;
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, vista.Cargar(false));
         vista.Report(std::make_shared<ReportePrueba>(3));
-        QVERIFY(ConDialogo([&] { vista.Cargar(true); },
+        QVERIFY(conDialogo([&] { vista.Cargar(true); },
                            [](QDialog *d) {
                                QCOMPARE(d->objectName(), u"frmView"_s);
                                QCOMPARE(d->windowTitle(), u"KALDEROS Brex, S.L. - Visor de Reportes"_s);
                                QCOMPARE(paginas(d)->pageCount(), 3);
                                clic(d, u"cmdCerrar"_s);
                            }));
-        QCOMPARE(frmView::Cargada(), nullptr);
+        QCOMPARE(frmView::cargada(), nullptr);
         vista.Report(std::make_shared<ReportePrueba>(2, true));
         try {
             vista.Cargar(false);
@@ -140,7 +140,7 @@ private Q_SLOTS:
         QCOMPARE(abrir(1, false, 150), primera.data());
         QCOMPARE(paginas(primera)->zoomFactor(), 1.5);
         primera->close();
-        QCOMPARE(frmView::Cargada(), nullptr);
+        QCOMPARE(frmView::cargada(), nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(primera.isNull());
         frmView *segunda = abrir(3, true);
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QVERIFY(distancias.first() == distancias.last() && distancias.first() > 0);
         // Escape closes it as its close box does.
         QTest::keyClick(segunda, Qt::Key_Escape);
-        QCOMPARE(frmView::Cargada(), nullptr);
+        QCOMPARE(frmView::cargada(), nullptr);
     }
 
     // Every page reaches the PDF file, or only those of the range a print
@@ -190,7 +190,7 @@ private Q_SLOTS:
         control<VisorReporte>(ventana, u"crvRep"_s)->exportarPdf(ruta);
         QCOMPARE(paginasPdf(ruta), 4);
         // The export asks for the file in Spanish, Qt's own dialog included.
-        QVERIFY(ConDialogo([&] { clic(ventana, u"cmdExportar"_s); },
+        QVERIFY(conDialogo([&] { clic(ventana, u"cmdExportar"_s); },
                            [](QDialog *d) {
                                QStringList botones;
                                for (const QAbstractButton *b : d->findChild<QDialogButtonBox *>()->buttons())
@@ -229,5 +229,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_Visor)
+QTEST_MAIN(TstVisor)
 #include "tst_visor.moc"

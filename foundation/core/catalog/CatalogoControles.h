@@ -24,7 +24,7 @@ struct ControlCatalogo
 
 // The catalog server's name, upper case: the environment variable
 // NVLA_SERVIDOR_CATALOGO when set, else "NVLALOTES".
-NVLA_CORE_EXPORT QString ServidorCatalogo();
+NVLA_CORE_EXPORT QString servidorCatalogo();
 
 // Brings the catalog of `formulario` in step with its controls: registers the
 // form and the controls the catalog lacks, refreshes the tab position of the
@@ -32,7 +32,7 @@ NVLA_CORE_EXPORT QString ServidorCatalogo();
 // registration found gone (of any form, not only this one). Nothing is written unless `conexion` is on the catalog
 // server. A database error stops it where it is (there is no transaction): the steps already done stay, and running it
 // again completes the catalog.
-NVLA_CORE_EXPORT void Registrar(Conexion &conexion, const QString &formulario, const QList<ControlCatalogo> &controles);
+NVLA_CORE_EXPORT void registrar(Conexion &conexion, const QString &formulario, const QList<ControlCatalogo> &controles);
 
 } // namespace CatalogoControles
 

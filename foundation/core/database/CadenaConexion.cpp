@@ -61,7 +61,7 @@ CadenaConexion::CadenaConexion(const QString &texto)
                          u"NVLALotes.Conexion"_s);
 }
 
-QString CadenaConexion::Valor(QStringView clave, const QString &predeterminado) const
+QString CadenaConexion::valor(QStringView clave, const QString &predeterminado) const
 {
     for (const auto &[nombre, valor] : m_pares) {
         if (clave.compare(nombre, Qt::CaseInsensitive) == 0)
@@ -70,16 +70,16 @@ QString CadenaConexion::Valor(QStringView clave, const QString &predeterminado) 
     return predeterminado;
 }
 
-QString CadenaConexion::Valor(std::initializer_list<QStringView> claves, const QString &predeterminado) const
+QString CadenaConexion::valor(std::initializer_list<QStringView> claves, const QString &predeterminado) const
 {
     for (QStringView clave : claves) {
-        if (Contiene(clave))
-            return Valor(clave);
+        if (contiene(clave))
+            return valor(clave);
     }
     return predeterminado;
 }
 
-bool CadenaConexion::DriverOdbc() const
+bool CadenaConexion::driverOdbc() const
 {
     const auto driver = std::ranges::find_if(
         m_pares, [](const auto &par) { return par.first.compare(u"Driver", Qt::CaseInsensitive) == 0; });
@@ -87,13 +87,13 @@ bool CadenaConexion::DriverOdbc() const
            driver->second.endsWith(u'}');
 }
 
-bool CadenaConexion::Contiene(QStringView clave) const
+bool CadenaConexion::contiene(QStringView clave) const
 {
     return std::ranges::any_of(m_pares,
                                [&](const auto &par) { return clave.compare(par.first, Qt::CaseInsensitive) == 0; });
 }
 
-QString CadenaConexion::TextoSinClave() const
+QString CadenaConexion::textoSinClave() const
 {
     QStringList partes;
     for (const auto &[nombre, valor] : m_pares)

@@ -25,18 +25,18 @@ public:
     // ErrorLotes (NumeroError::ConexionNoValida) for a text without pairs.
     explicit CadenaConexion(const QString &texto);
 
-    QString Valor(QStringView clave, const QString &predeterminado = {}) const;
+    QString valor(QStringView clave, const QString &predeterminado = {}) const;
     // The first of several accepted spellings ("Uid", "User", "User ID").
-    QString Valor(std::initializer_list<QStringView> claves, const QString &predeterminado = {}) const;
-    bool Contiene(QStringView clave) const;
-    QString Driver() const { return Valor(u"Driver"); }
+    QString valor(std::initializer_list<QStringView> claves, const QString &predeterminado = {}) const;
+    bool contiene(QStringView clave) const;
+    QString driver() const { return valor(u"Driver"); }
     // Whether Driver names an installed ODBC driver, in braces as ODBC
     // connection strings write it, rather than one of our engines.
-    bool DriverOdbc() const;
+    bool driverOdbc() const;
     // The pairs in their order, keys as written, braces kept.
-    const QList<std::pair<QString, QString>> &Pares() const { return m_pares; }
+    const QList<std::pair<QString, QString>> &pares() const { return m_pares; }
     // The text with the password hidden, for messages.
-    QString TextoSinClave() const;
+    QString textoSinClave() const;
 
 private:
     QList<std::pair<QString, QString>> m_pares;

@@ -113,26 +113,26 @@ QVariant ParametroComando::valorParaMotor() const
     return valor;
 }
 
-void Comando::AgregarParametro(const QString &nombre, TipoDato tipo, DireccionParametro direccion, int tamano)
+void Comando::agregarParametro(const QString &nombre, TipoDato tipo, DireccionParametro direccion, int tamano)
 {
     m_parametros.append(ParametroComando{nombre, tipo, direccion, tamano, {}});
 }
 
-ParametroComando &Comando::Parametro(qsizetype posicion)
+ParametroComando &Comando::parametro(qsizetype posicion)
 {
     if (posicion < 0 || posicion >= m_parametros.size())
         parametroInexistente(QString::number(posicion));
     return m_parametros[posicion];
 }
 
-const ParametroComando &Comando::Parametro(qsizetype posicion) const
+const ParametroComando &Comando::parametro(qsizetype posicion) const
 {
     if (posicion < 0 || posicion >= m_parametros.size())
         parametroInexistente(QString::number(posicion));
     return m_parametros[posicion];
 }
 
-ParametroComando &Comando::Parametro(QStringView nombre)
+ParametroComando &Comando::parametro(QStringView nombre)
 {
     for (ParametroComando &parametro : m_parametros) {
         if (QStringView(parametro.nombre).compare(nombre, Qt::CaseInsensitive) == 0)

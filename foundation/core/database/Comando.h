@@ -50,7 +50,7 @@ struct NVLA_CORE_EXPORT ParametroComando
 
 /// A command object: a text (a statement with `?` placeholders, or the name of a
 /// stored procedure), its parameters in the order they were appended, and a
-/// timeout in seconds. It holds no connection: Conexion::EjecutarComando runs it.
+/// timeout in seconds. It holds no connection: Conexion::ejecutarComando runs it.
 class NVLA_CORE_EXPORT Comando
 {
 public:
@@ -71,21 +71,21 @@ public:
     bool preparado() const { return m_preparado; } ///< Whether the command is prepared.
 
     /// Creates a parameter by name, type, direction and size and appends it.
-    void AgregarParametro(const QString &nombre, TipoDato tipo, DireccionParametro direccion, int tamano = 0);
-    qsizetype NumeroParametros() const { return m_parametros.size(); } ///< How many parameters the command has.
+    void agregarParametro(const QString &nombre, TipoDato tipo, DireccionParametro direccion, int tamano = 0);
+    qsizetype numeroParametros() const { return m_parametros.size(); } ///< How many parameters the command has.
     /// ErrorLotes for a position or name that the command does not have.
-    ParametroComando &Parametro(qsizetype posicion);
-    const ParametroComando &Parametro(qsizetype posicion) const; ///< The parameter at a position, from 0.
-    ParametroComando &Parametro(QStringView nombre);             ///< The parameter of that name.
+    ParametroComando &parametro(qsizetype posicion);
+    const ParametroComando &parametro(qsizetype posicion) const; ///< The parameter at a position, from 0.
+    ParametroComando &parametro(QStringView nombre);             ///< The parameter of that name.
     /// The value of the parameter at a position, from 0.
-    void setValor(qsizetype posicion, const QVariant &valor) { Parametro(posicion).valor = valor; }
+    void setValor(qsizetype posicion, const QVariant &valor) { parametro(posicion).valor = valor; }
     /// The value of the parameter at a position: after a run, what the engine wrote back.
-    QVariant Valor(qsizetype posicion) const { return Parametro(posicion).valor; }
+    QVariant valor(qsizetype posicion) const { return parametro(posicion).valor; }
     /// Every parameter, in the order they were appended.
-    const QList<ParametroComando> &Parametros() const { return m_parametros; }
+    const QList<ParametroComando> &parametros() const { return m_parametros; }
 
-    /// Rows the last run changed, as the engine reported them (-1 when unknown).
-    qint64 FilasAfectadas() const { return m_filasAfectadas; }
+    /// rows the last run changed, as the engine reported them (-1 when unknown).
+    qint64 filasAfectadas() const { return m_filasAfectadas; }
     void setFilasAfectadas(qint64 filas) { m_filasAfectadas = filas; } ///< Set by the connection that ran it.
 
 private:

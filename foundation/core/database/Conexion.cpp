@@ -23,12 +23,12 @@ bool es(const QString &driver, std::initializer_list<QStringView> nombres)
 
 std::unique_ptr<DialectoQt> dialectoDe(const CadenaConexion &cadena)
 {
-    const QString driver = cadena.Driver();
+    const QString driver = cadena.driver();
     if (es(driver, {u"SQLite", u"SQLite3"}))
         return std::make_unique<DialectoSqlite>();
     if (es(driver, {u"PostgreSQL", u"Postgres", u"PgSQL"}))
         return std::make_unique<DialectoPostgres>();
-    if (cadena.DriverOdbc() || es(driver, {u"ODBC", u"FreeTDS", u"SQLServer", u"SQL Server"}))
+    if (cadena.driverOdbc() || es(driver, {u"ODBC", u"FreeTDS", u"SQLServer", u"SQL Server"}))
         return std::make_unique<DialectoSqlServer>();
     throw ErrorLotes(NumeroError::ConexionNoValida,
                      u"La cadena de conexión indica un controlador desconocido: «%1» (se admiten SQLite, "
@@ -40,39 +40,39 @@ std::unique_ptr<DialectoQt> dialectoDe(const CadenaConexion &cadena)
 
 Conexion::~Conexion() = default;
 
-std::shared_ptr<Conexion> Conexion::Abrir(const QString &cadenaConexion)
+std::shared_ptr<Conexion> Conexion::abrir(const QString &cadenaConexion)
 {
     const CadenaConexion cadena(cadenaConexion);
     return std::make_shared<ConexionQt>(dialectoDe(cadena), cadena);
 }
 
-void Conexion::IniciarTransaccion()
+void Conexion::iniciarTransaccion()
 {
-    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Iniciar, 0))
-        Ejecutar(sentencia);
+    for (const QString &sentencia : dialecto().sentenciasTransaccion(PasoTransaccion::Iniciar, 0))
+        ejecutar(sentencia);
 }
 
-void Conexion::ConfirmarTransaccion()
+void Conexion::confirmarTransaccion()
 {
-    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Confirmar, 0))
-        Ejecutar(sentencia);
+    for (const QString &sentencia : dialecto().sentenciasTransaccion(PasoTransaccion::Confirmar, 0))
+        ejecutar(sentencia);
 }
 
-void Conexion::DeshacerTransaccion()
+void Conexion::deshacerTransaccion()
 {
-    for (const QString &sentencia : dialecto().SentenciasTransaccion(PasoTransaccion::Deshacer, 0))
-        Ejecutar(sentencia);
+    for (const QString &sentencia : dialecto().sentenciasTransaccion(PasoTransaccion::Deshacer, 0))
+        ejecutar(sentencia);
 }
 
-void EnTransaccion(Conexion &conexion, const std::function<void()> &trabajo)
+void enTransaccion(Conexion &conexion, const std::function<void()> &trabajo)
 {
-    conexion.IniciarTransaccion();
+    conexion.iniciarTransaccion();
     try {
         trabajo();
-        conexion.ConfirmarTransaccion();
+        conexion.confirmarTransaccion();
     } catch (...) {
         try {
-            conexion.DeshacerTransaccion();
+            conexion.deshacerTransaccion();
         } catch (const ErrorLotes &) {
             // The first failure is the one the caller needs to see.
         }

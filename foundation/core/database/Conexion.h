@@ -22,31 +22,31 @@ class NVLA_CORE_EXPORT Conexion
 public:
     /// Opens a connection from a connection string (see README), for example
     /// "Driver=SQLite;Database=/var/lib/erp/lotes.db".
-    static std::shared_ptr<Conexion> Abrir(const QString &cadenaConexion);
+    static std::shared_ptr<Conexion> abrir(const QString &cadenaConexion);
 
     virtual ~Conexion();
 
     /// A forward-only, read-only result of a text command.
-    virtual std::unique_ptr<Registros> AbrirConsulta(const QString &sql) = 0;
+    virtual std::unique_ptr<Registros> abrirConsulta(const QString &sql) = 0;
     /// A changing statement run directly; answers the number of rows it changed.
-    virtual qint64 Ejecutar(const QString &sql) = 0;
+    virtual qint64 ejecutar(const QString &sql) = 0;
     /// A stored-procedure call or a prepared text command with `?` placeholders;
     /// output parameters are written back into the command.
-    virtual void EjecutarComando(Comando &comando) = 0;
+    virtual void ejecutarComando(Comando &comando) = 0;
 
     /// The engine's dialect: what the connection rewrites of the host's T-SQL.
     virtual const Dialecto &dialecto() const = 0;
 
     /// A unit of work on this connection, in the statements of its dialect. The
     /// defaults know no nesting; the library's own connections nest units as
-    /// savepoints. Callers use EnTransaccion rather than these.
-    virtual void IniciarTransaccion();
-    virtual void ConfirmarTransaccion(); ///< Confirms the innermost unit of work.
-    virtual void DeshacerTransaccion();  ///< Undoes the innermost unit of work.
+    /// savepoints. Callers use enTransaccion rather than these.
+    virtual void iniciarTransaccion();
+    virtual void confirmarTransaccion(); ///< Confirms the innermost unit of work.
+    virtual void deshacerTransaccion();  ///< Undoes the innermost unit of work.
 };
 
 /// Runs `trabajo` in one transaction: confirmed when it returns, undone when it
 /// throws, and the exception goes on to the caller.
-NVLA_CORE_EXPORT void EnTransaccion(Conexion &conexion, const std::function<void()> &trabajo);
+NVLA_CORE_EXPORT void enTransaccion(Conexion &conexion, const std::function<void()> &trabajo);
 
 } // namespace NVLALotes

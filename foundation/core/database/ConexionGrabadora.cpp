@@ -18,8 +18,8 @@ class DialectoSinMotor final : public Dialecto
 {
 public:
     Motor motor() const override { return Motor::SqlServer; }
-    QString Nombre() const override { return u"SQL Server"_s; }
-    QString Traducir(const QString &sql) const override { return sql; }
+    QString nombre() const override { return u"SQL Server"_s; }
+    QString traducir(const QString &sql) const override { return sql; }
 };
 
 using Envios = std::shared_ptr<QList<ConexionGrabadora::Envio>>;
@@ -57,16 +57,16 @@ public:
         , m_envios(std::move(envios))
         , m_indice(indice)
     {}
-    bool Siguiente() override
+    bool siguiente() override
     {
-        const bool hay = m_real->Siguiente();
+        const bool hay = m_real->siguiente();
         if (hay)
             ++(*m_envios)[m_indice].filas;
         return hay;
     }
-    QVariant Campo(QStringView nombre) const override { return m_real->Campo(nombre); }
-    QVariant Campo(int indice) const override { return m_real->Campo(indice); }
-    int NumeroCampos() const override { return m_real->NumeroCampos(); }
+    QVariant campo(QStringView nombre) const override { return m_real->campo(nombre); }
+    QVariant campo(int indice) const override { return m_real->campo(indice); }
+    int numeroCampos() const override { return m_real->numeroCampos(); }
 
 private:
     std::unique_ptr<Registros> m_real;
@@ -93,29 +93,29 @@ void ConexionGrabadora::anotar(Clase clase, const QString &texto, const NVLALote
     m_envios->append({clase, texto, comando});
 }
 
-std::unique_ptr<Registros> ConexionGrabadora::AbrirConsulta(const QString &sql)
+std::unique_ptr<Registros> ConexionGrabadora::abrirConsulta(const QString &sql)
 {
     anotar(Clase::Consulta, sql);
     Cronometro cronometro(m_envios);
-    auto registros = real().AbrirConsulta(sql);
+    auto registros = real().abrirConsulta(sql);
     cronometro.envio().filas = 0;
     return std::make_unique<RegistrosContados>(std::move(registros), cronometro.envios(), cronometro.indice());
 }
 
-qint64 ConexionGrabadora::Ejecutar(const QString &sql)
+qint64 ConexionGrabadora::ejecutar(const QString &sql)
 {
     anotar(Clase::Ejecucion, sql);
     Cronometro cronometro(m_envios);
-    return cronometro.envio().filas = real().Ejecutar(sql);
+    return cronometro.envio().filas = real().ejecutar(sql);
 }
 
-void ConexionGrabadora::EjecutarComando(NVLALotes::Comando &comando)
+void ConexionGrabadora::ejecutarComando(NVLALotes::Comando &comando)
 {
     anotar(Clase::Comando, comando.texto(), comando);
     Cronometro cronometro(m_envios);
     if (m_real) {
-        m_real->EjecutarComando(comando);
-        cronometro.envio().filas = comando.FilasAfectadas();
+        m_real->ejecutarComando(comando);
+        cronometro.envio().filas = comando.filasAfectadas();
     }
 }
 
@@ -125,28 +125,28 @@ const Dialecto &ConexionGrabadora::dialecto() const
     return m_real ? m_real->dialecto() : sinMotor;
 }
 
-void ConexionGrabadora::IniciarTransaccion()
+void ConexionGrabadora::iniciarTransaccion()
 {
     anotar(Clase::Transaccion, u"BEGIN TRANSACTION"_s);
     const Cronometro cronometro(m_envios);
-    real().IniciarTransaccion();
+    real().iniciarTransaccion();
 }
 
-void ConexionGrabadora::ConfirmarTransaccion()
+void ConexionGrabadora::confirmarTransaccion()
 {
     anotar(Clase::Transaccion, u"COMMIT TRANSACTION"_s);
     const Cronometro cronometro(m_envios);
-    real().ConfirmarTransaccion();
+    real().confirmarTransaccion();
 }
 
-void ConexionGrabadora::DeshacerTransaccion()
+void ConexionGrabadora::deshacerTransaccion()
 {
     anotar(Clase::Transaccion, u"ROLLBACK TRANSACTION"_s);
     const Cronometro cronometro(m_envios);
-    real().DeshacerTransaccion();
+    real().deshacerTransaccion();
 }
 
-QStringList ConexionGrabadora::Textos() const
+QStringList ConexionGrabadora::textos() const
 {
     QStringList textos;
     for (const Envio &envio : std::as_const(*m_envios))
@@ -154,7 +154,7 @@ QStringList ConexionGrabadora::Textos() const
     return textos;
 }
 
-QList<NVLALotes::Comando> ConexionGrabadora::Comandos() const
+QList<NVLALotes::Comando> ConexionGrabadora::comandos() const
 {
     QList<NVLALotes::Comando> comandos;
     for (const Envio &envio : std::as_const(*m_envios)) {

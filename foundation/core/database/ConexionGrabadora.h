@@ -26,7 +26,7 @@ public:
         QString texto; ///< The query, statement or command text; "BEGIN TRANSACTION" and the like for a step.
         NVLALotes::Comando comando; ///< as it was sent (values before the run)
         qint64 microsegundos = 0;   ///< How long the real connection took, also when it failed.
-        /// Rows: those of a query as far as the caller has read them, those a
+        /// rows: those of a query as far as the caller has read them, those a
         /// statement or command changed; -1 when unknown.
         qint64 filas = -1;
     };
@@ -35,21 +35,21 @@ public:
     /// only recorded, which is enough to check what a caller sends.
     explicit ConexionGrabadora(std::shared_ptr<Conexion> real);
 
-    std::unique_ptr<Registros> AbrirConsulta(const QString &sql) override;
-    qint64 Ejecutar(const QString &sql) override;
-    void EjecutarComando(NVLALotes::Comando &comando) override;
+    std::unique_ptr<Registros> abrirConsulta(const QString &sql) override;
+    qint64 ejecutar(const QString &sql) override;
+    void ejecutarComando(NVLALotes::Comando &comando) override;
     const Dialecto &dialecto() const override; ///< The dialect of the real connection.
-    void IniciarTransaccion() override;
-    void ConfirmarTransaccion() override; ///< Recorded, then passed on.
-    void DeshacerTransaccion() override;  ///< Recorded, then passed on.
+    void iniciarTransaccion() override;
+    void confirmarTransaccion() override; ///< Recorded, then passed on.
+    void deshacerTransaccion() override;  ///< Recorded, then passed on.
 
-    const QList<Envio> &Envios() const { return *m_envios; } ///< Every call recorded, in order.
+    const QList<Envio> &envios() const { return *m_envios; } ///< Every call recorded, in order.
     /// The texts sent, in order (commands by their text).
-    QStringList Textos() const;
+    QStringList textos() const;
     /// The commands sent, in order.
-    QList<NVLALotes::Comando> Comandos() const;
+    QList<NVLALotes::Comando> comandos() const;
     /// Forgets what was recorded; a query still open counts its rows in the old record.
-    void Olvidar() { m_envios = std::make_shared<QList<Envio>>(); }
+    void olvidar() { m_envios = std::make_shared<QList<Envio>>(); }
 
 private:
     Conexion &real() const;

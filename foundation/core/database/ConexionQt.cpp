@@ -28,9 +28,9 @@ public:
         : m_dialecto(dialecto)
         , m_bd(bd)
     {
-        m_dialecto.FijarTiempoEspera(m_bd, consulta, segundos);
+        m_dialecto.fijarTiempoEspera(m_bd, consulta, segundos);
     }
-    ~TiempoEspera() { m_dialecto.QuitarTiempoEspera(m_bd); }
+    ~TiempoEspera() { m_dialecto.quitarTiempoEspera(m_bd); }
     TiempoEspera(const TiempoEspera &) = delete;
     TiempoEspera &operator=(const TiempoEspera &) = delete;
 
@@ -50,17 +50,17 @@ QSql::ParamType tipoEnlace(const ParametroComando &parametro)
 
 ConexionQt::ConexionQt(std::unique_ptr<DialectoQt> dialecto, const CadenaConexion &cadena)
     : m_nombre(nombreNuevo())
-    , m_cadenaSinClave(cadena.TextoSinClave())
+    , m_cadenaSinClave(cadena.textoSinClave())
     , m_dialecto(std::move(dialecto))
 {
-    m_bd = QSqlDatabase::addDatabase(m_dialecto->DriverQt(), m_nombre);
+    m_bd = QSqlDatabase::addDatabase(m_dialecto->driverQt(), m_nombre);
     try {
         if (!m_bd.isValid())
             throw ErrorLotes(NumeroError::ConexionNoValida,
-                             u"No está instalado el controlador %1 de Qt SQL para %2."_s.arg(m_dialecto->DriverQt(),
-                                                                                             m_dialecto->Nombre()),
+                             u"No está instalado el controlador %1 de Qt SQL para %2."_s.arg(m_dialecto->driverQt(),
+                                                                                             m_dialecto->nombre()),
                              u"NVLALotes.Conexion"_s);
-        m_dialecto->Configurar(m_bd, cadena);
+        m_dialecto->configurar(m_bd, cadena);
         abrir(m_cadenaSinClave);
     } catch (...) {
         m_bd = QSqlDatabase();
@@ -79,9 +79,9 @@ void ConexionQt::abrir(const QString &cadenaSinClave)
                                  cadenaSinClave, (error.databaseText() + u' ' + error.driverText()).trimmed()),
                              u"NVLALotes.Conexion"_s);
         }
-        m_dialecto->AlAbrir(m_bd);
+        m_dialecto->alAbrir(m_bd);
     } catch (...) {
-        m_dialecto->AlCerrar();
+        m_dialecto->alCerrar();
         m_bd.close();
         throw;
     }
@@ -93,7 +93,7 @@ template<typename Llamada> auto ConexionQt::llamar(Llamada &&llamada) -> decltyp
     try {
         return llamada();
     } catch (const ErrorLotes &error) {
-        if (error.Number() != NumeroError::BaseDatos || !m_dialecto->SesionPerdida(m_bd))
+        if (error.Number() != NumeroError::BaseDatos || !m_dialecto->sesionPerdida(m_bd))
             throw;
         m_perdida = true;
         sesionPerdida(error.Description());
@@ -107,7 +107,7 @@ void ConexionQt::asegurarSesion()
     if (m_nivelTransaccion > 0)
         sesionPerdida(u"el servidor ha deshecho la transacción en curso, que no se repite"_s);
     m_preparadas.clear();
-    m_dialecto->AlCerrar();
+    m_dialecto->alCerrar();
     m_bd.close();
     try {
         abrir(m_cadenaSinClave);
@@ -120,43 +120,43 @@ void ConexionQt::asegurarSesion()
 void ConexionQt::sesionPerdida(const QString &motivo)
 {
     throw ErrorLotes(NumeroError::ConexionPerdida,
-                     u"Se ha perdido la conexión con la base de datos (%1): %2"_s.arg(m_dialecto->Nombre(), motivo),
-                     u"NVLALotes (%1)"_s.arg(m_dialecto->Nombre()));
+                     u"Se ha perdido la conexión con la base de datos (%1): %2"_s.arg(m_dialecto->nombre(), motivo),
+                     u"NVLALotes (%1)"_s.arg(m_dialecto->nombre()));
 }
 
 ConexionQt::~ConexionQt()
 {
     m_preparadas.clear();
-    m_dialecto->AlCerrar();
+    m_dialecto->alCerrar();
     m_bd.close();
     m_bd = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_nombre);
 }
 
-std::unique_ptr<Registros> ConexionQt::AbrirConsulta(const QString &sql)
+std::unique_ptr<Registros> ConexionQt::abrirConsulta(const QString &sql)
 {
     return llamar([&]() -> std::unique_ptr<Registros> {
         QSqlQuery consulta(m_bd);
-        consulta.setForwardOnly(m_dialecto->LecturaSoloAvance());
-        if (!consulta.exec(m_dialecto->Traducir(sql)))
-            UtilSql::LanzarError(consulta.lastError(), *m_dialecto);
-        QList<ConversionColumna> conversiones = m_dialecto->Conversiones(consulta);
+        consulta.setForwardOnly(m_dialecto->lecturaSoloAvance());
+        if (!consulta.exec(m_dialecto->traducir(sql)))
+            UtilSql::lanzarError(consulta.lastError(), *m_dialecto);
+        QList<ConversionColumna> conversiones = m_dialecto->conversiones(consulta);
         return std::make_unique<RegistrosQt>(weak_from_this().lock(), std::move(consulta), std::move(conversiones));
     });
 }
 
-qint64 ConexionQt::Ejecutar(const QString &sql)
+qint64 ConexionQt::ejecutar(const QString &sql)
 {
-    return llamar([&] { return UtilSql::Ejecutar(m_bd, m_dialecto->Traducir(sql), *m_dialecto).numRowsAffected(); });
+    return llamar([&] { return UtilSql::ejecutar(m_bd, m_dialecto->traducir(sql), *m_dialecto).numRowsAffected(); });
 }
 
-void ConexionQt::EjecutarComando(Comando &comando)
+void ConexionQt::ejecutarComando(Comando &comando)
 {
     if (comando.tipo() == TipoComando::Texto)
         return llamar([&] { ejecutarTexto(comando); });
     // An engine whose procedure is several statements runs them as one unit of work.
-    if (m_dialecto->ProcedimientoEnTransaccion())
-        return EnTransaccion(*this, [&] { llamar([&] { ejecutarProcedimiento(comando); }); });
+    if (m_dialecto->procedimientoEnTransaccion())
+        return enTransaccion(*this, [&] { llamar([&] { ejecutarProcedimiento(comando); }); });
     llamar([&] { ejecutarProcedimiento(comando); });
 }
 
@@ -164,26 +164,26 @@ void ConexionQt::ejecutarProcedimiento(Comando &comando)
 {
     QSqlQuery sinSentencia(m_bd);
     TiempoEspera espera(*m_dialecto, m_bd, sinSentencia, comando.tiempoEspera());
-    m_dialecto->EjecutarProcedimiento(m_bd, comando);
+    m_dialecto->ejecutarProcedimiento(m_bd, comando);
 }
 
 void ConexionQt::ejecutarTexto(Comando &comando)
 {
-    const QString sql = m_dialecto->Traducir(comando.texto());
+    const QString sql = m_dialecto->traducir(comando.texto());
     QSqlQuery local(m_bd);
     QSqlQuery &consulta = comando.preparado() ? consultaPreparada(sql) : local;
     if (!comando.preparado() && !consulta.prepare(sql))
-        UtilSql::LanzarError(consulta.lastError(), *m_dialecto);
-    const QList<ParametroComando> &parametros = comando.Parametros();
+        UtilSql::lanzarError(consulta.lastError(), *m_dialecto);
+    const QList<ParametroComando> &parametros = comando.parametros();
     for (int i = 0; i < parametros.size(); ++i)
         consulta.bindValue(i, parametros[i].valorParaMotor(), tipoEnlace(parametros[i]));
     TiempoEspera espera(*m_dialecto, m_bd, consulta, comando.tiempoEspera());
     if (!consulta.exec())
-        UtilSql::LanzarError(consulta.lastError(), *m_dialecto);
+        UtilSql::lanzarError(consulta.lastError(), *m_dialecto);
     comando.setFilasAfectadas(consulta.numRowsAffected());
     for (int i = 0; i < parametros.size(); ++i) {
         if (parametros[i].esSalida())
-            comando.Parametro(i).valor = consulta.boundValue(i);
+            comando.parametro(i).valor = consulta.boundValue(i);
     }
     // A finished statement holds no lock and stays compiled for its next run.
     consulta.finish();
@@ -196,24 +196,24 @@ QSqlQuery &ConexionQt::consultaPreparada(const QString &sql)
         return **encontrada;
     auto consulta = std::make_shared<QSqlQuery>(m_bd);
     if (!consulta->prepare(sql))
-        UtilSql::LanzarError(consulta->lastError(), *m_dialecto);
+        UtilSql::lanzarError(consulta->lastError(), *m_dialecto);
     m_preparadas.insert(sql, consulta);
     return *consulta;
 }
 
 void ConexionQt::ejecutarSentencias(PasoTransaccion paso, int nivel)
 {
-    for (const QString &sentencia : m_dialecto->SentenciasTransaccion(paso, nivel))
-        UtilSql::Ejecutar(m_bd, sentencia, *m_dialecto);
+    for (const QString &sentencia : m_dialecto->sentenciasTransaccion(paso, nivel))
+        UtilSql::ejecutar(m_bd, sentencia, *m_dialecto);
 }
 
-void ConexionQt::IniciarTransaccion()
+void ConexionQt::iniciarTransaccion()
 {
     llamar([&] { ejecutarSentencias(PasoTransaccion::Iniciar, m_nivelTransaccion); });
     ++m_nivelTransaccion;
 }
 
-void ConexionQt::ConfirmarTransaccion()
+void ConexionQt::confirmarTransaccion()
 {
     if (m_nivelTransaccion == 0)
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"No hay ninguna transacción que confirmar."_s,
@@ -223,7 +223,7 @@ void ConexionQt::ConfirmarTransaccion()
     --m_nivelTransaccion;
 }
 
-void ConexionQt::DeshacerTransaccion()
+void ConexionQt::deshacerTransaccion()
 {
     if (m_nivelTransaccion == 0)
         return;

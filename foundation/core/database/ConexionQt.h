@@ -25,14 +25,14 @@ public:
     ConexionQt(const ConexionQt &) = delete;
     ConexionQt &operator=(const ConexionQt &) = delete;
 
-    std::unique_ptr<Registros> AbrirConsulta(const QString &sql) override;
-    qint64 Ejecutar(const QString &sql) override;
-    void EjecutarComando(Comando &comando) override;
+    std::unique_ptr<Registros> abrirConsulta(const QString &sql) override;
+    qint64 ejecutar(const QString &sql) override;
+    void ejecutarComando(Comando &comando) override;
     const Dialecto &dialecto() const override { return *m_dialecto; }
 
-    void IniciarTransaccion() override;
-    void ConfirmarTransaccion() override;
-    void DeshacerTransaccion() override;
+    void iniciarTransaccion() override;
+    void confirmarTransaccion() override;
+    void deshacerTransaccion() override;
 
 private:
     void abrir(const QString &cadenaSinClave);

@@ -6,7 +6,7 @@ namespace NVLALotes {
 
 Dialecto::~Dialecto() = default;
 
-QStringList Dialecto::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
+QStringList Dialecto::sentenciasTransaccion(PasoTransaccion paso, int nivel) const
 {
     const QString punto = u"nvla_%1"_s.arg(nivel);
     switch (paso) {

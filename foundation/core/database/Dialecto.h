@@ -23,14 +23,14 @@ public:
 
     virtual Motor motor() const = 0; ///< The engine this dialect is for.
     /// The engine's name for messages: "SQLite", "PostgreSQL", "SQL Server".
-    virtual QString Nombre() const = 0;
+    virtual QString nombre() const = 0;
     /// The statement as this engine reads it. Text inside quotes is never changed.
-    virtual QString Traducir(const QString &sql) const = 0;
+    virtual QString traducir(const QString &sql) const = 0;
     /// The statements of one step of a unit of work at nesting level `nivel`:
     /// 0 is the transaction itself, deeper levels are savepoints inside it, so
     /// that undoing an inner unit keeps what the outer one did. The default is
     /// SQL Server's T-SQL.
-    virtual QStringList SentenciasTransaccion(PasoTransaccion paso, int nivel) const;
+    virtual QStringList sentenciasTransaccion(PasoTransaccion paso, int nivel) const;
 };
 
 } // namespace NVLALotes

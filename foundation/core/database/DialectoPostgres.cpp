@@ -41,42 +41,42 @@ void comprobarNombre(const QString &nombre)
 
 } // namespace
 
-QString DialectoPostgres::Nombre() const
+QString DialectoPostgres::nombre() const
 {
     return u"PostgreSQL"_s;
 }
 
-QString DialectoPostgres::Traducir(const QString &sql) const
+QString DialectoPostgres::traducir(const QString &sql) const
 {
     using namespace TraduccionTSql;
-    return OrdenDeUnionSinAlias(DeleteConJoinComoExists(NombreServidorDeTabla(IsNullComoCoalesce(sql))));
+    return ordenDeUnionSinAlias(deleteConJoinComoExists(nombreServidorDeTabla(isNullComoCoalesce(sql))));
 }
 
-QString DialectoPostgres::DriverQt() const
+QString DialectoPostgres::driverQt() const
 {
     return u"QPSQL"_s;
 }
 
-void DialectoPostgres::Configurar(QSqlDatabase &bd, const CadenaConexion &cadena)
+void DialectoPostgres::configurar(QSqlDatabase &bd, const CadenaConexion &cadena)
 {
-    bd.setHostName(cadena.Valor({u"Server", u"Host", u"Address"}, u"127.0.0.1"_s));
-    bd.setPort(cadena.Valor(u"Port", u"5432"_s).toInt());
-    bd.setDatabaseName(cadena.Valor({u"Database", u"Initial Catalog"}));
-    bd.setUserName(cadena.Valor({u"Uid", u"User", u"User ID", u"Username"}));
-    bd.setPassword(cadena.Valor({u"Pwd", u"Password"}));
-    const QString espera = cadena.Valor(u"Timeout", QString::number(EsperaConexionSegundos));
+    bd.setHostName(cadena.valor({u"Server", u"Host", u"Address"}, u"127.0.0.1"_s));
+    bd.setPort(cadena.valor(u"Port", u"5432"_s).toInt());
+    bd.setDatabaseName(cadena.valor({u"Database", u"Initial Catalog"}));
+    bd.setUserName(cadena.valor({u"Uid", u"User", u"User ID", u"Username"}));
+    bd.setPassword(cadena.valor({u"Pwd", u"Password"}));
+    const QString espera = cadena.valor(u"Timeout", QString::number(EsperaConexionSegundos));
     bd.setConnectOptions(u"connect_timeout=%1;application_name=nvlalotes"_s.arg(espera));
 }
 
-void DialectoPostgres::AlAbrir(QSqlDatabase &bd)
+void DialectoPostgres::alAbrir(QSqlDatabase &bd)
 {
     // Numeric values as their text, never through a double: units keep all
     // of their digits.
     bd.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    UtilSql::Ejecutar(bd, u"SET client_min_messages = warning"_s, *this);
+    UtilSql::ejecutar(bd, u"SET client_min_messages = warning"_s, *this);
 }
 
-QList<ConversionColumna> DialectoPostgres::Conversiones(const QSqlQuery &consulta) const
+QList<ConversionColumna> DialectoPostgres::conversiones(const QSqlQuery &consulta) const
 {
     QList<ConversionColumna> conversiones;
     const QSqlRecord registro = consulta.record();
@@ -87,45 +87,45 @@ QList<ConversionColumna> DialectoPostgres::Conversiones(const QSqlQuery &consult
     return conversiones;
 }
 
-void DialectoPostgres::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
+void DialectoPostgres::fijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
 {
     if (segundos > 0)
-        UtilSql::Ejecutar(bd, u"SET statement_timeout = "_s + ValorSql::numero(qint64(segundos) * 1000), *this);
+        UtilSql::ejecutar(bd, u"SET statement_timeout = "_s + ValorSql::numero(qint64(segundos) * 1000), *this);
 }
 
-void DialectoPostgres::QuitarTiempoEspera(QSqlDatabase &bd) const
+void DialectoPostgres::quitarTiempoEspera(QSqlDatabase &bd) const
 {
     QSqlQuery(bd).exec(u"RESET statement_timeout"_s);
 }
 
-void DialectoPostgres::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
+void DialectoPostgres::ejecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
 {
     comprobarNombre(comando.texto());
-    const QList<int> posiciones = UtilSql::PosicionesArgumentos(comando);
+    const QList<int> posiciones = UtilSql::posicionesArgumentos(comando);
     QStringList argumentos;
     for (int posicion : posiciones) {
-        const ParametroComando &parametro = comando.Parametro(posicion);
+        const ParametroComando &parametro = comando.parametro(posicion);
         argumentos << literal(bd, parametro.esEntrada() ? parametro.valorParaMotor() : QVariant());
     }
-    QSqlQuery llamada = UtilSql::Ejecutar(bd, u"CALL %1(%2)"_s.arg(comando.texto(), argumentos.join(u", "_s)), *this);
+    QSqlQuery llamada = UtilSql::ejecutar(bd, u"CALL %1(%2)"_s.arg(comando.texto(), argumentos.join(u", "_s)), *this);
     // A procedure answers its INOUT arguments as one row, in their order.
     if (llamada.next()) {
         int columna = 0;
         for (int posicion : posiciones) {
-            ParametroComando &parametro = comando.Parametro(posicion);
+            ParametroComando &parametro = comando.parametro(posicion);
             if (parametro.esSalida() && columna < llamada.record().count())
                 parametro.valor = llamada.value(columna++);
         }
     }
-    UtilSql::FijarValorRetorno(comando, 0);
+    UtilSql::fijarValorRetorno(comando, 0);
 }
 
-QStringList DialectoPostgres::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
+QStringList DialectoPostgres::sentenciasTransaccion(PasoTransaccion paso, int nivel) const
 {
-    return SentenciasConPuntosGuardado(paso, nivel, u"BEGIN"_s);
+    return sentenciasConPuntosGuardado(paso, nivel, u"BEGIN"_s);
 }
 
-bool DialectoPostgres::SesionPerdida(QSqlDatabase &bd) const
+bool DialectoPostgres::sesionPerdida(QSqlDatabase &bd) const
 {
     const QVariant manejador = bd.driver() ? bd.driver()->handle() : QVariant();
     // The driver hands the session out as libpq's own struct pointer.

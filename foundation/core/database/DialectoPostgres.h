@@ -14,22 +14,22 @@ public:
     static constexpr int EsperaConexionSegundos = 10;
 
     Motor motor() const override { return Motor::PostgreSQL; }
-    QString Nombre() const override;
-    QString Traducir(const QString &sql) const override;
+    QString nombre() const override;
+    QString traducir(const QString &sql) const override;
 
-    QString DriverQt() const override;
-    void Configurar(QSqlDatabase &bd, const CadenaConexion &cadena) override;
-    void AlAbrir(QSqlDatabase &bd) override;
+    QString driverQt() const override;
+    void configurar(QSqlDatabase &bd, const CadenaConexion &cadena) override;
+    void alAbrir(QSqlDatabase &bd) override;
     // Numeric columns arrive as their exact text and are read as Currency.
-    QList<ConversionColumna> Conversiones(const QSqlQuery &consulta) const override;
+    QList<ConversionColumna> conversiones(const QSqlQuery &consulta) const override;
     // A result is read whole, so that the next statement never waits for it.
-    bool LecturaSoloAvance() const override { return false; }
-    void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
-    void QuitarTiempoEspera(QSqlDatabase &bd) const override;
-    void EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;
-    QStringList SentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
+    bool lecturaSoloAvance() const override { return false; }
+    void fijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
+    void quitarTiempoEspera(QSqlDatabase &bd) const override;
+    void ejecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;
+    QStringList sentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
     // libpq's own state of the session.
-    bool SesionPerdida(QSqlDatabase &bd) const override;
+    bool sesionPerdida(QSqlDatabase &bd) const override;
 };
 
 } // namespace NVLALotes

@@ -6,19 +6,19 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
-void DialectoQt::AlAbrir(QSqlDatabase &bd)
+void DialectoQt::alAbrir(QSqlDatabase &bd)
 {
     bd.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
 }
 
-void DialectoQt::AlCerrar() {}
+void DialectoQt::alCerrar() {}
 
-QList<ConversionColumna> DialectoQt::Conversiones(const QSqlQuery & /*consulta*/) const
+QList<ConversionColumna> DialectoQt::conversiones(const QSqlQuery & /*consulta*/) const
 {
     return {};
 }
 
-QStringList DialectoQt::SentenciasConPuntosGuardado(PasoTransaccion paso, int nivel, const QString &iniciar)
+QStringList DialectoQt::sentenciasConPuntosGuardado(PasoTransaccion paso, int nivel, const QString &iniciar)
 {
     const QString punto = u"nvla_%1"_s.arg(nivel);
     switch (paso) {
@@ -34,13 +34,13 @@ QStringList DialectoQt::SentenciasConPuntosGuardado(PasoTransaccion paso, int ni
     return {};
 }
 
-bool DialectoQt::SesionPerdida(QSqlDatabase & /*bd*/) const
+bool DialectoQt::sesionPerdida(QSqlDatabase & /*bd*/) const
 {
     return false;
 }
 
-void DialectoQt::FijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery & /*consulta*/, int /*segundos*/) const {}
+void DialectoQt::fijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery & /*consulta*/, int /*segundos*/) const {}
 
-void DialectoQt::QuitarTiempoEspera(QSqlDatabase & /*bd*/) const {}
+void DialectoQt::quitarTiempoEspera(QSqlDatabase & /*bd*/) const {}
 
 } // namespace NVLALotes

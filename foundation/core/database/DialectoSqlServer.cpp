@@ -38,45 +38,45 @@ bool esClaveDeFreeTds(const QString &clave)
 
 } // namespace
 
-QString DialectoSqlServer::Nombre() const
+QString DialectoSqlServer::nombre() const
 {
     return u"SQL Server"_s;
 }
 
-QString DialectoSqlServer::DriverQt() const
+QString DialectoSqlServer::driverQt() const
 {
     return u"QODBC"_s;
 }
 
-QString DialectoSqlServer::TextoOdbc(const CadenaConexion &cadena)
+QString DialectoSqlServer::textoOdbc(const CadenaConexion &cadena)
 {
     QStringList partes;
-    const bool freeTds = !cadena.DriverOdbc() && cadena.Driver().compare(u"FreeTDS"_s, Qt::CaseInsensitive) == 0;
+    const bool freeTds = !cadena.driverOdbc() && cadena.driver().compare(u"FreeTDS"_s, Qt::CaseInsensitive) == 0;
     if (freeTds) {
-        partes << u"DRIVER={FreeTDS}"_s << u"SERVER="_s + cadena.Valor(u"Server")
-               << u"PORT="_s + cadena.Valor(u"Port", u"1433"_s) << u"DATABASE="_s + cadena.Valor(u"Database")
-               << u"UID="_s + cadena.Valor(u"Uid") << u"PWD="_s + cadena.Valor(u"Pwd");
-        if (!cadena.Contiene(u"TDS_Version"))
+        partes << u"DRIVER={FreeTDS}"_s << u"SERVER="_s + cadena.valor(u"Server")
+               << u"PORT="_s + cadena.valor(u"Port", u"1433"_s) << u"DATABASE="_s + cadena.valor(u"Database")
+               << u"UID="_s + cadena.valor(u"Uid") << u"PWD="_s + cadena.valor(u"Pwd");
+        if (!cadena.contiene(u"TDS_Version"))
             partes << u"TDS_Version=7.4"_s;
-        if (!cadena.Contiene(u"ClientCharset"))
+        if (!cadena.contiene(u"ClientCharset"))
             partes << u"ClientCharset=UTF-8"_s;
     }
-    for (const auto &[clave, valor] : cadena.Pares()) {
+    for (const auto &[clave, valor] : cadena.pares()) {
         // Our own engine names stay here; an ODBC driver the host names goes with the rest.
         const bool propia = freeTds ? esClaveDeFreeTds(clave)
-                                    : !cadena.DriverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
+                                    : !cadena.driverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
         if (!propia)
             partes << clave + u'=' + valor;
     }
     return partes.join(u';');
 }
 
-void DialectoSqlServer::Configurar(QSqlDatabase &bd, const CadenaConexion &cadena)
+void DialectoSqlServer::configurar(QSqlDatabase &bd, const CadenaConexion &cadena)
 {
-    bd.setDatabaseName(TextoOdbc(cadena));
+    bd.setDatabaseName(textoOdbc(cadena));
 }
 
-void DialectoSqlServer::FijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery &consulta, int segundos) const
+void DialectoSqlServer::fijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery &consulta, int segundos) const
 {
 #ifdef NVLA_CON_ODBC
     const QVariant manejador = consulta.result() ? consulta.result()->handle() : QVariant();
@@ -94,7 +94,7 @@ void DialectoSqlServer::FijarTiempoEspera(QSqlDatabase & /*bd*/, QSqlQuery &cons
 #endif
 }
 
-QVariant DialectoSqlServer::ValorEnlazado(const ParametroComando &parametro)
+QVariant DialectoSqlServer::valorEnlazado(const ParametroComando &parametro)
 {
     if (parametro.esEntrada() && !parametro.valor.isNull())
         return parametro.valorParaMotor();
@@ -112,12 +112,12 @@ QVariant DialectoSqlServer::ValorEnlazado(const ParametroComando &parametro)
     }
 }
 
-QList<int> DialectoSqlServer::OrdenMarcas(const Comando &comando)
+QList<int> DialectoSqlServer::ordenMarcas(const Comando &comando)
 {
     // The return value is the first marker of the escape, whatever its position.
     QList<int> orden;
-    for (int i = 0; i < comando.NumeroParametros(); ++i) {
-        if (comando.Parametro(i).direccion == DireccionParametro::ValorRetorno)
+    for (int i = 0; i < comando.numeroParametros(); ++i) {
+        if (comando.parametro(i).direccion == DireccionParametro::ValorRetorno)
             orden.prepend(i);
         else
             orden.append(i);
@@ -125,11 +125,11 @@ QList<int> DialectoSqlServer::OrdenMarcas(const Comando &comando)
     return orden;
 }
 
-QString DialectoSqlServer::TextoLlamada(const Comando &comando)
+QString DialectoSqlServer::textoLlamada(const Comando &comando)
 {
     QStringList marcas;
     bool conRetorno = false;
-    for (const ParametroComando &parametro : comando.Parametros()) {
+    for (const ParametroComando &parametro : comando.parametros()) {
         if (parametro.direccion == DireccionParametro::ValorRetorno)
             conRetorno = true;
         else
@@ -138,27 +138,27 @@ QString DialectoSqlServer::TextoLlamada(const Comando &comando)
     return u"{%1CALL %2(%3)}"_s.arg(conRetorno ? u"? = "_s : QString(), comando.texto(), marcas.join(u','));
 }
 
-void DialectoSqlServer::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
+void DialectoSqlServer::ejecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
 {
     QSqlQuery consulta(bd);
-    if (!consulta.prepare(TextoLlamada(comando)))
-        UtilSql::LanzarError(consulta.lastError(), *this);
-    FijarTiempoEspera(bd, consulta, comando.tiempoEspera());
-    const QList<int> orden = OrdenMarcas(comando);
+    if (!consulta.prepare(textoLlamada(comando)))
+        UtilSql::lanzarError(consulta.lastError(), *this);
+    fijarTiempoEspera(bd, consulta, comando.tiempoEspera());
+    const QList<int> orden = ordenMarcas(comando);
     for (int i = 0; i < orden.size(); ++i) {
-        const ParametroComando &parametro = comando.Parametro(orden[i]);
-        consulta.bindValue(i, ValorEnlazado(parametro), tipoEnlace(parametro.direccion));
+        const ParametroComando &parametro = comando.parametro(orden[i]);
+        consulta.bindValue(i, valorEnlazado(parametro), tipoEnlace(parametro.direccion));
     }
     if (!consulta.exec())
-        UtilSql::LanzarError(consulta.lastError(), *this);
+        UtilSql::lanzarError(consulta.lastError(), *this);
     for (int i = 0; i < orden.size(); ++i) {
-        ParametroComando &parametro = comando.Parametro(orden[i]);
+        ParametroComando &parametro = comando.parametro(orden[i]);
         if (parametro.esSalida())
             parametro.valor = consulta.boundValue(i);
     }
 }
 
-bool DialectoSqlServer::SesionPerdida(QSqlDatabase &bd) const
+bool DialectoSqlServer::sesionPerdida(QSqlDatabase &bd) const
 {
 #ifdef NVLA_CON_ODBC
     const QVariant manejador = bd.driver() ? bd.driver()->handle() : QVariant();

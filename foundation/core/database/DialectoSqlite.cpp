@@ -32,59 +32,59 @@ ConversionColumna conversionDeTipo(const char *tipoDeclarado)
 
 } // namespace
 
-QString DialectoSqlite::Nombre() const
+QString DialectoSqlite::nombre() const
 {
     return u"SQLite"_s;
 }
 
-QString DialectoSqlite::Traducir(const QString &sql) const
+QString DialectoSqlite::traducir(const QString &sql) const
 {
     using namespace TraduccionTSql;
-    return DeleteConJoinComoExists(NombreServidorDeTabla(IsNullComoCoalesce(QuitarEsquemaDbo(sql))));
+    return deleteConJoinComoExists(nombreServidorDeTabla(isNullComoCoalesce(quitarEsquemaDbo(sql))));
 }
 
-QString DialectoSqlite::DriverQt() const
+QString DialectoSqlite::driverQt() const
 {
     return u"QSQLITE"_s;
 }
 
-void DialectoSqlite::Configurar(QSqlDatabase &bd, const CadenaConexion &cadena)
+void DialectoSqlite::configurar(QSqlDatabase &bd, const CadenaConexion &cadena)
 {
-    const QString archivo = cadena.Valor({u"Database", u"Data Source", u"DataSource"});
+    const QString archivo = cadena.valor({u"Database", u"Data Source", u"DataSource"});
     if (archivo.isEmpty())
         throw ErrorLotes(NumeroError::ConexionNoValida,
                          u"La cadena de conexión de SQLite no indica el archivo (Database=...)."_s,
                          u"NVLALotes.Conexion"_s);
     bd.setDatabaseName(archivo);
-    const int espera = cadena.Valor(u"BusyTimeout", QString::number(EsperaBloqueoMs)).toInt();
+    const int espera = cadena.valor(u"BusyTimeout", QString::number(EsperaBloqueoMs)).toInt();
     bd.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(espera));
     m_esperaBloqueoMs = espera;
 }
 
-void DialectoSqlite::AlAbrir(QSqlDatabase &bd)
+void DialectoSqlite::alAbrir(QSqlDatabase &bd)
 {
-    DialectoQt::AlAbrir(bd);
-    UtilSql::Ejecutar(bd, u"PRAGMA foreign_keys = ON"_s, *this);
+    DialectoQt::alAbrir(bd);
+    UtilSql::ejecutar(bd, u"PRAGMA foreign_keys = ON"_s, *this);
     // WAL lets readers go on while the procedure writes; a database in memory
     // keeps its own journal, which is fine.
-    UtilSql::Ejecutar(bd, u"PRAGMA journal_mode = WAL"_s, *this);
+    UtilSql::ejecutar(bd, u"PRAGMA journal_mode = WAL"_s, *this);
     // A lot list of an article with many lots visits its pages in key order,
     // not in file order; with the default cache of 2 MiB every visit would be
     // a read from the system.
-    UtilSql::Ejecutar(bd, u"PRAGMA cache_size = -65536"_s, *this);
-    sqlite3 *manejador = ManejadorSqlite(bd);
-    if (!manejador || !m_funciones.Registrar(manejador))
+    UtilSql::ejecutar(bd, u"PRAGMA cache_size = -65536"_s, *this);
+    sqlite3 *manejador = manejadorSqlite(bd);
+    if (!manejador || !m_funciones.registrar(manejador))
         throw ErrorLotes(NumeroError::BaseDatos,
                          u"No se pudieron registrar las funciones de la base de datos en SQLite."_s,
                          u"NVLALotes (SQLite)"_s);
 }
 
-void DialectoSqlite::AlCerrar()
+void DialectoSqlite::alCerrar()
 {
-    m_funciones.Liberar();
+    m_funciones.liberar();
 }
 
-QList<ConversionColumna> DialectoSqlite::Conversiones(const QSqlQuery &consulta) const
+QList<ConversionColumna> DialectoSqlite::conversiones(const QSqlQuery &consulta) const
 {
     QList<ConversionColumna> conversiones;
     const QVariant manejador = consulta.result() ? consulta.result()->handle() : QVariant();
@@ -99,30 +99,30 @@ QList<ConversionColumna> DialectoSqlite::Conversiones(const QSqlQuery &consulta)
     return conversiones;
 }
 
-QStringList DialectoSqlite::SentenciasTransaccion(PasoTransaccion paso, int nivel) const
+QStringList DialectoSqlite::sentenciasTransaccion(PasoTransaccion paso, int nivel) const
 {
     // Take the write lock at once, so that two writers queue instead of one of
     // them failing halfway through its work.
-    return SentenciasConPuntosGuardado(paso, nivel, u"BEGIN IMMEDIATE"_s);
+    return sentenciasConPuntosGuardado(paso, nivel, u"BEGIN IMMEDIATE"_s);
 }
 
-void DialectoSqlite::FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
+void DialectoSqlite::fijarTiempoEspera(QSqlDatabase &bd, QSqlQuery & /*consulta*/, int segundos) const
 {
     // SQLite has no statement timeout; what a command can wait for is the
     // lock of another writer.
-    if (sqlite3 *manejador = ManejadorSqlite(bd); manejador && segundos > 0)
+    if (sqlite3 *manejador = manejadorSqlite(bd); manejador && segundos > 0)
         sqlite3_busy_timeout(manejador, segundos * 1000);
 }
 
-void DialectoSqlite::QuitarTiempoEspera(QSqlDatabase &bd) const
+void DialectoSqlite::quitarTiempoEspera(QSqlDatabase &bd) const
 {
-    if (sqlite3 *manejador = ManejadorSqlite(bd))
+    if (sqlite3 *manejador = manejadorSqlite(bd))
         sqlite3_busy_timeout(manejador, m_esperaBloqueoMs);
 }
 
-void DialectoSqlite::EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
+void DialectoSqlite::ejecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const
 {
-    ProcedimientoSqlite::Ejecutar(bd, comando, *this);
+    ProcedimientoSqlite::ejecutar(bd, comando, *this);
 }
 
 } // namespace NVLALotes

@@ -15,19 +15,19 @@ public:
     static constexpr int EsperaBloqueoMs = 5000;
 
     Motor motor() const override { return Motor::SQLite; }
-    QString Nombre() const override;
-    QString Traducir(const QString &sql) const override;
+    QString nombre() const override;
+    QString traducir(const QString &sql) const override;
 
-    QString DriverQt() const override;
-    void Configurar(QSqlDatabase &bd, const CadenaConexion &cadena) override;
-    void AlAbrir(QSqlDatabase &bd) override;
-    void AlCerrar() override;
-    QList<ConversionColumna> Conversiones(const QSqlQuery &consulta) const override;
-    QStringList SentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
-    bool ProcedimientoEnTransaccion() const override { return true; }
-    void FijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
-    void QuitarTiempoEspera(QSqlDatabase &bd) const override;
-    void EjecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;
+    QString driverQt() const override;
+    void configurar(QSqlDatabase &bd, const CadenaConexion &cadena) override;
+    void alAbrir(QSqlDatabase &bd) override;
+    void alCerrar() override;
+    QList<ConversionColumna> conversiones(const QSqlQuery &consulta) const override;
+    QStringList sentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
+    bool procedimientoEnTransaccion() const override { return true; }
+    void fijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;
+    void quitarTiempoEspera(QSqlDatabase &bd) const override;
+    void ejecutarProcedimiento(QSqlDatabase &bd, Comando &comando) const override;
 
 private:
     FuncionesSqlite m_funciones;

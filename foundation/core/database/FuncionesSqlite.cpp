@@ -61,7 +61,7 @@ void ejecutarFuncion(sqlite3_context *contexto, int argc, sqlite3_value **argv)
 
 } // namespace
 
-sqlite3 *ManejadorSqlite(const QSqlDatabase &bd)
+sqlite3 *manejadorSqlite(const QSqlDatabase &bd)
 {
     const QVariant manejador = bd.driver() ? bd.driver()->handle() : QVariant();
     if (!manejador.isValid() || qstrcmp(manejador.typeName(), "sqlite3*") != 0)
@@ -71,10 +71,10 @@ sqlite3 *ManejadorSqlite(const QSqlDatabase &bd)
 
 FuncionesSqlite::~FuncionesSqlite()
 {
-    Liberar();
+    liberar();
 }
 
-bool FuncionesSqlite::Registrar(sqlite3 *bd)
+bool FuncionesSqlite::registrar(sqlite3 *bd)
 {
     m_funciones = {Funcion{"fn_FacturasLineasUndSuministradas", 6, SuministradasFactura, bd},
                    Funcion{"fn_AlbaranesFLineasUndSuministradas", 6, SuministradasAlbaran, bd},
@@ -87,7 +87,7 @@ bool FuncionesSqlite::Registrar(sqlite3 *bd)
     return true;
 }
 
-void FuncionesSqlite::Liberar()
+void FuncionesSqlite::liberar()
 {
     for (Funcion &funcion : m_funciones) {
         if (funcion.sentencia)

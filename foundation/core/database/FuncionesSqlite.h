@@ -10,12 +10,12 @@ struct sqlite3_stmt;
 namespace NVLALotes {
 
 // The native handle of an open SQLite connection, or nullptr.
-sqlite3 *ManejadorSqlite(const QSqlDatabase &bd);
+sqlite3 *manejadorSqlite(const QSqlDatabase &bd);
 
 // The host's scalar functions, written as functions of one SQLite connection:
 // fn_FacturasLineasUndSuministradas, fn_AlbaranesFLineasUndSuministradas and
 // fn_DevArticuloUnidadesOSPendEntrega. Each keeps its compiled query for the
-// life of the connection; Liberar() must run before the connection closes.
+// life of the connection; liberar() must run before the connection closes.
 class FuncionesSqlite
 {
 public:
@@ -25,8 +25,8 @@ public:
     FuncionesSqlite &operator=(const FuncionesSqlite &) = delete;
 
     // false when SQLite refused a registration.
-    bool Registrar(sqlite3 *bd);
-    void Liberar();
+    bool registrar(sqlite3 *bd);
+    void liberar();
 
     struct Funcion
     {

@@ -53,13 +53,13 @@ Currency unidadesGuardables(const QVariant &valor)
 
 DatosLote leerArgumentos(const Comando &comando)
 {
-    const QList<int> posiciones = UtilSql::PosicionesArgumentos(comando);
+    const QList<int> posiciones = UtilSql::posicionesArgumentos(comando);
     if (posiciones.size() != 9)
         throw ErrorLotes(NumeroError::BaseDatos,
                          u"El procedimiento %1 espera 9 parámetros y se le han dado %2."_s.arg(comando.texto())
                              .arg(posiciones.size()),
                          u"NVLALotes (SQLite)"_s);
-    auto argumento = [&](int i) { return comando.Parametro(posiciones[i]).valorParaMotor(); };
+    auto argumento = [&](int i) { return comando.parametro(posiciones[i]).valorParaMotor(); };
     DatosLote datos{argumento(0),
                     argumento(1),
                     argumento(2),
@@ -69,7 +69,7 @@ DatosLote leerArgumentos(const Comando &comando)
                     argumento(7).toString(),
                     QVariant()};
     const QDate caducidad = argumento(5).toDate();
-    if (caducidad.isValid() && caducidad != FechaNula())
+    if (caducidad.isValid() && caducidad != fechaNula())
         datos.caducidad = caducidad.toString(Qt::ISODate);
     return datos;
 }
@@ -87,7 +87,7 @@ QVariant buscarLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialec
         sql += u" AND Caducidad = ?"_s;
         valores << d.caducidad;
     }
-    return UtilSql::Escalar(bd, sql + u" ORDER BY Cod_Lote LIMIT 1"_s, valores, dialecto);
+    return UtilSql::escalar(bd, sql + u" ORDER BY Cod_Lote LIMIT 1"_s, valores, dialecto);
 }
 
 // Key 1 stands for "the article's only lot" where lots are not kept, so new
@@ -95,10 +95,10 @@ QVariant buscarLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialec
 qint32 crearLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialecto)
 {
     const qint32 clave =
-        UtilSql::Escalar(bd, u"SELECT COALESCE(MAX(Cod_Lote), 1) + 1 FROM Articulos_Lotes WHERE Cod_Empresa = ?"_s,
+        UtilSql::escalar(bd, u"SELECT COALESCE(MAX(Cod_Lote), 1) + 1 FROM Articulos_Lotes WHERE Cod_Empresa = ?"_s,
                          {d.empresa}, dialecto)
             .toInt();
-    UtilSql::Ejecutar(
+    UtilSql::ejecutar(
         bd,
         u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono,"
         " Calibre, Bloqueado) VALUES (?, ?, ?, COALESCE(?, ''), ?, COALESCE(?, ''), COALESCE(?, ''), 0)"_s,
@@ -108,14 +108,14 @@ qint32 crearLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialecto)
 
 void sumarExistencias(QSqlDatabase &bd, const DatosLote &d, qint32 clave, const Dialecto &dialecto)
 {
-    UtilSql::Ejecutar(bd,
+    UtilSql::ejecutar(bd,
                       u"INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual)"
                       " VALUES (?, ?, ?, 0) ON CONFLICT (Cod_Empresa, Cod_Almacen, Cod_Lote) DO NOTHING"_s,
                       {d.empresa, d.almacen, clave}, dialecto);
     if (d.unidades == Currency())
         return;
     // The sum is made here, exactly, and checked before it is stored.
-    const QVariant actual = UtilSql::Escalar(
+    const QVariant actual = UtilSql::escalar(
         bd,
         u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
         {d.empresa, d.almacen, clave}, dialecto);
@@ -124,7 +124,7 @@ void sumarExistencias(QSqlDatabase &bd, const DatosLote &d, qint32 clave, const 
     if (!previo || !guardable(*previo) || !guardable(*previo + d.unidades))
         rechazarUnidades(u"%1 + %2"_s.arg(actual.toString(), d.unidades.toPlainText()));
     const Currency total = *previo + d.unidades;
-    UtilSql::Ejecutar(bd,
+    UtilSql::ejecutar(bd,
                       u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = ?"
                       " WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
                       {total.toDouble(), d.empresa, d.almacen, clave}, dialecto);
@@ -136,14 +136,14 @@ void actualizarStockLote(QSqlDatabase &bd, Comando &comando, const Dialecto &dia
     const QVariant existente = buscarLote(bd, datos, dialecto);
     const qint32 clave = existente.isNull() ? crearLote(bd, datos, dialecto) : existente.toInt();
     sumarExistencias(bd, datos, clave, dialecto);
-    const QList<int> posiciones = UtilSql::PosicionesArgumentos(comando);
-    comando.Parametro(posiciones.last()).valor = clave;
-    UtilSql::FijarValorRetorno(comando, 0);
+    const QList<int> posiciones = UtilSql::posicionesArgumentos(comando);
+    comando.parametro(posiciones.last()).valor = clave;
+    UtilSql::fijarValorRetorno(comando, 0);
 }
 
 } // namespace
 
-void Ejecutar(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto)
+void ejecutar(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto)
 {
     if (comando.texto().compare(u"GES_Almacen_Articulo_Lotes_Update"_s, Qt::CaseInsensitive) == 0)
         return actualizarStockLote(bd, comando, dialecto);

@@ -14,7 +14,7 @@ namespace ProcedimientoSqlite {
 
 // Runs the procedure named by the command's text; ErrorLotes for an unknown
 // name, a wrong number of arguments or any failure of the engine.
-void Ejecutar(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto);
+void ejecutar(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto);
 
 } // namespace ProcedimientoSqlite
 } // namespace NVLALotes

@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
-qint32 ActualizarStockLote(Conexion &conexion, const LlamadaStockLote &llamada)
+qint32 actualizarStockLote(Conexion &conexion, const LlamadaStockLote &llamada)
 {
     Comando comando;
     comando.setTiempoEspera(500);
@@ -16,16 +16,16 @@ qint32 ActualizarStockLote(Conexion &conexion, const LlamadaStockLote &llamada)
     comando.setTipo(TipoComando::ProcedimientoAlmacenado);
 
     using D = DireccionParametro;
-    comando.AgregarParametro(u"Return"_s, TipoDato::Entero, D::ValorRetorno, 0);
-    comando.AgregarParametro(u"@Cod_Empresa"_s, TipoDato::EnteroByte, D::Entrada, 0);
-    comando.AgregarParametro(u"@Cod_Almacen"_s, TipoDato::EnteroCorto, D::Entrada, 0);
-    comando.AgregarParametro(u"@Cod_Articulo"_s, TipoDato::Entero, D::Entrada, 0);
-    comando.AgregarParametro(u"@Unidades"_s, TipoDato::Moneda, D::Entrada, 0);
-    comando.AgregarParametro(u"@Lote"_s, TipoDato::TextoVariable, D::Entrada, 50);
-    comando.AgregarParametro(u"@Caducidad"_s, TipoDato::FechaHora, D::Entrada, 0);
-    comando.AgregarParametro(u"@Tono"_s, TipoDato::TextoVariable, D::Entrada, 20);
-    comando.AgregarParametro(u"@Calibre"_s, TipoDato::TextoVariable, D::Entrada, 20);
-    comando.AgregarParametro(u"@Cod_Lote"_s, TipoDato::Entero,
+    comando.agregarParametro(u"Return"_s, TipoDato::Entero, D::ValorRetorno, 0);
+    comando.agregarParametro(u"@Cod_Empresa"_s, TipoDato::EnteroByte, D::Entrada, 0);
+    comando.agregarParametro(u"@Cod_Almacen"_s, TipoDato::EnteroCorto, D::Entrada, 0);
+    comando.agregarParametro(u"@Cod_Articulo"_s, TipoDato::Entero, D::Entrada, 0);
+    comando.agregarParametro(u"@Unidades"_s, TipoDato::Moneda, D::Entrada, 0);
+    comando.agregarParametro(u"@Lote"_s, TipoDato::TextoVariable, D::Entrada, 50);
+    comando.agregarParametro(u"@Caducidad"_s, TipoDato::FechaHora, D::Entrada, 0);
+    comando.agregarParametro(u"@Tono"_s, TipoDato::TextoVariable, D::Entrada, 20);
+    comando.agregarParametro(u"@Calibre"_s, TipoDato::TextoVariable, D::Entrada, 20);
+    comando.agregarParametro(u"@Cod_Lote"_s, TipoDato::Entero,
                              llamada.claveEntradaSalida ? D::EntradaSalida : D::Salida, 0);
 
     comando.setValor(1, llamada.empresa);
@@ -38,9 +38,9 @@ qint32 ActualizarStockLote(Conexion &conexion, const LlamadaStockLote &llamada)
     comando.setValor(8, llamada.calibre);
     comando.setValor(9, 0);
 
-    conexion.EjecutarComando(comando);
+    conexion.ejecutarComando(comando);
 
-    const QVariant clave = comando.Valor(9);
+    const QVariant clave = comando.valor(9);
     bool esNumero = false;
     const qint32 resultado = clave.toInt(&esNumero);
     if (clave.isNull() || !esNumero)

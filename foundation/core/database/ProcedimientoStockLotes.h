@@ -19,7 +19,7 @@ struct LlamadaStockLote
     qint32 articulo = 0; ///< the article code
     Currency unidades;   ///< the units added (negative: taken out)
     QString lote;        ///< the lot code (cut to 50 characters)
-    QDate caducidad;     ///< FechaNula() when the lot has no expiry
+    QDate caducidad;     ///< fechaNula() when the lot has no expiry
     QString tono;        ///< the tone (cut to 20 characters)
     QString calibre;     ///< the caliber (cut to 20 characters)
     /// The sales dialogs pass the key in and out; the stock windows only read it.
@@ -29,6 +29,6 @@ struct LlamadaStockLote
 /// Runs GES_Almacen_Articulo_Lotes_Update once on the connection (timeout 500 s)
 /// and answers the key read from "@Cod_Lote". Raises ErrorLotes on any failure,
 /// and NumeroError::ProcedimientoSinClave when the procedure gives no key back.
-NVLA_CORE_EXPORT qint32 ActualizarStockLote(Conexion &conexion, const LlamadaStockLote &llamada);
+NVLA_CORE_EXPORT qint32 actualizarStockLote(Conexion &conexion, const LlamadaStockLote &llamada);
 
 } // namespace NVLALotes

@@ -9,7 +9,7 @@
 namespace NVLALotes {
 
 /// A forward-only, read-only result of a text command. Starts before the first
-/// record; Siguiente() moves to the next one and answers false past the last,
+/// record; siguiente() moves to the next one and answers false past the last,
 /// or throws ErrorLotes when the engine fails to give the next one.
 /// Fields are found by column name whatever the case ("IdMenu" finds IDMenu);
 /// dates come as QDate/QDateTime, numbers as numbers or decimal text, texts as QString.
@@ -18,11 +18,11 @@ class NVLA_CORE_EXPORT Registros
 public:
     virtual ~Registros();
 
-    virtual bool Siguiente() = 0; ///< Moves to the next record; false past the last.
+    virtual bool siguiente() = 0; ///< Moves to the next record; false past the last.
     /// The field of the current record; ErrorLotes when there is no such column.
-    virtual QVariant Campo(QStringView nombre) const = 0;
-    virtual QVariant Campo(int indice) const = 0; ///< The field at a position of the current record, from 0.
-    virtual int NumeroCampos() const = 0;         ///< How many fields each record has.
+    virtual QVariant campo(QStringView nombre) const = 0;
+    virtual QVariant campo(int indice) const = 0; ///< The field at a position of the current record, from 0.
+    virtual int numeroCampos() const = 0;         ///< How many fields each record has.
 };
 
 } // namespace NVLALotes

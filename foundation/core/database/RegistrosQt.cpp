@@ -88,30 +88,30 @@ RegistrosQt::RegistrosQt(std::shared_ptr<const Conexion> conexion, QSqlQuery con
     , m_registro(m_consulta.record())
 {}
 
-bool RegistrosQt::Siguiente()
+bool RegistrosQt::siguiente()
 {
     m_enRegistro = m_consulta.next();
     // A step the engine could not take also ends the rows: a list cut there
     // must fail, not pass for the whole list.
     if (!m_enRegistro && m_consulta.lastError().isValid())
-        throw ErrorLotes(NumeroError::BaseDatos, UtilSql::DescripcionError(m_consulta.lastError()),
+        throw ErrorLotes(NumeroError::BaseDatos, UtilSql::descripcionError(m_consulta.lastError()),
                          u"NVLALotes.Registros"_s);
     return m_enRegistro;
 }
 
-QVariant RegistrosQt::Campo(QStringView nombre) const
+QVariant RegistrosQt::campo(QStringView nombre) const
 {
     comprobarRegistroActual();
     for (int i = 0; i < m_registro.count(); ++i) {
         if (nombre.compare(m_registro.fieldName(i), Qt::CaseInsensitive) == 0)
-            return Campo(i);
+            return campo(i);
     }
     throw ErrorLotes(NumeroError::BaseDatos,
                      u"No se encontró el campo «%1» en el resultado de la consulta."_s.arg(nombre),
                      u"NVLALotes.Registros"_s);
 }
 
-QVariant RegistrosQt::Campo(int indice) const
+QVariant RegistrosQt::campo(int indice) const
 {
     comprobarRegistroActual();
     if (indice < 0 || indice >= m_registro.count())

@@ -19,10 +19,10 @@ class RegistrosQt final : public Registros
 public:
     RegistrosQt(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta, QList<ConversionColumna> conversiones);
 
-    bool Siguiente() override;
-    QVariant Campo(QStringView nombre) const override;
-    QVariant Campo(int indice) const override;
-    int NumeroCampos() const override { return m_registro.count(); }
+    bool siguiente() override;
+    QVariant campo(QStringView nombre) const override;
+    QVariant campo(int indice) const override;
+    int numeroCampos() const override { return m_registro.count(); }
 
 private:
     void comprobarRegistroActual() const;

@@ -65,25 +65,25 @@ QString reemplazarFuera(const QString &sql, const QRegularExpression &patron, co
 
 } // namespace
 
-QString QuitarEsquemaDbo(const QString &sql)
+QString quitarEsquemaDbo(const QString &sql)
 {
     static const QRegularExpression patron(u"\\bdbo\\.(?=\\w)"_s, QRegularExpression::CaseInsensitiveOption);
     return reemplazarFuera(sql, patron, QString());
 }
 
-QString IsNullComoCoalesce(const QString &sql)
+QString isNullComoCoalesce(const QString &sql)
 {
     static const QRegularExpression patron(u"\\bISNULL\\s*\\("_s, QRegularExpression::CaseInsensitiveOption);
     return reemplazarFuera(sql, patron, u"COALESCE("_s);
 }
 
-QString NombreServidorDeTabla(const QString &sql)
+QString nombreServidorDeTabla(const QString &sql)
 {
     static const QRegularExpression patron(u"@@SERVERNAME\\b"_s, QRegularExpression::CaseInsensitiveOption);
     return reemplazarFuera(sql, patron, u"(SELECT MAX(Nombre) FROM Servidor)"_s);
 }
 
-QString DeleteConJoinComoExists(const QString &sql)
+QString deleteConJoinComoExists(const QString &sql)
 {
     static const QRegularExpression patron(
         u"^\\s*DELETE\\s+(\\w+)\\s+FROM\\s+(\\w+)\\s+(?:AS\\s+)?(\\w+)\\s+INNER\\s+JOIN\\s+(\\w+)\\s+(?:AS\\s+)?(\\w+)"
@@ -106,14 +106,14 @@ QString DeleteConJoinComoExists(const QString &sql)
                                                                                      parte(5), condicion);
 }
 
-QString OrdenDeUnionSinAlias(const QString &sql)
+QString ordenDeUnionSinAlias(const QString &sql)
 {
-    static const QRegularExpression union_(u"\\bUNION\\b"_s, QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression palabraUnion(u"\\bUNION\\b"_s, QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression orden(u"\\bORDER\\s+BY\\b"_s, QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression alias(u"\\b\\w+\\.(?=\\w)"_s);
     // Only the code outside literals decides where the union's order starts.
     const QString codigo = literalesEnBlanco(sql);
-    const qsizetype ultimaUnion = codigo.lastIndexOf(union_);
+    const qsizetype ultimaUnion = codigo.lastIndexOf(palabraUnion);
     if (ultimaUnion < 0)
         return sql;
     const QRegularExpressionMatch m = orden.match(codigo, ultimaUnion);

@@ -7,17 +7,17 @@
 namespace NVLALotes::TraduccionTSql {
 
 // dbo.fn_X( -> fn_X(  (SQLite registers the functions on the connection).
-QString QuitarEsquemaDbo(const QString &sql);
+QString quitarEsquemaDbo(const QString &sql);
 // ISNULL(a, b) -> COALESCE(a, b).
-QString IsNullComoCoalesce(const QString &sql);
+QString isNullComoCoalesce(const QString &sql);
 // @@SERVERNAME -> the name kept in table Servidor.
-QString NombreServidorDeTabla(const QString &sql);
+QString nombreServidorDeTabla(const QString &sql);
 // DELETE a FROM T a INNER JOIN U b ON cond WHERE filtro
 //   -> DELETE FROM T AS a WHERE EXISTS (SELECT 1 FROM U b WHERE (cond) AND (filtro))
-QString DeleteConJoinComoExists(const QString &sql);
+QString deleteConJoinComoExists(const QString &sql);
 
 // ... UNION ... ORDER BY f.Fecha, f.Hora -> ... ORDER BY Fecha, Hora: the order of
 // a union may only name the columns of its result there.
-QString OrdenDeUnionSinAlias(const QString &sql);
+QString ordenDeUnionSinAlias(const QString &sql);
 
 } // namespace NVLALotes::TraduccionTSql

@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes::UtilSql {
 
-QString DescripcionError(const QSqlError &error)
+QString descripcionError(const QSqlError &error)
 {
     QString descripcion = error.databaseText().trimmed();
     const QString driver = error.driverText().trimmed();
@@ -21,52 +21,52 @@ QString DescripcionError(const QSqlError &error)
     return descripcion;
 }
 
-void LanzarError(const QSqlError &error, const Dialecto &dialecto)
+void lanzarError(const QSqlError &error, const Dialecto &dialecto)
 {
-    throw ErrorLotes(NumeroError::BaseDatos, DescripcionError(error), u"NVLALotes (%1)"_s.arg(dialecto.Nombre()));
+    throw ErrorLotes(NumeroError::BaseDatos, descripcionError(error), u"NVLALotes (%1)"_s.arg(dialecto.nombre()));
 }
 
-QSqlQuery Ejecutar(QSqlDatabase &bd, const QString &sql, const Dialecto &dialecto)
+QSqlQuery ejecutar(QSqlDatabase &bd, const QString &sql, const Dialecto &dialecto)
 {
     QSqlQuery consulta(bd);
     if (!consulta.exec(sql))
-        LanzarError(consulta.lastError(), dialecto);
+        lanzarError(consulta.lastError(), dialecto);
     return consulta;
 }
 
-QSqlQuery Ejecutar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto)
+QSqlQuery ejecutar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto)
 {
     QSqlQuery consulta(bd);
     if (!consulta.prepare(sql))
-        LanzarError(consulta.lastError(), dialecto);
+        lanzarError(consulta.lastError(), dialecto);
     for (const QVariant &valor : valores)
         consulta.addBindValue(valor);
     if (!consulta.exec())
-        LanzarError(consulta.lastError(), dialecto);
+        lanzarError(consulta.lastError(), dialecto);
     return consulta;
 }
 
-QVariant Escalar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto)
+QVariant escalar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto)
 {
-    QSqlQuery consulta = Ejecutar(bd, sql, valores, dialecto);
+    QSqlQuery consulta = ejecutar(bd, sql, valores, dialecto);
     return consulta.next() ? consulta.value(0) : QVariant();
 }
 
-QList<int> PosicionesArgumentos(const Comando &comando)
+QList<int> posicionesArgumentos(const Comando &comando)
 {
     QList<int> posiciones;
-    for (int i = 0; i < comando.NumeroParametros(); ++i) {
-        if (comando.Parametro(i).direccion != DireccionParametro::ValorRetorno)
+    for (int i = 0; i < comando.numeroParametros(); ++i) {
+        if (comando.parametro(i).direccion != DireccionParametro::ValorRetorno)
             posiciones << i;
     }
     return posiciones;
 }
 
-void FijarValorRetorno(Comando &comando, int valor)
+void fijarValorRetorno(Comando &comando, int valor)
 {
-    for (int i = 0; i < comando.NumeroParametros(); ++i) {
-        if (comando.Parametro(i).direccion == DireccionParametro::ValorRetorno)
-            comando.Parametro(i).valor = valor;
+    for (int i = 0; i < comando.numeroParametros(); ++i) {
+        if (comando.parametro(i).direccion == DireccionParametro::ValorRetorno)
+            comando.parametro(i).valor = valor;
     }
 }
 

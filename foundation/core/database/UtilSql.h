@@ -14,20 +14,20 @@ class Comando;
 namespace UtilSql {
 
 // The engine's own message of a failed call.
-QString DescripcionError(const QSqlError &error);
+QString descripcionError(const QSqlError &error);
 // ErrorLotes (NumeroError::BaseDatos) with the engine's own message.
-[[noreturn]] void LanzarError(const QSqlError &error, const Dialecto &dialecto);
+[[noreturn]] void lanzarError(const QSqlError &error, const Dialecto &dialecto);
 // Runs an engine-ready statement (already translated) and checks it.
-QSqlQuery Ejecutar(QSqlDatabase &bd, const QString &sql, const Dialecto &dialecto);
+QSqlQuery ejecutar(QSqlDatabase &bd, const QString &sql, const Dialecto &dialecto);
 // Prepares, binds the values in order, runs and checks.
-QSqlQuery Ejecutar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto);
+QSqlQuery ejecutar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto);
 // The first column of the first row, or a null value without rows.
-QVariant Escalar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto);
+QVariant escalar(QSqlDatabase &bd, const QString &sql, const QVariantList &valores, const Dialecto &dialecto);
 // The parameters of a stored-procedure command that the procedure receives:
 // all but the return value, in their order.
-QList<int> PosicionesArgumentos(const Comando &comando);
+QList<int> posicionesArgumentos(const Comando &comando);
 // Gives the return-value parameter (if any) the value `valor`.
-void FijarValorRetorno(Comando &comando, int valor);
+void fijarValorRetorno(Comando &comando, int valor);
 
 } // namespace UtilSql
 } // namespace NVLALotes

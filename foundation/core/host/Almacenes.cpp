@@ -12,7 +12,7 @@ namespace {
 
 DatosAlmacen leido(const Registros &registros)
 {
-    return {qint16(registros.Campo(0).toInt()), registros.Campo(1).toString().trimmed()};
+    return {qint16(registros.campo(0).toInt()), registros.campo(1).toString().trimmed()};
 }
 
 } // namespace
@@ -20,19 +20,19 @@ DatosAlmacen leido(const Registros &registros)
 std::optional<DatosAlmacen> buscar(Conexion &conexion, qint16 empresa, qint16 codigo)
 {
     auto registros =
-        conexion.AbrirConsulta(u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = "_s +
+        conexion.abrirConsulta(u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = "_s +
                                ValorSql::numero(empresa) + u" AND Cod_Almacen = "_s + ValorSql::numero(codigo));
-    if (!registros->Siguiente())
+    if (!registros->siguiente())
         return std::nullopt;
     return leido(*registros);
 }
 
 QList<DatosAlmacen> deEmpresa(Conexion &conexion, qint16 empresa)
 {
-    auto registros = conexion.AbrirConsulta(u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = "_s +
+    auto registros = conexion.abrirConsulta(u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = "_s +
                                             ValorSql::numero(empresa) + u" ORDER BY Cod_Almacen"_s);
     QList<DatosAlmacen> almacenes;
-    while (registros->Siguiente())
+    while (registros->siguiente())
         almacenes.append(leido(*registros));
     return almacenes;
 }

@@ -7,7 +7,7 @@
 
 namespace NVLALotes::Ampliaciones {
 
-bool Activa(QStringView parametro)
+bool activa(QStringView parametro)
 {
     const std::shared_ptr<NVLAEMP> empresa = ContextoCompartido::empresa();
     if (!empresa)
@@ -16,7 +16,7 @@ bool Activa(QStringView parametro)
     if (valor.isNull() || valor.toString().isEmpty())
         return true;
     try {
-        return ValorBooleano(valor, parametro.toString());
+        return valorBooleano(valor, parametro.toString());
     } catch (const ErrorLotes &) {
         // An unreadable switch must not stop a window the host could open before.
         return true;

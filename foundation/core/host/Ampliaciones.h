@@ -17,6 +17,6 @@ inline constexpr QStringView BusquedaAlTeclear = u"Lotes_BusquedaAlTeclear";
 
 // Whether the help named by `parametro` is on. A failure of the company object
 // reaches the caller as any parameter read does.
-NVLA_CORE_EXPORT bool Activa(QStringView parametro);
+NVLA_CORE_EXPORT bool activa(QStringView parametro);
 
 } // namespace NVLALotes::Ampliaciones

@@ -21,10 +21,10 @@ qint16 EmpresaBaseDatos::CodigoEmpresa()
 
 qint16 EmpresaBaseDatos::CodigoEmpresaClientes()
 {
-    auto registros = m_conexion->AbrirConsulta(u"SELECT Cod_EmpresaClientes FROM Empresas WHERE Cod_Empresa = "_s +
+    auto registros = m_conexion->abrirConsulta(u"SELECT Cod_EmpresaClientes FROM Empresas WHERE Cod_Empresa = "_s +
                                                ValorSql::numero(m_empresa));
-    if (registros->Siguiente() && !registros->Campo(0).isNull())
-        return qint16(registros->Campo(0).toInt());
+    if (registros->siguiente() && !registros->campo(0).isNull())
+        return qint16(registros->campo(0).toInt());
     return m_empresa;
 }
 
@@ -32,11 +32,11 @@ QVariant EmpresaBaseDatos::LeerParametro(const QString &name)
 {
     if (!m_usuario.isEmpty() && name.compare(u"UsuarioActual"_s, Qt::CaseInsensitive) == 0)
         return m_usuario;
-    auto registros = m_conexion->AbrirConsulta(u"SELECT Valor FROM Parametros WHERE Nombre = "_s +
+    auto registros = m_conexion->abrirConsulta(u"SELECT Valor FROM Parametros WHERE Nombre = "_s +
                                                ValorSql::texto(name) + u" AND Cod_Empresa IN (0, "_s +
                                                ValorSql::numero(m_empresa) + u") ORDER BY Cod_Empresa DESC"_s);
-    if (registros->Siguiente() && !registros->Campo(0).isNull())
-        return registros->Campo(0).toString();
+    if (registros->siguiente() && !registros->campo(0).isNull())
+        return registros->campo(0).toString();
     return QString();
 }
 

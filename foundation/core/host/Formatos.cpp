@@ -48,9 +48,9 @@ QString Formatos::FormatearFecha(const QString &fecha) const
 {
     // A list formats a date per row, mostly one already in display form (or
     // none): it comes back as it is, without another conversion.
-    if (fecha.isEmpty() || EsFecha(fecha))
+    if (fecha.isEmpty() || esFecha(fecha))
         return fecha;
-    const QString texto = TextoDeFecha(fecha);
+    const QString texto = textoDeFecha(fecha);
     return texto.isEmpty() ? fecha : texto;
 }
 

@@ -63,10 +63,10 @@ void RegistroAlmacenTabla::Cargar(QObject * /*objeto*/)
     if (!m_empresa || !m_conexion)
         throw ErrorLotes(NumeroError::ConexionNoValida,
                          u"El almacén no tiene objeto de empresa o conexión con la que leerse."_s, Origen);
-    auto registros = m_conexion->AbrirConsulta(u"SELECT Control_Caducidad FROM Almacenes WHERE Cod_Empresa = "_s +
+    auto registros = m_conexion->abrirConsulta(u"SELECT Control_Caducidad FROM Almacenes WHERE Cod_Empresa = "_s +
                                                ValorSql::numero(m_empresa->CodigoEmpresa()) + u" AND Cod_Almacen = "_s +
                                                ValorSql::numero(m_almacen));
-    m_controlCaducidad = registros->Siguiente() && ValorBooleano(registros->Campo(0), Origen);
+    m_controlCaducidad = registros->siguiente() && valorBooleano(registros->campo(0), Origen);
 }
 
 bool RegistroAlmacenTabla::ControlCaducidad() const

@@ -19,8 +19,8 @@ const QString OrigenGrupos = u"modComun::Grupos"_s;
 
 bool sinRegistrosQueConcedan(const QString &consulta)
 {
-    auto registros = ContextoCompartido::conexionRequerida().AbrirConsulta(consulta);
-    return !registros->Siguiente() || registros->Campo(u"NumRegs").toLongLong() == 0;
+    auto registros = ContextoCompartido::conexionRequerida().abrirConsulta(consulta);
+    return !registros->siguiente() || registros->campo(u"NumRegs").toLongLong() == 0;
 }
 
 QString leerGrupos()
@@ -30,11 +30,11 @@ QString leerGrupos()
     const QString usuario =
         ValorSql::entero(ContextoCompartido::empresaRequerida().LeerParametro(u"UsuarioActual"_s).toString(),
                          u"UsuarioActual"_s, OrigenGrupos);
-    auto registros = ContextoCompartido::conexionRequerida().AbrirConsulta(
+    auto registros = ContextoCompartido::conexionRequerida().abrirConsulta(
         u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario="_s + usuario);
     QString lista = u","_s;
-    while (registros->Siguiente())
-        lista += registros->Campo(u"CodGrupo").toString() + u',';
+    while (registros->siguiente())
+        lista += registros->campo(u"CodGrupo").toString() + u',';
     return lista.size() == 1 ? QString() : lista;
 }
 

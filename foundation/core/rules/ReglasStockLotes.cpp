@@ -49,7 +49,7 @@ std::optional<Currency> stockEnFormaUsual(QStringView texto)
 
 } // namespace
 
-QString Consulta(const QString &seleccion, qint16 empresa, qint16 almacen, qint32 articulo, bool soloStockPositivo)
+QString consulta(const QString &seleccion, qint16 empresa, qint16 almacen, qint32 articulo, bool soloStockPositivo)
 {
     QString sql = seleccion + u" FROM Almacen_Articulos_Lotes a"_s + u" INNER JOIN Articulos_Lotes b"_s +
                   u" ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote"_s + u" WHERE a.Cod_Empresa = "_s +
@@ -61,7 +61,7 @@ QString Consulta(const QString &seleccion, qint16 empresa, qint16 almacen, qint3
     return sql;
 }
 
-Currency StockMostrado(QStringView texto)
+Currency stockMostrado(QStringView texto)
 {
     // Every row a long search passes is read back: the usual form costs a pass
     // over its digits, anything else the locale's full reading.
@@ -77,7 +77,7 @@ Currency StockMostrado(QStringView texto)
     return Currency::parse(texto, Formatos::instancia().locale()).value_or(Currency());
 }
 
-Currency StockMostrado(Currency stock)
+Currency stockMostrado(Currency stock)
 {
     constexpr quint64 Centesima = Currency::Escala / 100;
     const qint64 bruto = stock.raw();
@@ -87,12 +87,12 @@ Currency StockMostrado(Currency stock)
     return Currency::fromRaw(bruto < 0 ? -redondeado : redondeado);
 }
 
-bool CubreUnidades(Currency stockMostrado, bool bloqueada, Currency unidades)
+bool cubreUnidades(Currency stockMostrado, bool bloqueada, Currency unidades)
 {
     return !bloqueada && stockMostrado >= unidades;
 }
 
-bool CoincideTecleado(const QList<CeldaTecleada> &celdas, const std::function<QStringView(int)> &celda)
+bool coincideTecleado(const QList<CeldaTecleada> &celdas, const std::function<QStringView(int)> &celda)
 {
     return std::ranges::all_of(celdas, [&](const CeldaTecleada &c) { return celda(c.columna) == c.texto; });
 }

@@ -122,12 +122,12 @@ std::optional<bool> booleanoDeTexto(const QString &original)
 
 } // namespace
 
-QDate FechaNula()
+QDate fechaNula()
 {
     return {1900, 1, 1};
 }
 
-double ValorNumerico(QStringView texto)
+double valorNumerico(QStringView texto)
 {
     qsizetype i = 0;
     while (i < texto.size() && (texto[i] == u' ' || texto[i] == u'\t'))
@@ -154,7 +154,7 @@ double ValorNumerico(QStringView texto)
     return valor + 0.0; // no negative zero from "-0"
 }
 
-bool ValorBooleano(const QVariant &valor, const QString &origen)
+bool valorBooleano(const QVariant &valor, const QString &origen)
 {
     std::optional<bool> resultado;
     switch (valor.metaType().id()) {
@@ -192,22 +192,22 @@ bool ValorBooleano(const QVariant &valor, const QString &origen)
     return *resultado;
 }
 
-bool EsFecha(QStringView texto)
+bool esFecha(QStringView texto)
 {
     return fechaTecleada(texto).has_value();
 }
 
-QDate FechaDeTexto(QStringView texto)
+QDate fechaDeTexto(QStringView texto)
 {
-    return fechaTecleada(texto).value_or(FechaNula());
+    return fechaTecleada(texto).value_or(fechaNula());
 }
 
-QString TextoDeFecha(const QVariant &valor)
+QString textoDeFecha(const QVariant &valor)
 {
-    return textoDeDia(FechaDeValor(valor));
+    return textoDeDia(fechaDeValor(valor));
 }
 
-QDate FechaDeValor(const QVariant &valor)
+QDate fechaDeValor(const QVariant &valor)
 {
     QDate fecha;
     switch (valor.metaType().id()) {

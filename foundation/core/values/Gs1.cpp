@@ -257,7 +257,7 @@ std::optional<LecturaGs1> leerSeguido(QStringView texto, QDate hoy)
 
 } // namespace
 
-std::optional<LecturaGs1> LeerGs1(QStringView texto, QDate hoy)
+std::optional<LecturaGs1> leerGs1(QStringView texto, QDate hoy)
 {
     bool marcado = texto.contains(Separador);
     for (QStringView prefijo : {u"]C1", u"]d2", u"]Q3", u"]e0"}) {

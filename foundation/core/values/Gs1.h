@@ -34,6 +34,6 @@ struct LecturaGs1
 //
 // Two-digit years take the century that puts them within 49 years before and
 // 50 after `hoy`; day 00 is the last day of the month.
-NVLA_CORE_EXPORT std::optional<LecturaGs1> LeerGs1(QStringView texto, QDate hoy);
+NVLA_CORE_EXPORT std::optional<LecturaGs1> leerGs1(QStringView texto, QDate hoy);
 
 } // namespace NVLALotes
