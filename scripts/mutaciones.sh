@@ -74,7 +74,7 @@ dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp
 recorder no longer counts a query's rows @@ foundation/core/database/ConexionGrabadora.cpp @@ ++(*m_envios)[m_indice].filas; @@ (void)0;
 join condition split inside a literal @@ foundation/core/database/TraduccionTSql.cpp @@ const QRegularExpressionMatch m = patron.match(literalesEnBlanco(sql)); @@ const QRegularExpressionMatch m = patron.match(sql);
 ODBC driver named by the host dropped @@ foundation/core/database/DialectoSqlServer.cpp @@ : !cadena.driverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0; @@ : clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
-stock kept as a value shown truncated @@ foundation/core/rules/ReglasStockLotes.cpp @@ const qint64 redondeado = qint64((magnitud + Centesima / 2) / Centesima * Centesima); @@ const qint64 redondeado = qint64(magnitud / Centesima * Centesima);
+stock kept as a value shown truncated @@ foundation/core/rules/ReglasStockLotes.cpp @@ const auto redondeado = qint64((magnitud + Centesima / 2) / Centesima * Centesima); @@ const auto redondeado = qint64(magnitud / Centesima * Centesima);
 rows read by a walk never shown @@ foundation/controls/ModeloRejillaOrigen.cpp @@ publicarDesde(m_publicadas); @@ (void)leyendo;
 designed tab position renumbered @@ sales/frmLotesStockFacturar2.cpp @@ {cmdContinuar, 10}}); @@ {cmdContinuar, 6}});
 window opens where its controls were created @@ foundation/entry/VentanaLotes.cpp @@ if (!focusWidget()) { @@ if (false) {

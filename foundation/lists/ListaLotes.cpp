@@ -186,7 +186,9 @@ int ListaLotes::filaTecleada(const QList<ReglasStockLotes::CeldaTecleada> &celda
     // Text cells first: a value cell is written out only for a row whose
     // texts already match.
     QList<ReglasStockLotes::CeldaTecleada> ordenadas = celdas;
-    std::ranges::stable_partition(ordenadas, [&](const ReglasStockLotes::CeldaTecleada &celda) {
+    // Iterators, not ranges: clang-tidy's parser cannot instantiate the ranges
+    // form over a QList with this standard library.
+    std::stable_partition(ordenadas.begin(), ordenadas.end(), [&](const ReglasStockLotes::CeldaTecleada &celda) {
         return !modelo.columnaDeValores(celda.columna);
     });
     QString formateado;

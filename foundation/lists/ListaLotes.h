@@ -36,11 +36,11 @@ public:
     struct Columna
     {
         Columna() = default;
-        Columna(QString cabecera_, int anchoTwips_, Rejilla::Alineacion alineacion_, FormatoValor valor_ = {})
-            : cabecera(std::move(cabecera_))
-            , anchoTwips(anchoTwips_)
-            , alineacion(alineacion_)
-            , valor(std::move(valor_))
+        Columna(QString titulo, int ancho, Rejilla::Alineacion alinear, FormatoValor formato = {})
+            : cabecera(std::move(titulo))
+            , anchoTwips(ancho)
+            , alineacion(alinear)
+            , valor(std::move(formato))
         {}
 
         QString cabecera;

@@ -83,7 +83,7 @@ Currency stockMostrado(Currency stock)
     const qint64 bruto = stock.raw();
     const quint64 magnitud = bruto < 0 ? 0 - quint64(bruto) : quint64(bruto);
     // Rounding drops the last two digits, so even the ends of the range stay in it.
-    const qint64 redondeado = qint64((magnitud + Centesima / 2) / Centesima * Centesima);
+    const auto redondeado = qint64((magnitud + Centesima / 2) / Centesima * Centesima);
     return Currency::fromRaw(bruto < 0 ? -redondeado : redondeado);
 }
 
