@@ -5,8 +5,8 @@
 # SQLite and PostgreSQL (a missing server fails them), then runs them again in
 # a build with the address, leak and undefined-behaviour sanitizers (the
 # PostgreSQL tests also run through ODBC, as the host's SQL Server is reached);
-# then runs every parser's fuzz target for a few seconds; last, builds
-# the Debian packages, installs them, builds the example host against them and
+# then runs every parser's fuzz target for a few seconds; last, makes
+# the Debian packages from the tested tree, installs them, builds the example host against them and
 # removes them again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -63,6 +63,7 @@ bash scripts/fuzz.sh 5
 fase "fuzz"
 
 echo "== paquetes"
-bash scripts/paquetes.sh --probar
+# From the tree the tests ran on: packaging it rather than a third build of the same code.
+bash scripts/paquetes.sh --probar build/ci
 fase "paquetes .deb"
 resumen
