@@ -147,7 +147,7 @@ for i in "${!filas[@]}"; do
     restaurar
     exit 2
   fi
-  if ctest --preset dev -E "$fuera" --stop-on-failure \
+  if ctest --preset dev -E "$fuera" --stop-on-failure -j "$(nproc)" \
     >"$log/ctest-$n.log" 2>&1; then
     echo "SURVIVED"
     vivas+=("$n $nombre")
