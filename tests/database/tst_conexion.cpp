@@ -59,7 +59,7 @@ private Q_SLOTS:
     void initTestCase_data() { filasPorMotor(); }
 
     // Fields by name in any case, with the engine's types; no field before the
-    // first record, after the last or by a name the query lacks.
+    // first record, after the last or by a name the query lacks. Rows changed.
     void camposPorNombre()
     {
         NVLA_BASE_DEL_MOTOR(bd, true);
@@ -78,6 +78,13 @@ private Q_SLOTS:
             QCOMPARE(lotes->campo(u"Caducidad"), QVariant(QDate(2027, 6, 30)));
             QVERIFY(lotes->siguiente());
             QVERIFY(lotes->campo(u"Caducidad").isNull()); // a lot without expiry
+            // A statement answers the rows it matched, none when nothing matches.
+            QCOMPARE(
+                bd->ejecutar(
+                    u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = 1 WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Stock_Actual <= 0"_s),
+                5);
+            QCOMPARE(bd->ejecutar(u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Empresa =1 AND Cod_Lote =999"_s),
+                     0);
         });
     }
 

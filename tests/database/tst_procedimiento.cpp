@@ -49,8 +49,6 @@ QString loteYStock(Conexion &bd, qint32 clave, qint16 almacen)
 
 } // namespace
 
-Q_DECLARE_METATYPE(NVLALotes::LlamadaStockLote)
-
 class TstProcedimiento : public QObject
 {
     Q_OBJECT
@@ -58,53 +56,41 @@ class TstProcedimiento : public QObject
 private Q_SLOTS:
     void initTestCase_data() { filasPorMotor(); }
 
-    void claveDelLote_data()
-    {
-        QTest::addColumn<LlamadaStockLote>("datos");
-        QTest::addColumn<qint32>("clave");
-        QTest::addColumn<QString>("guardado"); // the lot's row and its stock in the warehouse afterwards
-        const auto fila = [](const char *caso, const LlamadaStockLote &datos) -> QTestData & {
-            return QTest::newRow(caso) << datos;
-        };
-        // Lots that exist answer their key, untouched; a warehouse without the
-        // lot gets a stock row with no units; units are added to the last of
-        // their four decimals (2,5004 each time).
-        fila("lote y caducidad", llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31))) << 3 << u"L-0005|2027-05-31|||5"_s;
-        fila("sin caducidad, fecha nula", llamada(1, 100, u"Y-2402"_s)) << 9 << u"Y-2402|NULL|||7"_s;
-        fila("tono y calibre", llamada(1, 200, {}, fechaNula(), u"A1"_s, u"11"_s)) << 12 << u"|NULL|A1|11|25"_s;
-        fila("de otro almacén", llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15))) << 8 << u"Y-2401|2026-12-15|||0"_s;
-        fila("unidades sumadas", llamada(1, 101, u"L-4996"_s, QDate(2027, 6, 30), {}, {}, 25004))
-            << 5 << u"L-4996|2027-06-30|||9.9968"_s;
-        // New lots get the company's next key and exactly the typed texts;
-        // texts longer than their parameter are cut to its size on every engine.
-        fila("nuevo", llamada(2, 101, u"L-NUEVO"_s, QDate(2028, 2, 29))) << 18 << u"L-NUEVO|2028-02-29|||0"_s;
-        fila("nuevo, fecha nula es sin caducidad", llamada(2, 101, u"L-0005"_s)) << 18 << u"L-0005|NULL|||0"_s;
-        fila("comillas", llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1)))
-            << 18 << u"O'Brien ''2''|2027-01-01|||0"_s;
-        fila("letras no ASCII", llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, fechaNula(), u"Ñ1"_s))
-            << 18 << u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1||0"_s;
-        fila("lote de 53 letras", llamada(2, 101, u"L"_s.repeated(50) + u"XYZ"_s))
-            << 18 << u"L"_s.repeated(50) + u"|NULL|||0"_s;
-        fila("tono de 25 letras", llamada(2, 200, {}, fechaNula(), u"T"_s.repeated(20) + u"12345"_s, u"C"_s))
-            << 18 << u"|NULL|"_s + u"T"_s.repeated(20) + u"|C|0"_s;
-        fila("texto que parece SQL", llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s))
-            << 18 << u"ISNULL(x); DELETE cg FROM t cg|NULL|||0"_s;
-    }
-    // Asking twice (the second time as the stock windows do, reading the key
-    // only) answers the same key and adds at most one lot.
+    // Lots that exist answer their key, untouched; a warehouse without the
+    // lot gets a stock row with no units; units are added to the last of their
+    // four decimals (2,5004 each time). New lots get the company's next key
+    // and exactly the typed texts; texts longer than their parameter are cut to
+    // its size on every engine. Asking twice (the second time as the stock
+    // windows do, reading the key only) answers the same key and adds at most
+    // one lot. Each case: the call, the key, the lot's row and its stock after.
     void claveDelLote()
     {
-        QFETCH(LlamadaStockLote, datos);
-        QFETCH(qint32, clave);
-        QFETCH(QString, guardado);
-        NVLA_BASE_DEL_MOTOR(bd, true);
-        QVERIFY_SQL({
-            QCOMPARE(actualizarStockLote(*bd, datos), clave);
-            datos.claveEntradaSalida = false;
-            QCOMPARE(actualizarStockLote(*bd, datos), clave);
-            QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
-            QCOMPARE(loteYStock(*bd, clave, datos.almacen), guardado);
-        });
+        QFETCH_GLOBAL(QString, motor);
+        const QDate nula = fechaNula();
+        const QList<std::tuple<LlamadaStockLote, qint32, QString>> casos{
+            {llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31)), 3, u"L-0005|2027-05-31|||5"_s},
+            {llamada(1, 100, u"Y-2402"_s), 9, u"Y-2402|NULL|||7"_s}, // no expiry: the null date
+            {llamada(1, 200, {}, nula, u"A1"_s, u"11"_s), 12, u"|NULL|A1|11|25"_s},
+            {llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15)), 8, u"Y-2401|2026-12-15|||0"_s},
+            {llamada(1, 101, u"L-4996"_s, QDate(2027, 6, 30), {}, {}, 25004), 5, u"L-4996|2027-06-30|||9.9968"_s},
+            {llamada(2, 101, u"L-NUEVO"_s, QDate(2028, 2, 29)), 18, u"L-NUEVO|2028-02-29|||0"_s},
+            {llamada(2, 101, u"L-0005"_s), 18, u"L-0005|NULL|||0"_s}, // a null date is no expiry
+            {llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1)), 18, u"O'Brien ''2''|2027-01-01|||0"_s},
+            {llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, nula, u"Ñ1"_s), 18, u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1||0"_s},
+            {llamada(2, 101, u"L"_s.repeated(50) + u"XYZ"_s), 18, u"L"_s.repeated(50) + u"|NULL|||0"_s},
+            {llamada(2, 200, {}, nula, u"T"_s.repeated(20) + u"12345"_s, u"C"_s), 18,
+             u"|NULL|"_s + u"T"_s.repeated(20) + u"|C|0"_s},
+            {llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s), 18, u"ISNULL(x); DELETE cg FROM t cg|NULL|||0"_s}};
+        for (auto [datos, clave, guardado] : casos) {
+            NVLA_BASE_DATOS(bd, motor, true);
+            QVERIFY_SQL({
+                QCOMPARE(actualizarStockLote(*bd, datos), clave);
+                datos.claveEntradaSalida = false;
+                QCOMPARE(actualizarStockLote(*bd, datos), clave);
+                QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
+                QCOMPARE(loteYStock(*bd, clave, datos.almacen), guardado);
+            });
+        }
     }
 
     // Two sessions creating the same lots at the same moment: one lot, one key each.

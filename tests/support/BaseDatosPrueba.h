@@ -56,17 +56,14 @@ QString textoError(const ErrorLotes &error);
 // Opens a fresh database of `motor` (with the demo data) into `variable`, or
 // skips / fails the test as the harness decides.
 #define NVLA_BASE_DATOS(variable, motor, conDemo)                                                                      \
-    std::shared_ptr<NVLALotes::Conexion> variable;                                                                     \
-    do {                                                                                                               \
-        QString motivo_;                                                                                               \
-        bool omitir_ = false;                                                                                          \
-        variable = NVLALotes::Pruebas::BaseDatosPrueba::crear(motor, conDemo, &motivo_, &omitir_);                     \
-        if (!variable) {                                                                                               \
-            if (omitir_)                                                                                               \
-                QSKIP(qPrintable(motivo_));                                                                            \
-            QFAIL(qPrintable(motivo_));                                                                                \
-        }                                                                                                              \
-    } while (false)
+    QString motivo_##variable;                                                                                         \
+    bool omitir_##variable = false;                                                                                    \
+    std::shared_ptr<NVLALotes::Conexion> variable =                                                                    \
+        NVLALotes::Pruebas::BaseDatosPrueba::crear(motor, conDemo, &motivo_##variable, &omitir_##variable);            \
+    if (!variable && omitir_##variable)                                                                                \
+        QSKIP(qPrintable(motivo_##variable));                                                                          \
+    if (!variable)                                                                                                     \
+        QFAIL(qPrintable(motivo_##variable))
 
 // The same in a test run once per engine (see filasPorMotor): `motor` is its row's engine.
 #define NVLA_BASE_DEL_MOTOR(variable, conDemo)                                                                         \
