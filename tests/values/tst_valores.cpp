@@ -73,7 +73,11 @@ private Q_SLOTS:
     // Numbers the host reads from a text stop at the first character that is
     // not one; booleans take numbers and the words of either language, and
     // refuse anything else with the type-mismatch error.
-    void numerosYBooleanos()
+    // Typed dates from 1753 to 9999, four-digit years, nothing around them;
+    // what is not a date reads as the null date, 1 January 1900, which still
+    // shows. A stored date shows as the clerk types it; a text that is no
+    // stored date shows as it is.
+    void textosDelHost()
     {
         for (const auto &[texto, valor] : QList<std::pair<QString, double>>{
                  {u" 4"_s, 4.0}, {QString(), 0.0}, {u"  -2.5xyz"_s, -2.5}, {u"1,5"_s, 1.0}, {u"1e5"_s, 1.0}})
@@ -87,14 +91,6 @@ private Q_SLOTS:
             const auto leer = [&caso] { return QVariant(valorBooleano(caso.first, u"frmPrueba:Cargar"_s)).toString(); };
             QCOMPARE(resultado(leer, caso.second), caso.second);
         }
-    }
-
-    // Typed dates from 1753 to 9999, four-digit years, nothing around them;
-    // what is not a date reads as the null date, 1 January 1900, which still
-    // shows. A stored date shows as the clerk types it; a text that is no
-    // stored date shows as it is.
-    void fechas()
-    {
         for (const QString &texto : {u"29/02/2024"_s, u"01/01/1753"_s, u"31/12/9999"_s}) {
             QVERIFY(esFecha(texto));
             QCOMPARE(fechaDeTexto(texto).toString(u"dd/MM/yyyy"_s), texto);
@@ -135,25 +131,13 @@ private Q_SLOTS:
         }
     }
 
-    // The library's own doubles get the nearest value; sums and differences
-    // never wrap round to the other sign: they raise the overflow error.
-    void unidadesQueDesbordan()
-    {
-        QCOMPARE(Currency::fromDouble(1e300).raw(), Maximo);
-        QCOMPARE(Currency::fromDouble(std::nan("")).raw(), 0);
-        const Currency uno = Currency::fromRaw(1);
-        QCOMPARE((Currency::fromRaw(Maximo) - uno + uno).raw(), Maximo);
-        const QString desborda = u"error 6 "_s;
-        QCOMPARE(resultado([&] { return bruto(Currency::fromRaw(Maximo) + uno); }, desborda), desborda);
-        QCOMPARE(resultado([&] { return bruto(Currency::fromRaw(Minimo) - uno); }, desborda), desborda);
-        QCOMPARE(resultado([&] { return bruto(-Currency::fromRaw(Minimo)); }, desborda), desborda);
-    }
-
     // Units typed by the clerk (Spanish groups and comma, rounded half away
     // from zero at the fourth decimal) and as the engines return them, as raw
     // units; "-" is refused. Units shown: grouped, half away from zero, no
-    // negative zero, extra decimals not invented.
-    void unidadesLeidasYMostradas()
+    // negative zero, extra decimals not invented. The library's own doubles get
+    // the nearest value; sums and differences never wrap round to the other
+    // sign: they raise the overflow error.
+    void unidades()
     {
         const QStringList tecleadas({u"12.345.678,9"_s, u"  -3 "_s, u"1,23455"_s, u"1,234549"_s, u"-0,00005"_s,
                                      u"922.337.203.685.477,5807"_s, u"922337203685477,5808"_s, u"1.2345"_s, u"1.5"_s,
@@ -173,32 +157,35 @@ private Q_SLOTS:
                          [](const auto &caso) { return Currency::fromRaw(caso.first).toString(caso.second, Es); }),
                  u"-1.234,50 5,00 -5,00 0,00 1.000,00 1,2345 -922.337.203.685.477,5808 922.337.203.685.478"_s);
         QCOMPARE(Currency::fromRaw(12345000).toString(2, QLocale::c()), u"1234.50"_s);
+        QCOMPARE(Currency::fromDouble(1e300).raw(), Maximo);
+        QCOMPARE(Currency::fromDouble(std::nan("")).raw(), 0);
+        const Currency uno = Currency::fromRaw(1);
+        QCOMPARE((Currency::fromRaw(Maximo) - uno + uno).raw(), Maximo);
+        const QString desborda = u"error 6 "_s;
+        QCOMPARE(resultado([&] { return bruto(Currency::fromRaw(Maximo) + uno); }, desborda), desborda);
+        QCOMPARE(resultado([&] { return bruto(Currency::fromRaw(Minimo) - uno); }, desborda), desborda);
+        QCOMPARE(resultado([&] { return bruto(-Currency::fromRaw(Minimo)); }, desborda), desborda);
     }
 
-    // Types the bulk check below does not reach; what shows reads back as the
-    // value to within half a hundredth (50 raw units).
+    // Numbers shown: of the types the bulk check does not reach, what shows
+    // reads back as the value to within half a hundredth (50 raw units). A list
+    // formats stored doubles without writing each one out; whatever the double,
+    // the text must be the one its Currency value gives. The stock read back
+    // from a row is what the locale reads, for the displayed form and for texts
+    // that only look like it.
     void formatearNumero()
     {
         const Formatos &formatos = Formatos::instancia();
-        const QVariantList valores(
+        const QVariantList tipos(
             {u"4.9960"_s, u"-0.005"_s, QVariant::fromValue(Currency::fromRaw(123456789)), QVariant(), u"abc"_s, 1e20});
-        QCOMPARE(cadaUno(valores, [&](const QVariant &valor) { return formatos.FormatearNumero(valor, 2); }),
+        QCOMPARE(cadaUno(tipos, [&](const QVariant &valor) { return formatos.FormatearNumero(valor, 2); }),
                  u"5,00 -0,01 12.345,68 0,00 abc "_s + Es.toString(1e20, 'f', 2));
-        for (const QVariant &valor : valores) {
+        for (const QVariant &valor : tipos) {
             const auto importe = Currency::fromVariant(valor);
             const auto leido = Currency::parse(formatos.FormatearNumero(valor, 2), formatos.locale());
             QVERIFY2(!importe || (leido && std::abs(leido->raw() - importe->raw()) <= 50),
                      qPrintable(valor.toString()));
         }
-    }
-
-    // A list formats stored doubles without writing each one out; whatever the
-    // double, the text must be the one its Currency value gives. The stock read
-    // back from a row is what the locale reads, for the displayed form and for
-    // texts that only look like it.
-    void numerosDeLaBaseComoCurrency()
-    {
-        const Formatos &formatos = Formatos::instancia();
         QList<double> valores{0.0,     -0.0, 0.00001, 0.00005,          -0.00005,       4.99605,   1234.565,
                               -0.0049, 1e11, -1e11,   99999999999.9999, 123456789012.5, 0.1 + 0.2, 2.675};
         valores << std::nextafter(1.0, 2.0) << std::nextafter(1e10, 0.0) << std::numeric_limits<double>::quiet_NaN()
@@ -236,9 +223,14 @@ private Q_SLOTS:
         }
     }
 
-    // What a scanner sends, in each form, and the lot and expiry taken from it.
-    // Texts that stay ordinary lot codes: typed codes, broken or cut strings,
-    // impossible dates, unknown identifiers.
+    // What a scanner sends, in each form, and the lot and expiry taken from it;
+    // a two-digit year lands within 49 years back and 50 ahead of today. Texts
+    // that stay ordinary lot codes: typed codes, broken or cut strings,
+    // impossible dates, unknown identifiers. Each rule of GS1's table (identifiers, ranges, exact and maximum
+    // lengths, digits, character sets 82, 39 and 64, optional parts, check
+    // digits, dates with and without day 00, a repeated identifier), as a
+    // field read past between an article and an expiry, and as one that makes
+    // the text no label.
     void lecturasGs1()
     {
         // prefix, fixed fields, lot last; separator after the lot, day 00; brackets, 29 February
@@ -269,15 +261,12 @@ private Q_SLOTS:
             textos << u"(%1)000001"_s.arg(sinAsignar);
         for (const QString &texto : std::as_const(textos))
             QVERIFY2(!leerGs1(texto, Hoy), qPrintable(texto));
-    }
-
-    // Each rule of GS1's table (identifiers, ranges, exact and maximum
-    // lengths, digits, character sets 82, 39 and 64, optional parts, check
-    // digits, dates with and without day 00, a repeated identifier), as a
-    // field read past between an article and an expiry, and as one that makes
-    // the text no label.
-    void formatosGs1()
-    {
+        const auto anio = [](QDate hoy, const QString &yymmdd) {
+            return leerGs1(u"(17)"_s + yymmdd, hoy)->caducidad->year();
+        };
+        QCOMPARE((QList<int>{anio(Hoy, u"760101"_s), anio(Hoy, u"770101"_s), anio(QDate(2080, 1, 1), u"310101"_s),
+                             anio(QDate(2080, 1, 1), u"300101"_s), anio(QDate(2099, 12, 31), u"010101"_s)}),
+                 (QList<int>{2076, 1977, 2031, 2130, 2101}));
         // Each field that is read past, and, in the same order, one its rule refuses.
         const QStringList valen(
             {u"(235)TPX-2"_s, u"(4300)ACME(4333)012345-(3105)000150"_s, u"(8017)950110153000000007"_s,
@@ -295,17 +284,6 @@ private Q_SLOTS:
             QCOMPARE(leida(u"(01)09501101530003"_s + campo + u"(17)261231"_s).section(u' ', 1), u"2026-12-31"_s);
         for (const QString &campo : noValen)
             QCOMPARE(leida(u"(01)09501101530003"_s + campo + u"(17)261231"_s), u"no label"_s);
-    }
-
-    // Two-digit years land within 49 years back and 50 ahead of today.
-    void sigloGs1()
-    {
-        const auto anio = [](QDate hoy, const QString &yymmdd) {
-            return leerGs1(u"(17)"_s + yymmdd, hoy)->caducidad->year();
-        };
-        QCOMPARE((QList<int>{anio(Hoy, u"760101"_s), anio(Hoy, u"770101"_s), anio(QDate(2080, 1, 1), u"310101"_s),
-                             anio(QDate(2080, 1, 1), u"300101"_s), anio(QDate(2099, 12, 31), u"010101"_s)}),
-                 (QList<int>{2076, 1977, 2031, 2130, 2101}));
     }
 };
 
