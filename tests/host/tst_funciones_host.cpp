@@ -69,7 +69,10 @@ private Q_SLOTS:
     // Whether a user may not open a menu, and how many queries it took to
     // know (0: not even the groups are read; 1: the groups decide). Menu 999
     // is nobody's: its name would grant access, but the code wins.
-    void menuRestringido()
+    // The list the host's other modules read: every code between commas, or
+    // nothing. A user code that is no integer is refused before any
+    // statement, as a failure of Grupos with the type-mismatch number.
+    void menuYGrupos()
     {
         NVLA_BASE_DEL_MOTOR(conexion, true);
         const QList<std::tuple<int, int, QString, bool, int>> casos{
@@ -81,26 +84,14 @@ private Q_SLOTS:
             QVERIFY_SQL(QCOMPARE(modComun::MenuRestringido(menu, nombre, 1), restringido));
             QCOMPARE(m_grabadora->textos().size(), consultas);
         }
-    }
-
-    // The list the host's other modules read: every code between commas, or
-    // nothing. A user code that is no integer is refused before any
-    // statement, as a failure of Grupos with the type-mismatch number.
-    void grupos()
-    {
-        NVLA_BASE_DEL_MOTOR(conexion, true);
         preparar(conexion, u"1"_s);
         QVERIFY_SQL(QCOMPARE(modComun::Grupos(), u",1,5,"_s));
         preparar(conexion, u"4"_s);
         QVERIFY_SQL(QCOMPARE(modComun::Grupos(), QString()));
         preparar(conexion, u"2 OR 1=1"_s);
-        try {
-            modComun::MenuRestringido(1200, {}, 1);
-            QFAIL("a user code that is no number must be refused");
-        } catch (const ErrorLotes &error) {
-            QCOMPARE(u"%1 %2"_s.arg(error.Number()).arg(error.Source()), u"13 modComun::Grupos"_s);
-            QVERIFY2(error.Description().contains(u"UsuarioActual"_s), qPrintable(error.Description()));
-        }
+        const auto error = errorDe([] { modComun::MenuRestringido(1200, {}, 1); });
+        QVERIFY(error && error->Description().contains(u"UsuarioActual"_s));
+        QCOMPARE(u"%1 %2"_s.arg(error->Number()).arg(error->Source()), u"13 modComun::Grupos"_s);
         QCOMPARE(m_grabadora->textos(), QStringList());
     }
 

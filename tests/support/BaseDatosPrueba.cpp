@@ -32,16 +32,14 @@ QStringList sinClaves(const QString &cadena, const QStringList &claves)
     return pares;
 }
 
-QString nombrePostgres()
-{
-    return u"nvla_prueba_%1"_s.arg(QCoreApplication::applicationPid());
-}
+// This run's PostgreSQL database.
+const QString NombrePostgres = u"nvla_prueba_%1"_s.arg(QCoreApplication::applicationPid());
 
 void borrarBasePostgres()
 {
     try {
         Conexion::abrir(qEnvironmentVariable("NVLA_PG"))
-            ->ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(nombrePostgres()));
+            ->ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(NombrePostgres));
     } catch (const ErrorLotes &error) {
         qWarning("could not drop the test database: %s", qPrintable(textoError(error)));
     }
@@ -56,8 +54,8 @@ QString basePostgres()
         return postgres;
     const QString servidor = qEnvironmentVariable("NVLA_PG");
     borrarBasePostgres();
-    Conexion::abrir(servidor)->ejecutar(u"CREATE DATABASE "_s + nombrePostgres());
-    postgres = sinClaves(servidor, {u"Database"_s}).join(u';') + u";Database="_s + nombrePostgres();
+    Conexion::abrir(servidor)->ejecutar(u"CREATE DATABASE "_s + NombrePostgres);
+    postgres = sinClaves(servidor, {u"Database"_s}).join(u';') + u";Database="_s + NombrePostgres;
     qAddPostRoutine(&borrarBasePostgres);
     return postgres;
 }
@@ -129,11 +127,6 @@ std::shared_ptr<Conexion> BaseDatosPrueba::crear(const QString &motor, bool conD
         *motivo = motor + u": "_s + textoError(error);
         return nullptr;
     }
-}
-
-std::shared_ptr<Conexion> BaseDatosPrueba::otraConexion(const QString &motor)
-{
-    return Conexion::abrir(cadena(motor));
 }
 
 QString BaseDatosPrueba::cadena(const QString &motor)
