@@ -55,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 {
     Bytes entrada{{datos, tamano}};
     probar(entrada);
+    return 0;
 }
 
 #if defined(NVLA_FUZZ_GS1)
