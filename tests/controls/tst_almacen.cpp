@@ -90,7 +90,7 @@ private Q_SLOTS:
             {u"oeste"_s, Qt::Key_Return, 1, {}, u"Ningún almacén tiene «oeste» en su nombre."_s}};
         for (const auto &[texto, tecla, almacen, avisos, mensaje] : casos) {
             Ventana v(conexion, 1);
-            const auto vistos = capturarMensajes([&] {
+            const auto vistos = capturarMensajes([&, &texto = texto, tecla = tecla] {
                 escribir(v.selector, u"txtCodigo"_s, texto);
                 QTest::keyClick(v.caja(), tecla);
             });
@@ -117,7 +117,7 @@ private Q_SLOTS:
             Ventana v(conexion, 2);
             if (nombres.isEmpty()) // a database error
                 v.selector->setConexion(std::make_shared<ConexionGrabadora>(nullptr));
-            const auto vistos = capturarMensajes([&] {
+            const auto vistos = capturarMensajes([&, &texto = texto] {
                 if (!texto.isEmpty())
                     escribir(v.selector, u"txtCodigo"_s, texto);
                 QTest::keyClick(v.caja(), texto.isEmpty() ? Qt::Key_F4 : Qt::Key_Return);
