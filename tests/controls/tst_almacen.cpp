@@ -48,17 +48,6 @@ struct Ventana
         return u"%1 %2 %3 [%4]"_s.arg(selector->Almacen())
             .arg(caja()->text(), selector->findChild<QLabel *>(u"lblNombre"_s)->text(), avisos.join(u','));
     }
-    // Types over what the box holds and presses `tecla`; the messages that came up.
-    QStringList teclear(const QString &texto, Qt::Key tecla) const
-    {
-        QStringList textos;
-        for (const MensajeVisto &mensaje : capturarMensajes([&] {
-                 escribir(selector, u"txtCodigo"_s, texto);
-                 QTest::keyClick(caja(), tecla);
-             }))
-            textos << mensaje.texto;
-        return textos;
-    }
 
     QWidget ventana;
     kxAlmacen *selector = new kxAlmacen(&ventana);
@@ -81,90 +70,76 @@ private Q_SLOTS:
     void initTestCase_data() { filasPorMotor(); }
     void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
 
-    void teclear_data()
-    {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<Qt::Key>("tecla");
-        QTest::addColumn<int>("almacen");
-        QTest::addColumn<QString>("avisos");
-        QTest::addColumn<QString>("mensaje");
-        const auto fila = [](const char *caso, const QString &texto, Qt::Key tecla, int almacen, const QString &avisos,
-                             const QString &mensaje = {}) {
-            QTest::newRow(caso) << texto << tecla << almacen << avisos << mensaje;
-        };
-        fila("código con Intro", u"3"_s, Qt::Key_Return, 3, u"3"_s);
-        fila("código con Tab", u"2"_s, Qt::Key_Tab, 2, u"2"_s);
-        fila("el mismo almacén no avisa", u"01"_s, Qt::Key_Return, 1, {});
-        fila("desconocido", u"99"_s, Qt::Key_Return, 1, {}, u"El almacén 99 no existe."_s);
-        fila("desconocido con Tab", u"99"_s, Qt::Key_Tab, 1, {}, u"El almacén 99 no existe."_s);
-        fila("fuera del tipo", u"70000"_s, Qt::Key_Return, 1, {}, u"El almacén 70000 no existe."_s);
-        fila("vacío es ningún almacén", {}, Qt::Key_Return, 0, u"0"_s);
-        fila("un solo nombre lo contiene", u"NORTE"_s, Qt::Key_Return, 2, u"2"_s);
-        fila("nombre del mismo almacén", u"central"_s, Qt::Key_Return, 1, {});
-        fila("ningún nombre lo contiene", u"oeste"_s, Qt::Key_Return, 1, {},
-             u"Ningún almacén tiene «oeste» en su nombre."_s);
-    }
+    // A code or part of a name, typed and ended with Intro or Tab: the
+    // warehouse shown and announced, or the message; set from code afterwards,
+    // a warehouse is shown and not announced.
     void teclear()
     {
-        QFETCH(QString, texto);
-        QFETCH(Qt::Key, tecla);
-        QFETCH(int, almacen);
-        QFETCH(QString, avisos);
-        QFETCH(QString, mensaje);
         NVLA_BASE_DEL_MOTOR(conexion, true);
-        Ventana v(conexion, 1);
-        QCOMPARE(v.teclear(texto, tecla), mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
-        QCOMPARE(v.estado(), estado(almacen, avisos));
-        v.selector->setAlmacen(3); // from code: shown, not announced
-        QCOMPARE(v.estado(), estado(3, avisos));
+        const QString noExiste = u"El almacén %1 no existe."_s;
+        const QList<std::tuple<QString, Qt::Key, int, QString, QString>> casos{
+            {u"3"_s, Qt::Key_Return, 3, u"3"_s, {}},
+            {u"2"_s, Qt::Key_Tab, 2, u"2"_s, {}},
+            {u"01"_s, Qt::Key_Return, 1, {}, {}}, // the same warehouse is not announced
+            {u"99"_s, Qt::Key_Return, 1, {}, noExiste.arg(99)},
+            {u"99"_s, Qt::Key_Tab, 1, {}, noExiste.arg(99)},
+            {u"70000"_s, Qt::Key_Return, 1, {}, noExiste.arg(70000)}, // outside the code's type
+            {{}, Qt::Key_Return, 0, u"0"_s, {}},                      // empty is no warehouse
+            {u"NORTE"_s, Qt::Key_Return, 2, u"2"_s, {}},              // one name holds it
+            {u"central"_s, Qt::Key_Return, 1, {}, {}},
+            {u"oeste"_s, Qt::Key_Return, 1, {}, u"Ningún almacén tiene «oeste» en su nombre."_s}};
+        for (const auto &[texto, tecla, almacen, avisos, mensaje] : casos) {
+            Ventana v(conexion, 1);
+            const auto vistos = capturarMensajes([&, &texto = texto, tecla = tecla] {
+                escribir(v.selector, u"txtCodigo"_s, texto);
+                QTest::keyClick(v.caja(), tecla);
+            });
+            QCOMPARE(u"%1 %2"_s.arg(vistos.size()).arg(vistos.value(0).texto),
+                     u"%1 %2"_s.arg(mensaje.isEmpty() ? 0 : 1).arg(mensaje)); // how many messages, and the first
+            QCOMPARE(v.estado(), estado(almacen, avisos));
+            v.selector->setAlmacen(3);
+            QCOMPARE(v.estado(), estado(3, avisos));
+        }
     }
 
     // F4 lists every warehouse from the one shown; a name several warehouses
     // hold lists just those. Escape leaves everything as it was. A database
     // error shows as a message, with no list.
-    void elegirDeLaLista_data()
-    {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QStringList>("nombres");
-        QTest::addColumn<Qt::Key>("tecla");
-        QTest::addColumn<int>("almacen");
-        QTest::newRow("F4 desde el 2") << QString() << Nombres.mid(1) << Qt::Key_Return << 3;
-        QTest::newRow("Escape") << QString() << Nombres.mid(1) << Qt::Key_Escape << 2;
-        QTest::newRow("por nombre") << u"tienda"_s << Nombres.mid(2) << Qt::Key_Return << 3;
-        QTest::newRow("error de la base") << QString() << QStringList() << Qt::Key_Escape << 2;
-    }
     void elegirDeLaLista()
     {
-        QFETCH(QString, texto);
-        QFETCH(QStringList, nombres);
-        QFETCH(Qt::Key, tecla);
-        QFETCH(int, almacen);
         NVLA_BASE_DEL_MOTOR(conexion, true);
-        Ventana v(conexion, 2);
-        if (nombres.isEmpty())
-            v.selector->setConexion(std::make_shared<ConexionGrabadora>(nullptr));
-        const auto vistos = capturarMensajes([&] {
-            if (!texto.isEmpty())
-                escribir(v.selector, u"txtCodigo"_s, texto);
-            QTest::keyClick(v.caja(), texto.isEmpty() ? Qt::Key_F4 : Qt::Key_Return);
-        });
-        QPointer<Rejilla> lista = v.selector->findChild<Rejilla *>(u"vsAlmacenes"_s);
-        if (nombres.isEmpty()) {
-            QCOMPARE(vistos.size(), 1);
-            QCOMPARE(vistos.first().icono, QMessageBox::Critical);
-            QVERIFY(!lista);
-            return;
+        const QList<std::tuple<QString, QStringList, Qt::Key, int>> casos{
+            {{}, Nombres.mid(1), Qt::Key_Return, 3},
+            {{}, Nombres.mid(1), Qt::Key_Escape, 2},
+            {u"tienda"_s, Nombres.mid(2), Qt::Key_Return, 3},
+            {{}, {}, Qt::Key_Escape, 2}};
+        for (const auto &[texto, nombres, tecla, almacen] : casos) {
+            Ventana v(conexion, 2);
+            if (nombres.isEmpty()) // a database error
+                v.selector->setConexion(std::make_shared<ConexionGrabadora>(nullptr));
+            const auto vistos = capturarMensajes([&, &texto = texto] {
+                if (!texto.isEmpty())
+                    escribir(v.selector, u"txtCodigo"_s, texto);
+                QTest::keyClick(v.caja(), texto.isEmpty() ? Qt::Key_F4 : Qt::Key_Return);
+            });
+            QPointer<Rejilla> lista = v.selector->findChild<Rejilla *>(u"vsAlmacenes"_s);
+            if (nombres.isEmpty()) {
+                QCOMPARE(vistos.size(), 1);
+                QCOMPARE(vistos.first().icono, QMessageBox::Critical);
+                QVERIFY(!lista);
+                continue;
+            }
+            QVERIFY(vistos.isEmpty() && lista && lista->isVisible());
+            QStringList vistas;
+            for (int fila = 1; fila < lista->rows(); ++fila)
+                vistas << lista->textMatrix(fila, 1);
+            QCOMPARE(vistas, nombres);
+            QTest::keyClick(lista, Qt::Key_Down);
+            QTest::keyClick(lista, tecla);
+            QVERIFY(!lista || !lista->isVisible());
+            QCOMPARE(v.estado(), estado(almacen, almacen == 2 ? QString() : QString::number(almacen)));
+            QVERIFY(v.caja()->hasFocus());
         }
-        QVERIFY(vistos.isEmpty() && lista && lista->isVisible());
-        QStringList vistas;
-        for (int fila = 1; fila < lista->rows(); ++fila)
-            vistas << lista->textMatrix(fila, 1);
-        QCOMPARE(vistas, nombres);
-        QTest::keyClick(lista, Qt::Key_Down);
-        QTest::keyClick(lista, tecla);
-        QVERIFY(!lista || !lista->isVisible());
-        QCOMPARE(v.estado(), estado(almacen, almacen == 2 ? QString() : QString::number(almacen)));
-        QVERIFY(v.caja()->hasFocus());
     }
 
     // Whether the picker uses the warehouse's data follows the company's

@@ -10,8 +10,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 
-#include <optional>
-
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
@@ -19,17 +17,6 @@ using namespace NVLALotes::Pruebas;
 namespace {
 
 const QString InsertarCliente = u"INSERT INTO Clientes (Cod_Empresa, Codigo, Nombre) VALUES (1, %1, 'A')"_s;
-
-// The error the action raised, if any.
-template<typename Accion> std::optional<ErrorLotes> errorDe(Accion &&accion)
-{
-    try {
-        accion();
-    } catch (const ErrorLotes &error) {
-        return error;
-    }
-    return std::nullopt;
-}
 
 // "perdida" when the action failed as a lost connection does, in words; what happened otherwise.
 template<typename Accion> QString perdida(Accion &&accion)
@@ -44,9 +31,9 @@ template<typename Accion> QString perdida(Accion &&accion)
 // Ends every other session of the test database, as an administrator would.
 void cortarSesiones(const QString &motor)
 {
-    BaseDatosPrueba::otraConexion(motor)->ejecutar(
-        u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid()"
-        " AND datname = current_database()"_s);
+    Conexion::abrir(BaseDatosPrueba::cadena(motor))
+        ->ejecutar(u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid()"
+                   " AND datname = current_database()"_s);
 }
 
 } // namespace
@@ -59,8 +46,11 @@ private Q_SLOTS:
     void initTestCase_data() { filasPorMotor(); }
 
     // Fields by name in any case, with the engine's types; no field before the
-    // first record, after the last or by a name the query lacks.
-    void camposPorNombre()
+    // first record, after the last or by a name the query lacks. Rows changed.
+    // Each run of a prepared command takes its new values and reports the rows
+    // it changed; fixed texts keep their size, blanks included, and bound texts
+    // their quotes and letters.
+    void camposYComandos()
     {
         NVLA_BASE_DEL_MOTOR(bd, true);
         QVERIFY_SQL({
@@ -78,15 +68,14 @@ private Q_SLOTS:
             QCOMPARE(lotes->campo(u"Caducidad"), QVariant(QDate(2027, 6, 30)));
             QVERIFY(lotes->siguiente());
             QVERIFY(lotes->campo(u"Caducidad").isNull()); // a lot without expiry
+            // A statement answers the rows it matched, none when nothing matches.
+            QCOMPARE(
+                bd->ejecutar(
+                    u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = 1 WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Stock_Actual <= 0"_s),
+                5);
+            QCOMPARE(bd->ejecutar(u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Empresa =1 AND Cod_Lote =999"_s),
+                     0);
         });
-    }
-
-    // Each run of a prepared command takes its new values and reports the rows
-    // it changed; fixed texts keep their size, blanks included, and bound texts
-    // their quotes and letters.
-    void comandosPreparados()
-    {
-        NVLA_BASE_DEL_MOTOR(bd, true);
         using enum TipoDato;
         const auto preparado = [](const QString &texto, const QList<std::pair<TipoDato, int>> &parametros) {
             Comando comando;

@@ -49,8 +49,6 @@ QString loteYStock(Conexion &bd, qint32 clave, qint16 almacen)
 
 } // namespace
 
-Q_DECLARE_METATYPE(NVLALotes::LlamadaStockLote)
-
 class TstProcedimiento : public QObject
 {
     Q_OBJECT
@@ -58,53 +56,41 @@ class TstProcedimiento : public QObject
 private Q_SLOTS:
     void initTestCase_data() { filasPorMotor(); }
 
-    void claveDelLote_data()
-    {
-        QTest::addColumn<LlamadaStockLote>("datos");
-        QTest::addColumn<qint32>("clave");
-        QTest::addColumn<QString>("guardado"); // the lot's row and its stock in the warehouse afterwards
-        const auto fila = [](const char *caso, const LlamadaStockLote &datos) -> QTestData & {
-            return QTest::newRow(caso) << datos;
-        };
-        // Lots that exist answer their key, untouched; a warehouse without the
-        // lot gets a stock row with no units; units are added to the last of
-        // their four decimals (2,5004 each time).
-        fila("lote y caducidad", llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31))) << 3 << u"L-0005|2027-05-31|||5"_s;
-        fila("sin caducidad, fecha nula", llamada(1, 100, u"Y-2402"_s)) << 9 << u"Y-2402|NULL|||7"_s;
-        fila("tono y calibre", llamada(1, 200, {}, fechaNula(), u"A1"_s, u"11"_s)) << 12 << u"|NULL|A1|11|25"_s;
-        fila("de otro almacén", llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15))) << 8 << u"Y-2401|2026-12-15|||0"_s;
-        fila("unidades sumadas", llamada(1, 101, u"L-4996"_s, QDate(2027, 6, 30), {}, {}, 25004))
-            << 5 << u"L-4996|2027-06-30|||9.9968"_s;
-        // New lots get the company's next key and exactly the typed texts;
-        // texts longer than their parameter are cut to its size on every engine.
-        fila("nuevo", llamada(2, 101, u"L-NUEVO"_s, QDate(2028, 2, 29))) << 18 << u"L-NUEVO|2028-02-29|||0"_s;
-        fila("nuevo, fecha nula es sin caducidad", llamada(2, 101, u"L-0005"_s)) << 18 << u"L-0005|NULL|||0"_s;
-        fila("comillas", llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1)))
-            << 18 << u"O'Brien ''2''|2027-01-01|||0"_s;
-        fila("letras no ASCII", llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, fechaNula(), u"Ñ1"_s))
-            << 18 << u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1||0"_s;
-        fila("lote de 53 letras", llamada(2, 101, u"L"_s.repeated(50) + u"XYZ"_s))
-            << 18 << u"L"_s.repeated(50) + u"|NULL|||0"_s;
-        fila("tono de 25 letras", llamada(2, 200, {}, fechaNula(), u"T"_s.repeated(20) + u"12345"_s, u"C"_s))
-            << 18 << u"|NULL|"_s + u"T"_s.repeated(20) + u"|C|0"_s;
-        fila("texto que parece SQL", llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s))
-            << 18 << u"ISNULL(x); DELETE cg FROM t cg|NULL|||0"_s;
-    }
-    // Asking twice (the second time as the stock windows do, reading the key
-    // only) answers the same key and adds at most one lot.
+    // Lots that exist answer their key, untouched; a warehouse without the
+    // lot gets a stock row with no units; units are added to the last of their
+    // four decimals (2,5004 each time). New lots get the company's next key
+    // and exactly the typed texts; texts longer than their parameter are cut to
+    // its size on every engine. Asking twice (the second time as the stock
+    // windows do, reading the key only) answers the same key and adds at most
+    // one lot. Each case: the call, the key, the lot's row and its stock after.
     void claveDelLote()
     {
-        QFETCH(LlamadaStockLote, datos);
-        QFETCH(qint32, clave);
-        QFETCH(QString, guardado);
-        NVLA_BASE_DEL_MOTOR(bd, true);
-        QVERIFY_SQL({
-            QCOMPARE(actualizarStockLote(*bd, datos), clave);
-            datos.claveEntradaSalida = false;
-            QCOMPARE(actualizarStockLote(*bd, datos), clave);
-            QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
-            QCOMPARE(loteYStock(*bd, clave, datos.almacen), guardado);
-        });
+        QFETCH_GLOBAL(QString, motor);
+        const QDate nula = fechaNula();
+        const QList<std::tuple<LlamadaStockLote, qint32, QString>> casos{
+            {llamada(1, 101, u"L-0005"_s, QDate(2027, 5, 31)), 3, u"L-0005|2027-05-31|||5"_s},
+            {llamada(1, 100, u"Y-2402"_s), 9, u"Y-2402|NULL|||7"_s}, // no expiry: the null date
+            {llamada(1, 200, {}, nula, u"A1"_s, u"11"_s), 12, u"|NULL|A1|11|25"_s},
+            {llamada(3, 100, u"Y-2401"_s, QDate(2026, 12, 15)), 8, u"Y-2401|2026-12-15|||0"_s},
+            {llamada(1, 101, u"L-4996"_s, QDate(2027, 6, 30), {}, {}, 25004), 5, u"L-4996|2027-06-30|||9.9968"_s},
+            {llamada(2, 101, u"L-NUEVO"_s, QDate(2028, 2, 29)), 18, u"L-NUEVO|2028-02-29|||0"_s},
+            {llamada(2, 101, u"L-0005"_s), 18, u"L-0005|NULL|||0"_s}, // a null date is no expiry
+            {llamada(2, 101, u"O'Brien ''2''"_s, QDate(2027, 1, 1)), 18, u"O'Brien ''2''|2027-01-01|||0"_s},
+            {llamada(2, 101, u"Ñandú-ÁÉÍÓÚ-çß-€"_s, nula, u"Ñ1"_s), 18, u"Ñandú-ÁÉÍÓÚ-çß-€|NULL|Ñ1||0"_s},
+            {llamada(2, 101, u"L"_s.repeated(50) + u"XYZ"_s), 18, u"L"_s.repeated(50) + u"|NULL|||0"_s},
+            {llamada(2, 200, {}, nula, u"T"_s.repeated(20) + u"12345"_s, u"C"_s), 18,
+             u"|NULL|"_s + u"T"_s.repeated(20) + u"|C|0"_s},
+            {llamada(2, 101, u"ISNULL(x); DELETE cg FROM t cg"_s), 18, u"ISNULL(x); DELETE cg FROM t cg|NULL|||0"_s}};
+        for (auto [datos, clave, guardado] : casos) {
+            NVLA_BASE_DATOS(bd, motor, true);
+            QVERIFY_SQL({
+                QCOMPARE(actualizarStockLote(*bd, datos), clave);
+                datos.claveEntradaSalida = false;
+                QCOMPARE(actualizarStockLote(*bd, datos), clave);
+                QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
+                QCOMPARE(loteYStock(*bd, clave, datos.almacen), guardado);
+            });
+        }
     }
 
     // Two sessions creating the same lots at the same moment: one lot, one key each.
@@ -142,12 +128,27 @@ private Q_SLOTS:
 
     // A call that fails halfway (the warehouse does not exist, so its stock row
     // is refused after the lot was written) leaves no lot behind, and the same
-    // lot can then be made. The recorder holds the host's text as sent and
-    // the rows the caller read; the engine ran its own reading of it.
-    void falloSinMedias()
+    // lot can then be made. A value outside its parameter's declared type is
+    // refused before the call: nothing reaches the engine (300 would wrap round
+    // to company 44, which exists), and the message names the value and
+    // parameter; the range's own ends go through: 127 and -128 are one byte.
+    // The recorder holds the host's text as sent and the rows the caller read;
+    // the engine ran its own reading of it.
+    void fallidaNoEscribe()
     {
         NVLA_BASE_DEL_MOTOR(bd, true);
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, actualizarStockLote(*bd, llamada(99, 101, u"L-HUÉRFANO"_s)));
+        QVERIFY_SQL(
+            bd->ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (44, 'B', 44)"_s));
+        LlamadaStockLote datos = llamada(1, 101, u"L-AJENO"_s);
+        for (const int empresa : {300, 128, -129}) {
+            datos.empresa = qint16(empresa);
+            const auto error = errorDe([&] { actualizarStockLote(*bd, datos); });
+            QVERIFY(error && error->Number() == NumeroError::Desbordamiento);
+            QVERIFY2(error->Description().contains(QString::number(empresa)) &&
+                         error->Description().contains(u"@Cod_Empresa"_s),
+                     qPrintable(textoError(*error)));
+        }
         ConexionGrabadora grabadora(bd);
         QVERIFY_SQL(QCOMPARE(contarLotes(grabadora), u"16"_s));
         QVERIFY_SQL(QCOMPARE(actualizarStockLote(grabadora, llamada(1, 101, u"L-HUÉRFANO"_s)), 18));
@@ -155,6 +156,12 @@ private Q_SLOTS:
                  (QStringList{u"SELECT COUNT(*) FROM Articulos_Lotes"_s, u"GES_Almacen_Articulo_Lotes_Update"_s}));
         QCOMPARE(grabadora.envios().first().clase, ConexionGrabadora::Clase::Consulta);
         QCOMPARE(grabadora.envios().first().filas, 1);
+        ConexionGrabadora sinMotor(nullptr);
+        for (const int empresa : {127, -128}) {
+            datos.empresa = qint16(empresa);
+            actualizarStockLote(sinMotor, datos);
+            QCOMPARE(sinMotor.comandos().last().parametro(1).valorParaMotor(), QVariant(empresa));
+        }
     }
 
     // Units reach the engine and come back to the last of their four decimals.
@@ -190,36 +197,6 @@ private Q_SLOTS:
             QCOMPARE(contarLotes(*bd), u"19"_s);
         } else {
             QCOMPARE(sumar(u"L-EXACTO"_s, 123456789012345678), u"124444443333358024"_s);
-        }
-    }
-
-    // A value outside its parameter's declared type is refused before the
-    // call: nothing reaches the engine, and the message names the value and
-    // parameter. The range's own ends go through: 127 and -128 are one byte.
-    void fueraDelTipoNoSeEscribe()
-    {
-        NVLA_BASE_DEL_MOTOR(bd, true);
-        QVERIFY_SQL(
-            bd->ejecutar(u"INSERT INTO Empresas (Cod_Empresa, Nombre, Cod_EmpresaClientes) VALUES (44, 'B', 44)"_s));
-        LlamadaStockLote datos = llamada(1, 101, u"L-AJENO"_s);
-        for (const int empresa : {300, 128, -129}) {
-            datos.empresa = qint16(empresa);
-            try {
-                actualizarStockLote(*bd, datos);
-                QFAIL("a company outside the parameter's range was sent");
-            } catch (const ErrorLotes &error) {
-                QCOMPARE(error.Number(), NumeroError::Desbordamiento);
-                QVERIFY2(error.Description().contains(QString::number(empresa)) &&
-                             error.Description().contains(u"@Cod_Empresa"_s),
-                         qPrintable(textoError(error)));
-            }
-        }
-        QVERIFY_SQL(QCOMPARE(contarLotes(*bd), u"16"_s));
-        ConexionGrabadora grabadora(nullptr);
-        for (const int empresa : {127, -128}) {
-            datos.empresa = qint16(empresa);
-            actualizarStockLote(grabadora, datos);
-            QCOMPARE(grabadora.comandos().last().parametro(1).valorParaMotor(), QVariant(empresa));
         }
     }
 };

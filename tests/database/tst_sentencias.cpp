@@ -143,7 +143,6 @@ private Q_SLOTS:
     }
     void textos_data();
     void textos();
-    void registroDelCatalogo();
 };
 
 void TstSentencias::textos_data()
@@ -312,36 +311,6 @@ void TstSentencias::textos()
         esperadas.sort();
     }
     QCOMPARE(obtenidas, esperadas);
-}
-
-// The catalog's changing statements in the order the registration runs them:
-// a new form, its controls marked unseen, and the unseen ones removed with
-// their permissions first; then the rows each lot statement changes.
-void TstSentencias::registroDelCatalogo()
-{
-    NVLA_BASE_DEL_MOTOR(bd, true);
-    const QList<std::pair<QString, int>> pasos = {
-        {u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (5,'frmNuevo')"_s, 1},
-        {u"UPDATE SGD_Controles SET TabIndex=-1 WHERE Cod_Formulario=3"_s, 3},
-        {u"UPDATE SGD_Controles SET TabIndex=2 WHERE Cod_Formulario=3 AND Nombre='cmdSalir'"_s, 1},
-        {u"DELETE cg FROM SGD_Controles_Grupos cg INNER JOIN SGD_Controles c ON cg.Cod_Formulario=c.Cod_Formulario AND cg.Cod_Control=c.Cod_Control WHERE c.TabIndex=-1"_s,
-         1},
-        {u"DELETE FROM SGD_Controles WHERE TabIndex=-1"_s, 2},
-        // rows changed count the rows matched, none when nothing matches.
-        {u"UPDATE Articulos_Lotes SET Bloqueado = 0 WHERE Cod_Empresa =1 AND Cod_Lote =13"_s, 1},
-        {u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Empresa =1 AND Cod_Lote =999"_s, 0},
-        {u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = 1 WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Stock_Actual <= 0"_s,
-         5}};
-    QVERIFY_SQL({
-        for (const auto &[sql, filas] : pasos)
-            QCOMPARE(bd->ejecutar(sql), filas);
-        // The permission left, the control left, the new form, the blocked lots.
-        QCOMPARE(
-            filasDe(
-                *bd,
-                u"SELECT (SELECT Cod_Grupo || '|' || Cod_Control FROM SGD_Controles_Grupos WHERE Cod_Formulario = 3), (SELECT Nombre FROM SGD_Controles WHERE Cod_Formulario = 3), (SELECT Max(Cod_Formulario) FROM SGD_Formularios), (SELECT COUNT(*) FROM Articulos_Lotes WHERE Bloqueado = 1)"_s),
-            QStringList{u"0|3|cmdSalir|5|0"_s});
-    });
 }
 
 QTEST_MAIN(TstSentencias)

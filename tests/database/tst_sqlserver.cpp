@@ -22,7 +22,9 @@ class TstSqlServer : public QObject
 private Q_SLOTS:
     // SQL Server reads the host's T-SQL: it gets it byte for byte, while the
     // rewrites the other engines need leave quoted text alone.
-    void textoDelHost()
+    // The connection text for the ODBC manager: a data source as it is;
+    // FreeTDS with its defaults, unless the host gave its own.
+    void textosDelHost()
     {
         const QList<std::pair<QString, QString>> textos{
             {u"SELECT ISNULL(dbo.fn_X(1), 0), @@SERVERNAME"_s,
@@ -38,12 +40,6 @@ private Q_SLOTS:
             QCOMPARE(deleteConJoinComoExists(nombreServidorDeTabla(isNullComoCoalesce(quitarEsquemaDbo(sql)))),
                      reescrito);
         }
-    }
-
-    // The connection text for the ODBC manager: a data source as it is;
-    // FreeTDS with its defaults, unless the host gave its own.
-    void cadenaOdbc()
-    {
         const QList<std::pair<QString, QString>> cadenas{
             {u"Driver=ODBC;DSN=erp;UID=sa;PWD={a;b}"_s, u"DSN=erp;UID=sa;PWD={a;b}"_s},
             {u"Driver=FreeTDS;Server=sqlhost;Database=erp;Uid=sa;Pwd=x;Encrypt=no"_s,

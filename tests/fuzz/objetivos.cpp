@@ -22,77 +22,69 @@ namespace {
 void exigir(bool cumple, const char *promesa)
 {
     if (!cumple) {
-        std::fputs("promesa incumplida: ", stderr);
-        std::fputs(promesa, stderr);
-        std::fputs("\n", stderr);
+        std::fprintf(stderr, "promesa incumplida: %s\n", promesa);
         std::abort();
     }
 }
 
 // The fuzzer's bytes, read from the front: a few as numbers that choose the
 // case, the rest as the text a scanner, a clerk or a driver would hand over.
-class Bytes
+struct Bytes
 {
-public:
-    Bytes(const std::uint8_t *datos, std::size_t tamano)
-        : m_resto(datos, tamano)
-    {}
-
+    std::span<const std::uint8_t> resto;
     [[maybe_unused]] std::uint64_t numero(std::size_t cuantos)
     {
         std::uint64_t valor = 0;
-        for (; cuantos > 0 && !m_resto.empty(); --cuantos) {
-            valor = (valor << 8U) | m_resto.front();
-            m_resto = m_resto.subspan(1);
-        }
+        for (; cuantos > 0 && !resto.empty(); --cuantos, resto = resto.subspan(1))
+            valor = (valor << 8U) | resto.front();
         return valor;
     }
     QString texto() const
     {
-        return QString::fromUtf8(reinterpret_cast<const char *>(m_resto.data()), // NOLINT(*-reinterpret-cast)
-                                 qsizetype(m_resto.size()));
+        return QString::fromUtf8(reinterpret_cast<const char *>(resto.data()), // NOLINT(*-reinterpret-cast)
+                                 qsizetype(resto.size()));
     }
-
-private:
-    std::span<const std::uint8_t> m_resto;
 };
 
 } // namespace
+
+// The promises of the chosen parser, checked on one input.
+void probar(Bytes &entrada);
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+{
+    Bytes entrada{{datos, tamano}};
+    probar(entrada);
+    return 0;
+}
 
 #if defined(NVLA_FUZZ_GS1)
 #include "foundation/core/values/Gs1.h"
 
 // A label read back from its own fields gives the same fields, written in the
 // scanner's form and, when the lot allows it, in the bracketed one.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+void probar(Bytes &entrada)
 {
-    Bytes entrada(datos, tamano);
     const QDate hoy = QDate(1990, 1, 1).addDays(qint64(entrada.numero(2) % 36500));
     const auto lectura = NVLALotes::leerGs1(entrada.texto(), hoy);
     if (!lectura || (!lectura->lote && !lectura->caducidad))
-        return 0;
+        return;
     exigir(!lectura->lote || (!lectura->lote->isEmpty() && lectura->lote->size() <= 20), "lote de 1 a 20 caracteres");
     exigir(!lectura->caducidad || lectura->caducidad->isValid(), "caducidad válida");
-    QString campos;
-    QString entreParentesis;
-    if (lectura->caducidad) {
-        const QString yymmdd = lectura->caducidad->toString(u"yyMMdd"_s);
-        campos += u"17"_s + yymmdd;
-        entreParentesis += u"(17)"_s + yymmdd;
-    }
-    if (lectura->lote) {
-        campos += u"10"_s + *lectura->lote;
-        entreParentesis += u"(10)"_s + *lectura->lote;
-    }
-    const auto otra = NVLALotes::leerGs1(QString(u"]C1"_s + campos), hoy);
-    exigir(otra && otra->lote == lectura->lote && otra->caducidad == lectura->caducidad, "etiqueta ]C1 releída");
+    // Its fields written again, in the scanner's form or in brackets, read as the same fields.
+    const auto releida = [&](const QString &prefijo, const QString &abre, const QString &cierra) {
+        QString texto = prefijo;
+        if (lectura->caducidad)
+            texto += abre + u"17"_s + cierra + lectura->caducidad->toString(u"yyMMdd"_s);
+        if (lectura->lote)
+            texto += abre + u"10"_s + cierra + *lectura->lote;
+        const auto otra = NVLALotes::leerGs1(texto, hoy);
+        return otra && otra->lote == lectura->lote && otra->caducidad == lectura->caducidad;
+    };
+    exigir(releida(u"]C1"_s, {}, {}), "etiqueta ]C1 releída");
     // A lot may hold brackets itself, and then only the scanner's form is unambiguous.
-    if (!lectura->lote || (!lectura->lote->contains(u'(') && !lectura->lote->contains(u')'))) {
-        const auto tercera = NVLALotes::leerGs1(entreParentesis, hoy);
-        exigir(tercera && tercera->lote == lectura->lote && tercera->caducidad == lectura->caducidad,
-               "etiqueta entre paréntesis releída");
-    }
-    return 0;
+    const bool parentesis = lectura->lote && (lectura->lote->contains(u'(') || lectura->lote->contains(u')'));
+    exigir(parentesis || releida({}, u"("_s, u")"_s), "etiqueta entre paréntesis releída");
 }
 
 #elif defined(NVLA_FUZZ_NUMEROS)
@@ -103,7 +95,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 
 #include <QLocale>
 
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -117,15 +108,12 @@ quint64 magnitud(NVLALotes::Currency valor)
 
 QLocale localeNumero(std::uint64_t eleccion)
 {
-    QLocale sinGrupos(QLocale::Spanish, QLocale::Spain);
-    sinGrupos.setNumberOptions(QLocale::OmitGroupSeparator);
-    const std::array<QLocale, 6> locales = {QLocale::c(),
-                                            QLocale(QLocale::Spanish, QLocale::Spain),
-                                            sinGrupos,
-                                            QLocale(QLocale::English, QLocale::UnitedStates),
-                                            QLocale(QLocale::German, QLocale::Switzerland),
-                                            QLocale(QLocale::French, QLocale::France)};
-    return locales.at(eleccion % locales.size());
+    using L = QLocale;
+    L sinGrupos(L::Spanish, L::Spain);
+    sinGrupos.setNumberOptions(L::OmitGroupSeparator);
+    const QList<L> locales = QList<L>{L::c(), sinGrupos} << L(L::Spanish, L::Spain) << L(L::English, L::UnitedStates)
+                                                         << L(L::German, L::Switzerland) << L(L::French, L::France);
+    return locales.at(qsizetype(eleccion % std::uint64_t(locales.size())));
 }
 
 } // namespace
@@ -134,9 +122,8 @@ QLocale localeNumero(std::uint64_t eleccion)
 // value rounded; its database text reads back exactly; a typed text read once
 // reads the same after showing it; the stock lists' fast reading agrees with
 // the locale's full one.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+void probar(Bytes &entrada)
 {
-    Bytes entrada(datos, tamano);
     using NVLALotes::Currency;
     const auto valor = Currency::fromRaw(qint64(entrada.numero(8)));
     const QLocale locale = localeNumero(entrada.numero(1));
@@ -164,7 +151,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     const QLocale &espanol = NVLALotes::Formatos::instancia().locale();
     exigir(NVLALotes::ReglasStockLotes::stockMostrado(texto) == Currency::parse(texto, espanol).value_or(Currency()),
            "stock mostrado leído como lo lee el locale");
-    return 0;
 }
 
 #elif defined(NVLA_FUZZ_FECHAS)
@@ -175,9 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 
 // A day written for the clerk reads back as that day, from every form a driver
 // hands it over in; a typed text is a date exactly when it reads back as typed.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+void probar(Bytes &entrada)
 {
-    Bytes entrada(datos, tamano);
     using namespace NVLALotes;
     const QDate dia = QDate(1700, 1, 1).addDays(qint64(entrada.numero(3) % 3'000'000));
     const QString mostrado = textoDeFecha(dia);
@@ -200,7 +185,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     } catch (const ErrorLotes &error) {
         exigir(error.Number() == NumeroError::ConversionTipo, "error de conversión");
     }
-    return 0;
 }
 
 #elif defined(NVLA_FUZZ_CADENA_CONEXION)
@@ -211,16 +195,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 
 // The pairs written back as a connection string read as the same pairs; a
 // key's value is its first pair's without braces; the password never shows.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+void probar(Bytes &entrada)
 {
-    Bytes entrada(datos, tamano);
     using namespace NVLALotes;
     std::optional<CadenaConexion> cadena;
     try {
         cadena.emplace(entrada.texto());
     } catch (const ErrorLotes &error) {
         exigir(error.Number() == NumeroError::ConexionNoValida, "error de cadena no válida");
-        return 0;
+        return;
     }
     QStringList escritos;
     QStringList vistas;
@@ -236,18 +219,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     exigir(CadenaConexion(escritos.join(u';')).pares() == cadena->pares(), "pares reescritos y releídos");
     const auto sinClave = CadenaConexion(cadena->textoSinClave());
     for (const auto &[clave, valor] : sinClave.pares()) {
-        const bool esClave =
-            clave.compare(u"Pwd", Qt::CaseInsensitive) == 0 || clave.compare(u"Password", Qt::CaseInsensitive) == 0;
+        const bool esClave = QStringList{u"Pwd"_s, u"Password"_s}.contains(clave, Qt::CaseInsensitive);
         exigir(!esClave || valor == u"***"_s, "contraseña oculta");
     }
-    return 0;
 }
 
 #elif defined(NVLA_FUZZ_TSQL)
 #include "foundation/core/database/DialectoPostgres.h"
 #include "foundation/core/database/DialectoSqlite.h"
 
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <array>
 
 namespace {
 
@@ -262,20 +246,16 @@ struct Partes
 
 Partes partir(const QString &sql)
 {
+    static const QRegularExpression literal(u"'(?:[^']|'')*('|\\z)"_s);
     Partes partes;
-    for (qsizetype i = 0; i < sql.size(); ++i) {
-        if (sql[i] != u'\'') {
-            partes.codigo += sql[i];
-            continue;
-        }
-        qsizetype fin = i + 1;
-        while (fin < sql.size() && (sql[fin] != u'\'' || (fin + 1 < sql.size() && sql[fin + 1] == u'\'')))
-            fin += sql[fin] == u'\'' ? 2 : 1;
-        partes.abierto = fin >= sql.size();
-        partes.literales << sql.mid(i, fin + 1 - i);
-        partes.codigo += u'?';
-        i = fin;
+    qsizetype desde = 0;
+    for (const QRegularExpressionMatch &trozo : literal.globalMatch(sql)) {
+        partes.codigo += sql.mid(desde, trozo.capturedStart() - desde) + u'?';
+        partes.literales << trozo.captured();
+        partes.abierto = trozo.capturedLength(1) == 0;
+        desde = trozo.capturedEnd();
     }
+    partes.codigo += sql.mid(desde);
     return partes;
 }
 
@@ -294,15 +274,14 @@ bool parentesisEquilibrados(const QString &codigo)
 
 // Each engine's rewrite keeps every literal as it was and in its place, keeps
 // the parentheses of the code balanced, and changes nothing when run again.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+void probar(Bytes &entrada)
 {
-    Bytes entrada(datos, tamano);
     static const NVLALotes::DialectoSqlite sqlite;
     static const NVLALotes::DialectoPostgres postgres;
+    static const std::array<const NVLALotes::Dialecto *, 2> dialectos{&sqlite, &postgres};
     const QString sql = entrada.texto();
     const Partes antes = partir(sql);
-    for (const NVLALotes::Dialecto *dialecto :
-         {static_cast<const NVLALotes::Dialecto *>(&sqlite), static_cast<const NVLALotes::Dialecto *>(&postgres)}) {
+    for (const NVLALotes::Dialecto *dialecto : dialectos) {
         const QString traducido = dialecto->traducir(sql);
         const Partes despues = partir(traducido);
         exigir(despues.literales == antes.literales && despues.abierto == antes.abierto, "literales intactos");
@@ -310,7 +289,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
                "paréntesis equilibrados");
         exigir(dialecto->traducir(traducido) == traducido, "traducción estable");
     }
-    return 0;
 }
 
 #elif defined(NVLA_FUZZ_FILA_REJILLA)
@@ -322,9 +300,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
 // Cells joined into a grid line read back one by one as they were, a tab or
 // line break shown as a blank; a cell rewritten leaves its neighbours alone;
 // cells past the grid's columns are dropped.
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tamano)
+void probar(Bytes &entrada)
 {
-    Bytes entrada(datos, tamano);
     constexpr int Celdas = 6;
     const int columnas = int(entrada.numero(1) % (Celdas + 2)) + 1;
     const int reescrita = int(entrada.numero(1) % (Celdas + 4));
@@ -348,7 +325,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     for (int c = 0; c < Celdas + 4; ++c)
         exigir(modelo.texto(1, c) == (c == reescrita ? comoCelda(nueva, false) : original(c)),
                "celda reescrita y sus vecinas");
-    return 0;
 }
 
 #else

@@ -66,56 +66,32 @@ private Q_SLOTS:
         RegistroAlmacen::setFabrica({});
     }
 
-    void menuRestringido_data()
-    {
-        QTest::addColumn<int>("usuario");
-        QTest::addColumn<int>("menu");
-        QTest::addColumn<QString>("nombre");
-        QTest::addColumn<bool>("restringido");
-        QTest::addColumn<int>("consultas"); // 0: not even the groups are read; 1: the groups decide
-        QTest::newRow("grupo 1 entre otros") << 1 << 1200 << QString() << false << 1;
-        QTest::newRow("sin grupo") << 4 << 1200 << QString() << true << 1;
-        QTest::newRow("menú 0: ni se leen los grupos") << 3 << 0 << QString() << false << 0;
-        QTest::newRow("grupo 11 no es el 1") << 3 << 1200 << QString() << true << 2;
-        QTest::newRow("grupo con acceso") << 2 << 1200 << QString() << false << 2;
-        // Menu 999 is nobody's; the name would grant access.
-        QTest::newRow("el código gana al nombre") << 2 << 999 << u"mnuLotes"_s << true << 2;
-        QTest::newRow("por nombre con acceso") << 2 << 0 << u"mnuLotes"_s << false << 2;
-        QTest::newRow("por nombre sin acceso") << 3 << 0 << u"mnuLotes"_s << true << 2;
-    }
-    void menuRestringido()
-    {
-        QFETCH(int, usuario);
-        QFETCH(int, menu);
-        QFETCH(QString, nombre);
-        QFETCH(bool, restringido);
-        QFETCH(int, consultas);
-        NVLA_BASE_DEL_MOTOR(conexion, true);
-        preparar(conexion, QString::number(usuario));
-        bool respuesta = false;
-        QVERIFY_SQL(respuesta = modComun::MenuRestringido(menu, nombre, 1));
-        QCOMPARE(respuesta, restringido);
-        QCOMPARE(m_grabadora->textos().size(), consultas);
-    }
-
+    // Whether a user may not open a menu, and how many queries it took to
+    // know (0: not even the groups are read; 1: the groups decide). Menu 999
+    // is nobody's: its name would grant access, but the code wins.
     // The list the host's other modules read: every code between commas, or
     // nothing. A user code that is no integer is refused before any
     // statement, as a failure of Grupos with the type-mismatch number.
-    void grupos()
+    void menuYGrupos()
     {
         NVLA_BASE_DEL_MOTOR(conexion, true);
+        const QList<std::tuple<int, int, QString, bool, int>> casos{
+            {1, 1200, {}, false, 1},         {4, 1200, {}, true, 1},        {3, 0, {}, false, 0},
+            {3, 1200, {}, true, 2},          {2, 1200, {}, false, 2},       {2, 999, u"mnuLotes"_s, true, 2},
+            {2, 0, u"mnuLotes"_s, false, 2}, {3, 0, u"mnuLotes"_s, true, 2}};
+        for (const auto &[usuario, menu, nombre, restringido, consultas] : casos) {
+            preparar(conexion, QString::number(usuario));
+            QVERIFY_SQL(QCOMPARE(modComun::MenuRestringido(menu, nombre, 1), restringido));
+            QCOMPARE(m_grabadora->textos().size(), consultas);
+        }
         preparar(conexion, u"1"_s);
         QVERIFY_SQL(QCOMPARE(modComun::Grupos(), u",1,5,"_s));
         preparar(conexion, u"4"_s);
         QVERIFY_SQL(QCOMPARE(modComun::Grupos(), QString()));
         preparar(conexion, u"2 OR 1=1"_s);
-        try {
-            modComun::MenuRestringido(1200, {}, 1);
-            QFAIL("a user code that is no number must be refused");
-        } catch (const ErrorLotes &error) {
-            QCOMPARE(u"%1 %2"_s.arg(error.Number()).arg(error.Source()), u"13 modComun::Grupos"_s);
-            QVERIFY2(error.Description().contains(u"UsuarioActual"_s), qPrintable(error.Description()));
-        }
+        const auto error = errorDe([] { modComun::MenuRestringido(1200, {}, 1); });
+        QVERIFY(error && error->Description().contains(u"UsuarioActual"_s));
+        QCOMPARE(u"%1 %2"_s.arg(error->Number()).arg(error->Source()), u"13 modComun::Grupos"_s);
         QCOMPARE(m_grabadora->textos(), QStringList());
     }
 

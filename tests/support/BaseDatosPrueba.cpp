@@ -4,7 +4,11 @@
 #include "foundation/core/database/Registros.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QMap>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -15,21 +19,27 @@ namespace {
 // The connection string of the last database made for each engine.
 QString &ultimaCadena(const QString &motor)
 {
-    static QString postgres;
-    static QString sqlite;
-    return motor == u"postgresql"_s ? postgres : sqlite;
+    static QMap<QString, QString> cadenas;
+    return cadenas[motor == u"postgresql"_s ? motor : u"sqlite"_s];
 }
 
-QString nombrePostgres()
+// The pairs of a connection string, less those of the given keys.
+QStringList sinClaves(const QString &cadena, const QStringList &claves)
 {
-    return u"nvla_prueba_%1"_s.arg(QCoreApplication::applicationPid());
+    QStringList pares = cadena.split(u';', Qt::SkipEmptyParts);
+    pares.removeIf(
+        [&](const QString &par) { return claves.contains(par.section(u'=', 0, 0).trimmed(), Qt::CaseInsensitive); });
+    return pares;
 }
+
+// This run's PostgreSQL database.
+const QString NombrePostgres = u"nvla_prueba_%1"_s.arg(QCoreApplication::applicationPid());
 
 void borrarBasePostgres()
 {
     try {
         Conexion::abrir(qEnvironmentVariable("NVLA_PG"))
-            ->ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(nombrePostgres()));
+            ->ejecutar(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(NombrePostgres));
     } catch (const ErrorLotes &error) {
         qWarning("could not drop the test database: %s", qPrintable(textoError(error)));
     }
@@ -44,10 +54,8 @@ QString basePostgres()
         return postgres;
     const QString servidor = qEnvironmentVariable("NVLA_PG");
     borrarBasePostgres();
-    Conexion::abrir(servidor)->ejecutar(u"CREATE DATABASE "_s + nombrePostgres());
-    QStringList partes = servidor.split(u';', Qt::SkipEmptyParts);
-    partes.removeIf([](const QString &par) { return par.trimmed().startsWith(u"Database="_s, Qt::CaseInsensitive); });
-    postgres = partes.join(u';') + u";Database="_s + nombrePostgres();
+    Conexion::abrir(servidor)->ejecutar(u"CREATE DATABASE "_s + NombrePostgres);
+    postgres = sinClaves(servidor, {u"Database"_s}).join(u';') + u";Database="_s + NombrePostgres;
     qAddPostRoutine(&borrarBasePostgres);
     return postgres;
 }
@@ -58,13 +66,8 @@ QString basePostgres()
 // then runs for real.
 QString cadenaOdbc()
 {
-    QStringList partes{u"Driver={PostgreSQL Unicode}"_s};
-    for (const QString &par : basePostgres().split(u';', Qt::SkipEmptyParts)) {
-        if (!par.trimmed().startsWith(u"Driver="_s, Qt::CaseInsensitive) &&
-            !par.trimmed().startsWith(u"Timeout="_s, Qt::CaseInsensitive))
-            partes << par;
-    }
-    return partes.join(u';');
+    return (QStringList{u"Driver={PostgreSQL Unicode}"_s} + sinClaves(basePostgres(), {u"Driver"_s, u"Timeout"_s}))
+        .join(u';');
 }
 
 // A fresh database: a new schema on PostgreSQL (also under ODBC), a new file on SQLite.
@@ -126,11 +129,6 @@ std::shared_ptr<Conexion> BaseDatosPrueba::crear(const QString &motor, bool conD
     }
 }
 
-std::shared_ptr<Conexion> BaseDatosPrueba::otraConexion(const QString &motor)
-{
-    return Conexion::abrir(cadena(motor));
-}
-
 QString BaseDatosPrueba::cadena(const QString &motor)
 {
     if (motor == u"odbc"_s)
@@ -150,13 +148,9 @@ QString textoValor(const QVariant &valor)
     case QMetaType::QDateTime:
         return valor.toDateTime().toString(u"yyyy-MM-dd HH:mm:ss"_s);
     case QMetaType::Double:
-    case QMetaType::Float: {
-        QString texto = QString::number(valor.toDouble(), 'f', 4);
-        while (texto.endsWith(u'0'))
-            texto.chop(1);
-        if (texto.endsWith(u'.'))
-            texto.chop(1);
-        return texto == u"-0"_s ? u"0"_s : texto;
+    case QMetaType::Float: { // to four decimals, in the fewest digits
+        const double redondeado = std::round(valor.toDouble() * 10000) / 10000;
+        return QString::number(redondeado == 0 ? 0.0 : redondeado, 'f', QLocale::FloatingPointShortest);
     }
     default:
         return valor.toString();

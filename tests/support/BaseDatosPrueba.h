@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 // The database engine harness: the same test runs on SQLite and on PostgreSQL,
 // one data row per engine, each on a fresh database with the host schema.
@@ -36,9 +37,7 @@ public:
     // demo data when `conDemo`. Null when the engine is not available, with the
     // reason, and whether the test should be skipped rather than failed.
     static std::shared_ptr<Conexion> crear(const QString &motor, bool conDemo, QString *motivo, bool *omitir);
-    // One more connection to the database of the last Crear of that engine.
-    static std::shared_ptr<Conexion> otraConexion(const QString &motor);
-    // The connection string of that database.
+    // The connection string of the database of the engine's last crear.
     static QString cadena(const QString &motor);
 };
 
@@ -50,23 +49,30 @@ QStringList filasDe(Conexion &conexion, const QString &sql);
 
 // The description of an ErrorLotes for a test message.
 QString textoError(const ErrorLotes &error);
+// The error the action raised, if any.
+template<typename Accion> std::optional<ErrorLotes> errorDe(Accion &&accion)
+{
+    try {
+        accion();
+    } catch (const ErrorLotes &error) {
+        return error;
+    }
+    return std::nullopt;
+}
 
 } // namespace NVLALotes::Pruebas
 
 // Opens a fresh database of `motor` (with the demo data) into `variable`, or
 // skips / fails the test as the harness decides.
 #define NVLA_BASE_DATOS(variable, motor, conDemo)                                                                      \
-    std::shared_ptr<NVLALotes::Conexion> variable;                                                                     \
-    do {                                                                                                               \
-        QString motivo_;                                                                                               \
-        bool omitir_ = false;                                                                                          \
-        variable = NVLALotes::Pruebas::BaseDatosPrueba::crear(motor, conDemo, &motivo_, &omitir_);                     \
-        if (!variable) {                                                                                               \
-            if (omitir_)                                                                                               \
-                QSKIP(qPrintable(motivo_));                                                                            \
-            QFAIL(qPrintable(motivo_));                                                                                \
-        }                                                                                                              \
-    } while (false)
+    QString motivo_##variable;                                                                                         \
+    bool omitir_##variable = false;                                                                                    \
+    std::shared_ptr<NVLALotes::Conexion> variable =                                                                    \
+        NVLALotes::Pruebas::BaseDatosPrueba::crear(motor, conDemo, &motivo_##variable, &omitir_##variable);            \
+    if (!variable && omitir_##variable)                                                                                \
+        QSKIP(qPrintable(motivo_##variable));                                                                          \
+    if (!variable)                                                                                                     \
+    QFAIL(qPrintable(motivo_##variable))
 
 // The same in a test run once per engine (see filasPorMotor): `motor` is its row's engine.
 #define NVLA_BASE_DEL_MOTOR(variable, conDemo)                                                                         \

@@ -46,6 +46,23 @@ QString bruto(const std::optional<Currency> &valor)
     return valor ? QString::number(valor->raw()) : u"-"_s;
 }
 
+// What `leer` makes of each value, space-separated, to compare with a table's expected column.
+template<class Lista, class Leer> QString cadaUno(const Lista &valores, Leer leer)
+{
+    QStringList textos;
+    for (const auto &valor : valores)
+        textos << leer(valor);
+    return textos.join(u' ');
+}
+
+// The lot and expiry read from a label ("-" for a part it lacks), or "no label".
+QString leida(const QString &texto, QDate hoy = Hoy)
+{
+    const std::optional<LecturaGs1> lectura = leerGs1(texto, hoy);
+    return lectura ? lectura->lote.value_or(u"-"_s) + u' ' + lectura->caducidad.value_or(QDate()).toString(Qt::ISODate)
+                   : u"no label"_s;
+}
+
 } // namespace
 
 class TstValores : public QObject
@@ -56,7 +73,11 @@ private Q_SLOTS:
     // Numbers the host reads from a text stop at the first character that is
     // not one; booleans take numbers and the words of either language, and
     // refuse anything else with the type-mismatch error.
-    void numerosYBooleanos()
+    // Typed dates from 1753 to 9999, four-digit years, nothing around them;
+    // what is not a date reads as the null date, 1 January 1900, which still
+    // shows. A stored date shows as the clerk types it; a text that is no
+    // stored date shows as it is.
+    void textosDelHost()
     {
         for (const auto &[texto, valor] : QList<std::pair<QString, double>>{
                  {u" 4"_s, 4.0}, {QString(), 0.0}, {u"  -2.5xyz"_s, -2.5}, {u"1,5"_s, 1.0}, {u"1e5"_s, 1.0}})
@@ -70,59 +91,33 @@ private Q_SLOTS:
             const auto leer = [&caso] { return QVariant(valorBooleano(caso.first, u"frmPrueba:Cargar"_s)).toString(); };
             QCOMPARE(resultado(leer, caso.second), caso.second);
         }
-    }
-
-    // Typed dates from 1753 to 9999, four-digit years, nothing around them;
-    // what is not a date reads as the null date, 1 January 1900, which still shows.
-    void fechas()
-    {
-        const QList<std::pair<QString, QDate>> fechas{{u"29/02/2024"_s, {2024, 2, 29}},
-                                                      {u"01/01/1753"_s, {1753, 1, 1}},
-                                                      {u"31/12/9999"_s, {9999, 12, 31}},
-                                                      {u"29/02/2023"_s, {}},
-                                                      {u"29/02/1900"_s, {}},
-                                                      {u"31/12/1752"_s, {}},
-                                                      {u"12/05/20"_s, {}},
-                                                      {u"12/05/2020 "_s, {}},
-                                                      {u"１２/05/2020"_s, {}},
-                                                      {QString(), {}}};
-        for (const auto &[texto, fecha] : fechas) {
-            QCOMPARE(esFecha(texto), fecha.isValid());
-            QCOMPARE(fechaDeTexto(texto), fecha.isValid() ? fecha : QDate(1900, 1, 1));
-            QCOMPARE(textoDeFecha(fechaDeTexto(texto)), fecha.isValid() ? texto : u"01/01/1900"_s);
+        for (const QString &texto : {u"29/02/2024"_s, u"01/01/1753"_s, u"31/12/9999"_s}) {
+            QVERIFY(esFecha(texto));
+            QCOMPARE(fechaDeTexto(texto).toString(u"dd/MM/yyyy"_s), texto);
+            QCOMPARE(textoDeFecha(fechaDeTexto(texto)), texto);
+        }
+        for (const QString &texto : {u"29/02/2023"_s, u"29/02/1900"_s, u"31/12/1752"_s, u"12/05/20"_s, u"12/05/2020 "_s,
+                                     u"１２/05/2020"_s, QString()}) {
+            QVERIFY2(!esFecha(texto), qPrintable(texto));
+            QCOMPARE(textoDeFecha(fechaDeTexto(texto)), u"01/01/1900"_s);
         }
         QCOMPARE(textoDeFecha(QDateTime(QDate(2024, 5, 2), QTime(23, 59))), u"02/05/2024"_s);
         QCOMPARE(textoDeFecha(QDate(1, 1, 1)) + textoDeFecha(QVariant()), QString());
-    }
-
-    // A stored date shows as the clerk types it, and reads back as the same
-    // day; a text that is no stored date shows as it is.
-    void fechasGuardadas()
-    {
         const Formatos &formatos = Formatos::instancia();
-        const QList<std::pair<QString, QString>> guardadas{{u"2024-05-12T10:11:12.345"_s, u"12/05/2024"_s},
-                                                           {u"2024-02-29 00:00:00.000"_s, u"29/02/2024"_s},
-                                                           {u"2024-02-30"_s, {}},
-                                                           {u"2024-05-12 25:00:00"_s, {}},
-                                                           {u"2024-05-12x"_s, {}},
-                                                           {u"2024-05-12 13:45:00."_s, {}}};
-        for (const auto &[guardada, mostrada] : guardadas) {
-            const QString esperada = mostrada.isEmpty() ? guardada : mostrada;
-            QCOMPARE(formatos.FormatearFecha(guardada), esperada);
-            QCOMPARE(formatos.FormatearFecha(esperada), esperada);
-            QCOMPARE(textoDeFecha(fechaDeTexto(esperada)), mostrada.isEmpty() ? u"01/01/1900"_s : mostrada);
-        }
+        QCOMPARE(formatos.FormatearFecha(u"2024-05-12T10:11:12.345"_s) +
+                     formatos.FormatearFecha(u"2024-02-29 00:00:00.000"_s),
+                 u"12/05/202429/02/2024"_s);
+        for (const QString &texto :
+             {u"29/02/2024"_s, u"2024-02-30"_s, u"2024-05-12 25:00:00"_s, u"2024-05-12x"_s, u"2024-05-12 13:45:00."_s})
+            QCOMPARE(formatos.FormatearFecha(texto), texto);
     }
 
     // A value in a statement's text: a text stays one literal whatever it
     // holds; an integer that arrives as text goes in as it came, or is refused.
     void valorSql()
     {
-        for (const auto &[valor, sql] : QList<std::pair<QString, QString>>{{u"frmO'Brien"_s, u"'frmO''Brien'"_s},
-                                                                           {u"''"_s, u"''''''"_s},
-                                                                           {u"Núñez €"_s, u"'Núñez €'"_s},
-                                                                           {QString(), u"''"_s}})
-            QCOMPARE(ValorSql::texto(valor), sql);
+        QCOMPARE(cadaUno(QStringList{u"frmO'Brien"_s, u"''"_s, u"Núñez €"_s, QString()}, &ValorSql::texto),
+                 u"'frmO''Brien' '''''' 'Núñez €' ''"_s);
         const QString rechazo = u"error 13 in modComun::Grupos: El valor de UsuarioActual "_s;
         const QList<std::pair<QString, QString>> enteros{
             {u"12"_s, u"12"_s},   {u"-7"_s, u"-7"_s},  {u"1 OR 1=1"_s, rechazo}, {u"1'"_s, rechazo},
@@ -136,10 +131,32 @@ private Q_SLOTS:
         }
     }
 
-    // The library's own doubles get the nearest value; sums and differences
-    // never wrap round to the other sign: they raise the overflow error.
-    void unidadesQueDesbordan()
+    // Units typed by the clerk (Spanish groups and comma, rounded half away
+    // from zero at the fourth decimal) and as the engines return them, as raw
+    // units; "-" is refused. Units shown: grouped, half away from zero, no
+    // negative zero, extra decimals not invented. The library's own doubles get
+    // the nearest value; sums and differences never wrap round to the other
+    // sign: they raise the overflow error.
+    void unidades()
     {
+        const QStringList tecleadas({u"12.345.678,9"_s, u"  -3 "_s, u"1,23455"_s, u"1,234549"_s, u"-0,00005"_s,
+                                     u"922.337.203.685.477,5807"_s, u"922337203685477,5808"_s, u"1.2345"_s, u"1.5"_s,
+                                     u"1e5"_s, QString()});
+        QCOMPARE(cadaUno(tecleadas, [](const QString &texto) { return bruto(Currency::parse(texto, Es)); }),
+                 u"123456789000 -30000 12346 12345 -1 9223372036854775807 - - - - -"_s);
+        const QVariantList guardadas(
+            {12, 4.996, -4.99605, 2.67495, u"4.9960"_s, u"-922337203685477.5808"_s, u"922337203685477.5807"_s,
+             u"1.5E+3"_s, QVariant::fromValue(Currency::fromRaw(12345)), QVariant(QMetaType::fromType<double>()),
+             u"922337203685477.5808"_s, QString(), u"4,996"_s, 1e20, qlonglong(1) << 60, QDate(2024, 1, 1)});
+        QCOMPARE(
+            cadaUno(guardadas, [](const QVariant &valor) { return bruto(Currency::fromVariant(valor)); }),
+            u"120000 49960 -49961 26750 49960 -9223372036854775808 9223372036854775807 15000000 12345 0 - - - - - -"_s);
+        const QList<std::pair<qint64, int>> mostradas{{-12345000, 2}, {49950, 2}, {-49950, 2}, {-49, 2},
+                                                      {9999999, 2},   {12345, 7}, {Minimo, 4}, {Maximo, 0}};
+        QCOMPARE(cadaUno(mostradas,
+                         [](const auto &caso) { return Currency::fromRaw(caso.first).toString(caso.second, Es); }),
+                 u"-1.234,50 5,00 -5,00 0,00 1.000,00 1,2345 -922.337.203.685.477,5808 922.337.203.685.478"_s);
+        QCOMPARE(Currency::fromRaw(12345000).toString(2, QLocale::c()), u"1234.50"_s);
         QCOMPARE(Currency::fromDouble(1e300).raw(), Maximo);
         QCOMPARE(Currency::fromDouble(std::nan("")).raw(), 0);
         const Currency uno = Currency::fromRaw(1);
@@ -150,87 +167,25 @@ private Q_SLOTS:
         QCOMPARE(resultado([&] { return bruto(-Currency::fromRaw(Minimo)); }, desborda), desborda);
     }
 
-    // Units typed by the clerk (Spanish groups and comma, rounded half away
-    // from zero at the fourth decimal) and as the engines return them; "-" is refused.
-    void leerUnidades()
-    {
-        const QList<std::pair<QString, QString>> tecleadas{{u"12.345.678,9"_s, u"123456789000"_s},
-                                                           {u"  -3 "_s, u"-30000"_s},
-                                                           {u"1,23455"_s, u"12346"_s},
-                                                           {u"1,234549"_s, u"12345"_s},
-                                                           {u"-0,00005"_s, u"-1"_s},
-                                                           {u"922337203685477,5808"_s, u"-"_s},
-                                                           {u"922.337.203.685.477,5807"_s, QString::number(Maximo)},
-                                                           {u"1.2345"_s, u"-"_s},
-                                                           {u"1.5"_s, u"-"_s},
-                                                           {u"1e5"_s, u"-"_s},
-                                                           {QString(), u"-"_s}};
-        for (const auto &[texto, raw] : tecleadas)
-            QCOMPARE(bruto(Currency::parse(texto, Es)), raw);
-        const QList<std::pair<QVariant, QString>> guardadas{{12, u"120000"_s},
-                                                            {4.996, u"49960"_s},
-                                                            {-4.99605, u"-49961"_s},
-                                                            {2.67495, u"26750"_s},
-                                                            {u"4.9960"_s, u"49960"_s},
-                                                            {u"-922337203685477.5808"_s, QString::number(Minimo)},
-                                                            {u"922337203685477.5807"_s, QString::number(Maximo)},
-                                                            {u"922337203685477.5808"_s, u"-"_s},
-                                                            {u"1.5E+3"_s, u"15000000"_s},
-                                                            {QVariant::fromValue(Currency::fromRaw(12345)), u"12345"_s},
-                                                            {QVariant(QMetaType::fromType<double>()), u"0"_s},
-                                                            {QString(), u"-"_s},
-                                                            {u"4,996"_s, u"-"_s},
-                                                            {1e20, u"-"_s},
-                                                            {qlonglong(1) << 60, u"-"_s},
-                                                            {QDate(2024, 1, 1), u"-"_s}};
-        for (const auto &[valor, raw] : guardadas)
-            QCOMPARE(bruto(Currency::fromVariant(valor)), raw);
-    }
-
-    // Units shown: grouped, half away from zero, no negative zero, extra decimals not invented.
-    void unidadesComoTexto()
-    {
-        const QList<std::tuple<qint64, int, QString>> casos{{-12345000, 2, u"-1.234,50"_s},
-                                                            {49950, 2, u"5,00"_s},
-                                                            {-49950, 2, u"-5,00"_s},
-                                                            {-49, 2, u"0,00"_s},
-                                                            {9999999, 2, u"1.000,00"_s},
-                                                            {12345, 7, u"1,2345"_s},
-                                                            {Minimo, 4, u"-922.337.203.685.477,5808"_s},
-                                                            {Maximo, 0, u"922.337.203.685.478"_s}};
-        for (const auto &[raw, decimales, texto] : casos)
-            QCOMPARE(Currency::fromRaw(raw).toString(decimales, Es), texto);
-        QCOMPARE(Currency::fromRaw(12345000).toString(2, QLocale::c()), u"1234.50"_s);
-    }
-
-    // Types the bulk check below does not reach; what shows reads back as the
-    // value to within half a hundredth (50 raw units).
+    // Numbers shown: of the types the bulk check does not reach, what shows
+    // reads back as the value to within half a hundredth (50 raw units). A list
+    // formats stored doubles without writing each one out; whatever the double,
+    // the text must be the one its Currency value gives. The stock read back
+    // from a row is what the locale reads, for the displayed form and for texts
+    // that only look like it.
     void formatearNumero()
     {
         const Formatos &formatos = Formatos::instancia();
-        const QList<std::pair<QVariant, QString>> numeros{
-            {u"4.9960"_s, u"5,00"_s},
-            {u"-0.005"_s, u"-0,01"_s},
-            {QVariant::fromValue(Currency::fromRaw(123456789)), u"12.345,68"_s},
-            {QVariant(), u"0,00"_s},
-            {u"abc"_s, u"abc"_s},
-            {1e20, Es.toString(1e20, 'f', 2)}};
-        for (const auto &[valor, texto] : numeros) {
-            QCOMPARE(formatos.FormatearNumero(valor, 2), texto);
-            if (const auto importe = Currency::fromVariant(valor)) {
-                const auto leido = Currency::parse(texto, formatos.locale());
-                QVERIFY2(leido && std::abs(leido->raw() - importe->raw()) <= 50, qPrintable(texto));
-            }
+        const QVariantList tipos(
+            {u"4.9960"_s, u"-0.005"_s, QVariant::fromValue(Currency::fromRaw(123456789)), QVariant(), u"abc"_s, 1e20});
+        QCOMPARE(cadaUno(tipos, [&](const QVariant &valor) { return formatos.FormatearNumero(valor, 2); }),
+                 u"5,00 -0,01 12.345,68 0,00 abc "_s + Es.toString(1e20, 'f', 2));
+        for (const QVariant &valor : tipos) {
+            const auto importe = Currency::fromVariant(valor);
+            const auto leido = Currency::parse(formatos.FormatearNumero(valor, 2), formatos.locale());
+            QVERIFY2(!importe || (leido && std::abs(leido->raw() - importe->raw()) <= 50),
+                     qPrintable(valor.toString()));
         }
-    }
-
-    // A list formats stored doubles without writing each one out; whatever the
-    // double, the text must be the one its Currency value gives. The stock read
-    // back from a row is what the locale reads, for the displayed form and for
-    // texts that only look like it.
-    void numerosDeLaBaseComoCurrency()
-    {
-        const Formatos &formatos = Formatos::instancia();
         QList<double> valores{0.0,     -0.0, 0.00001, 0.00005,          -0.00005,       4.99605,   1234.565,
                               -0.0049, 1e11, -1e11,   99999999999.9999, 123456789012.5, 0.1 + 0.2, 2.675};
         valores << std::nextafter(1.0, 2.0) << std::nextafter(1e10, 0.0) << std::numeric_limits<double>::quiet_NaN()
@@ -269,111 +224,66 @@ private Q_SLOTS:
     }
 
     // What a scanner sends, in each form, and the lot and expiry taken from it;
-    // "-" where the label has no lot, an invalid date where it has no expiry.
-    void lecturasGs1_data()
-    {
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("lote");
-        QTest::addColumn<QDate>("caducidad");
-        QTest::newRow("prefijo, campos fijos, lote al final")
-            << u"]C1"_s + Gtin + u"17281231"_s + u"10LOTE-7"_s << u"LOTE-7"_s << QDate(2028, 12, 31);
-        QTest::newRow("separador tras el lote, día 00")
-            << u"]C110ABC123"_s + GS + u"17261000"_s << u"ABC123"_s << QDate(2026, 10, 31);
-        QTest::newRow("paréntesis, 29-F bisiesto")
-            << u"(01)09501101530003(17)280229(10)X1"_s << u"X1"_s << QDate(2028, 2, 29);
-        QTest::newRow("sin prefijo, tras artículo") << Gtin + u"10ABC"_s << u"ABC"_s << QDate();
-        QTest::newRow("otros identificadores")
-            << u"]C1"_s + Gtin + u"3103000150"_s + u"15270100"_s + u"21S9"_s + GS + u"240REF"_s + GS + u"10L9"_s
-            << u"L9"_s << QDate();
-        QTest::newRow("separador al principio y tras fijo")
-            << GS + Gtin + GS + u"17290115"_s << u"-"_s << QDate(2029, 1, 15);
-        QTest::newRow("día 00 de febrero") << u"(17)270200"_s << u"-"_s << QDate(2027, 2, 28);
-        QTest::newRow("el mismo valor dos veces")
-            << u"(01)09501101530003(17)261231(10)LOT-B(17)261231"_s << u"LOT-B"_s << QDate(2026, 12, 31);
-    }
-    void lecturasGs1()
-    {
-        QFETCH(QString, texto);
-        QFETCH(QString, lote);
-        QFETCH(QDate, caducidad);
-        const std::optional<LecturaGs1> lectura = leerGs1(texto, Hoy);
-        QVERIFY(lectura);
-        QCOMPARE(lectura->lote.value_or(u"-"_s), lote);
-        QCOMPARE(lectura->caducidad.value_or(QDate()), caducidad);
-    }
-
-    // Texts that stay ordinary lot codes: typed codes, broken or cut strings,
-    // impossible dates, unknown identifiers.
-    void noSonLecturasGs1()
-    {
-        const QStringList textos{
-            QString(),
-            u"L-2024"_s,
-            u"10ABC"_s,                                            // looks like a lot field, but nothing marks it
-            u"]C10109501101530004"_s + u"17261231"_s + u"10ABC"_s, // wrong check digit
-            u"]C1"_s,                                              // prefix alone
-            u"]C1010950110153"_s,                                  // article cut
-            u"]C1"_s + Gtin + u"1728123"_s,                        // date cut at the end
-            u"]C11728"_s + GS + u"10A"_s,                          // date cut by a separator
-            u"]C1"_s + Gtin + u"10"_s,                             // empty lot at the end
-            u"]C117281301"_s,                                      // month 13
-            u"]C1"_s + Gtin + u"7006260131"_s + u"10LOT"_s,        // a field of 6 not predefined needs a separator
-            u"(1)ABC"_s,                                           // identifier too short
-            u"(17)281231(10"_s,                                    // bracket not closed
-            u"]C110AB CD"_s,                                       // blank in the lot
-            u"]C1(10)A"_s,                                         // prefix and brackets mixed
-        };
-        for (const QString &texto : textos)
-            QVERIFY2(!leerGs1(texto, Hoy), qPrintable(texto));
-        for (const QString &sinAsignar : {u"04"_s, u"3106"_s, u"3199"_s, u"405"_s, u"419"_s, u"7099"_s, u"8299"_s})
-            QVERIFY2(!leerGs1(u"(%1)000001"_s.arg(sinAsignar), Hoy), qPrintable(sinAsignar));
-    }
-
-    // Each rule of GS1's table (identifiers, ranges, exact and maximum
+    // a two-digit year lands within 49 years back and 50 ahead of today. Texts
+    // that stay ordinary lot codes: typed codes, broken or cut strings,
+    // impossible dates, unknown identifiers. Each rule of GS1's table (identifiers, ranges, exact and maximum
     // lengths, digits, character sets 82, 39 and 64, optional parts, check
     // digits, dates with and without day 00, a repeated identifier), as a
     // field read past between an article and an expiry, and as one that makes
     // the text no label.
-    void formatosGs1()
+    void lecturasGs1()
     {
-        const QList<std::pair<QString, QString>> campos{
-            {u"(235)TPX-2"_s, u"(249)X1"_s},
-            {u"(4300)ACME(4333)012345-(3105)000150"_s, u"(3106)000150"_s},
-            {u"(8017)950110153000000007"_s, u"(8017)95011015300000003"_s},
-            {u"(402)95011015300000003"_s, u"(402)9501101530000003"_s},
-            {u"(242)123456"_s, u"(242)1234567"_s},
-            {u"(7240)"_s + QString(20, u'P'), u"(7240)"_s + QString(21, u'P')},
-            {u"(7253)%1(7254)%1(7256)%2(7257)%3(7259)%1"_s.arg(QString(40, u'N'), QString(90, u'N'), QString(70, u'N')),
-             u"(7256)"_s + QString(91, u'N')},
-            {u"(30)12"_s, u"(30)1A"_s},
-            {u"(10)LOT-B"_s, u"(10)LOT@7"_s},
-            {u"(8010)A#-/1"_s, u"(8010)a1"_s},
-            {u"(8030)"_s + u"AZaz09-_"_s.repeated(11) + u"=="_s, u"(8030)AB+/"_s},
-            {u"(253)9501101530003(255)9501101530003123(3910)97850"_s, u"(3910)978"_s},
-            {u"(00)950110153000000007"_s, u"(253)9501101530004"_s},
-            {u"(13)260200"_s, u"(13)260230"_s},
-            {u"(7006)260131"_s, u"(7006)260100"_s},
-            {u"(7250)20240229"_s, u"(7250)20230229"_s},
-            {u"(17)261231"_s, u"(17)261230"_s}};
-        const auto leer = [](const QString &campo) {
-            const auto lectura = leerGs1(u"(01)09501101530003"_s + campo + u"(17)261231"_s, Hoy);
-            return lectura ? lectura->caducidad.value_or(QDate()).toString(Qt::ISODate) : u"no label"_s;
-        };
-        for (const auto &[vale, noVale] : campos) {
-            QCOMPARE(leer(vale), u"2026-12-31"_s);
-            QCOMPARE(leer(noVale), u"no label"_s);
-        }
-    }
+        // prefix, fixed fields, lot last; separator after the lot, day 00; brackets, 29 February
+        QCOMPARE(leida(u"]C1"_s + Gtin + u"17281231"_s + u"10LOTE-7"_s), u"LOTE-7 2028-12-31"_s);
+        QCOMPARE(leida(u"]C110ABC123"_s + GS + u"17261000"_s), u"ABC123 2026-10-31"_s);
+        QCOMPARE(leida(u"(01)09501101530003(17)280229(10)X1"_s), u"X1 2028-02-29"_s);
+        // no prefix, after the article; other identifiers read past
+        QCOMPARE(leida(Gtin + u"10ABC"_s), u"ABC "_s);
+        QCOMPARE(
+            leida(u"]C1"_s + Gtin + u"3103000150"_s + u"15270100"_s + u"21S9"_s + GS + u"240REF"_s + GS + u"10L9"_s),
+            u"L9 "_s);
+        // a separator first and after a fixed field; day 00 of February; the same value twice
+        QCOMPARE(leida(GS + Gtin + GS + u"17290115"_s), u"- 2029-01-15"_s);
+        QCOMPARE(leida(u"(17)270200"_s), u"- 2027-02-28"_s);
+        QCOMPARE(leida(u"(01)09501101530003(17)261231(10)LOT-B(17)261231"_s), u"LOT-B 2026-12-31"_s);
 
-    // Two-digit years land within 49 years back and 50 ahead of today.
-    void sigloGs1()
-    {
+        // Not labels: a lot field nothing marks, a wrong check digit, a prefix
+        // alone, an article cut, a date cut at the end or by a separator, an
+        // empty lot at the end, month 13, a field of 6 not predefined without
+        // its separator, an identifier too short, a bracket not closed, a blank
+        // in the lot, prefix and brackets mixed; identifiers nobody assigned.
+        QStringList textos({QString(), u"L-2024"_s, u"10ABC"_s, u"]C10109501101530004"_s + u"17261231"_s + u"10ABC"_s,
+                            u"]C1"_s, u"]C1010950110153"_s, u"]C1"_s + Gtin + u"1728123"_s,
+                            u"]C11728"_s + GS + u"10A"_s, u"]C1"_s + Gtin + u"10"_s, u"]C117281301"_s,
+                            u"]C1"_s + Gtin + u"7006260131"_s + u"10LOT"_s, u"(1)ABC"_s, u"(17)281231(10"_s,
+                            u"]C110AB CD"_s, u"]C1(10)A"_s});
+        for (const QString &sinAsignar : {u"04"_s, u"3106"_s, u"3199"_s, u"405"_s, u"419"_s, u"7099"_s, u"8299"_s})
+            textos << u"(%1)000001"_s.arg(sinAsignar);
+        for (const QString &texto : std::as_const(textos))
+            QVERIFY2(!leerGs1(texto, Hoy), qPrintable(texto));
         const auto anio = [](QDate hoy, const QString &yymmdd) {
             return leerGs1(u"(17)"_s + yymmdd, hoy)->caducidad->year();
         };
         QCOMPARE((QList<int>{anio(Hoy, u"760101"_s), anio(Hoy, u"770101"_s), anio(QDate(2080, 1, 1), u"310101"_s),
                              anio(QDate(2080, 1, 1), u"300101"_s), anio(QDate(2099, 12, 31), u"010101"_s)}),
                  (QList<int>{2076, 1977, 2031, 2130, 2101}));
+        // Each field that is read past, and, in the same order, one its rule refuses.
+        const QStringList valen(
+            {u"(235)TPX-2"_s, u"(4300)ACME(4333)012345-(3105)000150"_s, u"(8017)950110153000000007"_s,
+             u"(402)95011015300000003"_s, u"(242)123456"_s, u"(7240)"_s + QString(20, u'P'),
+             u"(7253)%1(7254)%1(7256)%2(7257)%3(7259)%1"_s.arg(QString(40, u'N'), QString(90, u'N'), QString(70, u'N')),
+             u"(30)12"_s, u"(10)LOT-B"_s, u"(8010)A#-/1"_s, u"(8030)"_s + u"AZaz09-_"_s.repeated(11) + u"=="_s,
+             u"(253)9501101530003(255)9501101530003123(3910)97850"_s, u"(00)950110153000000007"_s, u"(13)260200"_s,
+             u"(7006)260131"_s, u"(7250)20240229"_s, u"(17)261231"_s});
+        const QStringList noValen({u"(249)X1"_s, u"(3106)000150"_s, u"(8017)95011015300000003"_s,
+                                   u"(402)9501101530000003"_s, u"(242)1234567"_s, u"(7240)"_s + QString(21, u'P'),
+                                   u"(7256)"_s + QString(91, u'N'), u"(30)1A"_s, u"(10)LOT@7"_s, u"(8010)a1"_s,
+                                   u"(8030)AB+/"_s, u"(3910)978"_s, u"(253)9501101530004"_s, u"(13)260230"_s,
+                                   u"(7006)260100"_s, u"(7250)20230229"_s, u"(17)261230"_s});
+        for (const QString &campo : valen)
+            QCOMPARE(leida(u"(01)09501101530003"_s + campo + u"(17)261231"_s).section(u' ', 1), u"2026-12-31"_s);
+        for (const QString &campo : noValen)
+            QCOMPARE(leida(u"(01)09501101530003"_s + campo + u"(17)261231"_s), u"no label"_s);
     }
 };
 
