@@ -4,6 +4,7 @@
 #include "foundation/core/values/Gs1.h"
 
 #include <memory>
+#include <vector>
 #include <zint.h>
 
 using namespace Qt::StringLiterals;
@@ -43,7 +44,7 @@ struct CamposGs1
 // padded with zeros; anything else is kept as it came and the reader refuses it.
 QString gtin14(const QString &gtin)
 {
-    const QString limpio = gtin.trimmed();
+    QString limpio = gtin.trimmed();
     if (limpio.size() == 8 || limpio.size() == 12 || limpio.size() == 13)
         return limpio.rightJustified(14, u'0');
     return limpio;
@@ -94,8 +95,8 @@ void codificar(const QString &datos, CodigoEtiqueta &codigo)
     simbolo->show_hrt = 0;          // the readable line is drawn with the label's own face
     simbolo->whitespace_width = 10; // the quiet zones GS1-128 asks for
     const QByteArray texto = datos.toLatin1();
-    const auto *bytes = reinterpret_cast<const unsigned char *>(texto.constData());
-    if (ZBarcode_Encode_and_Buffer_Vector(simbolo.get(), bytes, int(texto.size()), 0) >= ZINT_ERROR) {
+    const std::vector<unsigned char> bytes(texto.cbegin(), texto.cend());
+    if (ZBarcode_Encode_and_Buffer_Vector(simbolo.get(), bytes.data(), int(bytes.size()), 0) >= ZINT_ERROR) {
         codigo.sinCodigo = u"Sin código de barras: "_s + QString::fromLatin1(simbolo->errtxt);
         return;
     }

@@ -1,5 +1,6 @@
 #include "ReporteEtiquetas.h"
 
+#include "foundation/core/values/Conversiones.h"
 #include "viewer/clsView.h"
 
 #include <QFontMetricsF>
@@ -7,6 +8,7 @@
 #include <QPageSize>
 #include <QPainter>
 
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -31,9 +33,16 @@ void fijarLetra(QPainter &pintor, qreal puntos, bool negrita)
     pintor.setFont(letra);
 }
 
-// One line of text in `caja`, cut with an ellipsis when it does not fit.
-void linea(QPainter &pintor, const QRectF &caja, const QString &texto, Qt::Alignment alineacion = Qt::AlignLeft)
+// One line of text in `caja`, in a face `puntos` high or, when the line is
+// wider than the box, as much smaller as it needs (down to a third): the
+// readable line of the barcode must show whole. Cut with an ellipsis below that.
+void linea(QPainter &pintor, const QRectF &caja, const QString &texto, qreal puntos, bool negrita,
+           Qt::Alignment alineacion = Qt::AlignLeft)
 {
+    fijarLetra(pintor, puntos, negrita);
+    const qreal ancho = QFontMetricsF(pintor.font()).horizontalAdvance(texto);
+    if (ancho > caja.width())
+        fijarLetra(pintor, std::floor(std::max(puntos / 3, puntos * caja.width() / ancho)), negrita);
     const QString cabe = QFontMetricsF(pintor.font()).elidedText(texto, Qt::ElideRight, caja.width());
     pintor.drawText(caja, int(alineacion | Qt::AlignVCenter), cabe);
 }
@@ -74,20 +83,21 @@ void pintarEtiqueta(QPainter &pintor, const QRectF &caja, const EtiquetaLote &e,
     const qreal alto = r.height();
     pintor.save();
     pintor.setPen(Qt::black);
-    fijarLetra(pintor, alto * 0.1, true);
-    linea(pintor, {r.left(), r.top(), r.width(), alto * 0.14}, u"%1  %2"_s.arg(e.articulo).arg(e.descripcion));
+    linea(pintor, {r.left(), r.top(), r.width(), alto * 0.14}, u"%1  %2"_s.arg(e.articulo).arg(e.descripcion),
+          alto * 0.1, true);
     const QRectF barras(r.left(), r.top() + alto * 0.16, r.width(), alto * 0.42);
-    fijarLetra(pintor, alto * 0.08, codigo.barras.isEmpty());
-    if (codigo.barras.isEmpty())
+    if (codigo.barras.isEmpty()) {
+        fijarLetra(pintor, alto * 0.08, true);
         pintarSinCodigo(pintor, barras, codigo.sinCodigo);
-    else
+    } else {
         pintarBarras(pintor, barras, codigo);
-    linea(pintor, {r.left(), barras.bottom(), r.width(), alto * 0.11}, codigo.legible, Qt::AlignHCenter);
-    fijarLetra(pintor, alto * 0.095, true);
-    linea(pintor, {r.left(), r.top() + alto * 0.71, r.width(), alto * 0.14}, textoLote(e));
-    if (e.caducidad.isValid() && e.caducidad.year() > 1900)
+    }
+    linea(pintor, {r.left(), barras.bottom(), r.width(), alto * 0.11}, codigo.legible, alto * 0.08, false,
+          Qt::AlignHCenter);
+    linea(pintor, {r.left(), r.top() + alto * 0.71, r.width(), alto * 0.14}, textoLote(e), alto * 0.095, true);
+    if (e.caducidad.isValid() && e.caducidad != fechaNula())
         linea(pintor, {r.left(), r.top() + alto * 0.85, r.width(), alto * 0.14},
-              u"Caducidad: "_s + e.caducidad.toString(u"dd/MM/yyyy"_s));
+              u"Caducidad: "_s + e.caducidad.toString(u"dd/MM/yyyy"_s), alto * 0.095, true);
     pintor.restore();
 }
 
@@ -124,7 +134,9 @@ void ReporteEtiquetas::pintarPagina(QPainter &pintor, int pagina, const QSizeF &
         const qsizetype indice = qsizetype(pagina - 1) * n + i;
         if (indice >= m_etiquetas.size())
             break;
-        const QRectF caja(QPointF((i % Columnas) * celda.width(), (i / Columnas) * celda.height()), celda);
+        const int columna = i % Columnas;
+        const int fila = i / Columnas;
+        const QRectF caja(QPointF(columna * celda.width(), fila * celda.height()), celda);
         if (n > 1) {
             // Where to cut the sheet.
             pintor.setPen(QPen(Qt::lightGray, 0.5, Qt::DotLine));

@@ -22,6 +22,7 @@ public:
     int paginas() const override;
     void pintarPagina(QPainter &pintor, int pagina, const QSizeF &area) const override;
     QString titulo() const override;
+    const QList<EtiquetaLote> &etiquetas() const { return m_etiquetas; }
 
 private:
     QList<EtiquetaLote> m_etiquetas;
