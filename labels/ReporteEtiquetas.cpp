@@ -17,20 +17,21 @@ namespace NVLALotes {
 
 namespace {
 
-constexpr int Columnas = 2;
-constexpr int Filas = 5;
-
-int porPagina(PapelEtiquetas papel)
-{
-    return papel == PapelEtiquetas::HojaA4 ? Columnas * Filas : 1;
-}
-
 void fijarLetra(QPainter &pintor, qreal puntos, bool negrita)
 {
     QFont letra = pintor.font();
     letra.setPixelSize(std::max(5, qRound(puntos)));
     letra.setBold(negrita);
     pintor.setFont(letra);
+}
+
+// The A4 sheet: two columns of five labels.
+constexpr int Columnas = 2;
+constexpr int Filas = 5;
+
+int porPagina(PapelEtiquetas papel)
+{
+    return papel == PapelEtiquetas::HojaA4 ? Columnas * Filas : 1;
 }
 
 // One line of text in `caja`, in a face `puntos` high or, when the line is
