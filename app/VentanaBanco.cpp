@@ -171,7 +171,8 @@ QWidget *VentanaBanco::crearParametros()
     formulario->addRow(u"CodigoEmpresa"_s, m_empresa);
     // One switch a line: side by side they would widen the window.
     auto *ayudas = new QVBoxLayout;
-    for (const QString &nombre : {u"Lotes_LecturaGS1"_s, u"Lotes_MarcarCaducados"_s, u"Lotes_BusquedaAlTeclear"_s}) {
+    for (const QString &nombre :
+         {u"Lotes_LecturaGS1"_s, u"Lotes_MarcarCaducados"_s, u"Lotes_BusquedaAlTeclear"_s, u"Lotes_Etiquetas"_s}) {
         auto *ayuda = new QCheckBox(nombre, grupo);
         ayuda->setObjectName(nombre);
         ayuda->setChecked(true);

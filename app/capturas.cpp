@@ -5,6 +5,7 @@
 #include "VentanaBanco.h"
 #include "Vitrina.h"
 #include "db/BaseDatosHost.h"
+#include "labels/ReporteEtiquetas.h"
 
 #include <nvlalotes/Conexion.h>
 #include <nvlalotes/ErrorLotes.h>
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QPainter>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QSettings>
@@ -84,6 +86,34 @@ bool bancoCabe(const std::shared_ptr<Conexion> &conexion)
     return cabe;
 }
 
+// A lot label of the demo data as it prints, at 144 DPI with a grey edge
+// where the label ends; and one whose lot code GS1 cannot carry.
+bool capturarEtiquetas(const QString &carpeta)
+{
+    EtiquetaLote etiqueta{
+        101, u"Jarabe 250 ml (lote y caducidad)"_s, u"8412345678905"_s, u"L-0003"_s, QDate(2027, 3, 31), {}, {}, false};
+    bool guardadas = true;
+    for (const QString &nombre : {u"etiquetaLote"_s, u"etiquetaSinCodigo"_s}) {
+        const ReporteEtiquetas reporte({etiqueta}, PapelEtiquetas::Etiquetadora);
+        const QSizeF pagina = reporte.diseno().fullRect(QPageLayout::Point).size();
+        QImage imagen((pagina * 2).toSize(), QImage::Format_RGB32);
+        imagen.fill(Qt::white);
+        QPainter pintor(&imagen);
+        pintor.scale(2, 2);
+        pintor.setPen(Qt::gray);
+        pintor.drawRect(QRectF(QPointF(), pagina).adjusted(0, 0, -0.5, -0.5));
+        pintor.translate(reporte.diseno().paintRect(QPageLayout::Point).topLeft());
+        reporte.pintarPagina(pintor, 1, reporte.diseno().paintRect(QPageLayout::Point).size());
+        pintor.end();
+        const QString archivo = QDir(carpeta).filePath(nombre + u".png"_s);
+        const bool guardada = imagen.save(archivo, "PNG", 0);
+        QTextStream(guardada ? stdout : stderr) << (guardada ? "ok " : "FALLO ") << archivo << Qt::endl;
+        guardadas = guardadas && guardada;
+        etiqueta.lote = u"LOTE-AÑO-27"_s;
+    }
+    return guardadas;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -115,6 +145,7 @@ int main(int argc, char *argv[])
             QTextStream(guardada ? stdout : stderr) << (guardada ? "ok " : "FALLO ") << archivo << Qt::endl;
             fallos += guardada ? 0 : 1;
         }
+        fallos += capturarEtiquetas(carpeta) ? 0 : 1;
         fallos += bancoCabe(conexion) ? 0 : 1;
     } catch (const ErrorLotes &error) {
         QTextStream(stderr) << error.Description() << Qt::endl;

@@ -80,6 +80,8 @@ designed tab position renumbered @@ sales/frmLotesStockFacturar2.cpp @@ {cmdCont
 window opens where its controls were created @@ foundation/entry/VentanaLotes.cpp @@ if (!focusWidget()) { @@ if (false) {
 warehouse record skipped without the article's expiry @@ stock/VentanaStockLotes.cpp @@ const bool caducidadAlmacen = caducidadDelAlmacen(); @@ const bool caducidadAlmacen = Control_Caducidad && caducidadDelAlmacen();
 controls mapped before any permission row @@ security/clsControlSeg.cpp @@ const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario)); @@ MapaControles(); const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario));
+label expiry printed without its day @@ labels/EtiquetaLote.cpp @@ campos.caducidad = etiqueta.caducidad.toString(u"yyMMdd"_s); @@ campos.caducidad = etiqueta.caducidad.toString(u"yyMM00"_s);
+label barcode printed without reading it back @@ labels/EtiquetaLote.cpp @@ if (seLeeIgual(campos, hoy)) @@ if (true)
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

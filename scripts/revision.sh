@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 fuentes() {
     local carpetas=()
-    for carpeta in foundation purchases sales regularization inventory stock security viewer app db tests bench examples; do
+    for carpeta in foundation purchases sales regularization inventory stock labels security viewer app db tests bench examples; do
         [ -d "$carpeta" ] && carpetas+=("$carpeta")
     done
     find "${carpetas[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) | sort

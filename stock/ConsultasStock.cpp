@@ -60,4 +60,16 @@ QString bloqueo(qint16 empresa, qint32 lote, bool bloquear)
            numero(empresa) + u" AND Cod_Lote ="_s + numero(lote);
 }
 
+QString loteEtiqueta(qint16 empresa, qint32 lote)
+{
+    return u"SELECT Lote, Caducidad, Tono, Calibre FROM Articulos_Lotes WHERE Cod_Empresa = "_s + numero(empresa) +
+           u" AND Cod_Lote = "_s + numero(lote);
+}
+
+QString descripcionArticulo(qint16 empresa, qint32 articulo)
+{
+    return u"SELECT Descripcion FROM Articulos WHERE Cod_Empresa = "_s + numero(empresa) + u" AND Cod_Articulo = "_s +
+           numero(articulo);
+}
+
 } // namespace NVLALotes::ConsultasStock

@@ -23,5 +23,9 @@ QString unidadesPendientes(const Claves &claves);
 QString documentosPendientes(const Claves &claves);
 // The change of a lot's block flag.
 QString bloqueo(qint16 empresa, qint32 lote, bool bloquear);
+// What a lot's label prints of it: "Lote", "Caducidad", "Tono", "Calibre".
+QString loteEtiqueta(qint16 empresa, qint32 lote);
+// The article's "Descripcion", for its labels.
+QString descripcionArticulo(qint16 empresa, qint32 articulo);
 
 } // namespace NVLALotes::ConsultasStock

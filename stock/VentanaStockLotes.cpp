@@ -7,6 +7,7 @@
 #include "foundation/core/database/Conexion.h"
 #include "foundation/core/database/ProcedimientoStockLotes.h"
 #include "foundation/core/database/Registros.h"
+#include "foundation/core/host/Ampliaciones.h"
 #include "foundation/core/host/ContextoCompartido.h"
 #include "foundation/core/host/NVLAEMP.h"
 #include "foundation/core/host/RegistroAlmacen.h"
@@ -15,6 +16,8 @@
 #include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/ErrorLotes.h"
 #include "foundation/lists/CeldasStock.h"
+#include "stock/ConsultasStock.h"
+#include "stock/EtiquetasStock.h"
 
 #include <nvlalotes/frmclsLotesCompras.h>
 
@@ -33,6 +36,9 @@ VentanaStockLotes::VentanaStockLotes(const Diseno &diseno, QWidget *parent)
     cmdCrear = Formulario::boton(this, u"cmdCrear"_s, u"&Crear"_s, diseno.crear);
     cmdCrear->setVisible(false);
     cmdSalir = Formulario::boton(this, u"cmdSalir"_s, u"&Salir"_s, diseno.salir);
+
+    m_etiquetas = new EtiquetasStock(
+        this, vsLotes, [this] { return loteActual(); }, [this](qint32 lote) { return etiqueta(lote); });
 
     connect(cmdCrear, &QAbstractButton::clicked, this, [this] { protegido(u"Crear"_s, [this] { crear(); }); });
     connect(cmdSalir, &QAbstractButton::clicked, this, &QDialog::close);
@@ -57,6 +63,12 @@ void VentanaStockLotes::Cargar()
     m_restringido = comprobarPermisos();
     mostrarBotones();
     llenar();
+    m_etiquetas->activar(Ampliaciones::activa(Ampliaciones::Etiquetas));
+}
+
+qint32 VentanaStockLotes::loteActual() const
+{
+    return qint32(valorNumerico(vsLotes->textMatrix(vsLotes->row(), 0)));
 }
 
 bool VentanaStockLotes::caducidadDelAlmacen() const
@@ -157,15 +169,43 @@ void VentanaStockLotes::crear()
     llamada.tono = compras.Tono;
     llamada.calibre = compras.Calibre;
     llamada.claveEntradaSalida = false;
+    qint32 lote = 0;
     try {
-        actualizarStockLote(ContextoCompartido::conexionRequerida(), llamada);
+        lote = actualizarStockLote(ContextoCompartido::conexionRequerida(), llamada);
     } catch (const ErrorLotes &error) {
-        // The window lists lots, it never uses the key: a procedure that
-        // gives none back has still registered the lot.
+        // A procedure that gives no key back has still registered the lot;
+        // only its label is not offered.
         if (error.Number() != NumeroError::ProcedimientoSinClave)
             throw;
     }
     Cargar();
+    m_etiquetas->ofrecer(lote);
+}
+
+EtiquetaLote VentanaStockLotes::etiqueta(qint32 lote) const
+{
+    Conexion &conexion = ContextoCompartido::conexionRequerida();
+    const qint16 empresa = ContextoCompartido::empresaRequerida().CodigoEmpresa();
+    EtiquetaLote resultado;
+    resultado.articulo = Cod_Articulo;
+    resultado.tonoCalibre = etiquetaConTono();
+    const std::unique_ptr<Registros> registro = conexion.abrirConsulta(ConsultasStock::loteEtiqueta(empresa, lote));
+    if (registro->siguiente()) {
+        resultado.lote = registro->campo(u"Lote").toString();
+        resultado.caducidad = fechaDeValor(registro->campo(u"Caducidad"));
+        resultado.tono = registro->campo(u"Tono").toString();
+        resultado.calibre = registro->campo(u"Calibre").toString();
+    }
+    // The description is the host's own table: a host that keeps it elsewhere
+    // gets labels without it.
+    try {
+        const std::unique_ptr<Registros> articulo =
+            conexion.abrirConsulta(ConsultasStock::descripcionArticulo(empresa, Cod_Articulo));
+        if (articulo->siguiente())
+            resultado.descripcion = articulo->campo(u"Descripcion").toString().trimmed();
+    } catch (const ErrorLotes &) {
+    }
+    return resultado;
 }
 
 } // namespace NVLALotes

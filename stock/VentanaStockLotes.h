@@ -13,9 +13,11 @@
 
 namespace NVLALotes {
 
+class EtiquetasStock;
 class PushButton;
 class Registros;
 class kxAlmacen;
+struct EtiquetaLote;
 
 // What the two lot stock windows share beyond every lot list window: the
 // fields the entry class sets, the warehouse picker, the lot list's total, the narrowing of the expiry
@@ -48,6 +50,9 @@ public:
     // The restriction found by the last permission check: while true the
     // clerk may not create or block lots.
     bool restringido() const { return m_restringido; }
+    // The lot key of the current row; 0 on the rows that are no lot (the
+    // stock, pending and total rows).
+    qint32 loteActual() const;
 
 protected:
     struct Diseno
@@ -66,6 +71,8 @@ protected:
     virtual void llenarListas() = 0;
     // After the fill, with the list shown.
     virtual void listasLlenas() {}
+    // Whether a lot's label prints its tone and caliber.
+    virtual bool etiquetaConTono() const { return false; }
 
     // The lot list for the picker's warehouse, fewest units first. `cerrar`
     // runs once the last lot is read, with the sum of their stored stock
@@ -85,8 +92,10 @@ private:
     // The lists for the picker's warehouse; a failure is told as the load's.
     void llenar();
     void crear();
+    EtiquetaLote etiqueta(qint32 lote) const;
 
     bool m_restringido = false;
+    EtiquetasStock *m_etiquetas = nullptr;
 };
 
 } // namespace NVLALotes

@@ -179,7 +179,7 @@ void frmLotesStockAlm2::filaCambiada()
 {
     const int fila = vsLotes->row();
     // The stock, pending and total rows have no key: nothing there to block.
-    cmdBloquear->setVisible(valorNumerico(vsLotes->textMatrix(fila, ColClave)) > 0 && !restringido());
+    cmdBloquear->setVisible(loteActual() > 0 && !restringido());
     cmdBloquear->setText(vsLotes->textMatrix(fila, ColBloqueo) == Marca ? u"Desbloquear"_s : u"Bloquear"_s);
 }
 
@@ -189,7 +189,7 @@ void frmLotesStockAlm2::bloquear()
     // What the clerk sees decides, not a fresh read: a lot blocked elsewhere
     // since the list was filled is blocked again.
     const bool bloqueado = vsLotes->textMatrix(fila, ColBloqueo) == Marca;
-    const auto lote = qint32(valorNumerico(vsLotes->textMatrix(fila, ColClave)));
+    const qint32 lote = loteActual();
     try {
         ContextoCompartido::conexionRequerida().ejecutar(
             ConsultasStock::bloqueo(ContextoCompartido::empresaRequerida().CodigoEmpresa(), lote, !bloqueado));

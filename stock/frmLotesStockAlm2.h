@@ -23,6 +23,7 @@ private:
     FilaOrigen filaDeRegistro(const Registros &registro) const override;
     void llenarListas() override;
     void listasLlenas() override;
+    bool etiquetaConTono() const override { return true; }
 
     // The stock row, one per stock record, when the warehouse lists no lot;
     // answers their sum.

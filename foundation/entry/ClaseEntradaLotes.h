@@ -13,7 +13,7 @@ namespace NVLALotes {
 class NVLAEMP;
 class Conexion;
 
-/// What the six public entry classes have in common: they store the company
+/// What the public entry classes (and the lot label class) have in common: they store the company
 /// object and the connection in the shared context, and run one Show.
 class NVLA_EXPORT ClaseEntradaLotes
 {

@@ -4,11 +4,15 @@
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/core/values/Conversiones.h"
+#include "labels/ReporteEtiquetas.h"
+#include "viewer/VisorReporte.h"
 
 #include <nvlalotes/RegistroAlmacen.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QScopeGuard>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -253,6 +257,39 @@ private Q_SLOTS:
         }));
     }
 
+    // Ctrl+E prints the current lot's label, read from the database; a row
+    // that is no lot offers none, nor does a window whose host said no.
+    void etiqueta()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        NVLA_BASE_DATOS(bd, motor, false);
+        QVERIFY_SQL(sembrarStock(*bd, LotesStock));
+        QVERIFY_SQL(sembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
+        for (const bool activa : {true, false}) {
+            Sesion s(u"stock"_s, bd, u"2"_s);
+            s.empresa->setParametro(u"Lotes_Etiquetas"_s, activa);
+            QVERIFY(ver(s.entrada, [&](QDialog *v) {
+                const auto *accion = v->findChild<QAction *>(u"actEtiqueta"_s);
+                QVERIFY(elegirFila(v, {{3, P}}) > 0);
+                QVERIFY(!accion->isVisible());
+                QVERIFY(elegirFila(v, {{3, u"B2"_s}}) > 0);
+                QCOMPARE(accion->isVisible(), activa);
+                if (!activa)
+                    return;
+                QVERIFY(conDialogo(
+                    [&] { QTest::keyClick(v, Qt::Key_E, Qt::ControlModifier); },
+                    [](QDialog *d) {
+                        const auto *r =
+                            dynamic_cast<const ReporteEtiquetas *>(d->findChild<VisorReporte *>()->reporte());
+                        const EtiquetaLote e = r->etiquetas().value(0);
+                        QCOMPARE(QStringList({e.descripcion, e.tono, e.calibre, e.caducidad.toString(Qt::ISODate)}),
+                                 QStringList({u"Prueba"_s, u"B2"_s, u"12"_s, u"2027-08-31"_s}));
+                        clic(d, u"cmdCerrar"_s);
+                    }));
+            }));
+        }
+    }
+
     // A lot created from the window: in the warehouse the picker shows, or in
     // none for warehouse 0; an unknown warehouse is refused by the database and
     // the window says so.
@@ -300,6 +337,9 @@ private Q_SLOTS:
             if (!filas.isEmpty()) {
                 QCOMPARE(v->property("Cod_Almacen").toInt(), 2);
                 QVERIFY(vistas.constFirst().endsWith(u"||0,00|Z9|99|"_s));
+                // The new lot's label is offered, a key away.
+                QVERIFY(QToolTip::text().startsWith(u"Lote creado."_s));
+                QVERIFY(v->findChild<QAction *>(u"actEtiqueta"_s)->isVisible());
             }
         }));
         QCOMPARE(s.entrada.campo("Cod_Almacen").toInt(), propio);

@@ -6,14 +6,16 @@
 
 // Help for the clerk that the host may switch off, each by a parameter of the
 // company object: reading GS1 labels into a lot box, marking expired lots in the
-// lists, and moving through a list by typing. All are on unless the parameter
-// says false; a parameter that is missing, empty or not a Boolean leaves the
-// help on, so an installation that never heard of them gets them.
+// lists, moving through a list by typing, and printing a lot's label from the
+// stock windows. All are on unless the parameter says false; a parameter that
+// is missing, empty or not a Boolean leaves the help on, so an installation
+// that never heard of them gets them.
 namespace NVLALotes::Ampliaciones {
 
 inline constexpr QStringView LecturaGs1 = u"Lotes_LecturaGS1";
 inline constexpr QStringView MarcarCaducados = u"Lotes_MarcarCaducados";
 inline constexpr QStringView BusquedaAlTeclear = u"Lotes_BusquedaAlTeclear";
+inline constexpr QStringView Etiquetas = u"Lotes_Etiquetas";
 
 // Whether the help named by `parametro` is on. A failure of the company object
 // reaches the caller as any parameter read does.

@@ -196,6 +196,8 @@ public:
             lectura.lote = m_campos.value(u"10"_s);
         if (m_campos.contains(u"17"_s))
             lectura.caducidad = fechaYYMMDD(m_campos.value(u"17"_s), m_hoy);
+        if (m_campos.contains(u"01"_s))
+            lectura.articulo = m_campos.value(u"01"_s);
         return lectura;
     }
 

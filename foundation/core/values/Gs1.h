@@ -11,12 +11,14 @@
 namespace NVLALotes {
 
 // What a warehouse label's GS1-128 barcode says about the lot: the lot code
-// (application identifier 10) and the expiry (17). The other identifiers of
-// the label (article, serial, quantity...) are read past and dropped.
+// (application identifier 10), the expiry (17) and the article number (01).
+// The other identifiers of the label (serial, quantity...) are read past and
+// dropped.
 struct LecturaGs1
 {
     std::optional<QString> lote;
     std::optional<QDate> caducidad;
+    std::optional<QString> articulo;
 };
 
 // The reading of `texto` when it is a well-formed GS1 string, as a scanner
