@@ -56,29 +56,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clase");
         QTest::addColumn<QString>("modelo");
         QTest::addColumn<QString>("esperado");
-        const QString nula = u"|1900-01-01|T-HOST|C-HOST"_s;
-        const QString noValido = u"error %1"_s.arg(NumeroError::ModeloLotesNoValido);
-        const QString sinBase = u"error %1"_s.arg(NumeroError::ConexionNoValida);
+        const auto filas = [](const QString &esperado, const QStringList &casos) {
+            for (const QString &caso : casos)
+                QTest::newRow(qPrintable(caso)) << caso.section(u' ', 0, 0) << caso.section(u' ', 1) << esperado;
+        };
+        filas(u"Verdadero||1900-01-01|T-HOST|C-HOST"_s, {u"compras 1"_s});
+        filas(u"Verdadero|1|L-HOST|1900-01-01|T-HOST|C-HOST"_s,
+              {u"facturacion 4"_s, u"regularizar 1"_s, u"traspaso 4.0"_s, u"inventario 1"_s});
+        filas(u"error %1"_s.arg(NumeroError::ModeloLotesNoValido),
+              {u"compras "_s, u"compras 2.5"_s, u"compras abc"_s, u"facturacion 7"_s, u"regularizar 0"_s,
+               u"traspaso Lote"_s, u"inventario 5"_s});
         // A model with a dialog reads the database before showing it: its failure
         // reaches the host.
-        for (const QStringList &fila : {QStringList{u"compras"_s, u"1"_s, u"Verdadero|"_s + nula},
-                                        {u"compras"_s, {}, noValido},
-                                        {u"compras"_s, u"2.5"_s, noValido},
-                                        {u"compras"_s, u"abc"_s, noValido},
-                                        {u"facturacion"_s, u"4"_s, u"Verdadero|1|L-HOST"_s + nula},
-                                        {u"facturacion"_s, u"7"_s, noValido},
-                                        {u"regularizar"_s, u"1"_s, u"Verdadero|1|L-HOST"_s + nula},
-                                        {u"regularizar"_s, u"0"_s, noValido},
-                                        {u"traspaso"_s, u"4.0"_s, u"Verdadero|1|L-HOST"_s + nula},
-                                        {u"traspaso"_s, u"Lote"_s, noValido},
-                                        {u"inventario"_s, u"1"_s, u"Verdadero|1|L-HOST"_s + nula},
-                                        {u"inventario"_s, u"5"_s, noValido},
-                                        {u"traspaso"_s, u"2"_s, sinBase},
-                                        {u"inventario"_s, u"3"_s, sinBase}})
-            QTest::newRow(qPrintable(fila[0] + u' ' + fila[1])) << fila[0] << fila[1] << fila[2];
+        filas(u"error %1"_s.arg(NumeroError::ConexionNoValida), {u"traspaso 2"_s, u"inventario 3"_s});
         // The stock windows show nothing but under models 2 to 4, and fail for no other.
-        for (const QString &modelo : {u"1"_s, u"0"_s, u"5"_s, u"2.5"_s, u"dos"_s})
-            QTest::newRow(qPrintable(u"stock "_s + modelo)) << u"stock"_s << modelo << QString();
+        filas({}, {u"stock 1"_s, u"stock 0"_s, u"stock 5"_s, u"stock 2.5"_s, u"stock dos"_s});
     }
     // Shown on a connection whose every query fails: the outputs, or "error N"
     // with every output, Result included, as it was. Result True going in
@@ -192,8 +184,7 @@ private Q_SLOTS:
 
     // The company is shared by every class: the last one given wins. A model
     // without a dialog answers whatever Modal says; with a dialog an invalid
-    // Modal fails before any field changes; so does a company that cannot read
-    // its parameters, with its own error.
+    // Modal fails before any field changes.
     void empresaYModal()
     {
         frmclsLotesCompras primera;
@@ -208,16 +199,6 @@ private Q_SLOTS:
         segunda.EmpresaNuvalia(empresa(u"3"_s));
         segunda.Lote = u"X"_s;
         QCOMPARE(numeroError([&] { segunda.Show(2); }), NumeroError::LlamadaNoValida);
-        struct EmpresaRota : EmpresaMemoria
-        {
-            QVariant LeerParametro(const QString & /*nombre*/) override
-            {
-                throw ErrorLotes(1234, u"sin servicio"_s, u"NVLAEMP"_s);
-            }
-        };
-        segunda.EmpresaNuvalia(std::make_shared<EmpresaRota>());
-        QCOMPARE(numeroError([&] { segunda.Show(1); }), 1234);
-        QVERIFY(!segunda.Result);
         QCOMPARE(segunda.Lote, u"X"_s);
     }
 
