@@ -137,11 +137,9 @@ private Q_SLOTS:
         Sesion s(clase, bd, modelo);
         s.entrada.marcarSalidas();
         s.ajustar(ajustes);
-        bool conFecha = false; // the last word on the date box
-        for (const QString &ajuste : ajustes) {
-            if (ajuste.startsWith(u"ControlCaducidad="_s) || ajuste.startsWith(u"PedirCaducidad="_s))
-                conFecha = ajuste.endsWith(u"=true"_s);
-        }
+        // The last word on the date box.
+        const bool conFecha =
+            ajustes.filter(QRegularExpression(u"^(Control|Pedir)Caducidad="_s)).constLast().endsWith(u"=true"_s);
         const bool conIntro = clase == u"inventario" || (clase == u"facturacion" && modelo != u"1");
         QList<MensajeVisto> mensajes;
         QString focoTras;

@@ -86,9 +86,7 @@ void sembrarCatalogoViejo(Conexion &bd)
 {
     bd.ejecutar(u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (1, 'frmPrueba')"_s);
     bd.ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
-                u"VALUES (1, 1, 'txtViejo', '  ', 3)"_s);
-    bd.ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
-                u"VALUES (1, 2, 'txtNombre', '  ', 0)"_s);
+                u"VALUES (1, 1, 'txtViejo', '  ', 3), (1, 2, 'txtNombre', '  ', 0)"_s);
     permitir(bd, u"0:txtViejo::2 0:txtNombre::2"_s);
 }
 
