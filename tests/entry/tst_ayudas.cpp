@@ -32,11 +32,10 @@ void probar(const QList<LotePrueba> &lotes, const QString &ayuda,
             QVERIFY_SQL(sembrar(*bd, lotes));
             Sesion s(u"facturacion"_s, bd, u"3"_s, 1);
             s.empresa->setParametro(ayuda, activa ? u"True"_s : u"Falso"_s);
-            QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                               [&](QDialog *d) {
-                                   guion(d, control<Rejilla>(d, u"vsLotes"_s), activa);
-                                   clic(d, u"cmdCancelar"_s);
-                               }));
+            QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+                guion(d, control<Rejilla>(d, u"vsLotes"_s), activa);
+                clic(d, u"cmdCancelar"_s);
+            }));
         }
     }
 }
@@ -126,25 +125,22 @@ private Q_SLOTS:
         if (s.entrada.tiene("PedirCaducidad"))
             s.entrada.fijar("PedirCaducidad", true);
         QString vistas;
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               auto *caja = control<kxTextBox>(d, u"txtLote"_s);
-                               enfocar(d, u"txtLote"_s);
-                               const QStringList trozos = tecleado.split(QChar(29));
-                               QTest::keyClicks(caja, trozos[0]);
-                               if (trozos.size() > 1) {
-                                   QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)),
-                                                       Qt::ControlModifier);
-                                   QTest::keyClicks(caja, trozos[1]);
-                               }
-                               QTest::keyClick(caja, Qt::Key(fin));
-                               vistas = caja->text() + u'|' + control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor();
-                               // Enter then moves to Aceptar as it always does.
-                               if (fin == Qt::Key_Return && clase != u"compras")
-                                   QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
-                               clic(d,
-                                    clase == u"compras" && !vistas.endsWith(u'|') ? u"cmdAceptar"_s : u"cmdCancelar"_s);
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            auto *caja = control<kxTextBox>(d, u"txtLote"_s);
+            enfocar(d, u"txtLote"_s);
+            const QStringList trozos = tecleado.split(QChar(29));
+            QTest::keyClicks(caja, trozos[0]);
+            if (trozos.size() > 1) {
+                QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)), Qt::ControlModifier);
+                QTest::keyClicks(caja, trozos[1]);
+            }
+            QTest::keyClick(caja, Qt::Key(fin));
+            vistas = caja->text() + u'|' + control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor();
+            // Enter then moves to Aceptar as it always does.
+            if (fin == Qt::Key_Return && clase != u"compras")
+                QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
+            clic(d, clase == u"compras" && !vistas.endsWith(u'|') ? u"cmdAceptar"_s : u"cmdCancelar"_s);
+        }));
         QCOMPARE(vistas, cajas);
         if (s.entrada.campo("Result").toBool())
             QCOMPARE(s.entrada.salidas().section(u'|', 0, 2), u"Verdadero|LOTE-ESCANEADO|2030-12-31"_s);

@@ -222,11 +222,10 @@ private Q_SLOTS:
         QList<MensajeVisto> mensajes;
         try {
             mensajes = capturarMensajes([&] {
-                (void)conDialogo([&] { s.entrada.Show(1); },
-                                 [&](QDialog *d) {
-                                     listaVista = control<Rejilla>(d, u"vsLotes"_s)->model()->rowCount() > 0;
-                                     clic(d, u"cmdAceptar"_s);
-                                 });
+                (void)s.entrada.mostrar([&](QDialog *d) {
+                    listaVista = control<Rejilla>(d, u"vsLotes"_s)->model()->rowCount() > 0;
+                    clic(d, u"cmdAceptar"_s);
+                });
             });
         } catch (const ErrorLotes &e) {
             error = e.Description();

@@ -143,32 +143,31 @@ private Q_SLOTS:
         const bool conIntro = clase == u"inventario" || (clase == u"facturacion" && modelo != u"1");
         QList<MensajeVisto> mensajes;
         QString focoTras;
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               // The sales lot dialog always takes a date.
-                               QCOMPARE(control(d, u"txtCaducidad"_s)->isEnabled(),
-                                        conFecha || (conIntro && modelo == u"3" && clase != u"inventario"));
-                               for (const QString &escrito : escritos) {
-                                   const QString caja = escrito.section(u'=', 0, 0);
-                                   // Nothing of the host's lot is shown.
-                                   if (clase != u"compras" && caja != u"txtCaducidad")
-                                       QCOMPARE(control<QLineEdit>(d, caja)->text(), QString());
-                                   escribir(d, caja, escrito.section(u'=', 1));
-                               }
-                               // Enter in the last box only moves to Aceptar.
-                               if (conIntro) {
-                                   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                                   QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
-                               }
-                               mensajes = capturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                               // The attempt trims the typed lot.
-                               if (auto *codigo = d->findChild<QLineEdit *>(u"txtLote"_s); codigo && conIntro)
-                                   QCOMPARE(codigo->text(), codigo->text().trimmed());
-                               if (d->isVisible()) {
-                                   focoTras = d->focusWidget()->objectName();
-                                   clic(d, u"cmdCancelar"_s);
-                               }
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            // The sales lot dialog always takes a date.
+            QCOMPARE(control(d, u"txtCaducidad"_s)->isEnabled(),
+                     conFecha || (conIntro && modelo == u"3" && clase != u"inventario"));
+            for (const QString &escrito : escritos) {
+                const QString caja = escrito.section(u'=', 0, 0);
+                // Nothing of the host's lot is shown.
+                if (clase != u"compras" && caja != u"txtCaducidad")
+                    QCOMPARE(control<QLineEdit>(d, caja)->text(), QString());
+                escribir(d, caja, escrito.section(u'=', 1));
+            }
+            // Enter in the last box only moves to Aceptar.
+            if (conIntro) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
+            }
+            mensajes = capturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+            // The attempt trims the typed lot.
+            if (auto *codigo = d->findChild<QLineEdit *>(u"txtLote"_s); codigo && conIntro)
+                QCOMPARE(codigo->text(), codigo->text().trimmed());
+            if (d->isVisible()) {
+                focoTras = d->focusWidget()->objectName();
+                clic(d, u"cmdCancelar"_s);
+            }
+        }));
         QCOMPARE(textos(mensajes) + u" @"_s + focoTras, rechazo ? u"2|¡ Atención !|"_s + esperado : u" @"_s);
         const bool nuevo = esperado.contains(u"|nuevo|");
         QVERIFY(clase != u"facturacion" || s.llamoAlProcedimiento() == nuevo);
@@ -217,25 +216,22 @@ private Q_SLOTS:
         Sesion s(u"compras"_s, nullptr, c[0]);
         s.entrada.fijar("Caducidad", QDate::fromString(c[1], Qt::ISODate));
         s.entrada.fijar("PedirCaducidad", pedir);
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               auto *fecha = control<kxMaskEdBox>(d, u"txtCaducidad"_s);
-                               QCOMPARE(fecha->isEnabled(), pedir);
-                               QCOMPARE(fecha->Valor() + u';' + QApplication::focusWidget()->objectName(),
-                                        c[3] + u';' + c[4]);
-                               clic(d, u"cmdCancelar"_s);
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            auto *fecha = control<kxMaskEdBox>(d, u"txtCaducidad"_s);
+            QCOMPARE(fecha->isEnabled(), pedir);
+            QCOMPARE(fecha->Valor() + u';' + QApplication::focusWidget()->objectName(), c[3] + u';' + c[4]);
+            clic(d, u"cmdCancelar"_s);
+        }));
     }
     void parametroObligatorioIlegibleSeMuestra()
     {
         Sesion s(u"compras"_s, nullptr, u"3"_s);
         s.empresa->setParametro(u"Lotes_NroObligatorio"_s, u"quizá"_s);
         QList<MensajeVisto> mensajes;
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               mensajes = capturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
-                               clic(d, u"cmdCancelar"_s);
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            mensajes = capturarMensajes([&] { clic(d, u"cmdAceptar"_s); });
+            clic(d, u"cmdCancelar"_s);
+        }));
         // Titled by the dialog and the action that failed.
         QVERIFY(textos(mensajes).startsWith(u"3|frmLotesDatos1:Aceptar|"_s) && mensajes[0].texto.contains(u"quizá"_s));
         QVERIFY(!s.entrada.campo("Result").toBool());
@@ -249,30 +245,28 @@ private Q_SLOTS:
         QVERIFY_SQL(sembrarConInventario(*bd));
         Sesion s(u"inventario"_s, bd, u"3"_s);
         s.entrada.fijar("ControlCaducidad", true);
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               const auto foco = [&] {
-                                   return QApplication::focusWidget()->objectName() + u'/' +
-                                          d->property("modo").toString();
-                               };
-                               QStringList focos{foco()};
-                               const auto teclas = [&](std::initializer_list<Qt::Key> lista) {
-                                   for (const Qt::Key tecla : lista) {
-                                       QTest::keyClick(QApplication::focusWidget(), tecla);
-                                       focos << foco();
-                                   }
-                               };
-                               escribir(d, u"txtCaducidad"_s, u"01012030"_s);
-                               teclas({Qt::Key_Down, Qt::Key_Up});
-                               escribir(d, u"kxLote"_s, u"L-NUEVO"_s);
-                               teclas({Qt::Key_Down});
-                               control<Rejilla>(d, u"vsLotes"_s)->setRow(2);
-                               teclas({Qt::Key_Up, Qt::Key_Up}); // on row 1 it leaves the list
-                               QCOMPARE(focos.join(u' '), u"txtCaducidad/nuevo_lote kxLote/nuevo_lote "
-                                                          u"txtCaducidad/nuevo_lote vsLotes/seleccion_lote "
-                                                          u"vsLotes/seleccion_lote kxLote/nuevo_lote"_s);
-                               clic(d, u"cmdAceptar"_s);
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            const auto foco = [&] {
+                return QApplication::focusWidget()->objectName() + u'/' + d->property("modo").toString();
+            };
+            QStringList focos{foco()};
+            const auto teclas = [&](std::initializer_list<Qt::Key> lista) {
+                for (const Qt::Key tecla : lista) {
+                    QTest::keyClick(QApplication::focusWidget(), tecla);
+                    focos << foco();
+                }
+            };
+            escribir(d, u"txtCaducidad"_s, u"01012030"_s);
+            teclas({Qt::Key_Down, Qt::Key_Up});
+            escribir(d, u"kxLote"_s, u"L-NUEVO"_s);
+            teclas({Qt::Key_Down});
+            control<Rejilla>(d, u"vsLotes"_s)->setRow(2);
+            teclas({Qt::Key_Up, Qt::Key_Up}); // on row 1 it leaves the list
+            QCOMPARE(focos.join(u' '), u"txtCaducidad/nuevo_lote kxLote/nuevo_lote "
+                                       u"txtCaducidad/nuevo_lote vsLotes/seleccion_lote "
+                                       u"vsLotes/seleccion_lote kxLote/nuevo_lote"_s);
+            clic(d, u"cmdAceptar"_s);
+        }));
         QCOMPARE(s.entrada.salidas(), u"Verdadero|0|L-NUEVO|2030-01-01||"_s);
     }
 };

@@ -154,30 +154,31 @@ private Q_SLOTS:
             // it, freed once.
             auto propietario = std::make_unique<QWidget>();
             propietario->show();
-            QVERIFY(conDialogo([&] { s.entrada.Show(1, propietario.get()); },
-                               [&](QDialog *d) {
-                                   QCOMPARE(d->objectName() + u'/' + d->windowTitle(), dialogo.section(u'/', 2));
-                                   if (salida == u"propietario")
-                                       return propietario.reset();
-                                   if (auto *continuar = d->findChild<QWidget *>(u"cmdContinuar"_s))
-                                       QCOMPARE(continuar->isVisible(), salida == u"continuar");
-                                   if (salida == u"teclas") {
-                                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                                       if (clase == u"compras")
-                                           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                                       QVERIFY(d->isVisible());
-                                   }
-                                   if (salida == u"modelo1")
-                                       s.ajustar({u"@Lotes_ModeloUsar=1"_s});
-                                   if (salida == u"cancelar")
-                                       clic(d, u"cmdCancelar"_s);
-                                   else if (salida == u"modelo1")
-                                       clic(d, u"cmdAceptar"_s);
-                                   else if (salida == u"continuar")
-                                       clic(d, u"cmdContinuar"_s);
-                                   else
-                                       d->close();
-                               }));
+            QVERIFY(s.entrada.mostrar(
+                [&](QDialog *d) {
+                    QCOMPARE(d->objectName() + u'/' + d->windowTitle(), dialogo.section(u'/', 2));
+                    if (salida == u"propietario")
+                        return propietario.reset();
+                    if (auto *continuar = d->findChild<QWidget *>(u"cmdContinuar"_s))
+                        QCOMPARE(continuar->isVisible(), salida == u"continuar");
+                    if (salida == u"teclas") {
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                        if (clase == u"compras")
+                            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                        QVERIFY(d->isVisible());
+                    }
+                    if (salida == u"modelo1")
+                        s.ajustar({u"@Lotes_ModeloUsar=1"_s});
+                    if (salida == u"cancelar")
+                        clic(d, u"cmdCancelar"_s);
+                    else if (salida == u"modelo1")
+                        clic(d, u"cmdAceptar"_s);
+                    else if (salida == u"continuar")
+                        clic(d, u"cmdContinuar"_s);
+                    else
+                        d->close();
+                },
+                propietario.get()));
         }
         QCOMPARE(s.entrada.salidas(), esperado.isEmpty() ? s.entrada.salidasMarcadas() : esperado);
     }

@@ -147,11 +147,10 @@ private Q_SLOTS:
         Entrada entrada(u"facturacion"_s);
         entrada.clase().EmpresaNuvalia(empresa);
         entrada.clase().ConexionNuvalia(bd);
-        QVERIFY(conDialogo([&] { entrada.Show(); },
-                           [&](QDialog *d) {
-                               QVERIFY(Seguridad(d, bd, bd).aplicar().isEmpty());
-                               d->close();
-                           }));
+        QVERIFY(entrada.mostrar([&](QDialog *d) {
+            QVERIFY(Seguridad(d, bd, bd).aplicar().isEmpty());
+            d->close();
+        }));
         QCOMPARE(filasDe(*bd, u"SELECT c.Nombre, c.TabIndex FROM SGD_Controles c, SGD_Formularios f WHERE "
                               u"f.Cod_Formulario = c.Cod_Formulario AND f.Nombre = 'frmLotesStockFacturar2' "
                               u"ORDER BY c.Cod_Control"_s)

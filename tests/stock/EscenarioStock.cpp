@@ -43,12 +43,11 @@ void sembrarPendiente(Conexion &conexion, const QString &tipo, int codigo, int c
 
 bool ver(Entrada &stock, const std::function<void(QDialog *)> &guion)
 {
-    return conDialogo([&] { stock.Show(1); },
-                      [&](QDialog *v) {
-                          guion(v);
-                          if (v->isVisible() && !QTest::currentTestFailed())
-                              clic(v, u"cmdSalir"_s);
-                      });
+    return stock.mostrar([&](QDialog *v) {
+        guion(v);
+        if (v->isVisible() && !QTest::currentTestFailed())
+            clic(v, u"cmdSalir"_s);
+    });
 }
 
 void elegirAlmacen(QDialog *ventana, qint16 almacen)
