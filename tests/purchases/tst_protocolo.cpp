@@ -1,6 +1,5 @@
 // What every entry class shares: the lot models that need no dialog, the
 // ways out of a dialog, the shared context, Modal, and registration.
-#include "foundation/entry/CopiaCampos.h"
 #include "tests/sales/EscenarioVentas.h"
 
 #include <nvlalotes/ErrorLotes.h>
@@ -17,20 +16,6 @@
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
-
-namespace {
-
-// A dialog's side of a copy: its one field.
-class DialogoPrueba final : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QString Lote MEMBER Lote)
-
-public:
-    QString Lote;
-};
-
-} // namespace
 
 class TstProtocolo : public QObject
 {
@@ -201,22 +186,6 @@ private Q_SLOTS:
         segunda.Lote = u"X"_s;
         QCOMPARE(numeroError([&] { segunda.Show(2); }), NumeroError::LlamadaNoValida);
         QCOMPARE(segunda.Lote, u"X"_s);
-    }
-
-    // A misspelt name in a copy between class and dialog fails loudly, and the
-    // dialog gains no field of that name.
-    void nombreQueNoExiste()
-    {
-        frmclsLotesFacturacion clase;
-        DialogoPrueba dialogo;
-        const QMetaObject &meta = frmclsLotesFacturacion::staticMetaObject;
-        QList<int> errores;
-        for (const auto &[enDialogo, enClase] : {std::pair{"Lote", "Lotes"}, std::pair{"Cod_Lote", "Cod_Lote"}})
-            errores << numeroError([&] { CopiaCampos::aDialogo(meta, &clase, dialogo, {{enDialogo, enClase}}); });
-        for (const auto &[enDialogo, enClase] : {std::pair{"Loteo", "Lote"}, std::pair{"Lote", "Cod_Loto"}})
-            errores << numeroError([&] { CopiaCampos::aClase(dialogo, meta, &clase, {{enDialogo, enClase}}); });
-        QVERIFY(!errores.contains(0));
-        QVERIFY(dialogo.dynamicPropertyNames().isEmpty());
     }
 
     // By class identifier (braces and case aside) or by name; an unknown one

@@ -53,13 +53,9 @@ QWidget *porClave(QWidget *form, const QString &clave)
 QStringList estados(QWidget *form)
 {
     QStringList lista;
-    for (QWidget *c : ColeccionControles::de(form)) {
-        QString marcas;
-        marcas += c->isHidden() ? u'H' : u'-';
-        marcas += c->isEnabled() ? u'-' : u'D';
-        marcas += c->property("readOnly").toBool() ? u'R' : u'-';
-        lista << ColeccionControles::clave(c) + u':' + marcas;
-    }
+    for (QWidget *c : ColeccionControles::de(form))
+        lista << ColeccionControles::clave(c) + u':' + (c->isHidden() ? u'H' : u'-') + (c->isEnabled() ? u'-' : u'D') +
+                     (c->property("readOnly").toBool() ? u'R' : u'-');
     return lista;
 }
 
