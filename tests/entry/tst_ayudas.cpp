@@ -14,35 +14,6 @@ using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
 
-namespace {
-
-QString dia(int dias)
-{
-    return QDate::currentDate().addDays(dias).toString(u"yyyy-MM-dd"_s);
-}
-
-// The sales lot dialog on `lotes`, once with every help and once with `ayuda`
-// off; `guion` runs on each, then the dialog is cancelled.
-void probar(const QList<LotePrueba> &lotes, const QString &ayuda,
-            const std::function<void(QDialog *, Rejilla *, bool activa)> &guion)
-{
-    for (const QString &motor : motores()) {
-        for (const bool activa : {true, false}) {
-            NVLA_BASE_DATOS(bd, motor, false);
-            QVERIFY_SQL(sembrar(*bd, lotes));
-            Sesion s(u"facturacion"_s, bd, u"3"_s, 1);
-            s.empresa->setParametro(ayuda, activa ? u"True"_s : u"Falso"_s);
-            QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                               [&](QDialog *d) {
-                                   guion(d, control<Rejilla>(d, u"vsLotes"_s), activa);
-                                   clic(d, u"cmdCancelar"_s);
-                               }));
-        }
-    }
-}
-
-} // namespace
-
 class TstAyudas : public QObject
 {
     Q_OBJECT
@@ -51,45 +22,54 @@ private Q_SLOTS:
     void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
     void cleanupTestCase() { Sesion(u"facturacion"_s, nullptr, u"1"_s); }
 
-    // Only a date before today marks its cell; the text stays as it was.
-    void caducadosMarcados()
+    // The sales lot list with every help, then with each one off: only a date
+    // before today marks its cell, the text as it was; typing finds lots not
+    // yet read from a long list, in any letter case, a pause starts anew and
+    // the automatic row is never chosen.
+    void ayudasDeLaLista()
     {
-        const QList<LotePrueba> lotes{{1, u"1"_s, u"L-AYER"_s, dia(-1), {}, {}},
-                                      {2, u"2"_s, u"L-HOY"_s, dia(0), {}, {}},
-                                      {3, u"3"_s, u"L-SIN"_s, {}, {}, {}}};
-        probar(lotes, u"Lotes_MarcarCaducados"_s, [](QDialog *, Rejilla *r, bool activa) {
-            QStringList marcas;
-            for (int fila = 1; fila < r->rows(); ++fila) {
-                const QModelIndex celda = r->model()->index(fila - 1, 2);
-                marcas << celda.data(Qt::ToolTipRole).toString();
-                QCOMPARE(celda.data(Qt::ForegroundRole).isValid(), !marcas.constLast().isEmpty());
-            }
-            const QString marca = activa ? u"Lote caducado"_s : QString();
-            QCOMPARE(marcas, (QStringList{QString(), marca, QString(), QString()}));
-            QCOMPARE(r->textMatrix(2, 2), QDate::currentDate().addDays(-1).toString(u"dd/MM/yyyy"_s));
-        });
-    }
-
-    // Typing finds lots not yet read from a long list, in any letter case; a
-    // pause starts anew; the automatic row is never chosen.
-    void busquedaAlTeclear()
-    {
-        QList<LotePrueba> lotes;
+        const QDate hoy = QDate::currentDate();
+        // The list goes by stock: the dated lots first, under the automatic row.
+        QList<LotePrueba> lotes{{1, u"0.1"_s, u"L-AYER"_s, hoy.addDays(-1).toString(Qt::ISODate), {}, {}},
+                                {2, u"0.2"_s, u"L-HOY"_s, hoy.toString(Qt::ISODate), {}, {}}};
         for (int i = 1; i <= 300; ++i)
-            lotes.append({i, QString::number(i), u"A-%1"_s.arg(i, 3, 10, QChar(u'0')), {}, {}, {}});
-        lotes.append({301, u"999"_s, u"Zeta"_s, {}, {}, {}});
-        probar(lotes, u"Lotes_BusquedaAlTeclear"_s, [](QDialog *d, Rejilla *r, bool activa) {
-            qint64 ahora = 0;
-            d->findChild<ListaLotes *>()->fijarReloj([&] { return ahora; });
-            QVERIFY(r->modelo()->quedanFilasPorLeer());
-            QTest::keyClick(r, Qt::Key_Z);
-            QCOMPARE(r->row(), activa ? 302 : 1);
-            ahora += 2000;
-            QTest::keyClicks(r, u"a-007"_s);
-            ahora += 2000;
-            QTest::keyClicks(r, u"-"_s);
-            QCOMPARE(r->textMatrix(r->row(), 3), activa ? u"A-007"_s : ListaLotes::TextoAutomatico);
-        });
+            lotes.append({10 + i, QString::number(i), u"A-%1"_s.arg(i, 3, 10, QChar(u'0')), {}, {}, {}});
+        lotes.append({999, u"999"_s, u"Zeta"_s, {}, {}, {}});
+        const QString marcar = u"Lotes_MarcarCaducados"_s;
+        const QString buscar = u"Lotes_BusquedaAlTeclear"_s;
+        for (const QString &motor : motores()) {
+            for (const QString &apagada : {QString(), marcar, buscar}) {
+                NVLA_BASE_DATOS(bd, motor, false);
+                QVERIFY_SQL(sembrar(*bd, lotes));
+                Sesion s(u"facturacion"_s, bd, u"3"_s, 1);
+                for (const QString &ayuda : {marcar, buscar})
+                    s.empresa->setParametro(ayuda, ayuda == apagada ? u"Falso"_s : u"True"_s);
+                QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+                    auto *r = control<Rejilla>(d, u"vsLotes"_s);
+                    QStringList marcas;
+                    for (int fila = 1; fila <= 4; ++fila) { // automatic, yesterday, today, none
+                        const QModelIndex celda = r->model()->index(fila - 1, 2);
+                        const QString marca = celda.data(Qt::ToolTipRole).toString();
+                        QCOMPARE(celda.data(Qt::ForegroundRole).isValid(), !marca.isEmpty());
+                        if (!marca.isEmpty())
+                            marcas << u"%1 %2"_s.arg(fila).arg(marca);
+                    }
+                    QCOMPARE(marcas, apagada == marcar ? QStringList() : QStringList{u"2 Lote caducado"_s});
+                    QCOMPARE(r->textMatrix(2, 2), hoy.addDays(-1).toString(u"dd/MM/yyyy"_s));
+                    qint64 ahora = 0;
+                    d->findChild<ListaLotes *>()->fijarReloj([&] { return ahora; });
+                    QVERIFY(r->modelo()->quedanFilasPorLeer());
+                    QTest::keyClick(r, Qt::Key_Z);
+                    QCOMPARE(r->row(), apagada == buscar ? 1 : 304);
+                    ahora += 2000;
+                    QTest::keyClicks(r, u"a-007"_s);
+                    ahora += 2000;
+                    QTest::keyClicks(r, u"-"_s);
+                    QCOMPARE(r->textMatrix(r->row(), 3), apagada == buscar ? ListaLotes::TextoAutomatico : u"A-007"_s);
+                    clic(d, u"cmdCancelar"_s);
+                }));
+            }
+        }
     }
 
     // The scanner types the label, longer than the box takes, with Ctrl+] as
@@ -126,25 +106,22 @@ private Q_SLOTS:
         if (s.entrada.tiene("PedirCaducidad"))
             s.entrada.fijar("PedirCaducidad", true);
         QString vistas;
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               auto *caja = control<kxTextBox>(d, u"txtLote"_s);
-                               enfocar(d, u"txtLote"_s);
-                               const QStringList trozos = tecleado.split(QChar(29));
-                               QTest::keyClicks(caja, trozos[0]);
-                               if (trozos.size() > 1) {
-                                   QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)),
-                                                       Qt::ControlModifier);
-                                   QTest::keyClicks(caja, trozos[1]);
-                               }
-                               QTest::keyClick(caja, Qt::Key(fin));
-                               vistas = caja->text() + u'|' + control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor();
-                               // Enter then moves to Aceptar as it always does.
-                               if (fin == Qt::Key_Return && clase != u"compras")
-                                   QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
-                               clic(d,
-                                    clase == u"compras" && !vistas.endsWith(u'|') ? u"cmdAceptar"_s : u"cmdCancelar"_s);
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            auto *caja = control<kxTextBox>(d, u"txtLote"_s);
+            enfocar(d, u"txtLote"_s);
+            const QStringList trozos = tecleado.split(QChar(29));
+            QTest::keyClicks(caja, trozos[0]);
+            if (trozos.size() > 1) {
+                QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)), Qt::ControlModifier);
+                QTest::keyClicks(caja, trozos[1]);
+            }
+            QTest::keyClick(caja, Qt::Key(fin));
+            vistas = caja->text() + u'|' + control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor();
+            // Enter then moves to Aceptar as it always does.
+            if (fin == Qt::Key_Return && clase != u"compras")
+                QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
+            clic(d, clase == u"compras" && !vistas.endsWith(u'|') ? u"cmdAceptar"_s : u"cmdCancelar"_s);
+        }));
         QCOMPARE(vistas, cajas);
         if (s.entrada.campo("Result").toBool())
             QCOMPARE(s.entrada.salidas().section(u'|', 0, 2), u"Verdadero|LOTE-ESCANEADO|2030-12-31"_s);

@@ -119,50 +119,48 @@ private Q_SLOTS:
         const bool regulariza = clase == u"regularizar" || clase == u"traspaso";
         const bool automatico = venta && !ajustes.contains(u"PermitirAutomatico=false"_s);
         QList<MensajeVisto> mensajes;
-        QVERIFY(conDialogo(
-            [&] { s.entrada.Show(1); },
-            [&](QDialog *d) {
-                auto *r = control<Rejilla>(d, u"vsLotes"_s);
-                QStringList vistas = lineasRejilla(d);
-                if (automatico)
-                    QVERIFY(vistas.takeFirst().contains(ListaLotes::TextoAutomatico));
-                QStringList claves;
-                for (const QString &linea : vistas)
-                    claves << linea.section(u'|', 0, 0);
-                if (lineas.value(0).contains(u'|')) {
-                    std::ranges::sort(vistas);
-                    QCOMPARE(vistas, lineas);
-                } else {
-                    QCOMPARE(claves, lineas);
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            auto *r = control<Rejilla>(d, u"vsLotes"_s);
+            QStringList vistas = lineasRejilla(d);
+            if (automatico)
+                QVERIFY(vistas.takeFirst().contains(ListaLotes::TextoAutomatico));
+            QStringList claves;
+            for (const QString &linea : vistas)
+                claves << linea.section(u'|', 0, 0);
+            if (lineas.value(0).contains(u'|')) {
+                std::ranges::sort(vistas);
+                QCOMPARE(vistas, lineas);
+            } else {
+                QCOMPARE(claves, lineas);
+            }
+            if (const int f = int(claves.indexOf(u"23"_s)); f >= 0 && clase != u"inventario")
+                QVERIFY2(vistas.at(f).contains(u"|5,00|"_s), qPrintable(vistas.at(f)));
+            if (venta && modelo == u"2") {
+                QVERIFY(vistas.at(claves.indexOf(u"27"_s)).startsWith(u"27|X|"_s));
+                QVERIFY(vistas.at(claves.indexOf(u"21"_s)).startsWith(u"21||"_s));
+            }
+            if (venta || (clase == u"inventario" && modelo == u"2"))
+                QCOMPARE(QApplication::focusWidget(), r);
+            if (!regulariza)
+                QCOMPARE(r->row(), 1);
+            // The automatic row is the first, where the list opens.
+            const int fila = elegir == u"AUTO" || elegir.isEmpty() ? r->row() : elegirFila(d, {{0, elegir}});
+            r->setFocus(Qt::MouseFocusReason);
+            // Enter in the list is Aceptar, but for the regularization dialogs.
+            mensajes = capturarMensajes([&] {
+                QTest::keyClick(r, Qt::Key_Return);
+                if (regulariza) {
+                    QVERIFY(d->isVisible());
+                    clic(d, u"cmdAceptar"_s);
                 }
-                if (const int f = int(claves.indexOf(u"23"_s)); f >= 0 && clase != u"inventario")
-                    QVERIFY2(vistas.at(f).contains(u"|5,00|"_s), qPrintable(vistas.at(f)));
-                if (venta && modelo == u"2") {
-                    QVERIFY(vistas.at(claves.indexOf(u"27"_s)).startsWith(u"27|X|"_s));
-                    QVERIFY(vistas.at(claves.indexOf(u"21"_s)).startsWith(u"21||"_s));
-                }
-                if (venta || (clase == u"inventario" && modelo == u"2"))
-                    QCOMPARE(QApplication::focusWidget(), r);
-                if (!regulariza)
-                    QCOMPARE(r->row(), 1);
-                // The automatic row is the first, where the list opens.
-                const int fila = elegir == u"AUTO" || elegir.isEmpty() ? r->row() : elegirFila(d, {{0, elegir}});
-                r->setFocus(Qt::MouseFocusReason);
-                // Enter in the list is Aceptar, but for the regularization dialogs.
-                mensajes = capturarMensajes([&] {
-                    QTest::keyClick(r, Qt::Key_Return);
-                    if (regulariza) {
-                        QVERIFY(d->isVisible());
-                        clic(d, u"cmdAceptar"_s);
-                    }
-                });
-                QCOMPARE(d->isVisible(), !mensaje.isEmpty() || elegir.isEmpty());
-                if (d->isVisible()) {
-                    if (!elegir.isEmpty())
-                        QCOMPARE(r->row(), fila);
-                    clic(d, u"cmdCancelar"_s);
-                }
-            }));
+            });
+            QCOMPARE(d->isVisible(), !mensaje.isEmpty() || elegir.isEmpty());
+            if (d->isVisible()) {
+                if (!elegir.isEmpty())
+                    QCOMPARE(r->row(), fila);
+                clic(d, u"cmdCancelar"_s);
+            }
+        }));
         QVERIFY(!s.llamoAlProcedimiento());
         if (!venta)
             QCOMPARE(s.grabadora->textos().size(), 1); // one query, nothing written
@@ -182,35 +180,32 @@ private Q_SLOTS:
             elegirFila(d, {{0, clave}});
         };
         // Typed, then back to the grid: the grid's row wins.
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               escribir(d, u"txtLote"_s, u"L-NUEVO"_s);
-                               elegir(d, u"26"_s);
-                               clic(d, u"cmdAceptar"_s);
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            escribir(d, u"txtLote"_s, u"L-NUEVO"_s);
+            elegir(d, u"26"_s);
+            clic(d, u"cmdAceptar"_s);
+        }));
         QCOMPARE(s.entrada.campo("Cod_Lote").toInt(), 26);
         // A click into the frame, then Aceptar by mouse: the typed lot wins
         // although a grid row is highlighted.
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               escribir(d, u"txtCaducidad"_s, u"31082027"_s);
-                               escribir(d, u"txtLote"_s, u"L-8"_s);
-                               elegir(d, u"28"_s);
-                               clic(d, u"txtCaducidad"_s);
-                               clic(d, u"cmdAceptar"_s);
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            escribir(d, u"txtCaducidad"_s, u"31082027"_s);
+            escribir(d, u"txtLote"_s, u"L-8"_s);
+            elegir(d, u"28"_s);
+            clic(d, u"txtCaducidad"_s);
+            clic(d, u"cmdAceptar"_s);
+        }));
         QCOMPARE(s.entrada.campo("Cod_Lote").toInt(), 26);
         QVERIFY(!s.llamoAlProcedimiento());
         // Up on the first row leaves the grid for the typed lot.
-        QVERIFY(conDialogo([&] { s.entrada.Show(1); },
-                           [&](QDialog *d) {
-                               auto *r = control<Rejilla>(d, u"vsLotes"_s);
-                               r->setRow(2);
-                               QTest::keyClick(r, Qt::Key_Up); // to the automatic row, then out
-                               QTest::keyClick(r, Qt::Key_Up);
-                               QCOMPARE(QApplication::focusWidget()->objectName(), u"txtLote"_s);
-                               clic(d, u"cmdCancelar"_s);
-                           }));
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            auto *r = control<Rejilla>(d, u"vsLotes"_s);
+            r->setRow(2);
+            QTest::keyClick(r, Qt::Key_Up); // to the automatic row, then out
+            QTest::keyClick(r, Qt::Key_Up);
+            QCOMPARE(QApplication::focusWidget()->objectName(), u"txtLote"_s);
+            clic(d, u"cmdCancelar"_s);
+        }));
     }
 
     // The host's parameters table decides the model: the company's own row over

@@ -1,8 +1,7 @@
 // Every database step of every dialog and window, and of a form's catalog and
 // permissions, fails once, in turn: the dialogs read the company's parameters,
 // their lists and write their lots through the host's connection. And the
-// engine itself failing to read a long lot list past its first page, in a
-// sales dialog and in a stock window.
+// engine itself failing to read a long lot list past its first page.
 #include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
 #include "tests/security/EscenarioSeguridad.h"
@@ -201,60 +200,39 @@ private Q_SLOTS:
         qInfo("%d steps failed in turn", pasos);
     }
 
-    void errorDelMotor_data()
-    {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<bool>("ventana");
-        for (const QString &motor : motores()) {
-            QTest::newRow(qPrintable(motor + u" venta"_s)) << motor << false;
-            QTest::newRow(qPrintable(motor + u" stock"_s)) << motor << true;
-        }
-    }
+    void errorDelMotor_data() { filasPorMotor(); }
     // A sales dialog ends and its Show fails with the engine's message, the
-    // host's fields as they were; a stock window tells it in its load's box.
+    // host's fields and the lot tables as they were.
     void errorDelMotor()
     {
         QFETCH(QString, motor);
-        QFETCH(bool, ventana);
         NVLA_BASE_DATOS(bd, motor, false);
         romperLectura(*bd, motor);
-        const QString motivo = motor == u"sqlite" ? u"integer overflow"_s : u"division by zero"_s;
         const QString tablas = u"SELECT COUNT(*), SUM(Stock_Actual), (SELECT COUNT(*) FROM Articulos_Lotes_Datos) "
                                u"FROM Almacen_Articulos_Lotes"_s;
         const QStringList antes = filasDe(*bd, tablas);
-        // The automatic choice of the sales dialog reads on to the first lot of 200 units.
-        Sesion s(ventana ? u"stock"_s : u"facturacion"_s, bd, u"3"_s, 200);
+        // The automatic choice reads on to the first lot of 200 units.
+        Sesion s(u"facturacion"_s, bd, u"3"_s, 200);
         s.entrada.marcarSalidas();
         const QString campos = s.entrada.campos();
         // PostgreSQL's driver reads a whole result as the query opens: its
         // error comes before the list shows. SQLite's comes on the second page.
         bool listaVista = false;
-        bool limpio = false;
         QString error;
         QList<MensajeVisto> mensajes;
         try {
             mensajes = capturarMensajes([&] {
-                limpio = conDialogo([&] { s.entrada.Show(1); },
-                                    [&](QDialog *d) {
-                                        QAbstractItemModel *filas = control<Rejilla>(d, u"vsLotes"_s)->model();
-                                        listaVista = filas->rowCount() > 0;
-                                        // As the list asks for more when the clerk scrolls to its end.
-                                        if (ventana)
-                                            filas->fetchMore({});
-                                        clic(d, ventana ? u"cmdSalir"_s : u"cmdAceptar"_s);
-                                    });
+                (void)s.entrada.mostrar([&](QDialog *d) {
+                    listaVista = control<Rejilla>(d, u"vsLotes"_s)->model()->rowCount() > 0;
+                    clic(d, u"cmdAceptar"_s);
+                });
             });
         } catch (const ErrorLotes &e) {
             error = e.Description();
         }
-        if (ventana) {
-            QVERIFY(limpio);
-            QCOMPARE(textos(mensajes).section(u'|', 0, 1), u"3|frmLotecStockAlm1:Cargar"_s);
-            QVERIFY2(mensajes.size() == 1 && mensajes[0].texto.contains(motivo), qPrintable(textos(mensajes)));
-        } else {
-            QVERIFY2(error.contains(motivo) && mensajes.isEmpty(), qPrintable(error + textos(mensajes)));
-            QVERIFY(!s.llamoAlProcedimiento());
-        }
+        const QString motivo = motor == u"sqlite" ? u"integer overflow"_s : u"division by zero"_s;
+        QVERIFY2(error.contains(motivo) && mensajes.isEmpty(), qPrintable(error + textos(mensajes)));
+        QVERIFY(!s.llamoAlProcedimiento());
         QCOMPARE(s.entrada.campos(), campos);
         QCOMPARE(listaVista, motor == u"sqlite");
         QCOMPARE(filasDe(*bd, tablas), antes);

@@ -1,8 +1,6 @@
-// The window base: anchoring from stored settings, fitting to the screen and
-// the title of its error messages.
+// The window base: anchoring from stored settings and fitting to the screen.
 #include "foundation/controls/Formulario.h"
 #include "foundation/entry/VentanaLotes.h"
-#include "tests/support/Conduccion.h"
 
 #include <nvlalotes/ErrorLotes.h>
 
@@ -11,7 +9,6 @@
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
-using namespace NVLALotes::Pruebas;
 
 namespace {
 
@@ -40,8 +37,6 @@ public:
         fijarAreaRedimensionable(areaTwips.width(), areaTwips.height());
         anclar(ajustes);
     }
-    using VentanaLotes::fijarNombreEnErrores;
-    using VentanaLotes::protegido;
 
     QList<QRect> geometrias() const
     {
@@ -97,24 +92,6 @@ private Q_SLOTS:
         VentanaPrueba sinAjustar(Anclaje::sinAnclados(45000, 45000, false), {45000, 45000});
         sinAjustar.show();
         QVERIFY(sinAjustar.width() > disponible.width());
-    }
-
-    // "window:action" titles an error, by the window's objectName or the name
-    // it gives its errors; an action that succeeds shows nothing.
-    void tituloDeErrores()
-    {
-        VentanaPrueba ventana(ajustesStock());
-        const auto falla = [&] {
-            const auto m = capturarMensajes([&] {
-                ventana.protegido(
-                    u"Crear"_s, [] { throw ErrorLotes(NumeroError::LlamadaNoValida, u"sin almacén"_s, u"prueba"_s); });
-            });
-            return m.size() == 1 && m[0].icono == QMessageBox::Critical ? m[0].titulo + u'|' + m[0].texto : QString();
-        };
-        QCOMPARE(falla(), u"frmLotesStockAlm1:Crear|sin almacén"_s);
-        ventana.fijarNombreEnErrores(u"frmLotecStockAlm1"_s);
-        QCOMPARE(falla(), u"frmLotecStockAlm1:Crear|sin almacén"_s);
-        QVERIFY(capturarMensajes([&] { ventana.protegido(u"Crear"_s, [] {}); }).isEmpty());
     }
 };
 

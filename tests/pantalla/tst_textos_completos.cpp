@@ -22,11 +22,6 @@ using namespace NVLALotes::Pruebas;
 
 namespace {
 
-QString sinAtajo(const QString &texto)
-{
-    return QString(texto).remove(u'&');
-}
-
 // Every label, button, frame title, grid header and grid cell of the dialog
 // that does not show whole, every label whose text runs under a control beside
 // it, and every list that scrolls sideways.
@@ -60,11 +55,12 @@ QStringList textosRecortados(const QDialog *d)
         opcion.initFrom(b);
         opcion.text = b->text();
         const QRect sitio = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opcion, b);
-        medir(b, b->text(), b->fontMetrics().horizontalAdvance(sinAtajo(b->text())), sitio.width());
+        medir(b, b->text(), b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&')), sitio.width());
     }
     // The style sets a frame's title 8 px in from each side.
     for (const QGroupBox *g : d->findChildren<QGroupBox *>())
-        medir(g, g->title(), g->fontMetrics().horizontalAdvance(sinAtajo(g->title()) + u' '), g->width() - 16);
+        medir(g, g->title(), g->fontMetrics().horizontalAdvance(QString(g->title()).remove(u'&') + u' '),
+              g->width() - 16);
     for (Rejilla *rejilla : d->findChildren<Rejilla *>()) {
         const QHeaderView *cabecera = rejilla->horizontalHeader();
         const int margen = cabecera->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cabecera);

@@ -1,6 +1,5 @@
 // What every entry class shares: the lot models that need no dialog, the
 // ways out of a dialog, the shared context, Modal, and registration.
-#include "foundation/entry/CopiaCampos.h"
 #include "tests/sales/EscenarioVentas.h"
 
 #include <nvlalotes/ErrorLotes.h>
@@ -17,20 +16,6 @@
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
-
-namespace {
-
-// A dialog's side of a copy: its one field.
-class DialogoPrueba final : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QString Lote MEMBER Lote)
-
-public:
-    QString Lote;
-};
-
-} // namespace
 
 class TstProtocolo : public QObject
 {
@@ -56,29 +41,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clase");
         QTest::addColumn<QString>("modelo");
         QTest::addColumn<QString>("esperado");
-        const QString nula = u"|1900-01-01|T-HOST|C-HOST"_s;
-        const QString noValido = u"error %1"_s.arg(NumeroError::ModeloLotesNoValido);
-        const QString sinBase = u"error %1"_s.arg(NumeroError::ConexionNoValida);
+        const auto filas = [](const QString &esperado, const QStringList &casos) {
+            for (const QString &caso : casos)
+                QTest::newRow(qPrintable(caso)) << caso.section(u' ', 0, 0) << caso.section(u' ', 1) << esperado;
+        };
+        filas(u"Verdadero||1900-01-01|T-HOST|C-HOST"_s, {u"compras 1"_s});
+        filas(u"Verdadero|1|L-HOST|1900-01-01|T-HOST|C-HOST"_s,
+              {u"facturacion 4"_s, u"regularizar 1"_s, u"traspaso 4.0"_s, u"inventario 1"_s});
+        filas(u"error %1"_s.arg(NumeroError::ModeloLotesNoValido),
+              {u"compras "_s, u"compras 2.5"_s, u"compras abc"_s, u"facturacion 7"_s, u"regularizar 0"_s,
+               u"traspaso Lote"_s, u"inventario 5"_s});
         // A model with a dialog reads the database before showing it: its failure
         // reaches the host.
-        for (const QStringList &fila : {QStringList{u"compras"_s, u"1"_s, u"Verdadero|"_s + nula},
-                                        {u"compras"_s, {}, noValido},
-                                        {u"compras"_s, u"2.5"_s, noValido},
-                                        {u"compras"_s, u"abc"_s, noValido},
-                                        {u"facturacion"_s, u"4"_s, u"Verdadero|1|L-HOST"_s + nula},
-                                        {u"facturacion"_s, u"7"_s, noValido},
-                                        {u"regularizar"_s, u"1"_s, u"Verdadero|1|L-HOST"_s + nula},
-                                        {u"regularizar"_s, u"0"_s, noValido},
-                                        {u"traspaso"_s, u"4.0"_s, u"Verdadero|1|L-HOST"_s + nula},
-                                        {u"traspaso"_s, u"Lote"_s, noValido},
-                                        {u"inventario"_s, u"1"_s, u"Verdadero|1|L-HOST"_s + nula},
-                                        {u"inventario"_s, u"5"_s, noValido},
-                                        {u"traspaso"_s, u"2"_s, sinBase},
-                                        {u"inventario"_s, u"3"_s, sinBase}})
-            QTest::newRow(qPrintable(fila[0] + u' ' + fila[1])) << fila[0] << fila[1] << fila[2];
+        filas(u"error %1"_s.arg(NumeroError::ConexionNoValida), {u"traspaso 2"_s, u"inventario 3"_s});
         // The stock windows show nothing but under models 2 to 4, and fail for no other.
-        for (const QString &modelo : {u"1"_s, u"0"_s, u"5"_s, u"2.5"_s, u"dos"_s})
-            QTest::newRow(qPrintable(u"stock "_s + modelo)) << u"stock"_s << modelo << QString();
+        filas({}, {u"stock 1"_s, u"stock 0"_s, u"stock 5"_s, u"stock 2.5"_s, u"stock dos"_s});
     }
     // Shown on a connection whose every query fails: the outputs, or "error N"
     // with every output, Result included, as it was. Result True going in
@@ -162,38 +139,38 @@ private Q_SLOTS:
             // it, freed once.
             auto propietario = std::make_unique<QWidget>();
             propietario->show();
-            QVERIFY(conDialogo([&] { s.entrada.Show(1, propietario.get()); },
-                               [&](QDialog *d) {
-                                   QCOMPARE(d->objectName() + u'/' + d->windowTitle(), dialogo.section(u'/', 2));
-                                   if (salida == u"propietario")
-                                       return propietario.reset();
-                                   if (auto *continuar = d->findChild<QWidget *>(u"cmdContinuar"_s))
-                                       QCOMPARE(continuar->isVisible(), salida == u"continuar");
-                                   if (salida == u"teclas") {
-                                       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                                       if (clase == u"compras")
-                                           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                                       QVERIFY(d->isVisible());
-                                   }
-                                   if (salida == u"modelo1")
-                                       s.ajustar({u"@Lotes_ModeloUsar=1"_s});
-                                   if (salida == u"cancelar")
-                                       clic(d, u"cmdCancelar"_s);
-                                   else if (salida == u"modelo1")
-                                       clic(d, u"cmdAceptar"_s);
-                                   else if (salida == u"continuar")
-                                       clic(d, u"cmdContinuar"_s);
-                                   else
-                                       d->close();
-                               }));
+            QVERIFY(s.entrada.mostrar(
+                [&](QDialog *d) {
+                    QCOMPARE(d->objectName() + u'/' + d->windowTitle(), dialogo.section(u'/', 2));
+                    if (salida == u"propietario")
+                        return propietario.reset();
+                    if (auto *continuar = d->findChild<QWidget *>(u"cmdContinuar"_s))
+                        QCOMPARE(continuar->isVisible(), salida == u"continuar");
+                    if (salida == u"teclas") {
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                        if (clase == u"compras")
+                            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                        QVERIFY(d->isVisible());
+                    }
+                    if (salida == u"modelo1")
+                        s.ajustar({u"@Lotes_ModeloUsar=1"_s});
+                    if (salida == u"cancelar")
+                        clic(d, u"cmdCancelar"_s);
+                    else if (salida == u"modelo1")
+                        clic(d, u"cmdAceptar"_s);
+                    else if (salida == u"continuar")
+                        clic(d, u"cmdContinuar"_s);
+                    else
+                        d->close();
+                },
+                propietario.get()));
         }
         QCOMPARE(s.entrada.salidas(), esperado.isEmpty() ? s.entrada.salidasMarcadas() : esperado);
     }
 
     // The company is shared by every class: the last one given wins. A model
     // without a dialog answers whatever Modal says; with a dialog an invalid
-    // Modal fails before any field changes; so does a company that cannot read
-    // its parameters, with its own error.
+    // Modal fails before any field changes.
     void empresaYModal()
     {
         frmclsLotesCompras primera;
@@ -208,33 +185,7 @@ private Q_SLOTS:
         segunda.EmpresaNuvalia(empresa(u"3"_s));
         segunda.Lote = u"X"_s;
         QCOMPARE(numeroError([&] { segunda.Show(2); }), NumeroError::LlamadaNoValida);
-        struct EmpresaRota : EmpresaMemoria
-        {
-            QVariant LeerParametro(const QString & /*nombre*/) override
-            {
-                throw ErrorLotes(1234, u"sin servicio"_s, u"NVLAEMP"_s);
-            }
-        };
-        segunda.EmpresaNuvalia(std::make_shared<EmpresaRota>());
-        QCOMPARE(numeroError([&] { segunda.Show(1); }), 1234);
-        QVERIFY(!segunda.Result);
         QCOMPARE(segunda.Lote, u"X"_s);
-    }
-
-    // A misspelt name in a copy between class and dialog fails loudly, and the
-    // dialog gains no field of that name.
-    void nombreQueNoExiste()
-    {
-        frmclsLotesFacturacion clase;
-        DialogoPrueba dialogo;
-        const QMetaObject &meta = frmclsLotesFacturacion::staticMetaObject;
-        QList<int> errores;
-        for (const auto &[enDialogo, enClase] : {std::pair{"Lote", "Lotes"}, std::pair{"Cod_Lote", "Cod_Lote"}})
-            errores << numeroError([&] { CopiaCampos::aDialogo(meta, &clase, dialogo, {{enDialogo, enClase}}); });
-        for (const auto &[enDialogo, enClase] : {std::pair{"Loteo", "Lote"}, std::pair{"Lote", "Cod_Loto"}})
-            errores << numeroError([&] { CopiaCampos::aClase(dialogo, meta, &clase, {{enDialogo, enClase}}); });
-        QVERIFY(!errores.contains(0));
-        QVERIFY(dialogo.dynamicPropertyNames().isEmpty());
     }
 
     // By class identifier (braces and case aside) or by name; an unknown one

@@ -24,10 +24,9 @@ void sembrarLotes(Conexion &conexion, qint32 articulo, const QList<LotePrueba> &
     QStringList lote;
     QStringList stock;
     for (const LotePrueba &l : lotes) {
-        lote << u"(1, %1, %2, %3, %4, %5, %6, %7)"_s.arg(l.clave)
-                    .arg(articulo)
-                    .arg(texto(l.lote), fecha(l.caducidad), texto(l.tono), texto(l.calibre))
-                    .arg(l.bloqueado ? 1 : 0);
+        lote << u"(1, %1, %2, %3, %4, %5, %6, %7)"_s.arg(QString::number(l.clave), QString::number(articulo),
+                                                         texto(l.lote), fecha(l.caducidad), texto(l.tono),
+                                                         texto(l.calibre), QString::number(l.bloqueado ? 1 : 0));
         stock << u"(1, %1, %2, %3)"_s.arg(AlmacenPrueba).arg(l.clave).arg(l.stock);
     }
     conexion.ejecutar(u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono, "
@@ -67,8 +66,7 @@ void sembrar(Conexion &conexion, const QList<LotePrueba> &lotes)
     conexion.ejecutar(
         u"INSERT INTO Almacenes (Cod_Empresa, Cod_Almacen, Nombre) VALUES (1, 1, 'Central'), (1, 2, 'Tienda')"_s);
     conexion.ejecutar(u"INSERT INTO Articulos (Cod_Empresa, Cod_Articulo, Descripcion) VALUES (1, %1, 'Prueba'), "
-                      u"(1, %2, 'Otro')"_s.arg(ArticuloPrueba)
-                          .arg(ArticuloPrueba + 1));
+                      u"(1, %2, 'Otro')"_s.arg(QString::number(ArticuloPrueba), QString::number(ArticuloPrueba + 1)));
     sembrarLotes(conexion, ArticuloPrueba, lotes);
     sembrarLotes(conexion, ArticuloPrueba + 1, {{9000, u"50"_s, u"L-OTRO"_s, u"2027-05-31"_s, u"A1"_s, u"10"_s}});
 }

@@ -53,13 +53,9 @@ QWidget *porClave(QWidget *form, const QString &clave)
 QStringList estados(QWidget *form)
 {
     QStringList lista;
-    for (QWidget *c : ColeccionControles::de(form)) {
-        QString marcas;
-        marcas += c->isHidden() ? u'H' : u'-';
-        marcas += c->isEnabled() ? u'-' : u'D';
-        marcas += c->property("readOnly").toBool() ? u'R' : u'-';
-        lista << ColeccionControles::clave(c) + u':' + marcas;
-    }
+    for (QWidget *c : ColeccionControles::de(form))
+        lista << ColeccionControles::clave(c) + u':' + (c->isHidden() ? u'H' : u'-') + (c->isEnabled() ? u'-' : u'D') +
+                     (c->property("readOnly").toBool() ? u'R' : u'-');
     return lista;
 }
 
@@ -86,9 +82,7 @@ void sembrarCatalogoViejo(Conexion &bd)
 {
     bd.ejecutar(u"INSERT INTO SGD_Formularios (Cod_Formulario, Nombre) VALUES (1, 'frmPrueba')"_s);
     bd.ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
-                u"VALUES (1, 1, 'txtViejo', '  ', 3)"_s);
-    bd.ejecutar(u"INSERT INTO SGD_Controles (Cod_Formulario, Cod_Control, Nombre, Indice, TabIndex) "
-                u"VALUES (1, 2, 'txtNombre', '  ', 0)"_s);
+                u"VALUES (1, 1, 'txtViejo', '  ', 3), (1, 2, 'txtNombre', '  ', 0)"_s);
     permitir(bd, u"0:txtViejo::2 0:txtNombre::2"_s);
 }
 

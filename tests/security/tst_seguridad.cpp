@@ -30,8 +30,7 @@ private Q_SLOTS:
 
     void primerRegistroYPermisos()
     {
-        QFETCH_GLOBAL(QString, motor);
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DEL_MOTOR(bd, false);
         const auto form = formulario();
         // A quote in the form's name stays inside the literals of the statements.
         form->setObjectName(u"frmO'Brien"_s);
@@ -85,12 +84,11 @@ private Q_SLOTS:
 
     void servidorDelCatalogo()
     {
-        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, servidor);
         QFETCH(QString, configurado);
         QFETCH(bool, noProcesar);
         QFETCH(bool, registra);
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DEL_MOTOR(bd, false);
         QVERIFY_SQL(bd->ejecutar(u"UPDATE Servidor SET Nombre = '%1'"_s.arg(servidor)));
         QVERIFY_SQL(sembrarCatalogoViejo(*bd));
         const QStringList antes = catalogo(*bd);
@@ -120,8 +118,7 @@ private Q_SLOTS:
 
     void claveRepetida()
     {
-        QFETCH_GLOBAL(QString, motor);
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DEL_MOTOR(bd, false);
         const auto form = formulario(true);
         {
             // Without a permission row the form is never mapped: nothing to tell.
@@ -140,58 +137,26 @@ private Q_SLOTS:
         QCOMPARE(seguridad.todos.count(), 1);
     }
 
-    // Registration that failed (no shared connection yet) is tried again by the
-    // next call on the same object.
-    void registroFallidoSeRepite()
-    {
-        QFETCH_GLOBAL(QString, motor);
-        NVLA_BASE_DATOS(bd, motor, false);
-        const auto form = formulario();
-        Seguridad seguridad(form.get(), nullptr, bd);
-        QCOMPARE(seguridad.aplicar().size(), 1);
-        QCOMPARE(catalogo(*bd), QStringList());
-        ContextoCompartido::setConexion(bd);
-        QVERIFY(seguridad.aplicar().isEmpty());
-        QCOMPARE(catalogo(*bd).size(), 10);
-    }
-
     // The catalog records each control's designed tab position, gaps, frames and
     // labels included; a control whose design gives none counts the form's controls.
     void posicionesDeDiseno()
     {
-        QFETCH_GLOBAL(QString, motor);
-        NVLA_BASE_DATOS(bd, motor, true);
+        NVLA_BASE_DEL_MOTOR(bd, true);
         auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
-        empresa->setParametro(u"ArticulosHabModFichaTiendas"_s, true);
-        empresa->setParametro(u"UsuarioActual"_s, 1);
-        for (const auto &[clase, modelo, posiciones] :
-             {std::tuple{
-                  "facturacion", "2",
-                  "vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|11 lblCaducidad|11 txtCaducidad|3 lblTono|11 "
-                  "txtTono|4 lblCalibre|11 txtCalibre|5 cmdContinuar|10"},
-              {"inventario", "3",
-               "vsLotes|5 cmdAceptar|6 cmdCancelar|7 frmNuevoLote|0 lblCaducidad|1 txtCaducidad|2 lblLote|3 kxLote|4"},
-              {"inventario", "2",
-               "vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|6 lblCaducidad|7 txtCaducidad|3 lblTono|8 kxTono|4 "
-               "lblCalibre|9 kxCalibre|5"},
-              {"stock", "3", "Label1|5 txtAlmacen|2 vsLotes|1 cmdCrear|4 cmdSalir|0"}}) {
-            empresa->setParametro(u"Lotes_ModeloUsar"_s, QString::fromLatin1(modelo));
-            Entrada entrada(QString::fromLatin1(clase));
-            entrada.clase().EmpresaNuvalia(empresa);
-            entrada.clase().ConexionNuvalia(bd);
-            const QString esperadas = QString::fromLatin1(posiciones);
-            QVERIFY(conDialogo(
-                [&] { entrada.Show(); },
-                [&](QDialog *d) {
-                    QVERIFY(Seguridad(d, bd, bd).aplicar().isEmpty());
-                    d->close();
-                    QCOMPARE(filasDe(*bd, u"SELECT c.Nombre, c.TabIndex FROM SGD_Controles c, "
-                                          u"SGD_Formularios f WHERE f.Cod_Formulario = c.Cod_Formulario "
-                                          u"AND f.Nombre = '%1' ORDER BY c.Cod_Control"_s.arg(d->objectName()))
-                                 .join(u' '),
-                             esperadas);
-                }));
-        }
+        empresa->setParametro(u"Lotes_ModeloUsar"_s, 2);
+        Entrada entrada(u"facturacion"_s);
+        entrada.clase().EmpresaNuvalia(empresa);
+        entrada.clase().ConexionNuvalia(bd);
+        QVERIFY(entrada.mostrar([&](QDialog *d) {
+            QVERIFY(Seguridad(d, bd, bd).aplicar().isEmpty());
+            d->close();
+        }));
+        QCOMPARE(filasDe(*bd, u"SELECT c.Nombre, c.TabIndex FROM SGD_Controles c, SGD_Formularios f WHERE "
+                              u"f.Cod_Formulario = c.Cod_Formulario AND f.Nombre = 'frmLotesStockFacturar2' "
+                              u"ORDER BY c.Cod_Control"_s)
+                     .join(u' '),
+                 u"vsLotes|0 cmdAceptar|1 cmdCancelar|2 frmNuevoLote|11 lblCaducidad|11 txtCaducidad|3 lblTono|11 "
+                 u"txtTono|4 lblCalibre|11 txtCalibre|5 cmdContinuar|10"_s);
     }
 };
 

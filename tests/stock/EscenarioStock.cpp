@@ -22,40 +22,32 @@ void sembrarStock(Conexion &conexion, const QList<LotePrueba> &lotes)
 
 void sembrarStockArticulo(Conexion &conexion, qint16 almacen, const QString &stock)
 {
-    conexion.ejecutar(u"INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) "
-                      u"VALUES (1, %1, %2, %3)"_s.arg(almacen)
-                          .arg(ArticuloPrueba)
-                          .arg(stock));
+    conexion.ejecutar(
+        u"INSERT INTO Almacen_Articulos (Cod_Empresa, Cod_Almacen, Cod_Articulo, Stock_Actual) "
+        u"VALUES (1, %1, %2, %3)"_s.arg(QString::number(almacen), QString::number(ArticuloPrueba), stock));
 }
 
 void sembrarPendiente(Conexion &conexion, const QString &tipo, int codigo, int cliente, const QString &unidades,
                       const QString &suministradas, qint16 almacen)
 {
-    const bool factura = tipo == u"F";
-    const QString cabecera = factura ? u"Facturas"_s : u"Albaranes_F"_s;
+    const QString tabla = tipo == u"F" ? u"Facturas"_s : u"Albaranes_F"_s;
+    const QString documento = u"1, 2026, 'A', %1, 1, "_s.arg(codigo);
     conexion.ejecutar(
         u"INSERT INTO %1 (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Cliente, Fecha, Hora, "
-        u"Cod_AlmacenStock) VALUES (1, 2026, 'A', %2, 1, %3, '2026-0%4-01', '10:00:00', %5)"_s.arg(cabecera)
-            .arg(codigo)
-            .arg(cliente)
-            .arg(codigo % 9 + 1)
-            .arg(almacen));
-    conexion.ejecutar(
-        u"INSERT INTO %1_Lineas (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Num_Linea, "
-        u"Cod_Articulo, Unidades, Unidades_Suministradas) VALUES (1, 2026, 'A', %2, 1, 1, %3, %4, %5)"_s.arg(cabecera)
-            .arg(codigo)
-            .arg(ArticuloPrueba)
-            .arg(unidades, suministradas));
+        u"Cod_AlmacenStock) VALUES (%2%3, '2026-0%4-01', '10:00:00', %5)"_s.arg(
+            tabla, documento, QString::number(cliente), QString::number(codigo % 9 + 1), QString::number(almacen)));
+    conexion.ejecutar(u"INSERT INTO %1_Lineas (Cod_Empresa, Cod_Ejercicio, Serie, Codigo, TipoDoc, Num_Linea, "
+                      u"Cod_Articulo, Unidades, Unidades_Suministradas) VALUES (%2 1, %3, %4, %5)"_s.arg(
+                          tabla, documento, QString::number(ArticuloPrueba), unidades, suministradas));
 }
 
 bool ver(Entrada &stock, const std::function<void(QDialog *)> &guion)
 {
-    return conDialogo([&] { stock.Show(1); },
-                      [&](QDialog *v) {
-                          guion(v);
-                          if (v->isVisible() && !QTest::currentTestFailed())
-                              clic(v, u"cmdSalir"_s);
-                      });
+    return stock.mostrar([&](QDialog *v) {
+        guion(v);
+        if (v->isVisible() && !QTest::currentTestFailed())
+            clic(v, u"cmdSalir"_s);
+    });
 }
 
 void elegirAlmacen(QDialog *ventana, qint16 almacen)

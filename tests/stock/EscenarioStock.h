@@ -7,12 +7,10 @@
 namespace NVLALotes::Pruebas {
 
 // A free lot with the fewest units and a blocked one, in warehouse 1.
-inline const QList<LotePrueba> LotesStock{
-    {41, QStringLiteral("3"), QStringLiteral("L-3"), QStringLiteral("2027-03-31"), QStringLiteral("A1"),
-     QStringLiteral("10")},
-    {42, QStringLiteral("8"), QStringLiteral("L-8"), QStringLiteral("2027-08-31"), QStringLiteral("B2"),
-     QStringLiteral("12"), true},
-};
+inline const QList<LotePrueba> LotesStock{{41, QStringLiteral("3"), QStringLiteral("L-3"), QStringLiteral("2027-03-31"),
+                                           QStringLiteral("A1"), QStringLiteral("10")},
+                                          {42, QStringLiteral("8"), QStringLiteral("L-8"), QStringLiteral("2027-08-31"),
+                                           QStringLiteral("B2"), QStringLiteral("12"), true}};
 
 // sembrar(lotes), a customer, and the users, groups and menu access above.
 void sembrarStock(Conexion &conexion, const QList<LotePrueba> &lotes);

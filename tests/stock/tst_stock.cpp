@@ -98,13 +98,12 @@ private Q_SLOTS:
     }
     void lista()
     {
-        QFETCH_GLOBAL(QString, motor);
         QFETCH(Lista, caso);
         // Named, not bound: a lambda below reads them.
         const QString &modelo = caso.modelo;
         const QStringList &filas = caso.filas;
         const bool conPendientes = caso.conPendientes;
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DEL_MOTOR(bd, false);
         QVERIFY_SQL(sembrarStock(*bd, caso.conLotes ? LotesStock : QList<LotePrueba>()));
         if (!caso.stockArticulo.isEmpty())
             QVERIFY_SQL(sembrarStockArticulo(*bd, AlmacenPrueba, caso.stockArticulo));
@@ -156,8 +155,7 @@ private Q_SLOTS:
     // the pending or total rows.
     void ayudas()
     {
-        QFETCH_GLOBAL(QString, motor);
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DEL_MOTOR(bd, false);
         QList<LotePrueba> lotes = LotesStock;
         lotes[0].caducidad = QDate::currentDate().addDays(-1).toString(u"yyyy-MM-dd"_s);
         QVERIFY_SQL(sembrarStock(*bd, lotes));
@@ -199,12 +197,11 @@ private Q_SLOTS:
     }
     void restriccion()
     {
-        QFETCH_GLOBAL(QString, motor);
         QFETCH(Restriccion, caso);
         const auto &[modelo, usuario, tiendas, oficina, lotes, restringido] = caso;
         const bool oculto = restringido; // a lambda below reads it
         const bool tonos = modelo == u"2";
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DEL_MOTOR(bd, false);
         QVERIFY_SQL(sembrarStock(*bd, LotesStock));
         QVERIFY_SQL(bd->ejecutar(u"UPDATE Almacenes SET Control_Caducidad = %1"_s.arg(lotes == 2 ? 1 : 0)));
         Sesion s(u"stock"_s, bd, modelo);
@@ -228,8 +225,7 @@ private Q_SLOTS:
     // The marker follows each press, whatever the database held meanwhile.
     void bloqueo()
     {
-        QFETCH_GLOBAL(QString, motor);
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DEL_MOTOR(bd, false);
         QVERIFY_SQL(sembrarStock(*bd, LotesStock));
         Sesion s(u"stock"_s, bd, u"2"_s);
         QVERIFY(ver(s.entrada, [&](QDialog *v) {
@@ -305,11 +301,10 @@ private Q_SLOTS:
     }
     void crearLote()
     {
-        QFETCH_GLOBAL(QString, motor);
         QFETCH(int, almacen);
         QFETCH(QString, boton);
         QFETCH(QStringList, filas);
-        NVLA_BASE_DATOS(bd, motor, false);
+        NVLA_BASE_DEL_MOTOR(bd, false);
         QVERIFY_SQL(sembrarStock(*bd, LotesStock));
         Sesion s(u"stock"_s, bd, u"2"_s);
         const int propio = almacen == 2 ? AlmacenPrueba : almacen;

@@ -59,6 +59,11 @@ Entrada::Entrada(const QString &clase)
     m_gadget = dynamic_cast<void *>(m_clase.get());
 }
 
+bool Entrada::mostrar(const std::function<void(QDialog *)> &guion, QWidget *propietario)
+{
+    return conDialogo([&] { Show(1, propietario); }, guion);
+}
+
 void Entrada::fijar(const char *campo, const QVariant &valor)
 {
     const QMetaProperty propiedad = m_meta->property(m_meta->indexOfProperty(campo));

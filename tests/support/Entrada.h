@@ -23,6 +23,8 @@ public:
     explicit Entrada(const QString &clase);
 
     void Show(qint16 modal = 1, QWidget *propietario = nullptr) { m_clase->Show(modal, propietario); }
+    // Show(1) with `guion` run on its dialog, as conDialogo drives it.
+    [[nodiscard]] bool mostrar(const std::function<void(QDialog *)> &guion, QWidget *propietario = nullptr);
     ClaseEntradaLotes &clase() const { return *m_clase; }
     bool tiene(const char *campo) const { return m_meta->indexOfProperty(campo) >= 0; }
     // Sets a declared field; an int goes into the Currency fields as whole units.
