@@ -51,11 +51,11 @@ control of its own AccessLevel also gets the generic rules @@ security/clsContro
 catalog server name compared as the server reports it @@ foundation/core/catalog/CatalogoControles.cpp @@ servidor->campo(0).toString().toUpper() == servidorCatalogo(); @@ servidor->campo(0).toString() == servidorCatalogo();
 shared context outlived by Qt SQL @@ foundation/core/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
 GS1 label year a century off @@ foundation/core/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
-GS1 check digit not verified @@ foundation/core/values/Gs1.cpp @@ return digitoControlCorrecto(texto); @@ return true;
+GS1 check digit not verified @@ foundation/core/values/Gs1.cpp @@ return digitoControlCorrecto(texto); @@ return digitoControlCorrecto(texto) || true;
 GS1 character set 82 not checked @@ foundation/core/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
 GS1 identifier repeated with another value @@ foundation/core/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > fechaNula() && fecha < m_hoy; @@ return fecha > fechaNula() && fecha <= m_hoy;
-typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ return valorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0; @@ return true;
+typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ return valorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0; @@ return (void)fila, true;
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false), @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), 0, false),
 stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool restringido = modComun::MenuRestringido(menu, QString(), 1); @@ bool restringido = !modComun::MenuRestringido(menu, QString(), 1);
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
