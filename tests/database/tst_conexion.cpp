@@ -147,12 +147,10 @@ private Q_SLOTS:
     // it: undoing the inner one keeps what the outer one did before and after.
     void transaccionAnidada()
     {
-        {
-            QFETCH_GLOBAL(QString, motor);
-            if (motor == u"odbc"_s)
-                QSKIP("SQL Server's savepoints (SAVE TRANSACTION) are its own T-SQL, which PostgreSQL cannot read");
-        }
-        NVLA_BASE_DEL_MOTOR(bd, false);
+        QFETCH_GLOBAL(QString, motor);
+        if (motor == u"odbc"_s)
+            QSKIP("SQL Server's savepoints (SAVE TRANSACTION) are its own T-SQL, which PostgreSQL cannot read");
+        NVLA_BASE_DATOS(bd, motor, false);
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, enTransaccion(*bd, [&] {
                                      bd->ejecutar(InsertarCliente.arg(4));
                                      bd->ejecutar(InsertarCliente.arg(4)); // a repeated key

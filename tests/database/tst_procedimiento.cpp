@@ -36,17 +36,6 @@ QString contarLotes(Conexion &bd)
     return filasDe(bd, u"SELECT COUNT(*) FROM Articulos_Lotes"_s).value(0);
 }
 
-// A lot's row and its stock in a warehouse, read back through the library.
-QString loteYStock(Conexion &bd, qint32 clave, qint16 almacen)
-{
-    return filasDe(
-               bd,
-               u"SELECT b.Lote, b.Caducidad, b.Tono, b.Calibre, a.Stock_Actual FROM Articulos_Lotes b INNER JOIN Almacen_Articulos_Lotes a ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote = %1 AND a.Cod_Almacen = %2"_s
-                   .arg(clave)
-                   .arg(almacen))
-        .value(0);
-}
-
 } // namespace
 
 class TstProcedimiento : public QObject
@@ -88,7 +77,13 @@ private Q_SLOTS:
                 datos.claveEntradaSalida = false;
                 QCOMPARE(actualizarStockLote(*bd, datos), clave);
                 QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
-                QCOMPARE(loteYStock(*bd, clave, datos.almacen), guardado);
+                QCOMPARE(
+                    filasDe(
+                        *bd,
+                        u"SELECT b.Lote, b.Caducidad, b.Tono, b.Calibre, a.Stock_Actual FROM Articulos_Lotes b INNER JOIN Almacen_Articulos_Lotes a ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote = %1 AND a.Cod_Almacen = %2"_s
+                            .arg(clave)
+                            .arg(datos.almacen)),
+                    QStringList{guardado});
             });
         }
     }

@@ -282,8 +282,6 @@ void TstSentencias::textos_data()
     texto("nombre del servidor", u"SELECT ISNULL(@@SERVERNAME, '')"_s, u"NVLALOTES"_s);
     texto("servidor sin nombre", u"SELECT ISNULL(@@SERVERNAME, '')"_s, QString(), u"DELETE FROM Servidor"_s);
     // What the dialect rewrites never touches a quoted text.
-    texto("literales intactos", u"SELECT 'ISNULL(@@SERVERNAME, dbo.x)' AS a, ISNULL(NULL, 'O''Brien') AS b"_s,
-          u"ISNULL(@@SERVERNAME, dbo.x)|O'Brien"_s);
     texto("literal escrito", u"SELECT Lote FROM Articulos_Lotes WHERE Lote = 'dbo.fn_X(ISNULL(''a'')) ñ'"_s,
           u"dbo.fn_X(ISNULL('a')) ñ"_s,
           u"UPDATE Articulos_Lotes SET Lote = 'dbo.fn_X(ISNULL(''a'')) ñ' WHERE Cod_Lote = 6"_s);

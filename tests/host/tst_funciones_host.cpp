@@ -46,17 +46,6 @@ class TstFuncionesHost : public QObject
 {
     Q_OBJECT
 
-    std::shared_ptr<ConexionGrabadora> m_grabadora;
-    std::shared_ptr<EmpresaMemoria> m_empresa = std::make_shared<EmpresaMemoria>();
-
-    void preparar(std::shared_ptr<Conexion> conexion, const QString &usuario)
-    {
-        m_grabadora = std::make_shared<ConexionGrabadora>(std::move(conexion));
-        m_empresa->setParametro(u"UsuarioActual"_s, usuario);
-        ContextoCompartido::setConexion(m_grabadora);
-        ContextoCompartido::setEmpresa(m_empresa);
-    }
-
 private Q_SLOTS:
     void initTestCase_data() { filasPorMotor(); }
     void cleanup()
@@ -75,24 +64,31 @@ private Q_SLOTS:
     void menuYGrupos()
     {
         NVLA_BASE_DEL_MOTOR(conexion, true);
+        auto empresa = std::make_shared<EmpresaMemoria>();
+        std::shared_ptr<ConexionGrabadora> grabadora;
+        const auto preparar = [&](const QString &usuario) {
+            ContextoCompartido::setConexion(grabadora = std::make_shared<ConexionGrabadora>(conexion));
+            empresa->setParametro(u"UsuarioActual"_s, usuario);
+            ContextoCompartido::setEmpresa(empresa);
+        };
         const QList<std::tuple<int, int, QString, bool, int>> casos{
             {1, 1200, {}, false, 1},         {4, 1200, {}, true, 1},        {3, 0, {}, false, 0},
             {3, 1200, {}, true, 2},          {2, 1200, {}, false, 2},       {2, 999, u"mnuLotes"_s, true, 2},
             {2, 0, u"mnuLotes"_s, false, 2}, {3, 0, u"mnuLotes"_s, true, 2}};
         for (const auto &[usuario, menu, nombre, restringido, consultas] : casos) {
-            preparar(conexion, QString::number(usuario));
+            preparar(QString::number(usuario));
             QVERIFY_SQL(QCOMPARE(modComun::MenuRestringido(menu, nombre, 1), restringido));
-            QCOMPARE(m_grabadora->textos().size(), consultas);
+            QCOMPARE(grabadora->textos().size(), consultas);
         }
-        preparar(conexion, u"1"_s);
+        preparar(u"1"_s);
         QVERIFY_SQL(QCOMPARE(modComun::Grupos(), u",1,5,"_s));
-        preparar(conexion, u"4"_s);
+        preparar(u"4"_s);
         QVERIFY_SQL(QCOMPARE(modComun::Grupos(), QString()));
-        preparar(conexion, u"2 OR 1=1"_s);
+        preparar(u"2 OR 1=1"_s);
         const auto error = errorDe([] { modComun::MenuRestringido(1200, {}, 1); });
         QVERIFY(error && error->Description().contains(u"UsuarioActual"_s));
         QCOMPARE(u"%1 %2"_s.arg(error->Number()).arg(error->Source()), u"13 modComun::Grupos"_s);
-        QCOMPARE(m_grabadora->textos(), QStringList());
+        QCOMPARE(grabadora->textos(), QStringList());
     }
 
     // A warehouse that is unknown or of another company keeps no dates; a
