@@ -112,18 +112,11 @@ const QString ConStock = u" AND a.Stock_Actual > 0"_s;
 const QString PorStock = u" ORDER BY a.Stock_Actual"_s;
 
 // The lines of invoices (of the ordinary kind) and delivery notes still owed
-// to customers, whose rows are under company `empresaClientes`.
-QString pendientesEntrega(int empresaClientes, int articulo)
-{
-    return u"SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.fn_FacturasLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, 'F' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM Facturas_Lineas fl INNER JOIN Facturas f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND f.TipoFactura = 0 AND fl.Unidades > 0 AND fl.Unidades > dbo.fn_FacturasLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%2 UNION ALL SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.fn_AlbaranesFLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, 'A' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM Albaranes_F_Lineas fl INNER JOIN Albaranes_F f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND fl.Unidades > 0 AND fl.Unidades > dbo.fn_AlbaranesFLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%2 ORDER BY f.Fecha, f.Hora, f.Codigo"_s
-        .arg(empresaClientes)
-        .arg(articulo);
-}
+// to customers, whose rows are under company %1, of article %2.
+const QString PendientesEntrega =
+    u"SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.fn_FacturasLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, 'F' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM Facturas_Lineas fl INNER JOIN Facturas f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND f.TipoFactura = 0 AND fl.Unidades > 0 AND fl.Unidades > dbo.fn_FacturasLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%2 UNION ALL SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.fn_AlbaranesFLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, 'A' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM Albaranes_F_Lineas fl INNER JOIN Albaranes_F f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND fl.Unidades > 0 AND fl.Unidades > dbo.fn_AlbaranesFLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%2 ORDER BY f.Fecha, f.Hora, f.Codigo"_s;
 
-QString grupos(int usuario)
-{
-    return u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario="_s + QString::number(usuario);
-}
+const QString Grupos = u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario="_s;
 
 } // namespace
 
@@ -183,21 +176,20 @@ void TstSentencias::textos_data()
     // the tone model the units owed and the documents that owe them.
     const QStringList acceso{u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1"_s,
                              u"SELECT Control_Caducidad FROM Almacenes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1"_s,
-                             u"SELECT IDMenu FROM SGD_Formularios WHERE Nombre = 'frmArticulos'"_s, grupos(1)};
+                             u"SELECT IDMenu FROM SGD_Formularios WHERE Nombre = 'frmArticulos'"_s, Grupos + u'1'};
     const QString lotesStock =
         u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 AND b.Cod_Articulo = %1 ORDER BY a.Stock_Actual"_s;
-    const auto stock = [](qint32 articulo) {
-        return [articulo](frmclsLotesStock &c) {
-            c.Cod_Articulo = articulo;
-            c.Control_Lotes = c.Control_Caducidad = true;
-        };
-    };
-    fila("ventana de stock, lote", dialogo<frmclsLotesStock>(3, stock(101)), acceso + QStringList{lotesStock.arg(101)});
+    fila("ventana de stock, lote",
+         dialogo<frmclsLotesStock>(3,
+                                   [](auto &c) { c.Cod_Articulo = 101, c.Control_Lotes = c.Control_Caducidad = true; }),
+         acceso + QStringList{lotesStock.arg(101)});
     // With the rows of the documents that owe units on the demo data.
     fila(
-        "ventana de stock, tono", dialogo<frmclsLotesStock>(2, stock(200)),
+        "ventana de stock, tono",
+        dialogo<frmclsLotesStock>(2,
+                                  [](auto &c) { c.Cod_Articulo = 200, c.Control_Lotes = c.Control_Caducidad = true; }),
         acceso + QStringList{lotesStock.arg(200), u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 200) AS Und"_s,
-                             pendientesEntrega(1, 200)},
+                             PendientesEntrega.arg(1).arg(200)},
         u"430001|Construcciones Pérez, S.L.|6|F|1|2026-11-02|10:15:00;430003|María Núñez Ibáñez|2|A|1|2026-11-03|16:45:00"_s);
     const ConsultasStock::Claves claves{1, 1, 1, 202};
     fila(
@@ -206,7 +198,7 @@ void TstSentencias::textos_data()
         u"37"_s);
     // Customers held under another company.
     fila("pendientes de entrega", consulta(ConsultasStock::documentosPendientes({1, 3, 1, 200})),
-         {pendientesEntrega(3, 200)});
+         {PendientesEntrega.arg(3).arg(200)});
     for (const bool bloquear : {true, false}) {
         const QString sql = u"UPDATE Articulos_Lotes SET Bloqueado = %1 WHERE Cod_Empresa =1 AND Cod_Lote =13"_s;
         fila(bloquear ? "bloqueo" : "desbloqueo",
@@ -217,12 +209,12 @@ void TstSentencias::textos_data()
     // Menu access: the user's groups, then the menu by its code or by its name.
     fila(
         "menú por código", menu(2, 1200, {}),
-        {grupos(2),
+        {Grupos + u'2',
          u"SELECT COUNT(*) as NumRegs FROM SGD_XTR_Menus_Grupos a WHERE a.Modulo=1 AND a.CodMenu=1200 AND a.CodGrupo IN (5) AND TipoAcceso=2"_s},
         u"1"_s);
     fila(
         "menú por nombre", menu(2, 0, u"mnuLotes"_s),
-        {grupos(2),
+        {Grupos + u'2',
          u"SELECT COUNT(*) as NumRegs FROM SGD_Menus,SGD_Menus_Grupos  WHERE SGD_Menus.Codigo=SGD_Menus_Grupos.CodMenu AND SGD_Menus.NombreInterno='mnuLotes' AND SGD_Menus_Grupos.CodGrupo IN (5) AND SGD_Menus_Grupos.TipoAcceso=2 AND SGD_Menus.Modulo=1"_s},
         u"1"_s);
 
