@@ -291,8 +291,7 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowExposed(&p.rejilla));
             QStringList vistos;
             connect(&p.rejilla, &Rejilla::teclaAbajo, this, [&](int codigo) { vistos << u"abajo %1"_s.arg(codigo); });
-            connect(&p.rejilla, &Rejilla::teclaPulsada, this,
-                    [&](int codigo) { vistos << u"pulsada %1"_s.arg(codigo); });
+            connect(&p.rejilla, &Rejilla::teclaPulsada, this, [&](int c) { vistos << u"pulsada %1"_s.arg(c); });
             connect(&p.rejilla, &Rejilla::filaCambiada, this, [&] { vistos << u"fila %1"_s.arg(p.rejilla.row()); });
             QKeyEvent pulsacion(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
             QCoreApplication::sendEvent(&p.rejilla, &pulsacion);

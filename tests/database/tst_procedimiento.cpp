@@ -7,10 +7,10 @@
 #include "foundation/core/values/Conversiones.h"
 #include "tests/support/BaseDatosPrueba.h"
 
-#include <QThread>
-
+#include <array>
 #include <latch>
 #include <limits>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -22,12 +22,6 @@ LlamadaStockLote llamada(qint16 almacen, qint32 articulo, const QString &lote, c
                          const QString &tono = {}, const QString &calibre = {}, qint64 unidades = 0)
 {
     return {1, almacen, articulo, Currency::fromRaw(unidades), lote, caducidad, tono, calibre};
-}
-
-// Raw units as text.
-QString bruto(const std::optional<Currency> &valor)
-{
-    return valor ? QString::number(valor->raw()) : u"-"_s;
 }
 
 // How many lots the company has.
@@ -107,11 +101,9 @@ private Q_SLOTS:
                 errores[quien] = textoError(error);
             }
         };
-        std::unique_ptr<QThread> hilos[2];
-        for (int quien : {0, 1})
-            (hilos[quien] = std::unique_ptr<QThread>(QThread::create(trabajar, quien)))->start();
-        for (auto &hilo : hilos)
-            QVERIFY(hilo->wait(120000));
+        {
+            const std::array hilos{std::jthread(trabajar, 0), std::jthread(trabajar, 1)}; // joined as they go
+        }
         QCOMPARE(errores[0] + errores[1], QString());
         QCOMPARE(claves[0], claves[1]);
         QVERIFY_SQL(QCOMPARE(
@@ -174,7 +166,8 @@ private Q_SLOTS:
                 auto stock = bd->abrirConsulta(
                     u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Lote = "_s +
                     QString::number(clave));
-                return stock->siguiente() ? bruto(Currency::fromVariant(stock->campo(0))) : u"no row"_s;
+                const auto leido = stock->siguiente() ? Currency::fromVariant(stock->campo(0)) : std::nullopt;
+                return leido ? QString::number(leido->raw()) : u"no row"_s;
             } catch (const ErrorLotes &error) {
                 return u"error: "_s + error.Description();
             }
