@@ -138,8 +138,6 @@ QString textoValor(const QVariant &valor)
     if (valor.isNull())
         return u"NULL"_s;
     switch (valor.metaType().id()) {
-    case QMetaType::QDate:
-        return valor.toDate().toString(Qt::ISODate);
     case QMetaType::QTime:
         return valor.toTime().toString(u"HH:mm:ss"_s);
     case QMetaType::QDateTime:
@@ -149,7 +147,7 @@ QString textoValor(const QVariant &valor)
         const double redondeado = std::round(valor.toDouble() * 10000) / 10000;
         return QString::number(redondeado == 0 ? 0.0 : redondeado, 'f', QLocale::FloatingPointShortest);
     }
-    default:
+    default: // a date as yyyy-MM-dd
         return valor.toString();
     }
 }
