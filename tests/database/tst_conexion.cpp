@@ -1,8 +1,18 @@
 // The connection layer on each engine: fields, changed rows, commands, the
-// dialects' translations, transactions, timeouts and failures.
+// dialects' translations, transactions, timeouts and failures. And what SQL
+// Server receives on the ODBC path, where no server is at hand in the tests:
+// the host's text untouched, the connection text for the ODBC manager, and a
+// procedure as ODBC's call escape with its values bound in the order of its
+// markers.
+#include "foundation/core/database/CadenaConexion.h"
 #include "foundation/core/database/Comando.h"
+#include "foundation/core/database/ConexionGrabadora.h"
 #include "foundation/core/database/Dialecto.h"
+#include "foundation/core/database/DialectoSqlServer.h"
+#include "foundation/core/database/ProcedimientoStockLotes.h"
 #include "foundation/core/database/Registros.h"
+#include "foundation/core/database/TraduccionTSql.h"
+#include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/Currency.h"
 #include "tests/support/BaseDatosPrueba.h"
 
@@ -69,12 +79,10 @@ private Q_SLOTS:
             QVERIFY(lotes->siguiente());
             QVERIFY(lotes->campo(u"Caducidad").isNull()); // a lot without expiry
             // A statement answers the rows it matched, none when nothing matches.
-            QCOMPARE(
-                bd->ejecutar(
-                    u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = 1 WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Stock_Actual <= 0"_s),
-                5);
-            QCOMPARE(bd->ejecutar(u"UPDATE Articulos_Lotes SET Bloqueado = 1 WHERE Cod_Empresa =1 AND Cod_Lote =999"_s),
-                     0);
+            const QString sinStock =
+                u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = 1 WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Stock_Actual <= 0"_s;
+            QCOMPARE(bd->ejecutar(sinStock), 5);
+            QCOMPARE(bd->ejecutar(sinStock), 0);
         });
         using enum TipoDato;
         const auto preparado = [](const QString &texto, const QList<std::pair<TipoDato, int>> &parametros) {
@@ -147,12 +155,10 @@ private Q_SLOTS:
     // it: undoing the inner one keeps what the outer one did before and after.
     void transaccionAnidada()
     {
-        {
-            QFETCH_GLOBAL(QString, motor);
-            if (motor == u"odbc"_s)
-                QSKIP("SQL Server's savepoints (SAVE TRANSACTION) are its own T-SQL, which PostgreSQL cannot read");
-        }
-        NVLA_BASE_DEL_MOTOR(bd, false);
+        QFETCH_GLOBAL(QString, motor);
+        if (motor == u"odbc"_s)
+            QSKIP("SQL Server's savepoints (SAVE TRANSACTION) are its own T-SQL, which PostgreSQL cannot read");
+        NVLA_BASE_DATOS(bd, motor, false);
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, enTransaccion(*bd, [&] {
                                      bd->ejecutar(InsertarCliente.arg(4));
                                      bd->ejecutar(InsertarCliente.arg(4)); // a repeated key
@@ -217,6 +223,72 @@ private Q_SLOTS:
         QVERIFY(servidor({carpeta}));
         QVERIFY_SQL(bd->ejecutar(InsertarCliente.arg(1)));
         QVERIFY_SQL(QCOMPARE(filasDe(*bd, u"SELECT COUNT(*) FROM Clientes"_s), QStringList{u"1"_s}));
+    }
+
+    // SQL Server reads the host's T-SQL: it gets it byte for byte, while the
+    // rewrites the other engines need leave quoted text alone.
+    // The connection text for the ODBC manager: a data source as it is;
+    // FreeTDS with its defaults, unless the host gave its own.
+    void textosDelHost()
+    {
+        const QList<std::pair<QString, QString>> textos{
+            {u"SELECT ISNULL(dbo.fn_X(1), 0), @@SERVERNAME"_s,
+             u"SELECT COALESCE(fn_X(1), 0), (SELECT MAX(Nombre) FROM Servidor)"_s},
+            {u"SELECT 'ISNULL(dbo.x) ''@@SERVERNAME''' FROM T"_s, u"SELECT 'ISNULL(dbo.x) ''@@SERVERNAME''' FROM T"_s},
+            {u"DELETE cg FROM SGD_Controles_Grupos cg INNER JOIN SGD_Controles c ON c.Cod_Control = cg.Cod_Control"
+             " AND c.Nombre <> 'a WHERE b' WHERE cg.Cod_Grupo = 'O''B'"_s,
+             u"DELETE FROM SGD_Controles_Grupos AS cg WHERE EXISTS (SELECT 1 FROM SGD_Controles c WHERE"
+             " (c.Cod_Control = cg.Cod_Control AND c.Nombre <> 'a WHERE b') AND (cg.Cod_Grupo = 'O''B'))"_s}};
+        using namespace TraduccionTSql;
+        for (const auto &[sql, reescrito] : textos) {
+            QCOMPARE(DialectoSqlServer().traducir(sql), sql);
+            QCOMPARE(deleteConJoinComoExists(nombreServidorDeTabla(isNullComoCoalesce(quitarEsquemaDbo(sql)))),
+                     reescrito);
+        }
+        const QList<std::pair<QString, QString>> cadenas{
+            {u"Driver=ODBC;DSN=erp;UID=sa;PWD={a;b}"_s, u"DSN=erp;UID=sa;PWD={a;b}"_s},
+            {u"Driver=FreeTDS;Server=sqlhost;Database=erp;Uid=sa;Pwd=x;Encrypt=no"_s,
+             u"DRIVER={FreeTDS};SERVER=sqlhost;PORT=1433;DATABASE=erp;UID=sa;PWD=x;TDS_Version=7.4;"
+             "ClientCharset=UTF-8;Encrypt=no"_s},
+            {u"driver=freetds;server=h;port=2433;tds_version=7.3"_s,
+             u"DRIVER={FreeTDS};SERVER=h;PORT=2433;DATABASE=;UID=;PWD=;ClientCharset=UTF-8;tds_version=7.3"_s},
+            {u"Driver={ODBC Driver 18 for SQL Server};Server=h;Pwd={a;b}"_s,
+             u"Driver={ODBC Driver 18 for SQL Server};Server=h;Pwd={a;b}"_s}};
+        for (const auto &[cadena, odbc] : cadenas)
+            QCOMPARE(DialectoSqlServer::textoOdbc(CadenaConexion(cadena)), odbc);
+    }
+
+    // The lot stock procedure as the ODBC driver gets it: the return value is
+    // the first marker wherever it was appended, units go as their exact
+    // decimal text and texts cut to their size, and an output-only key still
+    // says its type.
+    void llamadaAlProcedimiento()
+    {
+        ConexionGrabadora grabadora(nullptr);
+        LlamadaStockLote datos{
+            1, 3, 101, Currency::fromRaw(123456789012345678), u"L"_s.repeated(55), QDate(2027, 1, 31), u"T"_s, u"C"_s};
+        actualizarStockLote(grabadora, datos);
+        datos.claveEntradaSalida = false;
+        actualizarStockLote(grabadora, datos);
+        const Comando comando = grabadora.comandos().first();
+        QCOMPARE(DialectoSqlServer::textoLlamada(comando),
+                 u"{? = CALL GES_Almacen_Articulo_Lotes_Update(?,?,?,?,?,?,?,?,?)}"_s);
+        QCOMPARE(DialectoSqlServer::ordenMarcas(comando), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QVariantList valores;
+        for (int posicion : DialectoSqlServer::ordenMarcas(comando))
+            valores << DialectoSqlServer::valorEnlazado(comando.parametro(posicion));
+        QCOMPARE(valores, (QVariantList{QVariant(QMetaType::fromType<int>()), 1, 3, 101, u"12345678901234.5678"_s,
+                                        u"L"_s.repeated(50), QDate(2027, 1, 31), u"T"_s, u"C"_s, 0}));
+        const QVariant clave = DialectoSqlServer::valorEnlazado(grabadora.comandos().last().parametro(9));
+        QVERIFY(clave.isNull());
+        QCOMPARE(clave.metaType(), QMetaType::fromType<int>());
+
+        Comando alFinal;
+        alFinal.setTexto(u"dbo.P"_s);
+        alFinal.agregarParametro(u"@a"_s, TipoDato::TextoVariable, DireccionParametro::Entrada, 5);
+        alFinal.agregarParametro(u"Return"_s, TipoDato::Entero, DireccionParametro::ValorRetorno);
+        QCOMPARE(DialectoSqlServer::textoLlamada(alFinal), u"{? = CALL dbo.P(?)}"_s);
+        QCOMPARE(DialectoSqlServer::ordenMarcas(alFinal), (QList<int>{1, 0}));
     }
 };
 

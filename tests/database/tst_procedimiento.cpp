@@ -7,10 +7,10 @@
 #include "foundation/core/values/Conversiones.h"
 #include "tests/support/BaseDatosPrueba.h"
 
-#include <QThread>
-
+#include <array>
 #include <latch>
 #include <limits>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -24,27 +24,10 @@ LlamadaStockLote llamada(qint16 almacen, qint32 articulo, const QString &lote, c
     return {1, almacen, articulo, Currency::fromRaw(unidades), lote, caducidad, tono, calibre};
 }
 
-// Raw units as text.
-QString bruto(const std::optional<Currency> &valor)
-{
-    return valor ? QString::number(valor->raw()) : u"-"_s;
-}
-
 // How many lots the company has.
 QString contarLotes(Conexion &bd)
 {
     return filasDe(bd, u"SELECT COUNT(*) FROM Articulos_Lotes"_s).value(0);
-}
-
-// A lot's row and its stock in a warehouse, read back through the library.
-QString loteYStock(Conexion &bd, qint32 clave, qint16 almacen)
-{
-    return filasDe(
-               bd,
-               u"SELECT b.Lote, b.Caducidad, b.Tono, b.Calibre, a.Stock_Actual FROM Articulos_Lotes b INNER JOIN Almacen_Articulos_Lotes a ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote = %1 AND a.Cod_Almacen = %2"_s
-                   .arg(clave)
-                   .arg(almacen))
-        .value(0);
 }
 
 } // namespace
@@ -88,7 +71,13 @@ private Q_SLOTS:
                 datos.claveEntradaSalida = false;
                 QCOMPARE(actualizarStockLote(*bd, datos), clave);
                 QCOMPARE(contarLotes(*bd), clave == 18 ? u"17"_s : u"16"_s);
-                QCOMPARE(loteYStock(*bd, clave, datos.almacen), guardado);
+                QCOMPARE(
+                    filasDe(
+                        *bd,
+                        u"SELECT b.Lote, b.Caducidad, b.Tono, b.Calibre, a.Stock_Actual FROM Articulos_Lotes b INNER JOIN Almacen_Articulos_Lotes a ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE b.Cod_Lote = %1 AND a.Cod_Almacen = %2"_s
+                            .arg(clave)
+                            .arg(datos.almacen)),
+                    QStringList{guardado});
             });
         }
     }
@@ -112,11 +101,9 @@ private Q_SLOTS:
                 errores[quien] = textoError(error);
             }
         };
-        std::unique_ptr<QThread> hilos[2];
-        for (int quien : {0, 1})
-            (hilos[quien] = std::unique_ptr<QThread>(QThread::create(trabajar, quien)))->start();
-        for (auto &hilo : hilos)
-            QVERIFY(hilo->wait(120000));
+        {
+            const std::array hilos{std::jthread(trabajar, 0), std::jthread(trabajar, 1)}; // joined as they go
+        }
         QCOMPARE(errores[0] + errores[1], QString());
         QCOMPARE(claves[0], claves[1]);
         QVERIFY_SQL(QCOMPARE(
@@ -179,7 +166,8 @@ private Q_SLOTS:
                 auto stock = bd->abrirConsulta(
                     u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Lote = "_s +
                     QString::number(clave));
-                return stock->siguiente() ? bruto(Currency::fromVariant(stock->campo(0))) : u"no row"_s;
+                const auto leido = stock->siguiente() ? Currency::fromVariant(stock->campo(0)) : std::nullopt;
+                return leido ? QString::number(leido->raw()) : u"no row"_s;
             } catch (const ErrorLotes &error) {
                 return u"error: "_s + error.Description();
             }

@@ -3,6 +3,12 @@
 // The behaviour tests check what the clerk and the host see; the texts are
 // checked here only. The host's texts also run here: every T-SQL construct they
 // use must give the right rows on every engine.
+// The host's own functions the library provides, beside their texts: menu
+// access by user groups (demo users: 1 in groups 1 and 5, 2 in group 5 with
+// access type 2 to menu 1200 and to "mnuLotes", 3 in group 11 with type 1
+// only, 4 in none), and the warehouse record object: the library's own over
+// table Almacenes (company 1: warehouses 1 and 3 keep expiry dates, 2 does
+// not), and a host's own plugged in instead.
 #include "app/Vitrina.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/PushButton.h"
@@ -71,16 +77,44 @@ Envio consulta(const QString &sql)
     return [sql](const std::shared_ptr<ConexionGrabadora> &conexion) { filasDe(*conexion, sql); };
 }
 
+// Shares the connection and company 1 with user `usuario`, as the host does.
+void compartir(const std::shared_ptr<Conexion> &conexion, const QVariant &usuario)
+{
+    auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
+    empresa->setParametro(u"UsuarioActual"_s, usuario);
+    ContextoCompartido::setConexion(conexion);
+    ContextoCompartido::setEmpresa(empresa);
+}
+
 // A host function's menu check, as user `usuario` of company 1.
 Envio menu(int usuario, int codigo, const QString &nombre)
 {
     return [=](const std::shared_ptr<ConexionGrabadora> &conexion) {
-        auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
-        empresa->setParametro(u"UsuarioActual"_s, usuario);
-        ContextoCompartido::setConexion(conexion);
-        ContextoCompartido::setEmpresa(empresa);
+        compartir(conexion, usuario);
         modComun::MenuRestringido(codigo, nombre, 1);
     };
+}
+
+// A host's own warehouse record, answering the opposite of the table for warehouses 1 and 2.
+struct RegistroDelPrograma final : RegistroAlmacen
+{
+    qint16 almacen = 0;
+    void setEmpresa(std::shared_ptr<NVLAEMP> /*empresa*/) override {}
+    void setConexion(std::shared_ptr<Conexion> /*conexion*/) override {}
+    void setCodigoAlmacen(qint16 codigo) override { almacen = codigo; }
+    void Cargar(QObject * /*objeto*/) override {}
+    bool ControlCaducidad() const override { return almacen == 2; }
+};
+
+// Whether the warehouse keeps expiry dates, as the record object reads it.
+bool controlDe(const std::shared_ptr<Conexion> &conexion, int empresa, int almacen)
+{
+    auto registro = RegistroAlmacen::crear();
+    registro->setEmpresa(std::make_shared<EmpresaMemoria>(qint16(empresa)));
+    registro->setConexion(conexion);
+    registro->setCodigoAlmacen(qint16(almacen));
+    registro->Cargar();
+    return registro->ControlCaducidad();
 }
 
 // A new form's catalog and permissions: a label, a box and an array of two buttons.
@@ -112,18 +146,11 @@ const QString ConStock = u" AND a.Stock_Actual > 0"_s;
 const QString PorStock = u" ORDER BY a.Stock_Actual"_s;
 
 // The lines of invoices (of the ordinary kind) and delivery notes still owed
-// to customers, whose rows are under company `empresaClientes`.
-QString pendientesEntrega(int empresaClientes, int articulo)
-{
-    return u"SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.fn_FacturasLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, 'F' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM Facturas_Lineas fl INNER JOIN Facturas f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND f.TipoFactura = 0 AND fl.Unidades > 0 AND fl.Unidades > dbo.fn_FacturasLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%2 UNION ALL SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.fn_AlbaranesFLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, 'A' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM Albaranes_F_Lineas fl INNER JOIN Albaranes_F f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND fl.Unidades > 0 AND fl.Unidades > dbo.fn_AlbaranesFLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%2 ORDER BY f.Fecha, f.Hora, f.Codigo"_s
-        .arg(empresaClientes)
-        .arg(articulo);
-}
+// to customers, whose rows are under company %1, of article %2.
+const QString PendientesEntrega =
+    u"SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.fn_FacturasLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, 'F' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM Facturas_Lineas fl INNER JOIN Facturas f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND f.TipoFactura = 0 AND fl.Unidades > 0 AND fl.Unidades > dbo.fn_FacturasLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%2 UNION ALL SELECT f.Cliente, c.Nombre, fl.Unidades - dbo.fn_AlbaranesFLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AS Unidades, 'A' AS Tipo, f.Codigo, f.Fecha, f.Hora FROM Albaranes_F_Lineas fl INNER JOIN Albaranes_F f ON fl.Cod_Empresa = f.Cod_Empresa AND fl.Cod_Ejercicio = f.Cod_Ejercicio AND fl.Serie = f.Serie AND fl.Codigo  = f.Codigo AND fl.TipoDoc = f.TipoDoc INNER JOIN Clientes c ON c.Cod_Empresa =%1 AND f.Cliente = c.Codigo WHERE fl.Cod_Empresa =1 AND f.Cod_AlmacenStock =1 AND fl.Unidades > 0 AND fl.Unidades > dbo.fn_AlbaranesFLineasUndSuministradas(fl.Cod_Empresa, fl.Cod_Ejercicio, fl.Serie, fl.Codigo, fl.TipoDoc, fl.Num_Linea) AND fl.Cod_Articulo =%2 ORDER BY f.Fecha, f.Hora, f.Codigo"_s;
 
-QString grupos(int usuario)
-{
-    return u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario="_s + QString::number(usuario);
-}
+const QString Grupos = u"SELECT CodGrupo FROM SGD_Usuarios_Grupos WHERE CodUsuario="_s;
 
 } // namespace
 
@@ -139,10 +166,13 @@ private Q_SLOTS:
     {
         ContextoCompartido::setConexion(nullptr);
         ContextoCompartido::setEmpresa(nullptr);
+        RegistroAlmacen::setFabrica({});
         QVERIFY(ningunaVentanaAbierta());
     }
     void textos_data();
     void textos();
+    void menuYGrupos();
+    void controlCaducidad();
 };
 
 void TstSentencias::textos_data()
@@ -183,21 +213,20 @@ void TstSentencias::textos_data()
     // the tone model the units owed and the documents that owe them.
     const QStringList acceso{u"SELECT Cod_Almacen, Nombre FROM Almacenes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1"_s,
                              u"SELECT Control_Caducidad FROM Almacenes WHERE Cod_Empresa = 1 AND Cod_Almacen = 1"_s,
-                             u"SELECT IDMenu FROM SGD_Formularios WHERE Nombre = 'frmArticulos'"_s, grupos(1)};
+                             u"SELECT IDMenu FROM SGD_Formularios WHERE Nombre = 'frmArticulos'"_s, Grupos + u'1'};
     const QString lotesStock =
         u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote WHERE a.Cod_Empresa = 1 AND a.Cod_Almacen = 1 AND b.Cod_Articulo = %1 ORDER BY a.Stock_Actual"_s;
-    const auto stock = [](qint32 articulo) {
-        return [articulo](frmclsLotesStock &c) {
-            c.Cod_Articulo = articulo;
-            c.Control_Lotes = c.Control_Caducidad = true;
-        };
-    };
-    fila("ventana de stock, lote", dialogo<frmclsLotesStock>(3, stock(101)), acceso + QStringList{lotesStock.arg(101)});
+    fila("ventana de stock, lote",
+         dialogo<frmclsLotesStock>(3,
+                                   [](auto &c) { c.Cod_Articulo = 101, c.Control_Lotes = c.Control_Caducidad = true; }),
+         acceso + QStringList{lotesStock.arg(101)});
     // With the rows of the documents that owe units on the demo data.
     fila(
-        "ventana de stock, tono", dialogo<frmclsLotesStock>(2, stock(200)),
+        "ventana de stock, tono",
+        dialogo<frmclsLotesStock>(2,
+                                  [](auto &c) { c.Cod_Articulo = 200, c.Control_Lotes = c.Control_Caducidad = true; }),
         acceso + QStringList{lotesStock.arg(200), u"SELECT dbo.fn_DevArticuloUnidadesOSPendEntrega(1, 1, 200) AS Und"_s,
-                             pendientesEntrega(1, 200)},
+                             PendientesEntrega.arg(1).arg(200)},
         u"430001|Construcciones Pérez, S.L.|6|F|1|2026-11-02|10:15:00;430003|María Núñez Ibáñez|2|A|1|2026-11-03|16:45:00"_s);
     const ConsultasStock::Claves claves{1, 1, 1, 202};
     fila(
@@ -206,7 +235,7 @@ void TstSentencias::textos_data()
         u"37"_s);
     // Customers held under another company.
     fila("pendientes de entrega", consulta(ConsultasStock::documentosPendientes({1, 3, 1, 200})),
-         {pendientesEntrega(3, 200)});
+         {PendientesEntrega.arg(3).arg(200)});
     for (const bool bloquear : {true, false}) {
         const QString sql = u"UPDATE Articulos_Lotes SET Bloqueado = %1 WHERE Cod_Empresa =1 AND Cod_Lote =13"_s;
         fila(bloquear ? "bloqueo" : "desbloqueo",
@@ -217,12 +246,12 @@ void TstSentencias::textos_data()
     // Menu access: the user's groups, then the menu by its code or by its name.
     fila(
         "menú por código", menu(2, 1200, {}),
-        {grupos(2),
+        {Grupos + u'2',
          u"SELECT COUNT(*) as NumRegs FROM SGD_XTR_Menus_Grupos a WHERE a.Modulo=1 AND a.CodMenu=1200 AND a.CodGrupo IN (5) AND TipoAcceso=2"_s},
         u"1"_s);
     fila(
         "menú por nombre", menu(2, 0, u"mnuLotes"_s),
-        {grupos(2),
+        {Grupos + u'2',
          u"SELECT COUNT(*) as NumRegs FROM SGD_Menus,SGD_Menus_Grupos  WHERE SGD_Menus.Codigo=SGD_Menus_Grupos.CodMenu AND SGD_Menus.NombreInterno='mnuLotes' AND SGD_Menus_Grupos.CodGrupo IN (5) AND SGD_Menus_Grupos.TipoAcceso=2 AND SGD_Menus.Modulo=1"_s},
         u"1"_s);
 
@@ -252,14 +281,7 @@ void TstSentencias::textos_data()
 
     // The warehouse record, and the lot stock procedure as the host's code calls it.
     fila(
-        "almacén",
-        [](const auto &conexion) {
-            auto registro = RegistroAlmacen::crear();
-            registro->setEmpresa(std::make_shared<EmpresaMemoria>(1));
-            registro->setConexion(conexion);
-            registro->setCodigoAlmacen(3);
-            registro->Cargar();
-        },
+        "almacén", [](const auto &conexion) { controlDe(conexion, 1, 3); },
         {u"SELECT Control_Caducidad FROM Almacenes WHERE Cod_Empresa = 1 AND Cod_Almacen = 3"_s}, u"1"_s);
     // Asked again as the stock windows ask, reading the key only.
     const QString llamada =
@@ -282,8 +304,6 @@ void TstSentencias::textos_data()
     texto("nombre del servidor", u"SELECT ISNULL(@@SERVERNAME, '')"_s, u"NVLALOTES"_s);
     texto("servidor sin nombre", u"SELECT ISNULL(@@SERVERNAME, '')"_s, QString(), u"DELETE FROM Servidor"_s);
     // What the dialect rewrites never touches a quoted text.
-    texto("literales intactos", u"SELECT 'ISNULL(@@SERVERNAME, dbo.x)' AS a, ISNULL(NULL, 'O''Brien') AS b"_s,
-          u"ISNULL(@@SERVERNAME, dbo.x)|O'Brien"_s);
     texto("literal escrito", u"SELECT Lote FROM Articulos_Lotes WHERE Lote = 'dbo.fn_X(ISNULL(''a'')) ñ'"_s,
           u"dbo.fn_X(ISNULL('a')) ñ"_s,
           u"UPDATE Articulos_Lotes SET Lote = 'dbo.fn_X(ISNULL(''a'')) ñ' WHERE Cod_Lote = 6"_s);
@@ -311,6 +331,59 @@ void TstSentencias::textos()
         esperadas.sort();
     }
     QCOMPARE(obtenidas, esperadas);
+}
+
+// Whether a user may not open a menu, and how many queries it took to
+// know (0: not even the groups are read; 1: the groups decide). Menu 999
+// is nobody's: its name would grant access, but the code wins.
+// The list the host's other modules read: every code between commas, or
+// nothing. A user code that is no integer is refused before any
+// statement, as a failure of Grupos with the type-mismatch number.
+void TstSentencias::menuYGrupos()
+{
+    NVLA_BASE_DEL_MOTOR(conexion, true);
+    std::shared_ptr<ConexionGrabadora> grabadora;
+    const auto preparar = [&](const QString &usuario) {
+        compartir(grabadora = std::make_shared<ConexionGrabadora>(conexion), usuario);
+    };
+    const QList<std::tuple<int, int, QString, bool, int>> casos{
+        {1, 1200, {}, false, 1},         {4, 1200, {}, true, 1},        {3, 0, {}, false, 0},
+        {3, 1200, {}, true, 2},          {2, 1200, {}, false, 2},       {2, 999, u"mnuLotes"_s, true, 2},
+        {2, 0, u"mnuLotes"_s, false, 2}, {3, 0, u"mnuLotes"_s, true, 2}};
+    for (const auto &[usuario, codigo, nombre, restringido, consultas] : casos) {
+        preparar(QString::number(usuario));
+        QVERIFY_SQL(QCOMPARE(modComun::MenuRestringido(codigo, nombre, 1), restringido));
+        QCOMPARE(grabadora->textos().size(), consultas);
+    }
+    preparar(u"1"_s);
+    QVERIFY_SQL(QCOMPARE(modComun::Grupos(), u",1,5,"_s));
+    preparar(u"4"_s);
+    QVERIFY_SQL(QCOMPARE(modComun::Grupos(), QString()));
+    preparar(u"2 OR 1=1"_s);
+    const auto error = errorDe([] { modComun::MenuRestringido(1200, {}, 1); });
+    QVERIFY(error && error->Description().contains(u"UsuarioActual"_s));
+    QCOMPARE(u"%1 %2"_s.arg(error->Number()).arg(error->Source()), u"13 modComun::Grupos"_s);
+    QCOMPARE(grabadora->textos(), QStringList());
+}
+
+// A warehouse that is unknown or of another company keeps no dates; a
+// failed read is the caller's to see.
+void TstSentencias::controlCaducidad()
+{
+    NVLA_BASE_DEL_MOTOR(conexion, true);
+    for (const auto &[empresa, almacen, guarda] :
+         QList<std::tuple<int, int, bool>>{{1, 1, true}, {1, 2, false}, {1, 99, false}, {2, 1, false}}) {
+        QVERIFY_SQL(QCOMPARE(controlDe(conexion, empresa, almacen), guarda));
+        QVERIFY_EXCEPTION_THROWN(controlDe(std::make_shared<ConexionGrabadora>(nullptr), empresa, almacen), ErrorLotes);
+    }
+    auto grabadora = std::make_shared<ConexionGrabadora>(conexion);
+    RegistroAlmacen::setFabrica([] { return std::make_unique<RegistroDelPrograma>(); });
+    QVERIFY(controlDe(grabadora, 1, 2) && !controlDe(grabadora, 1, 1));
+    QVERIFY(grabadora->textos().isEmpty());
+    RegistroAlmacen::setFabrica({}); // back to the table
+    QVERIFY_SQL(QVERIFY(controlDe(grabadora, 1, 1)));
+    RegistroAlmacen::setFabrica([] { return std::unique_ptr<RegistroAlmacen>(); });
+    QVERIFY_EXCEPTION_THROWN(RegistroAlmacen::crear(), ErrorLotes);
 }
 
 QTEST_MAIN(TstSentencias)

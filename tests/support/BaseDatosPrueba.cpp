@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QMap>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -16,11 +15,11 @@ namespace NVLALotes::Pruebas {
 
 namespace {
 
-// The connection string of the last database made for each engine.
-QString &ultimaCadena(const QString &motor)
+// The connection string of the last SQLite file made.
+QString &ultimoSqlite()
 {
-    static QMap<QString, QString> cadenas;
-    return cadenas[motor == u"postgresql"_s ? motor : u"sqlite"_s];
+    static QString cadena;
+    return cadena;
 }
 
 // The pairs of a connection string, less those of the given keys.
@@ -49,7 +48,7 @@ void borrarBasePostgres()
 // created on first use, dropped when the application ends.
 QString basePostgres()
 {
-    QString &postgres = ultimaCadena(u"postgresql"_s);
+    static QString postgres;
     if (!postgres.isEmpty())
         return postgres;
     const QString servidor = qEnvironmentVariable("NVLA_PG");
@@ -82,8 +81,8 @@ std::shared_ptr<Conexion> nueva(const QString &motor)
     }
     static QTemporaryDir carpeta;
     static int numero = 0;
-    ultimaCadena(motor) = BaseDatosHost::cadenaSqlite(carpeta.filePath(u"prueba-%1.db"_s.arg(++numero)));
-    return Conexion::abrir(ultimaCadena(motor));
+    ultimoSqlite() = BaseDatosHost::cadenaSqlite(carpeta.filePath(u"prueba-%1.db"_s.arg(++numero)));
+    return Conexion::abrir(ultimoSqlite());
 }
 
 } // namespace
@@ -131,9 +130,7 @@ std::shared_ptr<Conexion> BaseDatosPrueba::crear(const QString &motor, bool conD
 
 QString BaseDatosPrueba::cadena(const QString &motor)
 {
-    if (motor == u"odbc"_s)
-        return cadenaOdbc();
-    return motor == u"postgresql"_s ? basePostgres() : ultimaCadena(motor);
+    return motor == u"odbc"_s ? cadenaOdbc() : motor == u"postgresql"_s ? basePostgres() : ultimoSqlite();
 }
 
 QString textoValor(const QVariant &valor)
@@ -141,8 +138,6 @@ QString textoValor(const QVariant &valor)
     if (valor.isNull())
         return u"NULL"_s;
     switch (valor.metaType().id()) {
-    case QMetaType::QDate:
-        return valor.toDate().toString(Qt::ISODate);
     case QMetaType::QTime:
         return valor.toTime().toString(u"HH:mm:ss"_s);
     case QMetaType::QDateTime:
@@ -152,7 +147,7 @@ QString textoValor(const QVariant &valor)
         const double redondeado = std::round(valor.toDouble() * 10000) / 10000;
         return QString::number(redondeado == 0 ? 0.0 : redondeado, 'f', QLocale::FloatingPointShortest);
     }
-    default:
+    default: // a date as yyyy-MM-dd
         return valor.toString();
     }
 }
