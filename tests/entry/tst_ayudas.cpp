@@ -46,15 +46,13 @@ private Q_SLOTS:
                     s.empresa->setParametro(ayuda, ayuda == apagada ? u"Falso"_s : u"True"_s);
                 QVERIFY(s.entrada.mostrar([&](QDialog *d) {
                     auto *r = control<Rejilla>(d, u"vsLotes"_s);
-                    QStringList marcas;
-                    for (int fila = 1; fila <= 4; ++fila) { // automatic, yesterday, today, none
-                        const QModelIndex celda = r->model()->index(fila - 1, 2);
-                        const QString marca = celda.data(Qt::ToolTipRole).toString();
-                        QCOMPARE(celda.data(Qt::ForegroundRole).isValid(), !marca.isEmpty());
-                        if (!marca.isEmpty())
-                            marcas << u"%1 %2"_s.arg(fila).arg(marca);
+                    QStringList marcas; // automatic, yesterday, today, none: tip/colour
+                    for (int fila = 0; fila < 4; ++fila) {
+                        const QModelIndex celda = r->model()->index(fila, 2);
+                        marcas << celda.data(Qt::ToolTipRole).toString() + u'/' +
+                                      QString::number(int(celda.data(Qt::ForegroundRole).isValid()));
                     }
-                    QCOMPARE(marcas, apagada == marcar ? QStringList() : QStringList{u"2 Lote caducado"_s});
+                    QCOMPARE(marcas.join(u' '), apagada == marcar ? u"/0 /0 /0 /0"_s : u"/0 Lote caducado/1 /0 /0"_s);
                     QCOMPARE(r->textMatrix(2, 2), hoy.addDays(-1).toString(u"dd/MM/yyyy"_s));
                     qint64 ahora = 0;
                     d->findChild<ListaLotes *>()->fijarReloj([&] { return ahora; });
@@ -74,55 +72,49 @@ private Q_SLOTS:
 
     // The scanner types the label, longer than the box takes, with Ctrl+] as
     // its separator, and ends it with Enter or Tab; the boxes show lot and
-    // expiry ("cajas"), and the purchase host gets what they show.
+    // expiry, and the purchase host gets what they show.
     void etiquetaGs1_data()
     {
-        for (const char *columna : {"clase", "tecleado", "cajas"})
-            QTest::addColumn<QString>(columna);
-        QTest::addColumn<int>("fin");
-        QTest::addColumn<bool>("lectura"); // Lotes_LecturaGS1
+        // class;what the scanner types, ^ its separator;the boxes;the key that ends it;Lotes_LecturaGS1
+        QTest::addColumn<QString>("fila");
         const QString gtin = u"]C10109501101530003"_s + u"17301200"_s;
-        const QString leida = u"LOTE-ESCANEADO|31/12/2030"_s;
-        const QString manual = u"(17)301231(10)LOTE-ESCANEADO"_s;
-        const QString compras = u"compras"_s;
-        QTest::newRow("con Intro") << compras << gtin + u"10LOTE-ESCANEADO"_s << leida << int(Qt::Key_Return) << true;
+        QTest::newRow("con Intro") << u"compras;"_s + gtin + u"10LOTE-ESCANEADO;LOTE-ESCANEADO|31/12/2030;Intro;1"_s;
         QTest::newRow("separador tras el lote, con tabulador")
-            << compras << u"]C110LOTE-ESCANEADO"_s + QChar(29) + u"17301231"_s << leida << int(Qt::Key_Tab) << true;
-        QTest::newRow("lectura apagada") << compras << manual << manual.left(15) + u'|' << int(Qt::Key_Return) << false;
-        QTest::newRow("marco de ventas") << u"facturacion"_s << gtin + u"10LOTE-DE-18-CIFRAS"_s
-                                         << u"LOTE-DE-18-CIFRAS|31/12/2030"_s << int(Qt::Key_Return) << true;
+            << u"compras;]C110LOTE-ESCANEADO^17301231;LOTE-ESCANEADO|31/12/2030;Tab;1"_s;
+        QTest::newRow("lectura apagada") << u"compras;(17)301231(10)LOTE-ESCANEADO;(17)301231(10)L|;Intro;0"_s;
+        QTest::newRow("marco de ventas") << u"facturacion;"_s + gtin +
+                                                u"10LOTE-DE-18-CIFRAS;LOTE-DE-18-CIFRAS|31/12/2030;Intro;1"_s;
     }
     void etiquetaGs1()
     {
-        QFETCH(QString, clase);
-        QFETCH(QString, tecleado);
-        QFETCH(QString, cajas);
-        QFETCH(int, fin);
-        QFETCH(bool, lectura);
+        QFETCH(QString, fila);
+        const QStringList c = fila.split(u';');
+        const QString &clase = c[0];
+        const Qt::Key fin = c[3] == u"Tab" ? Qt::Key_Tab : Qt::Key_Return;
         NVLA_BASE_DATOS(bd, motores().constFirst(), false);
         QVERIFY_SQL(sembrar(*bd, {}));
         Sesion s(clase, bd, u"3"_s);
-        s.empresa->setParametro(u"Lotes_LecturaGS1"_s, lectura);
+        s.empresa->setParametro(u"Lotes_LecturaGS1"_s, c[4] == u"1");
         if (s.entrada.tiene("PedirCaducidad"))
             s.entrada.fijar("PedirCaducidad", true);
         QString vistas;
         QVERIFY(s.entrada.mostrar([&](QDialog *d) {
             auto *caja = control<kxTextBox>(d, u"txtLote"_s);
             enfocar(d, u"txtLote"_s);
-            const QStringList trozos = tecleado.split(QChar(29));
+            const QStringList trozos = c[1].split(u'^');
             QTest::keyClicks(caja, trozos[0]);
             if (trozos.size() > 1) {
                 QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)), Qt::ControlModifier);
                 QTest::keyClicks(caja, trozos[1]);
             }
-            QTest::keyClick(caja, Qt::Key(fin));
+            QTest::keyClick(caja, fin);
             vistas = caja->text() + u'|' + control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor();
             // Enter then moves to Aceptar as it always does.
             if (fin == Qt::Key_Return && clase != u"compras")
                 QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
             clic(d, clase == u"compras" && !vistas.endsWith(u'|') ? u"cmdAceptar"_s : u"cmdCancelar"_s);
         }));
-        QCOMPARE(vistas, cajas);
+        QCOMPARE(vistas, c[2]);
         if (s.entrada.campo("Result").toBool())
             QCOMPARE(s.entrada.salidas().section(u'|', 0, 2), u"Verdadero|LOTE-ESCANEADO|2030-12-31"_s);
     }

@@ -175,14 +175,11 @@ private Q_SLOTS:
         NVLA_BASE_DATOS(bd, motores().constFirst(), false);
         QVERIFY_SQL(sembrar(*bd, lotesPrueba()));
         Sesion s(u"facturacion"_s, bd, u"3"_s);
-        const auto elegir = [](QDialog *d, const QString &clave) {
-            clic(d, u"vsLotes"_s);
-            elegirFila(d, {{0, clave}});
-        };
         // Typed, then back to the grid: the grid's row wins.
         QVERIFY(s.entrada.mostrar([&](QDialog *d) {
             escribir(d, u"txtLote"_s, u"L-NUEVO"_s);
-            elegir(d, u"26"_s);
+            clic(d, u"vsLotes"_s);
+            elegirFila(d, {{0, u"26"_s}});
             clic(d, u"cmdAceptar"_s);
         }));
         QCOMPARE(s.entrada.campo("Cod_Lote").toInt(), 26);
@@ -191,7 +188,8 @@ private Q_SLOTS:
         QVERIFY(s.entrada.mostrar([&](QDialog *d) {
             escribir(d, u"txtCaducidad"_s, u"31082027"_s);
             escribir(d, u"txtLote"_s, u"L-8"_s);
-            elegir(d, u"28"_s);
+            clic(d, u"vsLotes"_s);
+            elegirFila(d, {{0, u"28"_s}});
             clic(d, u"txtCaducidad"_s);
             clic(d, u"cmdAceptar"_s);
         }));

@@ -25,11 +25,6 @@ QString fechas(QString texto, const QString &formato)
     return texto;
 }
 
-QStringList lista(const QString &texto)
-{
-    return texto.split(u',', Qt::SkipEmptyParts);
-}
-
 } // namespace
 
 class TstTecleado : public QObject
@@ -55,7 +50,8 @@ private Q_SLOTS:
             for (const QString &fila : filas) {
                 for (const QString &motor : motores())
                     QTest::newRow(qPrintable(u"%1 %2 %3: %4"_s.arg(motor, clase, modelo, fila.section(u';', 0, 0))))
-                        << motor << clase << modelo << fila << lista(base + u',' + fila.section(u';', 1, 1));
+                        << motor << clase << modelo << fila
+                        << (base + u',' + fila.section(u';', 1, 1)).split(u',', Qt::SkipEmptyParts);
             }
         };
         const QString obligatorio = u"@Lotes_NroObligatorio=Verdadero"_s;
@@ -126,7 +122,7 @@ private Q_SLOTS:
         QFETCH(QString, modelo);
         QFETCH(QString, fila);
         QFETCH(QStringList, ajustes);
-        const QStringList escritos = lista(fechas(fila.section(u';', 2, 2), u"ddMMyyyy"_s));
+        const QStringList escritos = fechas(fila.section(u';', 2, 2), u"ddMMyyyy"_s).split(u',', Qt::SkipEmptyParts);
         QString esperado = fechas(fila.section(u';', 3), u"yyyy-MM-dd"_s);
         const bool rechazo = !esperado.startsWith(u"Verdadero"_s);
         if (!rechazo && modelo != u"2" && clase != u"inventario")

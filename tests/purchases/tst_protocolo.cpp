@@ -95,19 +95,15 @@ private Q_SLOTS:
         for (const char *columna : {"dialogo", "salida", "esperado"})
             QTest::addColumn<QString>(columna);
         // class/model/dialog/title; the model " 4" keeps its blank: the class trims it.
-        const QStringList dialogos{u"compras/2/frmLotesDatos2/Control de Lotes"_s,
-                                   u"compras/3/frmLotesDatos1/Control de Lotes"_s,
-                                   u"compras/3.0/frmLotesDatos1/Control de Lotes"_s,
-                                   u"compras/ 4/frmLotesDatos1/Control de Lotes"_s,
-                                   u"facturacion/1/frmLotesDatos1/Control de Lotes"_s,
-                                   u"facturacion/2/frmLotesStockFacturar2/Especifique Tono / Calibre"_s,
-                                   u"facturacion/3/frmLotesStockFacturar1/Lotes en Stock"_s,
-                                   u"regularizar/2/frmLotesStockReg2/Regularización de Tono / Calibre"_s,
-                                   u"regularizar/3/frmLotesStockReg1/Regularización de Lotes"_s,
-                                   u"traspaso/2/frmLotesStockReg2/Traspaso de Tono / Calibre"_s,
-                                   u"traspaso/3/frmLotesStockReg1/Traspaso de Lote"_s,
-                                   u"inventario/2/frmInventarioLotes2/Especifique Tono / Calibre"_s,
-                                   u"inventario/3/frmInventarioLotes1/Lotes de Artículos"_s};
+        const QStringList dialogos =
+            u"compras/2/frmLotesDatos2/Control de Lotes;compras/3/frmLotesDatos1/Control de Lotes;"
+            u"compras/3.0/frmLotesDatos1/Control de Lotes;compras/ 4/frmLotesDatos1/Control de Lotes;"
+            u"facturacion/1/frmLotesDatos1/Control de Lotes;facturacion/2/frmLotesStockFacturar2/Especifique Tono / "
+            u"Calibre;facturacion/3/frmLotesStockFacturar1/Lotes en Stock;regularizar/2/frmLotesStockReg2/"
+            u"Regularización de Tono / Calibre;regularizar/3/frmLotesStockReg1/Regularización de Lotes;traspaso/2/"
+            u"frmLotesStockReg2/Traspaso de Tono / Calibre;traspaso/3/frmLotesStockReg1/Traspaso de Lote;inventario/"
+            u"2/frmInventarioLotes2/Especifique Tono / Calibre;inventario/3/frmInventarioLotes1/Lotes de Artículos"_s
+                .split(u';');
         for (const QString &d : dialogos) {
             for (const QString &salida : {u"cancelar"_s, u"cerrar"_s, u"teclas"_s, u"propietario"_s})
                 QTest::newRow(qPrintable(d.section(u'/', 0, 1) + u' ' + salida)) << d << salida << QString();
@@ -154,12 +150,11 @@ private Q_SLOTS:
                     }
                     if (salida == u"modelo1")
                         s.ajustar({u"@Lotes_ModeloUsar=1"_s});
-                    if (salida == u"cancelar")
-                        clic(d, u"cmdCancelar"_s);
-                    else if (salida == u"modelo1")
-                        clic(d, u"cmdAceptar"_s);
-                    else if (salida == u"continuar")
-                        clic(d, u"cmdContinuar"_s);
+                    const QString boton = salida == u"cancelar"  ? u"cmdCancelar"_s
+                                          : salida == u"modelo1" ? u"cmdAceptar"_s
+                                                                 : u"cmdContinuar"_s;
+                    if (salida == u"cancelar" || salida == u"modelo1" || salida == u"continuar")
+                        clic(d, boton);
                     else
                         d->close();
                 },
