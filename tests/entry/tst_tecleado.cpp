@@ -1,6 +1,7 @@
 // A lot typed into the boxes of a dialog, for every dialog that takes one: what
 // is refused, with which message and where the focus goes, and what the host
-// gets back, on a real database.
+// gets back, on a real database; and a scanned GS1 label in the lot box
+// (purchases, and the sales "Manual" frame), also with Lotes_LecturaGS1 False.
 #include "foundation/controls/Rejilla.h"
 #include "foundation/controls/kxMaskEdBox.h"
 #include "tests/sales/EscenarioVentas.h"
@@ -260,6 +261,55 @@ private Q_SLOTS:
             clic(d, u"cmdAceptar"_s);
         }));
         QCOMPARE(s.entrada.salidas(), u"Verdadero|0|L-NUEVO|2030-01-01||"_s);
+    }
+
+    // The scanner types the label, longer than the box takes, with Ctrl+] as
+    // its separator, and ends it with Enter or Tab; the boxes show lot and
+    // expiry, and the purchase host gets what they show.
+    void etiquetaGs1_data()
+    {
+        // class;what the scanner types, ^ its separator;the boxes;the key that ends it;Lotes_LecturaGS1
+        QTest::addColumn<QString>("fila");
+        const QString gtin = u"]C10109501101530003"_s + u"17301200"_s;
+        QTest::newRow("con Intro") << u"compras;"_s + gtin + u"10LOTE-ESCANEADO;LOTE-ESCANEADO|31/12/2030;Intro;1"_s;
+        QTest::newRow("separador tras el lote, con tabulador")
+            << u"compras;]C110LOTE-ESCANEADO^17301231;LOTE-ESCANEADO|31/12/2030;Tab;1"_s;
+        QTest::newRow("lectura apagada") << u"compras;(17)301231(10)LOTE-ESCANEADO;(17)301231(10)L|;Intro;0"_s;
+        QTest::newRow("marco de ventas") << u"facturacion;"_s + gtin +
+                                                u"10LOTE-DE-18-CIFRAS;LOTE-DE-18-CIFRAS|31/12/2030;Intro;1"_s;
+    }
+    void etiquetaGs1()
+    {
+        QFETCH(QString, fila);
+        const QStringList c = fila.split(u';');
+        const QString &clase = c[0];
+        const Qt::Key fin = c[3] == u"Tab" ? Qt::Key_Tab : Qt::Key_Return;
+        NVLA_BASE_DATOS(bd, motores().constFirst(), false);
+        QVERIFY_SQL(sembrar(*bd, {}));
+        Sesion s(clase, bd, u"3"_s);
+        s.empresa->setParametro(u"Lotes_LecturaGS1"_s, c[4] == u"1");
+        if (s.entrada.tiene("PedirCaducidad"))
+            s.entrada.fijar("PedirCaducidad", true);
+        QString vistas;
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            auto *caja = control<kxTextBox>(d, u"txtLote"_s);
+            enfocar(d, u"txtLote"_s);
+            const QStringList trozos = c[1].split(u'^');
+            QTest::keyClicks(caja, trozos[0]);
+            if (trozos.size() > 1) {
+                QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_BracketRight, QString(QChar(29)), Qt::ControlModifier);
+                QTest::keyClicks(caja, trozos[1]);
+            }
+            QTest::keyClick(caja, fin);
+            vistas = caja->text() + u'|' + control<kxMaskEdBox>(d, u"txtCaducidad"_s)->Valor();
+            // Enter then moves to Aceptar as it always does.
+            if (fin == Qt::Key_Return && clase != u"compras")
+                QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdAceptar"_s);
+            clic(d, clase == u"compras" && !vistas.endsWith(u'|') ? u"cmdAceptar"_s : u"cmdCancelar"_s);
+        }));
+        QCOMPARE(vistas, c[2]);
+        if (s.entrada.campo("Result").toBool())
+            QCOMPARE(s.entrada.salidas().section(u'|', 0, 2), u"Verdadero|LOTE-ESCANEADO|2030-12-31"_s);
     }
 };
 

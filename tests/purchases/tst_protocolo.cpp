@@ -4,8 +4,6 @@
 
 #include <nvlalotes/ErrorLotes.h>
 #include <nvlalotes/RegistroComponentes.h>
-#include <nvlalotes/frmclsLotesCompras.h>
-#include <nvlalotes/frmclsLotesFacturacion.h>
 
 #include <QApplication>
 #include <QTest>
@@ -20,13 +18,6 @@ using namespace NVLALotes::Pruebas;
 class TstProtocolo : public QObject
 {
     Q_OBJECT
-
-    static std::shared_ptr<EmpresaMemoria> empresa(const QString &modelo)
-    {
-        auto e = std::make_shared<EmpresaMemoria>();
-        e->setParametro(u"Lotes_ModeloUsar"_s, modelo);
-        return e;
-    }
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
@@ -168,19 +159,16 @@ private Q_SLOTS:
     // Modal fails before any field changes.
     void empresaYModal()
     {
-        frmclsLotesCompras primera;
-        frmclsLotesCompras segunda;
-        primera.EmpresaNuvalia(empresa(u"1"_s));
-        segunda.EmpresaNuvalia(empresa(u"7"_s));
-        QCOMPARE(numeroError([&] { primera.Show(1); }), NumeroError::ModeloLotesNoValido);
-        frmclsLotesFacturacion ventas;
-        ventas.EmpresaNuvalia(empresa(u"4"_s));
-        ventas.Show(-7);
-        QCOMPARE(ventas.Cod_Lote, 1);
-        segunda.EmpresaNuvalia(empresa(u"3"_s));
-        segunda.Lote = u"X"_s;
-        QCOMPARE(numeroError([&] { segunda.Show(2); }), NumeroError::LlamadaNoValida);
-        QCOMPARE(segunda.Lote, u"X"_s);
+        Sesion primera(u"compras"_s, nullptr, u"1"_s);
+        Sesion segunda(u"compras"_s, nullptr, u"7"_s);
+        QCOMPARE(numeroError([&] { primera.entrada.Show(1); }), NumeroError::ModeloLotesNoValido);
+        Sesion ventas(u"facturacion"_s, nullptr, u"4"_s);
+        ventas.entrada.Show(-7);
+        QCOMPARE(ventas.entrada.campo("Cod_Lote").toInt(), 1);
+        segunda.ajustar({u"@Lotes_ModeloUsar=3"_s, u"Lote=X"_s});
+        segunda.entrada.clase().EmpresaNuvalia(segunda.empresa);
+        QCOMPARE(numeroError([&] { segunda.entrada.Show(2); }), NumeroError::LlamadaNoValida);
+        QCOMPARE(segunda.entrada.campo("Lote").toString(), u"X"_s);
     }
 
     // By class identifier (braces and case aside) or by name; an unknown one
