@@ -1,6 +1,8 @@
 // A lot chosen from the list of a dialog, for every dialog that lists lots:
 // which lots are listed, in what order, which choices are refused and what
-// the host gets back, on a real database.
+// the host gets back, on a real database. And the list's helps, each with its
+// host parameter set False: expired lots marked, moving by typing.
+#include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
 #include "foundation/lists/ListaLotes.h"
 #include "tests/sales/EscenarioVentas.h"
@@ -175,14 +177,11 @@ private Q_SLOTS:
         NVLA_BASE_DATOS(bd, motores().constFirst(), false);
         QVERIFY_SQL(sembrar(*bd, lotesPrueba()));
         Sesion s(u"facturacion"_s, bd, u"3"_s);
-        const auto elegir = [](QDialog *d, const QString &clave) {
-            clic(d, u"vsLotes"_s);
-            elegirFila(d, {{0, clave}});
-        };
         // Typed, then back to the grid: the grid's row wins.
         QVERIFY(s.entrada.mostrar([&](QDialog *d) {
             escribir(d, u"txtLote"_s, u"L-NUEVO"_s);
-            elegir(d, u"26"_s);
+            clic(d, u"vsLotes"_s);
+            elegirFila(d, {{0, u"26"_s}});
             clic(d, u"cmdAceptar"_s);
         }));
         QCOMPARE(s.entrada.campo("Cod_Lote").toInt(), 26);
@@ -191,7 +190,8 @@ private Q_SLOTS:
         QVERIFY(s.entrada.mostrar([&](QDialog *d) {
             escribir(d, u"txtCaducidad"_s, u"31082027"_s);
             escribir(d, u"txtLote"_s, u"L-8"_s);
-            elegir(d, u"28"_s);
+            clic(d, u"vsLotes"_s);
+            elegirFila(d, {{0, u"28"_s}});
             clic(d, u"txtCaducidad"_s);
             clic(d, u"cmdAceptar"_s);
         }));
@@ -220,6 +220,54 @@ private Q_SLOTS:
         QVERIFY_SQL(
             bd->ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'Lotes_ModeloUsar', '4')"_s));
         QCOMPARE(empresa->LeerParametro(u"Lotes_ModeloUsar"_s).toString(), u"4"_s);
+    }
+
+    // The sales lot list with every help, then with each one off: only a date
+    // before today marks its cell, the text as it was; typing finds lots not
+    // yet read from a long list, in any letter case, a pause starts anew and
+    // the automatic row is never chosen.
+    void ayudasDeLaLista()
+    {
+        const QDate hoy = QDate::currentDate();
+        // The list goes by stock: the dated lots first, under the automatic row.
+        QList<LotePrueba> lotes{{1, u"0.1"_s, u"L-AYER"_s, hoy.addDays(-1).toString(Qt::ISODate), {}, {}},
+                                {2, u"0.2"_s, u"L-HOY"_s, hoy.toString(Qt::ISODate), {}, {}}};
+        for (int i = 1; i <= 300; ++i)
+            lotes.append({10 + i, QString::number(i), u"A-%1"_s.arg(i, 3, 10, QChar(u'0')), {}, {}, {}});
+        lotes.append({999, u"999"_s, u"Zeta"_s, {}, {}, {}});
+        const QString marcar = u"Lotes_MarcarCaducados"_s;
+        const QString buscar = u"Lotes_BusquedaAlTeclear"_s;
+        for (const QString &motor : motores()) {
+            for (const QString &apagada : {QString(), marcar, buscar}) {
+                NVLA_BASE_DATOS(bd, motor, false);
+                QVERIFY_SQL(sembrar(*bd, lotes));
+                Sesion s(u"facturacion"_s, bd, u"3"_s, 1);
+                for (const QString &ayuda : {marcar, buscar})
+                    s.empresa->setParametro(ayuda, ayuda == apagada ? u"Falso"_s : u"True"_s);
+                QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+                    auto *r = control<Rejilla>(d, u"vsLotes"_s);
+                    QStringList marcas; // automatic, yesterday, today, none: tip/colour
+                    for (int fila = 0; fila < 4; ++fila) {
+                        const QModelIndex celda = r->model()->index(fila, 2);
+                        marcas << celda.data(Qt::ToolTipRole).toString() + u'/' +
+                                      QString::number(int(celda.data(Qt::ForegroundRole).isValid()));
+                    }
+                    QCOMPARE(marcas.join(u' '), apagada == marcar ? u"/0 /0 /0 /0"_s : u"/0 Lote caducado/1 /0 /0"_s);
+                    QCOMPARE(r->textMatrix(2, 2), hoy.addDays(-1).toString(u"dd/MM/yyyy"_s));
+                    qint64 ahora = 0;
+                    d->findChild<ListaLotes *>()->fijarReloj([&] { return ahora; });
+                    QVERIFY(r->modelo()->quedanFilasPorLeer());
+                    QTest::keyClick(r, Qt::Key_Z);
+                    QCOMPARE(r->row(), apagada == buscar ? 1 : 304);
+                    ahora += 2000;
+                    QTest::keyClicks(r, u"a-007"_s);
+                    ahora += 2000;
+                    QTest::keyClicks(r, u"-"_s);
+                    QCOMPARE(r->textMatrix(r->row(), 3), apagada == buscar ? ListaLotes::TextoAutomatico : u"A-007"_s);
+                    clic(d, u"cmdCancelar"_s);
+                }));
+            }
+        }
     }
 };
 

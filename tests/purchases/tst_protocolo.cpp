@@ -1,13 +1,15 @@
 // What every entry class shares: the lot models that need no dialog, the
-// ways out of a dialog, the shared context, Modal, and registration.
+// ways out of a dialog, the shared context, Modal, registration, and the window
+// base: anchoring from stored settings and fitting to the screen.
+#include "foundation/controls/Formulario.h"
+#include "foundation/entry/VentanaLotes.h"
 #include "tests/sales/EscenarioVentas.h"
 
 #include <nvlalotes/ErrorLotes.h>
 #include <nvlalotes/RegistroComponentes.h>
-#include <nvlalotes/frmclsLotesCompras.h>
-#include <nvlalotes/frmclsLotesFacturacion.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -17,16 +19,46 @@ using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
 
+namespace {
+
+// cmdSalir anchored to the bottom and right edges (12), vsLotes to all four
+// (15), in an inner area of 5130 x 6600 twips; "location" is the distance from
+// the far edges, as the settings store it. `cambios` go after them.
+Anclaje::Ajustes ajustesStock(const Anclaje::Ajustes &cambios = {})
+{
+    Anclaje::Ajustes ajustes = Anclaje::sinAnclados(5250, 7005, false);
+    for (const QString &dato :
+         u"0.nombre=cmdSalir 0.anclaje=12 0.sizeini=3795,6165,1065,360 0.location=1335,435,4065,6240 "
+         u"1.nombre=vsLotes 1.anclaje=15 1.sizeini=75,630,4980,5445 1.location=5055,5970,150,1155"_s.split(u' '))
+        ajustes.append({u"anclaje"_s + dato.section(u'=', 0, 0), dato.section(u'=', 1)});
+    return ajustes + cambios;
+}
+
+class VentanaPrueba final : public VentanaLotes
+{
+public:
+    explicit VentanaPrueba(const Anclaje::Ajustes &ajustes, QSize areaTwips = {5130, 6600})
+    {
+        setObjectName(u"frmLotesStockAlm1"_s);
+        Formulario::etiqueta(this, u"Label1"_s, u"Almacén:"_s, {105, 195, 660, 195});
+        Formulario::rejilla(this, u"vsLotes"_s, {75, 630, 4980, 5445});
+        Formulario::boton(this, u"cmdSalir"_s, u"&Salir"_s, {3795, 6165, 1065, 360});
+        fijarAreaRedimensionable(areaTwips.width(), areaTwips.height());
+        anclar(ajustes);
+    }
+
+    QList<QRect> geometrias() const
+    {
+        return {findChild<QWidget *>(u"cmdSalir"_s)->geometry(), findChild<QWidget *>(u"vsLotes"_s)->geometry(),
+                findChild<QWidget *>(u"Label1"_s)->geometry()};
+    }
+};
+
+} // namespace
+
 class TstProtocolo : public QObject
 {
     Q_OBJECT
-
-    static std::shared_ptr<EmpresaMemoria> empresa(const QString &modelo)
-    {
-        auto e = std::make_shared<EmpresaMemoria>();
-        e->setParametro(u"Lotes_ModeloUsar"_s, modelo);
-        return e;
-    }
 
 private Q_SLOTS:
     void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
@@ -95,30 +127,27 @@ private Q_SLOTS:
         for (const char *columna : {"dialogo", "salida", "esperado"})
             QTest::addColumn<QString>(columna);
         // class/model/dialog/title; the model " 4" keeps its blank: the class trims it.
-        const QStringList dialogos{u"compras/2/frmLotesDatos2/Control de Lotes"_s,
-                                   u"compras/3/frmLotesDatos1/Control de Lotes"_s,
-                                   u"compras/3.0/frmLotesDatos1/Control de Lotes"_s,
-                                   u"compras/ 4/frmLotesDatos1/Control de Lotes"_s,
-                                   u"facturacion/1/frmLotesDatos1/Control de Lotes"_s,
-                                   u"facturacion/2/frmLotesStockFacturar2/Especifique Tono / Calibre"_s,
-                                   u"facturacion/3/frmLotesStockFacturar1/Lotes en Stock"_s,
-                                   u"regularizar/2/frmLotesStockReg2/Regularización de Tono / Calibre"_s,
-                                   u"regularizar/3/frmLotesStockReg1/Regularización de Lotes"_s,
-                                   u"traspaso/2/frmLotesStockReg2/Traspaso de Tono / Calibre"_s,
-                                   u"traspaso/3/frmLotesStockReg1/Traspaso de Lote"_s,
-                                   u"inventario/2/frmInventarioLotes2/Especifique Tono / Calibre"_s,
-                                   u"inventario/3/frmInventarioLotes1/Lotes de Artículos"_s};
+        const QStringList dialogos =
+            u"compras/2/frmLotesDatos2/Control de Lotes;compras/3/frmLotesDatos1/Control de Lotes;"
+            u"compras/3.0/frmLotesDatos1/Control de Lotes;compras/ 4/frmLotesDatos1/Control de Lotes;"
+            u"facturacion/1/frmLotesDatos1/Control de Lotes;facturacion/2/frmLotesStockFacturar2/Especifique Tono / "
+            u"Calibre;facturacion/3/frmLotesStockFacturar1/Lotes en Stock;regularizar/2/frmLotesStockReg2/"
+            u"Regularización de Tono / Calibre;regularizar/3/frmLotesStockReg1/Regularización de Lotes;traspaso/2/"
+            u"frmLotesStockReg2/Traspaso de Tono / Calibre;traspaso/3/frmLotesStockReg1/Traspaso de Lote;inventario/"
+            u"2/frmInventarioLotes2/Especifique Tono / Calibre;inventario/3/frmInventarioLotes1/Lotes de Artículos"_s
+                .split(u';');
         for (const QString &d : dialogos) {
-            for (const QString &salida : {u"cancelar"_s, u"cerrar"_s, u"teclas"_s, u"propietario"_s})
+            for (const QString &salida : {u"cmdCancelar"_s, u"cerrar"_s, u"teclas"_s, u"propietario"_s})
                 QTest::newRow(qPrintable(d.section(u'/', 0, 1) + u' ' + salida)) << d << salida << QString();
         }
         for (const QString &d : {u"compras/3"_s, u"facturacion/3"_s, u"inventario/3"_s, u"compras/4"_s})
             QTest::newRow(qPrintable(d + u" modal 0"_s)) << d << u"modal0"_s << QString();
-        QTest::newRow("facturacion 2 continuar") << dialogos.at(5) << u"continuar"_s << u"Verdadero|0||1900-01-01||"_s;
+        QTest::newRow("facturacion 2 continuar")
+            << dialogos.at(5) << u"cmdContinuar"_s << u"Verdadero|0||1900-01-01||"_s;
         // The host turns to model 1 while the dialog is open: what comes back
         // follows the model read again, lot key 1.
         QTest::newRow("facturacion 3 modelo releido")
-            << dialogos.at(6) << u"modelo1"_s << u"Verdadero|1|L-4996|1900-01-01|T-HOST|C-HOST"_s;
+            << dialogos.at(6) << u"cmdAceptar"_s << u"Verdadero|1|L-4996|1900-01-01|T-HOST|C-HOST"_s;
     }
     void salidas()
     {
@@ -130,7 +159,7 @@ private Q_SLOTS:
         QVERIFY_SQL(sembrarConInventario(*bd));
         Sesion s(clase, bd, dialogo.section(u'/', 1, 1));
         s.entrada.marcarSalidas();
-        if (salida == u"continuar")
+        if (salida == u"cmdContinuar")
             s.entrada.fijar("PermitirContinuarSinLote", true);
         if (salida == u"modal0") {
             s.entrada.Show(0);
@@ -145,21 +174,17 @@ private Q_SLOTS:
                     if (salida == u"propietario")
                         return propietario.reset();
                     if (auto *continuar = d->findChild<QWidget *>(u"cmdContinuar"_s))
-                        QCOMPARE(continuar->isVisible(), salida == u"continuar");
+                        QCOMPARE(continuar->isVisible(), salida == u"cmdContinuar");
                     if (salida == u"teclas") {
                         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
                         if (clase == u"compras")
                             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                         QVERIFY(d->isVisible());
                     }
-                    if (salida == u"modelo1")
+                    if (salida == u"cmdAceptar") // the host turned to model 1 meanwhile
                         s.ajustar({u"@Lotes_ModeloUsar=1"_s});
-                    if (salida == u"cancelar")
-                        clic(d, u"cmdCancelar"_s);
-                    else if (salida == u"modelo1")
-                        clic(d, u"cmdAceptar"_s);
-                    else if (salida == u"continuar")
-                        clic(d, u"cmdContinuar"_s);
+                    if (salida.startsWith(u"cmd"))
+                        clic(d, salida);
                     else
                         d->close();
                 },
@@ -173,19 +198,16 @@ private Q_SLOTS:
     // Modal fails before any field changes.
     void empresaYModal()
     {
-        frmclsLotesCompras primera;
-        frmclsLotesCompras segunda;
-        primera.EmpresaNuvalia(empresa(u"1"_s));
-        segunda.EmpresaNuvalia(empresa(u"7"_s));
-        QCOMPARE(numeroError([&] { primera.Show(1); }), NumeroError::ModeloLotesNoValido);
-        frmclsLotesFacturacion ventas;
-        ventas.EmpresaNuvalia(empresa(u"4"_s));
-        ventas.Show(-7);
-        QCOMPARE(ventas.Cod_Lote, 1);
-        segunda.EmpresaNuvalia(empresa(u"3"_s));
-        segunda.Lote = u"X"_s;
-        QCOMPARE(numeroError([&] { segunda.Show(2); }), NumeroError::LlamadaNoValida);
-        QCOMPARE(segunda.Lote, u"X"_s);
+        Sesion primera(u"compras"_s, nullptr, u"1"_s);
+        Sesion segunda(u"compras"_s, nullptr, u"7"_s);
+        QCOMPARE(numeroError([&] { primera.entrada.Show(1); }), NumeroError::ModeloLotesNoValido);
+        Sesion ventas(u"facturacion"_s, nullptr, u"4"_s);
+        ventas.entrada.Show(-7);
+        QCOMPARE(ventas.entrada.campo("Cod_Lote").toInt(), 1);
+        segunda.ajustar({u"@Lotes_ModeloUsar=3"_s, u"Lote=X"_s});
+        segunda.entrada.clase().EmpresaNuvalia(segunda.empresa);
+        QCOMPARE(numeroError([&] { segunda.entrada.Show(2); }), NumeroError::LlamadaNoValida);
+        QCOMPARE(segunda.entrada.campo("Lote").toString(), u"X"_s);
     }
 
     // By class identifier (braces and case aside) or by name; an unknown one
@@ -203,6 +225,48 @@ private Q_SLOTS:
         }
         QCOMPARE(numeroError([] { Registro::crearClase(u"00000000-0000-0000-0000-000000000000"_s); }),
                  NumeroError::ClaseNoDisponible);
+    }
+
+    // Bottom and right edges: moves both ways; all four: grows both ways; a
+    // label nobody anchored stays; back to the design size, back in place; a
+    // stored share of the change moves a control further.
+    void anclajeAlRedimensionar()
+    {
+        VentanaPrueba ventana(ajustesStock());
+        ventana.show();
+        const QSize disenio = ventana.size();
+        const QList<QRect> d = ventana.geometrias();
+        ventana.resize(disenio + QSize(150, 90));
+        QCOMPARE(ventana.geometrias(), (QList<QRect>{d[0].translated(150, 90), d[1].adjusted(0, 0, 150, 90), d[2]}));
+        ventana.resize(disenio);
+        QCOMPARE(ventana.geometrias(), d);
+
+        VentanaPrueba conPorcentaje(ajustesStock({{u"anclaje0.porcresize"_s, u"50,0,0,0"_s}}));
+        conPorcentaje.show();
+        conPorcentaje.resize(conPorcentaje.size() + QSize(100, 0));
+        QCOMPARE(conPorcentaje.geometrias().constFirst(), d[0].translated(150, 0));
+    }
+
+    // A window whose stored settings are wrong does not come up half anchored.
+    void ajustesNoValidos()
+    {
+        for (const auto &[nombre, valor] : {std::pair{u"anclaje0.sizeini"_s, u"270,6165,1155"_s},
+                                            std::pair{u"anclaje1.location"_s, u"5000,5970,150,1155"_s},
+                                            std::pair{u"anclaje1.anclaje"_s, u"arriba"_s}})
+            QVERIFY_THROWS_EXCEPTION(ErrorLotes, Anclaje::Configuracion::leer(ajustesStock({{nombre, valor}})));
+    }
+
+    // "ajustarform": a form larger than the working area (some thirty inches
+    // each way) is fitted into it when shown; without it the form keeps its size.
+    void ajustarAPantalla()
+    {
+        const QRect disponible = QGuiApplication::primaryScreen()->availableGeometry();
+        VentanaPrueba ajustada(Anclaje::sinAnclados(45000, 45000, true), {45000, 45000});
+        ajustada.show();
+        QVERIFY(disponible.contains(ajustada.frameGeometry()));
+        VentanaPrueba sinAjustar(Anclaje::sinAnclados(45000, 45000, false), {45000, 45000});
+        sinAjustar.show();
+        QVERIFY(sinAjustar.width() > disponible.width());
     }
 };
 

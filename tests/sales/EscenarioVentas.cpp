@@ -10,13 +10,6 @@ namespace NVLALotes::Pruebas {
 
 namespace {
 
-const QString Largo = u"O'Ñandú-"_s + QString(42, u'x');
-
-QString fecha(const QString &valor)
-{
-    return valor.isEmpty() ? u"NULL"_s : texto(valor);
-}
-
 void sembrarLotes(Conexion &conexion, qint32 articulo, const QList<LotePrueba> &lotes)
 {
     if (lotes.isEmpty())
@@ -24,9 +17,10 @@ void sembrarLotes(Conexion &conexion, qint32 articulo, const QList<LotePrueba> &
     QStringList lote;
     QStringList stock;
     for (const LotePrueba &l : lotes) {
-        lote << u"(1, %1, %2, %3, %4, %5, %6, %7)"_s.arg(QString::number(l.clave), QString::number(articulo),
-                                                         texto(l.lote), fecha(l.caducidad), texto(l.tono),
-                                                         texto(l.calibre), QString::number(l.bloqueado ? 1 : 0));
+        lote << u"(1, %1, %2, %3, %4, %5, %6, %7)"_s.arg(
+            QString::number(l.clave), QString::number(articulo), texto(l.lote),
+            l.caducidad.isEmpty() ? u"NULL"_s : texto(l.caducidad), texto(l.tono), texto(l.calibre),
+            QString::number(l.bloqueado ? 1 : 0));
         stock << u"(1, %1, %2, %3)"_s.arg(AlmacenPrueba).arg(l.clave).arg(l.stock);
     }
     conexion.ejecutar(u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono, "
@@ -46,7 +40,7 @@ const QList<LotePrueba> &lotesPrueba()
         {22, u"4.99"_s, u"L-499"_s, u"2027-04-30"_s, u"A1"_s, u"11"_s},
         {23, u"4.996"_s, u"L-4996"_s, {}, u"B2"_s, u"10"_s},
         {24, u"0"_s, u"L-CERO"_s, u"2027-01-31"_s, u"B2"_s, u"10"_s},
-        {25, u"-2"_s, Largo, u"2026-12-31"_s, u"Ñ'1"_s, u"12"_s},
+        {25, u"-2"_s, u"O'Ñandú-"_s + QString(42, u'x'), u"2026-12-31"_s, u"Ñ'1"_s, u"12"_s},
         {26, u"8"_s, u"L-8"_s, u"2027-08-31"_s, u"A1"_s, u"12"_s},
         {27, u"60"_s, u"L-60"_s, u"2028-01-01"_s, u"B2"_s, u"14"_s, true},
         {28, u"3"_s, u"L-3"_s, u"2027-03-31"_s, u"C3"_s, u"12"_s},
@@ -92,12 +86,12 @@ QStringList lotesEnBase(Conexion &conexion)
 
 void sobreElArticulo(Entrada &entrada, int unidades)
 {
-    const QList<std::pair<const char *, QVariant>> campos{{"Cod_Almacen", AlmacenPrueba},
-                                                          {"Cod_Articulo", ArticuloPrueba},
-                                                          {"Unidades", unidades},
-                                                          {"PermitirAutomatico", true},
-                                                          {"Control_Lotes", true}};
-    for (const auto &[campo, valor] : campos) {
+    for (const auto &[campo, valor] :
+         std::initializer_list<std::pair<const char *, QVariant>>{{"Cod_Almacen", AlmacenPrueba},
+                                                                  {"Cod_Articulo", ArticuloPrueba},
+                                                                  {"Unidades", unidades},
+                                                                  {"PermitirAutomatico", true},
+                                                                  {"Control_Lotes", true}}) {
         if (entrada.tiene(campo))
             entrada.fijar(campo, valor);
     }
@@ -131,8 +125,7 @@ void Sesion::ajustar(const QStringList &ajustes)
 
 bool Sesion::llamoAlProcedimiento() const
 {
-    const QList<Comando> comandos = grabadora->comandos();
-    return std::ranges::any_of(comandos,
+    return std::ranges::any_of(grabadora->comandos(),
                                [](const Comando &c) { return c.texto() == u"GES_Almacen_Articulo_Lotes_Update"; });
 }
 
