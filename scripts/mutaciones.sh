@@ -70,7 +70,7 @@ viewer window not shared @@ viewer/frmView.cpp @@ if (!ventana) { @@ if (true) {
 quotes in an SQL text no longer doubled @@ foundation/core/database/ValorSql.cpp @@ return u'\'' + QString(valor).replace(u'\'', u"''"_s) + u'\''; @@ return u'\'' + valor + u'\'';
 integer text sent unchecked @@ foundation/core/database/ValorSql.cpp @@ if (!cabe) @@ if (false)
 units wrap round on subtraction @@ foundation/core/values/Currency.h @@ if (qSubOverflow(m_raw, o.m_raw, &c.m_raw)) @@ if ((void)qSubOverflow(m_raw, o.m_raw, &c.m_raw), false)
-dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp @@ atarAlPropietario(*ventana, owner); @@ ventana->setParent(owner, ventana->windowFlags());
+dialog parented to the host's window again @@ foundation/entry/ProtocoloShow.cpp @@ atarAlPropietario(*ventana, owner); @@ (void)&atarAlPropietario; ventana->setParent(owner, ventana->windowFlags());
 recorder no longer counts a query's rows @@ foundation/core/database/ConexionGrabadora.cpp @@ ++(*m_envios)[m_indice].filas; @@ (void)0;
 join condition split inside a literal @@ foundation/core/database/TraduccionTSql.cpp @@ const QRegularExpressionMatch m = patron.match(literalesEnBlanco(sql)); @@ const QRegularExpressionMatch m = patron.match(sql);
 ODBC driver named by the host dropped @@ foundation/core/database/DialectoSqlServer.cpp @@ : !cadena.driverOdbc() && clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0; @@ : clave.compare(u"Driver"_s, Qt::CaseInsensitive) == 0;
