@@ -105,9 +105,8 @@ private Q_SLOTS:
     void cadaVentana_data()
     {
         QTest::addColumn<int>("fila");
-        const QList<Vitrina::Ventana> &ventanas = Vitrina::ventanas();
-        for (int i = 0; i < ventanas.size(); ++i)
-            QTest::newRow(qPrintable(ventanas[i].nombre)) << i;
+        for (int i = 0; i < Vitrina::ventanas().size(); ++i)
+            QTest::newRow(qPrintable(Vitrina::ventanas().at(i).nombre)) << i;
     }
     void cadaVentana()
     {

@@ -82,7 +82,8 @@ private Q_SLOTS:
     void servidorDelCatalogo()
     {
         QFETCH(QStringList, caso);
-        const bool noProcesar = caso[2] == u"1", registra = caso[3] == u"1";
+        const bool noProcesar = caso[2] == u"1";
+        const bool registra = caso[3] == u"1";
         NVLA_BASE_DEL_MOTOR(bd, false);
         QVERIFY_SQL(bd->ejecutar(u"UPDATE Servidor SET Nombre = '%1'"_s.arg(caso[0])));
         QVERIFY_SQL(sembrarCatalogoViejo(*bd));
