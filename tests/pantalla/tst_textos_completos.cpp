@@ -41,12 +41,10 @@ QStringList textosRecortados(const QDialog *d)
         medir(l, l->text(), ancho + qMax(0, l->indent()), sitio.width());
         medir(l, l->text() + u" (height)"_s, fm.height(), sitio.height());
         const QRect tinta(l->geometry().topLeft(), QSize(ancho, l->height()));
-        for (const QObject *hermano : l->parentWidget()->children()) {
-            const auto *otro = qobject_cast<const QWidget *>(hermano);
-            if (otro && otro != l && otro->isVisible() && !qobject_cast<const QLabel *>(otro) &&
+        for (const QWidget *otro : l->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (otro != l && otro->isVisible() && !qobject_cast<const QLabel *>(otro) &&
                 otro->geometry().intersects(tinta))
                 fallos << u"%1 runs under %2"_s.arg(l->objectName(), otro->objectName());
-        }
     }
     for (const QAbstractButton *b : d->findChildren<QAbstractButton *>()) {
         if (!b->isVisible())
@@ -64,17 +62,16 @@ QStringList textosRecortados(const QDialog *d)
     for (Rejilla *rejilla : d->findChildren<Rejilla *>()) {
         const QHeaderView *cabecera = rejilla->horizontalHeader();
         const int margen = cabecera->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, cabecera);
-        for (int c = 0; c < rejilla->cols(); ++c) {
+        for (int c = 0; c < rejilla->cols(); ++c)
             if (!rejilla->colHidden(c))
                 medir(rejilla, rejilla->textMatrix(0, c),
                       cabecera->fontMetrics().horizontalAdvance(rejilla->textMatrix(0, c)),
                       cabecera->sectionSize(c) - 2 * margen);
-        }
         if (!rejilla->isVisible())
             continue;
         medir(rejilla, u"columns"_s, rejilla->horizontalScrollBar()->maximum(), 0);
         const int margenCelda = rejilla->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, rejilla) + 1;
-        for (int f = 1; f < rejilla->rows(); ++f) {
+        for (int f = 1; f < rejilla->rows(); ++f)
             for (int c = 0; c < rejilla->cols(); ++c) {
                 const QModelIndex celda = rejilla->model()->index(f - 1, c);
                 // A merged band is as wide as its columns together.
@@ -83,16 +80,11 @@ QStringList textosRecortados(const QDialog *d)
                           rejilla->fontMetrics().horizontalAdvance(celda.data().toString()) + 2 * margenCelda,
                           rejilla->visualRect(celda).width());
             }
-        }
     }
     return fallos;
 }
 
-int dpiPedido()
-{
-    const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
-    return dpi > 0 ? dpi : 96;
-}
+const int DpiPedido = qEnvironmentVariableIsSet("QT_FONT_DPI") ? qEnvironmentVariableIntValue("QT_FONT_DPI") : 96;
 
 } // namespace
 
@@ -104,7 +96,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         // Proof that the run really is at the DPI it claims: the twips and the font follow it.
-        QCOMPARE(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX()), dpiPedido());
+        QCOMPARE(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX()), DpiPedido);
     }
     void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
 
@@ -113,9 +105,8 @@ private Q_SLOTS:
     void cadaVentana_data()
     {
         QTest::addColumn<int>("fila");
-        const QList<Vitrina::Ventana> &ventanas = Vitrina::ventanas();
-        for (int i = 0; i < ventanas.size(); ++i)
-            QTest::newRow(qPrintable(ventanas[i].nombre)) << i;
+        for (int i = 0; i < Vitrina::ventanas().size(); ++i)
+            QTest::newRow(qPrintable(Vitrina::ventanas().at(i).nombre)) << i;
     }
     void cadaVentana()
     {
@@ -130,7 +121,7 @@ private Q_SLOTS:
                                    QCOMPARE(bloquear->text(), u"Desbloquear"_s);
                                }
                                // The dialogs' face of 8.25 points, at the DPI of the run.
-                               QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * dpiPedido() / 72.0));
+                               QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * DpiPedido / 72.0));
                                const QStringList recortes = textosRecortados(d);
                                d->reject();
                                QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));

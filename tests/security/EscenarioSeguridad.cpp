@@ -43,11 +43,9 @@ std::unique_ptr<QWidget> formulario(bool duplicar)
 
 QWidget *porClave(QWidget *form, const QString &clave)
 {
-    for (QWidget *c : ColeccionControles::de(form)) {
-        if (ColeccionControles::clave(c) == clave)
-            return c;
-    }
-    return nullptr;
+    const auto controles = ColeccionControles::de(form);
+    const auto c = std::ranges::find_if(controles, [&](QWidget *w) { return ColeccionControles::clave(w) == clave; });
+    return c == controles.end() ? nullptr : *c;
 }
 
 QStringList estados(QWidget *form)
@@ -96,19 +94,6 @@ Seguridad::Seguridad(QWidget *form, std::shared_ptr<Conexion> compartida, std::s
     seg.Conexion(std::move(conexion));
     seg.ContentForm(form);
     seg.Usuario = usuario;
-}
-
-QList<MensajeVisto> Seguridad::aplicar()
-{
-    return capturarMensajes([this] { seg.SetStateAllControl(); });
-}
-
-QStringList Seguridad::senalados() const
-{
-    QStringList nombres;
-    for (const QList<QVariant> &senal : uno)
-        nombres << ColeccionControles::clave(senal.at(0).value<QWidget *>());
-    return nombres;
 }
 
 int recorrerCatalogo(const QString &motor)

@@ -53,9 +53,10 @@ struct Seguridad
     Seguridad(QWidget *form, std::shared_ptr<Conexion> compartida, std::shared_ptr<Conexion> conexion,
               bool noProcesar = false, qint32 usuario = 2);
     // Applies the permissions, answering the messages it showed.
-    QList<MensajeVisto> aplicar();
-    // The controls signalled one by one, by key.
-    QStringList senalados() const;
+    QList<MensajeVisto> aplicar()
+    {
+        return capturarMensajes([this] { seg.SetStateAllControl(); });
+    }
 };
 
 // Every step of registering the form and applying its permissions fails in

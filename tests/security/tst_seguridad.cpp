@@ -34,10 +34,7 @@ private Q_SLOTS:
         const auto form = formulario();
         // A quote in the form's name stays inside the literals of the statements.
         form->setObjectName(u"frmO'Brien"_s);
-        {
-            Seguridad primera(form.get(), bd, bd);
-            QVERIFY(primera.aplicar().isEmpty());
-        }
+        QVERIFY(Seguridad(form.get(), bd, bd).aplicar().isEmpty());
         // Numbered from 1 in collection order; a control that takes no focus has
         // the number of controls as its position, one outside the form's tab
         // order its place in the focus chain.
@@ -62,38 +59,37 @@ private Q_SLOTS:
         const QColor gris = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
         QCOMPARE(porClave(form.get(), u"lblNombre!"_s)->palette().color(QPalette::WindowText), gris);
         QVERIFY(static_cast<PushButton *>(porClave(form.get(), u"cmdOpcion!1"_s))->isFlat());
-        // By name, and for one control from the least to the most restrictive.
-        QCOMPARE(segunda.senalados(),
-                 QStringList({u"cmdOpcion!1"_s, u"fraOpciones!"_s, u"lblNombre!"_s, u"txtCaducidad!"_s, u"txtNombre!"_s,
-                              u"txtNombre!"_s, u"vsLotes!"_s}));
+        // Signalled one by one by name, and for one control from the least to the most restrictive.
+        QStringList senalados;
+        for (const QList<QVariant> &senal : segunda.uno)
+            senalados << ColeccionControles::clave(senal.at(0).value<QWidget *>());
+        QCOMPARE(senalados, QStringList({u"cmdOpcion!1"_s, u"fraOpciones!"_s, u"lblNombre!"_s, u"txtCaducidad!"_s,
+                                         u"txtNombre!"_s, u"txtNombre!"_s, u"vsLotes!"_s}));
         QCOMPARE(segunda.todos.count(), 1);
     }
 
+    // Each row: the server's name, the one configured, whether permissions go
+    // unprocessed, and whether the catalog is written.
     void servidorDelCatalogo_data()
     {
-        QTest::addColumn<QString>("servidor");
-        QTest::addColumn<QString>("configurado");
-        QTest::addColumn<bool>("noProcesar");
-        QTest::addColumn<bool>("registra");
-        QTest::newRow("catalogo") << u"NVLALOTES"_s << QString() << false << true;
-        QTest::newRow("nombre en minusculas") << u"nvlalotes"_s << QString() << false << true;
-        QTest::newRow("otro servidor") << u"OTRO"_s << QString() << false << false;
-        QTest::newRow("servidor configurado") << u"OTRO"_s << u"otro"_s << false << true;
-        QTest::newRow("permisos sin procesar") << u"NVLALOTES"_s << QString() << true << true;
+        QTest::addColumn<QStringList>("caso");
+        for (const QString &fila :
+             {u"catalogo:NVLALOTES::0:1"_s, u"nombre en minusculas:nvlalotes::0:1"_s, u"otro servidor:OTRO::0:0"_s,
+              u"servidor configurado:OTRO:otro:0:1"_s, u"permisos sin procesar:NVLALOTES::1:1"_s})
+            QTest::newRow(qPrintable(fila.section(u':', 0, 0))) << fila.split(u':').mid(1);
     }
 
     void servidorDelCatalogo()
     {
-        QFETCH(QString, servidor);
-        QFETCH(QString, configurado);
-        QFETCH(bool, noProcesar);
-        QFETCH(bool, registra);
+        QFETCH(QStringList, caso);
+        const bool noProcesar = caso[2] == u"1";
+        const bool registra = caso[3] == u"1";
         NVLA_BASE_DEL_MOTOR(bd, false);
-        QVERIFY_SQL(bd->ejecutar(u"UPDATE Servidor SET Nombre = '%1'"_s.arg(servidor)));
+        QVERIFY_SQL(bd->ejecutar(u"UPDATE Servidor SET Nombre = '%1'"_s.arg(caso[0])));
         QVERIFY_SQL(sembrarCatalogoViejo(*bd));
         const QStringList antes = catalogo(*bd);
-        if (!configurado.isEmpty())
-            qputenv("NVLA_SERVIDOR_CATALOGO", configurado.toUtf8());
+        if (!caso[1].isEmpty()) // the server the catalog is configured on
+            qputenv("NVLA_SERVIDOR_CATALOGO", caso[1].toUtf8());
         const auto restaurar = qScopeGuard([] { qunsetenv("NVLA_SERVIDOR_CATALOGO"); });
         const auto grabadora = std::make_shared<ConexionGrabadora>(bd);
         const auto form = formulario();
@@ -120,17 +116,14 @@ private Q_SLOTS:
     {
         NVLA_BASE_DEL_MOTOR(bd, false);
         const auto form = formulario(true);
-        {
-            // Without a permission row the form is never mapped: nothing to tell.
-            Seguridad registro(form.get(), bd, bd);
-            QVERIFY(registro.aplicar().isEmpty());
-        }
+        // Without a permission row the form is never mapped: nothing to tell.
+        QVERIFY(Seguridad(form.get(), bd, bd).aplicar().isEmpty());
         QVERIFY_SQL(permitir(*bd, u"0:lblNombre::2 0:vsLotes::2"_s));
         Seguridad seguridad(form.get(), bd, bd);
         const QList<MensajeVisto> mensajes = seguridad.aplicar();
-        QCOMPARE(mensajes.size(), 1);
-        QCOMPARE(mensajes.at(0).icono, QMessageBox::Critical);
-        QVERIFY2(mensajes.at(0).texto.endsWith(u"\ntxtNombre"_s), qPrintable(mensajes.at(0).texto));
+        QVERIFY2(mensajes.size() == 1 && mensajes[0].icono == QMessageBox::Critical &&
+                     mensajes[0].texto.endsWith(u"\ntxtNombre"_s),
+                 qPrintable(textos(mensajes)));
         // It goes on with the controls mapped before the repeated one.
         QVERIFY(!porClave(form.get(), u"lblNombre!"_s)->isEnabled());
         QVERIFY(porClave(form.get(), u"vsLotes!"_s)->isEnabled());

@@ -28,41 +28,35 @@ Capturas &capturas()
     return c;
 }
 
-void fallar(const QString &motivo)
+// Records the failure; answers false.
+bool fallar(const QString &motivo)
 {
     QTest::qFail(qPrintable(motivo), __FILE__, __LINE__);
+    return false;
 }
 
-QMessageBox *mensajeVisible()
+// The visible modal window on top: a message box when `mensaje`, a lot dialog otherwise.
+QDialog *modalVisible(bool mensaje)
 {
-    auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    return caja && caja->isVisible() ? caja : nullptr;
-}
-
-QDialog *dialogoModalActivo()
-{
-    auto *dialogo = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    return dialogo && !qobject_cast<QMessageBox *>(dialogo) && dialogo->isVisible() ? dialogo : nullptr;
+    auto *ventana = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    const bool caja = qobject_cast<QMessageBox *>(ventana) != nullptr;
+    return ventana && ventana->isVisible() && caja == mensaje ? ventana : nullptr;
 }
 
 // Closes an unexpected window and fails the test; answers false.
 bool inesperada(QDialog *ventana, const QString &que = u"unexpected "_s)
 {
     const auto *caja = qobject_cast<const QMessageBox *>(ventana);
-    fallar(que + (caja ? u"message box \"%1\""_s.arg(caja->text()) : u"dialog "_s + ventana->objectName()));
     ventana->reject();
-    return false;
+    return fallar(que + (caja ? u"message box \"%1\""_s.arg(caja->text()) : u"dialog "_s + ventana->objectName()));
 }
 
 // Runs the script on the dialog; answers whether it ran clean and closed it.
 bool ejecutarGuion(QDialog *dialogo, const std::function<void(QDialog *)> &guion)
 {
-    bool limpio = true;
     dialogo->activateWindow();
-    if (!QTest::qWaitForWindowActive(dialogo)) {
-        fallar(u"the dialog did not become active: "_s + dialogo->objectName());
-        limpio = false;
-    }
+    bool limpio =
+        QTest::qWaitForWindowActive(dialogo) || fallar(u"the dialog did not become active: "_s + dialogo->objectName());
     QPointer<QDialog> vigilado(dialogo);
     // NVLA_CAPTURAS=folder keeps a picture of every dialog a test opens, for
     // review.
@@ -73,8 +67,7 @@ bool ejecutarGuion(QDialog *dialogo, const std::function<void(QDialog *)> &guion
     } catch (const ControlAusente &) {
         limpio = false; // already recorded
     } catch (const std::exception &error) {
-        fallar(u"the script raised: "_s + QString::fromLocal8Bit(error.what()));
-        limpio = false;
+        limpio = fallar(u"the script raised: "_s + QString::fromLocal8Bit(error.what()));
     }
     // A QVERIFY in the script returns from the script only: its failure is the
     // driver's answer.
@@ -91,19 +84,17 @@ bool conducir(const std::function<void()> &accion, const std::function<void(QDia
 {
     int dialogos = 0;
     bool limpio = true;
-    const Sondeo mensajes([&] {
-        if (QMessageBox *caja = mensajeVisible(); caja && capturas().enCurso == 0)
+    const auto mensajes = sondeo([&] {
+        if (QDialog *caja = modalVisible(true); caja && capturas().enCurso == 0)
             limpio = inesperada(caja);
     });
-    const Sondeo sondeo([&] {
-        if (QDialog *dialogo = dialogoModalActivo())
+    const auto vigia = sondeo([&] {
+        if (QDialog *dialogo = modalVisible(false))
             limpio =
                 (guion == nullptr || dialogos++ > 0 ? inesperada(dialogo) : ejecutarGuion(dialogo, *guion)) && limpio;
     });
     accion();
-    if (guion != nullptr && dialogos == 0)
-        fallar(u"no dialog came up"_s);
-    return limpio && (guion == nullptr || dialogos > 0);
+    return (guion == nullptr || dialogos > 0 || fallar(u"no dialog came up"_s)) && limpio;
 }
 
 } // namespace
@@ -135,16 +126,14 @@ QList<MensajeVisto> capturarMensajes(const std::function<void()> &accion)
 {
     QList<MensajeVisto> vistos;
     const int nivel = ++capturas().enCurso;
-    const Sondeo sondeo([&] {
-        QMessageBox *caja = mensajeVisible();
+    const auto capturador = sondeo([&] {
+        auto *caja = qobject_cast<QMessageBox *>(modalVisible(true));
         if (capturas().enCurso != nivel || !caja)
             return;
         vistos << MensajeVisto{caja->windowTitle(), caja->text(), caja->icon()};
         ++capturas().tomadas;
-        if (QAbstractButton *ok = caja->button(QMessageBox::Ok))
-            ok->click();
-        else
-            caja->reject();
+        QAbstractButton *ok = caja->button(QMessageBox::Ok);
+        ok ? ok->click() : caja->reject();
     });
     const std::unique_ptr<int, void (*)(int *)> salida(&capturas().enCurso, [](int *n) { --*n; });
     accion();
@@ -154,10 +143,9 @@ QList<MensajeVisto> capturarMensajes(const std::function<void()> &accion)
 bool ningunaVentanaAbierta()
 {
     bool ninguna = true;
-    for (QWidget *ventana : QApplication::topLevelWidgets()) {
+    for (QWidget *ventana : QApplication::topLevelWidgets())
         if (auto *dialogo = qobject_cast<QDialog *>(ventana); dialogo && dialogo->isVisible())
             ninguna = inesperada(dialogo, u"left open: "_s);
-    }
     return ninguna;
 }
 

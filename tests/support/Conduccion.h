@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 // Driving the real dialogs from a test: a modal dialog runs its own loop, so
@@ -51,20 +52,14 @@ int mensajesCapturados();
 
 // Runs `cada` every 5 ms while it lives. A timer does not fire again while its
 // own handler runs (a script in a nested loop): what must watch meanwhile needs
-// a Sondeo of its own.
-class Sondeo
+// a sondeo of its own.
+[[nodiscard]] inline std::unique_ptr<QTimer> sondeo(const std::function<void()> &cada)
 {
-public:
-    explicit Sondeo(const std::function<void()> &cada)
-    {
-        m_temporizador.setInterval(5);
-        QObject::connect(&m_temporizador, &QTimer::timeout, &m_temporizador, cada);
-        m_temporizador.start();
-    }
-
-private:
-    QTimer m_temporizador;
-};
+    auto temporizador = std::make_unique<QTimer>();
+    temporizador->callOnTimeout(cada);
+    temporizador->start(5);
+    return temporizador;
+}
 
 // Whether no dialog or message box is left open; records a failure naming the
 // windows otherwise. For each test class's cleanup().

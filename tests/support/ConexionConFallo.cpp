@@ -50,11 +50,8 @@ private:
 
 ConexionConFallo::ConexionConFallo(std::shared_ptr<Conexion> real, int fallarEn)
     : m_real(std::move(real))
-    , m_contador(std::make_shared<Contador>())
-{
-    m_contador->fallarEn = fallarEn;
-    m_contador->motor = m_real->dialecto().nombre();
-}
+    , m_contador(std::make_shared<Contador>(Contador{fallarEn, m_real->dialecto().nombre(), 0, {}}))
+{}
 
 std::unique_ptr<Registros> ConexionConFallo::abrirConsulta(const QString &sql)
 {

@@ -1,6 +1,7 @@
 #include "Entrada.h"
 
 #include "foundation/controls/Rejilla.h"
+#include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/Conduccion.h"
 
 #include <nvlalotes/Currency.h>
@@ -28,24 +29,28 @@ template<class C> std::pair<std::unique_ptr<ClaseEntradaLotes>, const QMetaObjec
 
 QString texto(const QVariant &valor)
 {
-    if (valor.metaType() == QMetaType::fromType<Currency>())
-        return valor.value<Currency>().toPlainText();
-    if (valor.metaType().id() == QMetaType::QDate)
-        return valor.toDate().toString(Qt::ISODate);
-    if (valor.metaType().id() == QMetaType::Bool)
-        return valor.toBool() ? u"Verdadero"_s : u"Falso"_s;
-    return valor.toString();
+    const int tipo = valor.metaType().id();
+    return valor.metaType() == QMetaType::fromType<Currency>() ? valor.value<Currency>().toPlainText()
+           : tipo == QMetaType::QDate                          ? valor.toDate().toString(Qt::ISODate)
+           : tipo == QMetaType::Bool                           ? (valor.toBool() ? u"Verdadero"_s : u"Falso"_s)
+                                                               : valor.toString();
 }
 
-const QList<std::pair<const char *, QVariant>> &marcas()
-{
-    static const QList<std::pair<const char *, QVariant>> lista{{"Result", true},      {"Cod_Lote", 77},
-                                                                {"Lote", u"L-HOST"_s}, {"Caducidad", QDate(2030, 3, 3)},
-                                                                {"Tono", u"T-HOST"_s}, {"Calibre", u"C-HOST"_s}};
-    return lista;
-}
+const QList<std::pair<const char *, QVariant>> Marcas{{"Result", true},      {"Cod_Lote", 77},
+                                                      {"Lote", u"L-HOST"_s}, {"Caducidad", QDate(2030, 3, 3)},
+                                                      {"Tono", u"T-HOST"_s}, {"Calibre", u"C-HOST"_s}};
 
 } // namespace
+
+bool Entrada::mostrar(const std::function<void(QDialog *)> &guion, QWidget *propietario)
+{
+    return conDialogo([&] { Show(1, propietario); }, guion);
+}
+
+QVariant Entrada::campo(const char *campo) const
+{
+    return m_meta->property(m_meta->indexOfProperty(campo)).readOnGadget(m_gadget);
+}
 
 Entrada::Entrada(const QString &clase)
 {
@@ -59,11 +64,6 @@ Entrada::Entrada(const QString &clase)
     m_gadget = dynamic_cast<void *>(m_clase.get());
 }
 
-bool Entrada::mostrar(const std::function<void(QDialog *)> &guion, QWidget *propietario)
-{
-    return conDialogo([&] { Show(1, propietario); }, guion);
-}
-
 void Entrada::fijar(const char *campo, const QVariant &valor)
 {
     const QMetaProperty propiedad = m_meta->property(m_meta->indexOfProperty(campo));
@@ -72,37 +72,29 @@ void Entrada::fijar(const char *campo, const QVariant &valor)
         throw ErrorLotes(NumeroError::LlamadaNoValida, u"no field "_s + QLatin1StringView(campo), u"Entrada"_s);
 }
 
-QVariant Entrada::campo(const char *campo) const
-{
-    return m_meta->property(m_meta->indexOfProperty(campo)).readOnGadget(m_gadget);
-}
-
 QString Entrada::campos() const
 {
     QStringList campos;
-    for (int i = m_meta->propertyOffset(); i < m_meta->propertyCount(); ++i) {
-        const QMetaProperty propiedad = m_meta->property(i);
-        campos << QLatin1StringView(propiedad.name()) + u'=' + texto(propiedad.readOnGadget(m_gadget));
-    }
+    for (int i = m_meta->propertyOffset(); i < m_meta->propertyCount(); ++i)
+        campos << QLatin1StringView(m_meta->property(i).name()) + u'=' +
+                      texto(m_meta->property(i).readOnGadget(m_gadget));
     return campos.join(u'|');
 }
 
 QString Entrada::salidas() const
 {
     QStringList salidas;
-    for (const auto &[nombre, marca] : marcas()) {
+    for (const auto &[nombre, marca] : Marcas)
         if (tiene(nombre))
             salidas << texto(campo(nombre));
-    }
     return salidas.join(u'|');
 }
 
 void Entrada::marcarSalidas()
 {
-    for (const auto &[nombre, marca] : marcas()) {
+    for (const auto &[nombre, marca] : Marcas)
         if (tiene(nombre))
             fijar(nombre, marca);
-    }
     m_marcadas = salidas().section(u'|', 1);
 }
 
@@ -113,12 +105,8 @@ QString Entrada::salidasMarcadas(bool result) const
 
 int numeroError(const std::function<void()> &accion)
 {
-    try {
-        accion();
-    } catch (const ErrorLotes &error) {
-        return error.Number();
-    }
-    return 0;
+    const auto error = errorDe(accion);
+    return error ? error->Number() : 0;
 }
 
 QStringList lineasRejilla(QWidget *dialogo, const QString &rejilla)
