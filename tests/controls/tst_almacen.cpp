@@ -140,26 +140,6 @@ private Q_SLOTS:
             QVERIFY(v.caja()->hasFocus());
         }
     }
-
-    // Whether the picker uses the warehouse's data follows the company's
-    // parameter; set by code, it wins, even over a later read.
-    void usarDatosAlmacen()
-    {
-        for (const auto &[parametro, usar] :
-             QList<std::pair<QVariant, bool>>{{{}, true}, {QString(), true}, {u"False"_s, false}}) {
-            auto empresa = std::make_shared<EmpresaMemoria>();
-            if (parametro.isValid())
-                empresa->setParametro(u"UsarDatosAlmacen"_s, parametro);
-            kxAlmacen selector;
-            selector.setEmpresa(empresa);
-            QCOMPARE(selector.UsarDatosAlmacen(), usar);
-            selector.setUsarDatosAlmacen(!usar);
-            selector.setEmpresa(empresa);
-            QCOMPARE(selector.UsarDatosAlmacen(), !usar);
-            empresa->setParametro(u"UsarDatosAlmacen"_s, u"quizá"_s);
-            QVERIFY_EXCEPTION_THROWN(selector.setEmpresa(empresa), ErrorLotes);
-        }
-    }
 };
 
 QTEST_MAIN(TstAlmacen)

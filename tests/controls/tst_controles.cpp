@@ -344,24 +344,20 @@ private Q_SLOTS:
         ventana.RefreshMsg();
         QVERIFY(ventana.width() < estandar);
         ventana.close();
-    }
-
-    // The guard shows the standard text with the wait cursor while it lives,
-    // and takes both away when it goes, an exception included.
-    void avisoMientrasDura()
-    {
-        QPointer<frmMsg> ventana;
+        // The guard shows the standard text with the wait cursor while it lives,
+        // and takes both away when it goes, an exception included.
+        QPointer<frmMsg> aviso;
         try {
-            const OperacionEnCurso aviso;
-            ventana = &aviso.ventana();
-            QVERIFY(ventana->isVisible());
-            QCOMPARE(control<QLabel>(ventana, u"lblMsg"_s)->text(), u"Realizando operación, espere por favor..."_s);
+            const OperacionEnCurso operacion;
+            aviso = &operacion.ventana();
+            QVERIFY(aviso->isVisible());
+            QCOMPARE(control<QLabel>(aviso, u"lblMsg"_s)->text(), u"Realizando operación, espere por favor..."_s);
             QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor,
                      Qt::WaitCursor);
             throw std::runtime_error("operación fallida");
         } catch (const std::runtime_error &) {
         }
-        QVERIFY(ventana.isNull());
+        QVERIFY(aviso.isNull());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 };

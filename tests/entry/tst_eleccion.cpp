@@ -7,8 +7,6 @@
 #include "foundation/lists/ListaLotes.h"
 #include "tests/sales/EscenarioVentas.h"
 
-#include <nvlalotes/EmpresaBaseDatos.h>
-
 #include <QApplication>
 
 using namespace Qt::StringLiterals;
@@ -206,20 +204,6 @@ private Q_SLOTS:
             QCOMPARE(QApplication::focusWidget()->objectName(), u"txtLote"_s);
             clic(d, u"cmdCancelar"_s);
         }));
-    }
-
-    // The host's parameters table decides the model: the company's own row over
-    // the installation's, and the current user as the host gave it.
-    void modeloDesdeLaBaseDeDatosDelHost()
-    {
-        NVLA_BASE_DATOS(bd, motores().constFirst(), true);
-        auto empresa = std::make_shared<EmpresaBaseDatos>(bd, 1, u"7"_s);
-        QCOMPARE(empresa->LeerParametro(u"Lotes_ModeloUsar"_s).toString(), u"3"_s);
-        QCOMPARE(empresa->LeerParametro(u"UsuarioActual"_s).toString(), u"7"_s);
-        QCOMPARE(empresa->LeerParametro(u"NoExiste"_s).toString(), QString());
-        QVERIFY_SQL(
-            bd->ejecutar(u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'Lotes_ModeloUsar', '4')"_s));
-        QCOMPARE(empresa->LeerParametro(u"Lotes_ModeloUsar"_s).toString(), u"4"_s);
     }
 
     // The sales lot list with every help, then with each one off: only a date

@@ -1,6 +1,6 @@
 // What every entry class shares: the lot models that need no dialog, the
 // ways out of a dialog, the shared context, Modal, registration, and the window
-// base: anchoring from stored settings and fitting to the screen.
+// base's anchoring from stored settings.
 #include "foundation/controls/Formulario.h"
 #include "foundation/entry/VentanaLotes.h"
 #include "tests/sales/EscenarioVentas.h"
@@ -9,7 +9,6 @@
 #include <nvlalotes/RegistroComponentes.h>
 
 #include <QApplication>
-#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -37,13 +36,13 @@ Anclaje::Ajustes ajustesStock(const Anclaje::Ajustes &cambios = {})
 class VentanaPrueba final : public VentanaLotes
 {
 public:
-    explicit VentanaPrueba(const Anclaje::Ajustes &ajustes, QSize areaTwips = {5130, 6600})
+    explicit VentanaPrueba(const Anclaje::Ajustes &ajustes)
     {
         setObjectName(u"frmLotesStockAlm1"_s);
         Formulario::etiqueta(this, u"Label1"_s, u"Almacén:"_s, {105, 195, 660, 195});
         Formulario::rejilla(this, u"vsLotes"_s, {75, 630, 4980, 5445});
         Formulario::boton(this, u"cmdSalir"_s, u"&Salir"_s, {3795, 6165, 1065, 360});
-        fijarAreaRedimensionable(areaTwips.width(), areaTwips.height());
+        fijarAreaRedimensionable(5130, 6600);
         anclar(ajustes);
     }
 
@@ -245,28 +244,6 @@ private Q_SLOTS:
         conPorcentaje.show();
         conPorcentaje.resize(conPorcentaje.size() + QSize(100, 0));
         QCOMPARE(conPorcentaje.geometrias().constFirst(), d[0].translated(150, 0));
-    }
-
-    // A window whose stored settings are wrong does not come up half anchored.
-    void ajustesNoValidos()
-    {
-        for (const auto &[nombre, valor] : {std::pair{u"anclaje0.sizeini"_s, u"270,6165,1155"_s},
-                                            std::pair{u"anclaje1.location"_s, u"5000,5970,150,1155"_s},
-                                            std::pair{u"anclaje1.anclaje"_s, u"arriba"_s}})
-            QVERIFY_THROWS_EXCEPTION(ErrorLotes, Anclaje::Configuracion::leer(ajustesStock({{nombre, valor}})));
-    }
-
-    // "ajustarform": a form larger than the working area (some thirty inches
-    // each way) is fitted into it when shown; without it the form keeps its size.
-    void ajustarAPantalla()
-    {
-        const QRect disponible = QGuiApplication::primaryScreen()->availableGeometry();
-        VentanaPrueba ajustada(Anclaje::sinAnclados(45000, 45000, true), {45000, 45000});
-        ajustada.show();
-        QVERIFY(disponible.contains(ajustada.frameGeometry()));
-        VentanaPrueba sinAjustar(Anclaje::sinAnclados(45000, 45000, false), {45000, 45000});
-        sinAjustar.show();
-        QVERIFY(sinAjustar.width() > disponible.width());
     }
 };
 
