@@ -13,9 +13,10 @@ namespace {
 const Registro::Alta alta("67FBB65C-B941-48D2-8C81-77490694EBB5",
                           [] { return std::make_unique<frmclsLotesEtiquetas>(); });
 
-EtiquetaLote etiquetaDeCampos(const frmclsLotesEtiquetas &c)
+// The lot in the fields, once for each of its copies.
+QList<EtiquetaLote> etiquetasDeCampos(const frmclsLotesEtiquetas &c)
 {
-    return {c.Cod_Articulo, c.Descripcion, c.GTIN, c.Lote, c.Caducidad, c.Tono, c.Calibre};
+    return repetidas({{c.Cod_Articulo, c.Descripcion, c.GTIN, c.Lote, c.Caducidad, c.Tono, c.Calibre}}, c.Copias);
 }
 
 } // namespace
@@ -27,12 +28,12 @@ frmclsLotesEtiquetas &frmclsLotesEtiquetas::operator=(const frmclsLotesEtiquetas
 
 void frmclsLotesEtiquetas::Agregar()
 {
-    m_etiquetas.append(repetidas({etiquetaDeCampos(*this)}, Copias));
+    m_etiquetas.append(etiquetasDeCampos(*this));
 }
 
 void frmclsLotesEtiquetas::Show(qint16 Modal, QWidget *OwnerForm)
 {
-    QList<EtiquetaLote> etiquetas = m_etiquetas.isEmpty() ? repetidas({etiquetaDeCampos(*this)}, Copias) : m_etiquetas;
+    QList<EtiquetaLote> etiquetas = m_etiquetas.isEmpty() ? etiquetasDeCampos(*this) : m_etiquetas;
     const PapelEtiquetas papel = HojaA4 ? PapelEtiquetas::HojaA4 : PapelEtiquetas::Etiquetadora;
     ejecutarShow(u"frmclsLotesEtiquetas"_s, Modal, OwnerForm, nullptr, [&](int modelo) {
         if (modelo < 1 || modelo > 4)

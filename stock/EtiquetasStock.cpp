@@ -28,11 +28,11 @@ QAction *accion(QDialog *ventana, const QString &nombre, const QString &texto, c
 
 } // namespace
 
-EtiquetasStock::EtiquetasStock(QDialog *ventana, Rejilla *lista, std::function<qint32()> lote,
+EtiquetasStock::EtiquetasStock(QDialog *ventana, Rejilla *lista, std::function<qint32(int fila)> loteDeFila,
                                std::function<EtiquetaLote(qint32)> leer)
     : QObject(ventana)
     , m_lista(lista)
-    , m_lote(std::move(lote))
+    , m_loteDeFila(std::move(loteDeFila))
     , m_leer(std::move(leer))
     , m_etiqueta(accion(ventana, u"actEtiqueta"_s, u"Imprimir etiqueta del lote"_s, Qt::CTRL | Qt::Key_E))
     , m_hoja(accion(ventana, u"actHojaEtiquetas"_s, u"Imprimir hoja A4 de etiquetas del lote"_s,
@@ -45,6 +45,11 @@ EtiquetasStock::EtiquetasStock(QDialog *ventana, Rejilla *lista, std::function<q
     connect(m_hoja, &QAction::triggered, this, [this] { imprimir(PapelEtiquetas::HojaA4); });
 }
 
+qint32 EtiquetasStock::loteActual() const
+{
+    return m_loteDeFila(m_lista->row());
+}
+
 void EtiquetasStock::activar(bool activas)
 {
     m_activas = activas;
@@ -53,7 +58,7 @@ void EtiquetasStock::activar(bool activas)
 
 void EtiquetasStock::filaCambiada()
 {
-    const bool visibles = m_activas && m_lote() > 0;
+    const bool visibles = m_activas && loteActual() > 0;
     m_etiqueta->setVisible(visibles);
     m_hoja->setVisible(visibles);
 }
@@ -69,7 +74,7 @@ void EtiquetasStock::menu(const QPoint &donde)
 
 void EtiquetasStock::imprimir(PapelEtiquetas papel)
 {
-    const qint32 lote = m_lote();
+    const qint32 lote = loteActual();
     if (lote <= 0)
         return;
     const int copias = papel == PapelEtiquetas::HojaA4 ? CopiasHoja : 1;
@@ -80,15 +85,12 @@ void EtiquetasStock::ofrecer(qint32 lote)
 {
     if (!m_activas || lote <= 0)
         return;
-    for (int fila = 1; fila < m_lista->rows(); ++fila) {
-        if (m_lista->textMatrix(fila, 0) == QString::number(lote)) {
-            m_lista->setRow(fila);
-            QToolTip::showText(m_lista->mapToGlobal(QPoint(0, 0)),
-                               u"Lote creado. Ctrl+E imprime su etiqueta; Ctrl+Mayús+E, una hoja A4 de ellas."_s,
-                               m_lista);
-            return;
-        }
-    }
+    const int fila = m_lista->buscarFila(1, [&](int f) { return m_loteDeFila(f) == lote; });
+    if (fila < 0)
+        return;
+    m_lista->setRow(fila);
+    QToolTip::showText(m_lista->mapToGlobal(QPoint(0, 0)),
+                       u"Lote creado. Ctrl+E imprime su etiqueta; Ctrl+Mayús+E, una hoja A4 de ellas."_s, m_lista);
 }
 
 } // namespace NVLALotes

@@ -23,9 +23,9 @@ class EtiquetasStock final : public QObject
     Q_DISABLE_COPY_MOVE(EtiquetasStock)
 
 public:
-    // `lote` answers the lot key of the current row (0 on a row that is no
-    // lot); `leer`, the label of a lot key.
-    EtiquetasStock(QDialog *ventana, Rejilla *lista, std::function<qint32()> lote,
+    // `loteDeFila` answers the lot key of a row of `lista` (0 on a row that is
+    // no lot); `leer`, the label of a lot key.
+    EtiquetasStock(QDialog *ventana, Rejilla *lista, std::function<qint32(int fila)> loteDeFila,
                    std::function<EtiquetaLote(qint32)> leer);
 
     // Whether the host lets the clerk print them ("Lotes_Etiquetas"), at every load.
@@ -40,7 +40,9 @@ private:
     void imprimir(PapelEtiquetas papel);
 
     Rejilla *m_lista;
-    std::function<qint32()> m_lote;
+    qint32 loteActual() const;
+
+    std::function<qint32(int fila)> m_loteDeFila;
     std::function<EtiquetaLote(qint32)> m_leer;
     QAction *m_etiqueta;
     QAction *m_hoja;

@@ -38,7 +38,7 @@ VentanaStockLotes::VentanaStockLotes(const Diseno &diseno, QWidget *parent)
     cmdSalir = Formulario::boton(this, u"cmdSalir"_s, u"&Salir"_s, diseno.salir);
 
     m_etiquetas = new EtiquetasStock(
-        this, vsLotes, [this] { return loteActual(); }, [this](qint32 lote) { return etiqueta(lote); });
+        this, vsLotes, [this](int fila) { return loteDeFila(fila); }, [this](qint32 lote) { return etiqueta(lote); });
 
     connect(cmdCrear, &QAbstractButton::clicked, this, [this] { protegido(u"Crear"_s, [this] { crear(); }); });
     connect(cmdSalir, &QAbstractButton::clicked, this, &QDialog::close);
@@ -66,9 +66,9 @@ void VentanaStockLotes::Cargar()
     m_etiquetas->activar(Ampliaciones::activa(Ampliaciones::Etiquetas));
 }
 
-qint32 VentanaStockLotes::loteActual() const
+qint32 VentanaStockLotes::loteDeFila(int fila) const
 {
-    return qint32(valorNumerico(vsLotes->textMatrix(vsLotes->row(), 0)));
+    return qint32(valorNumerico(vsLotes->textMatrix(fila, 0)));
 }
 
 bool VentanaStockLotes::caducidadDelAlmacen() const

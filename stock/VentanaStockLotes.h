@@ -50,9 +50,10 @@ public:
     // The restriction found by the last permission check: while true the
     // clerk may not create or block lots.
     bool restringido() const { return m_restringido; }
-    // The lot key of the current row; 0 on the rows that are no lot (the
-    // stock, pending and total rows).
-    qint32 loteActual() const;
+    // The lot key of a row; 0 on the rows that are no lot (the stock, pending
+    // and total rows).
+    qint32 loteDeFila(int fila) const;
+    qint32 loteActual() const { return loteDeFila(vsLotes->row()); }
 
 protected:
     struct Diseno
