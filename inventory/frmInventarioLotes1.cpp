@@ -75,7 +75,8 @@ FilaOrigen frmInventarioLotes1::filaDeRegistro(const Registros &registro) const
 {
     // Read by position: the select list above fixes the order.
     FilaOrigen fila;
-    fila.linea = LineaRejilla::unir({registro.campo(0).toString(), QString(), registro.campo(1).toString()});
+    fila.linea =
+        LineaRejilla::unir({LineaRejilla::CeldaDeCampo(registro.campo(0)).vista(), {}, registro.campo(1).toString()});
     fila.valores[0] = CeldasStock::valorCaducidad(registro.campo(2));
     return fila;
 }

@@ -109,8 +109,8 @@ FilaOrigen frmInventarioLotes2::filaDeRegistro(const Registros &registro) const
     const bool exacta = cantidad && cantidad->raw() != FilaOrigen::SinValor;
     FilaOrigen fila;
     fila.linea =
-        LineaRejilla::unir({registro.campo(0).toString(), registro.campo(3).toString(), registro.campo(4).toString(),
-                            QString(), exacta ? QString() : campoCantidad.toString()});
+        LineaRejilla::unir({LineaRejilla::CeldaDeCampo(registro.campo(0)).vista(), registro.campo(3).toString(),
+                            registro.campo(4).toString(), QString(), exacta ? QString() : campoCantidad.toString()});
     fila.valores = {CeldasStock::valorCaducidad(registro.campo(2)), exacta ? cantidad->raw() : FilaOrigen::SinValor};
     return fila;
 }

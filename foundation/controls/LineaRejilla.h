@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+#include <QVariant>
 
 #include <array>
 #include <functional>
@@ -33,10 +35,10 @@ namespace NVLALotes::LineaRejilla {
 
 // The tab-separated line a grid row is appended from. A tab or line break
 // inside a value would shift the row's cells, so it is shown as a blank.
-inline QString unir(std::initializer_list<QString> celdas)
+inline QString unir(std::initializer_list<QStringView> celdas)
 {
     qsizetype longitud = 0;
-    for (const QString &celda : celdas)
+    for (const QStringView celda : celdas)
         longitud += celda.size() + 1;
     if (longitud == 0)
         return {};
@@ -44,7 +46,7 @@ inline QString unir(std::initializer_list<QString> celdas)
     QString linea(longitud - 1, Qt::Uninitialized);
     const std::span<QChar> destino(linea.data(), std::size_t(linea.size()));
     std::size_t escritos = 0;
-    for (const QString &celda : celdas) {
+    for (const QStringView &celda : celdas) {
         if (&celda != celdas.begin())
             destino[escritos++] = u'\t';
         for (const QChar c : celda)
@@ -52,5 +54,48 @@ inline QString unir(std::initializer_list<QString> celdas)
     }
     return linea;
 }
+
+// A record's field as a cell: the whole number a driver gives as one is
+// written in place, without a string of its own, as a list writes one key per
+// row; any other value as its text.
+class CeldaDeCampo
+{
+public:
+    explicit CeldaDeCampo(const QVariant &campo)
+    {
+        switch (campo.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::Short:
+            escribirEntero(campo.toLongLong());
+            break;
+        default:
+            m_texto = campo.toString();
+        }
+    }
+    QStringView vista() const
+    {
+        return m_inicio == m_cifras.size() ? QStringView(m_texto)
+                                           : QStringView(m_cifras.data() + m_inicio, m_cifras.size() - m_inicio);
+    }
+
+private:
+    void escribirEntero(qint64 valor)
+    {
+        const bool negativo = valor < 0;
+        // Counted in unsigned, so the lowest value has its digits too.
+        quint64 resto = negativo ? 0 - quint64(valor) : quint64(valor);
+        do {
+            m_cifras.at(--m_inicio) = char16_t(u'0' + resto % 10);
+            resto /= 10;
+        } while (resto != 0);
+        if (negativo)
+            m_cifras.at(--m_inicio) = u'-';
+    }
+
+    QString m_texto;
+    std::array<char16_t, 20> m_cifras{};
+    std::size_t m_inicio = m_cifras.size();
+};
 
 } // namespace NVLALotes::LineaRejilla

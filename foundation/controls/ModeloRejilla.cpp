@@ -49,12 +49,17 @@ QStringView celda(QStringView linea, int col)
     return inicio < 0 ? QStringView() : linea.sliced(inicio, fin - inicio);
 }
 
-QString primerasCeldas(const QString &linea, int columnas)
+// A long list appends every row through here: one pass, no search per cell.
+QStringView primerasCeldas(QStringView linea, int columnas)
 {
     if (columnas <= 0)
         return {};
-    const auto [inicio, fin] = limitesCelda(linea, columnas - 1);
-    return inicio < 0 || fin == linea.size() ? linea : linea.left(fin);
+    int tabuladores = 0;
+    for (qsizetype i = 0; i < linea.size(); ++i) {
+        if (linea[i] == Tabulador && ++tabuladores == columnas)
+            return linea.first(i);
+    }
+    return linea;
 }
 
 QString conCelda(QString linea, int col, QString texto)
@@ -126,8 +131,7 @@ bool ModeloRejilla::caducada(int fila) const
     // Texts that are no date (the automatic row, an empty cell) read as the
     // null date, which stands for "no expiry" and never counts.
     const std::optional<qint64> dia = valor(fila, m_columnaCaducidad);
-    const QDate fecha =
-        dia ? QDate::fromJulianDay(*dia) : fechaDeTexto(celda(this->fila(fila).linea, m_columnaCaducidad));
+    const QDate fecha = dia ? QDate::fromJulianDay(*dia) : fechaDeTexto(celda(linea(fila), m_columnaCaducidad));
     return fecha > fechaNula() && fecha < m_hoy;
 }
 
@@ -195,6 +199,8 @@ void ModeloRejilla::fijarFilas(int filas)
         m_alineaciones.recortar(datos + 1, m_columnas);
         m_negritas.recortar(datos + 1, m_columnas);
         m_fondos.recortar(datos + 1, m_columnas);
+        if (datos == 0)
+            liberarFilas();
     } else if (datos > antes) {
         if (!m_redibujar) {
             m_filas.resize(datos);
@@ -205,6 +211,15 @@ void ModeloRejilla::fijarFilas(int filas)
         m_publicadas = datos;
         endInsertRows();
     }
+}
+
+void ModeloRejilla::liberarFilas()
+{
+    // A list read again (another warehouse, say) must not keep the last one's texts.
+    const QString cabecera = linea(0).toString();
+    m_filas = QList<Fila>();
+    m_lineas.vaciar();
+    m_cabecera.linea = m_lineas.guardar(cabecera);
 }
 
 void ModeloRejilla::fijarColumnas(int columnas)
@@ -223,9 +238,10 @@ void ModeloRejilla::fijarColumnas(int columnas)
         m_alineacionColumna.resize(columnas);
         m_formatoColumna.resize(columnas);
         m_ranura.resize(columnas);
-        m_cabecera.linea = primerasCeldas(m_cabecera.linea, columnas);
+        // The texts stay where they are, shortened.
+        m_cabecera.linea.longitud = qint32(primerasCeldas(linea(0), columnas).size());
         for (Fila &datos : m_filas)
-            datos.linea = primerasCeldas(datos.linea, columnas);
+            datos.linea.longitud = qint32(primerasCeldas(m_lineas.ver(datos.linea), columnas).size());
         m_alineaciones.recortar(filas(), columnas);
         m_negritas.recortar(filas(), columnas);
         m_fondos.recortar(filas(), columnas);
@@ -255,7 +271,7 @@ QString ModeloRejilla::texto(int fila, int col) const
 {
     if (const std::optional<qint64> guardado = valor(fila, col))
         return m_formatoColumna[col](*guardado);
-    return celda(this->fila(fila).linea, col).toString();
+    return celda(linea(fila), col).toString();
 }
 
 QStringView ModeloRejilla::vista(int fila, int col, QString &formateado) const
@@ -264,7 +280,7 @@ QStringView ModeloRejilla::vista(int fila, int col, QString &formateado) const
         formateado = m_formatoColumna[col](*guardado);
         return formateado;
     }
-    return celda(this->fila(fila).linea, col);
+    return celda(linea(fila), col);
 }
 
 void ModeloRejilla::fijarTexto(int fila, int col, const QString &texto)
@@ -272,7 +288,7 @@ void ModeloRejilla::fijarTexto(int fila, int col, const QString &texto)
     Fila &destino = this->fila(fila);
     if (const int ranura = m_ranura.value(col, -1); ranura >= 0)
         destino.valores.at(ranura) = FilaOrigen::SinValor;
-    destino.linea = conCelda(std::move(destino.linea), col, texto);
+    destino.linea = m_lineas.guardar(conCelda(linea(fila).toString(), col, texto));
     // In a merging row the neighbours may join or leave the cell's band.
     if (filaUnida(fila))
         avisarCambio({fila, 0, fila, m_columnas - 1});
@@ -283,13 +299,13 @@ void ModeloRejilla::fijarTexto(int fila, int col, const QString &texto)
 void ModeloRejilla::agregarFila(const QString &lineaTabulada)
 {
     const int antes = int(m_filas.size());
-    anexar({lineaTabulada});
+    anexar(FilaOrigen{lineaTabulada});
     publicarDesde(antes);
 }
 
 void ModeloRejilla::anexar(const FilaOrigen &fila)
 {
-    m_filas.append(Fila{primerasCeldas(fila.linea, m_columnas), fila.valores});
+    m_filas.append(Fila{fila.valores, m_lineas.guardar(primerasCeldas(fila.linea, m_columnas))});
 }
 
 void ModeloRejilla::fijarAlineacionColumna(int col, Alineacion alineacion)

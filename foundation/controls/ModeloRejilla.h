@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/controls/AlmacenLineas.h"
 #include "foundation/controls/CapaFormato.h"
 #include "foundation/controls/LineaRejilla.h"
 #include "foundation/controls/Rejilla.h"
@@ -18,8 +19,17 @@
 
 namespace NVLALotes {
 
-// The table behind Rejilla. Each data row is kept as its tab-separated line and
-// cut into cells only when a cell is asked for, with the raw values of the
+// A data row as the grid's table keeps it: its values, and where its line is.
+struct FilaGuardada
+{
+    std::array<qint64, FilaOrigen::MaximoValores> valores{FilaOrigen::SinValor, FilaOrigen::SinValor};
+    AlmacenLineas::Tramo linea;
+    bool unir = false;
+};
+
+// The table behind Rejilla. Each data row is kept as its tab-separated line,
+// in one store of every row's text (AlmacenLineas), and cut into cells only
+// when a cell is asked for, with the raw values of the
 // columns that keep values (FilaOrigen), written out only for a cell that is
 // painted or read as text; formats are kept per column and per rectangle,
 // never per cell. Data row r of the grid is row r - 1 here; the grid's row 0
@@ -115,23 +125,22 @@ Q_SIGNALS:
     void errorDeLectura(const QString &descripcion);
 
 private:
-    struct Fila
-    {
-        QString linea;
-        std::array<qint64, FilaOrigen::MaximoValores> valores{FilaOrigen::SinValor, FilaOrigen::SinValor};
-        bool unir = false;
-    };
+    using Fila = FilaGuardada;
 
     Fila &fila(int fila) { return fila == 0 ? m_cabecera : m_filas[fila - 1]; }
     const Fila &fila(int fila) const { return fila == 0 ? m_cabecera : m_filas[fila - 1]; }
+    QStringView linea(int fila) const { return m_lineas.ver(this->fila(fila).linea); }
     QVariant formato(int fila, int col, int role) const;
     Qt::Alignment alineacion(int fila, int col) const;
     void avisarCambio(const RangoCeldas &rango);
     // Appends a row, its cells beyond the column count dropped, unseen by the views.
     void anexar(const FilaOrigen &fila);
+    // No data rows left: their storage and texts go back.
+    void liberarFilas();
     // Tells the views of the rows appended from `antes` on, unless redraw is off.
     void publicarDesde(int antes);
 
+    AlmacenLineas m_lineas;
     Fila m_cabecera;
     QList<Fila> m_filas;
     // Data rows the views have been told of; only appends wait while redraw is off.
@@ -156,3 +165,6 @@ private:
 };
 
 } // namespace NVLALotes
+
+// A long list grows its rows by moving their bytes, not row by row.
+Q_DECLARE_TYPEINFO(NVLALotes::FilaGuardada, Q_RELOCATABLE_TYPE);

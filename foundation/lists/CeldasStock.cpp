@@ -78,24 +78,24 @@ QList<ListaLotes::Columna> columnasTono(bool conBloqueo, int anchoTono)
 
 FilaOrigen filaLote(const Registros &registro, OrdenLote orden)
 {
-    const QString clave = registro.campo(Clave).toString();
+    const LineaRejilla::CeldaDeCampo clave(registro.campo(Clave));
     const QString lote = registro.campo(CodigoLote).toString();
     const CeldaStock celda = stock(registro);
     if (orden == OrdenLote::LoteCaducidad)
-        return conValores(LineaRejilla::unir({clave, celda.texto, lote, QString()}), celda, registro);
-    return conValores(LineaRejilla::unir({clave, celda.texto, QString(), lote}), celda, registro);
+        return conValores(LineaRejilla::unir({clave.vista(), celda.texto, lote, {}}), celda, registro);
+    return conValores(LineaRejilla::unir({clave.vista(), celda.texto, {}, lote}), celda, registro);
 }
 
 FilaOrigen filaTono(const Registros &registro, bool conBloqueo)
 {
-    const QString clave = registro.campo(Clave).toString();
+    const LineaRejilla::CeldaDeCampo clave(registro.campo(Clave));
     const QString tono = registro.campo(TonoLote).toString();
     const QString calibre = registro.campo(CalibreLote).toString();
     const CeldaStock celda = stock(registro);
     if (conBloqueo)
-        return conValores(LineaRejilla::unir({clave, marcaBloqueo(registro), celda.texto, tono, calibre, QString()}),
+        return conValores(LineaRejilla::unir({clave.vista(), marcaBloqueo(registro), celda.texto, tono, calibre, {}}),
                           celda, registro);
-    return conValores(LineaRejilla::unir({clave, celda.texto, tono, calibre, QString()}), celda, registro);
+    return conValores(LineaRejilla::unir({clave.vista(), celda.texto, tono, calibre, {}}), celda, registro);
 }
 
 qint64 valorCaducidad(const QVariant &fecha)

@@ -119,6 +119,10 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.textMatrix(1, 0));
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setRow(1));
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setCellFontBold(0, 0, 0, 4, true));
+        QCOMPARE(p.rejilla.textMatrix(0, 1), u"Stock"_s); // an emptied list keeps its header
+        const QString larga(40000, u'x');                 // longer than a block of the rows' text store
+        p.agregar({larga + u"\tfin"_s, u"1\ta"_s});
+        QCOMPARE(p.fila(1) + p.fila(2), (QStringList{larga, u"fin"_s, {}, {}, u"1"_s, u"a"_s, {}, {}}));
     }
 
     // With redraw off the view hears of nothing but removals; back on, one

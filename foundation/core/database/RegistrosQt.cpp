@@ -86,7 +86,11 @@ RegistrosQt::RegistrosQt(std::shared_ptr<const Conexion> conexion, QSqlQuery con
     , m_consulta(std::move(consulta))
     , m_conversiones(std::move(conversiones))
     , m_registro(m_consulta.record())
-{}
+{
+    m_nombres.reserve(m_registro.count());
+    for (int i = 0; i < m_registro.count(); ++i)
+        m_nombres.append(m_registro.fieldName(i));
+}
 
 bool RegistrosQt::siguiente()
 {
@@ -102,8 +106,8 @@ bool RegistrosQt::siguiente()
 QVariant RegistrosQt::campo(QStringView nombre) const
 {
     comprobarRegistroActual();
-    for (int i = 0; i < m_registro.count(); ++i) {
-        if (nombre.compare(m_registro.fieldName(i), Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < m_nombres.size(); ++i) {
+        if (nombre.compare(m_nombres.at(i), Qt::CaseInsensitive) == 0)
             return campo(i);
     }
     throw ErrorLotes(NumeroError::BaseDatos,

@@ -5,6 +5,7 @@
 
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringList>
 
 #include <memory>
 
@@ -31,6 +32,8 @@ private:
     QSqlQuery m_consulta;
     QList<ConversionColumna> m_conversiones;
     QSqlRecord m_registro;
+    // The field names, read once: a record hands out a copy of a field for each name asked.
+    QStringList m_nombres;
     bool m_enRegistro = false;
 };
 
