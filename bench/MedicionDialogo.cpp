@@ -17,6 +17,8 @@
 
 #include <cstdio>
 
+#include <malloc.h>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes::Medicion {
@@ -31,6 +33,15 @@ double picoMemoriaMb()
             return linea.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
     return 0;
+}
+
+void empezarPico()
+{
+    malloc_trim(0);
+    // Writing 5 resets the peak (VmHWM) to the present resident size.
+    QFile borrar(u"/proc/self/clear_refs"_s);
+    if (borrar.open(QIODevice::WriteOnly))
+        borrar.write("5");
 }
 
 double leerConQtSql(const QString &ruta, const QString &sql, int campos)

@@ -16,6 +16,10 @@ namespace NVLALotes::Medicion {
 
 // The peak resident memory of this process so far, in MB.
 double picoMemoriaMb();
+// From here on the peak counts afresh: what earlier reads of the same process
+// freed (a raw read's page cache, say) goes back to the system first, so the
+// next peak is the next step's own.
+void empezarPico();
 
 // The rows of `sql` read with nothing but Qt SQL, `campos` fields of each, on
 // a connection with the page cache the library's own connections use, so that

@@ -118,6 +118,7 @@ int medir(const Medicion::Bases &bases, int lotes, const QString &modelo)
     const QString sql = abrirDialogo(ruta, modelo, nullptr).sql;
     const int campos = modelo == u"3" ? 3 : 6;
     const double consulta = Medicion::leerConQtSql(ruta, sql, campos);
+    Medicion::empezarPico();
     const Apertura apertura = abrirDialogo(ruta, modelo, nullptr);
     // Peak memory of the opening alone, before the action reads the whole list.
     const double pico = Medicion::picoMemoriaMb();

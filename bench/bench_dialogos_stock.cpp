@@ -155,6 +155,7 @@ int medir(const Medicion::Bases &bases, int lotes, const Medido &medido)
     const int campos = int(medido.seleccion.count(u',')) + 1;
     Medicion::leerConQtSql(ruta, sql, campos); // the file in the page cache for both
     const double consulta = Medicion::leerConQtSql(ruta, sql, campos);
+    Medicion::empezarPico();
     const Apertura apertura = abrirDialogo(ruta, medido, Currency());
     // Peak memory of the opening alone, before the action reads the whole list.
     const double pico = Medicion::picoMemoriaMb();

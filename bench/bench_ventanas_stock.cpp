@@ -149,6 +149,7 @@ int medir(const Medicion::Bases &bases, int lotes, const QString &ventana)
             QStringList{consultaLotes(Almacen)} + (tono ? consultasPendientes() : QStringList());
         leerConQtSql(consultas); // the file in the page cache for both
         consulta = leerConQtSql(consultas);
+        Medicion::empezarPico();
     };
     const double pintadoMs = abrirVentana(bases.lotes, ventana, leer, [&](QDialog *v) {
         clase = v->objectName();

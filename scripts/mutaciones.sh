@@ -82,6 +82,8 @@ warehouse record skipped without the article's expiry @@ stock/VentanaStockLotes
 controls mapped before any permission row @@ security/clsControlSeg.cpp @@ const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario)); @@ MapaControles(); const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario));
 label expiry printed without its day @@ labels/EtiquetaLote.cpp @@ campos.caducidad = etiqueta.caducidad.toString(u"yyMMdd"_s); @@ campos.caducidad = etiqueta.caducidad.toString(u"yyMM00"_s);
 label barcode printed without reading it back @@ labels/EtiquetaLote.cpp @@ if (seLeeIgual(campos, hoy)) @@ if (true)
+documents of a long tone list never read @@ stock/frmLotesStockAlm2.cpp @@ *porLeer = leerPendientes(); @@ (void)porLeer;
+row texts written over each other @@ foundation/controls/AlmacenLineas.cpp @@ m_usadosUltimo += longitud; @@ (void)longitud;
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

@@ -107,8 +107,9 @@ FilaOrigen frmLotesStockAlm2::filaDeRegistro(const Registros &registro) const
 void frmLotesStockAlm2::llenarListas()
 {
     // The owed units are read once per fill: when the lots are all read at
-    // once, after them; when a long list is still being read, right away, so
-    // that the documents that owe them show at once.
+    // once, after them; when a long list is still being read, right after the
+    // window shows its first lots, so that the documents show without waiting
+    // for the end of the list.
     auto pendientes = std::make_shared<std::optional<Currency>>();
     leerLotes([this, pendientes](Currency total) {
         if (vsLotes->rows() < 2) {
@@ -128,8 +129,14 @@ void frmLotesStockAlm2::llenarListas()
         if (vsLotes->rows() >= 2)
             agregarFilaResumen(ColStock, numero(total), true);
     });
-    if (!m_lista->completa())
-        *pendientes = leerPendientes();
+    if (!m_lista->completa()) {
+        // A long list shows its first lots at once; the documents that owe
+        // units, read in full, follow as soon as the window has painted them.
+        trasPintar([this, pendientes = std::weak_ptr(pendientes)] {
+            if (const auto porLeer = pendientes.lock(); porLeer && !*porLeer)
+                *porLeer = leerPendientes();
+        });
+    }
 }
 
 void frmLotesStockAlm2::listasLlenas()

@@ -95,6 +95,9 @@ CREATE TABLE Inventario_Lotes (
     PRIMARY KEY (Cod_Empresa, Cod_Almacen, Cod_Articulo, Num_Linea)
 );
 CREATE INDEX IX_Inventario_Lotes_Articulo ON Inventario_Lotes (Cod_Empresa, Cod_Articulo, Cod_Almacen, Cod_Lote);
+-- The counts of an article in every warehouse, in lot order: the inventory list
+-- merges them with the article's lots and shows its first rows before the rest.
+CREATE INDEX IX_Inventario_Lotes_Lote ON Inventario_Lotes (Cod_Empresa, Cod_Articulo, Cod_Lote);
 
 CREATE TABLE Clientes (
     Cod_Empresa SMALLINT NOT NULL,

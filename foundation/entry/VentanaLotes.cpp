@@ -8,6 +8,8 @@
 
 #include <QKeyEvent>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -84,6 +86,31 @@ void VentanaLotes::showEvent(QShowEvent *event)
             primero->setFocus(Qt::OtherFocusReason);
     }
     QDialog::showEvent(event);
+}
+
+void VentanaLotes::trasPintar(std::function<void()> paso)
+{
+    // Shown already: what it shows now is painted before a call queued after it.
+    if (isVisible())
+        ejecutarLuego(std::move(paso));
+    else
+        m_trasPintar.append(std::move(paso));
+}
+
+void VentanaLotes::ejecutarLuego(std::function<void()> paso)
+{
+    QMetaObject::invokeMethod(
+        this, [this, paso = std::move(paso)] { protegido(u"Cargar"_s, paso); }, Qt::QueuedConnection);
+}
+
+bool VentanaLotes::event(QEvent *event)
+{
+    const bool tratado = QDialog::event(event);
+    if (event->type() == QEvent::Paint) {
+        for (std::function<void()> &paso : std::exchange(m_trasPintar, {}))
+            ejecutarLuego(std::move(paso));
+    }
+    return tratado;
 }
 
 void VentanaLotes::keyPressEvent(QKeyEvent *event)

@@ -6,6 +6,7 @@
 #include <nvlalotes/nvlalotes_export.h>
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -73,14 +74,23 @@ protected:
     // failed load (ErrorDeCarga) has been told already.
     void protegido(const QString &accion, const std::function<void()> &manejador);
 
+    // Runs `paso` as a load step (errors titled "name:Cargar") once the window
+    // has painted what it shows now: a slow read that can wait (a second list)
+    // does not keep a window from opening.
+    void trasPintar(std::function<void()> paso);
+
     void keyPressEvent(QKeyEvent *event) override;
     // A window whose load put the focus nowhere opens at the first control in
     // tab order that takes it.
     void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    void ejecutarLuego(std::function<void()> paso);
+
     QString m_nombreEnErrores;
     Anclaje *m_anclaje = nullptr;
+    QList<std::function<void()>> m_trasPintar;
 };
 
 } // namespace NVLALotes

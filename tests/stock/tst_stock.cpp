@@ -162,6 +162,26 @@ private Q_SLOTS:
         QCOMPARE(numeroError([&] { (void)sinDialogo([&] { s.entrada.Show(1); }); }), NumeroError::ConversionTipo);
     }
 
+    // A tone list longer than its first page opens with its first lots; the
+    // documents that owe units follow once the window has painted, and the
+    // end of the list still deducts them from the total.
+    void pendientesConListaLarga()
+    {
+        NVLA_BASE_DEL_MOTOR(bd, false);
+        QList<LotePrueba> lotes;
+        for (int i = 1; i <= 120; ++i)
+            lotes.append({1000 + i, u"1"_s, u"P-%1"_s.arg(i), {}, u"T"_s, QString::number(i)});
+        QVERIFY_SQL(sembrarStock(*bd, lotes));
+        QVERIFY_SQL(sembrarPendiente(*bd, u"F"_s, 2, 7, u"5"_s, u"0"_s));
+        Sesion s(u"stock"_s, bd, u"2"_s);
+        QVERIFY(ver(s.entrada, [&](QDialog *v) {
+            QVERIFY(control<Rejilla>(v, u"vsLotes"_s)->modelo()->quedanFilasPorLeer());
+            QTRY_COMPARE(documentos(v), QStringList{u"7|Cliente Siete|F|01/03/2026|2|5"_s});
+            QCOMPARE(lineasRejilla(v).mid(120),
+                     QStringList({u"||-5,00|"_s + P + u'|' + P + u'|' + P, u"||115,00|||"_s}));
+        }));
+    }
+
     // The tone window as the clerk uses it: an expired lot marked; typing finds
     // a tone but never the pending or total rows; the block marker follows each
     // press, whatever the database held meanwhile; Ctrl+E prints the current
