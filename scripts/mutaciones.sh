@@ -83,7 +83,7 @@ controls mapped before any permission row @@ security/clsControlSeg.cpp @@ const
 label expiry printed without its day @@ labels/EtiquetaLote.cpp @@ campos.caducidad = etiqueta.caducidad.toString(u"yyMMdd"_s); @@ campos.caducidad = etiqueta.caducidad.toString(u"yyMM00"_s);
 label barcode printed without reading it back @@ labels/EtiquetaLote.cpp @@ if (seLeeIgual(campos, hoy)) @@ if (true)
 documents of a long tone list never read @@ stock/frmLotesStockAlm2.cpp @@ *porLeer = leerPendientes(); @@ (void)porLeer;
-row texts written over each other @@ foundation/controls/AlmacenLineas.cpp @@ m_usadosUltimo += longitud; @@ (void)longitud;
+row texts written over each other @@ foundation/controls/AlmacenLineas.cpp @@ const Tramo tramo{qint32(m_bloques.size() - 1), qint32(bloque.size()), qint32(longitud)}; @@ const Tramo tramo{qint32(m_bloques.size() - 1), 0, qint32(longitud)};
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"

@@ -2,7 +2,7 @@
 
 #include <QStringView>
 
-#include <memory>
+#include <string>
 #include <vector>
 
 namespace NVLALotes {
@@ -28,15 +28,14 @@ public:
     {
         return tramo.longitud == 0
                    ? QStringView()
-                   : QStringView(m_bloques[std::size_t(tramo.bloque)].get() + tramo.inicio, tramo.longitud);
+                   : QStringView(m_bloques[std::size_t(tramo.bloque)]).sliced(tramo.inicio, tramo.longitud);
     }
     // Forgets every text: no view of an earlier one may be used afterwards.
     void vaciar();
 
 private:
-    std::vector<std::unique_ptr<char16_t[]>> m_bloques;
-    qsizetype m_usadosUltimo = 0;
-    qsizetype m_tamanoUltimo = 0;
+    // Each block keeps the capacity it was made with, so its texts never move.
+    std::vector<std::u16string> m_bloques;
 };
 
 } // namespace NVLALotes

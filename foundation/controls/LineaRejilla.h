@@ -75,8 +75,7 @@ public:
     }
     QStringView vista() const
     {
-        return m_inicio == m_cifras.size() ? QStringView(m_texto)
-                                           : QStringView(m_cifras.data() + m_inicio, m_cifras.size() - m_inicio);
+        return m_inicio == m_cifras.size() ? QStringView(m_texto) : QStringView(m_cifras).sliced(qsizetype(m_inicio));
     }
 
 private:
