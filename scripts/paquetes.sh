@@ -5,7 +5,8 @@
 #   scripts/paquetes.sh                  build the packages
 #   scripts/paquetes.sh --probar         and then (CI) install them on this machine, build
 #                                        examples/host against them with find_package,
-#                                        run it and the workbench offscreen, and remove
+#                                        run it and the workbench offscreen, check that the
+#                                        API reference came with the headers, and remove
 #                                        them again, also when a step fails
 #   scripts/paquetes.sh --probar build/ci
 #                                        package a tree already built for /usr instead
@@ -43,6 +44,11 @@ if [ "${1:-}" = --probar ]; then
     trap quitar EXIT
     # dpkg, not apt: a dependency the packages forgot to declare is not pulled in by chance.
     $sudo dpkg -i "${debs[@]}" >/dev/null
+    # The API reference goes with the headers, when Doxygen was there to make it.
+    if [ -f "$arbol/docs/api/Doxyfile" ] && [ ! -f /usr/share/doc/libnvlalotes-dev/api/index.html ]; then
+        echo "el paquete de desarrollo no trae la referencia de la API" >&2
+        exit 1
+    fi
     QT_QPA_PLATFORM=offscreen cmake -DMODO=sistema -DBUILD_DIR="$PWD/$arbol" -DSOURCE_DIR="$PWD" \
         -P tests/host/construir_host.cmake
     QT_QPA_PLATFORM=offscreen nvla-banco --help >/dev/null
