@@ -65,7 +65,7 @@ void pintarSinCodigo(QPainter &pintor, const QRectF &caja, const QString &motivo
     pintor.setPen(QPen(Qt::black, 1.5, Qt::DashLine));
     pintor.drawRect(caja);
     pintor.setPen(Qt::black);
-    pintor.drawText(caja.adjusted(4, 2, -4, -2), int(Qt::AlignCenter | Qt::TextWordWrap), motivo);
+    pintor.drawText(caja.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, motivo);
 }
 
 QString textoLote(const EtiquetaLote &e)

@@ -22,7 +22,7 @@ paquetes=(
 if [ "${1:-}" != banco ]; then
   paquetes+=(
     libqt6sql6-psql libqt6sql6-odbc tdsodbc odbc-postgresql postgresql
-    clang-format clang-tidy clang libclang-rt-14-dev doxygen dpkg-dev file libzxing-dev
+    clang-format clang-tidy-22 clang libclang-rt-14-dev doxygen dpkg-dev file libzxing-dev
   )
 fi
 

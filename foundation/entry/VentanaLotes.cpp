@@ -7,6 +7,7 @@
 #include "foundation/core/values/ErrorLotes.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <utility>
 
@@ -99,8 +100,15 @@ void VentanaLotes::trasPintar(std::function<void()> paso)
 
 void VentanaLotes::ejecutarLuego(std::function<void()> paso)
 {
-    QMetaObject::invokeMethod(
-        this, [this, paso = std::move(paso)] { protegido(u"Cargar"_s, paso); }, Qt::QueuedConnection);
+    m_listos.append(std::move(paso));
+    if (m_listos.size() == 1)
+        QTimer::singleShot(0, this, &VentanaLotes::ejecutarListos);
+}
+
+void VentanaLotes::ejecutarListos()
+{
+    for (const std::function<void()> &paso : std::exchange(m_listos, {}))
+        protegido(u"Cargar"_s, paso);
 }
 
 bool VentanaLotes::event(QEvent *event)

@@ -86,11 +86,14 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // Queued after the events waiting now, run in the order they came.
     void ejecutarLuego(std::function<void()> paso);
+    void ejecutarListos();
 
     QString m_nombreEnErrores;
     Anclaje *m_anclaje = nullptr;
     QList<std::function<void()>> m_trasPintar;
+    QList<std::function<void()>> m_listos;
 };
 
 } // namespace NVLALotes

@@ -67,7 +67,10 @@ bool esHora(QStringView texto)
     const QStringView fraccion = texto.mid(8);
     if (fraccion.isEmpty())
         return true;
-    return fraccion.size() > 1 && fraccion[0] == u'.' && std::all_of(fraccion.begin() + 1, fraccion.end(), esCifra);
+    if (fraccion.size() < 2 || fraccion[0] != u'.')
+        return false;
+    const QStringView cifras = fraccion.sliced(1);
+    return std::all_of(cifras.begin(), cifras.end(), esCifra);
 }
 
 // yyyy-MM-dd, alone or followed by a blank or 'T' and a time.
