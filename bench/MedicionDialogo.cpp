@@ -16,7 +16,6 @@
 #include <QWidget>
 
 #include <cstdio>
-
 #include <malloc.h>
 
 using namespace Qt::StringLiterals;
