@@ -68,7 +68,7 @@ void VentanaStockLotes::Cargar()
 
 qint32 VentanaStockLotes::loteDeFila(int fila) const
 {
-    return qint32(valorNumerico(vsLotes->textMatrix(fila, 0)));
+    return m_lista->claveDeFila(fila);
 }
 
 bool VentanaStockLotes::caducidadDelAlmacen() const

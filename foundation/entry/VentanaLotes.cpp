@@ -91,33 +91,23 @@ void VentanaLotes::showEvent(QShowEvent *event)
 
 void VentanaLotes::trasPintar(std::function<void()> paso)
 {
+    m_trasPintar.append(std::move(paso));
     // Shown already: what it shows now is painted before a call queued after it.
     if (isVisible())
-        ejecutarLuego(std::move(paso));
-    else
-        m_trasPintar.append(std::move(paso));
+        QTimer::singleShot(0, this, &VentanaLotes::ejecutarTrasPintar);
 }
 
-void VentanaLotes::ejecutarLuego(std::function<void()> paso)
+void VentanaLotes::ejecutarTrasPintar()
 {
-    m_listos.append(std::move(paso));
-    if (m_listos.size() == 1)
-        QTimer::singleShot(0, this, &VentanaLotes::ejecutarListos);
-}
-
-void VentanaLotes::ejecutarListos()
-{
-    for (const std::function<void()> &paso : std::exchange(m_listos, {}))
+    for (const std::function<void()> &paso : std::exchange(m_trasPintar, {}))
         protegido(u"Cargar"_s, paso);
 }
 
 bool VentanaLotes::event(QEvent *event)
 {
     const bool tratado = QDialog::event(event);
-    if (event->type() == QEvent::Paint) {
-        for (std::function<void()> &paso : std::exchange(m_trasPintar, {}))
-            ejecutarLuego(std::move(paso));
-    }
+    if (event->type() == QEvent::Paint && !m_trasPintar.isEmpty())
+        QTimer::singleShot(0, this, &VentanaLotes::ejecutarTrasPintar);
     return tratado;
 }
 

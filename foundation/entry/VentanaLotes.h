@@ -86,14 +86,12 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    // Queued after the events waiting now, run in the order they came.
-    void ejecutarLuego(std::function<void()> paso);
-    void ejecutarListos();
+    // The steps waiting for a paint, in the order they came; a later call finds none.
+    void ejecutarTrasPintar();
 
     QString m_nombreEnErrores;
     Anclaje *m_anclaje = nullptr;
     QList<std::function<void()>> m_trasPintar;
-    QList<std::function<void()>> m_listos;
 };
 
 } // namespace NVLALotes

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QSqlRecord>
 #include <QTime>
 
 #include <optional>
@@ -85,11 +86,11 @@ RegistrosQt::RegistrosQt(std::shared_ptr<const Conexion> conexion, QSqlQuery con
     : m_conexion(std::move(conexion))
     , m_consulta(std::move(consulta))
     , m_conversiones(std::move(conversiones))
-    , m_registro(m_consulta.record())
 {
-    m_nombres.reserve(m_registro.count());
-    for (int i = 0; i < m_registro.count(); ++i)
-        m_nombres.append(m_registro.fieldName(i));
+    const QSqlRecord registro = m_consulta.record();
+    m_nombres.reserve(registro.count());
+    for (int i = 0; i < registro.count(); ++i)
+        m_nombres.append(registro.fieldName(i));
 }
 
 bool RegistrosQt::siguiente()
@@ -118,7 +119,7 @@ QVariant RegistrosQt::campo(QStringView nombre) const
 QVariant RegistrosQt::campo(int indice) const
 {
     comprobarRegistroActual();
-    if (indice < 0 || indice >= m_registro.count())
+    if (indice < 0 || indice >= m_nombres.size())
         throw ErrorLotes(NumeroError::BaseDatos, u"El resultado de la consulta no tiene el campo %1."_s.arg(indice),
                          u"NVLALotes.Registros"_s);
     return convertir(m_consulta.value(indice), m_conversiones.value(indice, ConversionColumna::Ninguna));

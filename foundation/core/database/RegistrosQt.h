@@ -4,7 +4,6 @@
 #include "foundation/core/database/Registros.h"
 
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStringList>
 
 #include <memory>
@@ -23,7 +22,7 @@ public:
     bool siguiente() override;
     QVariant campo(QStringView nombre) const override;
     QVariant campo(int indice) const override;
-    int numeroCampos() const override { return m_registro.count(); }
+    int numeroCampos() const override { return int(m_nombres.size()); }
 
 private:
     void comprobarRegistroActual() const;
@@ -31,7 +30,6 @@ private:
     std::shared_ptr<const Conexion> m_conexion; // first in, last out: the query goes before it
     QSqlQuery m_consulta;
     QList<ConversionColumna> m_conversiones;
-    QSqlRecord m_registro;
     // The field names, read once: a record hands out a copy of a field for each name asked.
     QStringList m_nombres;
     bool m_enRegistro = false;
