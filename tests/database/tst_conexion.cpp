@@ -120,6 +120,61 @@ private Q_SLOTS:
         });
     }
 
+    // A field read as text is what its value writes, on every engine. The
+    // embedded engine's results are stepped by the product itself: each kind of
+    // stored value comes as Qt's driver gives it, a failure half-way through the
+    // rows stops them with the engine's reason, and a result read to its end
+    // stays at its end instead of starting over.
+    void textosYValores()
+    {
+        NVLA_BASE_DEL_MOTOR(bd, true);
+        QVERIFY_SQL({
+            auto lotes = bd->abrirConsulta(
+                u"SELECT b.Cod_Lote, b.Lote, b.Caducidad, a.Stock_Actual, b.Bloqueado FROM Almacen_Articulos_Lotes a INNER JOIN Articulos_Lotes b ON a.Cod_Empresa = b.Cod_Empresa AND a.Cod_Lote = b.Cod_Lote ORDER BY b.Cod_Lote"_s);
+            int filas = 0;
+            while (lotes->siguiente()) {
+                ++filas;
+                QList<QStringView> textos; // each still valid once the others are read
+                for (int i = 0; i < lotes->numeroCampos(); ++i)
+                    textos.append(lotes->texto(i));
+                for (int i = 0; i < lotes->numeroCampos(); ++i)
+                    QCOMPARE(textos.at(i), lotes->campo(i).toString());
+            }
+            QVERIFY(filas > 5);
+            QVERIFY(!lotes->siguiente());
+        });
+        if (motor != u"sqlite"_s)
+            return;
+        QVERIFY_SQL({
+            bd->ejecutar(u"CREATE TEMP TABLE Valores (n INTEGER, r REAL, t TEXT, d DATE, c DECIMAL(18,4), b BLOB)"_s);
+            bd->ejecutar(u"INSERT INTO Valores VALUES (7, 2.5, 'Ñandú', '2027-06-30', '12.3400', x'00ff'), "
+                         u"(NULL, NULL, '', ' 2028-02-29 ', 3, NULL)"_s);
+            auto valores = bd->abrirConsulta(u"SELECT n, r, t, d, c, b FROM Valores ORDER BY n DESC"_s);
+            const QList<QVariantList> esperadas{
+                {qlonglong(7), 2.5, u"Ñandú"_s, QDate(2027, 6, 30), 12.34, QByteArray("\x00\xff", 2)},
+                {QVariant(QMetaType::fromType<QString>()), QVariant(QMetaType::fromType<QString>()), u""_s,
+                 QDate(2028, 2, 29), qlonglong(3), QVariant(QMetaType::fromType<QString>())}};
+            for (const QVariantList &esperada : esperadas) {
+                QVERIFY(valores->siguiente());
+                for (int i = 0; i < esperada.size(); ++i) {
+                    const QVariant valor = valores->campo(i);
+                    QVERIFY2(valor.metaType() == esperada.at(i).metaType() && valor == esperada.at(i) &&
+                                 valor.isNull() == esperada.at(i).isNull(),
+                             qPrintable(u"%1: %2"_s.arg(i).arg(valor.toString())));
+                    QCOMPARE(valores->texto(i), valor.toString());
+                }
+            }
+            QVERIFY(!valores->siguiente());
+            QVERIFY(!valores->siguiente());
+        });
+        auto desborde = bd->abrirConsulta(
+            u"SELECT abs(x) FROM (SELECT 1 AS x UNION ALL SELECT 2 UNION ALL SELECT -9223372036854775808)"_s);
+        QVERIFY(desborde->siguiente() && desborde->siguiente());
+        const auto error = errorDe([&] { desborde->siguiente(); });
+        QVERIFY(error && error->Number() == NumeroError::BaseDatos);
+        QVERIFY2(error->Description().contains(u"integer overflow"_s), qPrintable(textoError(*error)));
+    }
+
     // A failing statement names what failed and the engine; the connection
     // goes on. A refused connection says why, and never shows the password.
     void fallos()

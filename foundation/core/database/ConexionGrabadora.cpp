@@ -67,6 +67,7 @@ public:
     QVariant campo(QStringView nombre) const override { return m_real->campo(nombre); }
     QVariant campo(int indice) const override { return m_real->campo(indice); }
     int numeroCampos() const override { return m_real->numeroCampos(); }
+    QStringView texto(int indice) const override { return m_real->texto(indice); }
 
 private:
     std::unique_ptr<Registros> m_real;

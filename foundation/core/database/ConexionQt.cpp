@@ -2,7 +2,7 @@
 
 #include "foundation/core/database/CadenaConexion.h"
 #include "foundation/core/database/Comando.h"
-#include "foundation/core/database/RegistrosQt.h"
+#include "foundation/core/database/Registros.h"
 #include "foundation/core/database/UtilSql.h"
 #include "foundation/core/values/ErrorLotes.h"
 
@@ -140,8 +140,7 @@ std::unique_ptr<Registros> ConexionQt::abrirConsulta(const QString &sql)
         consulta.setForwardOnly(m_dialecto->lecturaSoloAvance());
         if (!consulta.exec(m_dialecto->traducir(sql)))
             UtilSql::lanzarError(consulta.lastError(), *m_dialecto);
-        QList<ConversionColumna> conversiones = m_dialecto->conversiones(consulta);
-        return std::make_unique<RegistrosQt>(weak_from_this().lock(), std::move(consulta), std::move(conversiones));
+        return m_dialecto->registros(weak_from_this().lock(), std::move(consulta));
     });
 }
 

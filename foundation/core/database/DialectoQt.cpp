@@ -1,5 +1,6 @@
 #include "DialectoQt.h"
 
+#include "foundation/core/database/RegistrosQt.h"
 #include "foundation/core/database/UtilSql.h"
 
 using namespace Qt::StringLiterals;
@@ -16,6 +17,12 @@ void DialectoQt::alCerrar() {}
 QList<ConversionColumna> DialectoQt::conversiones(const QSqlQuery & /*consulta*/) const
 {
     return {};
+}
+
+std::unique_ptr<Registros> DialectoQt::registros(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta) const
+{
+    QList<ConversionColumna> tipos = conversiones(consulta);
+    return std::make_unique<RegistrosQt>(std::move(conexion), std::move(consulta), std::move(tipos));
 }
 
 QStringList DialectoQt::sentenciasConPuntosGuardado(PasoTransaccion paso, int nivel, const QString &iniciar)

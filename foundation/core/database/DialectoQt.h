@@ -6,10 +6,14 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <memory>
+
 namespace NVLALotes {
 
 class CadenaConexion;
 class Comando;
+class Conexion;
+class Registros;
 
 // How a text value of a result column is turned into a typed value, for engines
 // that store dates as text, and for exact decimals that the driver hands over
@@ -36,6 +40,8 @@ public:
     // Whether a result read forward only leaves the connection free for other statements.
     virtual bool lecturaSoloAvance() const { return true; }
     virtual QList<ConversionColumna> conversiones(const QSqlQuery &consulta) const;
+    // The reader of a query just run, holding `conexion` open while it lives.
+    virtual std::unique_ptr<Registros> registros(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta) const;
     // Whether the session behind a failed call is gone (the server ended it or
     // is unreachable), as opposed to a statement the engine refused.
     virtual bool sesionPerdida(QSqlDatabase &bd) const;

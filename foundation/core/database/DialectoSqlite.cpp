@@ -2,6 +2,7 @@
 
 #include "foundation/core/database/CadenaConexion.h"
 #include "foundation/core/database/ProcedimientoSqlite.h"
+#include "foundation/core/database/RegistrosSqlite.h"
 #include "foundation/core/database/TraduccionTSql.h"
 #include "foundation/core/database/UtilSql.h"
 #include "foundation/core/values/ErrorLotes.h"
@@ -84,13 +85,31 @@ void DialectoSqlite::alCerrar()
     m_funciones.liberar();
 }
 
+namespace {
+
+sqlite3_stmt *sentenciaSqlite(const QSqlQuery &consulta)
+{
+    const QVariant manejador = consulta.result() ? consulta.result()->handle() : QVariant();
+    if (!manejador.isValid() || qstrcmp(manejador.typeName(), "sqlite3_stmt*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3_stmt *const *>(manejador.constData());
+}
+
+} // namespace
+
+std::unique_ptr<Registros> DialectoSqlite::registros(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta) const
+{
+    sqlite3_stmt *sentencia = sentenciaSqlite(consulta);
+    if (!sentencia || !consulta.isForwardOnly())
+        return DialectoQt::registros(std::move(conexion), std::move(consulta));
+    QList<ConversionColumna> tipos = conversiones(consulta);
+    return std::make_unique<RegistrosSqlite>(std::move(conexion), std::move(consulta), std::move(tipos), sentencia);
+}
+
 QList<ConversionColumna> DialectoSqlite::conversiones(const QSqlQuery &consulta) const
 {
     QList<ConversionColumna> conversiones;
-    const QVariant manejador = consulta.result() ? consulta.result()->handle() : QVariant();
-    if (!manejador.isValid() || qstrcmp(manejador.typeName(), "sqlite3_stmt*") != 0)
-        return conversiones;
-    auto *sentencia = *static_cast<sqlite3_stmt *const *>(manejador.constData());
+    sqlite3_stmt *sentencia = sentenciaSqlite(consulta);
     if (!sentencia)
         return conversiones;
     const int columnas = sqlite3_column_count(sentencia);

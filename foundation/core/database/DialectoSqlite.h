@@ -23,6 +23,7 @@ public:
     void alAbrir(QSqlDatabase &bd) override;
     void alCerrar() override;
     QList<ConversionColumna> conversiones(const QSqlQuery &consulta) const override;
+    std::unique_ptr<Registros> registros(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta) const override;
     QStringList sentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
     bool procedimientoEnTransaccion() const override { return true; }
     void fijarTiempoEspera(QSqlDatabase &bd, QSqlQuery &consulta, int segundos) const override;

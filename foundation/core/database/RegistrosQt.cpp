@@ -57,29 +57,41 @@ QDate fechaAlmacenada(QStringView texto)
     return QDate::fromString(texto.left(10), Qt::ISODate);
 }
 
-QVariant convertir(const QVariant &valor, ConversionColumna conversion)
-{
-    if (conversion == ConversionColumna::Ninguna || valor.isNull() || valor.metaType().id() != QMetaType::QString)
-        return valor;
-    const QString texto = valor.toString().trimmed();
-    switch (conversion) {
-    case ConversionColumna::Fecha:
-        return fechaAlmacenada(texto);
-    case ConversionColumna::FechaHora:
-        return QDateTime::fromString(QString(texto).replace(u' ', u'T'), Qt::ISODate);
-    case ConversionColumna::Hora:
-        return QTime::fromString(texto, Qt::ISODate);
-    case ConversionColumna::Decimal:
-        return decimal(texto);
-    case ConversionColumna::Ninguna:
-        break;
-    }
-    return valor;
-}
-
 } // namespace
 
 Registros::~Registros() = default;
+
+QStringView Registros::texto(int indice) const
+{
+    const QVariant valor = campo(indice); // throws for a position out of the record
+    QString &guardado = textoGuardado(indice);
+    guardado = valor.toString();
+    return guardado;
+}
+
+QString &Registros::textoGuardado(int indice) const
+{
+    if (indice >= m_textos.size())
+        m_textos.resize(indice + 1);
+    return m_textos[indice];
+}
+
+QVariant RegistrosQt::convertirTexto(QStringView texto, ConversionColumna conversion)
+{
+    switch (conversion) {
+    case ConversionColumna::Ninguna:
+        break;
+    case ConversionColumna::Fecha:
+        return fechaAlmacenada(texto.trimmed());
+    case ConversionColumna::FechaHora:
+        return QDateTime::fromString(texto.trimmed().toString().replace(u' ', u'T'), Qt::ISODate);
+    case ConversionColumna::Hora:
+        return QTime::fromString(texto.trimmed(), Qt::ISODate);
+    case ConversionColumna::Decimal:
+        return decimal(texto.trimmed().toString());
+    }
+    return texto.toString();
+}
 
 RegistrosQt::RegistrosQt(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta,
                          QList<ConversionColumna> conversiones)
@@ -118,11 +130,20 @@ QVariant RegistrosQt::campo(QStringView nombre) const
 
 QVariant RegistrosQt::campo(int indice) const
 {
+    comprobarCampo(indice);
+    QVariant valor = m_consulta.value(indice);
+    if (valor.isNull() || valor.metaType().id() != QMetaType::QString ||
+        conversion(indice) == ConversionColumna::Ninguna)
+        return valor;
+    return convertirTexto(valor.toString(), conversion(indice));
+}
+
+void RegistrosQt::comprobarCampo(int indice) const
+{
     comprobarRegistroActual();
     if (indice < 0 || indice >= m_nombres.size())
         throw ErrorLotes(NumeroError::BaseDatos, u"El resultado de la consulta no tiene el campo %1."_s.arg(indice),
                          u"NVLALotes.Registros"_s);
-    return convertir(m_consulta.value(indice), m_conversiones.value(indice, ConversionColumna::Ninguna));
 }
 
 void RegistrosQt::comprobarRegistroActual() const
