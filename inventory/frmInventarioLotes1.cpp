@@ -71,14 +71,11 @@ QString frmInventarioLotes1::consulta() const
            u" AND Cod_Articulo = "_s + articulo + u" ORDER BY Cod_Lote"_s;
 }
 
-FilaOrigen frmInventarioLotes1::filaDeRegistro(const Registros &registro) const
+void frmInventarioLotes1::filaDeRegistro(const Registros &registro, FilaOrigen &fila) const
 {
     // Read by position: the select list above fixes the order.
-    FilaOrigen fila;
-    fila.linea =
-        LineaRejilla::unir({LineaRejilla::CeldaDeCampo(registro.campo(0)).vista(), {}, registro.campo(1).toString()});
+    LineaRejilla::unir(fila.linea, {LineaRejilla::CeldaDeCampo(registro.campo(0)).vista(), {}, registro.texto(1)});
     fila.valores[0] = CeldasStock::valorCaducidad(registro.campo(2));
-    return fila;
 }
 
 QWidget *frmInventarioLotes1::controlInicial() const

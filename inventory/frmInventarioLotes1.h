@@ -16,7 +16,7 @@ public:
 
 private:
     QString consulta() const override;
-    FilaOrigen filaDeRegistro(const Registros &registro) const override;
+    void filaDeRegistro(const Registros &registro, FilaOrigen &fila) const override;
     void tomarFila(int fila) override;
     void aceptarManual() override;
     QWidget *controlInicial() const override;

@@ -100,19 +100,16 @@ QString frmInventarioLotes2::consulta() const
            articulo + u" ORDER BY Cod_Lote"_s;
 }
 
-FilaOrigen frmInventarioLotes2::filaDeRegistro(const Registros &registro) const
+void frmInventarioLotes2::filaDeRegistro(const Registros &registro, FilaOrigen &fila) const
 {
     // Read by position: the select list above fixes the order; the lot code
     // is selected but not shown.
     const QVariant campoCantidad = registro.campo(5);
     const std::optional<Currency> cantidad = Currency::fromVariant(campoCantidad);
     const bool exacta = cantidad && cantidad->raw() != FilaOrigen::SinValor;
-    FilaOrigen fila;
-    fila.linea =
-        LineaRejilla::unir({LineaRejilla::CeldaDeCampo(registro.campo(0)).vista(), registro.campo(3).toString(),
-                            registro.campo(4).toString(), QString(), exacta ? QString() : campoCantidad.toString()});
+    LineaRejilla::unir(fila.linea, {LineaRejilla::CeldaDeCampo(registro.campo(0)).vista(), registro.texto(3),
+                                    registro.texto(4), QString(), exacta ? QString() : campoCantidad.toString()});
     fila.valores = {CeldasStock::valorCaducidad(registro.campo(2)), exacta ? cantidad->raw() : FilaOrigen::SinValor};
-    return fila;
 }
 
 void frmInventarioLotes2::tomarFila(int fila)

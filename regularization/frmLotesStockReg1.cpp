@@ -29,9 +29,9 @@ frmLotesStockReg1::frmLotesStockReg1(QWidget *parent)
     m_lista->buscarAlTeclear(CodigoLote);
 }
 
-FilaOrigen frmLotesStockReg1::filaDeRegistro(const Registros &registro) const
+void frmLotesStockReg1::filaDeRegistro(const Registros &registro, FilaOrigen &fila) const
 {
-    return CeldasStock::filaLote(registro);
+    CeldasStock::filaLote(registro, fila);
 }
 
 void frmLotesStockReg1::tomarFila(int fila)

@@ -29,10 +29,10 @@ frmLotesStockReg2::frmLotesStockReg2(QWidget *parent)
     m_lista->buscarAlTeclear(TonoLote);
 }
 
-FilaOrigen frmLotesStockReg2::filaDeRegistro(const Registros &registro) const
+void frmLotesStockReg2::filaDeRegistro(const Registros &registro, FilaOrigen &fila) const
 {
     // The lot code is read but not shown.
-    return CeldasStock::filaTono(registro);
+    CeldasStock::filaTono(registro, fila);
 }
 
 void frmLotesStockReg2::tomarFila(int fila)

@@ -14,7 +14,7 @@ public:
     explicit frmLotesStockReg2(QWidget *parent = nullptr);
 
 private:
-    FilaOrigen filaDeRegistro(const Registros &registro) const override;
+    void filaDeRegistro(const Registros &registro, FilaOrigen &fila) const override;
     void tomarFila(int fila) override;
 };
 

@@ -47,9 +47,9 @@ frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
     Formulario::ordenTabulacion({vsLotes, cmdAceptar, cmdCancelar, txtCaducidad, txtLote});
 }
 
-FilaOrigen frmLotesStockFacturar1::filaDeRegistro(const Registros &registro) const
+void frmLotesStockFacturar1::filaDeRegistro(const Registros &registro, FilaOrigen &fila) const
 {
-    return CeldasStock::filaLote(registro);
+    CeldasStock::filaLote(registro, fila);
 }
 
 void frmLotesStockFacturar1::tomarFila(int fila)

@@ -65,9 +65,9 @@ void frmLotesStockFacturar2::antesDeCargar()
     cmdContinuar->setVisible(PermitirContinuarSinLote);
 }
 
-FilaOrigen frmLotesStockFacturar2::filaDeRegistro(const Registros &registro) const
+void frmLotesStockFacturar2::filaDeRegistro(const Registros &registro, FilaOrigen &fila) const
 {
-    return CeldasStock::filaTono(registro, true);
+    CeldasStock::filaTono(registro, fila, true);
 }
 
 void frmLotesStockFacturar2::tomarFila(int fila)

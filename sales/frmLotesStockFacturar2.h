@@ -18,7 +18,7 @@ public:
     explicit frmLotesStockFacturar2(QWidget *parent = nullptr);
 
 private:
-    FilaOrigen filaDeRegistro(const Registros &registro) const override;
+    void filaDeRegistro(const Registros &registro, FilaOrigen &fila) const override;
     void tomarFila(int fila) override;
     void aceptarManual() override;
     void antesDeCargar() override;

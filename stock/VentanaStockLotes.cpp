@@ -126,9 +126,9 @@ void VentanaStockLotes::leerLotes(std::function<void(Currency)> cerrar)
         ReglasStockLotes::consulta(
             u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s,
             ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false),
-        [this, total](const Registros &registro) {
+        [this, total](const Registros &registro, FilaOrigen &fila) {
             *total += CeldasStock::stockDelLote(registro);
-            return filaDeRegistro(registro);
+            filaDeRegistro(registro, fila);
         },
         [total, cerrar = std::move(cerrar)] { cerrar(*total); });
 }

@@ -76,9 +76,9 @@ void frmLotesStockAlm1::mostrarBotones()
         cmdCrear->setVisible(false);
 }
 
-FilaOrigen frmLotesStockAlm1::filaDeRegistro(const Registros &registro) const
+void frmLotesStockAlm1::filaDeRegistro(const Registros &registro, FilaOrigen &fila) const
 {
-    return CeldasStock::filaLote(registro, CeldasStock::OrdenLote::LoteCaducidad);
+    CeldasStock::filaLote(registro, fila, CeldasStock::OrdenLote::LoteCaducidad);
 }
 
 void frmLotesStockAlm1::llenarListas()

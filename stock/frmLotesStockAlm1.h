@@ -17,7 +17,7 @@ public:
 
 private:
     void mostrarBotones() override;
-    FilaOrigen filaDeRegistro(const Registros &registro) const override;
+    void filaDeRegistro(const Registros &registro, FilaOrigen &fila) const override;
     void llenarListas() override;
 };
 

@@ -99,9 +99,9 @@ void frmLotesStockAlm2::mostrarBotones()
     cmdBloquear->setVisible(!restringido());
 }
 
-FilaOrigen frmLotesStockAlm2::filaDeRegistro(const Registros &registro) const
+void frmLotesStockAlm2::filaDeRegistro(const Registros &registro, FilaOrigen &fila) const
 {
-    return CeldasStock::filaTono(registro, true);
+    CeldasStock::filaTono(registro, fila, true);
 }
 
 void frmLotesStockAlm2::llenarListas()

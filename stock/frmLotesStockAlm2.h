@@ -20,7 +20,7 @@ public:
 private:
     void prepararListas() override;
     void mostrarBotones() override;
-    FilaOrigen filaDeRegistro(const Registros &registro) const override;
+    void filaDeRegistro(const Registros &registro, FilaOrigen &fila) const override;
     void llenarListas() override;
     void listasLlenas() override;
     bool etiquetaConTono() const override { return true; }

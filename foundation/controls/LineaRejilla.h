@@ -4,6 +4,7 @@
 #include <QStringView>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <initializer_list>
@@ -33,17 +34,16 @@ using FormatoValor = std::function<QString(qint64 valor)>;
 
 namespace NVLALotes::LineaRejilla {
 
-// The tab-separated line a grid row is appended from. A tab or line break
-// inside a value would shift the row's cells, so it is shown as a blank.
-inline QString unir(std::initializer_list<QStringView> celdas)
+// The tab-separated line a grid row is appended from, written over `linea`:
+// a list reading many rows reuses one line's room for all of them. A tab or
+// line break inside a value would shift the row's cells, so it is shown as a
+// blank.
+inline void unir(QString &linea, std::initializer_list<QStringView> celdas)
 {
     qsizetype longitud = 0;
     for (const QStringView celda : celdas)
         longitud += celda.size() + 1;
-    if (longitud == 0)
-        return {};
-    // Written in place, one allocation per row: a long list makes one line per lot.
-    QString linea(longitud - 1, Qt::Uninitialized);
+    linea.resize(std::max<qsizetype>(longitud - 1, 0));
     const std::span<QChar> destino(linea.data(), std::size_t(linea.size()));
     std::size_t escritos = 0;
     for (const QStringView &celda : celdas) {
@@ -52,6 +52,12 @@ inline QString unir(std::initializer_list<QStringView> celdas)
         for (const QChar c : celda)
             destino[escritos++] = c == u'\t' || c == u'\n' || c == u'\r' ? QChar(u' ') : c;
     }
+}
+
+inline QString unir(std::initializer_list<QStringView> celdas)
+{
+    QString linea;
+    unir(linea, celdas);
     return linea;
 }
 

@@ -40,12 +40,9 @@ CeldaStock stock(const Registros &registro)
     return {FilaOrigen::SinValor, Formatos::instancia().FormatearNumero(campo, 2)};
 }
 
-FilaOrigen conValores(QString linea, const CeldaStock &stock, const Registros &registro)
+void ponerValores(FilaOrigen &fila, const CeldaStock &stock, const Registros &registro)
 {
-    FilaOrigen fila;
-    fila.linea = std::move(linea);
     fila.valores = {stock.valor, valorCaducidad(registro.campo(Fecha))};
-    return fila;
 }
 
 // Every list reads the flag the same way, so a driver that answers "True"
@@ -76,26 +73,29 @@ QList<ListaLotes::Columna> columnasTono(bool conBloqueo, int anchoTono)
     return columnas;
 }
 
-FilaOrigen filaLote(const Registros &registro, OrdenLote orden)
+void filaLote(const Registros &registro, FilaOrigen &fila, OrdenLote orden)
 {
     const LineaRejilla::CeldaDeCampo clave(registro.campo(Clave));
-    const QString lote = registro.campo(CodigoLote).toString();
+    const QStringView lote = registro.texto(CodigoLote);
     const CeldaStock celda = stock(registro);
     if (orden == OrdenLote::LoteCaducidad)
-        return conValores(LineaRejilla::unir({clave.vista(), celda.texto, lote, {}}), celda, registro);
-    return conValores(LineaRejilla::unir({clave.vista(), celda.texto, {}, lote}), celda, registro);
+        LineaRejilla::unir(fila.linea, {clave.vista(), celda.texto, lote, {}});
+    else
+        LineaRejilla::unir(fila.linea, {clave.vista(), celda.texto, {}, lote});
+    ponerValores(fila, celda, registro);
 }
 
-FilaOrigen filaTono(const Registros &registro, bool conBloqueo)
+void filaTono(const Registros &registro, FilaOrigen &fila, bool conBloqueo)
 {
     const LineaRejilla::CeldaDeCampo clave(registro.campo(Clave));
-    const QString tono = registro.campo(TonoLote).toString();
-    const QString calibre = registro.campo(CalibreLote).toString();
+    const QStringView tono = registro.texto(TonoLote);
+    const QStringView calibre = registro.texto(CalibreLote);
     const CeldaStock celda = stock(registro);
     if (conBloqueo)
-        return conValores(LineaRejilla::unir({clave.vista(), marcaBloqueo(registro), celda.texto, tono, calibre, {}}),
-                          celda, registro);
-    return conValores(LineaRejilla::unir({clave.vista(), celda.texto, tono, calibre, {}}), celda, registro);
+        LineaRejilla::unir(fila.linea, {clave.vista(), marcaBloqueo(registro), celda.texto, tono, calibre, {}});
+    else
+        LineaRejilla::unir(fila.linea, {clave.vista(), celda.texto, tono, calibre, {}});
+    ponerValores(fila, celda, registro);
 }
 
 qint64 valorCaducidad(const QVariant &fecha)

@@ -32,11 +32,12 @@ NVLA_EXPORT QList<ListaLotes::Columna> columnasLote(OrdenLote orden = OrdenLote:
 NVLA_EXPORT QList<ListaLotes::Columna> columnasTono(bool conBloqueo = false, int anchoTono = 1300);
 
 // Key, stock with 2 decimals, then expiry and lot code in `orden`; stock and
-// expiry kept as values.
-NVLA_EXPORT FilaOrigen filaLote(const Registros &registro, OrdenLote orden = OrdenLote::CaducidadLote);
+// expiry kept as values. Written over `fila`.
+NVLA_EXPORT void filaLote(const Registros &registro, FilaOrigen &fila, OrdenLote orden = OrdenLote::CaducidadLote);
 // Key, then "X" for a blocked lot (empty for a free one) when `conBloqueo`,
-// then stock with 2 decimals, tone, caliber, expiry; stock and expiry kept as values.
-NVLA_EXPORT FilaOrigen filaTono(const Registros &registro, bool conBloqueo = false);
+// then stock with 2 decimals, tone, caliber, expiry; stock and expiry kept as
+// values. Written over `fila`.
+NVLA_EXPORT void filaTono(const Registros &registro, FilaOrigen &fila, bool conBloqueo = false);
 
 // An expiry column of any lot list: the value kept for a record's date (its
 // day number, or none when it shows no date), and how it shows.

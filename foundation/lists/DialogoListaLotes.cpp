@@ -53,7 +53,8 @@ void DialogoListaLotes::Cargar()
     m_lista->preparar();
     if (conFilaAutomatica())
         m_lista->agregarFilaAutomatica();
-    m_lista->llenar(consulta(), [this](const Registros &registro) { return filaDeRegistro(registro); });
+    m_lista->llenar(consulta(),
+                    [this](const Registros &registro, FilaOrigen &fila) { filaDeRegistro(registro, fila); });
     m_lista->elegirPrimeraFila();
     if (m_manual)
         m_manual->cargar();

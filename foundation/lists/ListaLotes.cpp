@@ -110,8 +110,7 @@ template<class Paso> auto ListaLotes::leyendo(Paso &&paso) -> decltype(paso())
     }
 }
 
-void ListaLotes::llenar(const QString &sql, std::function<FilaOrigen(const Registros &)> fila,
-                        std::function<void()> alAcabar)
+void ListaLotes::llenar(const QString &sql, EscritorFila fila, std::function<void()> alAcabar)
 {
     // The result stays open while the list is read: the first rows now, the
     // rest as the clerk scrolls or as a rule needs them.
@@ -130,7 +129,8 @@ void ListaLotes::llenar(const QString &sql, std::function<FilaOrigen(const Regis
                     registros.reset();
                     return false;
                 }
-                leida = fila(*registros);
+                leida.valores.fill(FilaOrigen::SinValor);
+                fila(*registros, leida);
                 return true;
             });
         },

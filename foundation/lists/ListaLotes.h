@@ -71,11 +71,12 @@ public:
     void vaciar();
     // The automatic-selection row, first below the header, merged across.
     void agregarFilaAutomatica();
-    // The rows of `sql`, each made by `fila` from one record: the first ones
-    // now, the rest as they are needed; `alAcabar` once after the last, free
-    // to append rows that close the list. An error of either fails the load.
-    void llenar(const QString &sql, std::function<FilaOrigen(const Registros &)> fila,
-                std::function<void()> alAcabar = {});
+    // The rows of `sql`, each written by `fila` from one record over the row
+    // before it, its values cleared: the first ones now, the rest as they are
+    // needed; `alAcabar` once after the last, free to append rows that close
+    // the list. An error of either fails the load.
+    using EscritorFila = std::function<void(const Registros &registro, FilaOrigen &fila)>;
+    void llenar(const QString &sql, EscritorFila fila, std::function<void()> alAcabar = {});
     // Whether every row of the list has been read.
     bool completa() const;
     // row 1 becomes current when the list has any row.

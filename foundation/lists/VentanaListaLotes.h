@@ -35,8 +35,9 @@ protected:
     }
 
     // A list row (its texts tab-separated, stock and dates as values) from one
-    // record of the query.
-    virtual FilaOrigen filaDeRegistro(const Registros &registro) const = 0;
+    // record of the query, written over `fila`, the row before it: every value
+    // the row keeps is set.
+    virtual void filaDeRegistro(const Registros &registro, FilaOrigen &fila) const = 0;
 
     ListaLotes *m_lista = nullptr;
     Rejilla *vsLotes = nullptr;
