@@ -7,6 +7,7 @@
 #include <QSqlError>
 
 #include <array>
+#include <span>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -73,13 +74,13 @@ QVariant RegistrosSqlite::campo(int indice) const
     }
     if (conversion(indice) == ConversionColumna::Ninguna) {
         QString texto;
-        const QStringView vista = textoColumna(indice, nullptr, 0, texto);
+        const QStringView vista = textoColumna(indice, {}, texto);
         return vista.data() == texto.constData() ? texto : vista.toString();
     }
     // A date or a number written as text is short: read from the stack.
-    std::array<char16_t, 40> corto{};
+    std::array<QChar, 40> corto{};
     QString largo;
-    return convertirTexto(textoColumna(indice, corto.data(), qsizetype(corto.size()), largo), conversion(indice));
+    return convertirTexto(textoColumna(indice, corto, largo), conversion(indice));
 }
 
 QStringView RegistrosSqlite::texto(int indice) const
@@ -87,29 +88,30 @@ QStringView RegistrosSqlite::texto(int indice) const
     comprobarCampo(indice);
     if (sqlite3_column_type(m_sentencia, indice) != SQLITE_TEXT || conversion(indice) != ConversionColumna::Ninguna)
         return RegistrosQt::texto(indice);
-    return textoColumna(indice, nullptr, 0, textoGuardado(indice));
+    return textoColumna(indice, {}, textoGuardado(indice));
 }
 
-QStringView RegistrosSqlite::textoColumna(int indice, char16_t *destino, qsizetype capacidad, QString &otro) const
+QStringView RegistrosSqlite::textoColumna(int indice, std::span<QChar> corto, QString &otro) const
 {
     // The text first, then its length: asking for the text may convert it.
-    const auto *bytes = sqlite3_column_text(m_sentencia, indice);
-    const qsizetype largo = sqlite3_column_bytes(m_sentencia, indice);
-    if (largo == 0)
+    const unsigned char *inicio = sqlite3_column_text(m_sentencia, indice);
+    const std::span<const unsigned char> bytes(inicio, std::size_t(sqlite3_column_bytes(m_sentencia, indice)));
+    if (bytes.empty())
         return u""; // empty, as Qt gives it, not null
-    if (largo > capacidad) {
+    std::span<QChar> destino = corto;
+    if (bytes.size() > corto.size()) {
         // Resized in place: a string kept from the last record has the room.
-        otro.resize(largo);
-        destino = reinterpret_cast<char16_t *>(otro.data());
+        otro.resize(qsizetype(bytes.size()));
+        destino = std::span<QChar>(otro.data(), bytes.size());
     }
-    for (qsizetype i = 0; i < largo; ++i) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] >= 0x80) {
             const auto *texto = static_cast<const char16_t *>(sqlite3_column_text16(m_sentencia, indice));
             return {texto, sqlite3_column_bytes16(m_sentencia, indice) / qsizetype(sizeof(char16_t))};
         }
-        destino[i] = char16_t(bytes[i]);
+        destino[i] = QChar(char16_t(bytes[i]));
     }
-    return {destino, largo};
+    return destino.first(bytes.size());
 }
 
 } // namespace NVLALotes

@@ -2,6 +2,8 @@
 
 #include "foundation/core/database/RegistrosQt.h"
 
+#include <span>
+
 struct sqlite3_stmt;
 
 namespace NVLALotes {
@@ -24,9 +26,9 @@ public:
 
 private:
     // The text of a text column. ASCII, the usual case, is widened into
-    // `destino` (`capacidad` characters) or `otro`, as Qt would show it; other
-    // text is the engine's own UTF-16, valid until the next step.
-    QStringView textoColumna(int indice, char16_t *destino, qsizetype capacidad, QString &otro) const;
+    // `corto` when it fits, else into `otro`; other text is the engine's own
+    // UTF-16, valid until the next step.
+    QStringView textoColumna(int indice, std::span<QChar> corto, QString &otro) const;
 
     sqlite3_stmt *m_sentencia; // owned by the query
     QSql::NumericalPrecisionPolicy m_precision;
