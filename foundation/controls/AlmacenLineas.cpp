@@ -1,5 +1,7 @@
 #include "AlmacenLineas.h"
 
+#include "foundation/controls/BloquesMemoria.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -18,7 +20,9 @@ AlmacenLineas::Tramo AlmacenLineas::guardar(QStringView texto)
     const auto longitud = std::size_t(std::min<qsizetype>(texto.size(), std::numeric_limits<qint32>::max()));
     if (m_bloques.empty() || m_bloques.back().capacity() - m_bloques.back().size() < longitud) {
         // A text longer than a block gets a block of its own size.
-        m_bloques.emplace_back().reserve(std::max(CaracteresPorBloque, longitud));
+        std::u16string &nuevo = m_bloques.emplace_back();
+        nuevo.reserve(std::max(CaracteresPorBloque, longitud));
+        ocuparPaginas(nuevo.data(), nuevo.capacity() * sizeof(char16_t));
     }
     std::u16string &bloque = m_bloques.back();
     const Tramo tramo{qint32(m_bloques.size() - 1), qint32(bloque.size()), qint32(longitud)};

@@ -217,7 +217,7 @@ void ModeloRejilla::liberarFilas()
 {
     // A list read again (another warehouse, say) must not keep the last one's texts.
     const QString cabecera = linea(0).toString();
-    m_filas = QList<Fila>();
+    m_filas.clear();
     m_lineas.vaciar();
     m_cabecera.linea = m_lineas.guardar(cabecera);
 }
@@ -240,8 +240,8 @@ void ModeloRejilla::fijarColumnas(int columnas)
         m_ranura.resize(columnas);
         // The texts stay where they are, shortened.
         m_cabecera.linea.longitud = qint32(primerasCeldas(linea(0), columnas).size());
-        for (Fila &datos : m_filas)
-            datos.linea.longitud = qint32(primerasCeldas(m_lineas.ver(datos.linea), columnas).size());
+        for (qsizetype i = 0; i < m_filas.size(); ++i)
+            m_filas[i].linea.longitud = qint32(primerasCeldas(m_lineas.ver(m_filas[i].linea), columnas).size());
         m_alineaciones.recortar(filas(), columnas);
         m_negritas.recortar(filas(), columnas);
         m_fondos.recortar(filas(), columnas);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/controls/AlmacenLineas.h"
+#include "foundation/controls/BloquesMemoria.h"
 #include "foundation/controls/CapaFormato.h"
 #include "foundation/controls/LineaRejilla.h"
 #include "foundation/controls/Rejilla.h"
@@ -142,7 +143,7 @@ private:
 
     AlmacenLineas m_lineas;
     Fila m_cabecera;
-    QList<Fila> m_filas;
+    FilasEnBloques<Fila> m_filas;
     // Data rows the views have been told of; only appends wait while redraw is off.
     int m_publicadas = 0;
     int m_columnas = 0;
@@ -165,6 +166,3 @@ private:
 };
 
 } // namespace NVLALotes
-
-// A long list grows its rows by moving their bytes, not row by row.
-Q_DECLARE_TYPEINFO(NVLALotes::FilaGuardada, Q_RELOCATABLE_TYPE);

@@ -123,6 +123,17 @@ private Q_SLOTS:
         const QString larga(40000, u'x');                 // longer than a block of the rows' text store
         p.agregar({larga + u"\tfin"_s, u"1\ta"_s});
         QCOMPARE(p.fila(1) + p.fila(2), (QStringList{larga, u"fin"_s, {}, {}, u"1"_s, u"a"_s, {}, {}}));
+        // Rows are kept in blocks of 2,048: cut inside the second one and grown again.
+        QStringList numeros;
+        for (int n = 1; n <= 5000; ++n)
+            numeros << QString::number(n);
+        p.rejilla.setRows(1);
+        p.agregar(numeros);
+        p.rejilla.setRows(2050);
+        p.rejilla.setRows(2100);
+        QCOMPARE((QStringList{p.rejilla.textMatrix(2048, 0), p.rejilla.textMatrix(2049, 0),
+                              p.rejilla.textMatrix(2050, 0), p.rejilla.textMatrix(2099, 0)}),
+                 (QStringList{u"2048"_s, u"2049"_s, {}, {}}));
     }
 
     // With redraw off the view hears of nothing but removals; back on, one

@@ -228,9 +228,12 @@ QDate fechaDeValor(const QVariant &valor)
     default:
         break;
     }
-    // Only the years a clerk can type show at all.
-    const int anio = fecha.year();
-    return anio >= PrimerAnio && anio <= UltimoAnio ? fecha : QDate();
+    // Only the years a clerk can type show at all; told by the day number, as
+    // a list checks one date per row.
+    static const qint64 primerDia = QDate(PrimerAnio, 1, 1).toJulianDay();
+    static const qint64 ultimoDia = QDate(UltimoAnio, 12, 31).toJulianDay();
+    const qint64 dia = fecha.toJulianDay();
+    return fecha.isValid() && dia >= primerDia && dia <= ultimoDia ? fecha : QDate();
 }
 
 } // namespace NVLALotes
