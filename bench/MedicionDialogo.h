@@ -26,6 +26,11 @@ void empezarPico();
 // the difference to a dialog is the dialog's work and not the engine's settings.
 double leerConQtSql(const QString &ruta, const QString &sql, int campos);
 
+// The least of `veces` timings of `medir`, or -1 when any of them failed: on a
+// shared machine the least is the one the others' work disturbed least, and a
+// line compares the raw read and the action taken the same way.
+double mejorDe(int veces, const std::function<double()> &medir);
+
 // Watches the application from Show until the list of a lot dialog (vsLotes)
 // has painted once; then runs `despues` on the dialog from the event loop.
 class PrimerPintado final : public QObject
