@@ -84,6 +84,10 @@ label expiry printed without its day @@ labels/EtiquetaLote.cpp @@ campos.caduci
 label barcode printed without reading it back @@ labels/EtiquetaLote.cpp @@ if (seLeeIgual(campos, hoy)) @@ if (true)
 documents of a long tone list never read @@ stock/frmLotesStockAlm2.cpp @@ *porLeer = leerPendientes(); @@ (void)porLeer;
 row texts written over each other @@ foundation/controls/AlmacenLineas.cpp @@ const Tramo tramo{qint32(m_bloques.size() - 1), qint32(bloque.size()), qint32(longitud)}; @@ const Tramo tramo{qint32(m_bloques.size() - 1), 0, qint32(longitud)};
+finished result starts over @@ foundation/core/database/RegistrosSqlite.cpp @@ if (m_acabado) { @@ if (false) {
+engine's step failure ends a list silently @@ foundation/core/database/RegistrosSqlite.cpp @@ if (paso == SQLITE_DONE) @@ if (true)
+non-ASCII text widened byte by byte @@ foundation/core/database/RegistrosSqlite.cpp @@ if (bytes[i] >= 0x80) { @@ if (bytes[i] >= 0xFF) {
+rows cut inside a block kept @@ foundation/controls/BloquesMemoria.h @@ m_bloques.back().resize(filas - (m_bloques.size() - 1) * PorBloque); @@ (void)filas;
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
