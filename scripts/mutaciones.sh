@@ -61,7 +61,7 @@ stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool rest
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
 owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
 total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
-engine's read error ends a list silently @@ foundation/core/database/RegistrosQt.cpp @@ if (!m_enRegistro && m_consulta.lastError().isValid()) @@ if (false)
+empty result gives a phantom first record @@ foundation/core/database/RegistrosSqlite.cpp @@ m_acabado = !RegistrosQt::siguiente(); @@ m_acabado = !RegistrosQt::siguiente() && false;
 dialog whose list failed to read still answers its Show @@ foundation/entry/ProtocoloShow.h @@ dialogo.comprobarCarga(); @@ (void)0;
 list read error not told to its window @@ foundation/lists/ListaLotes.cpp @@ m_ventana->falloAlLeer(error); @@ (void)error;
 empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
