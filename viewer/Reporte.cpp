@@ -11,6 +11,11 @@ Reporte::~Reporte() = default;
 
 QPageLayout Reporte::diseno() const
 {
+    return disenoComun();
+}
+
+QPageLayout Reporte::disenoComun()
+{
     return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter};
 }
 

@@ -28,8 +28,10 @@ class NVLA_EXPORT Reporte
 public:
     virtual ~Reporte();
 
-    /// Paper, orientation and margins; A4 portrait with 10 mm margins unless the report says otherwise.
+    /// Paper, orientation and margins; disenoComun() unless the report says otherwise.
     virtual QPageLayout diseno() const;
+    /// A4 portrait with 10 mm margins.
+    static QPageLayout disenoComun();
     /// How many pages there are; at least 1.
     virtual int paginas() const = 0;
     /// Paints page `pagina` (1 to paginas()). The painter works in points

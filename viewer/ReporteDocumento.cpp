@@ -18,7 +18,7 @@ constexpr double MetrosPorPulgada = 0.0254;
 } // namespace
 
 ReporteDocumento::ReporteDocumento(std::unique_ptr<QTextDocument> documento, QString titulo)
-    : ReporteDocumento(std::move(documento), Reporte::diseno(), std::move(titulo))
+    : ReporteDocumento(std::move(documento), disenoComun(), std::move(titulo))
 {}
 
 ReporteDocumento::ReporteDocumento(std::unique_ptr<QTextDocument> documento, const QPageLayout &diseno, QString titulo)
