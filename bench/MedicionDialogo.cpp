@@ -15,7 +15,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
 #include <cstdio>
 #include <malloc.h>
 
@@ -68,18 +67,6 @@ double leerConQtSql(const QString &ruta, const QString &sql, int campos)
     }
     QSqlDatabase::removeDatabase(u"bench"_s);
     return ms;
-}
-
-double mejorDe(int veces, const std::function<double()> &medir)
-{
-    double mejor = -1;
-    for (int i = 0; i < veces; ++i) {
-        const double ms = medir();
-        if (ms < 0)
-            return -1;
-        mejor = mejor < 0 ? ms : std::min(mejor, ms);
-    }
-    return mejor;
 }
 
 PrimerPintado::PrimerPintado(std::function<void(QDialog *)> despues)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 
 class QDialog;
@@ -26,10 +27,22 @@ void empezarPico();
 // the difference to a dialog is the dialog's work and not the engine's settings.
 double leerConQtSql(const QString &ruta, const QString &sql, int campos);
 
-// The least of `veces` timings of `medir`, or -1 when any of them failed: on a
-// shared machine the least is the one the others' work disturbed least, and a
-// line compares the raw read and the action taken the same way.
-double mejorDe(int veces, const std::function<double()> &medir);
+// The least of several timings of one thing, or -1 when any of them failed:
+// on a shared machine the least is the one others' work disturbed least.
+class Menor
+{
+public:
+    void anotar(double ms)
+    {
+        m_fallo = m_fallo || ms < 0;
+        m_ms = m_ms < 0 ? ms : std::min(m_ms, ms);
+    }
+    double ms() const { return m_fallo ? -1 : m_ms; }
+
+private:
+    double m_ms = -1;
+    bool m_fallo = false;
+};
 
 // Watches the application from Show until the list of a lot dialog (vsLotes)
 // has painted once; then runs `despues` on the dialog from the event loop.

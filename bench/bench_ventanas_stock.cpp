@@ -149,7 +149,10 @@ int medir(const Medicion::Bases &bases, int lotes, const QString &ventana)
         const QStringList consultas =
             QStringList{consultaLotes(Almacen)} + (tono ? consultasPendientes() : QStringList());
         leerConQtSql(consultas); // the file in the page cache for both
-        consulta = Medicion::mejorDe(3, [&] { return leerConQtSql(consultas); });
+        Medicion::Menor lectura;
+        for (int vez = 0; vez < 3; ++vez)
+            lectura.anotar(leerConQtSql(consultas));
+        consulta = lectura.ms();
         // The raw reads filled the window's own connection's page cache: emptied,
         // so the peak is the opening's.
         const QSqlQuery vaciar(u"PRAGMA shrink_memory"_s,
