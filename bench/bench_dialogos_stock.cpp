@@ -4,8 +4,8 @@
 // Qt SQL alone, the peak memory of a process that only opens the dialog, and
 // the clerk's slowest action on that list: the automatic choice when only the
 // last lots cover the units (sales), accepting the last row after its stock
-// check (regularization and transfer). The first paint is the least of four
-// openings, the raw read and the action each the least of three, taken in turns.
+// check (regularization and transfer). The raw read and the action are each
+// the least of three, taken in turns.
 // Prints one line per dialog and N:
 //   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
 // Each measurement runs in a child process of its own, so that its peak memory is its own.
@@ -160,20 +160,17 @@ int medir(const Medicion::Bases &bases, int lotes, const Medido &medido)
     // Peak memory of the opening alone, before the action reads the whole list.
     const double pico = Medicion::picoMemoriaMb();
     const Currency mayor = mayorStock(ruta, sql);
-    Medicion::Menor pintado, consulta, accion;
-    pintado.anotar(apertura.pintadoMs);
+    Medicion::Menor consulta, accion;
     for (int vez = 0; vez < 3; ++vez) {
         // The raw read and the action take turns, so that a burst of another
         // process's work weighs on both alike.
         consulta.anotar(Medicion::leerConQtSql(ruta, sql, campos));
-        const Apertura eleccion = abrirDialogo(ruta, medido, mayor);
-        pintado.anotar(eleccion.pintadoMs);
-        accion.anotar(eleccion.accionMs);
+        accion.anotar(abrirDialogo(ruta, medido, mayor).accionMs);
     }
     // Dialogs have been shown and closed in this process: the next one opens warm.
     const Apertura caliente = abrirDialogo(bases.mil, medido, Currency());
     return Medicion::informar(
-        {apertura.clase, lotes, pintado.ms(), consulta.ms(), pico, accion.ms(), caliente.pintadoMs});
+        {apertura.clase, lotes, apertura.pintadoMs, consulta.ms(), pico, accion.ms(), caliente.pintadoMs});
 }
 
 } // namespace
