@@ -54,12 +54,15 @@ QStringView primerasCeldas(QStringView linea, int columnas)
 {
     if (columnas <= 0)
         return {};
-    int tabuladores = 0;
-    for (qsizetype i = 0; i < linea.size(); ++i) {
-        if (linea[i] == Tabulador && ++tabuladores == columnas)
-            return linea.first(i);
+    // Tab by tab through Qt's vectorised search: every row of a long list
+    // passes here once.
+    qsizetype tabulador = -1;
+    for (int tabuladores = 0; tabuladores < columnas; ++tabuladores) {
+        tabulador = linea.indexOf(Tabulador, tabulador + 1);
+        if (tabulador < 0)
+            return linea;
     }
-    return linea;
+    return linea.first(tabulador);
 }
 
 QString conCelda(QString linea, int col, QString texto)
