@@ -4,7 +4,7 @@
 // painted list, the time to read the same rows through Qt SQL alone, the peak
 // memory of a process that only opens the dialog, and the clerk's slowest
 // action: a typed lot that matches only the last row of the list. The raw read
-// and the action are each the least of three, taken in turns.
+// and the action are each the least of five, taken in turns.
 // Prints one line per dialog and N:
 //   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
 // Each measurement runs in a child process of its own, so that its peak memory is its own.
@@ -124,7 +124,7 @@ int medir(const Medicion::Bases &bases, int lotes, const QString &modelo)
     const double pico = Medicion::picoMemoriaMb();
     const LoteTecleado ultimo = ultimoLote(ruta);
     Medicion::Menor consulta, accion;
-    for (int vez = 0; vez < 3; ++vez) {
+    for (int vez = 0; vez < 5; ++vez) {
         // The raw read and the action take turns, so that a burst of another
         // process's work weighs on both alike.
         consulta.anotar(Medicion::leerConQtSql(ruta, sql, campos));

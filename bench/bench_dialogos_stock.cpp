@@ -5,7 +5,7 @@
 // the clerk's slowest action on that list: the automatic choice when only the
 // last lots cover the units (sales), accepting the last row after its stock
 // check (regularization and transfer). The raw read and the action are each
-// the least of three, taken in turns.
+// the least of five, taken in turns.
 // Prints one line per dialog and N:
 //   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
 // Each measurement runs in a child process of its own, so that its peak memory is its own.
@@ -161,7 +161,7 @@ int medir(const Medicion::Bases &bases, int lotes, const Medido &medido)
     const double pico = Medicion::picoMemoriaMb();
     const Currency mayor = mayorStock(ruta, sql);
     Medicion::Menor consulta, accion;
-    for (int vez = 0; vez < 3; ++vez) {
+    for (int vez = 0; vez < 5; ++vez) {
         // The raw read and the action take turns, so that a burst of another
         // process's work weighs on both alike.
         consulta.anotar(Medicion::leerConQtSql(ruta, sql, campos));
