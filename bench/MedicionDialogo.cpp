@@ -34,9 +34,14 @@ double picoMemoriaMb()
     return 0;
 }
 
-void empezarPico()
+void devolverMemoria()
 {
     malloc_trim(0);
+}
+
+void empezarPico()
+{
+    devolverMemoria();
     // Writing 5 resets the peak (VmHWM) to the present resident size.
     QFile borrar(u"/proc/self/clear_refs"_s);
     if (borrar.open(QIODevice::WriteOnly))

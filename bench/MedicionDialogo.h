@@ -21,6 +21,10 @@ double picoMemoriaMb();
 // freed (a raw read's page cache, say) goes back to the system first, so the
 // next peak is the next step's own.
 void empezarPico();
+// Gives the memory freed so far back to the system, so that the next timing
+// allocates afresh, as the one before it did: a raw read right after a closed
+// dialog would otherwise reuse the dialog's freed rows for its page cache.
+void devolverMemoria();
 
 // The rows of `sql` read with nothing but Qt SQL, `campos` fields of each, on
 // a connection with the page cache the library's own connections use, so that

@@ -164,7 +164,9 @@ int medir(const Medicion::Bases &bases, int lotes, const Medido &medido)
     for (int vez = 0; vez < 5; ++vez) {
         // The raw read and the action take turns, so that a burst of another
         // process's work weighs on both alike.
+        Medicion::devolverMemoria();
         consulta.anotar(Medicion::leerConQtSql(ruta, sql, campos));
+        Medicion::devolverMemoria();
         accion.anotar(abrirDialogo(ruta, medido, mayor).accionMs);
     }
     // Dialogs have been shown and closed in this process: the next one opens warm.
