@@ -40,7 +40,7 @@ bool RegistrosSqlite::siguiente()
     m_acabado = true;
     salirDelRegistro();
     // Reset, as Qt does, so that the finished statement holds no read lock;
-    // after a failure it also gives the engine's specific error.
+    // after a failure it also gives the engine's own error.
     const int codigo = sqlite3_reset(m_sentencia);
     if (paso == SQLITE_DONE)
         return false;
