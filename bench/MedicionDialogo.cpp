@@ -48,6 +48,19 @@ void empezarPico()
         borrar.write("5");
 }
 
+Turnos porTurnos(const std::function<double()> &leer, const std::function<double()> &actuar)
+{
+    Menor consulta;
+    Menor accion;
+    for (int vez = 0; vez < 5; ++vez) {
+        devolverMemoria();
+        consulta.anotar(leer());
+        devolverMemoria();
+        accion.anotar(actuar());
+    }
+    return {consulta.ms(), accion.ms()};
+}
+
 double leerConQtSql(const QString &ruta, const QString &sql, int campos)
 {
     double ms = 0;

@@ -48,6 +48,16 @@ private:
     bool m_fallo = false;
 };
 
+// The least of five raw reads (`leer`) and of five actions (`actuar`), taken
+// in turns so that a burst of another process's work weighs on both alike,
+// each after the process has given its freed memory back (devolverMemoria).
+struct Turnos
+{
+    double consultaMs = -1;
+    double accionMs = -1;
+};
+Turnos porTurnos(const std::function<double()> &leer, const std::function<double()> &actuar);
+
 // Watches the application from Show until the list of a lot dialog (vsLotes)
 // has painted once; then runs `despues` on the dialog from the event loop.
 class PrimerPintado final : public QObject

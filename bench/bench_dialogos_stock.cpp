@@ -160,19 +160,12 @@ int medir(const Medicion::Bases &bases, int lotes, const Medido &medido)
     // Peak memory of the opening alone, before the action reads the whole list.
     const double pico = Medicion::picoMemoriaMb();
     const Currency mayor = mayorStock(ruta, sql);
-    Medicion::Menor consulta, accion;
-    for (int vez = 0; vez < 5; ++vez) {
-        // The raw read and the action take turns, so that a burst of another
-        // process's work weighs on both alike.
-        Medicion::devolverMemoria();
-        consulta.anotar(Medicion::leerConQtSql(ruta, sql, campos));
-        Medicion::devolverMemoria();
-        accion.anotar(abrirDialogo(ruta, medido, mayor).accionMs);
-    }
+    const Medicion::Turnos turnos = Medicion::porTurnos([&] { return Medicion::leerConQtSql(ruta, sql, campos); },
+                                                        [&] { return abrirDialogo(ruta, medido, mayor).accionMs; });
     // Dialogs have been shown and closed in this process: the next one opens warm.
     const Apertura caliente = abrirDialogo(bases.mil, medido, Currency());
     return Medicion::informar(
-        {apertura.clase, lotes, apertura.pintadoMs, consulta.ms(), pico, accion.ms(), caliente.pintadoMs});
+        {apertura.clase, lotes, apertura.pintadoMs, turnos.consultaMs, pico, turnos.accionMs, caliente.pintadoMs});
 }
 
 } // namespace

@@ -49,13 +49,12 @@ QStringView celda(QStringView linea, int col)
     return inicio < 0 ? QStringView() : linea.sliced(inicio, fin - inicio);
 }
 
-// A long list appends every row through here: one pass, no search per cell.
+// A long list appends every row through here: tab by tab through Qt's
+// vectorised search.
 QStringView primerasCeldas(QStringView linea, int columnas)
 {
     if (columnas <= 0)
         return {};
-    // Tab by tab through Qt's vectorised search: every row of a long list
-    // passes here once.
     qsizetype tabulador = -1;
     for (int tabuladores = 0; tabuladores < columnas; ++tabuladores) {
         tabulador = linea.indexOf(Tabulador, tabulador + 1);
