@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Writes foundation/core/values/Gs1Identificadores.inc, the rows of the label
 # reader's table, from GS1's table of application identifiers (a tsv:
-# identifier or range, whether its length is predefined, format). The product
-# never reads the tsv itself: run this when GS1 publishes a new table and
-# commit both.
+# identifier or range, whether its length is predefined, format), kept beside
+# it as foundation/core/values/gs1-ais.tsv. The product never reads the tsv
+# itself: when GS1 publishes a new table, replace the tsv, run this and commit
+# both.
 #
-#   scripts/gs1-identificadores.sh [TSV]     default ../shared/data/gs1-ais.tsv
+#   scripts/gs1-identificadores.sh [TSV]     default foundation/core/values/gs1-ais.tsv
 #
 # Of each part's further checks only the ones the reader makes are kept (check
 # digit, dates); runs of identifiers with the same format are joined.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tsv="${1:-../shared/data/gs1-ais.tsv}"
+tsv="${1:-foundation/core/values/gs1-ais.tsv}"
 salida=foundation/core/values/Gs1Identificadores.inc
 trap 'rm -f "$salida.tmp"' EXIT
 
