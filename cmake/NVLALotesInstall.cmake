@@ -37,7 +37,7 @@ if(DOXYGEN_FOUND)
     COMMAND "${CMAKE_COMMAND}" -E rm -rf "${NVLA_API_DIR}/html"
     COMMAND Doxygen::doxygen "${NVLA_API_DIR}/Doxyfile"
     COMMAND "${CMAKE_COMMAND}" -E touch "${NVLA_API_DIR}/api.stamp"
-    DEPENDS ${public_headers} docs/Doxyfile.in "${NVLA_API_DIR}/Doxyfile"
+    DEPENDS ${public_headers} docs/Doxyfile.in docs/api.md docs/host.md "${NVLA_API_DIR}/Doxyfile"
     COMMENT "API reference (Doxygen)" VERBATIM)
   add_custom_target(nvla-api-doc ALL DEPENDS "${NVLA_API_DIR}/api.stamp")
   install(DIRECTORY "${NVLA_API_DIR}/html/"
