@@ -10,7 +10,35 @@ namespace NVLALotes {
 
 kxTextBox::kxTextBox(QWidget *parent)
     : QLineEdit(parent)
-{}
+    , m_limite(QLineEdit::maxLength())
+{
+    // Each edit of the clerk's lowers the raised limit to what is left, so no
+    // edit makes a text longer than the limit allows or than the host's was.
+    connect(this, &QLineEdit::textEdited, this, [this] { ajustarLimite(text().size()); });
+}
+
+void kxTextBox::setMaxLength(int limite)
+{
+    m_limite = limite;
+    ajustarLimite(text().size());
+}
+
+void kxTextBox::setText(const QString &texto)
+{
+    ajustarLimite(texto.size());
+    QLineEdit::setText(texto);
+}
+
+void kxTextBox::ajustarLimite(qsizetype largo)
+{
+    const int limite = qMax(m_limite, int(largo));
+    if (limite == QLineEdit::maxLength())
+        return;
+    // The line edit sets its text again on a new limit, which sends the cursor to the end.
+    const int cursor = cursorPosition();
+    QLineEdit::setMaxLength(limite);
+    setCursorPosition(cursor);
+}
 
 void kxTextBox::focusInEvent(QFocusEvent *event)
 {

@@ -17,6 +17,13 @@ class NVLA_EXPORT kxTextBox : public QLineEdit
 public:
     explicit kxTextBox(QWidget *parent = nullptr);
 
+    // The limit is on what the clerk types. A longer text the host sets stays
+    // whole and reads back unchanged (a cut code would name another lot); the
+    // clerk may shorten it, never lengthen it.
+    void setMaxLength(int limite);
+    int maxLength() const { return m_limite; }
+    void setText(const QString &texto);
+
     // Stored setting: Up and Down move the focus to the previous/next control.
     bool keyUpChangeFocus = false;
     // Stored setting: Enter moves the focus to the next control.
@@ -30,6 +37,12 @@ Q_SIGNALS:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // The line edit's own limit, raised to the length of a host's text.
+    void ajustarLimite(qsizetype largo);
+
+    int m_limite;
 };
 
 } // namespace NVLALotes

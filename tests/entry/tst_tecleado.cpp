@@ -56,6 +56,11 @@ private Q_SLOTS:
             }
         };
         const QString obligatorio = u"@Lotes_NroObligatorio=Verdadero"_s;
+        // A host's lot longer than the box comes back whole; the clerk still types no more than 15.
+        const QString largo = u"L-"_s + QString(58, u'7');
+        tabla(u"compras"_s, u"3"_s, obligatorio + u",PedirCaducidad=false,Lote="_s + largo,
+              {u"lote largo del host;;;Verdadero|"_s + largo + u"|1900-01-01"_s,
+               u"lote largo tecleado;;txtLote="_s + largo + u";Verdadero|"_s + largo.left(15) + u"|1900-01-01"_s});
         tabla(u"compras"_s, u"3"_s, obligatorio + u",PedirCaducidad=true"_s,
               {u"lote vacío obligatorio;;txtLote=,txtCaducidad=hoy+10;Especifique el código de lote @txtLote"_s,
                u"blancos son un lote;;txtLote=  ,txtCaducidad=hoy+10;Verdadero|  |hoy+10"_s,
@@ -267,7 +272,7 @@ private Q_SLOTS:
     // expiry, and the purchase host gets what they show.
     void etiquetaGs1_data()
     {
-        // class;what the scanner types, ^ its separator;the boxes;the key that ends it;Lotes_LecturaGS1
+        // Each row: class;what the scanner types, ^ its separator;the boxes;the key that ends it;Lotes_LecturaGS1
         QTest::addColumn<QString>("fila");
         const QString gtin = u"]C10109501101530003"_s + u"17301200"_s;
         QTest::newRow("con Intro") << u"compras;"_s + gtin + u"10LOTE-ESCANEADO;LOTE-ESCANEADO|31/12/2030;Intro;1"_s;
