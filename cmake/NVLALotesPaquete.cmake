@@ -36,10 +36,11 @@ set(nvla_runtime "libnvlalotes${PROJECT_VERSION_MAJOR}")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME "${nvla_runtime}")
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION
     "Lot (batch) component of the Nuvalia ERP: the shared libraries a host loads")
-# The SQLite driver of Qt is what the embedded database and the demo need;
-# the other engines' drivers are the host's choice. Qt's translations make the
-# dialogs Qt opens (files, printing) speak Spanish with the library's own.
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-translations-l10n")
+# The embedded database is the library's own use of libsqlite3, which the
+# shared-library dependencies name; the other engines' Qt drivers are the
+# host's choice. Qt's translations make the dialogs Qt opens (files, printing)
+# speak Spanish with the library's own.
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SUGGESTS "libqt6sql6-psql, libqt6sql6-odbc, tdsodbc")
 
 set(CPACK_DEBIAN_DESARROLLO_PACKAGE_NAME libnvlalotes-dev)

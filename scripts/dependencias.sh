@@ -7,7 +7,8 @@
 #                           libzint for the lot labels' barcodes
 #   dependencias.sh         everything the tests need besides: the PostgreSQL
 #                           server, the other engines' Qt drivers and PostgreSQL's
-#                           ODBC driver, the format and lint tools, clang with
+#                           ODBC driver, Qt's SQLite driver (the library reaches
+#                           SQLite itself; only the benchmarks' raw reads use it), the format and lint tools, clang with
 #                           libFuzzer, Doxygen and what the packages are made with,
 #                           and zxing-cpp, which scans the printed labels back
 set -euo pipefail
@@ -15,13 +16,13 @@ set -euo pipefail
 paquetes=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
-  libqt6sql6-sqlite libsqlite3-dev libpq-dev unixodbc-dev
+  libsqlite3-dev libpq-dev unixodbc-dev
   qt6-translations-l10n libzint-dev
 )
 # dpkg-dev and file: CPack finds the libraries each packaged binary needs with them.
 if [ "${1:-}" != banco ]; then
   paquetes+=(
-    libqt6sql6-psql libqt6sql6-odbc tdsodbc odbc-postgresql postgresql
+    libqt6sql6-psql libqt6sql6-odbc libqt6sql6-sqlite tdsodbc odbc-postgresql postgresql
     clang-format clang-tidy-22 clang libclang-rt-14-dev doxygen dpkg-dev file libzxing-dev
   )
 fi

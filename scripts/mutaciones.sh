@@ -34,7 +34,7 @@ expired date accepted today @@ purchases/frmLotesDatos.cpp @@ if (Unidades > Cur
 typed lot not trimmed @@ sales/frmLotesStockFacturar1.cpp @@ txtLote->setText(txtLote->text().trimmed()); @@ txtLote->setText(txtLote->text());
 model 1 keeps the host's lot @@ purchases/frmclsLotesCompras.cpp @@ Lote.clear(); @@ (void)0;
 error swallowed by the dialog @@ foundation/entry/VentanaLotes.cpp @@ Mensajes::critico(this, tituloError(accion), error.Description()); @@ (void)accion;
-failed lot procedure half-written @@ foundation/core/database/DialectoQt.cpp @@ return {u"ROLLBACK"_s}; @@ return {u"COMMIT"_s};
+failed lot procedure half-written @@ foundation/core/database/Dialecto.cpp @@ return {u"ROLLBACK"_s}; @@ return {u"COMMIT"_s};
 transaction not undone @@ foundation/core/database/Conexion.cpp @@ conexion.deshacerTransaccion(); @@ (void)0;
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
 caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
@@ -61,7 +61,7 @@ stock windows ignore the menu access @@ stock/VentanaStockLotes.cpp @@ bool rest
 block writes the marker's value @@ stock/ConsultasStock.cpp @@ numero(bloquear ? 1 : 0) @@ numero(bloquear ? 0 : 1)
 owed units added to the total @@ stock/frmLotesStockAlm2.cpp @@ total -= unidades; @@ total += unidades;
 total row not in bold @@ stock/frmLotesStockAlm2.cpp @@ agregarFilaResumen(ColStock, numero(total), true); @@ agregarFilaResumen(ColStock, numero(total), false);
-empty result gives a phantom first record @@ foundation/core/database/RegistrosSqlite.cpp @@ m_acabado = !RegistrosQt::siguiente(); @@ m_acabado = !RegistrosQt::siguiente() && false;
+empty result gives a phantom first record @@ foundation/core/database/RegistrosSqlite.cpp @@ hay = m_hayPrimero; @@ hay = true;
 dialog whose list failed to read still answers its Show @@ foundation/entry/ProtocoloShow.h @@ dialogo.comprobarCarga(); @@ (void)0;
 list read error not told to its window @@ foundation/lists/ListaLotes.cpp @@ m_ventana->falloAlLeer(error); @@ (void)error;
 empty operation message replaces the caption @@ foundation/mensajes/frmMsg.cpp @@ if (!Mensaje.isEmpty()) { @@ if (true) {
@@ -82,11 +82,12 @@ warehouse record skipped without the article's expiry @@ stock/VentanaStockLotes
 controls mapped before any permission row @@ security/clsControlSeg.cpp @@ const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario)); @@ MapaControles(); const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario));
 label expiry printed without its day @@ labels/EtiquetaLote.cpp @@ campos.caducidad = etiqueta.caducidad.toString(u"yyMMdd"_s); @@ campos.caducidad = etiqueta.caducidad.toString(u"yyMM00"_s);
 label barcode printed without reading it back @@ labels/EtiquetaLote.cpp @@ if (seLeeIgual(campos, hoy)) @@ if (true)
-documents of a long tone list never read @@ stock/frmLotesStockAlm2.cpp @@ *porLeer = leerPendientes(); @@ (void)porLeer;
+documents of a long tone list never read @@ stock/frmLotesStockAlm2.cpp @@ leerDocumentos(*porLeer); @@ (void)porLeer;
 row texts written over each other @@ foundation/controls/AlmacenLineas.cpp @@ const Tramo tramo{qint32(m_bloques.size() - 1), qint32(bloque.size()), qint32(longitud)}; @@ const Tramo tramo{qint32(m_bloques.size() - 1), 0, qint32(longitud)};
-finished result starts over @@ foundation/core/database/RegistrosSqlite.cpp @@ if (m_acabado) { @@ if (false) {
-engine's step failure ends a list silently @@ foundation/core/database/RegistrosSqlite.cpp @@ if (paso == SQLITE_DONE) @@ if (true)
+finished result starts over @@ foundation/core/database/SentenciaSqlite.cpp @@ if (m_acabada) @@ if (false)
+engine's step failure ends a list silently @@ foundation/core/database/SentenciaSqlite.cpp @@ if (resultado != SQLITE_DONE) @@ if (false)
 non-ASCII text widened byte by byte @@ foundation/core/database/RegistrosSqlite.cpp @@ if (bytes[i] >= 0x80) { @@ if (bytes[i] >= 0xFF) {
+result lets its connection go @@ foundation/core/database/RegistrosSqlite.cpp @@ , m_conexion(std::move(conexion)) @@ , m_conexion()
 rows cut inside a block kept @@ foundation/controls/BloquesMemoria.h @@ m_bloques.back().resize(filas - (m_bloques.size() - 1) * PorBloque); @@ (void)filas;
 EOF
 

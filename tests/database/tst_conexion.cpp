@@ -173,6 +173,26 @@ private Q_SLOTS:
         const auto error = errorDe([&] { desborde->siguiente(); });
         QVERIFY(error && error->Number() == NumeroError::BaseDatos);
         QVERIFY2(error->Description().contains(u"integer overflow"_s), qPrintable(textoError(*error)));
+        QVERIFY(!desborde->siguiente()); // a failed step ends the rows, it does not start them over
+
+        // A second writer waits its BusyTimeout for the lock, then fails in the
+        // engine's words, and the first one's work stands.
+        auto otra = Conexion::abrir(BaseDatosPrueba::cadena(motor) + u";BusyTimeout=50"_s);
+        QVERIFY_SQL(bd->iniciarTransaccion());
+        const auto ocupada = errorDe([&] { otra->ejecutar(InsertarCliente.arg(9008)); });
+        QVERIFY2(ocupada && ocupada->Description().contains(u"locked"_s),
+                 qPrintable(ocupada ? textoError(*ocupada) : u"sin error"_s));
+        QVERIFY_SQL(bd->ejecutar(InsertarCliente.arg(9009)); bd->confirmarTransaccion());
+
+        // A result keeps its connection open after the host's last reference
+        // goes; its text views live until the next read of the same field.
+        auto huerfano = otra->abrirConsulta(u"SELECT Nombre || 'ñ', Codigo FROM Clientes WHERE Codigo = 9009"_s);
+        otra.reset();
+        QVERIFY_SQL(QVERIFY(huerfano->siguiente()));
+        const QStringView nombre = huerfano->texto(0);
+        QCOMPARE(huerfano->campo(0).toString(), u"Añ"_s);
+        QCOMPARE(nombre, u"Añ"_s);
+        QVERIFY(!huerfano->siguiente());
     }
 
     // A failing statement names what failed and the engine; the connection

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nvlalotes/nvlalotes_core_export.h>
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -19,7 +21,7 @@ namespace NVLALotes {
 //
 // SQLite, PostgreSQL and SQL Server (through unixODBC) are the engines; ODBC and
 // FreeTDS both reach SQL Server and send it the host's text untouched.
-class CadenaConexion
+class NVLA_CORE_EXPORT CadenaConexion
 {
 public:
     // ErrorLotes (NumeroError::ConexionNoValida) for a text without pairs.

@@ -2,9 +2,9 @@
 
 #include "foundation/core/database/CadenaConexion.h"
 #include "foundation/core/database/ConexionQt.h"
+#include "foundation/core/database/ConexionSqlite.h"
 #include "foundation/core/database/DialectoPostgres.h"
 #include "foundation/core/database/DialectoSqlServer.h"
-#include "foundation/core/database/DialectoSqlite.h"
 #include "foundation/core/values/ErrorLotes.h"
 
 #include <algorithm>
@@ -21,11 +21,15 @@ bool es(const QString &driver, std::initializer_list<QStringView> nombres)
                                [&](QStringView nombre) { return nombre.compare(driver, Qt::CaseInsensitive) == 0; });
 }
 
+bool esSqlite(const CadenaConexion &cadena)
+{
+    return es(cadena.driver(), {u"SQLite", u"SQLite3"});
+}
+
+// The dialect of an engine reached through Qt SQL.
 std::unique_ptr<DialectoQt> dialectoDe(const CadenaConexion &cadena)
 {
     const QString driver = cadena.driver();
-    if (es(driver, {u"SQLite", u"SQLite3"}))
-        return std::make_unique<DialectoSqlite>();
     if (es(driver, {u"PostgreSQL", u"Postgres", u"PgSQL"}))
         return std::make_unique<DialectoPostgres>();
     if (cadena.driverOdbc() || es(driver, {u"ODBC", u"FreeTDS", u"SQLServer", u"SQL Server"}))
@@ -43,6 +47,8 @@ Conexion::~Conexion() = default;
 std::shared_ptr<Conexion> Conexion::abrir(const QString &cadenaConexion)
 {
     const CadenaConexion cadena(cadenaConexion);
+    if (esSqlite(cadena))
+        return std::make_shared<ConexionSqlite>(cadena);
     return std::make_shared<ConexionQt>(dialectoDe(cadena), cadena);
 }
 

@@ -104,7 +104,7 @@ void ConexionQt::asegurarSesion()
 {
     if (!m_perdida)
         return;
-    if (m_nivelTransaccion > 0)
+    if (nivelTransaccion() > 0)
         sesionPerdida(u"el servidor ha deshecho la transacción en curso, que no se repite"_s);
     m_preparadas.clear();
     m_dialecto->alCerrar();
@@ -200,37 +200,12 @@ QSqlQuery &ConexionQt::consultaPreparada(const QString &sql)
     return *consulta;
 }
 
-void ConexionQt::ejecutarSentencias(PasoTransaccion paso, int nivel)
+void ConexionQt::ejecutarPasoTransaccion(PasoTransaccion paso, int nivel)
 {
-    for (const QString &sentencia : m_dialecto->sentenciasTransaccion(paso, nivel))
-        UtilSql::ejecutar(m_bd, sentencia, *m_dialecto);
-}
-
-void ConexionQt::iniciarTransaccion()
-{
-    llamar([&] { ejecutarSentencias(PasoTransaccion::Iniciar, m_nivelTransaccion); });
-    ++m_nivelTransaccion;
-}
-
-void ConexionQt::confirmarTransaccion()
-{
-    if (m_nivelTransaccion == 0)
-        throw ErrorLotes(NumeroError::LlamadaNoValida, u"No hay ninguna transacción que confirmar."_s,
-                         u"NVLALotes.Conexion"_s);
-    // A unit that fails to confirm stays open: the caller undoes it.
-    llamar([&] { ejecutarSentencias(PasoTransaccion::Confirmar, m_nivelTransaccion - 1); });
-    --m_nivelTransaccion;
-}
-
-void ConexionQt::deshacerTransaccion()
-{
-    if (m_nivelTransaccion == 0)
-        return;
-    --m_nivelTransaccion;
-    // A lost session took its transaction with it: there is nothing to undo.
-    if (m_perdida)
-        return;
-    llamar([&] { ejecutarSentencias(PasoTransaccion::Deshacer, m_nivelTransaccion); });
+    llamar([&] {
+        for (const QString &sentencia : m_dialecto->sentenciasTransaccion(paso, nivel))
+            UtilSql::ejecutar(m_bd, sentencia, *m_dialecto);
+    });
 }
 
 } // namespace NVLALotes

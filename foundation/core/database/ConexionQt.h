@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/core/database/Conexion.h"
+#include "foundation/core/database/ConexionAnidada.h"
 #include "foundation/core/database/DialectoQt.h"
 
 #include <QHash>
@@ -16,7 +16,7 @@ class CadenaConexion;
 // A session the server ends is reported as lost on every call until it can be
 // opened again, which the next call outside a unit of work does; a unit of
 // work that lost its session is never replayed on the new one.
-class ConexionQt final : public Conexion, public std::enable_shared_from_this<ConexionQt>
+class ConexionQt final : public ConexionAnidada, public std::enable_shared_from_this<ConexionQt>
 {
 public:
     // Opens at once; ErrorLotes (NumeroError::ConexionNoValida) when it cannot.
@@ -30,9 +30,9 @@ public:
     void ejecutarComando(Comando &comando) override;
     const Dialecto &dialecto() const override { return *m_dialecto; }
 
-    void iniciarTransaccion() override;
-    void confirmarTransaccion() override;
-    void deshacerTransaccion() override;
+protected:
+    void ejecutarPasoTransaccion(PasoTransaccion paso, int nivel) override;
+    bool transaccionPerdida() const override { return m_perdida; }
 
 private:
     void abrir(const QString &cadenaSinClave);
@@ -41,7 +41,6 @@ private:
     template<typename Llamada> auto llamar(Llamada &&llamada) -> decltype(llamada());
     void asegurarSesion();
     [[noreturn]] void sesionPerdida(const QString &motivo);
-    void ejecutarSentencias(PasoTransaccion paso, int nivel);
     void ejecutarTexto(Comando &comando);
     void ejecutarProcedimiento(Comando &comando);
     QSqlQuery &consultaPreparada(const QString &sql);
@@ -51,7 +50,6 @@ private:
     std::unique_ptr<DialectoQt> m_dialecto;
     QSqlDatabase m_bd;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_preparadas;
-    int m_nivelTransaccion = 0; // units of work open: 1 the transaction, more its savepoints
     bool m_perdida = false;
 };
 

@@ -1,5 +1,7 @@
 #include "Dialecto.h"
 
+#include "foundation/core/database/PuntosGuardado.h"
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -17,6 +19,22 @@ QStringList Dialecto::sentenciasTransaccion(PasoTransaccion paso, int nivel) con
         return nivel == 0 ? QStringList{u"COMMIT TRANSACTION"_s} : QStringList{};
     case PasoTransaccion::Deshacer:
         return {nivel == 0 ? u"ROLLBACK TRANSACTION"_s : u"ROLLBACK TRANSACTION "_s + punto};
+    }
+    return {};
+}
+
+QStringList sentenciasConPuntosGuardado(PasoTransaccion paso, int nivel, const QString &iniciar)
+{
+    const QString punto = u"nvla_%1"_s.arg(nivel);
+    switch (paso) {
+    case PasoTransaccion::Iniciar:
+        return {nivel == 0 ? iniciar : u"SAVEPOINT "_s + punto};
+    case PasoTransaccion::Confirmar:
+        return {nivel == 0 ? u"COMMIT"_s : u"RELEASE SAVEPOINT "_s + punto};
+    case PasoTransaccion::Deshacer:
+        if (nivel == 0)
+            return {u"ROLLBACK"_s};
+        return {u"ROLLBACK TO SAVEPOINT "_s + punto, u"RELEASE SAVEPOINT "_s + punto};
     }
     return {};
 }

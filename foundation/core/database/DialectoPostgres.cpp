@@ -2,6 +2,7 @@
 
 #include "foundation/core/database/CadenaConexion.h"
 #include "foundation/core/database/Comando.h"
+#include "foundation/core/database/PuntosGuardado.h"
 #include "foundation/core/database/TraduccionTSql.h"
 #include "foundation/core/database/UtilSql.h"
 #include "foundation/core/database/ValorSql.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/core/database/Dialecto.h"
+#include "foundation/core/database/RegistrosCampos.h"
 
 #include <QList>
 #include <QSqlDatabase>
@@ -15,20 +16,10 @@ class Comando;
 class Conexion;
 class Registros;
 
-// How a text value of a result column is turned into a typed value, for engines
-// that store dates as text, and for exact decimals that the driver hands over
-// as text (they become Currency when they fit it exactly).
-enum class ConversionColumna { Ninguna, Fecha, FechaHora, Hora, Decimal };
-
 // What one engine needs beyond the translation of the text: how it is opened
 // through Qt SQL, how it runs the stored procedure and how it honours a timeout.
-class DialectoQt : public Dialecto
+class NVLA_CORE_EXPORT DialectoQt : public Dialecto
 {
-protected:
-    // A transaction opened with `iniciar`, then COMMIT or ROLLBACK, and inside
-    // it SAVEPOINT, RELEASE and ROLLBACK TO, as SQLite and PostgreSQL write them.
-    static QStringList sentenciasConPuntosGuardado(PasoTransaccion paso, int nivel, const QString &iniciar);
-
 public:
     virtual QString driverQt() const = 0;
     // Host, database, user and options from the connection string, before opening.

@@ -10,7 +10,7 @@ struct ParametroComando;
 
 // The host's own engine, reached through unixODBC (a DSN, or FreeTDS without
 // one). It reads the host's text as it is: nothing is translated.
-class DialectoSqlServer final : public DialectoQt
+class NVLA_CORE_EXPORT DialectoSqlServer final : public DialectoQt
 {
 public:
     Motor motor() const override { return Motor::SqlServer; }

@@ -1,8 +1,5 @@
 #include "FuncionesSqlite.h"
 
-#include <QSqlDriver>
-#include <QVariant>
-
 #include <span>
 #include <sqlite3.h>
 
@@ -60,14 +57,6 @@ void ejecutarFuncion(sqlite3_context *contexto, int argc, sqlite3_value **argv)
 }
 
 } // namespace
-
-sqlite3 *manejadorSqlite(const QSqlDatabase &bd)
-{
-    const QVariant manejador = bd.driver() ? bd.driver()->handle() : QVariant();
-    if (!manejador.isValid() || qstrcmp(manejador.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(manejador.constData());
-}
 
 FuncionesSqlite::~FuncionesSqlite()
 {

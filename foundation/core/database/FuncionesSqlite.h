@@ -1,16 +1,11 @@
 #pragma once
 
-#include <QSqlDatabase>
-
 #include <array>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace NVLALotes {
-
-// The native handle of an open SQLite connection, or nullptr.
-sqlite3 *manejadorSqlite(const QSqlDatabase &bd);
 
 // The host's scalar functions, written as functions of one SQLite connection:
 // fn_FacturasLineasUndSuministradas, fn_AlbaranesFLineasUndSuministradas and

@@ -1,15 +1,13 @@
 #include "ProcedimientoSqlite.h"
 
 #include "foundation/core/database/Comando.h"
-#include "foundation/core/database/Dialecto.h"
-#include "foundation/core/database/FuncionesSqlite.h"
+#include "foundation/core/database/SentenciaSqlite.h"
 #include "foundation/core/database/UtilSql.h"
 #include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/Currency.h"
 #include "foundation/core/values/ErrorLotes.h"
 
 #include <optional>
-#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -76,7 +74,7 @@ DatosLote leerArgumentos(const Comando &comando)
 
 // The lot with the same identity: lot code, tone, caliber and expiry; the null
 // date matches a lot without expiry however it was stored.
-QVariant buscarLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialecto)
+QVariant buscarLote(sqlite3 *bd, const DatosLote &d)
 {
     QString sql = u"SELECT Cod_Lote FROM Articulos_Lotes WHERE Cod_Empresa = ? AND Cod_Articulo = ?"
                   " AND Lote = COALESCE(?, '') AND Tono = COALESCE(?, '') AND Calibre = COALESCE(?, '')"_s;
@@ -87,55 +85,55 @@ QVariant buscarLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialec
         sql += u" AND Caducidad = ?"_s;
         valores << d.caducidad;
     }
-    return UtilSql::escalar(bd, sql + u" ORDER BY Cod_Lote LIMIT 1"_s, valores, dialecto);
+    return SentenciaSqlite::escalar(bd, sql + u" ORDER BY Cod_Lote LIMIT 1"_s, valores);
 }
 
 // Key 1 stands for "the article's only lot" where lots are not kept, so new
 // lots start at 2.
-qint32 crearLote(QSqlDatabase &bd, const DatosLote &d, const Dialecto &dialecto)
+qint32 crearLote(sqlite3 *bd, const DatosLote &d)
 {
     const qint32 clave =
-        UtilSql::escalar(bd, u"SELECT COALESCE(MAX(Cod_Lote), 1) + 1 FROM Articulos_Lotes WHERE Cod_Empresa = ?"_s,
-                         {d.empresa}, dialecto)
+        SentenciaSqlite::escalar(
+            bd, u"SELECT COALESCE(MAX(Cod_Lote), 1) + 1 FROM Articulos_Lotes WHERE Cod_Empresa = ?"_s, {d.empresa})
             .toInt();
-    UtilSql::ejecutar(
+    SentenciaSqlite::ejecutar(
         bd,
         u"INSERT INTO Articulos_Lotes (Cod_Empresa, Cod_Lote, Cod_Articulo, Lote, Caducidad, Tono,"
         " Calibre, Bloqueado) VALUES (?, ?, ?, COALESCE(?, ''), ?, COALESCE(?, ''), COALESCE(?, ''), 0)"_s,
-        {d.empresa, clave, d.articulo, d.lote, d.caducidad, d.tono, d.calibre}, dialecto);
+        {d.empresa, clave, d.articulo, d.lote, d.caducidad, d.tono, d.calibre});
     return clave;
 }
 
-void sumarExistencias(QSqlDatabase &bd, const DatosLote &d, qint32 clave, const Dialecto &dialecto)
+void sumarExistencias(sqlite3 *bd, const DatosLote &d, qint32 clave)
 {
-    UtilSql::ejecutar(bd,
-                      u"INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual)"
-                      " VALUES (?, ?, ?, 0) ON CONFLICT (Cod_Empresa, Cod_Almacen, Cod_Lote) DO NOTHING"_s,
-                      {d.empresa, d.almacen, clave}, dialecto);
+    SentenciaSqlite::ejecutar(bd,
+                              u"INSERT INTO Almacen_Articulos_Lotes (Cod_Empresa, Cod_Almacen, Cod_Lote, Stock_Actual)"
+                              " VALUES (?, ?, ?, 0) ON CONFLICT (Cod_Empresa, Cod_Almacen, Cod_Lote) DO NOTHING"_s,
+                              {d.empresa, d.almacen, clave});
     if (d.unidades == Currency())
         return;
     // The sum is made here, exactly, and checked before it is stored.
-    const QVariant actual = UtilSql::escalar(
+    const QVariant actual = SentenciaSqlite::escalar(
         bd,
         u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
-        {d.empresa, d.almacen, clave}, dialecto);
+        {d.empresa, d.almacen, clave});
     const std::optional<Currency> previo = Currency::fromVariant(actual);
     // Both sides are within the limit, so the sum cannot overflow the type.
     if (!previo || !guardable(*previo) || !guardable(*previo + d.unidades))
         rechazarUnidades(u"%1 + %2"_s.arg(actual.toString(), d.unidades.toPlainText()));
     const Currency total = *previo + d.unidades;
-    UtilSql::ejecutar(bd,
-                      u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = ?"
-                      " WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
-                      {total.toDouble(), d.empresa, d.almacen, clave}, dialecto);
+    SentenciaSqlite::ejecutar(bd,
+                              u"UPDATE Almacen_Articulos_Lotes SET Stock_Actual = ?"
+                              " WHERE Cod_Empresa = ? AND Cod_Almacen = ? AND Cod_Lote = ?"_s,
+                              {total.toDouble(), d.empresa, d.almacen, clave});
 }
 
-void actualizarStockLote(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto)
+void actualizarStockLote(sqlite3 *bd, Comando &comando)
 {
     const DatosLote datos = leerArgumentos(comando);
-    const QVariant existente = buscarLote(bd, datos, dialecto);
-    const qint32 clave = existente.isNull() ? crearLote(bd, datos, dialecto) : existente.toInt();
-    sumarExistencias(bd, datos, clave, dialecto);
+    const QVariant existente = buscarLote(bd, datos);
+    const qint32 clave = existente.isNull() ? crearLote(bd, datos) : existente.toInt();
+    sumarExistencias(bd, datos, clave);
     const QList<int> posiciones = UtilSql::posicionesArgumentos(comando);
     comando.parametro(posiciones.last()).valor = clave;
     UtilSql::fijarValorRetorno(comando, 0);
@@ -143,10 +141,10 @@ void actualizarStockLote(QSqlDatabase &bd, Comando &comando, const Dialecto &dia
 
 } // namespace
 
-void ejecutar(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto)
+void ejecutar(sqlite3 *bd, Comando &comando)
 {
     if (comando.texto().compare(u"GES_Almacen_Articulo_Lotes_Update"_s, Qt::CaseInsensitive) == 0)
-        return actualizarStockLote(bd, comando, dialecto);
+        return actualizarStockLote(bd, comando);
     throw ErrorLotes(NumeroError::BaseDatos, u"No existe el procedimiento almacenado «%1»."_s.arg(comando.texto()),
                      u"NVLALotes (SQLite)"_s);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QSqlDatabase>
+struct sqlite3;
 
 namespace NVLALotes {
 
 class Comando;
-class Dialecto;
 
 // The host's stored procedures as SQLite runs them: C++ over the connection.
 // The connection runs each call as one unit of work (a write transaction, or a
@@ -14,7 +13,7 @@ namespace ProcedimientoSqlite {
 
 // Runs the procedure named by the command's text; ErrorLotes for an unknown
 // name, a wrong number of arguments or any failure of the engine.
-void ejecutar(QSqlDatabase &bd, Comando &comando, const Dialecto &dialecto);
+void ejecutar(sqlite3 *bd, Comando &comando);
 
 } // namespace ProcedimientoSqlite
 } // namespace NVLALotes

@@ -1,73 +1,85 @@
 #include "RegistrosSqlite.h"
 
-#include "foundation/core/database/UtilSql.h"
-#include "foundation/core/values/ErrorLotes.h"
-
-#include <QCoreApplication>
-#include <QSqlError>
-
 #include <array>
 #include <span>
 #include <sqlite3.h>
 
-using namespace Qt::StringLiterals;
-
 namespace NVLALotes {
 
-RegistrosSqlite::RegistrosSqlite(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta,
-                                 QList<ConversionColumna> conversiones, sqlite3_stmt *sentencia)
-    : RegistrosQt(std::move(conexion), std::move(consulta), std::move(conversiones))
-    , m_sentencia(sentencia)
-    , m_precision(consultaQt().numericalPrecisionPolicy())
+namespace {
+
+ConversionColumna conversionDeTipo(const char *tipoDeclarado)
+{
+    if (!tipoDeclarado)
+        return ConversionColumna::Ninguna;
+    const QByteArray tipo = QByteArray(tipoDeclarado).toUpper();
+    if (tipo == "DATE")
+        return ConversionColumna::Fecha;
+    if (tipo == "DATETIME" || tipo == "TIMESTAMP")
+        return ConversionColumna::FechaHora;
+    if (tipo == "TIME")
+        return ConversionColumna::Hora;
+    return ConversionColumna::Ninguna;
+}
+
+} // namespace
+
+QStringList RegistrosSqlite::nombres(const SentenciaSqlite &sentencia)
+{
+    QStringList nombres;
+    const int columnas = sqlite3_column_count(sentencia.sentencia());
+    for (int i = 0; i < columnas; ++i)
+        nombres << QString::fromUtf8(sqlite3_column_name(sentencia.sentencia(), i)).remove(u'"');
+    return nombres;
+}
+
+QList<ConversionColumna> RegistrosSqlite::conversiones(const SentenciaSqlite &sentencia)
+{
+    QList<ConversionColumna> conversiones;
+    const int columnas = sqlite3_column_count(sentencia.sentencia());
+    for (int i = 0; i < columnas; ++i)
+        conversiones << conversionDeTipo(sqlite3_column_decltype(sentencia.sentencia(), i));
+    return conversiones;
+}
+
+RegistrosSqlite::RegistrosSqlite(std::shared_ptr<const Conexion> conexion, std::unique_ptr<SentenciaSqlite> sentencia,
+                                 bool hayPrimero)
+    : RegistrosCampos(nombres(*sentencia), conversiones(*sentencia))
+    , m_conexion(std::move(conexion))
+    , m_sentencia(std::move(sentencia))
+    , m_hayPrimero(hayPrimero)
 {}
 
 bool RegistrosSqlite::siguiente()
 {
-    if (m_acabado) {
-        salirDelRegistro();
-        return false;
-    }
+    // Off the record first: a step that fails leaves none to read.
+    setEnRegistro(false);
+    bool hay = false;
     if (m_primero) {
-        // Qt has stepped the statement onto the first record already, or
-        // steps it there now.
         m_primero = false;
-        m_acabado = !RegistrosQt::siguiente();
-        return !m_acabado;
+        hay = m_hayPrimero;
+    } else {
+        hay = m_sentencia->paso();
     }
-    const int paso = sqlite3_step(m_sentencia);
-    if (paso == SQLITE_ROW)
-        return true;
-    m_acabado = true;
-    salirDelRegistro();
-    // Reset, as Qt does, so that the finished statement holds no read lock;
-    // after a failure it also gives the engine's own error.
-    const int codigo = sqlite3_reset(m_sentencia);
-    if (paso == SQLITE_DONE)
-        return false;
-    const QSqlError error(
-        QCoreApplication::translate("QSQLiteResult", "Unable to fetch row"),
-        QString::fromUtf16(static_cast<const char16_t *>(sqlite3_errmsg16(sqlite3_db_handle(m_sentencia)))),
-        QSqlError::ConnectionError, QString::number(paso == SQLITE_ERROR ? codigo : paso));
-    throw ErrorLotes(NumeroError::BaseDatos, UtilSql::descripcionError(error), u"NVLALotes.Registros"_s);
+    setEnRegistro(hay);
+    return hay;
 }
 
 QVariant RegistrosSqlite::campo(int indice) const
 {
     comprobarCampo(indice);
-    switch (sqlite3_column_type(m_sentencia, indice)) {
+    sqlite3_stmt *sentencia = m_sentencia->sentencia();
+    switch (sqlite3_column_type(sentencia, indice)) {
     case SQLITE_INTEGER:
-        return qlonglong(sqlite3_column_int64(m_sentencia, indice));
+        return qlonglong(sqlite3_column_int64(sentencia, indice));
     case SQLITE_FLOAT:
-        if (m_precision == QSql::LowPrecisionInt32)
-            return sqlite3_column_int(m_sentencia, indice);
-        if (m_precision == QSql::LowPrecisionInt64)
-            return qlonglong(sqlite3_column_int64(m_sentencia, indice));
-        return sqlite3_column_double(m_sentencia, indice);
+        return sqlite3_column_double(sentencia, indice);
     case SQLITE_NULL:
+        // A null of any column reads as a null text, whatever its declared type.
         return QVariant(QMetaType::fromType<QString>());
     case SQLITE_BLOB: {
-        const auto *datos = static_cast<const char *>(sqlite3_column_blob(m_sentencia, indice));
-        return QByteArray(datos, sqlite3_column_bytes(m_sentencia, indice));
+        const auto *datos = static_cast<const char *>(sqlite3_column_blob(sentencia, indice));
+        return QByteArray(datos, sqlite3_column_bytes(sentencia, indice));
     }
     default:
         break;
@@ -86,18 +98,20 @@ QVariant RegistrosSqlite::campo(int indice) const
 QStringView RegistrosSqlite::texto(int indice) const
 {
     comprobarCampo(indice);
-    if (sqlite3_column_type(m_sentencia, indice) != SQLITE_TEXT || conversion(indice) != ConversionColumna::Ninguna)
-        return RegistrosQt::texto(indice);
+    if (sqlite3_column_type(m_sentencia->sentencia(), indice) != SQLITE_TEXT ||
+        conversion(indice) != ConversionColumna::Ninguna)
+        return Registros::texto(indice);
     return textoColumna(indice, {}, textoGuardado(indice));
 }
 
 QStringView RegistrosSqlite::textoColumna(int indice, std::span<QChar> corto, QString &otro) const
 {
+    sqlite3_stmt *sentencia = m_sentencia->sentencia();
     // The text first, then its length: asking for the text may convert it.
-    const unsigned char *inicio = sqlite3_column_text(m_sentencia, indice);
-    const std::span<const unsigned char> bytes(inicio, std::size_t(sqlite3_column_bytes(m_sentencia, indice)));
+    const unsigned char *inicio = sqlite3_column_text(sentencia, indice);
+    const std::span<const unsigned char> bytes(inicio, std::size_t(sqlite3_column_bytes(sentencia, indice)));
     if (bytes.empty())
-        return u""; // empty, as Qt gives it, not null
+        return u""; // empty, not null
     std::span<QChar> destino = corto;
     if (bytes.size() > corto.size()) {
         // Resized in place: a string kept from the last record has the room.
@@ -106,8 +120,10 @@ QStringView RegistrosSqlite::textoColumna(int indice, std::span<QChar> corto, QS
     }
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] >= 0x80) {
-            const auto *texto = static_cast<const char16_t *>(sqlite3_column_text16(m_sentencia, indice));
-            return {texto, sqlite3_column_bytes16(m_sentencia, indice) / qsizetype(sizeof(char16_t))};
+            // Decoded into the caller's string, never the engine's own UTF-16:
+            // that one dies when the column is next read as UTF-8.
+            otro = QString::fromUtf8(QByteArrayView(inicio, qsizetype(bytes.size())));
+            return otro;
         }
         destino[i] = QChar(char16_t(bytes[i]));
     }

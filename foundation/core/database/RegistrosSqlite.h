@@ -1,40 +1,45 @@
 #pragma once
 
-#include "foundation/core/database/RegistrosQt.h"
+#include "foundation/core/database/RegistrosCampos.h"
+#include "foundation/core/database/SentenciaSqlite.h"
 
+#include <memory>
 #include <span>
-
-struct sqlite3_stmt;
 
 namespace NVLALotes {
 
-// A result of the embedded engine, stepped on its own statement after Qt has
-// opened it and handed the first record. Qt's driver turns every column of
-// every record into a value as it steps; a list of 100,000 lots needs only the
-// fields each row asks for, read when they are asked for. The values are the
-// ones Qt would give.
-class RegistrosSqlite final : public RegistrosQt
+class Conexion;
+
+// A result of the embedded engine, stepped on its own statement. A list of
+// 100,000 lots needs only the fields each row asks for, read when they are
+// asked for, with no value made of the others. It holds its connection, so
+// the handle its statement was prepared on outlives it.
+class RegistrosSqlite final : public RegistrosCampos
 {
 public:
-    RegistrosSqlite(std::shared_ptr<const Conexion> conexion, QSqlQuery consulta, QList<ConversionColumna> conversiones,
-                    sqlite3_stmt *sentencia);
+    // `sentencia` has been stepped once already (the engine reports most
+    // failures of a query at its first row); `hayPrimero` is what that step gave.
+    RegistrosSqlite(std::shared_ptr<const Conexion> conexion, std::unique_ptr<SentenciaSqlite> sentencia,
+                    bool hayPrimero);
+
+    // The field names and the conversion each declared type asks for.
+    static QStringList nombres(const SentenciaSqlite &sentencia);
+    static QList<ConversionColumna> conversiones(const SentenciaSqlite &sentencia);
 
     bool siguiente() override;
-    using RegistrosQt::campo;
+    using RegistrosCampos::campo;
     QVariant campo(int indice) const override;
     QStringView texto(int indice) const override;
 
 private:
     // The text of a text column. ASCII, the usual case, is widened into
-    // `corto` when it fits, else into `otro`; other text is the engine's own
-    // UTF-16, valid until the next step.
+    // `corto` when it fits, else into `otro`; any other text is decoded into `otro`.
     QStringView textoColumna(int indice, std::span<QChar> corto, QString &otro) const;
 
-    sqlite3_stmt *m_sentencia; // owned by the query
-    QSql::NumericalPrecisionPolicy m_precision;
+    std::shared_ptr<const Conexion> m_conexion; // first in, last out: the statement goes before it
+    std::unique_ptr<SentenciaSqlite> m_sentencia;
     bool m_primero = true;
-    // A statement stepped past its end starts over if stepped again.
-    bool m_acabado = false;
+    bool m_hayPrimero;
 };
 
 } // namespace NVLALotes
