@@ -90,6 +90,10 @@ QString motivoSinCodigo(const CamposGs1 &campos, QDate hoy)
 void codificar(const QString &datos, CodigoEtiqueta &codigo)
 {
     const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> simbolo(ZBarcode_Create(), &ZBarcode_Delete);
+    if (!simbolo) {
+        codigo.sinCodigo = u"Sin código de barras: no hay memoria para crearlo"_s;
+        return;
+    }
     simbolo->symbology = BARCODE_GS1_128;
     simbolo->input_mode = GS1_MODE;
     simbolo->show_hrt = 0;          // the readable line is drawn with the label's own face

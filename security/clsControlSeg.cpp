@@ -95,7 +95,7 @@ void clsControlSeg::aplicarPermisos()
     const QString formulario = formularioRequerido(m_form).objectName();
     const auto filas = requerido(m_conexion, u"la conexión"_s).abrirConsulta(textoPermisos(formulario, Usuario));
     const QList<QWidget *> controles = ColeccionControles::de(m_form);
-    // rows of one control come from the least to the most restrictive, so the last one stays.
+    // The rows of one control come from the least to the most restrictive, so the last one stays.
     while (filas->siguiente()) {
         // The map is built by the first row that needs it: a form without
         // permissions is never mapped, nor told of keys it repeats.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nvlalotes/nvlalotes_export.h>
+
 #include <QString>
 
 // The texts of the stock window's queries beyond the lot list, built by plain
@@ -16,16 +18,16 @@ struct Claves
 
 // The article's warehouse stock plus what customers are still owed ("Stock"),
 // one record per stock record of the article in the warehouse.
-QString stockArticulo(const Claves &claves);
+NVLA_EXPORT QString stockArticulo(const Claves &claves);
 // The units of the article customers are still owed from the warehouse ("Und").
-QString unidadesPendientes(const Claves &claves);
+NVLA_EXPORT QString unidadesPendientes(const Claves &claves);
 // The invoice and delivery-note lines that owe them, oldest first.
-QString documentosPendientes(const Claves &claves);
+NVLA_EXPORT QString documentosPendientes(const Claves &claves);
 // The change of a lot's block flag.
-QString bloqueo(qint16 empresa, qint32 lote, bool bloquear);
+NVLA_EXPORT QString bloqueo(qint16 empresa, qint32 lote, bool bloquear);
 // What a lot's label prints of it: "Lote", "Caducidad", "Tono", "Calibre".
-QString loteEtiqueta(qint16 empresa, qint32 lote);
+NVLA_EXPORT QString loteEtiqueta(qint16 empresa, qint32 lote);
 // The article's "Descripcion", for its labels.
-QString descripcionArticulo(qint16 empresa, qint32 articulo);
+NVLA_EXPORT QString descripcionArticulo(qint16 empresa, qint32 articulo);
 
 } // namespace NVLALotes::ConsultasStock

@@ -80,8 +80,9 @@ frmView &frmView::instancia()
 {
     std::unique_ptr<frmView> &ventana = compartida();
     if (!ventana) {
+        // One routine for the process, whatever window is loaded when it ends.
+        [[maybe_unused]] static const bool alSalir = (qAddPostRoutine(descargarAlSalir), true);
         ventana.reset(new frmView);
-        qAddPostRoutine(descargarAlSalir);
     }
     return *ventana;
 }
@@ -138,10 +139,8 @@ void frmView::descargar()
 {
     // It unloads from within its own signal: the event loop deletes it, once
     // the signal is over.
-    if (compartida().get() == this) {
-        qRemovePostRoutine(descargarAlSalir);
+    if (compartida().get() == this)
         static_cast<void>(compartida().release());
-    }
     deleteLater();
 }
 

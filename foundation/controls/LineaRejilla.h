@@ -30,6 +30,9 @@ struct FilaOrigen
 // How a value column writes its value.
 using FormatoValor = std::function<QString(qint64 valor)>;
 
+// Where a cell's text sits: the grid's three choices, all centred vertically.
+enum class AlineacionCelda { IzquierdaCentro, CentroCentro, DerechaCentro };
+
 } // namespace NVLALotes
 
 namespace NVLALotes::LineaRejilla {

@@ -75,14 +75,14 @@ QString conCelda(QString linea, int col, QString texto)
     return linea + QString(col - celdas + 1, Tabulador) + texto;
 }
 
-Qt::Alignment alineacionQt(Rejilla::Alineacion alineacion)
+Qt::Alignment alineacionQt(AlineacionCelda alineacion)
 {
     switch (alineacion) {
-    case Rejilla::Alineacion::CentroCentro:
+    case AlineacionCelda::CentroCentro:
         return Qt::AlignCenter;
-    case Rejilla::Alineacion::DerechaCentro:
+    case AlineacionCelda::DerechaCentro:
         return Qt::AlignRight | Qt::AlignVCenter;
-    case Rejilla::Alineacion::IzquierdaCentro:
+    case AlineacionCelda::IzquierdaCentro:
         break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;

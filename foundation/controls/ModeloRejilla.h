@@ -4,7 +4,8 @@
 #include "foundation/controls/BloquesMemoria.h"
 #include "foundation/controls/CapaFormato.h"
 #include "foundation/controls/LineaRejilla.h"
-#include "foundation/controls/Rejilla.h"
+
+#include <nvlalotes/nvlalotes_export.h>
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -41,7 +42,7 @@ class NVLA_EXPORT ModeloRejilla final : public QAbstractTableModel
     Q_DISABLE_COPY_MOVE(ModeloRejilla)
 
 public:
-    using Alineacion = Rejilla::Alineacion;
+    using Alineacion = AlineacionCelda;
 
     explicit ModeloRejilla(QObject *parent = nullptr);
     ~ModeloRejilla() override;
@@ -52,7 +53,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // rows of the grid, the header included, whether or not the views know them yet.
+    // Rows of the grid, the header included, whether or not the views know them yet.
     int filas() const { return int(m_filas.size()) + 1; }
     // Fewer rows drops the last ones with their formats; more adds empty rows.
     void fijarFilas(int filas);
@@ -95,7 +96,7 @@ public:
     // `col` in a merging row; (col, col) when the cell stands alone.
     std::pair<int, int> tramoUnido(int fila, int col) const;
 
-    // rows taken from `origen` as they are needed: by the views as the list
+    // Rows taken from `origen` as they are needed: by the views as the list
     // scrolls (fetchMore), or all at once by completar(). `origen` writes the
     // next row and answers false at the end, when it is dropped and `alAcabar`
     // runs once, free to append rows of its own.

@@ -64,7 +64,6 @@ Rejilla::Rejilla(QWidget *parent)
     colores.setColor(QPalette::Inactive, QPalette::HighlightedText, colores.color(QPalette::Active, QPalette::Text));
     setPalette(colores);
 
-    connect(m_modelo, &ModeloRejilla::errorDeLectura, this, &Rejilla::errorDeLectura);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!m_cambiandoFila)
             Q_EMIT filaCambiada();

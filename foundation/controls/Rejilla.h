@@ -14,7 +14,7 @@ namespace NVLALotes {
 
 class ModeloRejilla;
 
-// The one grid control of every list in the library. rows are numbered as the
+// The one grid control of every list in the library. Rows are numbered as the
 // dialogs number them: row 0 is the header (the only fixed row), data rows
 // start at 1. Backed by a table model that keeps each row as its tab-separated
 // text line and the raw values of its value columns, so a list of 100,000 lots
@@ -25,7 +25,7 @@ class NVLA_EXPORT Rejilla final : public QTableView
     Q_DISABLE_COPY_MOVE(Rejilla)
 
 public:
-    enum class Alineacion { IzquierdaCentro, CentroCentro, DerechaCentro };
+    using Alineacion = AlineacionCelda;
 
     explicit Rejilla(QWidget *parent = nullptr);
     ~Rejilla() override;
@@ -67,12 +67,13 @@ public:
     void setMergeCells(int modo);
     void setMergeRow(int row, bool merge);
 
-    // rows taken from `origen` as the list needs them: the first ones now (an
+    // Rows taken from `origen` as the list needs them: the first ones now (an
     // error reaches the caller), the rest as the clerk scrolls down, or all of
     // them as soon as anything asks for the rows by number (rows, textMatrix,
     // setRow...). So a list of 100,000 lots shows at once and formats only what
     // is looked at. A read error later on reaches the code that asked for the
-    // rows; one met by the view as it scrolls is told through errorDeLectura.
+    // rows; one met by the view as it scrolls is told through the model's
+    // errorDeLectura.
     // `alAcabar` runs once after the source's last row, and may append more.
     void addItemsFrom(std::function<bool(FilaOrigen &fila)> origen, std::function<void()> alAcabar = {});
 
@@ -92,7 +93,6 @@ Q_SIGNALS:
     void teclaAbajo(int codigoTecla);
     void teclaPulsada(int codigoCaracter);
     void filaCambiada();
-    void errorDeLectura(const QString &descripcion);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -105,7 +105,7 @@ private:
     void actualizarUnion(int row);
     void seleccionarFila(int row);
     void avisarSiCambiaFila(int filaAntes);
-    // rows still to come from a source are read before rows are used by number:
+    // Rows still to come from a source are read before rows are used by number:
     // all of them, or as many as reach a given row.
     void leerTodo() const;
     void leerHasta(int row) const;

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
@@ -86,11 +88,6 @@ void kxAlmacen::setAlmacen(qint16 almacen)
     if (almacen != 0 && m_conexion && m_empresa)
         datos = Almacenes::buscar(*m_conexion, codigoEmpresa(), almacen);
     mostrar(almacen, datos ? datos->nombre : QString());
-}
-
-bool kxAlmacen::UsarDatosAlmacen() const
-{
-    return m_usarDatosFijado.value_or(m_usarDatosHost);
 }
 
 void kxAlmacen::abrirLista()

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -47,10 +46,9 @@ public:
     // without a name.
     void setAlmacen(qint16 almacen);
 
-    // Whether the windows consult the warehouse's own record: as set here,
-    // else host parameter "UsarDatosAlmacen" (True when the host has none).
-    bool UsarDatosAlmacen() const;
-    void setUsarDatosAlmacen(bool usar) { m_usarDatosFijado = usar; }
+    // Whether the windows consult the warehouse's own record: host parameter
+    // "UsarDatosAlmacen" (True when the host has none).
+    bool UsarDatosAlmacen() const { return m_usarDatosHost; }
 
     // Opens the list of the company's warehouses, as F4 does.
     void abrirLista();
@@ -78,7 +76,6 @@ private:
     std::shared_ptr<NVLAEMP> m_empresa;
     qint16 m_almacen = 0;
     bool m_usarDatosHost = true;
-    std::optional<bool> m_usarDatosFijado;
     QLineEdit *m_codigo;
     QLabel *m_nombre;
     QToolButton *m_lista;

@@ -21,7 +21,6 @@ public:
     QString Valor() const;
     // Whether the date can be edited.
     void setHabilitado(bool habilitado);
-    bool Habilitado() const { return isEnabled(); }
 
     void mostrarCalendario();
 

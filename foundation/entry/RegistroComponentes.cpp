@@ -14,19 +14,18 @@ namespace {
 
 struct IdentidadClase
 {
-    const char *nombre;     // The class name, such as "frmclsLotesCompras".
-    const char *claseId;    // class identifier
-    const char *interfazId; // interface identifier
+    const char *nombre;  // The class name, such as "frmclsLotesCompras".
+    const char *claseId; // Its class identifier.
 };
 
 constexpr std::array<IdentidadClase, 7> Tabla{{
-    {"frmclsLotesCompras", "467AEFB2-B541-4C0C-A141-D5C6100B49CA", "F68CF075-347C-443C-8EA6-8B6B62654FFD"},
-    {"frmclsLotesFacturacion", "C23CE54A-753C-4E21-AD0B-C74F3B2A027B", "523B4521-5DF6-4AB6-8A16-653F5CA45131"},
-    {"frmclsLotesRegularizar", "E26860AB-5344-4968-8087-82426FB6941D", "AC9E41EB-9419-4DA1-A551-9AC8D30E27D2"},
-    {"frmclsLotesInventario", "12334DD8-5591-4A7B-88B4-6089E806B7E9", "A6212477-9DEF-407C-B8B4-57BC8848D15C"},
-    {"frmclsLotesTraspaso", "0220F91A-BDC4-425B-BCB0-6416F104DACA", "A1A84E87-5F7F-4A59-BBA7-CBD356EFD205"},
-    {"frmclsLotesStock", "77D87724-49C3-4C41-B8F1-5276F41C0B30", "FFD47600-630F-4DB9-A93D-E9852362C3CE"},
-    {"frmclsLotesEtiquetas", "67FBB65C-B941-48D2-8C81-77490694EBB5", "51F0EC91-8C99-47A7-826B-DAA3ACA70569"},
+    {"frmclsLotesCompras", "467AEFB2-B541-4C0C-A141-D5C6100B49CA"},
+    {"frmclsLotesFacturacion", "C23CE54A-753C-4E21-AD0B-C74F3B2A027B"},
+    {"frmclsLotesRegularizar", "E26860AB-5344-4968-8087-82426FB6941D"},
+    {"frmclsLotesInventario", "12334DD8-5591-4A7B-88B4-6089E806B7E9"},
+    {"frmclsLotesTraspaso", "0220F91A-BDC4-425B-BCB0-6416F104DACA"},
+    {"frmclsLotesStock", "77D87724-49C3-4C41-B8F1-5276F41C0B30"},
+    {"frmclsLotesEtiquetas", "67FBB65C-B941-48D2-8C81-77490694EBB5"},
 }};
 
 // The classes this build carries, by class identifier. Filled while the

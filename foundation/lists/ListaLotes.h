@@ -79,7 +79,7 @@ public:
     void llenar(const QString &sql, EscritorFila fila, std::function<void()> alAcabar = {});
     // Whether every row of the list has been read.
     bool completa() const;
-    // row 1 becomes current when the list has any row.
+    // Row 1 becomes current when the list has any row.
     void elegirPrimeraFila();
     // Whether Up in the current row leaves the list for the previous control.
     void fijarSalidaArriba(std::function<bool(int fila)> sale) { m_saleArriba = std::move(sale); }

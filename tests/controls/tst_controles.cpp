@@ -88,7 +88,7 @@ class TstControles : public QObject
 private Q_SLOTS:
     void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
 
-    // row 0 is the header; cells are written past a line's end, never split by
+    // Row 0 is the header; cells are written past a line's end, never split by
     // a tab, blank when missing and gone beyond the columns; rows and columns
     // outside the grid are refused, not clamped.
     void celdasYFilas()
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QVERIFY(leidas >= 3000 && leidas < 5000);
         // The view learns of the rows a walk read once, when it ends.
         QCOMPARE((QList<int>{int(insertadas.count()), p.rejilla.model()->rowCount()}), (QList<int>{1, leidas + 1}));
-        // rows already read are searched again from `desde`, not only the new ones.
+        // Rows already read are searched again from `desde`, not only the new ones.
         QCOMPARE(p.rejilla.buscarFila(10, esFila(u"12"_s)), 13);
         p.rejilla.setRow(4000);
         QCOMPARE(p.rejilla.row(), 4000);
@@ -249,7 +249,7 @@ private Q_SLOTS:
         RejillaProbada q;
         leidas = 0;
         q.rejilla.addItemsFrom(origenNumerado(1000, &leidas, 151));
-        QSignalSpy errores(&q.rejilla, &Rejilla::errorDeLectura);
+        QSignalSpy errores(q.rejilla.modelo(), &ModeloRejilla::errorDeLectura);
         q.rejilla.model()->fetchMore({});
         QCOMPARE(errores, (QList<QVariantList>{{u"conexión perdida"_s}}));
         QCOMPARE((QList<int>{q.vistas(), q.rejilla.rows()}), (QList<int>{150, 151}));

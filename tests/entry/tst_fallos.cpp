@@ -127,7 +127,7 @@ const QList<std::pair<QString, EscenarioFallos>> &escenarios()
     static QList<std::pair<QString, EscenarioFallos>> tabla;
     if (!tabla.isEmpty())
         return tabla;
-    // name|class|model|the clerk's actions|the fields set, "," between each.
+    // Each row: name|class|model|the clerk's actions|the fields set, "," between each.
     for (const QString &fila :
          {u"compras 1|compras|1||"_s, u"compras 2 tono|compras|2|txtTono=T-1|"_s,
           u"compras 3 lote con caducidad|compras|3|txtLote=L-1,"_s + fecha + u"|PedirCaducidad=true"_s,

@@ -125,7 +125,7 @@ private Q_SLOTS:
     {
         for (const char *columna : {"dialogo", "salida", "esperado"})
             QTest::addColumn<QString>(columna);
-        // class/model/dialog/title; the model " 4" keeps its blank: the class trims it.
+        // Each row: class/model/dialog/title; the model " 4" keeps its blank: the class trims it.
         const QStringList dialogos =
             u"compras/2/frmLotesDatos2/Control de Lotes;compras/3/frmLotesDatos1/Control de Lotes;"
             u"compras/3.0/frmLotesDatos1/Control de Lotes;compras/ 4/frmLotesDatos1/Control de Lotes;"

@@ -228,16 +228,16 @@ private Q_SLOTS:
     // the text no label.
     void lecturasGs1()
     {
-        // prefix, fixed fields, lot last; separator after the lot, day 00; brackets, 29 February
+        // Prefix, fixed fields, lot last; separator after the lot, day 00; brackets, 29 February
         QCOMPARE(leida(u"]C1"_s + Gtin + u"17281231"_s + u"10LOTE-7"_s), u"LOTE-7 2028-12-31"_s);
         QCOMPARE(leida(u"]C110ABC123"_s + GS + u"17261000"_s), u"ABC123 2026-10-31"_s);
         QCOMPARE(leida(u"(01)09501101530003(17)280229(10)X1"_s), u"X1 2028-02-29"_s);
-        // no prefix, after the article; other identifiers read past
+        // No prefix, after the article; other identifiers read past
         QCOMPARE(leida(Gtin + u"10ABC"_s), u"ABC "_s);
         QCOMPARE(
             leida(u"]C1"_s + Gtin + u"3103000150"_s + u"15270100"_s + u"21S9"_s + GS + u"240REF"_s + GS + u"10L9"_s),
             u"L9 "_s);
-        // a separator first and after a fixed field; day 00 of February; the same value twice
+        // A separator first and after a fixed field; day 00 of February; the same value twice
         QCOMPARE(leida(GS + Gtin + GS + u"17290115"_s), u"- 2029-01-15"_s);
         QCOMPARE(leida(u"(17)270200"_s), u"- 2027-02-28"_s);
         QCOMPARE(leida(u"(01)09501101530003(17)261231(10)LOT-B(17)261231"_s), u"LOT-B 2026-12-31"_s);
