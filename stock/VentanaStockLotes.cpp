@@ -26,13 +26,14 @@ using namespace Qt::StringLiterals;
 namespace NVLALotes {
 
 VentanaStockLotes::VentanaStockLotes(const Diseno &diseno, QWidget *parent)
-    : VentanaListaLotes(parent)
+    : VentanaLotes(parent)
 {
     setObjectName(diseno.nombre);
     setWindowTitle(u"Stock x Lotes"_s);
     Formulario::etiqueta(this, u"Label1"_s, u"Almacén:"_s, diseno.etiqueta);
     txtAlmacen = Formulario::selectorAlmacen(this, u"txtAlmacen"_s, diseno.almacen);
-    crearLista(diseno.lista);
+    m_lista = new ListaLotes(this, diseno.lista);
+    vsLotes = m_lista->rejilla();
     cmdCrear = Formulario::boton(this, u"cmdCrear"_s, u"&Crear"_s, diseno.crear);
     cmdCrear->setVisible(false);
     cmdSalir = Formulario::boton(this, u"cmdSalir"_s, u"&Salir"_s, diseno.salir);

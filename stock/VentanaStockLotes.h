@@ -3,7 +3,6 @@
 #include "foundation/controls/Rejilla.h"
 #include "foundation/entry/VentanaLotes.h"
 #include "foundation/lists/ListaLotes.h"
-#include "foundation/lists/VentanaListaLotes.h"
 
 #include <nvlalotes/Currency.h>
 
@@ -19,14 +18,14 @@ class Registros;
 class kxAlmacen;
 struct EtiquetaLote;
 
-// What the two lot stock windows share beyond every lot list window: the
-// fields the entry class sets, the warehouse picker, the lot list's total, the narrowing of the expiry
+// What the two lot stock windows share: the fields the entry class sets, the
+// warehouse picker, the lot list and its total, the narrowing of the expiry
 // control by the warehouse, the permission check that hides the buttons that
 // change lots, and the creation of a lot. Each window gives its design, its
 // buttons' rules, its lot row and the rows that close the list. A long list
 // is read as it is needed, like every lot list; the rows after the lots come
 // once the last lot is read. The windows return nothing.
-class VentanaStockLotes : public VentanaListaLotes<VentanaLotes>
+class VentanaStockLotes : public VentanaLotes
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(VentanaStockLotes)
@@ -38,8 +37,10 @@ class VentanaStockLotes : public VentanaListaLotes<VentanaLotes>
 public:
     ~VentanaStockLotes() override;
 
-    // Cod_Almacen is the warehouse shown first, and the picker's warehouse
-    // once a lot is created there.
+    qint32 Cod_Articulo = 0;
+    // The warehouse shown first, and the picker's warehouse once a lot is
+    // created there.
+    qint16 Cod_Almacen = 0;
     // Narrowed at load to what the warehouse keeps; never widened.
     bool Control_Caducidad = false;
     bool Control_Lotes = false;
@@ -66,6 +67,9 @@ protected:
 
     // The lists beside the lot list: columns, headers, widths; no rows.
     virtual void prepararListas() {}
+    // A lot row from one record of the lot query, written over `fila`, the
+    // row before it: every value the row keeps is set.
+    virtual void filaDeRegistro(const Registros &registro, FilaOrigen &fila) const = 0;
     // Which buttons the clerk sees, once the restriction is known.
     virtual void mostrarBotones() = 0;
     // Fills the lists for the picker's warehouse: at least leerLotes().
@@ -83,6 +87,8 @@ protected:
     // from the next column to the last like the total row.
     void agregarFilaResumen(int columna, const QString &texto, bool negrita);
 
+    ListaLotes *m_lista = nullptr;
+    Rejilla *vsLotes = nullptr;
     kxAlmacen *txtAlmacen = nullptr;
     PushButton *cmdCrear = nullptr;
     PushButton *cmdSalir = nullptr;

@@ -11,14 +11,15 @@ using namespace Qt::StringLiterals;
 namespace NVLALotes {
 
 DialogoListaLotes::DialogoListaLotes(const Diseno &diseno, QWidget *parent)
-    : VentanaListaLotes(parent)
+    : DialogoLotes(parent)
 {
     setObjectName(diseno.nombre);
     setWindowTitle(diseno.titulo);
     // Fitted to screens smaller than the one it was laid out for.
     fijarAreaSinAnclados(diseno.areaCliente.width(), diseno.areaCliente.height(), true);
 
-    crearLista(diseno.lista);
+    m_lista = new ListaLotes(this, diseno.lista);
+    vsLotes = m_lista->rejilla();
     cmdAceptar = Formulario::boton(this, u"cmdAceptar"_s, u"&Aceptar"_s, diseno.aceptar);
     connect(cmdAceptar, &QAbstractButton::clicked, this, [this] { protegido(u"Aceptar"_s, [this] { aceptar(); }); });
     cmdCancelar = Formulario::boton(this, u"cmdCancelar"_s, u"&Cancelar"_s, diseno.cancelar);

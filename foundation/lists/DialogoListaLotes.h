@@ -3,7 +3,6 @@
 #include "foundation/entry/DialogoLotes.h"
 #include "foundation/lists/ListaLotes.h"
 #include "foundation/lists/MarcoManual.h"
-#include "foundation/lists/VentanaListaLotes.h"
 
 #include <nvlalotes/Currency.h>
 
@@ -17,6 +16,7 @@
 namespace NVLALotes {
 
 class PushButton;
+class Registros;
 class kxTextBox;
 
 // A dialog that picks one lot of an article from a list: the list, Aceptar and
@@ -28,7 +28,7 @@ class kxTextBox;
 // this base gives its design, its query, how a record becomes a row and how a
 // row (or the typed lot) becomes its outputs. Keys are the dialog's own too:
 // some answer Enter in the list (ListaLotes::intro) with Aceptar, some do not.
-class NVLA_EXPORT DialogoListaLotes : public VentanaListaLotes<DialogoLotes>
+class NVLA_EXPORT DialogoListaLotes : public DialogoLotes
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DialogoListaLotes)
@@ -44,6 +44,8 @@ class NVLA_EXPORT DialogoListaLotes : public VentanaListaLotes<DialogoLotes>
 public:
     ~DialogoListaLotes() override;
 
+    qint32 Cod_Articulo = 0;
+    qint16 Cod_Almacen = 0;
     Currency Unidades;
     qint32 Cod_Lote = 0;
     QString Lote;
@@ -67,6 +69,9 @@ protected:
 
     // The list query.
     virtual QString consulta() const = 0;
+    // A list row from one record of the query, written over `fila`, the row
+    // before it: every value the row keeps is set.
+    virtual void filaDeRegistro(const Registros &registro, FilaOrigen &fila) const = 0;
     // The outputs from a chosen row.
     virtual void tomarFila(int fila) = 0;
     // New-lot mode: the typed lot. Only dialogs with the "Manual" frame.
@@ -89,6 +94,8 @@ protected:
     void terminarConLote(qint32 clave, const QString &lote, const QDate &caducidad, const QString &tono,
                          const QString &calibre);
 
+    ListaLotes *m_lista = nullptr;
+    Rejilla *vsLotes = nullptr;
     MarcoManual *m_manual = nullptr;
     PushButton *cmdAceptar = nullptr;
     PushButton *cmdCancelar = nullptr;
