@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +23,8 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -31,20 +34,29 @@ namespace {
 
 const QString NombreMuestra = u"frmMuestraSeguridad"_s;
 
+// Twips that show a header whole in the grid's own face, at whatever size
+// and resolution it is drawn, and never less than `minimo`.
+int anchoCabecera(const Rejilla &rejilla, const QString &cabecera, int minimo)
+{
+    QFont negrita = rejilla.font();
+    negrita.setBold(true);
+    const QFontMetrics medidas(negrita);
+    const int pixeles = medidas.horizontalAdvance(cabecera) + 2 * medidas.averageCharWidth();
+    return std::max(minimo, pixeles * 1440 / rejilla.logicalDpiX());
+}
+
 Rejilla *rejillaCatalogo(QWidget *padre, const QString &nombre)
 {
     auto *rejilla = new Rejilla(padre);
     rejilla->setObjectName(nombre);
     rejilla->setCols(6);
     const QStringList cabeceras{QString(), u"Cód."_s, u"Control"_s, u"Índice"_s, u"TabIndex"_s, u"Permisos"_s};
-    for (int col = 0; col < cabeceras.size(); ++col)
+    const QList<int> minimos{0, 500, 1700, 600, 600, 1800};
+    for (int col = 0; col < cabeceras.size(); ++col) {
         rejilla->setTextMatrix(0, col, cabeceras.at(col));
+        rejilla->setColWidth(col, anchoCabecera(*rejilla, cabeceras.at(col), minimos.at(col)));
+    }
     rejilla->setColHidden(0, true);
-    rejilla->setColWidth(1, 600);
-    rejilla->setColWidth(2, 2000);
-    rejilla->setColWidth(3, 800);
-    rejilla->setColWidth(4, 1000);
-    rejilla->setColWidth(5, 2200);
     return rejilla;
 }
 
@@ -69,8 +81,18 @@ PaginaSeguridad::PaginaSeguridad(std::shared_ptr<Conexion> conexion, QWidget *pa
     : QWidget(parent)
     , m_conexion(std::move(conexion))
 {
+    // Laid out to be seen whole on a 1280 x 720 screen, without scrolling:
+    // the options beside the viewer's buttons, the form beside its catalog.
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(crearOpciones());
+    auto *arriba = new QHBoxLayout;
+    arriba->addWidget(crearOpciones(), 1);
+    // The operation-in-progress window and the report viewer are tried from here too.
+    auto *accionesVisor = new QGroupBox(u"Mensaje de operación y visor"_s, this);
+    accionesVisor->setObjectName(u"accionesVisor"_s);
+    new QVBoxLayout(accionesVisor);
+    agregarAccionesVisor(accionesVisor);
+    arriba->addWidget(accionesVisor);
+    layout->addLayout(arriba);
     auto *cuerpo = new QHBoxLayout;
     auto *marcoFormulario = new QGroupBox(u"Formulario de muestra (%1)"_s.arg(NombreMuestra), this);
     m_sitioFormulario = new QVBoxLayout(marcoFormulario);
@@ -84,15 +106,8 @@ PaginaSeguridad::PaginaSeguridad(std::shared_ptr<Conexion> conexion, QWidget *pa
     layout->addLayout(cuerpo, 1);
     m_avisos = new QPlainTextEdit(this);
     m_avisos->setReadOnly(true);
-    m_avisos->setMaximumHeight(110);
+    m_avisos->setMaximumHeight(4 * m_avisos->fontMetrics().lineSpacing() + 12);
     layout->addWidget(m_avisos);
-
-    // The operation-in-progress window and the report viewer are tried from here too.
-    auto *accionesVisor = new QWidget(this);
-    accionesVisor->setObjectName(u"accionesVisor"_s);
-    new QHBoxLayout(accionesVisor);
-    agregarAccionesVisor(accionesVisor);
-    layout->addWidget(accionesVisor);
 
     m_formulario = crearFormularioMuestra(this, true);
     m_sitioFormulario->addWidget(m_formulario);
@@ -112,12 +127,11 @@ QWidget *PaginaSeguridad::crearOpciones()
     m_usuario->addItem(u"4 invitado (sin grupos: solo el grupo 0)"_s, 4);
     m_usuario->setCurrentIndex(2);
     formulario->addRow(u"Usuario"_s, m_usuario);
-    m_conObservaciones = new QCheckBox(u"txtObservaciones sigue en el formulario (quítelo y el catálogo lo borra "
-                                       u"con sus permisos)"_s,
-                                       grupo);
+    m_conObservaciones = new QCheckBox(u"txtObservaciones en el formulario (quítelo: el catálogo lo borra)"_s, grupo);
+    m_conObservaciones->setToolTip(u"Al aplicar, el catálogo borra el control que falta con sus permisos."_s);
     m_conObservaciones->setChecked(true);
     formulario->addRow(m_conObservaciones);
-    m_noProcesar = new QCheckBox(u"NoProcesarPermisosControles (se registra el catálogo, no se aplica nada)"_s, grupo);
+    m_noProcesar = new QCheckBox(u"NoProcesarPermisosControles (se registra el catálogo, no se aplica)"_s, grupo);
     formulario->addRow(m_noProcesar);
     auto *boton = new QPushButton(u"&Abrir el formulario y aplicar permisos"_s, grupo);
     boton->setObjectName(u"cmdAplicarPermisos"_s);

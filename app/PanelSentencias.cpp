@@ -1,5 +1,8 @@
 #include "PanelSentencias.h"
 
+#include "foundation/core/database/ValorSql.h"
+
+#include <QDate>
 #include <QHeaderView>
 #include <QLocale>
 
@@ -10,6 +13,31 @@ namespace NVLALotes::Banco {
 namespace {
 
 enum Columna { Numero, Duracion, Filas, Sentencia };
+
+QString valorLegible(const QVariant &valor)
+{
+    if (valor.isNull())
+        return u"NULL"_s;
+    if (valor.typeId() == QMetaType::QString)
+        return ValorSql::texto(valor.toString());
+    if (valor.typeId() == QMetaType::QDate || valor.typeId() == QMetaType::QDateTime)
+        return ValorSql::texto(valor.toDate().toString(u"dd/MM/yyyy"_s));
+    return valor.toString();
+}
+
+// A command as the tester would run it by hand: the procedure or statement
+// followed by what each parameter carried in, an output one marked as such.
+QString textoComando(const ConexionGrabadora::Envio &envio)
+{
+    QStringList parametros;
+    for (const ParametroComando &parametro : envio.comando.parametros()) {
+        if (!parametro.esEntrada())
+            parametros << parametro.nombre + u" OUTPUT"_s;
+        else
+            parametros << parametro.nombre + u" = "_s + valorLegible(parametro.valor);
+    }
+    return parametros.isEmpty() ? envio.texto : envio.texto + u" "_s + parametros.join(u", "_s);
+}
 
 QTableWidgetItem *celda(const QString &texto, Qt::Alignment alineacion = Qt::AlignRight | Qt::AlignVCenter)
 {
@@ -30,6 +58,9 @@ PanelSentencias::PanelSentencias(QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setWordWrap(false);
     verticalHeader()->hide();
+    // Rows one line high, so that the pane shows as many statements as it can.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setStretchLastSection(true);
     for (const int columna : {Numero, Duracion, Filas})
         horizontalHeader()->setSectionResizeMode(columna, QHeaderView::ResizeToContents);
@@ -37,14 +68,16 @@ PanelSentencias::PanelSentencias(QWidget *parent)
 
 void PanelSentencias::mostrar(const QList<ConexionGrabadora::Envio> &envios)
 {
-    const QLocale locale;
+    // The clerk's decimal comma, whatever the machine's locale.
+    const QLocale locale(QLocale::Spanish, QLocale::Spain);
     setRowCount(int(envios.size()));
     for (int fila = 0; fila < rowCount(); ++fila) {
         const ConexionGrabadora::Envio &envio = envios.at(fila);
         setItem(fila, Numero, celda(QString::number(fila + 1)));
         setItem(fila, Duracion, celda(locale.toString(double(envio.microsegundos) / 1000, 'f', 2)));
         setItem(fila, Filas, celda(envio.filas < 0 ? QString() : QString::number(envio.filas)));
-        setItem(fila, Sentencia, celda(envio.texto, Qt::AlignLeft | Qt::AlignVCenter));
+        const QString texto = envio.clase == ConexionGrabadora::Clase::Comando ? textoComando(envio) : envio.texto;
+        setItem(fila, Sentencia, celda(texto, Qt::AlignLeft | Qt::AlignVCenter));
     }
 }
 

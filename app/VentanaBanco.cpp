@@ -75,14 +75,14 @@ VentanaBanco::VentanaBanco(std::shared_ptr<Conexion> conexion, const QString &de
     m_sentencias = new PanelSentencias(derecha);
     derecha->addWidget(m_paginas);
     derecha->addWidget(m_sentencias);
-    derecha->setStretchFactor(0, 3);
+    derecha->setStretchFactor(0, 2);
     derecha->setStretchFactor(1, 1);
     m_division->addWidget(derecha);
     m_division->setStretchFactor(1, 1);
     setCentralWidget(m_division);
     agregarPaginas();
 
-    const QSettings guardado; // the application's own: ~/.config/nvla-banco.conf
+    const QSettings guardado; // the application's own, under its organisation's name
     if (!restoreGeometry(guardado.value(ClaveGeometria).toByteArray()))
         resize(QSize(1200, 680));
     m_division->restoreState(guardado.value(ClaveDivision).toByteArray());
@@ -290,6 +290,16 @@ void VentanaBanco::agregarPaginas()
         m_paginas->removeTab(i);
         m_paginas->insertTab(i, desplazable(pagina), titulo);
     }
+    // The statements pane tells what the last Show sent: the "Seguridad" page
+    // makes none, and takes the pane's room to be seen whole.
+    const auto mostrarSentencias = [this](int indice) {
+        const auto *area = qobject_cast<QScrollArea *>(m_paginas->widget(indice));
+        m_sentencias->setVisible(area && qobject_cast<PaginaEntrada *>(area->widget()));
+    };
+    connect(m_paginas, &QTabWidget::currentChanged, this, mostrarSentencias);
+    // Moving the pages into their scroll areas leaves another page current.
+    m_paginas->setCurrentIndex(0);
+    mostrarSentencias(0);
 }
 
 } // namespace NVLALotes::Banco

@@ -2,6 +2,7 @@
 #include "VentanaBanco.h"
 #include "db/BaseDatosHost.h"
 #include "foundation/controls/Mensajes.h"
+#include "foundation/controls/TextosQt.h"
 #include "foundation/core/host/ContextoCompartido.h"
 
 #include <nvlalotes/Conexion.h>
@@ -11,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +31,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"nvla-banco"_s);
+    // Its settings under its own name: ~/.config/NVLALotes/nvla-banco.conf.
+    QApplication::setOrganizationName(u"NVLALotes"_s);
+    // As a Spanish host runs: Qt's own dialogs (the confirmation below, the
+    // print and file dialogs) in Spanish, and their numbers with a decimal comma.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    NVLALotes::TextosQt::asegurarEspanol();
 
     QCommandLineParser opciones;
     opciones.setApplicationDescription(u"Banco de pruebas de NVLALotes"_s);
