@@ -41,6 +41,37 @@ template<class Control> Control *colocado(Control *control, const QString &nombr
     return control;
 }
 
+// The designs declare a box right after the label that names it, in the same
+// parent. That label becomes the box's buddy (a mnemonic in its caption
+// reaches the box) and its words the box's accessible name, so a screen reader
+// says "Lote", not "edit". Answers whether the box found its label.
+bool rotular(QWidget *caja)
+{
+    const QObjectList &hermanos = caja->parent()->children();
+    QObject *anterior = nullptr;
+    for (qsizetype i = hermanos.indexOf(caja) - 1; i >= 0 && !anterior; --i)
+        anterior = hermanos.at(i)->isWidgetType() ? hermanos.at(i) : nullptr;
+    auto *etiqueta = qobject_cast<QLabel *>(anterior);
+    if (!etiqueta || etiqueta->text().isEmpty() || etiqueta->buddy())
+        return false;
+    etiqueta->setBuddy(caja);
+    QString nombre = etiqueta->text().remove(u'&').trimmed();
+    if (nombre.endsWith(u':'))
+        nombre.chop(1);
+    caja->setAccessibleName(nombre);
+    // A composite box takes the focus in one of its parts: that part is what the reader announces.
+    if (QWidget *parte = caja->focusProxy())
+        parte->setAccessibleName(nombre);
+    return true;
+}
+
+template<class Caja> Caja *rotulado(Caja *caja, const QString &nombre, const QRect &twips)
+{
+    colocado(caja, nombre, twips);
+    rotular(caja);
+    return caja;
+}
+
 } // namespace
 
 QLabel *etiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QRect &twips)
@@ -55,19 +86,23 @@ QLabel *etiqueta(QWidget *padre, const QString &nombre, const QString &texto, co
 
 kxTextBox *cajaTexto(QWidget *padre, const QString &nombre, int maxLength, const QRect &twips)
 {
-    auto *caja = colocado(new kxTextBox(padre), nombre, twips);
+    auto *caja = rotulado(new kxTextBox(padre), nombre, twips);
     caja->setMaxLength(maxLength);
+    caja->setAccessibleDescription(u"Hasta %1 caracteres"_s.arg(maxLength));
     return caja;
 }
 
 kxMaskEdBox *cajaFecha(QWidget *padre, const QRect &twips)
 {
-    return colocado(new kxMaskEdBox(padre), u"txtCaducidad"_s, twips);
+    return rotulado(new kxMaskEdBox(padre), u"txtCaducidad"_s, twips);
 }
 
 kxAlmacen *selectorAlmacen(QWidget *padre, const QString &nombre, const QRect &twips)
 {
-    return colocado(new kxAlmacen(padre), nombre, twips);
+    auto *selector = rotulado(new kxAlmacen(padre), nombre, twips);
+    if (QWidget *codigo = selector->focusProxy())
+        codigo->setAccessibleDescription(u"Código de almacén; F4 abre la lista de almacenes"_s);
+    return selector;
 }
 
 PushButton *boton(QWidget *padre, const QString &nombre, const QString &texto, const QRect &twips)
@@ -82,7 +117,11 @@ QGroupBox *marco(QWidget *padre, const QString &nombre, const QString &texto, co
 
 Rejilla *rejilla(QWidget *padre, const QString &nombre, const QRect &twips)
 {
-    return colocado(new Rejilla(padre), nombre, twips);
+    auto *lista = colocado(new Rejilla(padre), nombre, twips);
+    // A list without a caption of its own is a list of lots.
+    if (!rotular(lista))
+        lista->setAccessibleName(u"Lista de lotes"_s);
+    return lista;
 }
 
 void ordenTabulacion(std::initializer_list<QWidget *> controles)

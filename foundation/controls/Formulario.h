@@ -24,7 +24,9 @@ class Rejilla;
 // Building a window from its design: each control with its name (objectName),
 // caption or settings, and its place in twips relative to its parent. Every
 // control of the library is built here, so that each one that takes the focus
-// carries its tab position, which the permission catalog reads.
+// carries its tab position, which the permission catalog reads, and a name a
+// screen reader tells: a box or list built right after a label is named by it
+// and becomes its buddy; a list without a label is the list of lots.
 namespace NVLALotes::Formulario {
 
 NVLA_EXPORT QLabel *etiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QRect &twips);

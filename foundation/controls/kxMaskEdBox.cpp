@@ -33,6 +33,7 @@ kxMaskEdBox::kxMaskEdBox(QWidget *parent)
     // Digits may be left blank so a half-typed date stays visible (and is refused on accept).
     setInputMask(u"99/99/9999; "_s);
     setMaxLength(10);
+    setAccessibleDescription(u"Fecha dd/mm/aaaa; Alt+Abajo o F4 abre el calendario"_s);
     QAction *calendario = addAction(iconoCalendario(*style()), QLineEdit::TrailingPosition);
     calendario->setObjectName(u"calendario"_s);
     calendario->setToolTip(u"Calendario (Alt+Abajo)"_s);

@@ -1,6 +1,7 @@
 // Every caption and every list cell of every dialog shows whole, at the
 // screen's DPI: the designs are in twips, drawn for a face smaller than the one
-// that stands in for it.
+// that stands in for it. And a screen reader has a name to tell for every
+// control the clerk reaches and every list.
 #include "app/Vitrina.h"
 #include "foundation/controls/Rejilla.h"
 #include "tests/support/BaseDatosPrueba.h"
@@ -8,6 +9,7 @@
 #include "tests/support/Entrada.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -84,6 +86,21 @@ QStringList textosRecortados(const QDialog *d)
     return fallos;
 }
 
+// The focusable controls and the lists of the dialog's accessibility tree that have no name.
+QStringList sinNombre(QAccessibleInterface *elemento)
+{
+    QStringList fallos;
+    if (!elemento || elemento->state().invisible)
+        return fallos;
+    const bool lista = elemento->role() == QAccessible::Table;
+    if ((elemento->state().focusable || lista) && elemento->text(QAccessible::Name).isEmpty())
+        fallos << elemento->object()->objectName() + u" has no accessible name"_s;
+    // A list's cells are named by their own text.
+    for (int i = 0; !lista && i < elemento->childCount(); ++i)
+        fallos << sinNombre(elemento->child(i));
+    return fallos;
+}
+
 const int DpiPedido = qEnvironmentVariableIsSet("QT_FONT_DPI") ? qEnvironmentVariableIntValue("QT_FONT_DPI") : 96;
 
 } // namespace
@@ -122,9 +139,10 @@ private Q_SLOTS:
                                }
                                // The dialogs' face of 8.25 points, at the DPI of the run.
                                QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * DpiPedido / 72.0));
-                               const QStringList recortes = textosRecortados(d);
+                               const QStringList fallos =
+                                   textosRecortados(d) + sinNombre(QAccessible::queryAccessibleInterface(d));
                                d->reject();
-                               QVERIFY2(recortes.isEmpty(), qPrintable(recortes.join(u"; "_s)));
+                               QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(u"; "_s)));
                            }));
     }
 };
