@@ -16,6 +16,8 @@
 #include "foundation/lists/CeldasStock.h"
 #include "stock/ConsultasStock.h"
 
+#include <QScopeGuard>
+
 #include <memory>
 #include <optional>
 
@@ -106,35 +108,49 @@ void frmLotesStockAlm2::filaDeRegistro(const Registros &registro, FilaOrigen &fi
 
 void frmLotesStockAlm2::llenarListas()
 {
-    // The owed units are read once per fill: when the lots are all read at
-    // once, after them; when a long list is still being read, right after the
-    // window shows its first lots, so that the documents show without waiting
-    // for the end of the list.
-    auto pendientes = std::make_shared<std::optional<Currency>>();
+    // The owed units and the documents that owe them are read once per fill:
+    // when the lots are all read at once, after them; when a long list is
+    // still being read, right after the window shows its first lots, so that
+    // the documents show without waiting for the end of the list. Either way
+    // the rows close in the same order, and a failed read leaves the rows
+    // before it: the units, then the pending row, then the documents, then
+    // the total.
+    auto pendientes = std::make_shared<Pendientes>();
     leerLotes([this, pendientes](Currency total) {
+        Pendientes &p = *pendientes;
+        auto marcarFallo = qScopeGuard([&p] { p.fallo = true; });
         if (vsLotes->rows() < 2) {
             // Without lots the article's own stock stands in, owed units included,
             // so that deducting them below leaves what the warehouse holds.
             total += filasDeStock();
         }
-        if (!*pendientes)
-            *pendientes = leerPendientes();
-        const Currency unidades = **pendientes;
-        if (unidades != Currency()) {
+        if (!p.unidades && !p.fallo)
+            p.unidades = unidadesPendientes();
+        if (p.unidades && *p.unidades != Currency()) {
+            const Currency unidades = *p.unidades;
             vsLotes->addItem(
                 LineaRejilla::unir({QString(), QString(), numero(-unidades), Pendiente, Pendiente, Pendiente}));
             total -= unidades;
             vsLotes->setMergeRow(vsLotes->rows() - 1, true);
         }
-        if (vsLotes->rows() >= 2)
+        if (!p.documentos && !p.fallo)
+            leerDocumentos(p);
+        if (!p.fallo && vsLotes->rows() >= 2)
             agregarFilaResumen(ColStock, numero(total), true);
+        marcarFallo.dismiss();
     });
     if (!m_lista->completa()) {
         // A long list shows its first lots at once; the documents that owe
         // units, read in full, follow as soon as the window has painted them.
         trasPintar([this, pendientes = std::weak_ptr(pendientes)] {
-            if (const auto porLeer = pendientes.lock(); porLeer && !*porLeer)
-                *porLeer = leerPendientes();
+            const auto porLeer = pendientes.lock();
+            if (!porLeer || porLeer->documentos || porLeer->fallo)
+                return;
+            auto marcarFallo = qScopeGuard([&p = *porLeer] { p.fallo = true; });
+            if (!porLeer->unidades)
+                porLeer->unidades = unidadesPendientes();
+            leerDocumentos(*porLeer);
+            marcarFallo.dismiss();
         });
     }
 }
@@ -157,29 +173,29 @@ Currency frmLotesStockAlm2::filasDeStock()
     return suma;
 }
 
-Currency frmLotesStockAlm2::leerPendientes()
+Currency frmLotesStockAlm2::unidadesPendientes()
 {
-    const ConsultasStock::Claves clave = claves(txtAlmacen->Almacen(), Cod_Articulo);
-    Currency unidades;
-    {
-        const std::unique_ptr<Registros> pendientes =
-            ContextoCompartido::conexionRequerida().abrirConsulta(ConsultasStock::unidadesPendientes(clave));
-        if (pendientes->siguiente())
-            unidades = importe(pendientes->campo(u"Und"));
-    }
+    const std::unique_ptr<Registros> pendientes = ContextoCompartido::conexionRequerida().abrirConsulta(
+        ConsultasStock::unidadesPendientes(claves(txtAlmacen->Almacen(), Cod_Articulo)));
+    return pendientes->siguiente() ? importe(pendientes->campo(u"Und")) : Currency();
+}
+
+void frmLotesStockAlm2::leerDocumentos(Pendientes &pendientes)
+{
     vsAPE->setRows(1);
-    if (unidades == Currency())
-        return unidades;
-    const std::unique_ptr<Registros> documentos =
-        ContextoCompartido::conexionRequerida().abrirConsulta(ConsultasStock::documentosPendientes(clave));
-    const Formatos &formatos = Formatos::instancia();
-    while (documentos->siguiente()) {
-        vsAPE->addItem(LineaRejilla::unir(
-            {documentos->campo(u"Cliente").toString(), documentos->campo(u"Nombre").toString(),
-             documentos->campo(u"Tipo").toString(), formatos.FormatearFecha(textoDeFecha(documentos->campo(u"Fecha"))),
-             documentos->campo(u"Codigo").toString(), documentos->campo(u"Unidades").toString()}));
+    if (*pendientes.unidades != Currency()) {
+        const std::unique_ptr<Registros> documentos = ContextoCompartido::conexionRequerida().abrirConsulta(
+            ConsultasStock::documentosPendientes(claves(txtAlmacen->Almacen(), Cod_Articulo)));
+        const Formatos &formatos = Formatos::instancia();
+        while (documentos->siguiente()) {
+            vsAPE->addItem(LineaRejilla::unir(
+                {documentos->campo(u"Cliente").toString(), documentos->campo(u"Nombre").toString(),
+                 documentos->campo(u"Tipo").toString(),
+                 formatos.FormatearFecha(textoDeFecha(documentos->campo(u"Fecha"))),
+                 documentos->campo(u"Codigo").toString(), documentos->campo(u"Unidades").toString()}));
+        }
     }
-    return unidades;
+    pendientes.documentos = true;
 }
 
 void frmLotesStockAlm2::filaCambiada()

@@ -2,6 +2,8 @@
 
 #include "stock/VentanaStockLotes.h"
 
+#include <optional>
+
 namespace NVLALotes {
 
 // The stock of an article by tone and caliber in one warehouse at a time:
@@ -28,8 +30,17 @@ private:
     // The stock row, one per stock record, when the warehouse lists no lot;
     // answers their sum.
     Currency filasDeStock();
-    // The units customers are owed, with the documents that owe them in vsAPE.
-    Currency leerPendientes();
+    // What this fill has read of the units customers are owed.
+    struct Pendientes
+    {
+        std::optional<Currency> unidades;
+        bool documentos = false; // vsAPE holds the documents that owe them
+        bool fallo = false;      // a read failed, and the clerk was told
+    };
+    // The units customers are owed.
+    Currency unidadesPendientes();
+    // The documents that owe them in vsAPE; not looked up when none are owed.
+    void leerDocumentos(Pendientes &pendientes);
     void filaCambiada();
     void bloquear();
 
