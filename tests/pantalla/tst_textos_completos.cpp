@@ -3,7 +3,10 @@
 // that stands in for it. And a screen reader has a name to tell for every
 // control the clerk reaches and every list.
 #include "app/Vitrina.h"
+#include "foundation/controls/ModeloRejilla.h"
 #include "foundation/controls/Rejilla.h"
+#include "foundation/controls/kxAlmacen.h"
+#include "foundation/entry/VentanaLotes.h"
 #include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/Conduccion.h"
 #include "tests/support/Entrada.h"
@@ -101,6 +104,74 @@ QStringList sinNombre(QAccessibleInterface *elemento)
     return fallos;
 }
 
+// The dialog's fixed texts, sorted: its caption, "control=text" of every label,
+// button and frame, "list=header|header..." of every list, and "list~band" of
+// every band of equal cells a list's merged row shows ("- SELECCIÓN
+// AUTOMÁTICA -").
+QString textosFijos(const QDialog *d)
+{
+    QStringList textos;
+    for (const QWidget *w : d->findChildren<QWidget *>()) {
+        QString texto;
+        if (const auto *l = qobject_cast<const QLabel *>(w))
+            texto = l->text();
+        else if (const auto *b = qobject_cast<const QAbstractButton *>(w))
+            texto = b->text();
+        else if (const auto *g = qobject_cast<const QGroupBox *>(w))
+            texto = g->title();
+        else if (const auto *r = qobject_cast<const Rejilla *>(w)) {
+            for (int c = 0; c < r->cols(); ++c)
+                texto += (c ? u"|"_s : QString()) + r->textMatrix(0, c);
+            for (int f = 1; f < r->rows(); ++f)
+                for (int c = 1; r->modelo()->filaUnida(f) && c < r->cols(); ++c)
+                    if (!r->textMatrix(f, c).isEmpty() && r->textMatrix(f, c) == r->textMatrix(f, c - 1) &&
+                        (c < 2 || r->textMatrix(f, c) != r->textMatrix(f, c - 2)))
+                        textos << w->objectName() + u'~' + r->textMatrix(f, c);
+        }
+        // The warehouse picker's own name and list button are not the dialog's.
+        if (!texto.isEmpty() && !w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"_s) &&
+            !qobject_cast<const kxAlmacen *>(w->parentWidget()))
+            textos << w->objectName() + u'=' + texto;
+    }
+    // The name a window's error titles begin with, where it is not its objectName.
+    const QString titulo = static_cast<const VentanaLotes *>(d)->tituloError({}).chopped(1);
+    if (titulo != d->objectName())
+        textos << u"errores="_s + titulo;
+    textos.sort();
+    return (QStringList{d->windowTitle()} + textos).join(u';');
+}
+
+// What the clerk reads on each dialog, word for word.
+const QHash<QString, QString> TextosEsperados{
+    {u"frmLotesDatos1"_s,
+     u"Control de Lotes;Label1=Lote:;Label2=Caducidad:;cmdAceptar=&Aceptar;cmdCancelar=&Cancelar"_s},
+    {u"frmLotesDatos2"_s,
+     u"Control de Lotes;cmdAceptar=&Aceptar;cmdCancelar=&Cancelar;lblCaducidad=Caducidad:;lblCalibre=Calibre:;lblTono=Tono:"_s},
+    {u"frmLotesStockFacturar1"_s, u"Lotes en Stock;cmdAceptar=&Aceptar;cmdCancelar=&Cancelar;frmNuevoLote=Manual;"
+                                  u"lblCaducidad=Caducidad:;lblLote=Lote:;vsLotes=|Stock|Caducidad|Lote;"
+                                  u"vsLotes~- SELECCIÓN AUTOMÁTICA -"_s},
+    {u"frmLotesStockFacturar2"_s,
+     u"Especifique Tono / Calibre;cmdAceptar=&Aceptar;cmdCancelar=&Cancelar;cmdContinuar=C&ontinuar sin Tono / Calibre;"
+     u"frmNuevoLote=Manual;lblCaducidad=Caducidad:;lblCalibre=Calibre:;lblTono=Tono:;"
+     u"vsLotes=|Blq|Stock|Tono|Calibre|Caducidad;vsLotes~- SELECCIÓN AUTOMÁTICA -"_s},
+    {u"frmLotesStockReg1"_s,
+     u"Regularización de Lotes;cmdAceptar=&Aceptar;cmdCancelar=&Cancelar;vsLotes=|Stock|Caducidad|Lote"_s},
+    {u"frmLotesStockReg2"_s,
+     u"Regularización de Tono / Calibre;cmdAceptar=&Aceptar;cmdCancelar=&Cancelar;vsLotes=|Stock|Tono|Calibre|Caducidad"_s},
+    {u"frmInventarioLotes1"_s, u"Lotes de Artículos;cmdAceptar=&Aceptar;cmdCancelar=&Cancelar;frmNuevoLote=Manual;"
+                               u"lblCaducidad=Caducidad:;lblLote=Lote:;vsLotes=|Caducidad|Lote"_s},
+    {u"frmInventarioLotes2"_s,
+     u"Especifique Tono / Calibre;cmdAceptar=&Aceptar;cmdCancelar=&Cancelar;frmNuevoLote=Manual;"
+     u"lblCaducidad=Caducidad:;lblCalibre=Calibre:;lblTono=Tono:;"
+     u"vsLotes=|Tono|Calibre|Caducidad|Unidades"_s},
+    {u"frmLotesStockAlm1"_s, u"Stock x Lotes;Label1=Almacén:;cmdCrear=&Crear;cmdSalir=&Salir;errores=frmLotecStockAlm1;"
+                             u"vsLotes=|Stock|Lote|Caducidad"_s},
+    {u"frmLotesStockAlm2"_s,
+     u"Stock x Lotes;Label1=Almacén:;cmdBloquear=Desbloquear;cmdCrear=&Crear;cmdSalir=&Salir;"
+     u"errores=frmLotecStockAlm2;lblAPE=Clientes Pendiente de Entrega:;vsAPE=Cliente|Cliente|T|Fecha|Doc.|Unidades;"
+     u"vsLotes=|Blq|Stock|Tono|Calibre|Caducidad;vsLotes~PENDIENTE DE ENTREGA"_s},
+};
+
 const int DpiPedido = qEnvironmentVariableIsSet("QT_FONT_DPI") ? qEnvironmentVariableIntValue("QT_FONT_DPI") : 96;
 
 } // namespace
@@ -139,6 +210,7 @@ private Q_SLOTS:
                                }
                                // The dialogs' face of 8.25 points, at the DPI of the run.
                                QCOMPARE(QFontInfo(d->font()).pixelSize(), qRound(8.25 * DpiPedido / 72.0));
+                               QCOMPARE(textosFijos(d), TextosEsperados.value(ventana.nombre));
                                const QStringList fallos =
                                    textosRecortados(d) + sinNombre(QAccessible::queryAccessibleInterface(d));
                                d->reject();
