@@ -56,14 +56,6 @@ Rejilla::Rejilla(QWidget *parent)
     filas->setMinimumSectionSize(1);
     filas->setDefaultSectionSize(std::max(Twips::aPixelesY(AltoFilaTwips), fontMetrics().height() + 4));
 
-    // The chosen row stays visible while the clerk types elsewhere, but grey:
-    // only the list that has the focus shows its row in the selection colour,
-    // so Aceptar's choice between the row and a typed lot shows at a glance.
-    QPalette colores = palette();
-    colores.setColor(QPalette::Inactive, QPalette::Highlight, colores.color(QPalette::Active, QPalette::Midlight));
-    colores.setColor(QPalette::Inactive, QPalette::HighlightedText, colores.color(QPalette::Active, QPalette::Text));
-    setPalette(colores);
-
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!m_cambiandoFila)
             Q_EMIT filaCambiada();
@@ -305,10 +297,20 @@ void Rejilla::focusOutEvent(QFocusEvent *event)
 void Rejilla::initViewItemOption(QStyleOptionViewItem *option) const
 {
     QTableView::initViewItemOption(option);
+    // The chosen row stays visible while the clerk types elsewhere, but grey:
+    // only the list that has the focus shows its row in the selection colour,
+    // so Aceptar's choice between the row and a typed lot shows at a glance.
     // The style paints a cell in the inactive colours when it is not active:
     // a list without the focus is not, though its window is.
     if (!hasFocus())
         option->state &= ~QStyle::State_Active;
+    // Only the cells take the grey, never the grid's own palette: a palette of
+    // its own would give the header and scroll bars of every grid new keys in
+    // the style's shared pixmap cache, which would fill with the pieces of
+    // grids long closed.
+    QPalette &colores = option->palette;
+    colores.setColor(QPalette::Inactive, QPalette::Highlight, colores.color(QPalette::Active, QPalette::Midlight));
+    colores.setColor(QPalette::Inactive, QPalette::HighlightedText, colores.color(QPalette::Active, QPalette::Text));
 }
 
 void Rejilla::keyPressEvent(QKeyEvent *event)
