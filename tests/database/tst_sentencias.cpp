@@ -24,6 +24,7 @@
 #include "tests/support/BaseDatosPrueba.h"
 #include "tests/support/Conduccion.h"
 
+#include <nvlalotes/EmpresaBaseDatos.h>
 #include <nvlalotes/EmpresaMemoria.h>
 #include <nvlalotes/RegistroAlmacen.h>
 #include <nvlalotes/frmclsLotesFacturacion.h>
@@ -233,6 +234,39 @@ void TstSentencias::textos_data()
         "stock sin lotes más lo debido", consulta(ConsultasStock::stockArticulo(claves)),
         {u"SELECT Stock_Actual + dbo.fn_DevArticuloUnidadesOSPendEntrega(Cod_Empresa, Cod_Almacen, Cod_Articulo) AS Stock FROM Almacen_Articulos WHERE Cod_Empresa = 1 AND Cod_Almacen = 1 AND Cod_Articulo = 202"_s},
         u"37"_s);
+    // With the picker's UsarDatosAlmacen False the warehouse's record is not
+    // read: Crear shows as Control_Lotes says, and the lot it creates asks no
+    // expiry, even in a warehouse that keeps them.
+    fila("ventana de stock sin datos del almacén",
+         [](const auto &conexion) {
+             frmclsLotesStock clase;
+             clase.Cod_Almacen = 1, clase.Cod_Articulo = 101, clase.Control_Lotes = clase.Control_Caducidad = true;
+             auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
+             for (const QString &p : {u"Lotes_ModeloUsar=3"_s, u"UsuarioActual=1"_s, u"OficinaCentral=True"_s,
+                                      u"ArticulosHabModFichaTiendas=True"_s, u"UsarDatosAlmacen=False"_s})
+                 empresa->setParametro(p.section(u'=', 0, 0), p.section(u'=', 1));
+             clase.EmpresaNuvalia(empresa);
+             clase.ConexionNuvalia(conexion);
+             QVERIFY(conDialogo([&] { clase.Show(1); },
+                                [](QDialog *v) {
+                                    QVERIFY(conDialogo([&] { clic(v, u"cmdCrear"_s); },
+                                                       [](QDialog *d) {
+                                                           QVERIFY(
+                                                               !control<QWidget>(d, u"txtCaducidad"_s)->isEnabled());
+                                                           d->reject();
+                                                       }));
+                                    v->reject();
+                                }));
+         },
+         {acceso[0], acceso[2], acceso[3], lotesStock.arg(101)});
+    // The company's parameter row comes before the installation's (company 0).
+    fila(
+        "parámetro de la empresa",
+        [](const auto &conexion) {
+            QCOMPARE(EmpresaBaseDatos(conexion, 1).LeerParametro(u"Lotes_ModeloUsar"_s), QVariant(u"4"_s));
+        },
+        {u"SELECT Valor FROM Parametros WHERE Nombre = 'Lotes_ModeloUsar' AND Cod_Empresa IN (0, 1) ORDER BY Cod_Empresa DESC"_s},
+        {}, u"INSERT INTO Parametros (Cod_Empresa, Nombre, Valor) VALUES (1, 'Lotes_ModeloUsar', '4')"_s);
     // Customers held under another company.
     fila("pendientes de entrega", consulta(ConsultasStock::documentosPendientes({1, 3, 1, 200})),
          {PendientesEntrega.arg(3).arg(200)});

@@ -1,6 +1,6 @@
 // What every entry class shares: the lot models that need no dialog, the
 // ways out of a dialog, the shared context, Modal, registration, and the window
-// base's anchoring from stored settings.
+// base's anchoring from stored settings and fitting to the screen.
 #include "foundation/controls/Formulario.h"
 #include "foundation/entry/VentanaLotes.h"
 #include "tests/sales/EscenarioVentas.h"
@@ -36,13 +36,13 @@ Anclaje::Ajustes ajustesStock(const Anclaje::Ajustes &cambios = {})
 class VentanaPrueba final : public VentanaLotes
 {
 public:
-    explicit VentanaPrueba(const Anclaje::Ajustes &ajustes)
+    explicit VentanaPrueba(const Anclaje::Ajustes &ajustes, QSize areaTwips = {5130, 6600})
     {
         setObjectName(u"frmLotesStockAlm1"_s);
         Formulario::etiqueta(this, u"Label1"_s, u"Almacén:"_s, {105, 195, 660, 195});
         Formulario::rejilla(this, u"vsLotes"_s, {75, 630, 4980, 5445});
         Formulario::boton(this, u"cmdSalir"_s, u"&Salir"_s, {3795, 6165, 1065, 360});
-        fijarAreaRedimensionable(5130, 6600);
+        fijarAreaRedimensionable(areaTwips.width(), areaTwips.height());
         anclar(ajustes);
     }
 
@@ -244,6 +244,17 @@ private Q_SLOTS:
         conPorcentaje.show();
         conPorcentaje.resize(conPorcentaje.size() + QSize(100, 0));
         QCOMPARE(conPorcentaje.geometrias().constFirst(), d[0].translated(150, 0));
+    }
+
+    // "ajustarform": a dialog of 7,005 twips is fitted to the screen of a
+    // 1366 x 768 laptop at 150%, this run's screen; without it, it runs off it.
+    void ajustarAPantalla()
+    {
+        for (const bool ajustar : {true, false}) {
+            VentanaPrueba v(Anclaje::sinAnclados(5250, 7410, ajustar), {5130, 7005});
+            v.show();
+            QCOMPARE(v.screen()->availableGeometry().contains(v.frameGeometry()), ajustar);
+        }
     }
 };
 
