@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QGraphicsView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -67,8 +68,12 @@ VisorReporte::VisorReporte(QWidget *parent)
     tvGrupos = new QTreeWidget(division);
     tvGrupos->setObjectName(u"tvGrupos"_s);
     tvGrupos->setHeaderHidden(true);
+    tvGrupos->setAccessibleName(u"Grupos del reporte"_s);
     pvwPaginas = new VistaPrevia(division);
     pvwPaginas->setObjectName(u"pvwPaginas"_s);
+    // The focus is on the preview's inner view: that is what a screen reader names.
+    if (auto *vista = pvwPaginas->findChild<QGraphicsView *>())
+        vista->setAccessibleName(u"Páginas del reporte"_s);
     division->setStretchFactor(1, 1);
     division->setSizes({Twips::aPixelesX(2700), Twips::aPixelesX(8700)});
     disposicion->addWidget(division, 1);
@@ -94,44 +99,63 @@ VisorReporte::~VisorReporte() = default;
 
 void VisorReporte::crearBarra()
 {
+    // Every tool is a tab stop with a key of its own, shown in its tip, and
+    // is named for a screen reader by its tip: a clerk prints or exports a
+    // report without the mouse. The keys belong to the view itself, so they
+    // work with the bar hidden too.
     const auto accion = [this](const QString &nombre, const QString &texto, const QString &ayuda,
-                               std::optional<QStyle::StandardPixmap> icono, const std::function<void()> &hacer) {
+                               std::optional<QStyle::StandardPixmap> icono, const QKeySequence &tecla,
+                               const std::function<void()> &hacer) {
         QAction *a = tbVisor->addAction(texto);
-        a->setToolTip(ayuda);
+        a->setShortcut(tecla);
+        a->setToolTip(tecla.isEmpty() ? ayuda : u"%1 (%2)"_s.arg(ayuda, tecla.toString(QKeySequence::NativeText)));
         if (icono)
             a->setIcon(style()->standardIcon(*icono));
         connect(a, &QAction::triggered, this, hacer);
-        tbVisor->widgetForAction(a)->setObjectName(nombre);
+        addAction(a);
+        QWidget *boton = tbVisor->widgetForAction(a);
+        boton->setObjectName(nombre);
+        boton->setFocusPolicy(Qt::TabFocus);
+        boton->setAccessibleName(ayuda);
         return a;
     };
     const auto pagina = [this](int desplazamiento) { irAPagina(pvwPaginas->currentPage() + desplazamiento); };
-    accion(u"cmdPrimera"_s, QString(), u"Primera página"_s, QStyle::SP_MediaSkipBackward, [this] { irAPagina(1); });
-    accion(u"cmdAnterior"_s, QString(), u"Página anterior"_s, QStyle::SP_MediaSeekBackward, [=] { pagina(-1); });
+    accion(u"cmdPrimera"_s, QString(), u"Primera página"_s, QStyle::SP_MediaSkipBackward, Qt::CTRL | Qt::Key_Home,
+           [this] { irAPagina(1); });
+    accion(u"cmdAnterior"_s, QString(), u"Página anterior"_s, QStyle::SP_MediaSeekBackward, Qt::CTRL | Qt::Key_PageUp,
+           [=] { pagina(-1); });
     txtPagina = new QSpinBox(tbVisor);
     txtPagina->setObjectName(u"txtPagina"_s);
+    txtPagina->setAccessibleName(u"Página"_s);
     tbVisor->addWidget(txtPagina);
     connect(txtPagina, &QSpinBox::valueChanged, this, &VisorReporte::irAPagina);
     lblPaginas = new QLabel(tbVisor);
     lblPaginas->setObjectName(u"lblPaginas"_s);
     tbVisor->addWidget(lblPaginas);
-    accion(u"cmdSiguiente"_s, QString(), u"Página siguiente"_s, QStyle::SP_MediaSeekForward, [=] { pagina(1); });
-    accion(u"cmdUltima"_s, QString(), u"Última página"_s, QStyle::SP_MediaSkipForward,
+    accion(u"cmdSiguiente"_s, QString(), u"Página siguiente"_s, QStyle::SP_MediaSeekForward,
+           Qt::CTRL | Qt::Key_PageDown, [=] { pagina(1); });
+    accion(u"cmdUltima"_s, QString(), u"Última página"_s, QStyle::SP_MediaSkipForward, Qt::CTRL | Qt::Key_End,
            [this] { irAPagina(pvwPaginas->pageCount()); });
     tbVisor->addSeparator();
-    accion(u"cmdAlejar"_s, u"−"_s, u"Alejar"_s, std::nullopt, [this] { pvwPaginas->zoomOut(); });
-    accion(u"cmdAcercar"_s, u"+"_s, u"Acercar"_s, std::nullopt, [this] { pvwPaginas->zoomIn(); });
-    accion(u"cmdAncho"_s, u"Ancho"_s, u"Ancho de página"_s, std::nullopt, [this] { pvwPaginas->fitToWidth(); });
-    accion(u"cmdCompleta"_s, u"Completa"_s, u"Página completa"_s, std::nullopt, [this] { pvwPaginas->fitInView(); });
+    accion(u"cmdAlejar"_s, u"−"_s, u"Alejar"_s, std::nullopt, QKeySequence::ZoomOut, [this] { pvwPaginas->zoomOut(); });
+    accion(u"cmdAcercar"_s, u"+"_s, u"Acercar"_s, std::nullopt, QKeySequence::ZoomIn, [this] { pvwPaginas->zoomIn(); });
+    accion(u"cmdAncho"_s, u"Ancho"_s, u"Ancho de página"_s, std::nullopt, Qt::CTRL | Qt::Key_1,
+           [this] { pvwPaginas->fitToWidth(); });
+    accion(u"cmdCompleta"_s, u"Completa"_s, u"Página completa"_s, std::nullopt, Qt::CTRL | Qt::Key_0,
+           [this] { pvwPaginas->fitInView(); });
     tbVisor->addSeparator();
-    m_grupos = accion(u"cmdGrupos"_s, u"Grupos"_s, u"Árbol de grupos"_s, std::nullopt, [] {});
+    m_grupos = accion(u"cmdGrupos"_s, u"Grupos"_s, u"Árbol de grupos"_s, std::nullopt, Qt::CTRL | Qt::Key_G, [] {});
     m_grupos->setCheckable(true);
     connect(m_grupos, &QAction::toggled, tvGrupos, &QWidget::setVisible);
-    accion(u"cmdImprimir"_s, u"Imprimir"_s, u"Imprimir el reporte"_s, std::nullopt,
+    accion(u"cmdImprimir"_s, u"Imprimir"_s, u"Imprimir el reporte"_s, std::nullopt, QKeySequence::Print,
            [this] { Q_EMIT imprimirPedido(); });
     m_exportar = accion(u"cmdExportar"_s, QString(), u"Exportar a PDF"_s, QStyle::SP_DialogSaveButton,
-                        [this] { Q_EMIT exportarPedido(); });
+                        Qt::CTRL | Qt::Key_E, [this] { Q_EMIT exportarPedido(); });
     tbVisor->addSeparator();
-    accion(u"cmdCerrar"_s, QString(), u"Cerrar"_s, QStyle::SP_DialogCloseButton, [this] { Q_EMIT cerrarPedido(); });
+    // Escape closes the window already; the tip tells it.
+    accion(u"cmdCerrar"_s, u"✕"_s, u"Cerrar"_s, std::nullopt, QKeySequence(), [this] {
+        Q_EMIT cerrarPedido();
+    })->setToolTip(u"Cerrar (Esc)"_s);
 }
 
 void VisorReporte::mostrarBarra(bool mostrar)

@@ -14,6 +14,8 @@
 #include <nvlalotes/clsView.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QImage>
@@ -175,11 +177,30 @@ private Q_SLOTS:
         QCOMPARE(pagina(), (QList<int>{3, 3}));
         QTest::keyClick(arbol, Qt::Key_Up);
         QCOMPARE(pagina(), (QList<int>{2, 2}));
-        for (const auto &[boton, esperada] : {std::pair{"cmdAnterior", 1}, std::pair{"cmdUltima", 3},
-                                              std::pair{"cmdPrimera", 1}, std::pair{"cmdSiguiente", 2}}) {
-            clic(segunda, QString::fromLatin1(boton));
+        // Every tool has a key of its own, is a tab stop and has a name to tell.
+        QVERIFY(QTest::qWaitForWindowActive(segunda));
+        using Tecla = std::pair<QKeySequence, int>;
+        for (const auto &[tecla, esperada] :
+             {Tecla{Qt::CTRL | Qt::Key_PageUp, 1}, Tecla{Qt::CTRL | Qt::Key_End, 3}, Tecla{Qt::CTRL | Qt::Key_Home, 1},
+              Tecla{Qt::CTRL | Qt::Key_PageDown, 2}}) {
+            QTest::keySequence(segunda, tecla);
             QCOMPARE(pagina(), (QList<int>{esperada, esperada}));
         }
+        using Zoom = QPrintPreviewWidget::ZoomMode;
+        for (const auto &[tecla, modo] : {std::pair<QKeySequence, Zoom>{QKeySequence::ZoomIn, Zoom::CustomZoom},
+                                          {Qt::CTRL | Qt::Key_0, Zoom::FitInView},
+                                          {Qt::CTRL | Qt::Key_1, Zoom::FitToWidth}}) {
+            QTest::keySequence(segunda, tecla);
+            QCOMPARE(paginas(segunda)->zoomMode(), modo);
+        }
+        // Tab stops at the tree, the pages, the page box and the 12 tools, each with a name.
+        QStringList nombres;
+        arbol->setFocus();
+        do {
+            nombres << QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        } while (QApplication::focusWidget() != arbol && nombres.size() < 30);
+        QVERIFY2(nombres.size() == 15 && !nombres.contains(QString()), qPrintable(nombres.join(u'|')));
         QCOMPARE(abrir(1), segunda);
         QVERIFY(!arbol->isVisible());
         // The viewer fills the window and the logo keeps its distance from its right edge, at every size.
@@ -211,8 +232,9 @@ private Q_SLOTS:
                      .match(QString::fromLatin1(pdf.readAll()))
                      .captured(1),
                  u"4"_s);
-        // The export asks for the file in Spanish, Qt's own dialog included.
-        QVERIFY(conDialogo([&] { clic(ventana, u"cmdExportar"_s); },
+        // Ctrl+E asks for the file, in Spanish, Qt's own dialog included; Ctrl+P for the printer.
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+        QVERIFY(conDialogo([&] { QTest::keySequence(ventana, Qt::CTRL | Qt::Key_E); },
                            [](QDialog *d) {
                                QStringList botones;
                                for (const QAbstractButton *b : d->findChild<QDialogButtonBox *>()->buttons())
@@ -221,6 +243,9 @@ private Q_SLOTS:
                                d->reject();
                                QCOMPARE(botones, QStringList({u"Cancelar"_s, u"Guardar"_s}));
                            }));
+        ventana->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+        QVERIFY(conDialogo([&] { QTest::keySequence(ventana, QKeySequence::Print); }, [](QDialog *d) { d->reject(); }));
         ventana->close();
 
         ReportePrueba reporte(4);
