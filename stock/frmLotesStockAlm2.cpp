@@ -183,7 +183,7 @@ Currency frmLotesStockAlm2::unidadesPendientes()
 void frmLotesStockAlm2::leerDocumentos(Pendientes &pendientes)
 {
     vsAPE->setRows(1);
-    if (*pendientes.unidades != Currency()) {
+    if (pendientes.unidades.value_or(Currency()) != Currency()) {
         const std::unique_ptr<Registros> documentos = ContextoCompartido::conexionRequerida().abrirConsulta(
             ConsultasStock::documentosPendientes(claves(txtAlmacen->Almacen(), Cod_Articulo)));
         const Formatos &formatos = Formatos::instancia();
