@@ -89,6 +89,13 @@ engine's step failure ends a list silently @@ foundation/core/database/Sentencia
 non-ASCII text widened byte by byte @@ foundation/core/database/RegistrosSqlite.cpp @@ if (bytes[i] >= 0x80) { @@ if (bytes[i] >= 0xFF) {
 result lets its connection go @@ foundation/core/database/RegistrosSqlite.cpp @@ , m_conexion(std::move(conexion)) @@ , m_conexion()
 rows cut inside a block kept @@ foundation/controls/BloquesMemoria.h @@ m_bloques.back().resize(filas - (m_bloques.size() - 1) * PorBloque); @@ (void)filas;
+sales button caption changed @@ sales/frmLotesStockFacturar2.cpp @@ u"C&ontinuar sin Tono / Calibre"_s @@ u"C&ontinuar sin Tono/Calibre"_s
+automatic row's text changed @@ foundation/lists/ListaLotes.cpp @@ u"- SELECCIÓN AUTOMÁTICA -"_s; @@ u"- SELECCION AUTOMATICA -"_s;
+stock window's error titles named after the form @@ stock/frmLotesStockAlm1.cpp @@ fijarNombreEnErrores(u"frmLotecStockAlm1"_s); @@ fijarNombreEnErrores(u"frmLotesStockAlm1"_s);
+oversized dialog not fitted to the screen @@ foundation/controls/Anclaje.cpp @@ else if (event->type() == QEvent::Show && m_config.ajustarForm) @@ else if (event->type() == QEvent::Show && false)
+installation's parameter over the company's @@ foundation/core/host/EmpresaBaseDatos.cpp @@ ORDER BY Cod_Empresa DESC @@ ORDER BY Cod_Empresa ASC
+picker's UsarDatosAlmacen False ignored @@ foundation/controls/kxAlmacen.cpp @@ m_usarDatosHost = valorBooleano(valor, Origen); @@ m_usarDatosHost = valorBooleano(valor, Origen) || true;
+stock window reads the warehouse whatever the picker says @@ stock/VentanaStockLotes.cpp @@ if (!txtAlmacen->UsarDatosAlmacen()) @@ if (false)
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
