@@ -4,8 +4,12 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <QToolTip>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +28,43 @@ QAction *accion(QDialog *ventana, const QString &nombre, const QString &texto, c
     nueva->setVisible(false);
     ventana->addAction(nueva);
     return nueva;
+}
+
+// A hint drawn as a tooltip over the top of the list. Not Qt's own tooltip,
+// nor a window of its own: the creation dialog has just closed under the
+// mouse, and those go as soon as the mouse crosses from one widget to another,
+// before the clerk has read them. This one is part of the window: it stays
+// until the clerk moves to another row, the window closes or ten seconds pass.
+void mostrarAviso(Rejilla *lista, const QString &texto)
+{
+    const QString nombre = u"avisoEtiqueta"_s;
+    QWidget *ventana = lista->window();
+    delete ventana->findChild<QLabel *>(nombre);
+    auto *aviso = new QLabel(texto, ventana);
+    aviso->setObjectName(nombre);
+    aviso->setAttribute(Qt::WA_DeleteOnClose);
+    aviso->setAttribute(Qt::WA_TransparentForMouseEvents);
+    aviso->setPalette(QToolTip::palette());
+    aviso->setBackgroundRole(QPalette::ToolTipBase);
+    aviso->setForegroundRole(QPalette::ToolTipText);
+    aviso->setAutoFillBackground(true);
+    aviso->setFrameStyle(QFrame::Box | QFrame::Plain);
+    aviso->setMargin(2);
+    // On one line where the window is wide enough, wrapped inside it where not.
+    const QPoint esquina = lista->mapTo(ventana, QPoint(0, 0));
+    const int ancho = std::min(aviso->sizeHint().width(), ventana->width() - 2 * esquina.x());
+    aviso->setWordWrap(true);
+    aviso->setGeometry(QRect(esquina, QSize(ancho, aviso->heightForWidth(ancho))));
+    aviso->show();
+    aviso->raise();
+    // The list tells of a change also when its current row is set again as it reads on.
+    QObject::connect(lista, &Rejilla::filaCambiada, aviso, [lista, aviso, fila = lista->row()] {
+        if (lista->row() != fila)
+            aviso->close();
+    });
+    if (auto *dialogo = qobject_cast<QDialog *>(ventana))
+        QObject::connect(dialogo, &QDialog::finished, aviso, &QWidget::close);
+    QTimer::singleShot(10000, aviso, &QWidget::close);
 }
 
 } // namespace
@@ -89,8 +130,7 @@ void EtiquetasStock::ofrecer(qint32 lote)
     if (fila < 0)
         return;
     m_lista->setRow(fila);
-    QToolTip::showText(m_lista->mapToGlobal(QPoint(0, 0)),
-                       u"Lote creado. Ctrl+E imprime su etiqueta; Ctrl+Mayús+E, una hoja A4 de ellas."_s, m_lista);
+    mostrarAviso(m_lista, u"Lote creado. Ctrl+E imprime su etiqueta; Ctrl+Mayús+E, una hoja A4 de ellas."_s);
 }
 
 } // namespace NVLALotes

@@ -11,8 +11,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QScopeGuard>
-#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -307,8 +307,10 @@ private Q_SLOTS:
             if (!filas.isEmpty()) {
                 QCOMPARE(v->property("Cod_Almacen").toInt(), 2);
                 QVERIFY(vistas.constFirst().endsWith(u"||0,00|Z9|99|"_s));
-                // The new lot's label is offered, a key away.
-                QVERIFY(QToolTip::text().startsWith(u"Lote creado."_s));
+                // The new lot's label is offered, a key away, in a hint of the window's own (not a tooltip,
+                // which the first move of the mouse would hide).
+                const auto *aviso = v->findChild<QLabel *>(u"avisoEtiqueta"_s);
+                QVERIFY(aviso && aviso->isVisible() && aviso->text().startsWith(u"Lote creado."_s));
                 QVERIFY(v->findChild<QAction *>(u"actEtiqueta"_s)->isVisible());
             }
         }));
