@@ -6,6 +6,7 @@
 #include <QCalendarWidget>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QStyle>
 
 using namespace Qt::StringLiterals;
@@ -64,6 +65,8 @@ void kxMaskEdBox::mostrarCalendario()
     calendario->setObjectName(u"calendarioPopup"_s);
     calendario->setWindowFlags(Qt::Popup);
     calendario->setAttribute(Qt::WA_DeleteOnClose);
+    // Month and day names in the clerk's language, weeks from Monday, whatever the machine's locale.
+    calendario->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
     const QString valor = Valor();
     calendario->setSelectedDate(esFecha(valor) ? fechaDeTexto(valor) : QDate::currentDate());
     connect(calendario, &QCalendarWidget::activated, this, [this, calendario](QDate fecha) {
