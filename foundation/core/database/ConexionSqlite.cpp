@@ -59,7 +59,6 @@ ConexionSqlite::ConexionSqlite(const CadenaConexion &cadena)
             lanzarErrorSqlite(bd);
         configurar();
     } catch (const ErrorLotes &error) {
-        m_funciones.liberar();
         throw ErrorLotes(
             NumeroError::ConexionNoValida,
             u"No se pudo abrir la base de datos (%1): %2"_s.arg(cadena.textoSinClave(), error.Description()),
@@ -84,15 +83,12 @@ void ConexionSqlite::configurar()
     ejecutar(u"PRAGMA temp_store = MEMORY"_s);
     if (!m_funciones.registrar(m_bd.get()))
         throw ErrorLotes(NumeroError::BaseDatos,
-                         u"No se pudieron registrar las funciones de la base de datos en SQLite."_s,
-                         QString::fromUtf16(FuenteSqlite));
+                         u"No se pudieron registrar las funciones de la base de datos en SQLite."_s, fuenteSqlite());
 }
 
-ConexionSqlite::~ConexionSqlite()
-{
-    m_preparadas.clear();
-    m_funciones.liberar();
-}
+// The members go in reverse order: cached statements, the functions'
+// statements, then the handle they were prepared on.
+ConexionSqlite::~ConexionSqlite() = default;
 
 std::unique_ptr<Registros> ConexionSqlite::abrirConsulta(const QString &sql)
 {

@@ -33,7 +33,7 @@ constexpr qint64 MaximoBrutoExacto = 999'999'999'999'999;
     throw ErrorLotes(NumeroError::Desbordamiento,
                      u"SQLite guarda las unidades con 15 cifras significativas: admite de -99.999.999.999,9999 a "
                      "99.999.999.999,9999 y no %1."_s.arg(unidades),
-                     u"NVLALotes (SQLite)"_s);
+                     fuenteSqlite());
 }
 
 bool guardable(Currency unidades)
@@ -56,7 +56,7 @@ DatosLote leerArgumentos(const Comando &comando)
         throw ErrorLotes(NumeroError::BaseDatos,
                          u"El procedimiento %1 espera 9 parámetros y se le han dado %2."_s.arg(comando.texto())
                              .arg(posiciones.size()),
-                         u"NVLALotes (SQLite)"_s);
+                         fuenteSqlite());
     auto argumento = [&](int i) { return comando.parametro(posiciones[i]).valorParaMotor(); };
     DatosLote datos{argumento(0),
                     argumento(1),
@@ -146,7 +146,7 @@ void ejecutar(sqlite3 *bd, Comando &comando)
     if (comando.texto().compare(u"GES_Almacen_Articulo_Lotes_Update"_s, Qt::CaseInsensitive) == 0)
         return actualizarStockLote(bd, comando);
     throw ErrorLotes(NumeroError::BaseDatos, u"No existe el procedimiento almacenado «%1»."_s.arg(comando.texto()),
-                     u"NVLALotes (SQLite)"_s);
+                     fuenteSqlite());
 }
 
 } // namespace NVLALotes::ProcedimientoSqlite

@@ -43,13 +43,18 @@ int enlazarTexto(sqlite3_stmt *sentencia, int posicion, const QString &texto)
 
 } // namespace
 
+QString fuenteSqlite()
+{
+    return u"NVLALotes (SQLite)"_s;
+}
+
 void lanzarErrorSqlite(sqlite3 *bd)
 {
     const auto *mensaje = static_cast<const char16_t *>(sqlite3_errmsg16(bd));
     QString descripcion = mensaje ? QString::fromUtf16(mensaje) : QString();
     if (descripcion.isEmpty())
         descripcion = u"Error desconocido de la base de datos."_s;
-    throw ErrorLotes(NumeroError::BaseDatos, descripcion, QString::fromUtf16(FuenteSqlite));
+    throw ErrorLotes(NumeroError::BaseDatos, descripcion, fuenteSqlite());
 }
 
 void SentenciaSqlite::Finalizar::operator()(sqlite3_stmt *sentencia) const
@@ -66,14 +71,13 @@ SentenciaSqlite::SentenciaSqlite(sqlite3 *bd, QStringView sql)
     if (sqlite3_prepare16_v3(bd, sql.utf16(), bytes, 0, &sentencia, &resto) != SQLITE_OK)
         lanzarErrorSqlite(bd);
     m_sentencia.reset(sentencia);
-    const auto *fin = sql.utf16() + sql.size();
-    const QStringView despues(static_cast<const char16_t *>(resto), fin);
+    const QStringView despues = sql.mid(static_cast<const char16_t *>(resto) - sql.utf16());
     // A second statement would be left unrun without a word.
     if (!despues.trimmed().isEmpty() && despues.trimmed() != u";")
         throw ErrorLotes(NumeroError::BaseDatos, u"No se pueden ejecutar varias sentencias a la vez: «%1»."_s.arg(sql),
-                         QString::fromUtf16(FuenteSqlite));
+                         fuenteSqlite());
     if (!sentencia)
-        throw ErrorLotes(NumeroError::BaseDatos, u"La sentencia está vacía."_s, QString::fromUtf16(FuenteSqlite));
+        throw ErrorLotes(NumeroError::BaseDatos, u"La sentencia está vacía."_s, fuenteSqlite());
 }
 
 void SentenciaSqlite::enlazar(int posicion, const QVariant &valor)

@@ -13,7 +13,7 @@ struct sqlite3_stmt;
 namespace NVLALotes {
 
 // The source every error of the embedded engine reports.
-inline constexpr char16_t FuenteSqlite[] = u"NVLALotes (SQLite)";
+QString fuenteSqlite();
 
 // ErrorLotes (NumeroError::BaseDatos) with the engine's own message for the
 // last call on `bd`.
