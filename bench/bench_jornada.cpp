@@ -8,6 +8,7 @@
 // that stays open after it is left with Cancelar.
 //
 //   bench_jornada [CYCLES [CLASS]]      10,000 cycles and every class by default
+//   bench_jornada --corta               the short day the test command runs
 //
 // Prints per class the growth between cycle 1,000 (a tenth of CYCLES when
 // there are fewer than 10,000) and the last cycle:
@@ -17,6 +18,15 @@
 // trees of every top-level widget (a dialog that was hidden but never deleted
 // stays one of them) and of the application object; a QObject with no parent
 // that is not a widget escapes the walk, and then shows as resident memory.
+//
+// The short day runs each class for a warm-up, then two equal stretches, and
+// fails when the second stretch still grows: the heap in use (which neither
+// page granularity nor the allocator's fragmentation blurs) by more than
+// CrecimientoTolerado bytes a cycle, or by more than SobrantesTolerados
+// descriptors or QObjects (one opened once, late, is no leak; one a window is).
+// Caches that fill once, fonts and glyphs, the style's pieces of each size,
+// fill in the warm-up and the first stretch; what each window leaves behind
+// grows both stretches alike.
 #include "app/Vitrina.h"
 #include "db/BaseDatosHost.h"
 
@@ -35,6 +45,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <malloc.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -47,7 +58,13 @@ struct Medida
     qint64 rssKb = 0;
     qint64 descriptores = 0;
     qint64 objetos = 0;
+    qint64 montonBytes = 0; // the heap in use
 };
+
+constexpr int CiclosPrevios = 100;
+constexpr int CiclosTramo = 200;
+constexpr qint64 CrecimientoTolerado = 512;
+constexpr qint64 SobrantesTolerados = 10;
 
 qint64 objetosVivos()
 {
@@ -67,6 +84,8 @@ Medida medir()
     }
     medida.descriptores = QDir(u"/proc/self/fd"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
     medida.objetos = objetosVivos();
+    const struct mallinfo2 monton = mallinfo2();
+    medida.montonBytes = qint64(monton.uordblks + monton.hblkhd);
     return medida;
 }
 
@@ -188,27 +207,60 @@ private:
     int m_pulsaciones = 0;
 };
 
-void jornada(const Clase &clase, int ciclos, const std::shared_ptr<Conexion> &conexion)
+// Runs cycles `desde` to `hasta` (1 on) of the class's day.
+void ciclos(const Clase &clase, Oficinista &oficinista, int desde, int hasta, const std::shared_ptr<Conexion> &conexion)
 {
-    Oficinista oficinista;
-    const int referencia = ciclos >= 10000 ? 1000 : ciclos / 10;
-    Medida inicio;
-    for (int ciclo = 1; ciclo <= ciclos; ++ciclo) {
+    for (int ciclo = desde; ciclo <= hasta; ++ciclo) {
         oficinista.nuevoCiclo(ciclo % 2 == 1, clase.ventana);
         mostrar(clase, (ciclo / 2) % 2 == 0 ? 3 : 2, conexion);
         // What the host's own event loop does between two document lines.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
-        if (ciclo == referencia)
-            inicio = medir();
     }
-    const Medida fin = medir();
-    std::printf("soak=%s cycles=%d rss_growth_kb=%lld fds_growth=%lld qobjects_growth=%lld\n", qPrintable(clase.nombre),
-                ciclos, fin.rssKb - inicio.rssKb, fin.descriptores - inicio.descriptores, fin.objetos - inicio.objetos);
+}
+
+void avisarAtascos(const Clase &clase, const Oficinista &oficinista)
+{
     if (oficinista.atascos > 0)
         std::fprintf(stderr, "%s: %d windows did not close with the clerk's keys\n", qPrintable(clase.nombre),
                      oficinista.atascos);
+}
+
+void jornada(const Clase &clase, int total, const std::shared_ptr<Conexion> &conexion)
+{
+    Oficinista oficinista;
+    const int referencia = total >= 10000 ? 1000 : total / 10;
+    ciclos(clase, oficinista, 1, referencia, conexion);
+    const Medida inicio = medir();
+    ciclos(clase, oficinista, referencia + 1, total, conexion);
+    const Medida fin = medir();
+    std::printf("soak=%s cycles=%d rss_growth_kb=%lld fds_growth=%lld qobjects_growth=%lld\n", qPrintable(clase.nombre),
+                total, fin.rssKb - inicio.rssKb, fin.descriptores - inicio.descriptores, fin.objetos - inicio.objetos);
+    avisarAtascos(clase, oficinista);
     std::fflush(stdout);
+}
+
+// The short day of one class; answers whether its second stretch kept flat.
+bool jornadaCorta(const Clase &clase, const std::shared_ptr<Conexion> &conexion)
+{
+    Oficinista oficinista;
+    ciclos(clase, oficinista, 1, CiclosPrevios, conexion);
+    const Medida a = medir();
+    ciclos(clase, oficinista, CiclosPrevios + 1, CiclosPrevios + CiclosTramo, conexion);
+    const Medida b = medir();
+    ciclos(clase, oficinista, CiclosPrevios + CiclosTramo + 1, CiclosPrevios + 2 * CiclosTramo, conexion);
+    const Medida c = medir();
+    const bool plana = c.montonBytes - b.montonBytes <= CrecimientoTolerado * CiclosTramo &&
+                       c.descriptores - b.descriptores <= SobrantesTolerados &&
+                       c.objetos - b.objetos <= SobrantesTolerados;
+    std::printf("short_soak=%s cycles=2x%d heap_growth_kb=%lld,%lld rss_growth_kb=%lld,%lld fds_growth=%lld "
+                "qobjects_growth=%lld %s\n",
+                qPrintable(clase.nombre), CiclosTramo, (b.montonBytes - a.montonBytes) / 1024,
+                (c.montonBytes - b.montonBytes) / 1024, b.rssKb - a.rssKb, c.rssKb - b.rssKb,
+                c.descriptores - b.descriptores, c.objetos - b.objetos, plana ? "flat" : "GROWS");
+    avisarAtascos(clase, oficinista);
+    std::fflush(stdout);
+    return plana;
 }
 
 } // namespace
@@ -217,16 +269,20 @@ int main(int argc, char *argv[])
 {
     QApplication aplicacion(argc, argv);
     const QStringList argumentos = QApplication::arguments();
-    const int ciclos = argumentos.size() > 1 ? argumentos[1].toInt() : 10000;
-    if (ciclos < 10) {
-        std::fprintf(stderr, "uso: bench_jornada [CICLOS >= 10 [CLASE]]\n");
+    const bool corta = argumentos.value(1) == u"--corta";
+    const int total = corta ? 0 : argumentos.size() > 1 ? argumentos[1].toInt() : 10000;
+    if (!corta && total < 10) {
+        std::fprintf(stderr, "uso: bench_jornada [CICLOS >= 10 [CLASE]] | --corta\n");
         return 2;
     }
     QTemporaryDir carpeta;
     const auto conexion = BaseDatosHost::abrirBaseDemo(carpeta.filePath(u"jornada.db"_s));
+    bool plana = true;
     for (const Clase &clase : clases()) {
-        if (argumentos.size() <= 2 || argumentos[2] == clase.nombre)
-            jornada(clase, ciclos, conexion);
+        if (corta)
+            plana = jornadaCorta(clase, conexion) && plana;
+        else if (argumentos.size() <= 2 || argumentos[2] == clase.nombre)
+            jornada(clase, total, conexion);
     }
-    return 0;
+    return plana ? 0 : 1;
 }
