@@ -52,7 +52,7 @@ bool rotular(QWidget *caja)
     for (qsizetype i = hermanos.indexOf(caja) - 1; i >= 0 && !anterior; --i)
         anterior = hermanos.at(i)->isWidgetType() ? hermanos.at(i) : nullptr;
     auto *etiqueta = qobject_cast<QLabel *>(anterior);
-    if (!etiqueta || etiqueta->text().isEmpty() || etiqueta->buddy())
+    if (etiqueta == nullptr || etiqueta->text().isEmpty() || etiqueta->buddy() != nullptr)
         return false;
     etiqueta->setBuddy(caja);
     QString nombre = etiqueta->text().remove(u'&').trimmed();

@@ -19,10 +19,14 @@ public:
 
     // The limit is on what the clerk types. A longer text the host sets stays
     // whole and reads back unchanged (a cut code would name another lot); the
-    // clerk may shorten it, never lengthen it.
+    // clerk may shorten it, never lengthen it. They stand in for the line
+    // edit's own, which cut the host's text: the dialogs set and read their
+    // boxes as kxTextBox.
+    // NOLINTBEGIN(bugprone-derived-method-shadowing-base-method)
     void setMaxLength(int limite);
     int maxLength() const { return m_limite; }
     void setText(const QString &texto);
+    // NOLINTEND(bugprone-derived-method-shadowing-base-method)
 
     // Stored setting: Up and Down move the focus to the previous/next control.
     bool keyUpChangeFocus = false;
