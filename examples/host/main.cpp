@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include <cstdio>
 
@@ -37,11 +38,10 @@ int main(int argc, char *argv[])
         lotes.Show(conPantalla ? 1 : 0);
         if (!conPantalla)
             return lotes.Result ? 1 : 0;
-        if (lotes.Result)
-            std::printf("Lote %s, caducidad %s\n", qPrintable(lotes.Lote),
-                        qPrintable(lotes.Caducidad.toString(u"dd/MM/yyyy"_s)));
-        else
-            std::printf("Cancelado\n");
+        QTextStream(stdout) << (lotes.Result ? u"Lote %1, caducidad %2"_s.arg(lotes.Lote,
+                                                                              lotes.Caducidad.toString(u"dd/MM/yyyy"_s))
+                                             : u"Cancelado"_s)
+                            << Qt::endl;
         return 0;
     } catch (const NVLALotes::ErrorLotes &error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.Description()));
