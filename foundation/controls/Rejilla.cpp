@@ -48,6 +48,9 @@ Rejilla::Rejilla(QWidget *parent)
     setSortingEnabled(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // A screen reader tells a list by its name: the dialogs' designs name theirs,
+    // and any other (the warehouse picker's) is at least a list.
+    setAccessibleName(u"Lista"_s);
 
     // Every row has the same height: a list of 100,000 lots lays out at once.
     QHeaderView *filas = verticalHeader();
