@@ -9,6 +9,7 @@
 //   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
 #include "MedicionDialogo.h"
 #include "db/BaseDatosHost.h"
+#include "foundation/core/database/FuncionesSqlite.h"
 
 #include <nvlalotes/Conexion.h>
 #include <nvlalotes/EmpresaMemoria.h>
@@ -21,11 +22,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
 #include <cstdio>
+#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -75,11 +78,40 @@ QStringList consultasPendientes()
             a + u" AND fl.Cod_Articulo ="_s + articulo + u" ORDER BY f.Fecha, f.Hora, f.Codigo"_s};
 }
 
-// Every field of every record of `consultas`, read with Qt SQL alone on the
-// connection the library opened (its host functions registered).
+// A Qt SQL connection to the window's file, set up as the library sets up its
+// own (its page cache, the host's functions registered), for the raw read.
+class ConexionQtSql
+{
+public:
+    explicit ConexionQtSql(const QString &ruta)
+    {
+        QSqlDatabase bd = QSqlDatabase::addDatabase(u"QSQLITE"_s, Nombre);
+        bd.setDatabaseName(ruta);
+        bd.open();
+        const QSqlQuery cache(u"PRAGMA cache_size = -65536"_s, bd);
+        auto *manejador = *static_cast<sqlite3 *const *>(bd.driver()->handle().constData());
+        if (!m_funciones.registrar(manejador))
+            std::fputs("the host's functions were not registered for the raw read\n", stderr);
+    }
+    ~ConexionQtSql()
+    {
+        m_funciones.liberar();
+        QSqlDatabase::database(Nombre, false).close();
+        QSqlDatabase::removeDatabase(Nombre);
+    }
+    ConexionQtSql(const ConexionQtSql &) = delete;
+    ConexionQtSql &operator=(const ConexionQtSql &) = delete;
+
+    static constexpr QLatin1StringView Nombre{"bruta"};
+
+private:
+    FuncionesSqlite m_funciones;
+};
+
+// Every field of every record of `consultas`, read with Qt SQL alone.
 double leerConQtSql(const QStringList &consultas)
 {
-    QSqlDatabase bd = QSqlDatabase::database(QSqlDatabase::connectionNames().constFirst(), false);
+    QSqlDatabase bd = QSqlDatabase::database(ConexionQtSql::Nombre, false);
     QElapsedTimer reloj;
     reloj.start();
     qint64 campos = 0;
@@ -148,15 +180,15 @@ int medir(const Medicion::Bases &bases, int lotes, const QString &ventana)
     const auto leer = [&] {
         const QStringList consultas =
             QStringList{consultaLotes(Almacen)} + (tono ? consultasPendientes() : QStringList());
-        leerConQtSql(consultas); // the file in the page cache for both
-        Medicion::Menor lectura;
-        for (int vez = 0; vez < 3; ++vez)
-            lectura.anotar(leerConQtSql(consultas));
-        consulta = lectura.ms();
-        // The raw reads filled the window's own connection's page cache: emptied,
-        // so the peak is the opening's.
-        const QSqlQuery vaciar(u"PRAGMA shrink_memory"_s,
-                               QSqlDatabase::database(QSqlDatabase::connectionNames().constFirst(), false));
+        {
+            // Closed before the window reads, so the peak is the opening's.
+            const ConexionQtSql bruta(bases.lotes);
+            leerConQtSql(consultas); // the file in the page cache for both
+            Medicion::Menor lectura;
+            for (int vez = 0; vez < 3; ++vez)
+                lectura.anotar(leerConQtSql(consultas));
+            consulta = lectura.ms();
+        }
         Medicion::empezarPico();
     };
     const double pintadoMs = abrirVentana(bases.lotes, ventana, leer, [&](QDialog *v) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nvlalotes/nvlalotes_core_export.h>
+
 #include <array>
 
 struct sqlite3;
@@ -11,7 +13,7 @@ namespace NVLALotes {
 // fn_FacturasLineasUndSuministradas, fn_AlbaranesFLineasUndSuministradas and
 // fn_DevArticuloUnidadesOSPendEntrega. Each keeps its compiled query for the
 // life of the connection; liberar() must run before the connection closes.
-class FuncionesSqlite
+class NVLA_CORE_EXPORT FuncionesSqlite
 {
 public:
     FuncionesSqlite() = default;
