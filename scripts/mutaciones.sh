@@ -87,7 +87,6 @@ row texts written over each other @@ foundation/controls/AlmacenLineas.cpp @@ co
 finished result starts over @@ foundation/core/database/SentenciaSqlite.cpp @@ if (m_acabada) @@ if (false)
 engine's step failure ends a list silently @@ foundation/core/database/SentenciaSqlite.cpp @@ if (resultado != SQLITE_DONE) @@ if (false)
 non-ASCII text widened byte by byte @@ foundation/core/database/RegistrosSqlite.cpp @@ if (bytes[i] >= 0x80) { @@ if (bytes[i] >= 0xFF) {
-result lets its connection go @@ foundation/core/database/RegistrosSqlite.cpp @@ , m_conexion(std::move(conexion)) @@ , m_conexion()
 rows cut inside a block kept @@ foundation/controls/BloquesMemoria.h @@ m_bloques.back().resize(filas - (m_bloques.size() - 1) * PorBloque); @@ (void)filas;
 sales button caption changed @@ sales/frmLotesStockFacturar2.cpp @@ u"C&ontinuar sin Tono / Calibre"_s @@ u"C&ontinuar sin Tono/Calibre"_s
 automatic row's text changed @@ foundation/lists/ListaLotes.cpp @@ u"- SELECCIÓN AUTOMÁTICA -"_s; @@ u"- SELECCION AUTOMATICA -"_s;
