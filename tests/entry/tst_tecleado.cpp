@@ -48,12 +48,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("ajustes");
         const auto tabla = [](const QString &clase, const QString &modelo, const QString &base,
                               const QStringList &filas) {
-            for (const QString &fila : filas) {
+            for (const QString &fila : filas)
                 for (const QString &motor : motores())
                     QTest::newRow(qPrintable(u"%1 %2 %3: %4"_s.arg(motor, clase, modelo, fila.section(u';', 0, 0))))
                         << motor << clase << modelo << fila
                         << (base + u',' + fila.section(u';', 1, 1)).split(u',', Qt::SkipEmptyParts);
-            }
         };
         const QString obligatorio = u"@Lotes_NroObligatorio=Verdadero"_s;
         // A host's lot longer than the box comes back whole; the clerk still types no more than 15.
@@ -73,33 +72,25 @@ private Q_SLOTS:
                u"fecha vacía;;txtLote=L1,txtCaducidad=;Especifique la fecha de caducidad @txtCaducidad"_s,
                u"sin pedir caducidad;PedirCaducidad=false;txtLote=L1;Verdadero|L1|1900-01-01"_s});
         // The focus stays on the button pressed.
-        tabla(
-            u"compras"_s, u"2"_s, obligatorio + u",PedirCaducidad=true"_s,
-            {u"solo tono;;txtCaducidad=hoy+30,txtTono=T1,txtCalibre=;Verdadero||hoy+30|T1|"_s,
-             u"solo calibre, sin fecha pedida;PedirCaducidad=false;txtTono=,txtCalibre=C1;Verdadero||1900-01-01||C1"_s,
-             u"ni tono ni calibre;;txtCaducidad=hoy+30,txtTono=,txtCalibre=;"
-             u"Debe especificar Tono y/o Calibre @cmdAceptar"_s});
+        tabla(u"compras"_s, u"2"_s, obligatorio + u",PedirCaducidad=true"_s,
+              {u"solo tono;;txtCaducidad=hoy+30,txtTono=T1,txtCalibre=;Verdadero||hoy+30|T1|"_s,
+               u"solo calibre;PedirCaducidad=false;txtTono=,txtCalibre=C1;Verdadero||1900-01-01||C1"_s,
+               u"ninguno;;txtCaducidad=hoy+30,txtTono=,txtCalibre=;Debe especificar Tono y/o Calibre @cmdAceptar"_s});
         // Model 1 asks for any lot and looks at no stock.
-        tabla(u"facturacion"_s, u"1"_s, u"ControlCaducidad=false"_s,
-              {u"con caducidad;ControlCaducidad=true;txtLote=CUALQUIERA,txtCaducidad=hoy+20;"
-               u"Verdadero|1|CUALQUIERA|hoy+20"_s});
+        tabla(u"facturacion"_s, u"1"_s, u"ControlCaducidad=true"_s,
+              {u"con caducidad;;txtLote=CUALQUIERA,txtCaducidad=hoy+20;Verdadero|1|CUALQUIERA|hoy+20"_s});
         // A typed lot that matches a listed row is that lot, whatever its stock.
         tabla(u"facturacion"_s, u"3"_s, u"ControlCaducidad=true"_s,
               {u"igual a una fila sin stock;;txtCaducidad=31032027,txtLote=L-3;Verdadero|28|L-3|2027-03-31"_s,
                u"blancos alrededor;;txtCaducidad=31082027,txtLote=  L-8  ;Verdadero|26|L-8|2027-08-31"_s,
                u"coincide solo el código;;txtCaducidad=01042027,txtLote=L-3;Verdadero|nuevo|L-3|2027-04-01"_s,
-               u"nuevo con comillas y eñes;;txtCaducidad=15022028,txtLote=O'Ñandú-1;"
-               u"Verdadero|nuevo|O'Ñandú-1|2028-02-15"_s,
-               u"fecha obligatoria;;txtCaducidad=3112,txtLote= L-X ;"
-               u"Debe especificar la fecha de caducidad @txtCaducidad"_s});
-        tabla(
-            u"facturacion"_s, u"2"_s, u"ControlCaducidad=true"_s,
-            {u"el bloqueado tecleado;;txtCaducidad=01012028,txtTono= B2,txtCalibre=14 ;Verdadero|27||2028-01-01|B2|14"_s,
-             u"solo calibre, nuevo;ControlCaducidad=false;txtCalibre=99;Verdadero|nuevo||1900-01-01||99"_s,
-             u"otra caducidad es otro lote;;txtCaducidad=02012028,txtTono=B2,txtCalibre=14;"
-             u"Verdadero|nuevo||2028-01-02|B2|14"_s,
-             u"sin tono ni calibre;ControlCaducidad=false;txtCalibre=    ;"
-             u"Debe especificar Tono y/o Calibre @txtTono"_s});
+               u"comillas y eñes;;txtCaducidad=15022028,txtLote=O'Ñandú-1;Verdadero|nuevo|O'Ñandú-1|2028-02-15"_s,
+               u"fecha corta;;txtCaducidad=3112,txtLote= L-X ;Debe especificar la fecha de caducidad @txtCaducidad"_s});
+        tabla(u"facturacion"_s, u"2"_s, u"ControlCaducidad=true"_s,
+              {u"bloqueado;;txtCaducidad=01012028,txtTono= B2,txtCalibre=14 ;Verdadero|27||2028-01-01|B2|14"_s,
+               u"solo calibre, nuevo;ControlCaducidad=false;txtCalibre=99;Verdadero|nuevo||1900-01-01||99"_s,
+               u"otra caducidad;;txtCaducidad=02012028,txtTono=B2,txtCalibre=14;Verdadero|nuevo||2028-01-02|B2|14"_s,
+               u"en blanco;ControlCaducidad=false;txtCalibre=    ;Debe especificar Tono y/o Calibre @txtTono"_s});
         // The inventory matches code and expiry exactly; a lot it does not know has key 0.
         const QString falta = u"Debe proporcionar fecha de caducidad y/o descripción del lote."_s;
         tabla(u"inventario"_s, u"3"_s, u"ControlCaducidad=true"_s,
@@ -107,8 +98,7 @@ private Q_SLOTS:
                u"segunda caducidad;;txtCaducidad=30092027,kxLote=L-8;Verdadero|26|L-8|2027-09-30||"_s,
                u"otra mayúscula;;txtCaducidad=31052027,kxLote=l-5;Verdadero|0|l-5|2027-05-31||"_s,
                u"sin fecha no casa con fecha;ControlCaducidad=false;kxLote=L-5;Verdadero|0|L-5|1900-01-01||"_s,
-               u"fecha imposible;;txtCaducidad=31022027,kxLote=L-5;"
-               u"La caducidad del lote es obligatoria. @txtCaducidad"_s,
+               u"imposible;;txtCaducidad=31022027,kxLote=L-5;La caducidad del lote es obligatoria. @txtCaducidad"_s,
                u"1900 como fecha y sin lote;;txtCaducidad=01011900,kxLote=;"_s + falta + u" @txtCaducidad"_s,
                u"nada, aun con lote obligatorio;ControlCaducidad=false,"_s + obligatorio + u";kxLote=;"_s + falta +
                    u" @cmdAceptar"_s,
@@ -193,10 +183,8 @@ private Q_SLOTS:
         QCOMPARE(s.entrada.salidas(), esperado);
         // Model 1 and purchases look at no stock; the inventory reads its list and
         // writes nothing.
-        if (clase == u"compras" || modelo == u"1")
-            QVERIFY(s.grabadora->textos().isEmpty());
-        if (clase == u"inventario")
-            QCOMPARE(s.grabadora->textos().size(), 1);
+        if (clase != u"facturacion" || modelo == u"1")
+            QCOMPARE(s.grabadora->textos().size(), clase == u"inventario" ? 1 : 0);
     }
 
     // What the purchase dialog shows of the host's expiry, and where it opens.
@@ -286,7 +274,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, fila);
         const QStringList c = fila.split(u';');
-        const QString &clase = c[0];
+        const QString clase = c[0];
         const Qt::Key fin = c[3] == u"Tab" ? Qt::Key_Tab : Qt::Key_Return;
         NVLA_BASE_DATOS(bd, motores().constFirst(), false);
         QVERIFY_SQL(sembrar(*bd, {}));
