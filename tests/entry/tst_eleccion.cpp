@@ -33,8 +33,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("elegir");
         QTest::addColumn<QStringList>("lineas");
         QTest::addColumn<QString>("esperado");
-        QString clase;
-        QString modelo;
+        QString clase, modelo;
+        const auto en = [&](const QString &c, const QString &m) { std::tie(clase, modelo) = std::pair(c, m); };
         const auto fila = [&](const char *nombre, const QStringList &ajustes, int unidades, const QString &elegir,
                               const QStringList &lineas, const QString &esperado) {
             for (const QString &motor : motores())
@@ -46,8 +46,7 @@ private Q_SLOTS:
         const QString corto = u"El lote seleccionado no tiene stock suficiente"_s;
         const QString host = u"|T-HOST|C-HOST"_s;
         const QString largo = lotesPrueba().at(4).lote;
-        clase = u"facturacion"_s;
-        modelo = u"3"_s;
+        en(u"facturacion"_s, u"3"_s);
         fila("automático elige 4,996 como 5", {}, 5, u"AUTO"_s, positivos, u"Verdadero|23|L-4996|1900-01-01"_s + host);
         fila("automático con la primera fila justa", {}, 3, u"AUTO"_s, positivos,
              u"Verdadero|28|L-3|2027-03-31"_s + host);
@@ -65,8 +64,7 @@ private Q_SLOTS:
         fila("sin automático la fila 1 es un lote", {u"PermitirAutomatico=false"_s}, 1, u"28"_s, positivos,
              u"Verdadero|28||2027-03-31|C3|12"_s);
         // Stock going out lists only lots with stock; the fields of the other model come back empty.
-        clase = u"regularizar"_s;
-        modelo = u"3"_s;
+        en(u"regularizar"_s, u"3"_s);
         const QStringList sale{u"EsNegativo=true"_s};
         fila("salida: 4,996 se ve 5,00 y cubre 5", sale, 5, u"23"_s, positivos, u"Verdadero|23|L-4996|1900-01-01||"_s);
         fila("salida: 4,99 no cubre 5", sale, 5, u"22"_s, positivos, corto);
@@ -75,15 +73,13 @@ private Q_SLOTS:
         modelo = u"2"_s;
         fila("entrada tono: a cero, su propia clave", {}, 100, u"24"_s, todos, u"Verdadero|24||2027-01-31|B2|10"_s);
         // A transfer always takes stock out, whatever the units.
-        clase = u"traspaso"_s;
-        modelo = u"3"_s;
+        en(u"traspaso"_s, u"3"_s);
         fila("4,99 no cubre 5", {}, 5, u"22"_s, positivos, corto);
         modelo = u"2"_s;
         fila("tono", {}, 8, u"26"_s, positivos, u"Verdadero|26||2027-08-31|A1|12"_s);
         // The inventory lists every lot the article has or was counted with, by
         // key: a second expiry counted here is a row of its own.
-        clase = u"inventario"_s;
-        modelo = u"3"_s;
+        en(u"inventario"_s, u"3"_s);
         fila("lista", {u"ControlCaducidad=true"_s}, 4, u"23"_s,
              {u"21|31/05/2027|L-5"_s, u"22|30/04/2027|L-499"_s, u"23||L-4996"_s, u"24|31/01/2027|L-CERO"_s,
               u"25|31/12/2026|"_s + largo, u"26|30/09/2027|L-8"_s, u"26|31/08/2027|L-8"_s, u"27|01/01/2028|L-60"_s,
@@ -107,9 +103,8 @@ private Q_SLOTS:
         QFETCH(QString, elegir);
         QFETCH(QStringList, lineas);
         QFETCH(QString, esperado);
-        // The refusal's message, or the outputs the host gets; neither for an article without lots.
-        const QString mensaje = esperado.startsWith(u"Verdadero"_s) ? QString() : esperado;
-        const QString salida = mensaje.isEmpty() ? esperado : QString();
+        // The outputs the host gets, or else the refusal's message; neither for an article without lots.
+        const bool acepta = esperado.startsWith(u"Verdadero"_s);
         NVLA_BASE_DATOS(bd, motor, false);
         QVERIFY_SQL(sembrarConInventario(*bd));
         Sesion s(clase, bd, modelo, unidades);
@@ -127,12 +122,9 @@ private Q_SLOTS:
             QStringList claves;
             for (const QString &linea : vistas)
                 claves << linea.section(u'|', 0, 0);
-            if (lineas.value(0).contains(u'|')) {
-                std::ranges::sort(vistas);
-                QCOMPARE(vistas, lineas);
-            } else {
-                QCOMPARE(claves, lineas);
-            }
+            QStringList ordenadas = vistas;
+            std::ranges::sort(ordenadas);
+            QCOMPARE(lineas.value(0).contains(u'|') ? ordenadas : claves, lineas);
             if (const int f = int(claves.indexOf(u"23"_s)); f >= 0 && clase != u"inventario")
                 QVERIFY2(vistas.at(f).contains(u"|5,00|"_s), qPrintable(vistas.at(f)));
             if (venta && modelo == u"2") {
@@ -154,7 +146,7 @@ private Q_SLOTS:
                     clic(d, u"cmdAceptar"_s);
                 }
             });
-            QCOMPARE(d->isVisible(), !mensaje.isEmpty() || elegir.isEmpty());
+            QCOMPARE(d->isVisible(), !acepta);
             if (d->isVisible()) {
                 if (!elegir.isEmpty())
                     QCOMPARE(r->row(), fila);
@@ -164,8 +156,8 @@ private Q_SLOTS:
         QVERIFY(!s.llamoAlProcedimiento());
         if (!venta)
             QCOMPARE(s.grabadora->textos().size(), 1); // one query, nothing written
-        QCOMPARE(textos(mensajes), mensaje.isEmpty() ? QString() : u"2|¡ Atención !|"_s + mensaje);
-        QCOMPARE(s.entrada.salidas(), salida.isEmpty() ? s.entrada.salidasMarcadas() : salida);
+        QCOMPARE(textos(mensajes), acepta || esperado.isEmpty() ? QString() : u"2|¡ Atención !|"_s + esperado);
+        QCOMPARE(s.entrada.salidas(), acepta ? esperado : s.entrada.salidasMarcadas());
     }
 
     // In the sales lot dialog the control last in focus decides between the
