@@ -79,12 +79,13 @@ Envio consulta(const QString &sql)
 }
 
 // Shares the connection and company 1 with user `usuario`, as the host does.
-void compartir(const std::shared_ptr<Conexion> &conexion, const QVariant &usuario)
+std::shared_ptr<EmpresaMemoria> compartir(const std::shared_ptr<Conexion> &conexion, const QVariant &usuario)
 {
     auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
     empresa->setParametro(u"UsuarioActual"_s, usuario);
     ContextoCompartido::setConexion(conexion);
     ContextoCompartido::setEmpresa(empresa);
+    return empresa;
 }
 
 // A host function's menu check, as user `usuario` of company 1.
@@ -121,9 +122,8 @@ bool controlDe(const std::shared_ptr<Conexion> &conexion, int empresa, int almac
 // A new form's catalog and permissions: a label, a box and an array of two buttons.
 void seguridad(const std::shared_ptr<ConexionGrabadora> &conexion)
 {
-    auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
+    auto empresa = compartir(conexion, 7);
     empresa->setParametro(u"NoProcesarPermisosControles"_s, false);
-    ContextoCompartido::setConexion(conexion);
     QWidget form;
     form.setObjectName(u"frmTextos"_s);
     Formulario::etiqueta(&form, u"lblA"_s, u"A"_s, {0, 0, 500, 300});
@@ -247,14 +247,13 @@ void TstSentencias::textos_data()
                  empresa->setParametro(p.section(u'=', 0, 0), p.section(u'=', 1));
              clase.EmpresaNuvalia(empresa);
              clase.ConexionNuvalia(conexion);
+             const auto sinCaducidad = [](QDialog *d) {
+                 QVERIFY(!control<QWidget>(d, u"txtCaducidad"_s)->isEnabled());
+                 d->reject();
+             };
              QVERIFY(conDialogo([&] { clase.Show(1); },
-                                [](QDialog *v) {
-                                    QVERIFY(conDialogo([&] { clic(v, u"cmdCrear"_s); },
-                                                       [](QDialog *d) {
-                                                           QVERIFY(
-                                                               !control<QWidget>(d, u"txtCaducidad"_s)->isEnabled());
-                                                           d->reject();
-                                                       }));
+                                [&](QDialog *v) {
+                                    QVERIFY(conDialogo([&] { clic(v, u"cmdCrear"_s); }, sinCaducidad));
                                     v->reject();
                                 }));
          },
@@ -270,12 +269,10 @@ void TstSentencias::textos_data()
     // Customers held under another company.
     fila("pendientes de entrega", consulta(ConsultasStock::documentosPendientes({1, 3, 1, 200})),
          {PendientesEntrega.arg(3).arg(200)});
-    for (const bool bloquear : {true, false}) {
-        const QString sql = u"UPDATE Articulos_Lotes SET Bloqueado = %1 WHERE Cod_Empresa =1 AND Cod_Lote =13"_s;
+    for (const bool bloquear : {true, false})
         fila(bloquear ? "bloqueo" : "desbloqueo",
              [=](const auto &conexion) { conexion->ejecutar(ConsultasStock::bloqueo(1, 13, bloquear)); },
-             {sql.arg(bloquear ? 1 : 0)});
-    }
+             {u"UPDATE Articulos_Lotes SET Bloqueado = %1 WHERE Cod_Empresa =1 AND Cod_Lote =13"_s.arg(int(bloquear))});
 
     // Menu access: the user's groups, then the menu by its code or by its name.
     fila(
@@ -357,14 +354,9 @@ void TstSentencias::textos()
     QCOMPARE(enviados(*grabadora), textos);
     if (!filas.isValid())
         return;
-    QStringList obtenidas;
-    QStringList esperadas = filas.toString().split(u';');
+    QStringList obtenidas; // every text of several rows orders them
     QVERIFY_SQL(obtenidas = filasDe(*bd, textos.last()));
-    if (!textos.last().contains(u"ORDER BY"_s)) { // no order promised: compare as a set
-        obtenidas.sort();
-        esperadas.sort();
-    }
-    QCOMPARE(obtenidas, esperadas);
+    QCOMPARE(obtenidas, filas.toString().split(u';'));
 }
 
 // Whether a user may not open a menu, and how many queries it took to
@@ -416,8 +408,6 @@ void TstSentencias::controlCaducidad()
     QVERIFY(grabadora->textos().isEmpty());
     RegistroAlmacen::setFabrica({}); // back to the table
     QVERIFY_SQL(QVERIFY(controlDe(grabadora, 1, 1)));
-    RegistroAlmacen::setFabrica([] { return std::unique_ptr<RegistroAlmacen>(); });
-    QVERIFY_EXCEPTION_THROWN(RegistroAlmacen::crear(), ErrorLotes);
 }
 
 QTEST_MAIN(TstSentencias)
