@@ -163,10 +163,6 @@ private Q_SLOTS:
         QCOMPARE(textos(mensajes) + u" @"_s + focoTras, rechazo ? u"2|¡ Atención !|"_s + esperado : u" @"_s);
         const bool nuevo = esperado.contains(u"|nuevo|");
         QVERIFY(clase != u"facturacion" || s.llamoAlProcedimiento() == nuevo);
-        if (rechazo) {
-            QCOMPARE(s.entrada.salidas(), s.entrada.salidasMarcadas());
-            return;
-        }
         const QStringList despues = lotesEnBase(*bd);
         QCOMPARE(nuevo ? despues.mid(0, despues.size() - 1) : despues, antes);
         if (nuevo) {
@@ -180,7 +176,7 @@ private Q_SLOTS:
             QCOMPARE(filasDe(*bd, u"SELECT Stock_Actual FROM Almacen_Articulos_Lotes WHERE Cod_Lote = "_s + clave),
                      QStringList{u"0"_s});
         }
-        QCOMPARE(s.entrada.salidas(), esperado);
+        QCOMPARE(s.entrada.salidas(), rechazo ? s.entrada.salidasMarcadas() : esperado);
         // Model 1 and purchases look at no stock; the inventory reads its list and
         // writes nothing.
         if (clase != u"facturacion" || modelo == u"1")
