@@ -13,6 +13,16 @@ using namespace Qt::StringLiterals;
 using namespace NVLALotes;
 using namespace NVLALotes::Pruebas;
 
+// `lineas`: the keys listed below any automatic row, or whole rows (any order)
+// where they hold a '|'. `elegir`: a key, AUTO, or none for an article without lots.
+struct Eleccion
+{
+    QString motor, clase, modelo, elegir, esperado;
+    QStringList ajustes, lineas;
+    int unidades;
+};
+Q_DECLARE_METATYPE(Eleccion)
+
 class TstEleccion : public QObject
 {
     Q_OBJECT
@@ -21,25 +31,16 @@ private Q_SLOTS:
     void cleanup() { QVERIFY(ningunaVentanaAbierta()); }
     void cleanupTestCase() { Sesion(u"facturacion"_s, nullptr, u"1"_s); }
 
-    // `lineas`: the keys listed below any automatic row, or whole rows (any
-    // order) where they hold a '|'. `elegir`: a key, AUTO, or none for an
-    // article without lots.
     void eleccion_data()
     {
-        for (const char *columna : {"motor", "clase", "modelo"})
-            QTest::addColumn<QString>(columna);
-        QTest::addColumn<QStringList>("ajustes");
-        QTest::addColumn<int>("unidades");
-        QTest::addColumn<QString>("elegir");
-        QTest::addColumn<QStringList>("lineas");
-        QTest::addColumn<QString>("esperado");
+        QTest::addColumn<Eleccion>("caso");
         QString clase, modelo;
         const auto en = [&](const QString &c, const QString &m) { std::tie(clase, modelo) = std::pair(c, m); };
         const auto fila = [&](const char *nombre, const QStringList &ajustes, int unidades, const QString &elegir,
                               const QStringList &lineas, const QString &esperado) {
             for (const QString &motor : motores())
                 QTest::newRow(qPrintable(u"%1 %2 %3: %4"_s.arg(motor, clase, modelo, QString::fromUtf8(nombre))))
-                    << motor << clase << modelo << ajustes << unidades << elegir << lineas << esperado;
+                    << Eleccion{motor, clase, modelo, elegir, esperado, ajustes, lineas, unidades};
         };
         const QStringList positivos{u"28"_s, u"22"_s, u"23"_s, u"21"_s, u"26"_s, u"27"_s, u"29"_s};
         const QStringList todos = QStringList{u"25"_s, u"24"_s} + positivos;
@@ -95,14 +96,8 @@ private Q_SLOTS:
     }
     void eleccion()
     {
-        QFETCH(QString, motor);
-        QFETCH(QString, clase);
-        QFETCH(QString, modelo);
-        QFETCH(QStringList, ajustes);
-        QFETCH(int, unidades);
-        QFETCH(QString, elegir);
-        QFETCH(QStringList, lineas);
-        QFETCH(QString, esperado);
+        QFETCH(Eleccion, caso);
+        const auto &[motor, clase, modelo, elegir, esperado, ajustes, lineas, unidades] = caso;
         // The outputs the host gets, or else the refusal's message; neither for an article without lots.
         const bool acepta = esperado.startsWith(u"Verdadero"_s);
         NVLA_BASE_DATOS(bd, motor, false);
@@ -213,7 +208,7 @@ private Q_SLOTS:
         lotes.append({999, u"999"_s, u"Zeta"_s, {}, {}, {}});
         const QString marcar = u"Lotes_MarcarCaducados"_s;
         const QString buscar = u"Lotes_BusquedaAlTeclear"_s;
-        for (const QString &motor : motores()) {
+        for (const QString &motor : motores())
             for (const QString &apagada : {QString(), marcar, buscar}) {
                 NVLA_BASE_DATOS(bd, motor, false);
                 QVERIFY_SQL(sembrar(*bd, lotes));
@@ -243,7 +238,6 @@ private Q_SLOTS:
                     clic(d, u"cmdCancelar"_s);
                 }));
             }
-        }
     }
 };
 
