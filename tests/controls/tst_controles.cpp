@@ -115,12 +115,12 @@ private Q_SLOTS:
         QCOMPARE(p.fila(2) + p.fila(3), (QStringList{u"2"_s, u"b"_s, {}, {}, {}, {}, {}, {}}));
         QVERIFY(!p.dato(3, 1, Qt::FontRole).isValid()); // the dropped row's bold does not come back
         p.rejilla.setRows(0);
-        QCOMPARE(p.rejilla.rows(), 1); // the header stays
+        // An emptied list keeps its header.
+        QCOMPARE((QList<QVariant>{p.rejilla.rows(), p.rejilla.textMatrix(0, 1)}), (QList<QVariant>{1, u"Stock"_s}));
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.textMatrix(1, 0));
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setRow(1));
         QVERIFY_THROWS_EXCEPTION(ErrorLotes, p.rejilla.setCellFontBold(0, 0, 0, 4, true));
-        QCOMPARE(p.rejilla.textMatrix(0, 1), u"Stock"_s); // an emptied list keeps its header
-        const QString larga(40000, u'x');                 // longer than a block of the rows' text store
+        const QString larga(40000, u'x'); // longer than a block of the rows' text store
         p.agregar({larga + u"\tfin"_s, u"1\ta"_s});
         QCOMPARE(p.fila(1) + p.fila(2), (QStringList{larga, u"fin"_s, {}, {}, u"1"_s, u"a"_s, {}, {}}));
         // Rows are kept in blocks of 2,048: cut inside the second one and grown again.
@@ -347,7 +347,6 @@ private Q_SLOTS:
         const QString largo = modMsgOp::MsgOperacion + u" Recalculando el stock de todos los lotes del almacén."_s;
         ventana.Mensaje = largo;
         ventana.RefreshMsg();
-        QCOMPARE(lblMsg->text(), largo);
         const int tinta = lblMsg->fontMetrics().horizontalAdvance(largo);
         QVERIFY2(
             ventana.width() > estandar && lblMsg->width() >= tinta && lblMsg->x() + tinta <= ventana.width(),
