@@ -70,19 +70,13 @@ QVariant RegistrosSqlite::campo(int indice) const
     comprobarCampo(indice);
     sqlite3_stmt *sentencia = m_sentencia->sentencia();
     switch (sqlite3_column_type(sentencia, indice)) {
-    case SQLITE_INTEGER:
-        return qlonglong(sqlite3_column_int64(sentencia, indice));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(sentencia, indice);
+    case SQLITE_TEXT:
+        break;
     case SQLITE_NULL:
         // A null of any column reads as a null text, whatever its declared type.
         return QVariant(QMetaType::fromType<QString>());
-    case SQLITE_BLOB: {
-        const auto *datos = static_cast<const char *>(sqlite3_column_blob(sentencia, indice));
-        return QByteArray(datos, sqlite3_column_bytes(sentencia, indice));
-    }
     default:
-        break;
+        return m_sentencia->valor(indice);
     }
     if (conversion(indice) == ConversionColumna::Ninguna) {
         QString texto;
