@@ -200,6 +200,11 @@ void VentanaBanco::prepararContexto(ClaseEntradaLotes &clase)
     empresa->setParametro(u"OficinaCentral"_s, true);
     for (const QCheckBox *ayuda : std::as_const(m_ayudas))
         empresa->setParametro(ayuda->objectName(), ayuda->isChecked());
+    // The demo data's articles with lot and expiry have an article number, so
+    // their labels carry GS1 barcodes; the tiles have none and print the lot
+    // for in-house use.
+    empresa->setGtin(100, u"8412345678905"_s);
+    empresa->setGtin(101, u"8412345678912"_s);
     clase.EmpresaNuvalia(std::move(empresa));
     m_grabadora->olvidar();
     clase.ConexionNuvalia(m_grabadora);

@@ -4,6 +4,11 @@ namespace NVLALotes {
 
 NVLAEMP::~NVLAEMP() = default;
 
+QString NVLAEMP::GtinArticulo(qint32 /*articulo*/)
+{
+    return {};
+}
+
 EmpresaMemoria::EmpresaMemoria(qint16 codigoEmpresa, qint16 codigoEmpresaClientes)
     : m_empresa(codigoEmpresa)
     , m_empresaClientes(codigoEmpresaClientes)
@@ -22,6 +27,16 @@ qint16 EmpresaMemoria::CodigoEmpresaClientes()
 QVariant EmpresaMemoria::LeerParametro(const QString &name)
 {
     return m_parametros.value(name, QString());
+}
+
+QString EmpresaMemoria::GtinArticulo(qint32 articulo)
+{
+    return m_gtins.value(articulo);
+}
+
+void EmpresaMemoria::setGtin(qint32 articulo, const QString &gtin)
+{
+    m_gtins.insert(articulo, gtin);
 }
 
 void EmpresaMemoria::setParametro(const QString &name, const QVariant &valor)

@@ -19,16 +19,19 @@ public:
     qint16 CodigoEmpresa() override;
     qint16 CodigoEmpresaClientes() override;
     QVariant LeerParametro(const QString &name) override;
+    QString GtinArticulo(qint32 articulo) override;
 
     void setCodigoEmpresa(qint16 codigo) { m_empresa = codigo; } ///< Changes the company code.
     /// Changes the customers' company code.
     void setCodigoEmpresaClientes(qint16 codigo) { m_empresaClientes = codigo; }
     void setParametro(const QString &name, const QVariant &valor); ///< Sets a parameter, replacing its previous value.
+    void setGtin(qint32 articulo, const QString &gtin);            ///< Sets an article's GTIN; empty takes it away.
 
 private:
     qint16 m_empresa;
     qint16 m_empresaClientes;
     QHash<QString, QVariant> m_parametros;
+    QHash<qint32, QString> m_gtins;
 };
 
 } // namespace NVLALotes
