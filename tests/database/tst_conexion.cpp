@@ -143,6 +143,18 @@ private Q_SLOTS:
             QVERIFY(filas > 5);
             QVERIFY(!lotes->siguiente());
         });
+        // A second writer waits its BusyTimeout for the row the first one
+        // holds, then fails, in the clerk's words where the engine's say
+        // nothing to a clerk; the first one's work stands.
+        if (motor == u"odbc"_s)
+            return;
+        auto otra = Conexion::abrir(BaseDatosPrueba::cadena(motor) + u";BusyTimeout=50"_s);
+        QVERIFY_SQL(bd->iniciarTransaccion(); bd->ejecutar(InsertarCliente.arg(9009)));
+        const auto ocupada = errorDe([&] { otra->ejecutar(InsertarCliente.arg(9009)); });
+        const QString dice = motor == u"sqlite"_s ? u"locked"_s : u"Otro puesto tiene ocupados los datos"_s;
+        QVERIFY2(ocupada && ocupada->Description().contains(dice),
+                 qPrintable(ocupada ? textoError(*ocupada) : u"sin error"_s));
+        QVERIFY_SQL(bd->confirmarTransaccion());
         if (motor != u"sqlite"_s)
             return;
         QVERIFY_SQL({
@@ -174,15 +186,6 @@ private Q_SLOTS:
         QVERIFY(error && error->Number() == NumeroError::BaseDatos);
         QVERIFY2(error->Description().contains(u"integer overflow"_s), qPrintable(textoError(*error)));
         QVERIFY(!desborde->siguiente()); // a failed step ends the rows, it does not start them over
-
-        // A second writer waits its BusyTimeout for the lock, then fails in the
-        // engine's words, and the first one's work stands.
-        auto otra = Conexion::abrir(BaseDatosPrueba::cadena(motor) + u";BusyTimeout=50"_s);
-        QVERIFY_SQL(bd->iniciarTransaccion());
-        const auto ocupada = errorDe([&] { otra->ejecutar(InsertarCliente.arg(9008)); });
-        QVERIFY2(ocupada && ocupada->Description().contains(u"locked"_s),
-                 qPrintable(ocupada ? textoError(*ocupada) : u"sin error"_s));
-        QVERIFY_SQL(bd->ejecutar(InsertarCliente.arg(9009)); bd->confirmarTransaccion());
 
         // A result keeps its connection open after the host's last reference
         // goes; its text views live until the next read of the same field.

@@ -79,6 +79,13 @@ QString CadenaConexion::valor(std::initializer_list<QStringView> claves, const Q
     return predeterminado;
 }
 
+int CadenaConexion::esperaBloqueoMs() const
+{
+    bool numero = false;
+    const int ms = valor(u"BusyTimeout").toInt(&numero);
+    return numero && ms >= 0 ? ms : EsperaBloqueoMs;
+}
+
 bool CadenaConexion::driverOdbc() const
 {
     const auto driver = std::ranges::find_if(

@@ -14,7 +14,7 @@ namespace NVLALotes {
 // whatever their case; a value may be wrapped in braces to hold ';' ("{a;b}").
 //
 //   Driver=SQLite;Database=/var/lib/erp/lotes.db[;BusyTimeout=5000]
-//   Driver=PostgreSQL;Server=127.0.0.1;Port=5432;Database=erp;Uid=erp;Pwd=secreto[;Timeout=5]
+//   Driver=PostgreSQL;Server=127.0.0.1;Port=5432;Database=erp;Uid=erp;Pwd=secreto[;Timeout=5][;BusyTimeout=5000]
 //   Driver=ODBC;DSN=erp;UID=sa;PWD=secreto        (every pair after Driver goes to the ODBC manager)
 //   Driver=FreeTDS;Server=sqlhost;Port=1433;Database=erp;Uid=sa;Pwd=secreto[;TDS_Version=7.4]
 //   Driver={ODBC Driver 18 for SQL Server};Server=sqlhost;...   (an ODBC driver by name: the whole text to unixODBC)
@@ -24,6 +24,12 @@ namespace NVLALotes {
 class NVLA_CORE_EXPORT CadenaConexion
 {
 public:
+    // How long a statement waits for a row or table another desk holds
+    // before it gives up, unless BusyTimeout gives other milliseconds: long
+    // enough for another desk's write to end, short enough that a clerk whose
+    // dialog waits is told why instead of seeing it hang.
+    static constexpr int EsperaBloqueoMs = 5000;
+
     // ErrorLotes (NumeroError::ConexionNoValida) for a text without pairs.
     explicit CadenaConexion(const QString &texto);
 
@@ -32,6 +38,8 @@ public:
     QString valor(std::initializer_list<QStringView> claves, const QString &predeterminado = {}) const;
     bool contiene(QStringView clave) const;
     QString driver() const { return valor(u"Driver"); }
+    // BusyTimeout in milliseconds; EsperaBloqueoMs when absent or not a number.
+    int esperaBloqueoMs() const;
     // Whether Driver names an installed ODBC driver, in braces as ODBC
     // connection strings write it, rather than one of our engines.
     bool driverOdbc() const;

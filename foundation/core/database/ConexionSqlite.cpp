@@ -49,7 +49,7 @@ ConexionSqlite::ConexionSqlite(const CadenaConexion &cadena)
         throw ErrorLotes(NumeroError::ConexionNoValida,
                          u"La cadena de conexión de SQLite no indica el archivo (Database=...)."_s,
                          u"NVLALotes.Conexion"_s);
-    m_esperaBloqueoMs = cadena.valor(u"BusyTimeout", QString::number(EsperaBloqueoMs)).toInt();
+    m_esperaBloqueoMs = cadena.esperaBloqueoMs();
     sqlite3 *bd = nullptr;
     // A connection is used from one thread at a time: without the engine's
     // own mutex, every step and every field read of a long list costs no lock.

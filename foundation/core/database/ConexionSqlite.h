@@ -22,8 +22,6 @@ class CadenaConexion;
 class ConexionSqlite final : public ConexionAnidada, public std::enable_shared_from_this<ConexionSqlite>
 {
 public:
-    static constexpr int EsperaBloqueoMs = 5000;
-
     // Opens at once; ErrorLotes (NumeroError::ConexionNoValida) when it cannot.
     explicit ConexionSqlite(const CadenaConexion &cadena);
     ~ConexionSqlite() override;
@@ -49,7 +47,7 @@ private:
     SentenciaSqlite &sentenciaPreparada(const QString &sql);
 
     DialectoSqlite m_dialecto;
-    int m_esperaBloqueoMs = EsperaBloqueoMs;
+    int m_esperaBloqueoMs = 0;
     std::unique_ptr<sqlite3, Cerrar> m_bd; // closed last, after every statement prepared on it
     FuncionesSqlite m_funciones;           // their statements are finalized before the handle closes
     QHash<QString, std::shared_ptr<SentenciaSqlite>> m_preparadas;

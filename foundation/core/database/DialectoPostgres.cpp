@@ -67,6 +67,7 @@ void DialectoPostgres::configurar(QSqlDatabase &bd, const CadenaConexion &cadena
     bd.setPassword(cadena.valor({u"Pwd", u"Password"}));
     const QString espera = cadena.valor(u"Timeout", QString::number(EsperaConexionSegundos));
     bd.setConnectOptions(u"connect_timeout=%1;application_name=nvlalotes"_s.arg(espera));
+    m_esperaBloqueoMs = cadena.esperaBloqueoMs();
 }
 
 void DialectoPostgres::alAbrir(QSqlDatabase &bd)
@@ -75,6 +76,9 @@ void DialectoPostgres::alAbrir(QSqlDatabase &bd)
     // of their digits.
     bd.setNumericalPrecisionPolicy(QSql::HighPrecision);
     UtilSql::ejecutar(bd, u"SET client_min_messages = warning"_s, *this);
+    // Without it a statement waits for ever for a row another desk holds (the
+    // lot stock procedure's lock included), and the clerk's dialog with it.
+    UtilSql::ejecutar(bd, u"SET lock_timeout = "_s + ValorSql::numero(m_esperaBloqueoMs), *this);
 }
 
 QList<ConversionColumna> DialectoPostgres::conversiones(const QSqlQuery &consulta) const

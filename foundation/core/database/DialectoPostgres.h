@@ -30,6 +30,9 @@ public:
     QStringList sentenciasTransaccion(PasoTransaccion paso, int nivel) const override;
     // libpq's own state of the session.
     bool sesionPerdida(QSqlDatabase &bd) const override;
+
+private:
+    int m_esperaBloqueoMs = 0;
 };
 
 } // namespace NVLALotes

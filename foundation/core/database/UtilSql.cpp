@@ -23,7 +23,20 @@ QString descripcionError(const QSqlError &error)
 
 void lanzarError(const QSqlError &error, const Dialecto &dialecto)
 {
-    throw ErrorLotes(NumeroError::BaseDatos, descripcionError(error), u"NVLALotes (%1)"_s.arg(dialecto.nombre()));
+    // A wait the engine gave up is told in the clerk's words: what the engine
+    // says names no desk and no remedy. The states are PostgreSQL's lock and
+    // statement timeouts and ODBC's timeout, which SQL Server's driver raises.
+    const QString estado = error.nativeErrorCode();
+    QString motivo;
+    if (estado == u"55P03")
+        motivo = u"Otro puesto tiene ocupados los datos que se necesitan y no los ha liberado a tiempo; no se ha "
+                 u"hecho nada. Vuelva a intentarlo en unos momentos."_s;
+    else if (estado == u"57014" || estado == u"HYT00")
+        motivo = u"La base de datos ha tardado demasiado en responder y se ha cancelado la operación; no se ha "
+                 u"hecho nada. Vuelva a intentarlo en unos momentos."_s;
+    const QString descripcion = descripcionError(error);
+    throw ErrorLotes(NumeroError::BaseDatos, motivo.isEmpty() ? descripcion : motivo + u"\n\n"_s + descripcion,
+                     u"NVLALotes (%1)"_s.arg(dialecto.nombre()));
 }
 
 QSqlQuery ejecutar(QSqlDatabase &bd, const QString &sql, const Dialecto &dialecto)
