@@ -3,6 +3,8 @@
 #include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/Gs1.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 #include <zint.h>
@@ -58,10 +60,11 @@ CamposGs1 camposGs1(const EtiquetaLote &etiqueta)
     return campos;
 }
 
-// Whether a scanner reading the fields would fill back the same ones.
+// Whether a scanner reading the fields would fill back the same ones, every
+// rule of GS1's table kept: what the library prints is never a string GS1 refuses.
 bool seLeeIgual(const CamposGs1 &campos, QDate hoy)
 {
-    const std::optional<LecturaGs1> lectura = leerGs1(u"]C1"_s + campos.texto(u"", u""), hoy);
+    const std::optional<LecturaGs1> lectura = leerGs1(u"]C1"_s + campos.texto(u"", u""), hoy, RigorGs1::Impresion);
     if (!lectura)
         return false;
     const auto igual = [](const std::optional<QString> &leido, const QString &escrito) {
@@ -71,43 +74,65 @@ bool seLeeIgual(const CamposGs1 &campos, QDate hoy)
     return igual(lectura->lote, campos.lote) && igual(lectura->articulo, campos.gtin) && caducidad == campos.caducidad;
 }
 
-// Why the fields cannot go in a barcode; empty when they can.
+// Whether the lot fits a GS1 field alone (its characters and length).
+bool loteGs1(const QString &lote, QDate hoy)
+{
+    return leerGs1(u"(01)00000000000000(10)"_s + lote, hoy).has_value();
+}
+
+// Why the fields cannot go in a GS1 barcode; empty when they can.
 QString motivoSinCodigo(const CamposGs1 &campos, QDate hoy)
 {
     if (campos.pares().isEmpty())
         return u"Sin código de barras: el lote no tiene código ni caducidad"_s;
     if (seLeeIgual(campos, hoy))
         return {};
-    if (!campos.lote.isEmpty() && !seLeeIgual({{}, {}, campos.lote}, hoy))
+    if (!campos.lote.isEmpty() && !loteGs1(campos.lote, hoy))
         return campos.lote.size() > 20 ? u"Sin código de barras: el lote pasa de los 20 caracteres que admite GS1"_s
                                        : u"Sin código de barras: el lote tiene caracteres que GS1 no admite"_s;
-    if (!campos.gtin.isEmpty() && !seLeeIgual({campos.gtin, {}, {}}, hoy))
+    if (!seLeeIgual({campos.gtin, {}, {}}, hoy))
         return u"Sin código de barras: el GTIN del artículo no es válido"_s;
     return u"Sin código de barras: la caducidad no se puede escribir en GS1"_s;
 }
 
-// The bars of a GS1-128 symbol of `datos` (zint's bracketed input), or why zint refused it.
-void codificar(const QString &datos, CodigoEtiqueta &codigo)
+// A lot code a plain Code 128 carries as typed: printable ASCII.
+bool loteInterno(const QString &lote)
 {
-    const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> simbolo(ZBarcode_Create(), &ZBarcode_Delete);
+    return !lote.isEmpty() && std::ranges::all_of(lote, [](QChar c) { return c >= u' ' && c <= u'~'; });
+}
+
+using Zint = std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)>;
+
+// `datos` as symbology `simbologia` of zint, in whole modules; empty and why
+// not in `motivo` when zint refused it. GS1 data comes bracketed ("[01]...").
+SimboloEtiqueta codificar(int simbologia, bool gs1, const QString &datos, QString &motivo)
+{
+    const Zint simbolo(ZBarcode_Create(), &ZBarcode_Delete);
     if (!simbolo) {
-        codigo.sinCodigo = u"Sin código de barras: no hay memoria para crearlo"_s;
-        return;
+        motivo = u"Sin código de barras: no hay memoria para crearlo"_s;
+        return {};
     }
-    simbolo->symbology = BARCODE_GS1_128;
-    simbolo->input_mode = GS1_MODE;
-    simbolo->show_hrt = 0;          // the readable line is drawn with the label's own face
-    simbolo->whitespace_width = 10; // the quiet zones GS1-128 asks for
+    const bool matriz = simbologia == BARCODE_DATAMATRIX;
+    simbolo->symbology = simbologia;
+    simbolo->input_mode = gs1 ? GS1_MODE : DATA_MODE;
+    simbolo->show_hrt = 0; // the readable line is drawn with the label's own face
+    simbolo->option_3 = matriz ? DM_SQUARE : 0;
+    // The quiet zones: ten modules beside a linear symbol, one round a DataMatrix.
+    simbolo->whitespace_width = matriz ? 1 : 10;
+    simbolo->whitespace_height = matriz ? 1 : 0;
     const QByteArray texto = datos.toLatin1();
     const std::vector<unsigned char> bytes(texto.cbegin(), texto.cend());
     if (ZBarcode_Encode_and_Buffer_Vector(simbolo.get(), bytes.data(), int(bytes.size()), 0) >= ZINT_ERROR) {
-        codigo.sinCodigo = u"Sin código de barras: "_s + QString::fromLatin1(simbolo->errtxt);
-        return;
+        motivo = u"Sin código de barras: "_s + QString::fromLatin1(simbolo->errtxt);
+        return {};
     }
-    const qreal alto = simbolo->vector->height;
-    for (const zint_vector_rect *barra = simbolo->vector->rectangles; barra != nullptr; barra = barra->next)
-        codigo.barras.append({barra->x, barra->y / alto, barra->width, barra->height / alto});
-    codigo.ancho = simbolo->vector->width;
+    const double unidad = simbolo->vector->width / (simbolo->width + 2 * simbolo->whitespace_width);
+    const auto modulos = [unidad](double medida) { return int(std::lround(medida / unidad)); };
+    SimboloEtiqueta resultado{{}, modulos(simbolo->vector->width), matriz ? modulos(simbolo->vector->height) : 0};
+    for (const zint_vector_rect *r = simbolo->vector->rectangles; r != nullptr; r = r->next)
+        resultado.modulos.append(
+            {modulos(r->x), matriz ? modulos(r->y) : 0, modulos(r->width), matriz ? modulos(r->height) : 1});
+    return resultado;
 }
 
 } // namespace
@@ -116,11 +141,27 @@ CodigoEtiqueta codigoEtiqueta(const EtiquetaLote &etiqueta, QDate hoy)
 {
     const CamposGs1 campos = camposGs1(etiqueta);
     CodigoEtiqueta codigo;
-    codigo.sinCodigo = motivoSinCodigo(campos, hoy);
+    if (campos.gtin.isEmpty() && !campos.lote.isEmpty()) {
+        // No article number: no GS1 string can be made, the lot alone for the house's own boxes.
+        if (!loteInterno(campos.lote)) {
+            codigo.sinCodigo = u"Sin código de barras: el lote tiene caracteres que el código de barras no admite"_s;
+            return codigo;
+        }
+        codigo.interno = true;
+        codigo.legible = campos.lote + u"  (uso interno)"_s;
+        codigo.lineal = codificar(BARCODE_CODE128, false, campos.lote, codigo.sinCodigo);
+        codigo.matriz = codificar(BARCODE_DATAMATRIX, false, campos.lote, codigo.sinCodigo);
+        return codigo;
+    }
+    codigo.sinCodigo = campos.gtin.isEmpty() && !campos.pares().isEmpty()
+                           ? u"Sin código de barras: el artículo no tiene GTIN"_s
+                           : motivoSinCodigo(campos, hoy);
     if (!codigo.sinCodigo.isEmpty())
         return codigo;
     codigo.legible = campos.texto(u"(", u")");
-    codificar(campos.texto(u"[", u"]"), codigo);
+    const QString datos = campos.texto(u"[", u"]");
+    codigo.lineal = codificar(BARCODE_GS1_128, true, datos, codigo.sinCodigo);
+    codigo.matriz = codificar(BARCODE_DATAMATRIX, true, datos, codigo.sinCodigo);
     return codigo;
 }
 

@@ -50,10 +50,19 @@ catalog counted as done before it is registered @@ security/clsControlSeg.cpp @@
 control of its own AccessLevel also gets the generic rules @@ security/clsControlSeg.cpp @@ if (!Ctrl || ReglasAcceso::aplicarNivelPropio(Ctrl, state)) @@ if (!Ctrl)
 catalog server name compared as the server reports it @@ foundation/core/catalog/CatalogoControles.cpp @@ servidor->campo(0).toString().toUpper() == servidorCatalogo(); @@ servidor->campo(0).toString() == servidorCatalogo();
 shared context outlived by Qt SQL @@ foundation/core/host/ContextoCompartido.cpp @@ QSqlDatabase::connectionNames(); @@ (void)0;
-GS1 label year a century off @@ foundation/core/values/Gs1.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
-GS1 check digit not verified @@ foundation/core/values/Gs1.cpp @@ return digitoControlCorrecto(texto); @@ return digitoControlCorrecto(texto) || true;
-GS1 character set 82 not checked @@ foundation/core/values/Gs1.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
+GS1 label year a century off @@ foundation/core/values/Gs1Comprobaciones.cpp @@ if (anio > actual + 50) @@ if (anio > actual + 51)
+GS1 check digit not verified @@ foundation/core/values/Gs1Comprobaciones.cpp @@ return digitoControlCorrecto(texto); @@ return digitoControlCorrecto(texto) || true;
+GS1 character set 82 not checked @@ foundation/core/values/Gs1Comprobaciones.cpp @@ return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c); @@ return c > u' ' && c <= u'~';
 GS1 identifier repeated with another value @@ foundation/core/values/Gs1.cpp @@ return m_campos.value(clave) == datos; @@ return true;
+GS1 field read without what it needs beside it @@ foundation/core/values/Gs1.cpp @@ if (!algunaPresente(lista)) @@ if (false)
+GS1 forbidden pair read @@ foundation/core/values/Gs1.cpp @@ if (hay(excluido, ai)) @@ if (false)
+GS1 field excludes itself @@ foundation/core/values/Gs1.cpp @@ [&](const QString &ai) { return ai != propio && encaja(ai, patron); }); @@ [&](const QString &ai) { return encaja(ai, patron); });
+GS1 hyphen not checked @@ foundation/core/values/Gs1Comprobaciones.cpp @@ return texto == u"-"; @@ return true;
+GS1 country code not checked @@ foundation/core/values/Gs1Comprobaciones.cpp @@ return enLista(Paises, texto); @@ return true;
+GS1 base64 padding not checked @@ foundation/core/values/Gs1Comprobaciones.cpp @@ if (relleno > 2 || (relleno > 0 && (texto.size() + relleno) % 3 != 0)) @@ if (false)
+label without GTIN printed as GS1 @@ labels/EtiquetaLote.cpp @@ codigo.lineal = codificar(BARCODE_CODE128, false, campos.lote, codigo.sinCodigo); @@ codigo.lineal = codificar(BARCODE_GS1_128, true, u"[10]"_s + campos.lote, codigo.sinCodigo);
+host's DataMatrix ignored @@ labels/ReporteEtiquetas.cpp @@ if ((!dataMatrix || codigo.interno) && !codigo.lineal.vacio()) { @@ if (!codigo.lineal.vacio()) {
+in-house label scan left with its prefix @@ foundation/controls/LectorGs1.cpp @@ m_lote->setText(*lote); @@ (void)lote;
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > fechaNula() && fecha < m_hoy; @@ return fecha > fechaNula() && fecha <= m_hoy;
 typing chooses the automatic row @@ foundation/lists/ListaLotes.cpp @@ return valorNumerico(m_rejilla->modelo()->vista(fila, 0, formateado)) > 0; @@ return (void)fila, true;
 stock lot query loses its article @@ stock/VentanaStockLotes.cpp @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), Cod_Articulo, false), @@ ContextoCompartido::empresaRequerida().CodigoEmpresa(), txtAlmacen->Almacen(), 0, false),

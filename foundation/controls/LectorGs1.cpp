@@ -15,6 +15,18 @@ namespace {
 
 constexpr QChar Separador = QChar(29);
 
+// The lot code of the library's in-house label, for lots without an article
+// number: a scanner that sends the symbology's prefix (Code 128 or DataMatrix
+// without function character) types it before the lot.
+std::optional<QString> loteInterno(QStringView texto)
+{
+    for (const QStringView prefijo : {u"]C0", u"]d1"}) {
+        if (texto.startsWith(prefijo))
+            return texto.sliced(prefijo.size()).toString();
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 LectorGs1::LectorGs1(kxTextBox *lote, kxMaskEdBox *caducidad)
@@ -78,7 +90,15 @@ void LectorGs1::resolver()
     std::optional<LecturaGs1> lectura = leerGs1(m_tecleado, QDate::currentDate());
     if (!lectura && m_inicio > 0)
         lectura = leerGs1(QStringView(m_tecleado).sliced(m_inicio), QDate::currentDate());
-    if (!lectura || (!lectura->lote && !lectura->caducidad))
+    if (!lectura) {
+        const std::optional<QString> lote = loteInterno(QStringView(m_tecleado).sliced(m_inicio));
+        if (lote && !lote->isEmpty() && lote->size() <= m_lote->maxLength()) {
+            m_lote->setText(*lote);
+            Q_EMIT leido();
+        }
+        return;
+    }
+    if (!lectura->lote && !lectura->caducidad)
         return;
     if (lectura->lote && lectura->lote->size() > m_lote->maxLength())
         return;

@@ -19,8 +19,9 @@ class kxTextBox;
 // typed at the end of the box. When the box's text is taken (Enter, or the
 // focus leaving it) and that copy is a well-formed GS1 string, the box gets the
 // lot code and the expiry box, when there is one and it is enabled, the
-// expiry; Enter then goes on to do what it always does. Any other text is left
-// exactly as the box holds it.
+// expiry; Enter then goes on to do what it always does. The library's in-house
+// label (a lot without article number) scanned with its symbology prefix gives
+// the box its lot code. Any other text is left exactly as the box holds it.
 //
 // A lot code longer than the box's maxlength refuses the whole label: cut, it
 // would be another lot than the one on the goods.

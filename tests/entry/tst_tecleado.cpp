@@ -262,6 +262,7 @@ private Q_SLOTS:
         QTest::newRow("con Intro") << u"compras;"_s + gtin + u"10LOTE-ESCANEADO;LOTE-ESCANEADO|31/12/2030;Intro;1"_s;
         QTest::newRow("separador tras el lote, con tabulador")
             << u"compras;]C110LOTE-ESCANEADO^17301231;LOTE-ESCANEADO|31/12/2030;Tab;1"_s;
+        QTest::newRow("código interno de un lote sin GTIN") << u"compras;]C0LOTE-ESCANEADO;LOTE-ESCANEADO|;Intro;1"_s;
         QTest::newRow("lectura apagada") << u"compras;(17)301231(10)LOTE-ESCANEADO;(17)301231(10)L|;Intro;0"_s;
         QTest::newRow("marco de ventas") << u"facturacion;"_s + gtin +
                                                 u"10LOTE-DE-18-CIFRAS;LOTE-DE-18-CIFRAS|31/12/2030;Intro;1"_s;

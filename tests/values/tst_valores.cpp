@@ -253,22 +253,45 @@ private Q_SLOTS:
                              anio(QDate(2080, 1, 1), u"300101"_s), anio(QDate(2099, 12, 31), u"010101"_s)}),
                  (QList<int>{2076, 1977, 2031, 2130, 2101}));
         // Each field that is read past, and, in the same order, one its rule refuses.
+        const QString sscc = u"(00)950110153000000007"_s, receptor = u"(8018)950110153000000007"_s,
+                      pago = u"(415)9501101530003(8020)R1"_s;
         const QStringList valen(
-            {u"(235)TPX-2"_s, u"(4300)ACME(4333)012345-(3105)000150"_s, u"(8017)950110153000000007"_s,
+            {u"(235)TPX-2"_s, sscc + u"(4300)ACME(4333)012345-(3105)000150"_s, u"(8017)950110153000000007"_s,
              u"(402)95011015300000003"_s, u"(242)123456"_s, u"(7240)"_s + QString(20, u'P'),
-             u"(7253)%1(7254)%1(7256)%2(7257)%3(7259)%1"_s.arg(QString(40, u'N'), QString(90, u'N'), QString(70, u'N')),
-             u"(30)12"_s, u"(10)LOT-B"_s, u"(8010)A#-/1"_s, u"(8030)"_s + u"AZaz09-_"_s.repeated(11) + u"=="_s,
-             u"(253)9501101530003(255)9501101530003123(3910)97850"_s, u"(00)950110153000000007"_s, u"(13)260200"_s,
-             u"(7006)260131"_s, u"(7250)20240229"_s, u"(17)261231"_s});
-        const QStringList noValen({u"(249)X1"_s, u"(3106)000150"_s, u"(8017)95011015300000003"_s,
-                                   u"(402)9501101530000003"_s, u"(242)1234567"_s, u"(7240)"_s + QString(21, u'P'),
-                                   u"(7256)"_s + QString(91, u'N'), u"(30)1A"_s, u"(10)LOT@7"_s, u"(8010)a1"_s,
-                                   u"(8030)AB+/"_s, u"(3910)978"_s, u"(253)9501101530004"_s, u"(13)260230"_s,
-                                   u"(7006)260100"_s, u"(7250)20230229"_s, u"(17)261230"_s});
+             receptor + u"(7253)%1(7254)%1(7257)%2"_s.arg(QString(40, u'N'), QString(70, u'N')), u"(30)12"_s,
+             u"(10)LOT-B"_s, u"(8010)A#-/1"_s, u"(21)S(8030)"_s + u"AZaz09-_"_s.repeated(11) + u"=="_s,
+             u"(253)9501101530003"_s + pago + u"(3910)97850"_s, sscc, u"(13)260200"_s, u"(7006)260131"_s,
+             receptor + u"(7250)20240229"_s, u"(17)261231"_s, u"(422)724"_s});
+        // The last rows: a field without what it needs, pairs GS1 forbids, a
+        // hyphen that is not one, an unknown country, padding past a group of three.
+        const QStringList noValen({u"(249)X1"_s,
+                                   u"(3106)000150"_s,
+                                   u"(8017)95011015300000003"_s,
+                                   u"(402)9501101530000003"_s,
+                                   u"(242)1234567"_s,
+                                   u"(7240)"_s + QString(21, u'P'),
+                                   receptor + u"(7256)"_s + QString(91, u'N'),
+                                   u"(30)1A"_s,
+                                   u"(10)LOT@7"_s,
+                                   u"(8010)a1"_s,
+                                   u"(21)S(8030)AB+/"_s,
+                                   pago + u"(3910)978"_s,
+                                   u"(253)9501101530004"_s,
+                                   u"(13)260230"_s,
+                                   u"(7006)260100"_s,
+                                   receptor + u"(7250)20230229"_s,
+                                   u"(17)261230"_s,
+                                   u"(422)999"_s,
+                                   u"(4300)ACME"_s,
+                                   u"(255)9501101530003"_s,
+                                   u"(3102)000150(3105)000150"_s,
+                                   sscc + u"(4333)012345+"_s,
+                                   u"(21)S(8030)ABCD="_s});
         for (const QString &campo : valen)
-            QCOMPARE(leida(u"(01)09501101530003"_s + campo + u"(17)261231"_s).section(u' ', 1), u"2026-12-31"_s);
+            QVERIFY2(leida(u"(01)09501101530003"_s + campo + u"(17)261231"_s).endsWith(u"2026-12-31"_s),
+                     qPrintable(campo));
         for (const QString &campo : noValen)
-            QCOMPARE(leida(u"(01)09501101530003"_s + campo + u"(17)261231"_s), u"no label"_s);
+            QVERIFY2(leida(u"(01)09501101530003"_s + campo + u"(17)261231"_s) == u"no label"_s, qPrintable(campo));
     }
 };
 

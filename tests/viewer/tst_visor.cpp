@@ -81,18 +81,23 @@ QPrintPreviewWidget *paginas(QWidget *ventana)
     return control<QPrintPreviewWidget>(ventana, u"pvwPaginas"_s);
 }
 
-// What a scanner sends for each label of page 1, printed at 8 pixels a point
-// (576 DPI) in grey as a scanner's camera sees it, `columnas` by `filas` labels.
-// One label at a time: zxing-cpp 1.4 asserts on two equal codes in one image.
-QStringList escanear(const Reporte &reporte, int columnas, int filas)
+// What a scanner sends for each label of page 1, printed at `ppp` dots an inch
+// without antialiasing, as a thermal or an office printer prints it,
+// `columnas` by `filas` labels. One label at a time: zxing-cpp 1.4 asserts on
+// two equal codes in one image.
+QStringList escanear(const Reporte &reporte, int columnas, int filas, int ppp)
 {
     const QSizeF area = reporte.diseno().paintRect(QPageLayout::Point).size();
-    QImage pagina((area * 8).toSize(), QImage::Format_Grayscale8);
+    QImage pagina((area * ppp / 72).toSize(), QImage::Format_Grayscale8);
+    pagina.setDotsPerMeterX(qRound(ppp / 0.0254));
+    pagina.setDotsPerMeterY(qRound(ppp / 0.0254));
     pagina.fill(Qt::white);
     QPainter pintor(&pagina);
-    pintor.scale(8, 8);
+    pintor.scale(ppp / 72.0, ppp / 72.0);
     reporte.pintarPagina(pintor, 1, area);
-    const auto opciones = ZXing::DecodeHints().setFormats(ZXing::BarcodeFormat::Code128).setTryDownscale(false);
+    const auto opciones = ZXing::DecodeHints()
+                              .setFormats(ZXing::BarcodeFormat::Code128 | ZXing::BarcodeFormat::DataMatrix)
+                              .setTryDownscale(false);
     QStringList textos;
     const QSize celda(pagina.width() / columnas, pagina.height() / filas);
     for (int i = 0; i < columnas * filas; ++i) {
@@ -264,52 +269,77 @@ private Q_SLOTS:
     void idaYVuelta_data()
     {
         QTest::addColumn<EtiquetaLote>("etiqueta");
-        QTest::addColumn<QString>("sinCodigo"); // empty: the barcode must read back the label's data
-        QTest::addColumn<int>("copias");        // 1 on the label printer, more on A4 sheets
-        const auto fila = [](const char *caso, const QString &lote, QDate caducidad, const QString &gtin = {},
-                             const QString &sinCodigo = {}, int copias = 1) {
+        // The symbology the scanner reports (]C1 GS1-128, ]d2 GS1 DataMatrix,
+        // ]C0 the in-house Code 128), or the reason the label has no barcode.
+        QTest::addColumn<QString>("esperado");
+        QTest::addColumn<int>("copias"); // 1 on the label printer, more on A4 sheets
+        QTest::addColumn<bool>("dataMatrix");
+        const auto fila = [](const char *caso, const QString &lote, QDate caducidad, const QString &gtin,
+                             const QString &esperado, int copias = 1, bool dataMatrix = false) {
             QTest::newRow(caso) << EtiquetaLote{100, u"Yogur natural"_s, gtin, lote, caducidad, {}, {}, false}
-                                << sinCodigo << copias;
+                                << esperado << copias << dataMatrix;
         };
         const QDate marzo(2027, 3, 15);
+        const QString ean = u"8412345678905"_s, lineal = u"]C1"_s, matriz = u"]d2"_s, interno = u"]C0"_s;
         const QString caracteres = u"Sin código de barras: el lote tiene caracteres que GS1 no admite"_s;
-        fila("lote, caducidad y GTIN", u"L-2026/01"_s, marzo, u"8412345678905"_s);
-        fila("puntuación del juego 82", u"!\"%&'()*+,-./:;<=>?_"_s, marzo);
-        fila("20 caracteres, sin caducidad", u"ABCDEFGHIJ0123456789"_s, {}, u"08412345678905"_s);
-        fila("fin de febrero bisiesto", u"L1"_s, QDate(2028, 2, 29));
-        QTest::newRow("fin de abril, tono y calibre")
-            << EtiquetaLote{200, u"Azulejo"_s, {}, {}, QDate(2027, 4, 30), u"A1"_s, u"10"_s, true} << QString() << 1;
-        fila("hoja A4, 12 copias", u"L-3"_s, marzo, {}, {}, 12);
-        fila("eñe", u"LOTE-Ñ1"_s, marzo, {}, caracteres);
-        fila("almohadilla", u"A#1"_s, marzo, {}, caracteres);
-        fila("21 caracteres", u"ABCDEFGHIJ01234567890"_s, {}, {},
+        fila("lote, caducidad y GTIN", u"L-2026/01"_s, marzo, ean, lineal);
+        fila("DataMatrix pedido por el host", u"L-2026/01"_s, marzo, ean, matriz, 1, true);
+        fila("puntuación del juego 82", u"!\"%&'()*+,-./:;<=>?_"_s, marzo, u"12345670"_s, matriz);
+        fila("20 caracteres, GTIN y caducidad", u"ABCDEFGHIJ0123456789"_s, marzo, u"08412345678905"_s, matriz);
+        fila("fin de febrero bisiesto, UPC-A", u"L1"_s, QDate(2028, 2, 29), u"012345678905"_s, lineal);
+        fila("sin caducidad", u"L1"_s, {}, ean, lineal);
+        fila("sin GTIN: uso interno", u"L-3"_s, marzo, {}, interno);
+        fila("sin GTIN, hoja A4, 12 copias", u"ABCDEFGHIJ0123456789"_s, marzo, {}, interno, 12);
+        fila("sin GTIN, DataMatrix pedido", u"L-3"_s, marzo, {}, interno, 1, true);
+        fila("sin GTIN ni lote", {}, marzo, {}, u"Sin código de barras: el artículo no tiene GTIN"_s);
+        QTest::newRow("tono y calibre, sin lote")
+            << EtiquetaLote{200, u"Azulejo"_s, {}, {}, {}, u"A1"_s, u"10"_s, true}
+            << u"Sin código de barras: el lote no tiene código ni caducidad"_s << 1 << false;
+        fila("eñe", u"LOTE-Ñ1"_s, marzo, ean, caracteres);
+        fila("eñe sin GTIN", u"LOTE-Ñ1"_s, marzo, {},
+             u"Sin código de barras: el lote tiene caracteres que el código de barras no admite"_s);
+        fila("almohadilla", u"A#1"_s, marzo, ean, caracteres);
+        fila("21 caracteres", u"ABCDEFGHIJ01234567890"_s, {}, ean,
              u"Sin código de barras: el lote pasa de los 20 caracteres que admite GS1"_s);
         fila("GTIN erróneo", u"L1"_s, {}, u"8412345678901"_s,
              u"Sin código de barras: el GTIN del artículo no es válido"_s);
     }
-    // What the label prints scans back as the same lot, expiry and article
-    // number, on every label of the page; a lot GS1 cannot carry gets no barcode.
+    // What the label prints scans back, at a thermal printer's 203 dpi and an
+    // office printer's 300, as the same lot, expiry and article number on every
+    // label of the page, a string every rule of GS1 accepts; without an article
+    // number, as the lot code alone, which no GS1 reader takes. Data GS1 cannot
+    // carry gets no barcode.
     void idaYVuelta()
     {
         QFETCH(EtiquetaLote, etiqueta);
-        QFETCH(QString, sinCodigo);
+        QFETCH(QString, esperado);
         QFETCH(int, copias);
+        QFETCH(bool, dataMatrix);
         const bool hoja = copias > 1;
         const ReporteEtiquetas reporte(repetidas({etiqueta}, copias),
-                                       hoja ? PapelEtiquetas::HojaA4 : PapelEtiquetas::Etiquetadora);
+                                       hoja ? PapelEtiquetas::HojaA4 : PapelEtiquetas::Etiquetadora, dataMatrix);
         const int porPagina = hoja ? 10 : 1;
         QCOMPARE(reporte.paginas(), (copias + porPagina - 1) / porPagina);
-        QCOMPARE(codigoEtiqueta(etiqueta).sinCodigo, sinCodigo);
-        const QStringList textos = escanear(reporte, hoja ? 2 : 1, hoja ? 5 : 1);
-        QCOMPARE(textos.size(), sinCodigo.isEmpty() ? std::min(copias, porPagina) : 0);
+        const bool conCodigo = esperado.startsWith(u']');
+        QCOMPARE(codigoEtiqueta(etiqueta).sinCodigo, conCodigo ? QString() : esperado);
         const QString gtin = etiqueta.gtin.isEmpty() ? QString() : etiqueta.gtin.rightJustified(14, u'0');
-        for (const QString &texto : textos) {
-            const auto lectura = leerGs1(texto, QDate::currentDate());
-            QVERIFY(lectura);
-            QCOMPARE(QStringList({lectura->lote.value_or(QString()),
-                                  lectura->caducidad.value_or(QDate()).toString(Qt::ISODate),
-                                  lectura->articulo.value_or(QString())}),
-                     QStringList({etiqueta.lote, etiqueta.caducidad.toString(Qt::ISODate), gtin}));
+        for (const int ppp : {203, 300}) {
+            const QStringList textos = escanear(reporte, hoja ? 2 : 1, hoja ? 5 : 1, ppp);
+            QCOMPARE(textos.size(), conCodigo ? std::min(copias, porPagina) : 0);
+            for (const QString &texto : textos) {
+                QCOMPARE(texto.first(3), esperado);
+                const auto lectura = leerGs1(texto, QDate::currentDate(), RigorGs1::Impresion);
+                if (gtin.isEmpty()) {
+                    QCOMPARE(std::make_pair(texto.sliced(3), lectura.has_value()),
+                             std::make_pair(etiqueta.lote, false));
+                    continue;
+                }
+                QVERIFY(lectura);
+                QCOMPARE(QStringList({lectura->lote.value_or(QString()),
+                                      lectura->caducidad.value_or(QDate()).toString(Qt::ISODate),
+                                      lectura->articulo.value_or(QString())}),
+                         QStringList({etiqueta.lote, etiqueta.caducidad.toString(Qt::ISODate), gtin}));
+            }
         }
     }
 };

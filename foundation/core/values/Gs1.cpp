@@ -1,5 +1,7 @@
 #include "Gs1.h"
 
+#include "foundation/core/values/Gs1Comprobaciones.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -16,14 +18,18 @@ constexpr QChar Separador = QChar(29);
 // GS1's table of identifiers: `desde` to `hasta` (as many digits each); a
 // predefined length means no separator follows. The format's parts,
 // blank-separated: N digits, X, Y, Z GS1's character sets 82, 39, 64; N6
-// exactly 6, X..20 1 to 20; [..] optional; csum a check digit last; yymmd0 a
-// date whose day may be 00, yymmdd and yyyymmdd real dates.
+// exactly 6, X..20 1 to 20; [..] optional; after commas, the checks of the
+// part's content. `requiere`: blank-separated, each a list of alternatives
+// one of which must stand beside it, an alternative being identifiers joined
+// by +; `excluye`, those that may not. In both an n stands for any digit.
 struct Identificador
 {
     QStringView desde;
     QStringView hasta;
     bool predefinido;
     QStringView formato;
+    QStringView requiere;
+    QStringView excluye;
 };
 
 constexpr auto Identificadores = std::to_array<Identificador>({
@@ -44,77 +50,22 @@ const Identificador *identificador(QStringView texto)
     return nullptr;
 }
 
-bool esDigito(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-// GS1's character sets: N digits; X set 82 (printable ASCII without the blank
-// and # $ @ [ \ ] ^ ` { | } ~); Y set 39 (# - / digits, capitals); Z set 64
-// (digits, letters, - and _, with = only as padding at the end).
-bool enJuego(QStringView texto, QChar juego)
-{
-    while (juego == u'Z' && texto.endsWith(u'='))
-        texto.chop(1);
-    return std::ranges::all_of(texto, [juego](QChar c) {
-        const bool alfanumerico = esDigito(c) || (c >= u'A' && c <= u'Z');
-        switch (juego.unicode()) {
-        case u'N':
-            return esDigito(c);
-        case u'Y':
-            return alfanumerico || QStringView(u"#-/").contains(c);
-        case u'Z':
-            return alfanumerico || (c >= u'a' && c <= u'z') || c == u'-' || c == u'_';
-        default:
-            return c > u' ' && c <= u'~' && !QStringView(u"#$@[\\]^`{|}~").contains(c);
-        }
-    });
-}
-
-bool digitoControlCorrecto(QStringView numero)
-{
-    int suma = 0;
-    const qsizetype ultimo = numero.size() - 1;
-    for (qsizetype i = 0; i < ultimo; ++i)
-        suma += (numero[i].unicode() - u'0') * ((ultimo - i) % 2 == 1 ? 3 : 1);
-    return (10 - suma % 10) % 10 == numero[ultimo].unicode() - u'0';
-}
-
-std::optional<QDate> fechaYYMMDD(QStringView texto, QDate hoy)
-{
-    const int yy = texto.sliced(0, 2).toInt();
-    const int mes = texto.sliced(2, 2).toInt();
-    const int dia = texto.sliced(4, 2).toInt();
-    const int actual = hoy.year();
-    int anio = actual - actual % 100 + yy;
-    if (anio > actual + 50)
-        anio -= 100;
-    else if (anio < actual - 49)
-        anio += 100;
-    if (mes < 1 || mes > 12)
-        return std::nullopt;
-    const QDate fecha(anio, mes, dia == 0 ? QDate(anio, mes, 1).daysInMonth() : dia);
-    if (!fecha.isValid())
-        return std::nullopt;
-    return fecha;
-}
-
-// One part of a field's format, as GS1's table writes it: "N13,csum",
-// "[X..17]"...
+// One part of a field's format, as GS1's table writes it: "N13,csum,gcppos1",
+// "[N3],iso3166"...
 struct Parte
 {
     QChar juego;
     qsizetype minimo = 0;
     qsizetype maximo = 0;
     bool opcional = false;
-    QStringView control; // a check digit or a kind of date; empty for none
+    QStringView comprobaciones; // comma-separated; empty for none
 };
 
 Parte parte(QStringView texto)
 {
     Parte resultado;
     if (const qsizetype coma = texto.indexOf(u','); coma >= 0) {
-        resultado.control = texto.sliced(coma + 1);
+        resultado.comprobaciones = texto.sliced(coma + 1);
         texto = texto.first(coma);
     }
     resultado.opcional = texto.startsWith(u'[');
@@ -127,17 +78,14 @@ Parte parte(QStringView texto)
     return resultado;
 }
 
-bool controlCorrecto(QStringView texto, QStringView control, QDate hoy)
+bool parteCorrecta(QStringView trozo, const Parte &p, QDate hoy)
 {
-    if (control == u"csum")
-        return digitoControlCorrecto(texto);
-    if (control == u"yymmd0")
-        return fechaYYMMDD(texto, hoy).has_value();
-    if (control == u"yymmdd")
-        return texto.sliced(4) != u"00" && fechaYYMMDD(texto, hoy);
-    if (control == u"yyyymmdd")
-        return QDate(texto.first(4).toInt(), texto.sliced(4, 2).toInt(), texto.sliced(6).toInt()).isValid();
-    return true; // a part with nothing to check
+    if (trozo.size() < p.minimo || !Gs1::enJuego(trozo, p.juego))
+        return false;
+    for (const QStringView nombre : p.comprobaciones.tokenize(u','))
+        if (!Gs1::comprobacionCorrecta(trozo, nombre, hoy))
+            return false;
+    return true;
 }
 
 // Whether `datos` is a whole field of `formato`: its parts in order, each of
@@ -145,12 +93,12 @@ bool controlCorrecto(QStringView texto, QStringView control, QDate hoy)
 // optional ones come last.
 bool campoValido(QStringView datos, QStringView formato, QDate hoy)
 {
-    for (const QStringView texto : formato.tokenize(u' ')) {
+    for (const QStringView texto : formato.tokenize(u' ', Qt::SkipEmptyParts)) {
         const Parte p = parte(texto);
         if (datos.isEmpty() && p.opcional)
             return true;
         const QStringView trozo = datos.first(std::min(datos.size(), p.maximo));
-        if (trozo.size() < p.minimo || !enJuego(trozo, p.juego) || !controlCorrecto(trozo, p.control, hoy))
+        if (!parteCorrecta(trozo, p, hoy))
             return false;
         datos = datos.sliced(trozo.size());
     }
@@ -161,17 +109,29 @@ bool campoValido(QStringView datos, QStringView formato, QDate hoy)
 qsizetype largoPredefinido(QStringView formato)
 {
     qsizetype largo = 0;
-    for (const QStringView texto : formato.tokenize(u' '))
+    for (const QStringView texto : formato.tokenize(u' ', Qt::SkipEmptyParts))
         largo += parte(texto).maximo;
     return largo;
+}
+
+// Whether identifier `ai` fits `patron`, where an n stands for any digit.
+bool encaja(QStringView ai, QStringView patron)
+{
+    if (ai.size() != patron.size())
+        return false;
+    for (qsizetype i = 0; i < ai.size(); ++i)
+        if (patron[i] != u'n' && patron[i] != ai[i])
+            return false;
+    return true;
 }
 
 // Collects the fields of a string; false when it is not GS1.
 class Lector
 {
 public:
-    explicit Lector(QDate hoy)
+    Lector(QDate hoy, RigorGs1 rigor)
         : m_hoy(hoy)
+        , m_rigor(rigor)
     {}
 
     bool campo(QStringView ai, QStringView datos, const Identificador &fila)
@@ -184,31 +144,69 @@ public:
         if (m_campos.contains(clave))
             return m_campos.value(clave) == datos;
         m_campos.insert(clave, datos.toString());
+        m_filas.insert(clave, &fila);
         return true;
     }
 
     std::optional<LecturaGs1> resultado() const
     {
-        if (m_campos.isEmpty())
+        if (m_campos.isEmpty() || !asociacionesCorrectas())
             return std::nullopt;
         LecturaGs1 lectura;
         if (m_campos.contains(u"10"_s))
             lectura.lote = m_campos.value(u"10"_s);
         if (m_campos.contains(u"17"_s))
-            lectura.caducidad = fechaYYMMDD(m_campos.value(u"17"_s), m_hoy);
+            lectura.caducidad = Gs1::fechaYYMMDD(m_campos.value(u"17"_s), m_hoy);
         if (m_campos.contains(u"01"_s))
             lectura.articulo = m_campos.value(u"01"_s);
         return lectura;
     }
 
 private:
+    // Whether an identifier fitting `patron` other than `propio` is in the string.
+    bool hay(QStringView patron, QStringView propio = {}) const
+    {
+        return std::ranges::any_of(m_campos.keys(),
+                                   [&](const QString &ai) { return ai != propio && encaja(ai, patron); });
+    }
+
+    // Whether one of the alternatives of `lista` stands whole in the string.
+    bool algunaPresente(QStringView lista) const
+    {
+        for (const QStringView alternativa : lista.tokenize(u','))
+            if (std::ranges::all_of(alternativa.tokenize(u'+'), [this](QStringView ai) { return hay(ai); }))
+                return true;
+        return false;
+    }
+
+    // GS1's pairs: what each field needs beside it and what it may not stand with.
+    bool asociacionesCorrectas() const
+    {
+        for (auto it = m_filas.cbegin(); it != m_filas.cend(); ++it) {
+            const QString &ai = it.key();
+            for (const QStringView excluido : it.value()->excluye.tokenize(u',', Qt::SkipEmptyParts))
+                if (hay(excluido, ai))
+                    return false;
+            // A supplier's label with a lot or an expiry but without what GS1
+            // asks beside them is read all the same: the clerk should not type a
+            // lot because the supplier's label is incomplete.
+            if (m_rigor == RigorGs1::Lectura && (ai == u"10" || ai == u"17"))
+                continue;
+            for (const QStringView lista : it.value()->requiere.tokenize(u' ', Qt::SkipEmptyParts))
+                if (!algunaPresente(lista))
+                    return false;
+        }
+        return true;
+    }
+
     QDate m_hoy;
+    RigorGs1 m_rigor;
     QHash<QString, QString> m_campos;
+    QHash<QString, const Identificador *> m_filas;
 };
 
-std::optional<LecturaGs1> leerEntreParentesis(QStringView texto, QDate hoy)
+std::optional<LecturaGs1> leerEntreParentesis(QStringView texto, Lector lector)
 {
-    Lector lector(hoy);
     qsizetype pos = 0;
     while (pos < texto.size()) {
         if (texto[pos] != u'(')
@@ -230,9 +228,8 @@ std::optional<LecturaGs1> leerEntreParentesis(QStringView texto, QDate hoy)
     return lector.resultado();
 }
 
-std::optional<LecturaGs1> leerSeguido(QStringView texto, QDate hoy)
+std::optional<LecturaGs1> leerSeguido(QStringView texto, Lector lector)
 {
-    Lector lector(hoy);
     qsizetype pos = 0;
     while (pos < texto.size()) {
         const QStringView resto = texto.sliced(pos);
@@ -259,7 +256,7 @@ std::optional<LecturaGs1> leerSeguido(QStringView texto, QDate hoy)
 
 } // namespace
 
-std::optional<LecturaGs1> leerGs1(QStringView texto, QDate hoy)
+std::optional<LecturaGs1> leerGs1(QStringView texto, QDate hoy, RigorGs1 rigor)
 {
     bool marcado = texto.contains(Separador);
     for (QStringView prefijo : {u"]C1", u"]d2", u"]Q3", u"]e0"}) {
@@ -273,12 +270,12 @@ std::optional<LecturaGs1> leerGs1(QStringView texto, QDate hoy)
     if (texto.startsWith(Separador))
         texto = texto.sliced(1);
     if (texto.startsWith(u'('))
-        return marcado ? std::nullopt : leerEntreParentesis(texto, hoy);
+        return marcado ? std::nullopt : leerEntreParentesis(texto, Lector(hoy, rigor));
     // Unmarked, only an article number (whose check digit the table has
     // checked) tells a label from a lot code.
     if (!marcado && !texto.startsWith(u"01") && !texto.startsWith(u"02"))
         return std::nullopt;
-    return leerSeguido(texto, hoy);
+    return leerSeguido(texto, Lector(hoy, rigor));
 }
 
 } // namespace NVLALotes
