@@ -242,16 +242,30 @@ private Q_SLOTS:
                 QCOMPARE(accion->isVisible(), activa);
                 if (!activa)
                     return;
-                QVERIFY(conDialogo(
-                    [&] { QTest::keyClick(v, Qt::Key_E, Qt::ControlModifier); },
-                    [](QDialog *d) {
-                        const auto *reporte =
-                            dynamic_cast<const ReporteEtiquetas *>(d->findChild<VisorReporte *>()->reporte());
-                        const EtiquetaLote e = reporte->etiquetas().value(0);
-                        QCOMPARE(QStringList({e.descripcion, e.tono, e.calibre, e.caducidad.toString(Qt::ISODate)}),
-                                 QStringList({u"Prueba"_s, u"B2"_s, u"12"_s, u"2027-08-31"_s}));
-                        clic(d, u"cmdCerrar"_s);
-                    }));
+                // The host's article number makes it a GS1 label; without one, no GS1 barcode.
+                for (const QString &gtin : {u"8412345678905"_s, QString()}) {
+                    s.empresa->setGtin(s.entrada.campo("Cod_Articulo").toInt(), gtin);
+                    QVERIFY(conDialogo(
+                        [&] {
+                            // Ctrl+E once, then the action it triggers, as the list's menu does.
+                            if (gtin.isEmpty())
+                                v->findChild<QAction *>(u"actEtiqueta"_s)->trigger();
+                            else
+                                QTest::keyClick(v, Qt::Key_E, Qt::ControlModifier);
+                        },
+                        [&](QDialog *d) {
+                            const auto *reporte =
+                                dynamic_cast<const ReporteEtiquetas *>(d->findChild<VisorReporte *>()->reporte());
+                            const EtiquetaLote e = reporte->etiquetas().value(0);
+                            const CodigoEtiqueta codigo = codigoEtiqueta(e);
+                            QCOMPARE(QStringList({e.descripcion, e.tono, e.calibre, e.caducidad.toString(Qt::ISODate),
+                                                  codigo.legible + codigo.sinCodigo}),
+                                     QStringList({u"Prueba"_s, u"B2"_s, u"12"_s, u"2027-08-31"_s,
+                                                  gtin.isEmpty() ? u"L-8  (uso interno)"_s
+                                                                 : u"(01)08412345678905(17)270831(10)L-8"_s}));
+                            clic(d, u"cmdCerrar"_s);
+                        }));
+                }
             }));
         }
     }
