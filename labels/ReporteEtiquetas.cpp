@@ -255,8 +255,15 @@ QList<EtiquetaLote> conGtinDelHost(QList<EtiquetaLote> etiquetas)
     for (EtiquetaLote &etiqueta : etiquetas) {
         if (!empresa || !etiqueta.gtin.isEmpty())
             continue;
-        if (!gtins.contains(etiqueta.articulo))
-            gtins.insert(etiqueta.articulo, empresa->GtinArticulo(etiqueta.articulo).trimmed());
+        if (!gtins.contains(etiqueta.articulo)) {
+            QString gtin;
+            try {
+                gtin = empresa->GtinArticulo(etiqueta.articulo).trimmed();
+            } catch (const ErrorLotes &) {
+                // The label prints without it, as without a description the host cannot give.
+            }
+            gtins.insert(etiqueta.articulo, gtin);
+        }
         etiqueta.gtin = gtins.value(etiqueta.articulo);
     }
     return etiquetas;
