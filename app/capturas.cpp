@@ -97,8 +97,8 @@ bool bancoCabe(const std::shared_ptr<Conexion> &conexion, const QString &carpeta
     return cabe;
 }
 
-// A lot label of the demo data as it prints, at 144 DPI with a grey edge
-// where the label ends; and one whose lot code GS1 cannot carry.
+// A lot label of the demo data as a 203 dpi label printer prints it, with a
+// grey edge where the label ends; and one whose lot code GS1 cannot carry.
 bool capturarEtiquetas(const QString &carpeta)
 {
     EtiquetaLote etiqueta{
@@ -107,10 +107,11 @@ bool capturarEtiquetas(const QString &carpeta)
     for (const QString &nombre : {u"etiquetaLote"_s, u"etiquetaSinCodigo"_s}) {
         const ReporteEtiquetas reporte({etiqueta}, PapelEtiquetas::Etiquetadora);
         const QSizeF pagina = reporte.diseno().fullRect(QPageLayout::Point).size();
-        QImage imagen((pagina * 2).toSize(), QImage::Format_RGB32);
+        constexpr qreal Escala = 203 / 72.0;
+        QImage imagen((pagina * Escala).toSize(), QImage::Format_RGB32);
         imagen.fill(Qt::white);
         QPainter pintor(&imagen);
-        pintor.scale(2, 2);
+        pintor.scale(Escala, Escala);
         pintor.setPen(Qt::gray);
         pintor.drawRect(QRectF(QPointF(), pagina).adjusted(0, 0, -0.5, -0.5));
         pintor.translate(reporte.diseno().paintRect(QPageLayout::Point).topLeft());
