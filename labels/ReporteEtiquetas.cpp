@@ -1,5 +1,6 @@
 #include "ReporteEtiquetas.h"
 
+#include "foundation/core/host/Ampliaciones.h"
 #include "foundation/core/host/ContextoCompartido.h"
 #include "foundation/core/host/NVLAEMP.h"
 #include "foundation/core/values/Conversiones.h"
@@ -236,16 +237,7 @@ QList<EtiquetaLote> repetidas(const QList<EtiquetaLote> &etiquetas, int copias)
 
 bool etiquetasDataMatrix()
 {
-    const std::shared_ptr<NVLAEMP> empresa = ContextoCompartido::empresa();
-    const QVariant valor = empresa ? empresa->LeerParametro(ParametroDataMatrix.toString()) : QVariant();
-    if (valor.isNull() || valor.toString().isEmpty())
-        return false;
-    try {
-        return valorBooleano(valor, ParametroDataMatrix.toString());
-    } catch (const ErrorLotes &) {
-        // A malformed switch prints as the host that never set it.
-        return false;
-    }
+    return Ampliaciones::interruptor(ParametroDataMatrix, false);
 }
 
 QList<EtiquetaLote> conGtinDelHost(QList<EtiquetaLote> etiquetas)

@@ -7,20 +7,25 @@
 
 namespace NVLALotes::Ampliaciones {
 
-bool activa(QStringView parametro)
+bool interruptor(QStringView parametro, bool porDefecto)
 {
     const std::shared_ptr<NVLAEMP> empresa = ContextoCompartido::empresa();
     if (!empresa)
-        return true;
+        return porDefecto;
     const QVariant valor = empresa->LeerParametro(parametro.toString());
     if (valor.isNull() || valor.toString().isEmpty())
-        return true;
+        return porDefecto;
     try {
         return valorBooleano(valor, parametro.toString());
     } catch (const ErrorLotes &) {
         // An unreadable switch must not stop a window the host could open before.
-        return true;
+        return porDefecto;
     }
+}
+
+bool activa(QStringView parametro)
+{
+    return interruptor(parametro, true);
 }
 
 } // namespace NVLALotes::Ampliaciones

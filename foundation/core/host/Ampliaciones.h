@@ -20,5 +20,8 @@ inline constexpr QStringView Etiquetas = u"Lotes_Etiquetas";
 // Whether the help named by `parametro` is on. A failure of the company object
 // reaches the caller as any parameter read does.
 NVLA_CORE_EXPORT bool activa(QStringView parametro);
+// The Boolean switch `parametro` of the company object, `porDefecto` when it
+// is missing, empty or malformed, or when there is no company object yet.
+NVLA_CORE_EXPORT bool interruptor(QStringView parametro, bool porDefecto);
 
 } // namespace NVLALotes::Ampliaciones
