@@ -126,7 +126,7 @@ SimboloEtiqueta codificar(int simbologia, bool gs1, const QString &datos, QStrin
         motivo = u"Sin código de barras: "_s + QString::fromLatin1(simbolo->errtxt);
         return {};
     }
-    const double unidad = simbolo->vector->width / (simbolo->width + 2 * simbolo->whitespace_width);
+    const double unidad = double(simbolo->vector->width) / double(simbolo->width + 2 * simbolo->whitespace_width);
     const auto modulos = [unidad](double medida) { return int(std::lround(medida / unidad)); };
     SimboloEtiqueta resultado{{}, modulos(simbolo->vector->width), matriz ? modulos(simbolo->vector->height) : 0};
     for (const zint_vector_rect *r = simbolo->vector->rectangles; r != nullptr; r = r->next)

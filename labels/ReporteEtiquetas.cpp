@@ -94,14 +94,14 @@ std::pair<const SimboloEtiqueta *, int> elegirSimbolo(const CodigoEtiqueta &codi
                                                       const Dispositivo &d, bool dataMatrix)
 {
     if ((!dataMatrix || codigo.interno) && !codigo.lineal.vacio()) {
-        if (const int puntos = puntosModulo(caja.width(), codigo.lineal.ancho, d.puntosPorPunto))
+        if (const int puntos = puntosModulo(caja.width(), codigo.lineal.ancho, d.puntosPorPunto); puntos > 0)
             return {&codigo.lineal, puntos};
     }
     if (codigo.matriz.vacio())
         return {nullptr, 0};
     const qreal lado = std::min(caja.width(), caja.height());
     const int puntos = puntosModulo(lado, std::max(codigo.matriz.ancho, codigo.matriz.alto), d.puntosPorPunto);
-    return {puntos ? &codigo.matriz : nullptr, puntos};
+    return {puntos > 0 ? &codigo.matriz : nullptr, puntos};
 }
 
 // The symbol centred in `caja`, every module a whole number of device dots

@@ -82,10 +82,8 @@ bool parteCorrecta(QStringView trozo, const Parte &p, QDate hoy)
 {
     if (trozo.size() < p.minimo || !Gs1::enJuego(trozo, p.juego))
         return false;
-    for (const QStringView nombre : p.comprobaciones.tokenize(u','))
-        if (!Gs1::comprobacionCorrecta(trozo, nombre, hoy))
-            return false;
-    return true;
+    return std::ranges::all_of(p.comprobaciones.tokenize(u','),
+                               [&](QStringView nombre) { return Gs1::comprobacionCorrecta(trozo, nombre, hoy); });
 }
 
 // Whether `datos` is a whole field of `formato`: its parts in order, each of
