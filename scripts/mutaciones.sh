@@ -61,6 +61,8 @@ GS1 hyphen not checked @@ foundation/core/values/Gs1Comprobaciones.cpp @@ return
 GS1 country code not checked @@ foundation/core/values/Gs1Comprobaciones.cpp @@ return enLista(Paises, texto); @@ return true;
 GS1 base64 padding not checked @@ foundation/core/values/Gs1Comprobaciones.cpp @@ if (relleno > 2 || (relleno > 0 && (texto.size() + relleno) % 3 != 0)) @@ if (false)
 label without GTIN printed as GS1 @@ labels/EtiquetaLote.cpp @@ codigo.lineal = codificar(BARCODE_CODE128, false, campos.lote, codigo.sinCodigo); @@ codigo.lineal = codificar(BARCODE_GS1_128, true, u"[10]"_s + campos.lote, codigo.sinCodigo);
+label module not a whole number of dots @@ labels/ReporteEtiquetas.cpp @@ const qreal modulo = puntos / d.puntosPorPunto; @@ const qreal modulo = (puntos + 0.5) / d.puntosPorPunto;
+label module under 0.25 mm @@ labels/ReporteEtiquetas.cpp @@ const int minimo = int(std::ceil(0.25 * puntosPorMm - 1e-6)); @@ const int minimo = 1;
 host's DataMatrix ignored @@ labels/ReporteEtiquetas.cpp @@ if ((!dataMatrix || codigo.interno) && !codigo.lineal.vacio()) { @@ if (!codigo.lineal.vacio()) {
 in-house label scan left with its prefix @@ foundation/controls/LectorGs1.cpp @@ m_lote->setText(*lote); @@ (void)lote;
 lot expiring today marked expired @@ foundation/controls/ModeloRejilla.cpp @@ return fecha > fechaNula() && fecha < m_hoy; @@ return fecha > fechaNula() && fecha <= m_hoy;

@@ -81,6 +81,28 @@ QPrintPreviewWidget *paginas(QWidget *ventana)
     return control<QPrintPreviewWidget>(ventana, u"pvwPaginas"_s);
 }
 
+// The module of the symbol in a label's image, in dots: the narrowest run of
+// the scan line across it with most runs, when every run is a whole number of
+// it; 0 when one is not.
+int moduloEnPuntos(const QImage &imagen)
+{
+    QList<int> tramos;
+    for (int y = imagen.height() / 5; y < imagen.height() * 3 / 5; ++y) {
+        const uchar *linea = imagen.constScanLine(y);
+        QList<int> fila;
+        for (int x = 1, inicio = 0; x < imagen.width(); ++x) {
+            if ((linea[x] < 128) != (linea[x - 1] < 128)) {
+                fila << x - inicio;
+                inicio = x;
+            }
+        }
+        if (fila.size() > tramos.size())
+            tramos = fila.mid(1); // the white before the symbol is no module
+    }
+    const int modulo = tramos.isEmpty() ? 0 : *std::ranges::min_element(tramos);
+    return std::ranges::all_of(tramos, [&](int t) { return modulo > 0 && t % modulo == 0; }) ? modulo : 0;
+}
+
 // What a scanner sends for each label of page 1, printed at `ppp` dots an inch
 // without antialiasing, as a thermal or an office printer prints it,
 // `columnas` by `filas` labels. One label at a time: zxing-cpp 1.4 asserts on
@@ -105,7 +127,8 @@ QStringList escanear(const Reporte &reporte, int columnas, int filas, int ppp)
         const ZXing::Result leido = ZXing::ReadBarcode(
             {imagen.constBits(), imagen.width(), imagen.height(), ZXing::ImageFormat::Lum, int(imagen.bytesPerLine())},
             opciones);
-        if (leido.isValid())
+        // Whole dots of at least 0.25 mm, or no scan.
+        if (leido.isValid() && moduloEnPuntos(imagen) * 25.4 / ppp >= 0.25)
             textos << QString::fromStdString(leido.symbologyIdentifier() + leido.text());
     }
     return textos;
@@ -305,10 +328,9 @@ private Q_SLOTS:
              u"Sin código de barras: el GTIN del artículo no es válido"_s);
     }
     // What the label prints scans back, at a thermal printer's 203 dpi and an
-    // office printer's 300, as the same lot, expiry and article number on every
-    // label of the page, a string every rule of GS1 accepts; without an article
-    // number, as the lot code alone, which no GS1 reader takes. Data GS1 cannot
-    // carry gets no barcode.
+    // office printer's 300, its modules in whole dots of at least 0.25 mm, as the same lot, expiry and article number
+    // on every label of the page, a string every rule of GS1 accepts; without an article number, as the lot code alone,
+    // which no GS1 reader takes. Data GS1 cannot carry gets no barcode.
     void idaYVuelta()
     {
         QFETCH(EtiquetaLote, etiqueta);
