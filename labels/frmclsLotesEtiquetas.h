@@ -16,9 +16,9 @@ struct EtiquetaLote;
 /// GS1 DataMatrix where that does not fit) of the article number (01), the
 /// expiry (17) and the lot code (10), which the lot boxes of the library read
 /// back, with the article and the lot in text; without an article number, the
-/// lot code alone for in-house use. The
-/// host fills one lot's fields and calls Agregar for each lot of the run, then
-/// Show; the report viewer opens with the labels to preview, print or export.
+/// lot code alone for in-house use. The host fills one lot's fields and calls
+/// Agregar for each lot of the run, then Show; the report viewer opens with the
+/// labels to preview, print or export.
 class NVLA_EXPORT frmclsLotesEtiquetas : public ClaseEntradaLotes
 {
     Q_GADGET
@@ -42,14 +42,13 @@ public:
 
     qint32 Cod_Articulo = 0; ///< in: the article's code
     QString Descripcion;     ///< in: the article's description
-    QString
-        GTIN; ///< in: the article number (8, 12, 13 or 14 digits); empty: the company object's (GtinArticulo), if any
-    QString Lote;        ///< in: the lot code
-    QDate Caducidad;     ///< in: the expiry; null (or 01/01/1900) for none
-    QString Tono;        ///< in: the tone, printed under the tone and caliber model
-    QString Calibre;     ///< in: the caliber, printed under the tone and caliber model
-    qint16 Copias = 1;   ///< in: labels of this lot
-    bool HojaA4 = false; ///< in: ten labels to an A4 sheet instead of one a page of a 100 x 60 mm label
+    QString GTIN;            ///< in: the article number (8, 12, 13 or 14 digits); empty: the company's GtinArticulo
+    QString Lote;            ///< in: the lot code
+    QDate Caducidad;         ///< in: the expiry; null (or 01/01/1900) for none
+    QString Tono;            ///< in: the tone, printed under the tone and caliber model
+    QString Calibre;         ///< in: the caliber, printed under the tone and caliber model
+    qint16 Copias = 1;       ///< in: labels of this lot
+    bool HojaA4 = false;     ///< in: ten labels to an A4 sheet instead of one a page of a 100 x 60 mm label
 
     using ClaseEntradaLotes::ConexionNuvalia;
     using ClaseEntradaLotes::EmpresaNuvalia;
