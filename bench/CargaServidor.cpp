@@ -123,6 +123,8 @@ struct Corrida
     QHash<QString, qint64> confirmado; // "warehouse|lot" -> raw units added
     int dudas = 0;
     int atascados = 0; // clerk processes that never ended
+    int esperas = 0;   // the most sessions seen waiting for a lock at once
+    int ociosas = 0;   // the most seen idle inside a transaction
     qint64 parada = 0;
     qint64 vuelta = 0;
 };
@@ -141,35 +143,70 @@ void leerOficinista(int numero, const QByteArray &salida, Corrida &corrida)
     }
 }
 
-// Starts the clerks, restarts the server halfway when asked, and gathers what they said.
-Corrida trabajar(const QString &cadena, int oficinistas, int segundos, Servidor *reinicio)
+// The sessions of the clerks' database now: the most seen waiting for a
+// lock, and idle inside a transaction (holding its locks while no statement
+// runs, as over a clerk's thinking).
+void muestrear(Conexion &servidor, Corrida &corrida)
+{
+    try {
+        auto fila = servidor.abrirConsulta(
+            u"SELECT COUNT(*) FILTER (WHERE wait_event_type = 'Lock'), COUNT(*) FILTER (WHERE state LIKE"
+            " 'idle in transaction%') FROM pg_stat_activity WHERE datname = 'carga'"_s);
+        if (fila->siguiente()) {
+            corrida.esperas = std::max(corrida.esperas, fila->campo(0).toInt());
+            corrida.ociosas = std::max(corrida.ociosas, fila->campo(1).toInt());
+        }
+    } catch (const ErrorLotes &) {
+        // The server is being restarted: nothing to see.
+    }
+}
+
+// Starts the clerks, watches the server's sessions, restarts the server
+// halfway when asked, and gathers what the clerks said.
+Corrida trabajar(Servidor &servidor, int oficinistas, int segundos, bool reinicio)
 {
     std::vector<std::unique_ptr<QProcess>> procesos;
     for (int i = 0; i < oficinistas; ++i) {
         auto proceso = std::make_unique<QProcess>();
         proceso->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        proceso->start(QCoreApplication::applicationFilePath(), {u"--oficinista"_s, cadena, QString::number(1000 + i),
-                                                                 QString::number(segundos), QString::number(i + 1)});
+        proceso->start(QCoreApplication::applicationFilePath(),
+                       {u"--oficinista"_s, servidor.cadena(u"carga"_s), QString::number(1000 + i),
+                        QString::number(segundos), QString::number(i + 1)});
         procesos.push_back(std::move(proceso));
     }
     Corrida corrida;
-    if (reinicio) {
-        QThread::msleep(ulong(segundos) * 500);
-        corrida.parada = QDateTime::currentMSecsSinceEpoch();
-        reinicio->parar();
-        QThread::msleep(PausaReinicioMs);
-        if (!reinicio->arrancar())
-            std::fprintf(stderr, "the server did not start again\n");
-        corrida.vuelta = QDateTime::currentMSecsSinceEpoch();
+    const auto observador = Conexion::abrir(servidor.cadena(u"postgres"_s));
+    std::vector<QByteArray> salidas(static_cast<size_t>(oficinistas));
+    QElapsedTimer reloj;
+    reloj.start();
+    for (bool reiniciado = !reinicio;;) {
+        QCoreApplication::processEvents(); // keeps the clerks' pipes read
+        for (int i = 0; i < oficinistas; ++i)
+            salidas[size_t(i)] += procesos[size_t(i)]->readAllStandardOutput();
+        const bool vivos =
+            std::ranges::any_of(procesos, [](const auto &p) { return p->state() != QProcess::NotRunning; });
+        if (!vivos || reloj.elapsed() > (segundos + 90) * 1000LL)
+            break;
+        muestrear(*observador, corrida);
+        if (!reiniciado && reloj.elapsed() >= segundos * 500LL) {
+            reiniciado = true;
+            corrida.parada = QDateTime::currentMSecsSinceEpoch();
+            servidor.parar();
+            QThread::msleep(PausaReinicioMs);
+            if (!servidor.arrancar())
+                std::fprintf(stderr, "the server did not start again\n");
+            corrida.vuelta = QDateTime::currentMSecsSinceEpoch();
+        }
+        QThread::msleep(50);
     }
     for (int i = 0; i < oficinistas; ++i) {
         QProcess &proceso = *procesos[size_t(i)];
-        if (!proceso.waitForFinished((segundos + 90) * 1000)) {
+        if (proceso.state() != QProcess::NotRunning) {
             ++corrida.atascados;
             proceso.kill();
-            proceso.waitForFinished();
         }
-        leerOficinista(i + 1, proceso.readAllStandardOutput(), corrida);
+        proceso.waitForFinished();
+        leerOficinista(i + 1, salidas[size_t(i)] + proceso.readAllStandardOutput(), corrida);
     }
     return corrida;
 }
@@ -259,9 +296,10 @@ void informar(const Corrida &corrida, int oficinistas, bool reinicio, std::pair<
     for (const auto &[tipo, cuenta] : porTipo)
         std::printf("%s\n", qPrintable(lineaTiempos(tipo, oficinistas, reinicio, cuenta)));
     const auto [caido, vuelta] = reinicio ? parados(corrida, oficinistas) : std::pair<qint64, qint64>{0, 0};
-    std::printf("%s lost=%d refused=%d doubts=%d down_ms=%lld back_ms=%lld duplicates=%lld half_written=%lld\n",
+    std::printf("%s lost=%d refused=%d doubts=%d lock_waits=%d idle_in_transaction=%d down_ms=%lld back_ms=%lld "
+                "duplicates=%lld half_written=%lld\n",
                 qPrintable(lineaTiempos(u"total"_s, oficinistas, reinicio, total)), total.perdidas, total.rechazos,
-                corrida.dudas, caido, vuelta, cuentas.first, cuentas.second);
+                corrida.dudas, corrida.esperas, corrida.ociosas, caido, vuelta, cuentas.first, cuentas.second);
     std::fflush(stdout);
 }
 
@@ -275,7 +313,7 @@ void correr(Servidor &servidor, int oficinistas, int segundos, bool reinicio)
     }
     const QString cadena = servidor.cadena(u"carga"_s);
     const QHash<QString, qint64> antes = existencias(*Conexion::abrir(cadena));
-    const Corrida corrida = trabajar(cadena, oficinistas, segundos, reinicio ? &servidor : nullptr);
+    const Corrida corrida = trabajar(servidor, oficinistas, segundos, reinicio);
     informar(corrida, oficinistas, reinicio, contar(*Conexion::abrir(cadena), antes, corrida));
 }
 
