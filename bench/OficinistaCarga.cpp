@@ -213,14 +213,20 @@ private:
         return anotar(1, clase.Cod_Articulo, -1, clase.Lote, clase.Caducidad);
     }
 
+    // A line whose lot the clerk picks from warehouse 1's list.
+    template<class Clase> Final elegir(Clase &clase, int pensar, int unidades)
+    {
+        clase.Cod_Almacen = 1;
+        clase.Cod_Articulo = articulo();
+        clase.Unidades = unidades;
+        return mostrar(clase, 3, pensar, eligiendo(1 + azar(12)));
+    }
+
     Final regularizacion(int pensar)
     {
         frmclsLotesRegularizar clase;
         clase.EsNegativo = azar(2) == 0;
-        clase.Cod_Almacen = 1;
-        clase.Cod_Articulo = articulo();
-        clase.Unidades = 1;
-        const Final final = mostrar(clase, 3, pensar, eligiendo(1 + azar(12)));
+        const Final final = elegir(clase, pensar, 1);
         if (final != Final::Ok || !clase.Result)
             return final;
         return anotar(1, clase.Cod_Articulo, clase.EsNegativo ? -1 : 1, clase.Lote, clase.Caducidad);
@@ -230,10 +236,7 @@ private:
     Final traspaso(int pensar)
     {
         frmclsLotesTraspaso clase;
-        clase.Cod_Almacen = 1;
-        clase.Cod_Articulo = articulo();
-        clase.Unidades = 1;
-        const Final final = mostrar(clase, 3, pensar, eligiendo(1 + azar(12)));
+        const Final final = elegir(clase, pensar, 1);
         if (final != Final::Ok || !clase.Result)
             return final;
         return enUnidad({{1, clase.Cod_Articulo, -1, clase.Lote, clase.Caducidad},
@@ -243,10 +246,7 @@ private:
     Final inventario(int pensar)
     {
         frmclsLotesInventario clase;
-        clase.Cod_Almacen = 1;
-        clase.Cod_Articulo = articulo();
-        clase.Unidades = 5;
-        return mostrar(clase, 3, pensar, eligiendo(1 + azar(12)));
+        return elegir(clase, pensar, 5);
     }
 
     // The stock window (tone and caliber): a lot blocked and unblocked again.
