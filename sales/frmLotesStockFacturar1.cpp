@@ -32,7 +32,8 @@ DialogoListaLotes::Diseno diseno()
 } // namespace
 
 frmLotesStockFacturar1::frmLotesStockFacturar1(QWidget *parent)
-    : frmLotesStockFacturar(diseno(), u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s, parent)
+    : frmLotesStockFacturar(diseno(), u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s,
+                            {{Stock, Fecha}, CodigoLote, {1035, 6570, 1065, 365}}, parent)
 {
     crearMarcoManual({75, 45, 4740, 1230});
     Formulario::etiqueta(m_manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, {180, 375, 810, 195});

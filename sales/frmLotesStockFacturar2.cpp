@@ -31,8 +31,9 @@ DialogoListaLotes::Diseno diseno()
 } // namespace
 
 frmLotesStockFacturar2::frmLotesStockFacturar2(QWidget *parent)
-    : frmLotesStockFacturar(
-          diseno(), u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s, parent)
+    : frmLotesStockFacturar(diseno(),
+                            u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s,
+                            {{Stock, Fecha, Bloqueo, TonoLote, CalibreLote}, -1, {2580, 6570, 930, 365}}, parent)
 {
     crearMarcoManual({75, 45, 5865, 1230});
     Formulario::etiqueta(m_manual->marco(), u"lblCaducidad"_s, u"Caducidad:"_s, {255, 375, 810, 195});

@@ -28,10 +28,10 @@ Campos salidaDelModelo(int modelo)
         salida.append(Campo::fijo("Cod_Lote", 1));
         break;
     case 2:
-        salida += Campos{"Cod_Lote", "Tono", "Calibre"};
+        salida += Campos{"Cod_Lote", "Tono", "Calibre", "Reparto"};
         break;
     case 3:
-        salida.append("Cod_Lote");
+        salida += Campos{"Cod_Lote", "Reparto"};
         break;
     default:
         break;
@@ -55,7 +55,8 @@ template<class Dialogo> PlanModelo planDesdeStock(frmclsLotesFacturacion &clase)
 {
     return PlanModelo::dialogo<Dialogo>(clase,
                                         {"Cod_Almacen", "Cod_Articulo", "Unidades", "ControlCaducidad",
-                                         "PermitirAutomatico", "PermitirContinuarSinLote"},
+                                         "PermitirAutomatico", "PermitirContinuarSinLote", "DiasVidaMinima",
+                                         "PermitirReparto"},
                                         salidaAlAceptar);
 }
 

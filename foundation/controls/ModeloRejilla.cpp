@@ -110,7 +110,7 @@ QVariant ModeloRejilla::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_publicadas || index.column() >= m_columnas)
         return {};
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
         return texto(index.row() + 1, index.column());
     if ((role == Qt::ForegroundRole || role == Qt::ToolTipRole) && index.column() == m_columnaCaducidad &&
         caducada(index.row() + 1))
@@ -150,7 +150,17 @@ Qt::ItemFlags ModeloRejilla::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    const Qt::ItemFlags editable = index.column() == m_columnaEditable ? Qt::ItemIsEditable : Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren | editable;
+}
+
+bool ModeloRejilla::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    fijarTexto(index.row() + 1, index.column(), value.toString());
+    Q_EMIT celdaEditada(index.row() + 1, index.column());
+    return true;
 }
 
 QVariant ModeloRejilla::formato(int fila, int col, int role) const

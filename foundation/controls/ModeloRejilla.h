@@ -52,6 +52,7 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     // Rows of the grid, the header included, whether or not the views know them yet.
     int filas() const { return int(m_filas.size()) + 1; }
@@ -75,6 +76,9 @@ public:
     QStringView vista(int fila, int col, QString &formateado) const;
     // A value cell given a text keeps the text from then on.
     void fijarTexto(int fila, int col, const QString &texto);
+    // The data cells of column `col` (-1: none) the clerk may edit in place
+    // (QAbstractItemView::edit); each edit is told by celdaEditada.
+    void fijarColumnaEditable(int col) { m_columnaEditable = col; }
     // Cells beyond the column count are dropped.
     void agregarFila(const QString &lineaTabulada);
 
@@ -125,6 +129,7 @@ public:
 
 Q_SIGNALS:
     void errorDeLectura(const QString &descripcion);
+    void celdaEditada(int fila, int col);
 
 private:
     using Fila = FilaGuardada;
@@ -156,6 +161,7 @@ private:
     CapaFormato<bool> m_negritas;
     CapaFormato<QColor> m_fondos;
     int m_columnaCaducidad = -1;
+    int m_columnaEditable = -1;
     QDate m_hoy;
     int m_modoUnion = 0;
     bool m_redibujar = true;

@@ -83,9 +83,9 @@ void DialogoListaLotes::aceptarDesdeLista()
     if (fila <= 0)
         return;
     if (m_lista->esFilaAutomatica(fila)) {
-        const int elegida = m_lista->eleccionAutomatica(Unidades);
+        const int elegida = filaAutomatica();
         if (elegida < 0) {
-            Mensajes::atencion(this, u"No existe un lote con stock suficiente"_s);
+            sinFilaAutomatica();
             return;
         }
         tomarFila(elegida);
@@ -99,7 +99,18 @@ void DialogoListaLotes::aceptarDesdeLista()
         Mensajes::atencion(this, u"El lote seleccionado no tiene stock suficiente"_s);
         return;
     }
-    tomarFila(fila);
+    if (admitirFila(fila))
+        tomarFila(fila);
+}
+
+int DialogoListaLotes::filaAutomatica() const
+{
+    return m_lista->eleccionAutomatica(Unidades);
+}
+
+void DialogoListaLotes::sinFilaAutomatica()
+{
+    Mensajes::atencion(this, u"No existe un lote con stock suficiente"_s);
 }
 
 void DialogoListaLotes::terminarConLote(qint32 clave, const QString &lote, const QDate &caducidad, const QString &tono,

@@ -82,6 +82,13 @@ protected:
     virtual bool comprobarStock() const { return true; }
     // Before the list is filled.
     virtual void antesDeCargar() {}
+    // The automatic row's lot: -1 when none will do.
+    virtual int filaAutomatica() const;
+    // The automatic row found no lot; by default the clerk is told.
+    virtual void sinFilaAutomatica();
+    // Whether a lot row that passed the block and stock checks may be taken;
+    // tells the clerk why not.
+    virtual bool admitirFila(int /*fila*/) { return true; }
 
     // The control that has the focus when the window opens.
     virtual QWidget *controlInicial() const;

@@ -116,7 +116,7 @@ void ListaLotes::llenar(const QString &sql, EscritorFila fila, std::function<voi
     // rest as the clerk scrolls or as a rule needs them.
     std::shared_ptr<Registros> registros = ContextoCompartido::conexionRequerida().abrirConsulta(sql);
     if (m_columnaCaducidad >= 0 && Ampliaciones::activa(Ampliaciones::MarcarCaducados))
-        m_rejilla->modelo()->fijarColumnaCaducidad(m_columnaCaducidad, QDate::currentDate());
+        m_rejilla->modelo()->fijarColumnaCaducidad(m_columnaCaducidad, QDate::currentDate().addDays(m_vidaMinima));
     m_busqueda->fijarColumna(
         m_columnaBusqueda >= 0 && Ampliaciones::activa(Ampliaciones::BusquedaAlTeclear) ? m_columnaBusqueda : -1);
     std::function<void()> cierre;

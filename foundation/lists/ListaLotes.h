@@ -87,6 +87,8 @@ public:
     // Lots whose expiry in `columna` is past show it marked. Takes effect at
     // llenar(), unless the host switched it off.
     void marcarCaducados(int columna) { m_columnaCaducidad = columna; }
+    // Lots that expire within `dias` from today show marked as expired ones do.
+    void fijarVidaMinima(int dias) { m_vidaMinima = dias; }
     // Typing in the list moves to the first lot whose `columna` starts with what
     // was typed (case aside), reading on through a long list until one does;
     // the automatic row and merged bands are never chosen. Takes effect at
@@ -123,6 +125,7 @@ private:
     bool m_filaAutomatica = false;
     std::function<bool(int)> m_saleArriba;
     int m_columnaCaducidad = -1;
+    int m_vidaMinima = 0;
     int m_columnaBusqueda = -1;
     BusquedaEnRejilla *m_busqueda = nullptr;
 };

@@ -7,7 +7,11 @@
 #include "foundation/lists/ListaLotes.h"
 #include "tests/sales/EscenarioVentas.h"
 
+#include <nvlalotes/frmclsLotesFacturacion.h>
+
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 
 using namespace Qt::StringLiterals;
 using namespace NVLALotes;
@@ -57,11 +61,36 @@ private Q_SLOTS:
              u"No existe un lote con stock suficiente"_s);
         fila("cero unidades lista todo", {}, 0, u"AUTO"_s, todos, u"Verdadero|24|L-CERO|2027-01-31"_s + host);
         fila("devolución lote negativo", {}, -2, u"25"_s, todos, u"Verdadero|25|"_s + largo + u"|2026-12-31"_s + host);
+        // Strategies and shelf life: 21 expires 31/05/2027, the dated lots before 02/01/2028, 23 and 29 never.
+        const QDate hoy = QDate::currentDate();
+        const auto vida = [&](int a, int m, int d) { return u"DiasVidaMinima=%1"_s.arg(hoy.daysTo(QDate(a, m, d))); };
+        const QString fefo = u"@Lotes_EstrategiaAutomatica=FEFO"_s;
+        const QString fifo = u"@Lotes_EstrategiaAutomatica= fifo"_s;
+        fila("FEFO: la caducidad más próxima que cubre", {fefo}, 5, u"AUTO"_s, positivos,
+             u"Verdadero|21|L-5|2027-05-31"_s + host);
+        fila("FEFO: el lote a cero, no el negativo", {fefo}, 0, u"AUTO"_s, todos,
+             u"Verdadero|24|L-CERO|2027-01-31"_s + host);
+        fila("FEFO: sin caducidad empata, el de menos stock", {fefo, vida(2028, 1, 2)}, 5, u"AUTO"_s, positivos,
+             u"Verdadero|23|L-4996|1900-01-01"_s + host);
+        fila("FIFO: la clave menor que cubre", {fifo}, 3, u"AUTO"_s, positivos,
+             u"Verdadero|21|L-5|2027-05-31"_s + host);
+        fila("estrategia desconocida", {u"@Lotes_EstrategiaAutomatica=LIFO"_s}, 5, u"AUTO"_s, positivos,
+             u"Verdadero|23|L-4996|1900-01-01"_s + host);
+        fila("vida mínima: el día justo vale", {fefo, vida(2027, 5, 31)}, 5, u"AUTO"_s, positivos,
+             u"Verdadero|21|L-5|2027-05-31"_s + host);
+        fila("vida mínima: un día más lo salta", {fefo, vida(2027, 6, 1)}, 5, u"AUTO"_s, positivos,
+             u"Verdadero|26|L-8|2027-08-31"_s + host);
+        fila("vida mínima: la menor suficiente sigue", {vida(2027, 4, 1)}, 3, u"AUTO"_s, positivos,
+             u"Verdadero|22|L-499|2027-04-30"_s + host);
+        fila(
+            "vida mínima: el lote elegido se rechaza", {vida(2027, 6, 1)}, 5, u"21"_s, positivos,
+            u"El lote seleccionado caduca el 31/05/2027 y el cliente sólo acepta lotes que caduquen a partir del 01/06/2027"_s);
         // The tone list reads the blocked marker and its own stock column.
         modelo = u"2"_s;
         fila("bloqueado con stock", {}, 5, u"27"_s, positivos, u"El lote seleccionado está bloqueado."_s);
         fila("automático salta el bloqueado", {}, 50, u"AUTO"_s, positivos, u"Verdadero|29||1900-01-01|C3|"_s);
         fila("automático con la primera fila justa", {}, 2, u"AUTO"_s, positivos, u"Verdadero|28||2027-03-31|C3|12"_s);
+        fila("FEFO salta el bloqueado", {fefo}, 9, u"AUTO"_s, positivos, u"Verdadero|29||1900-01-01|C3|"_s);
         fila("sin automático la fila 1 es un lote", {u"PermitirAutomatico=false"_s}, 1, u"28"_s, positivos,
              u"Verdadero|28||2027-03-31|C3|12"_s);
         // Stock going out lists only lots with stock; the fields of the other model come back empty.
@@ -113,7 +142,11 @@ private Q_SLOTS:
             auto *r = control<Rejilla>(d, u"vsLotes"_s);
             QStringList vistas = lineasRejilla(d);
             if (automatico)
-                QVERIFY(vistas.takeFirst().contains(ListaLotes::TextoAutomatico));
+                QCOMPARE(vistas.takeFirst().section(u'|', 1, 1),
+                         ListaLotes::TextoAutomatico +
+                             (ajustes.contains(u"@Lotes_EstrategiaAutomatica=FEFO"_s) ? u" Primero en caducar"_s
+                              : ajustes.join(u' ').contains(u"fifo"_s)                ? u" Lote más antiguo"_s
+                                                                                      : u""_s));
             QStringList claves;
             for (const QString &linea : vistas)
                 claves << linea.section(u'|', 0, 0);
@@ -153,6 +186,112 @@ private Q_SLOTS:
             QCOMPARE(s.grabadora->textos().size(), 1); // one query, nothing written
         QCOMPARE(textos(mensajes), acepta || esperado.isEmpty() ? QString() : u"2|¡ Atención !|"_s + esperado);
         QCOMPARE(s.entrada.salidas(), acepta ? esperado : s.entrada.salidasMarcadas());
+    }
+
+    void reparto_data()
+    {
+        for (const char *columna : {"modelo", "ajustes", "pasos", "esperado"})
+            QTest::addColumn<QString>(columna);
+        QTest::addColumn<int>("unidades");
+        QTest::addColumn<QString>("motor");
+        // `pasos`: the button that splits, then in the split "row=units" typed and buttons pressed.
+        const auto fila = [](const char *nombre, const QString &modelo, const QString &ajustes, int unidades,
+                             const QString &pasos, const QString &esperado) {
+            for (const QString &motor : motores())
+                QTest::newRow(qPrintable(motor + u' ' + QString::fromUtf8(nombre)))
+                    << modelo << ajustes << pasos << esperado << unidades << motor;
+        };
+        const QString fefo = u"@Lotes_EstrategiaAutomatica=FEFO"_s;
+        const QString mayores = u"29|L-80|1900-01-01|||80,00 27|L-60|2028-01-01|||"_s;
+        fila("ningún lote cubre: de mayor a menor", u"3"_s, {}, 100, u"cmdAceptar,!cmdAceptar"_s,
+             u"0,00 de 100,00 / Verdadero|29|L-80|1900-01-01|T-HOST|C-HOST / "_s + mayores + u"20,00"_s);
+        fila("FEFO: sin caducidad al final, por stock", u"3"_s, fefo, 100, u"cmdRepartir,!cmdAceptar"_s,
+             u"0,00 de 100,00 / Verdadero|28|L-3|2027-03-31|T-HOST|C-HOST / 28|L-3|2027-03-31|||3,00 "
+             u"22|L-499|2027-04-30|||4,99 21|L-5|2027-05-31|||5,00 30|L-6|2027-06-30|||6,00 "
+             u"26|L-8|2027-08-31|||8,00 27|L-60|2028-01-01|||60,00 23|L-4996|1900-01-01|||5,00 "
+             u"29|L-80|1900-01-01|||8,01"_s);
+        fila("unidades movidas entre lotes", u"3"_s, {}, 100, u"cmdAceptar,2=10,3=8,4=2,!cmdAceptar"_s,
+             u"0,00 de 100,00 / Verdadero|29|L-80|1900-01-01|T-HOST|C-HOST / "_s + mayores +
+                 u"10,00 26|L-8|2027-08-31|||8,00 30|L-6|2027-06-30|||2,00"_s);
+        const QString marcadas = u" / Falso|77|L-HOST|2030-03-03|T-HOST|C-HOST"_s;
+        fila("de menos", u"3"_s, {}, 100, u"cmdAceptar,2=10,!cmdAceptar"_s,
+             u"10,00 de 100,00 / Quedan 10,00 unidades por repartir"_s + marcadas);
+        fila("de más", u"3"_s, {}, 100, u"cmdAceptar,3=5,!cmdAceptar"_s,
+             u"-5,00 de 100,00 / Se han repartido 5,00 unidades de más"_s + marcadas);
+        fila("más que su stock", u"3"_s, {}, 100, u"cmdAceptar,1=90,2=10,!cmdAceptar"_s,
+             u"0,00 de 100,00 / El lote seleccionado no tiene stock suficiente"_s + marcadas);
+        fila("cancelar", u"3"_s, {}, 100, u"cmdAceptar,2=1"_s, u"19,00 de 100,00"_s + marcadas);
+        // The first tone and caliber that covers, never the nearest lots of three.
+        fila("FEFO: un solo tono y calibre", u"2"_s, fefo, 10, u"cmdRepartir,!cmdAceptar"_s,
+             u"0,00 de 10,00 / Verdadero|21||2027-05-31|A1|10 / 21||2027-05-31|A1|10|5,00 "
+             u"30||2027-06-30|A1|10|5,00"_s);
+        fila("ningún tono y calibre cubre", u"2"_s, {}, 100, u"cmdAceptar"_s,
+             u"No existe stock suficiente de un mismo tono y calibre para repartir la línea"_s + marcadas);
+    }
+    // A line split over lots: the proposal, the clerk's edits with the units
+    // still to split, the checks of Aceptar, and what the host reads back.
+    void reparto()
+    {
+        QFETCH(QString, modelo);
+        QFETCH(QString, ajustes);
+        QFETCH(QString, pasos);
+        QFETCH(QString, esperado);
+        QFETCH(int, unidades);
+        QFETCH(QString, motor);
+        NVLA_BASE_DATOS(bd, motor, false);
+        QVERIFY_SQL(
+            sembrar(*bd, lotesPrueba() + QList<LotePrueba>{{30, u"6"_s, u"L-6"_s, u"2027-06-30"_s, u"A1"_s, u"10"_s}}));
+        Sesion s(u"facturacion"_s, bd, modelo, unidades);
+        s.entrada.marcarSalidas();
+        s.ajustar(QStringList{u"PermitirReparto=true"_s} + ajustes.split(u',', Qt::SkipEmptyParts));
+        const QStringList orden = pasos.split(u',');
+        QStringList visto;
+        QVERIFY(s.entrada.mostrar([&](QDialog *d) {
+            // The split comes up over the list from the first press, its script run from a watch of its own.
+            const auto repartir = [&](QDialog *r) {
+                QVERIFY(QTest::qWaitForWindowActive(r));
+                auto *rejilla = control<Rejilla>(r, u"vsReparto"_s);
+                for (const QString &paso : orden.mid(1)) {
+                    if (paso.startsWith(u'!')) {
+                        clic(r, paso.mid(1));
+                        continue;
+                    }
+                    // A digit opens the row's units anew, Enter takes them.
+                    rejilla->setRow(paso.section(u'=', 0, 0).toInt());
+                    QTest::keyClick(rejilla, paso.section(u'=', 1).at(0).toLatin1());
+                    auto *caja = control<QLineEdit>(r, u"txtUnidades"_s);
+                    QTest::keyClicks(caja, paso.section(u'=', 1).mid(1));
+                    QTest::keyClick(caja, Qt::Key_Return);
+                    QTRY_VERIFY(!r->findChild<QLineEdit *>(u"txtUnidades"_s)); // it closes after the key
+                }
+                visto << control<QLabel>(r, u"lblPendientes"_s)->text().section(u' ', 1);
+            };
+            const auto vigia = sondeo([&, hecho = false]() mutable {
+                auto *r = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                if (hecho || !r || r == d || qobject_cast<QMessageBox *>(r))
+                    return;
+                hecho = true;
+                repartir(r);
+                if (r->isVisible())
+                    clic(r, u"cmdCancelar"_s);
+            });
+            const QList<MensajeVisto> mensajes = capturarMensajes([&] { clic(d, orden.first()); });
+            visto << textos(mensajes).section(u'|', 2);
+            if (d->isVisible())
+                clic(d, u"cmdCancelar"_s);
+        }));
+        QStringList lotes;
+        for (const LoteReparto &l : s.entrada.campo("Reparto").value<QList<LoteReparto>>())
+            lotes << QStringList{QString::number(l.Cod_Lote),
+                                 l.Lote,
+                                 l.Caducidad.toString(Qt::ISODate),
+                                 l.Tono,
+                                 l.Calibre,
+                                 l.Unidades.toString(2, QLocale(QLocale::Spanish))}
+                         .join(u'|');
+        visto << s.entrada.salidas() << lotes.join(u' ');
+        visto.removeAll(QString());
+        QCOMPARE(visto.join(u" / "_s), esperado);
     }
 
     // In the sales lot dialog the control last in focus decides between the

@@ -141,8 +141,13 @@ const QList<std::pair<QString, EscenarioFallos>> &escenarios()
         tabla.append({c[0], escenario(c[1], c[2], acciones(c[3].split(u',', Qt::SkipEmptyParts)),
                                       c[4].split(u',', Qt::SkipEmptyParts))});
     }
+    // No lot covers 25 units: the automatic row proposes a split, accepted as it is.
+    EscenarioFallos reparto =
+        escenario(u"facturacion"_s, u"3"_s, [](QDialog *) {}, {u"Unidades=25"_s, u"PermitirReparto=true"_s});
+    reparto.anidado = acciones({u"!cmdAceptar"_s});
     tabla +=
-        {{u"ventas 3 segunda página"_s, escenario(u"facturacion"_s, u"3"_s, leerHastaElFinal, {}, lotesLargos(101))},
+        {{u"ventas 3 reparto"_s, reparto},
+         {u"ventas 3 segunda página"_s, escenario(u"facturacion"_s, u"3"_s, leerHastaElFinal, {}, lotesLargos(101))},
          {u"stock 2 bloquear"_s, ventana(u"2"_s, u"A1"_s, u"cmdBloquear"_s)},
          {u"stock 2 crear"_s,
           ventana(u"2"_s, {}, u"cmdCrear"_s, acciones({u"txtTono=Z9"_s, u"txtCalibre=99"_s, u"!cmdAceptar"_s}))},
