@@ -4,7 +4,9 @@
 // Qt SQL alone, the peak memory of a process that only opens the dialog, and
 // the clerk's slowest action on that list: the automatic choice when only the
 // last lots cover the units (sales), accepting the last row after its stock
-// check (regularization and transfer). The raw read and the action are each
+// check (regularization and transfer). Two more sales lines: the automatic
+// choice by first expiry (FEFO), which weighs every lot, and a line twice the
+// largest stock split over lots, its proposal accepted as it comes. The raw read and the action are each
 // the least of five, taken in turns.
 // Prints one line per dialog and N:
 //   dialog=CLASS lots=N dialog_ms=... query_ms=... ratio=... peak_mb=... action_ms=... warm_ms=...
@@ -20,9 +22,11 @@
 #include <nvlalotes/frmclsLotesRegularizar.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdio>
@@ -41,7 +45,10 @@ struct Medido
     const char *dialogo;
     const char *modelo;
     QString seleccion;
-    bool venta; // opened by the invoicing class, else by the regularization class
+    bool venta;                  // opened by the invoicing class, else by the regularization class
+    const char *linea = nullptr; // the line's name when it is not the dialog's
+    const char *estrategia = "";
+    bool reparto = false;
 };
 
 const QList<Medido> &dialogos()
@@ -50,6 +57,10 @@ const QList<Medido> &dialogos()
         {"frmLotesStockFacturar1", "3", u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s, true},
         {"frmLotesStockFacturar2", "2",
          u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre, b.Bloqueado"_s, true},
+        {"frmLotesStockFacturar1", "3", u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s, true,
+         "frmLotesStockFacturar1-FEFO", "FEFO"},
+        {"frmLotesStockFacturar1", "3", u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad"_s, true,
+         "frmLotesStockFacturar1-reparto", "", true},
         {"frmLotesStockReg1", "3", u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre"_s,
          false},
         {"frmLotesStockReg2", "2", u"SELECT a.Cod_Lote, a.Stock_Actual, b.Lote, b.Caducidad, b.Tono, b.Calibre"_s,
@@ -61,7 +72,7 @@ const QList<Medido> &dialogos()
 const Medido *medidoDe(const QString &dialogo)
 {
     for (const Medido &m : dialogos()) {
-        if (dialogo == QLatin1String(m.dialogo))
+        if (dialogo == QLatin1String(m.linea ? m.linea : m.dialogo))
             return &m;
     }
     return nullptr;
@@ -89,6 +100,7 @@ Entrada crearEntrada(const Medido &medido, Currency unidades)
         venta->Cod_Articulo = Articulo;
         venta->Unidades = unidades;
         venta->PermitirAutomatico = true;
+        venta->PermitirReparto = medido.reparto;
         const bool *result = &venta->Result;
         return {std::move(venta), result};
     }
@@ -107,11 +119,26 @@ Apertura abrirDialogo(const QString &ruta, const Medido &medido, Currency unidad
 {
     auto empresa = std::make_shared<EmpresaMemoria>(1, 1);
     empresa->setParametro(u"Lotes_ModeloUsar"_s, QLatin1String(medido.modelo));
-    Entrada entrada = crearEntrada(medido, unidades > Currency(0) ? unidades : Currency(1));
+    empresa->setParametro(u"Lotes_EstrategiaAutomatica"_s, QLatin1String(medido.estrategia));
+    // No lot covers a split line alone: twice the largest stock.
+    const Currency pedidas = medido.reparto ? unidades + unidades : unidades;
+    Entrada entrada = crearEntrada(medido, pedidas > Currency(0) ? pedidas : Currency(1));
     entrada.clase->EmpresaNuvalia(empresa);
     entrada.clase->ConexionNuvalia(Conexion::abrir(BaseDatosHost::cadenaSqlite(ruta)));
 
     const bool aceptar = unidades > Currency(0);
+    // The split's proposal is accepted as soon as it shows.
+    QTimer repartido;
+    repartido.callOnTimeout([&repartido] {
+        for (QWidget *ventana : QApplication::topLevelWidgets()) {
+            if (ventana->objectName() == u"frmRepartoLotes" && ventana->isVisible()) {
+                repartido.stop();
+                ventana->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click();
+            }
+        }
+    });
+    if (medido.reparto && aceptar)
+        repartido.start(1);
     Medicion::PrimerPintado pintado([&](QDialog *dialogo) {
         if (!aceptar) {
             dialogo->reject();
@@ -129,7 +156,8 @@ Apertura abrirDialogo(const QString &ruta, const Medido &medido, Currency unidad
     const bool elegido = *entrada.result;
     if (aceptar && !elegido)
         std::fprintf(stderr, "%s chose no lot\n", medido.dialogo);
-    return {pintado.ms, aceptar && elegido ? hastaCerrar : -1, pintado.clase};
+    return {pintado.ms, aceptar && elegido ? hastaCerrar : -1,
+            medido.linea ? QString::fromLatin1(medido.linea) : pintado.clase};
 }
 
 // The largest stock of the list as it is displayed (2 decimals): only the lots
@@ -174,7 +202,7 @@ int main(int argc, char *argv[])
 {
     QStringList variantes;
     for (const Medido &m : dialogos())
-        variantes << QLatin1String(m.dialogo);
+        variantes << QLatin1String(m.linea ? m.linea : m.dialogo);
     return Medicion::principal(
         argc, argv, variantes,
         [](const QString &carpeta, int lotes) {
