@@ -4,10 +4,12 @@
 #include "foundation/core/values/Conversiones.h"
 
 #include <nvlalotes/Currency.h>
+#include <nvlalotes/frmclsLotesFacturacion.h>
 
 #include <QCheckBox>
 #include <QDate>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
 
@@ -88,6 +90,18 @@ std::optional<Texto> textoDeTipo(QMetaType tipo)
     return std::nullopt;
 }
 
+// An output list of lots, one a line: key, code, expiry, tone and caliber, units.
+QString textoReparto(const QList<LoteReparto> &lotes)
+{
+    const QLocale &locale = Formatos::instancia().locale();
+    QStringList lineas;
+    for (const LoteReparto &l : lotes)
+        lineas << u"%1 %2 %3 %4 %5: %6"_s.arg(l.Cod_Lote)
+                      .arg(l.Lote, l.Caducidad.toString(u"dd/MM/yyyy"_s), l.Tono, l.Calibre,
+                           l.Unidades.toString(2, locale));
+    return lineas.isEmpty() ? u"(ninguno)"_s : lineas.join(u'\n');
+}
+
 } // namespace
 
 PanelCampos::PanelCampos(const QMetaObject &meta, void *clase, QWidget *parent)
@@ -103,6 +117,16 @@ PanelCampos::PanelCampos(const QMetaObject &meta, void *clase, QWidget *parent)
             m_formulario->addRow(nombre, caja);
             m_enlaces.push_back({[=] { caja->setChecked(campo.readOnGadget(clase).toBool()); },
                                  [=] { return campo.writeOnGadget(clase, caja->isChecked()); }, nombre});
+            continue;
+        }
+        if (campo.metaType() == QMetaType::fromType<QList<LoteReparto>>()) {
+            auto *lotes = new QLabel(this);
+            lotes->setObjectName(nombre);
+            lotes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            m_formulario->addRow(nombre, lotes);
+            m_enlaces.push_back(
+                {[=] { lotes->setText(textoReparto(campo.readOnGadget(clase).value<QList<LoteReparto>>())); },
+                 [] { return true; }, nombre});
             continue;
         }
         const std::optional<Texto> texto = textoDeTipo(campo.metaType());

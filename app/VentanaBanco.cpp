@@ -1,6 +1,7 @@
 #include "VentanaBanco.h"
 
 #include "PaginaEntrada.h"
+#include "PaginaFacturacion.h"
 #include "PaginaSeguridad.h"
 #include "PanelCampos.h"
 #include "PanelSentencias.h"
@@ -8,7 +9,6 @@
 #include <nvlalotes/ConexionGrabadora.h>
 #include <nvlalotes/EmpresaMemoria.h>
 #include <nvlalotes/frmclsLotesCompras.h>
-#include <nvlalotes/frmclsLotesFacturacion.h>
 #include <nvlalotes/frmclsLotesInventario.h>
 #include <nvlalotes/frmclsLotesRegularizar.h>
 #include <nvlalotes/frmclsLotesStock.h>
@@ -252,13 +252,7 @@ void VentanaBanco::agregarPaginas()
     compras->Unidades = 1;
     m_paginas->addTab(new PaginaEntrada(std::move(compras), contexto), u"Compras"_s);
 
-    auto facturacion = std::make_unique<frmclsLotesFacturacion>();
-    facturacion->Cod_Almacen = 1;
-    facturacion->Cod_Articulo = 101;
-    facturacion->Unidades = 5;
-    facturacion->PermitirAutomatico = true;
-    facturacion->PermitirContinuarSinLote = true;
-    m_paginas->addTab(new PaginaEntrada(std::move(facturacion), contexto), u"Facturación"_s);
+    m_paginas->addTab(paginaFacturacion(contexto), u"Facturación"_s);
 
     auto regularizar = std::make_unique<frmclsLotesRegularizar>();
     regularizar->EsNegativo = true;

@@ -5,11 +5,14 @@
 #include "VentanaBanco.h"
 #include "Vitrina.h"
 #include "db/BaseDatosHost.h"
+#include "foundation/controls/Rejilla.h"
 #include "labels/ReporteEtiquetas.h"
 
 #include <nvlalotes/Conexion.h>
 #include <nvlalotes/ErrorLotes.h>
+#include <nvlalotes/frmclsLotesFacturacion.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -126,6 +129,89 @@ bool capturarEtiquetas(const QString &carpeta)
     return guardadas;
 }
 
+// Runs `hacer` once on the window named `nombre` as soon as it shows, from a
+// timer of its own: the dialog that opens it may be waiting in its own loop.
+std::unique_ptr<QTimer> alMostrarse(const QString &nombre, std::function<void(QWidget *)> hacer)
+{
+    auto sondeo = std::make_unique<QTimer>();
+    sondeo->setInterval(20);
+    QObject::connect(sondeo.get(), &QTimer::timeout, sondeo.get(),
+                     [s = sondeo.get(), nombre, hacer = std::move(hacer)] {
+                         if (QWidget *ventana = ventanaMostrada(nombre)) {
+                             s->stop();
+                             hacer(ventana);
+                         }
+                     });
+    sondeo->start();
+    return sondeo;
+}
+
+bool guardar(const QPixmap &imagen, const QString &archivo)
+{
+    const bool guardada = imagen.save(archivo, "PNG", 0);
+    QTextStream(guardada ? stdout : stderr) << (guardada ? "ok " : "FALLO ") << archivo << Qt::endl;
+    return guardada;
+}
+
+// The sales dialog of article 101 on the demo data, with `preparar` run on
+// it once it shows, then closed.
+void venta(const std::shared_ptr<Conexion> &conexion, frmclsLotesFacturacion &clase,
+           const std::function<void(QWidget *)> &preparar)
+{
+    clase.Cod_Almacen = 1;
+    clase.Cod_Articulo = 101;
+    clase.PermitirAutomatico = true;
+    const auto dialogo = alMostrarse(u"frmLotesStockFacturar1"_s, [&](QWidget *d) {
+        preparar(d);
+        d->close();
+    });
+    Vitrina::mostrarClase(clase, 3, conexion);
+}
+
+// A line no lot covers split over lots, and a lot refused for the customer's
+// shelf life, its message over the list that marks the lots too short of it.
+bool capturarVentas(const std::shared_ptr<Conexion> &conexion, const QString &carpeta)
+{
+    const QDir dir(carpeta);
+    bool guardadas = false;
+    frmclsLotesFacturacion reparto;
+    reparto.Unidades = 12;
+    reparto.PermitirReparto = true;
+    const auto repartida = alMostrarse(u"frmRepartoLotes"_s, [&](QWidget *v) {
+        guardadas = guardar(v->grab(), dir.filePath(u"frmRepartoLotes.png"_s));
+        v->close();
+    });
+    venta(conexion, reparto, [](QWidget *d) { d->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click(); });
+
+    frmclsLotesFacturacion vida;
+    vida.Unidades = 3;
+    vida.DiasVidaMinima = int(QDate::currentDate().daysTo(QDate(2027, 6, 1)));
+    QWidget *lista = nullptr;
+    const auto aviso = alMostrarse(u"msgbox"_s, [&](QWidget *caja) {
+        // The list, and the message below it.
+        const QPixmap arriba = lista->grab();
+        const QPixmap abajo = caja->grab();
+        QPixmap imagen(std::max(arriba.width(), abajo.width()), arriba.height() + abajo.height());
+        imagen.fill(Qt::white);
+        QPainter pintor(&imagen);
+        pintor.drawPixmap(0, 0, arriba);
+        pintor.drawPixmap(0, arriba.height(), abajo);
+        pintor.end();
+        guardadas = guardar(imagen, dir.filePath(u"frmLotesStockFacturar1-vida.png"_s)) && guardadas;
+        caja->close();
+    });
+    venta(conexion, vida, [&](QWidget *d) {
+        lista = d;
+        auto *rejilla = d->findChild<Rejilla *>(u"vsLotes"_s);
+        for (int fila = 1; fila < rejilla->rows(); ++fila) {
+            if (rejilla->textMatrix(fila, 3) == u"L-0005")
+                rejilla->setRow(fila);
+        }
+        d->findChild<QAbstractButton *>(u"cmdAceptar"_s)->click();
+    });
+    return guardadas;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -160,6 +246,7 @@ int main(int argc, char *argv[])
             fallos += guardada ? 0 : 1;
         }
         fallos += capturarEtiquetas(carpeta) ? 0 : 1;
+        fallos += capturarVentas(conexion, carpeta) ? 0 : 1;
         fallos += bancoCabe(conexion, opciones.value(u"banco"_s)) ? 0 : 1;
     } catch (const ErrorLotes &error) {
         QTextStream(stderr) << error.Description() << Qt::endl;
