@@ -18,11 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
-namespace {
-
-constexpr qint64 SinCaducidad = std::numeric_limits<qint64>::max();
-
-} // namespace
+namespace {} // namespace
 
 EleccionLotes::Estrategia EleccionLotes::leerEstrategia()
 {
@@ -61,7 +57,12 @@ EleccionLotes::EleccionLotes(const ListaLotes &lista, Columnas columnas, Estrate
 bool EleccionLotes::vidaCorta(int fila) const
 {
     const QDate fecha = m_lista.fecha(fila, m_columnas.fecha);
-    return fecha > fechaNula() && fecha.toJulianDay() < m_aceptaDesde;
+    return corta(fecha > fechaNula() ? fecha.toJulianDay() : SinCaducidad);
+}
+
+bool EleccionLotes::corta(qint64 dia) const
+{
+    return dia != SinCaducidad && dia < m_aceptaDesde;
 }
 
 // Read as the list's own rule reads them, through values and views of the
@@ -87,7 +88,7 @@ std::vector<EleccionLotes::Candidato> EleccionLotes::candidatos(Currency minimo,
             dia = *valor;
         else if (const QDate fecha = fechaDeTexto(modelo.vista(fila, c.fecha, formateado)); fecha > fechaNula())
             dia = fecha.toJulianDay();
-        if (dia != SinCaducidad && dia < m_aceptaDesde)
+        if (corta(dia))
             return false;
         int grupo = 0;
         if (porGrupo) {

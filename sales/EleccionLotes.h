@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <limits>
 #include <vector>
 
 namespace NVLALotes {
@@ -61,6 +62,8 @@ public:
     std::vector<Parte> repartir(Currency unidades) const;
 
 private:
+    static constexpr qint64 SinCaducidad = std::numeric_limits<qint64>::max();
+
     struct Candidato
     {
         int fila;
@@ -74,6 +77,8 @@ private:
     // on; `alPrimero`: stops at the first one.
     std::vector<Candidato> candidatos(Currency minimo, bool alPrimero) const;
     bool antes(const Candidato &a, const Candidato &b, bool reparto) const;
+    // Whether a lot expiring on day `dia` comes before the customer accepts it.
+    bool corta(qint64 dia) const;
 
     const ListaLotes &m_lista;
     Columnas m_columnas;
