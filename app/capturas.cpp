@@ -131,7 +131,7 @@ bool capturarEtiquetas(const QString &carpeta)
 
 // Runs `hacer` once on the window named `nombre` as soon as it shows, from a
 // timer of its own: the dialog that opens it may be waiting in its own loop.
-std::unique_ptr<QTimer> alMostrarse(const QString &nombre, std::function<void(QWidget *)> hacer)
+template<class Hacer> std::unique_ptr<QTimer> alMostrarse(const QString &nombre, Hacer hacer)
 {
     auto sondeo = std::make_unique<QTimer>();
     sondeo->setInterval(20);
@@ -155,8 +155,8 @@ bool guardar(const QPixmap &imagen, const QString &archivo)
 
 // The sales dialog of article 101 on the demo data, with `preparar` run on
 // it once it shows, then closed.
-void venta(const std::shared_ptr<Conexion> &conexion, frmclsLotesFacturacion &clase,
-           const std::function<void(QWidget *)> &preparar)
+template<class Preparar>
+void venta(const std::shared_ptr<Conexion> &conexion, frmclsLotesFacturacion &clase, const Preparar &preparar)
 {
     clase.Cod_Almacen = 1;
     clase.Cod_Articulo = 101;

@@ -139,7 +139,9 @@ std::vector<EleccionLotes::Parte> EleccionLotes::repartir(Currency unidades) con
     QHash<int, qint64> sumas;
     int elegido = -1;
     for (const Candidato &candidato : lista) {
-        if ((sumas[candidato.grupo] += candidato.stock) >= unidades.raw()) {
+        qint64 &suma = sumas[candidato.grupo];
+        suma += candidato.stock;
+        if (suma >= unidades.raw()) {
             elegido = candidato.grupo;
             break;
         }

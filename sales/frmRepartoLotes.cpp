@@ -179,8 +179,8 @@ std::vector<EleccionLotes::Parte> frmRepartoLotes::reparto() const
 {
     std::vector<EleccionLotes::Parte> reparto;
     for (size_t i = 0; i < m_unidades.size(); ++i) {
-        if (m_unidades.at(i).value_or(Currency()) > Currency())
-            reparto.push_back({m_partes.at(i).fila, *m_unidades.at(i)});
+        if (const Currency unidades = m_unidades.at(i).value_or(Currency()); unidades > Currency())
+            reparto.push_back({m_partes.at(i).fila, unidades});
     }
     return reparto;
 }

@@ -23,14 +23,14 @@ struct NVLA_EXPORT LoteReparto
     Q_PROPERTY(NVLALotes::Currency Unidades MEMBER Unidades)
 
 public:
-    qint32 Cod_Lote = 0;
-    QString Lote;      ///< the lot code (lot code model)
-    QDate Caducidad;   ///< 01/01/1900 is the null date
-    QString Tono;      ///< tone and caliber model
-    QString Calibre;   ///< tone and caliber model
-    Currency Unidades; ///< the units of the line taken from this lot
+    qint32 Cod_Lote = 0; ///< the lot's key
+    QString Lote;        ///< the lot code (lot code model)
+    QDate Caducidad;     ///< 01/01/1900 is the null date
+    QString Tono;        ///< tone and caliber model
+    QString Calibre;     ///< tone and caliber model
+    Currency Unidades;   ///< the units of the line taken from this lot
 
-    bool operator==(const LoteReparto &) const = default;
+    bool operator==(const LoteReparto &) const = default; ///< Every member equal.
 };
 
 /// The lot a sales line (invoice or delivery note) takes its units from: the
