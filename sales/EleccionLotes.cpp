@@ -18,8 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
 
-namespace {} // namespace
-
 EleccionLotes::Estrategia EleccionLotes::leerEstrategia()
 {
     const QString texto = ContextoCompartido::empresaRequerida()
