@@ -37,7 +37,7 @@ error swallowed by the dialog @@ foundation/entry/VentanaLotes.cpp @@ Mensajes::
 failed lot procedure half-written @@ foundation/core/database/Dialecto.cpp @@ return {u"ROLLBACK"_s}; @@ return {u"COMMIT"_s};
 transaction not undone @@ foundation/core/database/Conexion.cpp @@ conexion.deshacerTransaccion(); @@ (void)0;
 model read failure reported as a bad model @@ foundation/entry/ProtocoloShow.cpp @@ return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); @@ try { return ContextoCompartido::empresaRequerida().LeerParametro(u"Lotes_ModeloUsar"_s).toString(); } catch (const ErrorLotes &) { return QString(); }
-caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre"}; @@ salida += Campos{"Cod_Lote", "Tono"};
+caliber not copied out under the tone model @@ sales/frmclsLotesFacturacion.cpp @@ salida += Campos{"Cod_Lote", "Tono", "Calibre", "Reparto"}; @@ salida += Campos{"Cod_Lote", "Tono", "Reparto"};
 sales outputs taken without reading the model again @@ sales/frmclsLotesFacturacion.cpp @@ return salidaDelModelo(leerModeloLotes()); @@ return salidaDelModelo(3);
 caption box no longer grows @@ foundation/controls/Formulario.cpp @@ ancho > etiqueta->width()) @@ ancho < 0)
 grid column narrower than its header @@ foundation/lists/CeldasStock.cpp @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 1000, A::CentroCentro, formatoCaducidad}; @@ const ListaLotes::Columna ColumnaCaducidad{u"Caducidad"_s, 500, A::CentroCentro, formatoCaducidad};
@@ -106,6 +106,10 @@ oversized dialog not fitted to the screen @@ foundation/controls/Anclaje.cpp @@ 
 installation's parameter over the company's @@ foundation/core/host/EmpresaBaseDatos.cpp @@ ORDER BY Cod_Empresa DESC @@ ORDER BY Cod_Empresa ASC
 picker's UsarDatosAlmacen False ignored @@ foundation/controls/kxAlmacen.cpp @@ m_usarDatosHost = valorBooleano(valor, Origen); @@ m_usarDatosHost = valorBooleano(valor, Origen) || true;
 stock window reads the warehouse whatever the picker says @@ stock/VentanaStockLotes.cpp @@ if (!txtAlmacen->UsarDatosAlmacen()) @@ if (false)
+FEFO tie taken by the larger stock @@ sales/EleccionLotes.cpp @@ return std::tie(a.dia, a.stock, a.fila) < std::tie(b.dia, b.stock, b.fila); @@ return std::tie(a.dia, b.stock, a.fila) < std::tie(b.dia, a.stock, b.fila);
+shelf life refuses the first day the customer accepts @@ sales/EleccionLotes.cpp @@ return dia != SinCaducidad && dia < m_aceptaDesde; @@ return dia != SinCaducidad && dia <= m_aceptaDesde;
+split mixes tones and calibers @@ sales/EleccionLotes.cpp @@ if (candidato.grupo != elegido) @@ if (false)
+split accepted short of the line's units @@ sales/frmRepartoLotes.cpp @@ if (repartidas != m_total) { @@ if (repartidas > m_total) {
 EOF
 
 log="$(mktemp -d /tmp/nvla-mutaciones.XXXXXX)"
