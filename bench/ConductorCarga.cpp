@@ -1,5 +1,7 @@
 #include "bench/ConductorCarga.h"
 
+#include "bench/DialogoConTeclado.h"
+
 #include <nvlalotes/ErrorLotes.h>
 
 #include <QAbstractButton>
@@ -69,13 +71,9 @@ void Conductor::actuar()
     QWidget *modal = QApplication::activeModalWidget();
     if (auto *mensaje = qobject_cast<QMessageBox *>(modal))
         return cerrarMensaje(mensaje);
-    auto *dialogo = qobject_cast<QDialog *>(modal);
-    if (!dialogo || !dialogo->isVisible())
+    QDialog *dialogo = dialogoConTeclado(modal);
+    if (!dialogo)
         return;
-    if (!dialogo->isActiveWindow()) {
-        dialogo->activateWindow();
-        return;
-    }
     if (dialogo != m_dialogo) {
         m_dialogo = dialogo;
         m_guionHecho = false;

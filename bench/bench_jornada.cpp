@@ -28,6 +28,7 @@
 // fill in the warm-up and the first stretch; what each window leaves behind
 // grows both stretches alike.
 #include "app/Vitrina.h"
+#include "bench/DialogoConTeclado.h"
 #include "db/BaseDatosHost.h"
 
 #include <nvlalotes/Conexion.h>
@@ -162,14 +163,9 @@ private:
             teclear(mensaje, Qt::Key_Return);
             return;
         }
-        auto *dialogo = qobject_cast<QDialog *>(modal);
-        if (!dialogo || !dialogo->isVisible())
+        QDialog *dialogo = dialogoConTeclado(modal);
+        if (!dialogo)
             return;
-        // Keys reach the window the clerk is in: wait until it is.
-        if (!dialogo->isActiveWindow()) {
-            dialogo->activateWindow();
-            return;
-        }
         const bool aceptar = m_aceptar && m_pulsaciones == 0;
         ++m_pulsaciones;
         // Before Aceptar the clerk types a lot code where the dialog asks for one.
