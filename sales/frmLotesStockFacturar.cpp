@@ -1,5 +1,6 @@
 #include "frmLotesStockFacturar.h"
 
+#include "foundation/controls/CodigosTecla.h"
 #include "foundation/controls/Formulario.h"
 #include "foundation/controls/Mensajes.h"
 #include "foundation/controls/PushButton.h"
@@ -7,6 +8,7 @@
 #include "foundation/core/database/ProcedimientoStockLotes.h"
 #include "foundation/core/host/ContextoCompartido.h"
 #include "foundation/core/host/NVLAEMP.h"
+#include "foundation/core/values/Conversiones.h"
 #include "foundation/core/values/ErrorLotes.h"
 #include "foundation/lists/MarcoManual.h"
 #include "sales/frmRepartoLotes.h"
@@ -14,12 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace NVLALotes {
-
-namespace {
-
-constexpr int TeclaRepartir = 117; // F6
-
-} // namespace
 
 frmLotesStockFacturar::frmLotesStockFacturar(const Diseno &diseno, QString seleccion, Columnas columnas,
                                              QWidget *parent)
@@ -37,7 +33,7 @@ frmLotesStockFacturar::frmLotesStockFacturar(const Diseno &diseno, QString selec
                 {columna.cabecera, columna.anchoTwips > 0 ? columna.anchoTwips : 1500, columna.alineacion});
     }
     connect(vsLotes, &Rejilla::teclaAbajo, this, [this](int tecla) {
-        if (tecla == TeclaRepartir && cmdRepartir)
+        if (tecla == CodigosTecla::F6 && cmdRepartir)
             cmdRepartir->click();
     });
 }
@@ -94,9 +90,9 @@ bool frmLotesStockFacturar::admitirFila(int fila)
 {
     if (DiasVidaMinima <= 0 || !eleccion().vidaCorta(fila))
         return true;
-    Mensajes::atencion(this, u"El lote seleccionado caduca el %1 y el cliente sólo acepta lotes que caduquen a partir "
-                             u"del %2"_s.arg(m_lista->texto(fila, m_columnas.eleccion.fecha),
-                                             aceptaDesde().toString(u"dd/MM/yyyy"_s)));
+    Mensajes::atencion(this,
+                       u"El lote seleccionado caduca el %1 y el cliente sólo acepta lotes que caduquen a partir "
+                       u"del %2"_s.arg(m_lista->texto(fila, m_columnas.eleccion.fecha), textoDeFecha(aceptaDesde())));
     return false;
 }
 

@@ -8,6 +8,7 @@ inline constexpr int Intro = 13;
 inline constexpr int Escape = 27;
 inline constexpr int FlechaArriba = 38;
 inline constexpr int FlechaAbajo = 40;
+inline constexpr int F6 = 117;
 
 // The key-down code of a key event as the host's handlers know them (38 Up,
 // 40 Down, 13 Enter, 65-90 letters, 48-57 digits); 0 for keys without one.
